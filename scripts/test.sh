@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs what is needed, checks the layout, builds a normal and an ASan/UBSan configuration, runs
+# every test in both, and smoke-runs the fuzz targets when Clang is there.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+jobs=${ORBATO_JOBS:-2}
+
+scripts/install-deps.sh
+
+echo "== Layout (clang-format)"
+git ls-files -- '*.h' '*.cpp' | xargs clang-format --dry-run --Werror
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+for konfiguration in normal asan; do
+  echo "== Build and test: $konfiguration"
+  optionen=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+  [ "$konfiguration" = asan ] && optionen=(-DCMAKE_BUILD_TYPE=Debug -DORBATO_SANITIZE=ON -DORBATO_BENCH=OFF)
+  cmake -S . -B "build-$konfiguration" -G Ninja -DCMAKE_COMPILE_WARNING_AS_ERROR=ON "${optionen[@]}"
+  cmake --build "build-$konfiguration" -j"$jobs"
+  ctest --test-dir "build-$konfiguration" --output-on-failure -j"$jobs"
+done
+
+if command -v clang++ >/dev/null; then
+  echo "== Fuzz targets (a few seconds each)"
+  CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORBATO_FUZZ=ON \
+    -DORBATO_GUI=OFF -DORBATO_BENCH=OFF
+  cmake --build build-fuzz -j"$jobs"
+  for ziel in build-fuzz/fuzz/*_fuzz; do
+    name=$(basename "$ziel")
+    arbeit=$(mktemp -d)
+    cp -r "fuzz/corpus/$name/." "$arbeit/"
+    "$ziel" -max_total_time=10 -rss_limit_mb=2048 "$arbeit"
+    rm -rf "$arbeit"
+  done
+fi
+echo "== Alle Tests bestanden."

@@ -1,0 +1,254 @@
+#include "app/orbato/kommandozeile.h"
+
+#include <fstream>
+#include <map>
+#include <optional>
+#include <ostream>
+#include <sstream>
+
+#include "model/standard.h"
+#include "model/uhr.h"
+#include "model/zeichensatz.h"
+#include "persist/inidatei.h"
+#include "persist/standardkodierung.h"
+#include "persist/standardspeicher.h"
+
+namespace orbato {
+namespace {
+
+// A command's arguments after parsing: positional arguments and options in the order given.
+struct TAufruf {
+  std::vector<std::string> argumente;
+  std::multimap<std::string, std::string> optionen;
+
+  std::optional<std::string> Option(const std::string& name) const {
+    const auto it = optionen.find(name);
+    if (it == optionen.end()) return std::nullopt;
+    return it->second;
+  }
+};
+
+// What every command has: the settings after loading and the moment that counts as now.
+struct TLauf {
+  const TAufruf& aufruf;
+  TKommandoUmgebung& umgebung;
+  TStandard& standard;
+  const Uhr& uhr;
+};
+
+struct TOption {
+  const char* name;
+  bool mitWert;
+};
+
+struct TKommando {
+  const char* name;
+  const char* aufruf;  // the arguments as the usage text shows them
+  const char* zweck;
+  std::size_t minArgumente, maxArgumente;
+  std::vector<TOption> optionen;
+  int (*ausfuehren)(TLauf&);
+};
+
+// Reads a value for one run without ever writing to the user's store: written values and the
+// overrides of --set stay in memory in front of it.
+class TSpeicherMitVorrang : public Einstellungsspeicher {
+ public:
+  explicit TSpeicherMitVorrang(Einstellungsspeicher& basis) : fBasis(basis) {}
+  void OeffneSchluessel(const std::string& schluessel) override {
+    fBasis.OeffneSchluessel(schluessel);
+    fVorrang.OeffneSchluessel(schluessel);
+  }
+  bool HatWert(const std::string& name) const override {
+    return fVorrang.HatWert(name) || fBasis.HatWert(name);
+  }
+  std::string LiesWert(const std::string& name) const override {
+    return fVorrang.HatWert(name) ? fVorrang.LiesWert(name) : fBasis.LiesWert(name);
+  }
+  void SchreibeWert(const std::string& name, const std::string& wert) override {
+    fVorrang.SchreibeWert(name, wert);
+  }
+  TEinstellungenImSpeicher& Vorrang() { return fVorrang; }
+
+ private:
+  Einstellungsspeicher& fBasis;
+  TEinstellungenImSpeicher fVorrang;
+};
+
+const std::vector<TOption> kGemeinsameOptionen = {
+    {"--einstellungen", true}, {"--set", true}, {"--heute", true}};
+
+// Prints the settings as they would be stored: every key in order, every value of the layout.
+int Einstellungen(TLauf& lauf) {
+  TEinstellungenImSpeicher gespeichert;
+  SaveStandard(lauf.standard, gespeichert);
+  std::ostream& aus = lauf.umgebung.aus;
+  bool erster = true;
+  for (const auto& schluessel : gespeichert.Schluessel()) {
+    if (!erster) aus << '\n';
+    erster = false;
+    aus << '[' << Utf8AusCp1252(schluessel.name) << "]\n";
+    for (const auto& [name, wert] : schluessel.werte) {
+      aus << Utf8AusCp1252(name) << '=' << Utf8AusCp1252(wert) << '\n';
+    }
+  }
+  return 0;
+}
+
+const std::vector<TKommando>& Kommandos() {
+  static const std::vector<TKommando> kommandos = {
+      {"einstellungen",
+       "",
+       "die Einstellungen ausgeben, wie das Programm sie speichern würde",
+       0,
+       0,
+       {},
+       Einstellungen},
+  };
+  return kommandos;
+}
+
+void Aufrufhilfe(std::ostream& aus) {
+  aus << "Aufruf: orbato KOMMANDO [OPTIONEN] ARGUMENTE…\n\nKommandos:\n";
+  for (const TKommando& k : Kommandos()) {
+    std::string zeile = std::string("  ") + k.name + (*k.aufruf ? " " : "") + k.aufruf;
+    zeile.resize(std::max<std::size_t>(zeile.size() + 2, 30), ' ');
+    aus << zeile << k.zweck << '\n';
+  }
+  aus << "\nOptionen für jedes Kommando:\n"
+         "  --einstellungen DATEI       die Einstellungen aus dieser INI-Datei lesen\n"
+         "  --set SCHLÜSSEL/NAME=WERT   einen gespeicherten Wert für diesen Lauf ersetzen\n"
+         "                              (mehrfach möglich, z. B. --set Tevi2/pst=8)\n"
+         "  --heute JJJJ-MM-TT[THH:MM]  der Zeitpunkt, der als jetzt gilt (ohne Uhrzeit 12:00)\n";
+}
+
+int Falsch(TKommandoUmgebung& u, const std::string& grund) {
+  u.fehler << "orbato: " << grund << "\n\n";
+  Aufrufhilfe(u.fehler);
+  return 2;
+}
+
+int Fehler(TKommandoUmgebung& u, const std::string& grund) {
+  u.fehler << grund << '\n';
+  return 1;
+}
+
+std::optional<TDatumZeit> LiesZeitpunkt(const std::string& text) {
+  if (text.size() != 10 && text.size() != 16) return std::nullopt;
+  if (text[4] != '-' || text[7] != '-' ||
+      (text.size() == 16 && (text[10] != 'T' || text[13] != ':'))) {
+    return std::nullopt;
+  }
+  const auto zahl = [&](std::size_t von, std::size_t laenge) {
+    return DekodiereInt(std::string_view(text).substr(von, laenge));
+  };
+  const auto jahr = zahl(0, 4), monat = zahl(5, 2), tag = zahl(8, 2);
+  const auto stunde = text.size() == 16 ? zahl(11, 2) : std::optional<int32_t>(12);
+  const auto minute = text.size() == 16 ? zahl(14, 2) : std::optional<int32_t>(0);
+  if (!jahr || !monat || !tag || !stunde || !minute) return std::nullopt;
+  const auto datum = KodiereDatum(*jahr, *monat, *tag);
+  const auto zeit = KodiereZeit(*stunde, *minute, 0);
+  if (!datum || !zeit) return std::nullopt;
+  return *datum + *zeit;
+}
+
+// Sorts the words after the command into options and positional arguments.
+std::optional<std::string> Zerlege(const TKommando& k, const std::vector<std::string>& worte,
+                                   TAufruf& aufruf) {
+  for (std::size_t i = 1; i < worte.size(); ++i) {
+    const std::string& wort = worte[i];
+    if (!wort.starts_with("--")) {
+      aufruf.argumente.push_back(wort);
+      continue;
+    }
+    const TOption* option = nullptr;
+    for (const auto* liste : {&kGemeinsameOptionen, &k.optionen}) {
+      for (const TOption& o : *liste) {
+        if (wort == o.name) option = &o;
+      }
+    }
+    if (!option) return "unbekannte Option " + wort;
+    if (option->mitWert && i + 1 == worte.size()) return "der Option " + wort + " fehlt ihr Wert";
+    aufruf.optionen.emplace(wort, option->mitWert ? worte[++i] : std::string());
+  }
+  if (aufruf.argumente.size() < k.minArgumente) return "zu wenige Argumente";
+  if (aufruf.argumente.size() > k.maxArgumente) return "zu viele Argumente";
+  return std::nullopt;
+}
+
+// Puts the --set values in front of the store; answers the first one that names no setting.
+std::optional<std::string> Ueberschreibe(const TAufruf& aufruf, TSpeicherMitVorrang& speicher) {
+  for (auto [it, ende] = aufruf.optionen.equal_range("--set"); it != ende; ++it) {
+    const std::string text = Cp1252AusUtf8(it->second);
+    const auto strich = text.find('/');
+    const auto gleich = text.find('=', strich == std::string::npos ? 0 : strich);
+    if (strich == std::string::npos || gleich == std::string::npos) {
+      return "--set erwartet SCHLÜSSEL/NAME=WERT: " + it->second;
+    }
+    const std::string schluessel = text.substr(0, strich);
+    const std::string name = text.substr(strich + 1, gleich - strich - 1);
+    int nr = -1;
+    for (int k = 0; k < kStandardSchluessel; ++k) {
+      if (StandardSchluesselName(k) == schluessel) nr = k;
+    }
+    if (nr < 0 || !IstStandardWert(nr, name)) {
+      return "unbekannter Einstellungswert " + Utf8AusCp1252(schluessel + "/" + name);
+    }
+    speicher.Vorrang().Setze(schluessel, name, text.substr(gleich + 1));
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+int OrbatoAusfuehren(const std::vector<std::string>& worte, TKommandoUmgebung& umgebung) {
+  if (worte.empty()) return Falsch(umgebung, "kein Kommando angegeben");
+  if (worte[0] == "--help" || worte[0] == "-h" || worte[0] == "hilfe") {
+    Aufrufhilfe(umgebung.aus);
+    return 0;
+  }
+  const TKommando* kommando = nullptr;
+  for (const TKommando& k : Kommandos()) {
+    if (worte[0] == k.name) kommando = &k;
+  }
+  if (!kommando) return Falsch(umgebung, "unbekanntes Kommando " + worte[0]);
+
+  TAufruf aufruf;
+  if (const auto fehler = Zerlege(*kommando, worte, aufruf)) return Falsch(umgebung, *fehler);
+
+  TSystemUhr systemUhr;
+  std::optional<TFesteUhr> festeUhr;
+  if (const auto heute = aufruf.Option("--heute")) {
+    const auto zeitpunkt = LiesZeitpunkt(*heute);
+    if (!zeitpunkt) return Falsch(umgebung, "--heute erwartet JJJJ-MM-TT[THH:MM]: " + *heute);
+    festeUhr.emplace(*zeitpunkt);
+  }
+  const Uhr& uhr = festeUhr ? static_cast<const Uhr&>(*festeUhr) : systemUhr;
+
+  std::unique_ptr<Einstellungsspeicher> basis;
+  if (const auto datei = aufruf.Option("--einstellungen")) {
+    auto ini = std::make_unique<TEinstellungenImSpeicher>();
+    std::ifstream ein(*datei, std::ios::binary);
+    if (ein) {
+      std::ostringstream inhalt;
+      inhalt << ein.rdbuf();
+      if (ein.bad()) return Fehler(umgebung, "Die Datei " + *datei + " kann nicht gelesen werden.");
+      LiesIniText(inhalt.str(), *ini);
+    }
+    basis = std::move(ini);
+  } else if (umgebung.benutzerEinstellungen) {
+    basis = umgebung.benutzerEinstellungen();
+  }
+  if (!basis) basis = std::make_unique<TEinstellungenImSpeicher>();
+
+  TSpeicherMitVorrang speicher(*basis);
+  if (const auto fehler = Ueberschreibe(aufruf, speicher)) return Falsch(umgebung, *fehler);
+
+  TStandard standard(uhr.Jetzt());
+  LoadStandard(standard, speicher);
+  TStandardEinsetzen eingesetzt(standard);
+  TLauf lauf{aufruf, umgebung, standard, uhr};
+  return kommando->ausfuehren(lauf);
+}
+
+}  // namespace orbato

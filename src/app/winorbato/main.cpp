@@ -1,0 +1,19 @@
+#include <QApplication>
+
+#include "model/uhr.h"
+#include "platform/qsettingsspeicher.h"
+#include "ui/hauptfenster.h"
+
+int main(int argc, char** argv) {
+  QApplication anwendung(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("WinOrbato"));
+  QApplication::setOrganizationName(QStringLiteral("WOrbato3"));
+
+  orbato::TQSettingsSpeicher speicher;
+  orbato::TSystemUhr uhr;
+  orbato::THauptfenster fenster(speicher, uhr);
+  fenster.show();
+  const int ergebnis = QApplication::exec();
+  speicher.Sichern();
+  return ergebnis;
+}

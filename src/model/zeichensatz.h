@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace orbato {
+
+// The model keeps texts in Windows-1252; the Qt side, the terminal and CSV files speak UTF-8.
+std::string Utf8AusCp1252(std::string_view text);
+// Characters Windows-1252 cannot hold, and bytes that are not UTF-8, become '?'.
+std::string Cp1252AusUtf8(std::string_view text);
+
+}  // namespace orbato
