@@ -2,20 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include "model/zeichensatz.h"
-
 namespace orbato {
 namespace {
 
-// A settings object loaded from a store holding the given values.
-TStandard Geladen(TEinstellungenImSpeicher& speicher) {
+// A settings object loaded from a store holding the given values of one key.
+TStandard Geladen(const std::string& schluessel,
+                  const std::vector<std::pair<std::string, std::string>>& werte) {
+  TEinstellungenImSpeicher speicher;
+  for (const auto& [name, wert] : werte) speicher.Setze(schluessel, name, wert);
   TStandard s;
   LoadStandard(s, speicher);
   return s;
 }
 
-std::string Gespeichert(const TStandard& s, const std::string& schluessel,
-                        const std::string& name) {
+std::string Gespeichert(const TStandard& s, const std::string& schluessel, const std::string& name) {
   TEinstellungenImSpeicher speicher;
   SaveStandard(s, speicher);
   speicher.OeffneSchluessel(schluessel);
@@ -24,8 +24,7 @@ std::string Gespeichert(const TStandard& s, const std::string& schluessel,
 }
 
 TEST(Standardspeicher, EmptyStoreGivesTheDefaultsOfAFreshUser) {
-  TEinstellungenImSpeicher leer;
-  const TStandard s = Geladen(leer);
+  const TStandard s = Geladen("Tevi0", {});
   EXPECT_TRUE(s.fEineWoche);
   EXPECT_EQ(s.fMaxWocheNeu, 1);
   EXPECT_EQ(s.fMaxTageNeu, 7);
@@ -42,6 +41,187 @@ TEST(Standardspeicher, EmptyStoreGivesTheDefaultsOfAFreshUser) {
   EXPECT_EQ(s.fPlnHoehe, 18);
   EXPECT_EQ(s.fDepHoehe, 18);
   EXPECT_EQ(s.fAuTab, TStandard::EingebauteTabellen());
+  EXPECT_EQ(s.fKennwort, KennwortVerschluesseln(std::string(20, ' ')));
+}
+
+TEST(Standardspeicher, EncodesEachKindOfValue) {
+  TStandard s;
+  s.fEineWoche = false;
+  s.fPaletteLinks = -12;
+  s.fTagBez = {"Mon", "Die", "Mit", "Don", "Fre", "Sam", "Son"};
+  s.fGrWoElem.SetTag(1, 0x0003);
+  s.fGrWoElem.SetTag(7, 0xFFFF);
+  s.fFerien[8] = 0x04;
+  s.fFerien[15] = 0xAB;
+  s.fDepVon = *KodiereDatum(2024, 2, 29);
+  s.fLPlnDruck.Ab = *KodiereDatum(2025, 8, 4) + *KodiereZeit(7, 45, 30);
+  s.fPlnFont = {"Times New Roman", 11};
+  s.fCustomFarbe[0] = "12AB34";
+  s.fVMemo[1] = {"Hof", "Halle"};
+  s.fKennwort = "AB";
+
+  EXPECT_EQ(Gespeichert(s, "Tevi0", "eaw"), "0");
+  EXPECT_EQ(Gespeichert(s, "Tevi0", "pal"), "-12");
+  EXPECT_EQ(Gespeichert(s, "Tevi0", "spg"), "$Mon$Die$Mit$Don$Fre$Sam$Son$");
+  EXPECT_EQ(Gespeichert(s, "Tevi0", "wks"), "4142");
+  EXPECT_EQ(Gespeichert(s, "Tevi0", "cfa"), "12AB34" + std::string(90, 'F'));
+  EXPECT_EQ(Gespeichert(s, "Tevi4", "gds"), "000300000000000000000000FFFF");
+  EXPECT_EQ(Gespeichert(s, "Tevi10", "F2"), "04000000000000AB");
+  EXPECT_EQ(Gespeichert(s, "Tevi3", "dv1"), "2024");
+  EXPECT_EQ(Gespeichert(s, "Tevi3", "dv2"), "2");
+  EXPECT_EQ(Gespeichert(s, "Tevi3", "dv3"), "29");
+  EXPECT_EQ(Gespeichert(s, "Tevi13", "la4"), "7");
+  EXPECT_EQ(Gespeichert(s, "Tevi13", "la5"), "45");
+  EXPECT_EQ(Gespeichert(s, "Tevi13", "la6"), "30");
+  EXPECT_EQ(Gespeichert(s, "Tevi2", "pfn"), "Times New Roman");
+  EXPECT_EQ(Gespeichert(s, "Tevi2", "pfs"), "11");
+  EXPECT_EQ(Gespeichert(s, "Tevi29", "vmd"), "2");
+  EXPECT_EQ(Gespeichert(s, "Tevi29", "M100"), "Hof");
+  EXPECT_EQ(Gespeichert(s, "Tevi29", "M101"), "Halle");
+  EXPECT_EQ(Gespeichert(s, "Tevi7", "T101"), "-7$-4$-1$-10$-13$-16$-37$");
+}
+
+TEST(Standardspeicher, SavedValuesLoadBackUnchanged) {
+  TStandard s;
+  s.fSchulname = "Schule am See";
+  s.fStdBez[4][2] = "3. Stunde";
+  s.fKuWoElem.SetTagStd(3, 16, true);
+  s.fFerien[887] = 0x7F;
+  s.fVDEinstellung[2].HTMLPfad = "C:\\Aushang\\vp.html";
+  s.fVDEinstellung[3].PlanSortierung = 3;
+  s.fVMemo[9] = {"eins", "", "drei"};
+  s.fAuTab[2][15][6] = 999;
+  s.fLPlnDruck.Ab = *KodiereDatum(2026, 12, 8) + *KodiereZeit(16, 52, 6);
+  s.fKennwort = KennwortVerschluesseln("geheim");
+  TEinstellungenImSpeicher speicher;
+  SaveStandard(s, speicher);
+  TStandard geladen;
+  geladen.fSchulname = "anders";
+  LoadStandard(geladen, speicher);
+
+  EXPECT_EQ(geladen.fSchulname, s.fSchulname);
+  EXPECT_EQ(geladen.fStdBez, s.fStdBez);
+  EXPECT_EQ(geladen.fKuWoElem, s.fKuWoElem);
+  EXPECT_EQ(geladen.fFerien, s.fFerien);
+  EXPECT_EQ(geladen.fVDEinstellung, s.fVDEinstellung);
+  EXPECT_EQ(geladen.fVMemo, s.fVMemo);
+  EXPECT_EQ(geladen.fAuTab, s.fAuTab);
+  EXPECT_EQ(geladen.fLPlnDruck, s.fLPlnDruck);
+  EXPECT_EQ(geladen.fKennwort, s.fKennwort);
+  EXPECT_EQ(geladen.fKennwort, KennwortVerschluesseln("geheim"));
+  EXPECT_NE(geladen.fKennwort, KennwortVerschluesseln("Geheim"));
+}
+
+TEST(Standardspeicher, BooleansAreTrueOnlyForTheDigitOne) {
+  EXPECT_FALSE(Geladen("Tevi0", {{"eaw", "true"}}).fEineWoche);
+  EXPECT_FALSE(Geladen("Tevi0", {{"eaw", "2"}}).fEineWoche);
+  EXPECT_FALSE(Geladen("Tevi0", {{"eaw", ""}}).fEineWoche);
+  EXPECT_TRUE(Geladen("Tevi1", {{"hga", "1"}}).fHintergrundAn);
+  EXPECT_FALSE(Geladen("Tevi1", {{"hga", "01"}}).fHintergrundAn);
+}
+
+TEST(Standardspeicher, LabelListsFillMissingLabelsEmptyAndCutLongOnes) {
+  const TStandard s = Geladen("Tevi0", {{"sp3", "$A$B$C$"}, {"spg", "$Montagmorgen$Di$"},
+                                        {"spn", "$1234567890123456789012345678901234$"}});
+  EXPECT_EQ(s.fStdBez[2][0], "A");
+  EXPECT_EQ(s.fStdBez[2][2], "C");
+  for (int p = 3; p < kMaxStunden; ++p) EXPECT_TRUE(s.fStdBez[2][p].empty()) << p;
+  EXPECT_EQ(s.fStdBez[1][3], " 4");  // other versions keep their defaults
+  EXPECT_EQ(s.fTagBez[0], "Montagmorge");
+  EXPECT_EQ(s.fTagBez[1], "Di");
+  EXPECT_TRUE(s.fTagBez[2].empty());
+  EXPECT_EQ(s.fTagName[0], "1234567890123456789012345678901");
+  EXPECT_EQ(Geladen("Tevi0", {{"sp1", "$12345678901234567890$"}}).fStdBez[0][0], "123456789012345");
+  // Text behind the last "$" is no element; surplus elements are ignored.
+  EXPECT_TRUE(Geladen("Tevi0", {{"sp1", "$ohne Ende"}}).fStdBez[0][0].empty());
+  EXPECT_EQ(Geladen("Tevi0", {{"spg", "$1$2$3$4$5$6$7$8$9$"}}).fTagBez[6], "7");
+}
+
+TEST(Standardspeicher, UnreadableValuesKeepTheirDefault) {
+  EXPECT_EQ(Geladen("Tevi1", {{"dvs", "zwei"}}).fDivisor, 1);
+  EXPECT_EQ(Geladen("Tevi1", {{"dvs", " 2"}}).fDivisor, 1);
+  EXPECT_EQ(Geladen("Tevi1", {{"dvs", "99999999999"}}).fDivisor, 1);
+  EXPECT_EQ(Geladen("Tevi1", {{"dvs", "4"}}).fDivisor, 4);
+  EXPECT_EQ(Geladen("Tevi0", {{"pal", "-30"}}).fPaletteLinks, -30);
+  // Extents the data layout cannot hold are unreadable too.
+  EXPECT_EQ(Geladen("Tevi1", {{"mwn", "55"}}).fMaxWocheNeu, 1);
+  EXPECT_EQ(Geladen("Tevi1", {{"mwn", "54"}}).fMaxWocheNeu, 54);
+  EXPECT_EQ(Geladen("Tevi1", {{"mtn", "4"}}).fMaxTageNeu, 7);
+  EXPECT_EQ(Geladen("Tevi2", {{"pst", "17"}}).fPlnStd, 6);
+  EXPECT_EQ(Geladen("Tevi4", {{"gds", "0001"}}).fGrWoElem, TWoElem{});
+  EXPECT_EQ(Geladen("Tevi4", {{"gds", "000100000000000000000000000G"}}).fGrWoElem, TWoElem{});
+  EXPECT_EQ(Geladen("Tevi0", {{"cfa", "00FF00"}}).fCustomFarbe[0], "FFFFFF");
+  EXPECT_EQ(Geladen("Tevi0", {{"wks", "4G"}}).fKennwort, KennwortVerschluesseln(""));
+  EXPECT_EQ(Geladen("Tevi10", {{"F1", "01020304050607"}}).fFerien[0], 0);
+  // A date that does not exist keeps the default date as a whole.
+  const TStandard d = Geladen("Tevi3", {{"dv1", "2023"}, {"dv2", "2"}, {"dv3", "29"}});
+  EXPECT_EQ(d.fDepVon, *KodiereDatum(1994, 1, 1));
+  EXPECT_EQ(Geladen("Tevi3", {{"dv1", "2023"}}).fDepVon, *KodiereDatum(2023, 1, 1));
+  EXPECT_EQ(Geladen("Tevi13", {{"la4", "24"}}).fLPlnDruck.Ab, *KodiereDatum(1994, 1, 1));
+  // A memo count beyond 100 lines would reach into the next list's names.
+  const TStandard m = Geladen("Tevi29", {{"vmc", "101"}, {"M0", "x"}});
+  EXPECT_TRUE(m.fVMemo[0].empty());
+}
+
+TEST(Standardspeicher, FontSizesSetTheRowHeights) {
+  const TStandard s = Geladen("Tevi2", {{"pfs", "-12"}});
+  EXPECT_EQ(s.fPlnFont.Groesse, -12);
+  EXPECT_EQ(s.fPlnHoehe, 22);
+  EXPECT_EQ(s.fDepHoehe, 18);
+  EXPECT_EQ(Geladen("Tevi3", {{"dfs", "10"}}).fDepHoehe, 20);
+}
+
+TEST(Standardspeicher, OneZeroInAnAutomaticTableReplacesAllFourTables) {
+  TStandard eigen;
+  for (auto& tabelle : eigen.fAuTab) {
+    for (auto& zeile : tabelle) zeile.fill(5);
+  }
+  TEinstellungenImSpeicher speicher;
+  SaveStandard(eigen, speicher);
+  TStandard s;
+  LoadStandard(s, speicher);
+  EXPECT_EQ(s.fAuTab, eigen.fAuTab);
+
+  speicher.Setze("Tevi7", "T416", "5$5$5$0$5$5$5$");
+  LoadStandard(s, speicher);
+  EXPECT_EQ(s.fAuTab, TStandard::EingebauteTabellen());
+
+  // A missing or unreadable row counts as zeros.
+  speicher.Setze("Tevi7", "T416", "5$5$5$x$5$5$5$");
+  LoadStandard(s, speicher);
+  EXPECT_EQ(s.fAuTab, TStandard::EingebauteTabellen());
+}
+
+TEST(Standardspeicher, LoweringTheVersionsMovesTheCurrentVersion) {
+  TEinstellungenImSpeicher speicher;
+  speicher.Setze("Tevi1", "mwn", "3");
+  TStandard s;
+  s.fAktuelleWoche = 5;
+  LoadStandard(s, speicher);
+  EXPECT_EQ(s.fMaxWocheNeu, 3);
+  EXPECT_EQ(s.fAktuelleWoche, 3);
+}
+
+TEST(Standardspeicher, SavesEveryKeyInOrderWithTheValueNamesOfItsLayout) {
+  TEinstellungenImSpeicher speicher;
+  SaveStandard(TStandard(), speicher);
+  ASSERT_EQ(speicher.Schluessel().size(), 36u);
+  for (int k = 0; k < 36; ++k) EXPECT_EQ(speicher.Schluessel()[k].name, "Tevi" + std::to_string(k));
+  const auto anzahl = [&](int k) { return speicher.Schluessel()[k].werte.size(); };
+  EXPECT_EQ(anzahl(0), 5u + 54u + 2u + 2u + 5u + 1u);
+  EXPECT_EQ(anzahl(7), 64u + 5u);
+  EXPECT_EQ(anzahl(10), 111u);
+  EXPECT_EQ(anzahl(13), 32u);
+  EXPECT_EQ(anzahl(16), 26u);
+  EXPECT_EQ(anzahl(35), 26u);
+  EXPECT_EQ(anzahl(32), 42u);
+  EXPECT_EQ(anzahl(34), 0u);
+  EXPECT_EQ(speicher.Schluessel()[14].werte[9].first, "kle");
+  EXPECT_EQ(speicher.Schluessel()[13].werte[19].first, "d1s");
+  EXPECT_TRUE(IstStandardWert(29, "M205"));
+  EXPECT_FALSE(IstStandardWert(29, "M1000"));
+  EXPECT_TRUE(IstStandardWert(2, "pst"));
+  EXPECT_FALSE(IstStandardWert(1, "pst"));
 }
 
 }  // namespace

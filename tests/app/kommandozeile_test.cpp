@@ -1,0 +1,131 @@
+#include "app/orbato/kommandozeile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace orbato {
+namespace {
+
+struct TErgebnis {
+  int status;
+  std::string aus, fehler;
+};
+
+TErgebnis Orbato(const std::vector<std::string>& worte,
+                 std::function<std::unique_ptr<Einstellungsspeicher>()> benutzer = {}) {
+  std::ostringstream aus, fehler;
+  TKommandoUmgebung umgebung{aus, fehler, std::move(benutzer)};
+  const int status = OrbatoAusfuehren(worte, umgebung);
+  return {status, aus.str(), fehler.str()};
+}
+
+std::string LiesDatei(const std::filesystem::path& pfad) {
+  std::ifstream ein(pfad, std::ios::binary);
+  std::ostringstream inhalt;
+  inhalt << ein.rdbuf();
+  return inhalt.str();
+}
+
+// An INI file in the test's own temporary directory.
+std::string IniDatei(const std::string& name, const std::string& inhalt) {
+  const auto pfad = std::filesystem::temp_directory_path() / ("orbato_test_" + name + ".ini");
+  std::ofstream(pfad, std::ios::binary) << inhalt;
+  return pfad.string();
+}
+
+// The value lines of one group of an `einstellungen` listing.
+std::string Gruppe(const std::string& liste, const std::string& schluessel) {
+  const auto anfang = liste.find("[" + schluessel + "]\n");
+  if (anfang == std::string::npos) return {};
+  const auto inhalt = anfang + schluessel.size() + 3;
+  return liste.substr(inhalt, liste.find("\n\n", inhalt) - inhalt);
+}
+
+TEST(Kommandozeile, EinstellungenWithoutFilePrintsEveryDefault) {
+  const TErgebnis e = Orbato({"einstellungen", "--einstellungen", "/nonexistent.ini"});
+  EXPECT_EQ(e.status, 0);
+  EXPECT_EQ(e.fehler, "");
+  EXPECT_EQ(e.aus, LiesDatei(ORBATO_TESTDATEN "/einstellungen_vorgaben.ini"));
+}
+
+TEST(Kommandozeile, EinstellungenShowsWhatLoadingMakesOfOddValues) {
+  const std::string datei = IniDatei("ungewoehnlich",
+                                     "; odd values\n"
+                                     "[Tevi0]\n"
+                                     "eaw=true\n"
+                                     "sp3=$A$B$C$\n"
+                                     "spg=$Mo$Dienstagnachmittag$\n"
+                                     "spn = $Montag$\r\n"
+                                     "[Tevi1]\n"
+                                     "dvs=zwei\n"
+                                     "mwn=3\n"
+                                     "[Tevi7]\n"
+                                     "T101=1$2$3$0$5$6$7$\n");
+  const TErgebnis e = Orbato({"einstellungen", "--einstellungen", datei});
+  ASSERT_EQ(e.status, 0) << e.fehler;
+  const std::string tevi0 = Gruppe(e.aus, "Tevi0");
+  EXPECT_EQ(tevi0.substr(0, 6), "eaw=0\n");
+  EXPECT_NE(tevi0.find("\nsp3=$A$B$C$$$$$$$$$$$$$$\n"), std::string::npos);
+  EXPECT_NE(tevi0.find("\nspg=$Mo$Dienstagnac$$$$$$\n"), std::string::npos);
+  EXPECT_NE(tevi0.find("\nspn=$Montag$$$$$$$\n"), std::string::npos);
+  const std::string tevi1 = Gruppe(e.aus, "Tevi1");
+  EXPECT_EQ(tevi1.substr(0, 6), "dvs=1\n");
+  EXPECT_NE(tevi1.find("\nmwn=3\n"), std::string::npos);
+  EXPECT_EQ(Gruppe(e.aus, "Tevi7").substr(0, 31), "T101=-7$-4$-1$-10$-13$-16$-37$\n");
+}
+
+TEST(Kommandozeile, SetOverridesAStoredValueForThisRun) {
+  const std::string datei = IniDatei("set", "[Tevi2]\npst=7\n");
+  const TErgebnis e = Orbato({"einstellungen", "--set", "Tevi2/pst=8", "--einstellungen", datei,
+                              "--set", "Tevi0/snm=Schule Süd"});
+  ASSERT_EQ(e.status, 0) << e.fehler;
+  EXPECT_EQ(Gruppe(e.aus, "Tevi2").substr(0, 6), "pst=8\n");
+  EXPECT_NE(Gruppe(e.aus, "Tevi0").find("\nsnm=Schule Süd"), std::string::npos);
+  EXPECT_EQ(LiesDatei(datei), "[Tevi2]\npst=7\n");  // the file is never written
+}
+
+TEST(Kommandozeile, ReadsTheUsersStoreWithoutWritingIt) {
+  auto* benutzer = new TEinstellungenImSpeicher;
+  benutzer->Setze("Tevi1", "vtm", "30");
+  const TErgebnis e = Orbato({"einstellungen", "--set", "Tevi1/spz=5"},
+                             [benutzer] { return std::unique_ptr<Einstellungsspeicher>(benutzer); });
+  ASSERT_EQ(e.status, 0) << e.fehler;
+  const std::string tevi1 = Gruppe(e.aus, "Tevi1");
+  EXPECT_NE(tevi1.find("\nvtm=30\n"), std::string::npos);
+  EXPECT_NE(tevi1.find("\nspz=5\n"), std::string::npos);
+}
+
+TEST(Kommandozeile, WrongUsageAnswersTwoWithTheUsageText) {
+  const auto pruefe = [](const std::vector<std::string>& worte, const std::string& grund) {
+    const TErgebnis e = Orbato(worte);
+    EXPECT_EQ(e.status, 2) << grund;
+    EXPECT_EQ(e.aus, "");
+    EXPECT_EQ(e.fehler.substr(0, grund.size() + 10), "orbato: " + grund + "\n\n") << e.fehler;
+    EXPECT_NE(e.fehler.find("Aufruf: orbato KOMMANDO [OPTIONEN] ARGUMENTE…"), std::string::npos);
+  };
+  pruefe({}, "kein Kommando angegeben");
+  pruefe({"zaubern"}, "unbekanntes Kommando zaubern");
+  pruefe({"einstellungen", "--farbe"}, "unbekannte Option --farbe");
+  pruefe({"einstellungen", "--einstellungen"}, "der Option --einstellungen fehlt ihr Wert");
+  pruefe({"einstellungen", "x.orb"}, "zu viele Argumente");
+  pruefe({"einstellungen", "--set", "Tevi2pst=8"}, "--set erwartet SCHLÜSSEL/NAME=WERT: Tevi2pst=8");
+  pruefe({"einstellungen", "--set", "Tevi1/pst=8"}, "unbekannter Einstellungswert Tevi1/pst");
+  pruefe({"einstellungen", "--set", "Tevi36/pst=8"}, "unbekannter Einstellungswert Tevi36/pst");
+  pruefe({"einstellungen", "--heute", "2026-13-01"}, "--heute erwartet JJJJ-MM-TT[THH:MM]: 2026-13-01");
+  pruefe({"einstellungen", "--heute", "2026-12-08T25:00"},
+         "--heute erwartet JJJJ-MM-TT[THH:MM]: 2026-12-08T25:00");
+}
+
+TEST(Kommandozeile, HelpGoesToStandardOutput) {
+  const TErgebnis e = Orbato({"--help"});
+  EXPECT_EQ(e.status, 0);
+  EXPECT_EQ(e.aus.substr(0, 47), "Aufruf: orbato KOMMANDO [OPTIONEN] ARGUMENTE…");
+  EXPECT_NE(e.aus.find("\n  einstellungen"), std::string::npos);
+  EXPECT_EQ(Orbato({"einstellungen", "--heute", "2026-12-08T07:30"}).status, 0);
+}
+
+}  // namespace
+}  // namespace orbato
