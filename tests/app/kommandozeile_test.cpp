@@ -90,8 +90,9 @@ TEST(Kommandozeile, SetOverridesAStoredValueForThisRun) {
 TEST(Kommandozeile, ReadsTheUsersStoreWithoutWritingIt) {
   auto* benutzer = new TEinstellungenImSpeicher;
   benutzer->Setze("Tevi1", "vtm", "30");
-  const TErgebnis e = Orbato({"einstellungen", "--set", "Tevi1/spz=5"},
-                             [benutzer] { return std::unique_ptr<Einstellungsspeicher>(benutzer); });
+  const TErgebnis e = Orbato({"einstellungen", "--set", "Tevi1/spz=5"}, [benutzer] {
+    return std::unique_ptr<Einstellungsspeicher>(benutzer);
+  });
   ASSERT_EQ(e.status, 0) << e.fehler;
   const std::string tevi1 = Gruppe(e.aus, "Tevi1");
   EXPECT_NE(tevi1.find("\nvtm=30\n"), std::string::npos);
@@ -111,10 +112,12 @@ TEST(Kommandozeile, WrongUsageAnswersTwoWithTheUsageText) {
   pruefe({"einstellungen", "--farbe"}, "unbekannte Option --farbe");
   pruefe({"einstellungen", "--einstellungen"}, "der Option --einstellungen fehlt ihr Wert");
   pruefe({"einstellungen", "x.orb"}, "zu viele Argumente");
-  pruefe({"einstellungen", "--set", "Tevi2pst=8"}, "--set erwartet SCHLÜSSEL/NAME=WERT: Tevi2pst=8");
+  pruefe({"einstellungen", "--set", "Tevi2pst=8"},
+         "--set erwartet SCHLÜSSEL/NAME=WERT: Tevi2pst=8");
   pruefe({"einstellungen", "--set", "Tevi1/pst=8"}, "unbekannter Einstellungswert Tevi1/pst");
   pruefe({"einstellungen", "--set", "Tevi36/pst=8"}, "unbekannter Einstellungswert Tevi36/pst");
-  pruefe({"einstellungen", "--heute", "2026-13-01"}, "--heute erwartet JJJJ-MM-TT[THH:MM]: 2026-13-01");
+  pruefe({"einstellungen", "--heute", "2026-13-01"},
+         "--heute erwartet JJJJ-MM-TT[THH:MM]: 2026-13-01");
   pruefe({"einstellungen", "--heute", "2026-12-08T25:00"},
          "--heute erwartet JJJJ-MM-TT[THH:MM]: 2026-12-08T25:00");
 }

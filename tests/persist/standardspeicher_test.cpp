@@ -15,7 +15,8 @@ TStandard Geladen(const std::string& schluessel,
   return s;
 }
 
-std::string Gespeichert(const TStandard& s, const std::string& schluessel, const std::string& name) {
+std::string Gespeichert(const TStandard& s, const std::string& schluessel,
+                        const std::string& name) {
   TEinstellungenImSpeicher speicher;
   SaveStandard(s, speicher);
   speicher.OeffneSchluessel(schluessel);
@@ -121,7 +122,8 @@ TEST(Standardspeicher, BooleansAreTrueOnlyForTheDigitOne) {
 }
 
 TEST(Standardspeicher, LabelListsFillMissingLabelsEmptyAndCutLongOnes) {
-  const TStandard s = Geladen("Tevi0", {{"sp3", "$A$B$C$"}, {"spg", "$Montagmorgen$Di$"},
+  const TStandard s = Geladen("Tevi0", {{"sp3", "$A$B$C$"},
+                                        {"spg", "$Montagmorgen$Di$"},
                                         {"spn", "$1234567890123456789012345678901234$"}});
   EXPECT_EQ(s.fStdBez[2][0], "A");
   EXPECT_EQ(s.fStdBez[2][2], "C");
