@@ -1,5 +1,6 @@
 #include "persist/standardspeicher.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <limits>
@@ -184,7 +185,7 @@ void Grundwerte(Tabelle& t) {
   Text(t, 0, "snm", F(&TStandard::fSchulname));
 }
 
-// Tevi1 to Tevi8: units, windows, defaults for new records, the scheduler, the parallel view.
+// Tevi1 to Tevi3: units and numbers, the plan and workload windows.
 void Fensterwerte(Tabelle& t) {
   Int(t, 1, "dvs", F(&TStandard::fDivisor), 1, 100);
   Int(t, 1, "vkm", F(&TStandard::fVorKomma), 0, 9);
@@ -226,7 +227,10 @@ void Fensterwerte(Tabelle& t) {
   Bool(t, 3, "mst", F(&TStandard::fMitStatistik));
   Datum(t, 3, "dv", F(&TStandard::fDepVon), false);
   Datum(t, 3, "db", F(&TStandard::fDepBis), false);
+}
 
+// Tevi4 to Tevi8: defaults for new records, the deletion dialog, the scheduler, the parallel view.
+void Vorgabewerte(Tabelle& t) {
   Raster(t, 4, "gds", F(&TStandard::fGrWoElem));
   Int(t, 4, "les", F(&TStandard::fLeSoll));
   Int(t, 4, "kls", F(&TStandard::fKlSoll));
@@ -354,7 +358,7 @@ void UebersichtDruck(Tabelle& t, int k, const std::string& st, Druck d,
   DruckBool(t, k, st + "un", d, &D::Un);
 }
 
-// Tevi9 to Tevi27 and Tevi30, Tevi31, Tevi35: the printouts, the holidays, the plan versions.
+// Tevi9 and Tevi12 to Tevi20: the short-name lists, the workload sheets, plans and overviews.
 void Druckwerte(Tabelle& t) {
   using D = TDruckEinstellung;
   const Druck kue = &TStandard::fKueDruck;
@@ -366,25 +370,6 @@ void Druckwerte(Tabelle& t) {
   DruckBool(t, 9, "kra", kue, &D::Ra);
   DruckBool(t, 9, "kuv", kue, &D::Uv);
   DruckInt(t, 9, "ran", kue, &D::Rand);
-
-  // Each holiday row is 8 bytes of the one calendar, so it is loaded into the calendar in place.
-  for (int i = 1; i <= kKalenderWochen / 8; ++i) {
-    const std::string name = "F" + std::to_string(i);
-    t.push_back(
-        {10,
-         {name},
-         [=](TStandard& s, Einstellungsspeicher& sp, const TStandard& v) {
-           if (!sp.HatWert(name) || !TStandard::SetKalenderZeile(i, sp.LiesWert(name), s.fFerien)) {
-             TStandard::SetKalenderZeile(i, TStandard::KalenderZeile(i, v.fFerien), s.fFerien);
-           }
-         },
-         [=](const TStandard& s, Einstellungsspeicher& sp) {
-           sp.SchreibeWert(name, TStandard::KalenderZeile(i, s.fFerien));
-         }});
-  }
-
-  Int(t, 11, "vku", F(&TStandard::fVersKuerzel));
-  Bool(t, 11, "vap", F(&TStandard::fVersAuchPlan));
 
   const Druck dep = &TStandard::fDepDruck;
   Schrift(t, 12, "d", F(dep, &D::Font));
@@ -412,7 +397,11 @@ void Druckwerte(Tabelle& t) {
   UebersichtDruck(t, 19, "ru", &TStandard::fRUebDruck,
                   {{"kl", &D::Kl}, {"fa", &D::Fa}, {"le", &D::Le}});
   UebersichtDruck(t, 20, "ou", &TStandard::fKoUebDruck, {});
+}
 
+// Tevi21 to Tevi27: the lists and the parallel view.
+void Listendruckwerte(Tabelle& t) {
+  using D = TDruckEinstellung;
   const Druck fak = &TStandard::fFaKonfDruck;
   Schrift(t, 21, "fk", F(fak, &D::Font));
   DruckBool(t, 21, "fkez", fak, &D::Einzeln);
@@ -453,6 +442,28 @@ void Druckwerte(Tabelle& t) {
   DruckBool(t, 27, "pmf", par, &D::Fa);
   DruckBool(t, 27, "pmk", par, &D::Ko);
   DruckInt(t, 27, "pra", par, &D::Rand);
+}
+
+// Tevi10 and Tevi11: the holidays and the plan versions.
+void Ferienwerte(Tabelle& t) {
+  // Each holiday row is 8 bytes of the one calendar, so it is loaded into the calendar in place.
+  for (int i = 1; i <= kKalenderWochen / 8; ++i) {
+    const std::string name = "F" + std::to_string(i);
+    t.push_back(
+        {10,
+         {name},
+         [=](TStandard& s, Einstellungsspeicher& sp, const TStandard& v) {
+           if (!sp.HatWert(name) || !TStandard::SetKalenderZeile(i, sp.LiesWert(name), s.fFerien)) {
+             TStandard::SetKalenderZeile(i, TStandard::KalenderZeile(i, v.fFerien), s.fFerien);
+           }
+         },
+         [=](const TStandard& s, Einstellungsspeicher& sp) {
+           sp.SchreibeWert(name, TStandard::KalenderZeile(i, s.fFerien));
+         }});
+  }
+
+  Int(t, 11, "vku", F(&TStandard::fVersKuerzel));
+  Bool(t, 11, "vap", F(&TStandard::fVersAuchPlan));
 }
 
 // The ten memo lists: a line count "vmc" … "vml" and the lines "M" + (100 (n - 1) + j).
@@ -600,9 +611,15 @@ Tabelle BaueTabelle() {
   Tabelle t;
   Grundwerte(t);
   Fensterwerte(t);
+  Vorgabewerte(t);
   Druckwerte(t);
+  Ferienwerte(t);
+  Listendruckwerte(t);
   Vertretungswerte(t);
   PlanDruck(t, 35, "o", &TStandard::fKoLePlnDruck, {}, true);
+  // Loading and saving walk the keys in order; the groups above need not be written in it.
+  std::stable_sort(t.begin(), t.end(),
+                   [](const TWert& a, const TWert& b) { return a.schluessel < b.schluessel; });
   return t;
 }
 
