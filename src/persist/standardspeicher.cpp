@@ -188,8 +188,8 @@ void Grundwerte(Tabelle& t) {
 // Tevi1 to Tevi3: units and numbers, the plan and workload windows.
 void Fensterwerte(Tabelle& t) {
   Int(t, 1, "dvs", F(&TStandard::fDivisor), 1, 100);
-  Int(t, 1, "vkm", F(&TStandard::fVorKomma), 0, 9);
-  Int(t, 1, "nkm", F(&TStandard::fNachKomma), 0, 9);
+  Int(t, 1, "vkm", F(&TStandard::fVorKomma), 1, 3);
+  Int(t, 1, "nkm", F(&TStandard::fNachKomma), 0, 3);
   Int(t, 1, "mwn", F(&TStandard::fMaxWocheNeu), 1, kMaxWochen);
   Int(t, 1, "mtn", F(&TStandard::fMaxTageNeu), 5, 7);
   Int(t, 1, "vtm", F(&TStandard::fVertrMerke), 0);
