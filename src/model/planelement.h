@@ -1,18 +1,38 @@
 #pragma once
 
+#include <string>
+
+#include "model/datum.h"
 #include "model/element.h"
 #include "model/wochbereich.h"
 
 namespace orbato {
 
-// A record that has a timetable of its own: teachers, classes, rooms and courses.
+// An element with a timetable of its own: teachers, classes and rooms.
 class TPlanElement : public TElement {
  public:
   // The blocking starts as the settings' default day mask for master data, in every version.
   TPlanElement();
 
+  void FensterUpdate() override;
+
+  // blocked := set in `bereich` and not occupied, for the current selection of versions.
+  void KopiereSperrung(const TWochBereich& bereich);
+  // The courses occupying a cell; with a room only those whose placement there is in it.
+  TListe<TKurs> KurseFinden(int32_t woche, int32_t tag, const TPlanElement* raum,
+                            int32_t std) const;
+  // 16 letters for the periods of one day of a version: F free, S blocked, E placed, G fixed,
+  // K coupled, L coupled and fixed, U a free period between lessons.
+  std::string SVZeile(int32_t woche, int32_t tag) const;
+  // Free, unblocked periods between the first and last lesson of each day, current version.
+  int32_t SpringStd() const;
+  // Lessons still to place of the courses that are to be placed.
+  int32_t RestStd() const;
+
   TWochBereich fSperrung;   // set bit: blocked, nothing may be placed there
   TWochBereich fBesetzung;  // set bit: occupied by a placed lesson
+  Fenster* fPlnFenster = nullptr;
+  TDatumZeit fLetzteAenderung = 0;
 };
 
 }  // namespace orbato

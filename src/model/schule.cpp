@@ -1,8 +1,226 @@
 #include "model/schule.h"
 
+#include "model/dialoge.h"
+#include "model/fenster.h"
+
 namespace orbato {
 namespace {
+
 TSchule* gSchule = nullptr;
+
+// Takes an element out of a list that only refers to it.
+template <class T, class E>
+void Vergiss(TListe<T>& liste, const E* element) {
+  while (liste.ListeElemEnthalten(static_cast<const T*>(element))) liste.ListeLoeschen(false);
+}
+
+// Every course of a list, taken as it stands, since the steps change the list.
+std::vector<TKurs*> Kopie(const TListe<TKurs>& kurse) {
+  return {kurse.begin(), kurse.end()};
+}
+
+}  // namespace
+
+TSchule::TSchule() {
+  fKalender.fill(1);
+}
+
+TSchule::~TSchule() {
+  fKursMenge.ListeEntfernen(true);
+}
+
+void TSchule::SetDirty(bool geaendert) {
+  const bool vorher = fDirty;
+  fDirty = geaendert;
+  if (fBeiDirty && vorher != geaendert) fBeiDirty(geaendert);
+}
+
+Dialoge& TSchule::Dialog() {
+  static TSkriptDialoge ersatz;
+  return fDialoge ? *fDialoge : ersatz;
+}
+
+TSichernAntwort TSchule::FrageSichern() {
+  if (!fDirty) return TSichernAntwort::Nein;
+  const int antwort = Dialog().Frage("Daten sichern?", {"Sollen Ihre Daten gesichert werden?"},
+                                     {"Ja", "Mit einem anderem Namen", "Nein"});
+  return antwort == 0   ? TSichernAntwort::Ja
+         : antwort == 1 ? TSichernAntwort::AndererName
+                        : TSichernAntwort::Nein;
+}
+
+template <class T>
+T* TSchule::Hole(TListe<T>& menge, std::string_view kuerzel) {
+  if (T* gefunden = HoleElement(menge, kuerzel)) return gefunden;
+  T* neu = new T;
+  neu->fKuerzel = kuerzel;
+  menge.ListeAnhaengen(neu);
+  neu->fNr = neu->fReihe = menge.ListeZahlElemente();
+  SetDirty();
+  return neu;
+}
+
+TLehrer* TSchule::HoleLehrer(std::string_view k) {
+  return Hole(fLehrerMenge, k);
+}
+TKlasse* TSchule::HoleKlasse(std::string_view k) {
+  return Hole(fKlassenMenge, k);
+}
+TFach* TSchule::HoleFach(std::string_view k) {
+  return Hole(fFachMenge, k);
+}
+TKopplung* TSchule::HoleKopplung(std::string_view k) {
+  return Hole(fKopplMenge, k);
+}
+TRaum* TSchule::HoleRaum(std::string_view k) {
+  return Hole(fRaumMenge, k);
+}
+
+template <class T>
+void TSchule::Entferne(TListe<T>& menge, T* element) {
+  if (element->fGrDatFenster) element->fGrDatFenster->FensterSchliessen();
+  if (element->fDepFenster) element->fDepFenster->FensterSchliessen();
+  Vergiss(menge, element);
+  delete element;
+  SetDirty();
+}
+
+TKurs* TSchule::ErzeugeNeuenKurs() {
+  auto* kurs = new TKurs;
+  kurs->IKurs(nullptr, nullptr, Standard().fKursStd, nullptr, nullptr, nullptr);
+  return kurs;
+}
+
+void TSchule::KursEntfernen(TKurs* kurs) {
+  Vergiss(fKursMenge, kurs);
+  kurs->AllesEntfernen();
+  delete kurs;
+  SetDirty();
+}
+
+void TSchule::LehrerLoeschen(TLehrer* lehrer) {
+  for (TKurs* k : Kopie(lehrer->fKurse)) {
+    k->AlleSetzungenAufgeben();
+    k->LehrerEntfernen();
+  }
+  for (TKlasse* k : fKlassenMenge) {
+    if (k->fLehrer1 == lehrer) k->fLehrer1 = nullptr;
+    if (k->fLehrer2 == lehrer) k->fLehrer2 = nullptr;
+  }
+  for (TFach* f : fFachMenge) {
+    Vergiss(f->fLehrer, lehrer);
+    if (f->fPopLehrer == lehrer) f->fPopLehrer = nullptr;
+  }
+  for (TUVTab* t : fUVTabMenge) Vergiss(t->fLehrer, lehrer);
+  if (lehrer->fPlnFenster) lehrer->fPlnFenster->FensterSchliessen();
+  Entferne(fLehrerMenge, lehrer);
+}
+
+void TSchule::KlasseLoeschen(TKlasse* klasse) {
+  for (TKurs* k : Kopie(klasse->fKurse)) {
+    k->AlleSetzungenAufgeben();
+    k->KlasseEntfernen(klasse);
+  }
+  for (TFach* f : fFachMenge) {
+    Vergiss(f->fKlassen, klasse);
+    if (f->fPopKlasse == klasse) f->fPopKlasse = nullptr;
+  }
+  for (TUVTab* t : fUVTabMenge) Vergiss(t->fKlassen, klasse);
+  if (klasse->fPlnFenster) klasse->fPlnFenster->FensterSchliessen();
+  Entferne(fKlassenMenge, klasse);
+}
+
+void TSchule::RaumLoeschen(TRaum* raum) {
+  for (TKurs* k : Kopie(raum->fKurse)) {
+    bool belegt = false;
+    for (const TSetzung* s : k->fSetzungen) belegt = belegt || s->fRaum == raum;
+    if (belegt) k->AlleSetzungenAufgeben();
+    k->RaumEntfernen(raum);
+  }
+  // Placements of courses that lost the room from their list hold it no longer either.
+  for (TKurs* k : fKursMenge) {
+    for (TSetzung* s : k->fSetzungen) {
+      if (s->fRaum == raum) s->fRaum = nullptr;
+    }
+  }
+  for (TLehrer* l : fLehrerMenge) {
+    if (l->fRaum == raum) l->fRaum = nullptr;
+  }
+  for (TKlasse* k : fKlassenMenge) {
+    if (k->fRaum == raum) k->fRaum = nullptr;
+  }
+  if (raum->fPlnFenster) raum->fPlnFenster->FensterSchliessen();
+  Entferne(fRaumMenge, raum);
+}
+
+void TSchule::FachLoeschen(TFach* fach) {
+  for (TKurs* k : Kopie(fach->fKurse)) k->FachEntfernen();
+  for (TLehrer* l : fLehrerMenge) {
+    Vergiss(l->fFaecher, fach);
+    if (l->fPopFach == fach) l->fPopFach = nullptr;
+  }
+  for (TUVTab* t : fUVTabMenge) Vergiss(t->fFaecher, fach);
+  Entferne(fFachMenge, fach);
+}
+
+void TSchule::KopplungLoeschen(TKopplung* kopplung) {
+  for (TKurs* k : Kopie(kopplung->fKurse)) {
+    k->AlleSetzungenAufgeben();
+    k->KopplungEntfernen();
+  }
+  fParListe.Loesche(kopplung);
+  Entferne(fKopplMenge, kopplung);
+}
+
+void TSchule::UVTabLoeschen(TUVTab* tabelle) {
+  Entferne(fUVTabMenge, tabelle);
+}
+
+void TSchule::ElementLoeschen(TElement* e) {
+  switch (e->Art()) {
+    case leh:
+      LehrerLoeschen(static_cast<TLehrer*>(e));
+      break;
+    case kla:
+      KlasseLoeschen(static_cast<TKlasse*>(e));
+      break;
+    case rau:
+      RaumLoeschen(static_cast<TRaum*>(e));
+      break;
+    case fac:
+      FachLoeschen(static_cast<TFach*>(e));
+      break;
+    case kop:
+      KopplungLoeschen(static_cast<TKopplung*>(e));
+      break;
+    case uvt:
+      UVTabLoeschen(static_cast<TUVTab*>(e));
+      break;
+    case kur:
+      break;
+  }
+}
+
+bool TSchule::FensterAnmelden(const std::string& name, Fenster* fenster) {
+  for (const auto& [n, f] : fFensterListe) {
+    if (n == name) return false;
+  }
+  fFensterListe.emplace_back(name, fenster);
+  return true;
+}
+
+void TSchule::FensterAbmelden(Fenster* fenster) {
+  std::erase_if(fFensterListe,
+                [fenster](const auto& eintrag) { return eintrag.second == fenster; });
+  if (fAktivesFenster == fenster) fAktivesFenster = nullptr;
+}
+
+void TSchule::AlleFensterUpdate() {
+  const auto schnappschuss = fFensterListe;
+  for (const auto& [name, fenster] : schnappschuss) {
+    fenster->FensterUpdate();
+    fenster->FensterNachVorn();
+  }
 }
 
 TSchule& Schule() {

@@ -1,17 +1,123 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "model/fach.h"
+#include "model/fixtext.h"
+#include "model/klasse.h"
+#include "model/kopplung.h"
+#include "model/kurs.h"
+#include "model/lehrer.h"
+#include "model/liste.h"
+#include "model/parliste.h"
+#include "model/raum.h"
+#include "model/standard.h"
+#include "model/uvtab.h"
+#include "model/wochbereich.h"
+
 namespace orbato {
 
-// The school document: owns every record of one school. This is its seed; it grows with the
-// element, course and substitution lists.
+class Dialoge;
+class Fenster;
+
+enum TFensterArt { GFenster = 0, DFenster = 1, PFenster = 2 };
+enum TToolArt { ZeigTool = 0, SetzTool = 1, LoeschTool = 2, SchiebTool = 3, FixTool = 4 };
+
+// The answer to "Daten sichern?" when a document with unsaved changes is closed.
+enum class TSichernAntwort { Ja, AndererName, Nein };
+
+// The school document: owns every element and course of one school, the calendar of plan
+// versions and two school-wide week ranges, knows its file and whether it has unsaved changes.
 class TSchule {
  public:
-  // Marks the document as changed (or, with false, as saved).
-  void SetDirty(bool geaendert = true) { fGeaendert = geaendert; }
-  bool IsDirty() const { return fGeaendert; }
+  // Empty lists, "Ohne Titel", every calendar week on plan version 1.
+  TSchule();
+  // Frees the courses first, so that no element is left pointing into a freed course.
+  ~TSchule();
+  TSchule(const TSchule&) = delete;
+  TSchule& operator=(const TSchule&) = delete;
+
+  // Marks unsaved changes (or, with false, none); tells the shell so that "Sichern" follows.
+  void SetDirty(bool geaendert = true);
+  bool IsDirty() const { return fDirty; }
+  std::function<void(bool)> fBeiDirty;
+
+  void SetDateiName(std::string_view name) { fDateiName = name; }
+  void SetFensterArt(TFensterArt art) { fFensterArt = art; }
+  void SetToolArt(TToolArt art) { fToolArt = art; }
+
+  // Where the core asks the user; without one installed a scripted set answers the first button.
+  Dialoge& Dialog();
+  void SetDialoge(Dialoge* dialoge) { fDialoge = dialoge; }
+  // Asks "Daten sichern?" when there are unsaved changes; Nein without asking otherwise.
+  TSichernAntwort FrageSichern();
+
+  // Finds the element of that kind by its short name (cut to 11 characters, compared exactly);
+  // a missing one is created at the end of its kind's list.
+  TLehrer* HoleLehrer(std::string_view kuerzel);
+  TKlasse* HoleKlasse(std::string_view kuerzel);
+  TFach* HoleFach(std::string_view kuerzel);
+  TKopplung* HoleKopplung(std::string_view kuerzel);
+  TRaum* HoleRaum(std::string_view kuerzel);
+  // Finding only; none when absent.
+  template <class T>
+  static T* HoleElement(const TListe<T>& menge, std::string_view kuerzel) {
+    const TKuerzelString gesucht(kuerzel);
+    for (T* e : menge) {
+      if (e->fKuerzel == gesucht) return e;
+    }
+    return nullptr;
+  }
+
+  // A course with the default lessons and nothing else set ("alle Kurse").
+  TKurs* ErzeugeNeuenKurs();
+  // Destroys a course: its placements go, every element forgets it.
+  void KursEntfernen(TKurs* kurs);
+  // Destroys an element with everything that refers to it.
+  void LehrerLoeschen(TLehrer* lehrer);
+  void KlasseLoeschen(TKlasse* klasse);
+  void RaumLoeschen(TRaum* raum);
+  void FachLoeschen(TFach* fach);
+  void KopplungLoeschen(TKopplung* kopplung);
+  void UVTabLoeschen(TUVTab* tabelle);
+  void ElementLoeschen(TElement* element);
+
+  // Open document windows, by name; a name already there is refused.
+  bool FensterAnmelden(const std::string& name, Fenster* fenster);
+  void FensterAbmelden(Fenster* fenster);
+  // Redraws every open window in the order they were opened, each brought to the front.
+  void AlleFensterUpdate();
+
+  str255 fDateiName = "Ohne Titel";
+  TFensterArt fFensterArt = GFenster;
+  TToolArt fToolArt = ZeigTool;
+  TListe<TKurs> fKursMenge{true};
+  TListe<TLehrer> fLehrerMenge{true};
+  TListe<TKlasse> fKlassenMenge{true};
+  TListe<TKopplung> fKopplMenge{true};
+  TListe<TFach> fFachMenge{true};
+  TListe<TRaum> fRaumMenge{true};
+  TListe<TUVTab> fUVTabMenge{true};
+  TParListe fParListe;
+  std::array<uint8_t, kKalenderWochen> fKalender;
+  TWochBereich fGrWoBereich;
+  TWochBereich fUEWoBereich;
+  Fenster* fAktivesFenster = nullptr;
+  std::vector<std::pair<std::string, Fenster*>> fFensterListe;
 
  private:
-  bool fGeaendert = false;
+  template <class T>
+  T* Hole(TListe<T>& menge, std::string_view kuerzel);
+  template <class T>
+  void Entferne(TListe<T>& menge, T* element);
+
+  bool fDirty = false;
+  Dialoge* fDialoge = nullptr;
 };
 
 // The document of the running program, installed by its owner like the settings object; without

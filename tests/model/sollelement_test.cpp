@@ -1,4 +1,4 @@
-#include "model/sollelement.h"
+#include "model/lehrer.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,7 @@ class SollElementTest : public ::testing::Test {
 TEST_F(SollElementTest, NewElementTakesDefaultsInEveryVersion) {
   fStandard.fGrWoElem.SetTag(1, 0x3);
   fStandard.fGrWoElem.SetTag(5, 0x8000);
-  TSollElement e;
+  TLehrer e;
   EXPECT_EQ(e.fSoll.ZahlWochen(), 3);
   EXPECT_EQ(e.fSperrung.ZahlWochen(), 3);
   EXPECT_EQ(e.fBesetzung.ZahlWochen(), 3);
@@ -39,7 +39,7 @@ TEST_F(SollElementTest, NewElementTakesDefaultsInEveryVersion) {
 }
 
 TEST_F(SollElementTest, SetSollClampsAndMarksDocumentChanged) {
-  TSollElement e;
+  TLehrer e;
   e.SetSoll(1, -3);
   EXPECT_EQ(e.GetSoll(1), 0);
   EXPECT_TRUE(fSchule.IsDirty());
@@ -55,7 +55,7 @@ TEST_F(SollElementTest, SetSollClampsAndMarksDocumentChanged) {
 TEST_F(SollElementTest, KopiereSollInSingleVersionModeChangesCurrentVersionOnly) {
   fStandard.fEineWoche = true;
   fStandard.fAktuelleWoche = 3;
-  TSollElement e;
+  TLehrer e;
   e.KopiereSoll(10);
   EXPECT_EQ(e.GetSoll(1), 26);
   EXPECT_EQ(e.GetSoll(2), 26);
@@ -65,7 +65,7 @@ TEST_F(SollElementTest, KopiereSollInSingleVersionModeChangesCurrentVersionOnly)
 }
 
 TEST_F(SollElementTest, KopiereSollOtherwiseChangesEveryVersionClamped) {
-  TSollElement e;
+  TLehrer e;
   e.KopiereSoll(500);
   for (int w = 1; w <= 3; ++w) EXPECT_EQ(e.GetSoll(w), 200);
   EXPECT_EQ(e.GetSoll(-1), 600);

@@ -1,0 +1,74 @@
+#include "model/klasse.h"
+
+#include "model/kurs.h"
+#include "model/raum.h"
+#include "model/standard.h"
+
+namespace orbato {
+
+TKlasse::TKlasse() {
+  const int32_t vorgabe = Standard().fKlSoll;
+  for (int32_t w = 1; w <= fSoll.ZahlWochen(); ++w) fSoll.SetWochenStunde(w, vorgabe);
+}
+
+void TKlasse::SetLehrer1(TLehrer* l) {
+  fLehrer1 = l;
+  Geaendert();
+}
+void TKlasse::SetLehrer2(TLehrer* l) {
+  fLehrer2 = l;
+  Geaendert();
+}
+void TKlasse::SetRaum(TRaum* raum) {
+  fRaum = raum;
+  Geaendert();
+}
+void TKlasse::SetKopDop(bool b) {
+  fKopDop = b;
+  Geaendert();
+}
+
+int32_t TKlasse::FachSumme(const TFach* fach) const {
+  int32_t summe = 0;
+  for (const TKurs* k : fKurse) {
+    if (k->fFach == fach) summe += k->fStunden.GetWochenStunde(-1);
+  }
+  return summe;
+}
+
+void TKlasse::AendereSoll(int32_t n) {
+  SetSoll(-1, GetSoll(Standard().fAktuelleWoche) + n);
+  FensterRefresh();
+}
+
+void TKlasse::NeuerRaum(TRaum* raum) {
+  TKurs::RaumWechsel(fKurse, fRaum, raum);
+  SetRaum(raum);
+}
+
+int32_t TKlasse::HohlStunden(int32_t woche, int32_t& maxim, std::array<int32_t, 8>& maximum) const {
+  const TStandard& s = Standard();
+  int32_t luecken = 0;
+  maxim = 0;
+  maximum.fill(0);
+  for (int32_t tag = 1; tag <= s.fMaxTageNeu; ++tag) {
+    int32_t letzte = 0;
+    for (int32_t std = 16; std >= 1 && letzte == 0; --std) {
+      if (fBesetzung.GetWocheTagStd(woche, tag, std)) {
+        const TKurs* k = FindeKurs(woche, tag, std);
+        if (!(k && k->IstFixiert(woche, tag, std))) letzte = std;
+      }
+    }
+    maximum[tag] = letzte;
+    if (letzte > maxim) maxim = letzte;
+    for (int32_t std = 1; std < letzte; ++std) {
+      if (!fBesetzung.GetWocheTagStd(woche, tag, std) &&
+          !fSperrung.GetWocheTagStd(woche, tag, std)) {
+        ++luecken;
+      }
+    }
+  }
+  return luecken;
+}
+
+}  // namespace orbato

@@ -1,0 +1,81 @@
+#include "model/lehrer.h"
+
+#include "model/fach.h"
+#include "model/klasse.h"
+#include "model/kurs.h"
+#include "model/raum.h"
+#include "model/standard.h"
+
+namespace orbato {
+
+TLehrer::~TLehrer() = default;
+
+void TLehrer::SetRaum(TRaum* raum) {
+  fRaum = raum;
+  Geaendert();
+}
+void TLehrer::SetVStunden1(int32_t n) {
+  fVStunden1 = n;
+  Geaendert();
+}
+void TLehrer::SetVStunden2(int32_t n) {
+  fVStunden2 = n;
+  Geaendert();
+}
+void TLehrer::SetfreierTag(bool b) {
+  fFreierTag = b;
+  Geaendert();
+}
+
+int32_t TLehrer::FachSumme(const TFach* fach) const {
+  int32_t summe = 0;
+  for (const TKurs* k : fKurse) {
+    if (k->fFach == fach) summe += k->fStunden.GetWochenStunde(-1);
+  }
+  return summe;
+}
+
+void TLehrer::AendereSoll(int32_t n) {
+  SetSoll(-1, GetSoll(Standard().fAktuelleWoche) + n);
+  FensterRefresh();
+}
+
+void TLehrer::NeuesFach(TFach* fach) {
+  if (fach == nullptr) return;
+  if (fFaecher.ListeElemNr(fach) == 0) fFaecher.ListeEinfuegen(fach, ReihenVergleich);
+  if (fach->fLehrer.ListeElemNr(this) == 0) fach->fLehrer.ListeEinfuegen(this, ReihenVergleich);
+  Geaendert();
+}
+
+bool TLehrer::FachEntfernen(TFach* fach) {
+  int32_t stunden = 0;
+  for (const TKurs* k : fKurse) {
+    if (k->fFach == fach) stunden += k->fStunden.GetWochenStunde(0);
+  }
+  if (stunden != 0) return false;
+  if (fFaecher.ListeElemEnthalten(fach)) fFaecher.ListeLoeschen(false);
+  if (fach->fLehrer.ListeElemEnthalten(this)) fach->fLehrer.ListeLoeschen(false);
+  Geaendert();
+  return true;
+}
+
+void TLehrer::NeuerRaum(TRaum* raum) {
+  TKurs::RaumWechsel(fKurse, fRaum, raum);
+  SetRaum(raum);
+}
+
+bool TLehrer::HatUnterrichtInKlasse(const TElement* klasse) const {
+  for (const TKurs* k : fKurse) {
+    if (k->fKlassen.ListeZahlElemente() == 1 && k->ErsteKlasse() == klasse) return true;
+  }
+  return false;
+}
+
+bool TLehrer::HatKursNichtAngerechnet() const {
+  for (const TKurs* k : fKurse) {
+    if (k->fNichtZaehlenLe) return true;
+  }
+  return false;
+}
+
+}  // namespace orbato

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+
+namespace orbato {
+
+class TRaum;
+
+// One lesson of a course in one cell of one plan version, with its room and fixed mark. A lesson
+// placed in all versions is one placement per version, so fWoche is never 0 or -1.
+class TSetzung {
+ public:
+  TSetzung(int32_t woche, int32_t tag, int32_t std, TRaum* raum = nullptr)
+      : fStunde(std), fTag(tag), fWoche(woche), fRaum(raum) {}
+
+  // These mark the document changed.
+  void SetStunde(int32_t std);
+  void SetTag(int32_t tag);
+  void SetWoche(int32_t woche);
+  void SetRaum(TRaum* raum);
+  void SetFixiert(bool fixiert);
+
+  bool Liegt(int32_t woche, int32_t tag, int32_t std) const {
+    return fWoche == woche && fTag == tag && fStunde == std;
+  }
+
+  int32_t fReihe = 0;  // kept in the file, read by nothing
+  int32_t fStunde;
+  int32_t fTag;
+  int32_t fWoche;
+  TRaum* fRaum;
+  bool fFixiert = false;
+};
+
+}  // namespace orbato
