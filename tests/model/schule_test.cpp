@@ -18,6 +18,12 @@ std::set<const void*> Alle(const TListe<T>& liste) {
   return {liste.begin(), liste.end()};
 }
 
+template <class T>
+bool Enthaelt(const TListe<T>& liste, const TElement* e) {
+  return std::any_of(liste.begin(), liste.end(),
+                     [e](const T* x) { return static_cast<const TElement*>(x) == e; });
+}
+
 // Every relation of the document is mirrored and points at a record that is still there, and
 // every occupied cell of an element is a placement of one of its courses.
 void PruefeInvarianten(const TSchule& s) {
@@ -61,8 +67,7 @@ void PruefeInvarianten(const TSchule& s) {
       const bool genannt = k->fLehrer == static_cast<const void*>(e) ||
                            k->fFach == static_cast<const void*>(e) ||
                            k->fKopplung == static_cast<const void*>(e) ||
-                           k->fKlassen.ListeElemNr(static_cast<const TKlasse*>(e)) > 0 ||
-                           k->fRaeume.ListeElemNr(static_cast<const TRaum*>(e)) > 0;
+                           Enthaelt(k->fKlassen, e) || Enthaelt(k->fRaeume, e);
       ASSERT_TRUE(genannt) << e->fKuerzel.str();
     }
   };
