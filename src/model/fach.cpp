@@ -3,10 +3,39 @@
 #include "model/klasse.h"
 #include "model/kurs.h"
 #include "model/lehrer.h"
+#include "model/schule.h"
 
 namespace orbato {
 
 TFach::~TFach() = default;
+
+std::string TFach::KursPopZeile(const TLehrer* lehrer, int32_t rest) const {
+  int32_t stunden = 0;
+  for (const TKurs* k : fKurse) {
+    if (k->fLehrer == lehrer) stunden += k->fStunden.GetWochenStunde(-1) * k->fFaktor;
+  }
+  return PopZeile(stunden, lehrer->GetSoll(-1) - stunden - rest, rest, fKuerzel.str());
+}
+
+TMenu TFach::LehrerPopupFuellen() {
+  TMenu menu;
+  for (TLehrer* l : fLehrer) {
+    menu.push_back(MenuEintrag(l->KursPopZeile(this, leh), [this, l] { fPopLehrer = l; }));
+  }
+  // The columns follow the number of classes of the school, as in the class menu beside it.
+  InSpaltenUmbrechen(menu, FachPopupSpaltenLaenge(Schule().fKlassenMenge.ListeZahlElemente()));
+  return menu;
+}
+
+TMenu TFach::KlassenPopupFuellen() {
+  const TListe<TKlasse>& klassen = Schule().fKlassenMenge;
+  TMenu menu;
+  for (TKlasse* k : klassen) {
+    menu.push_back(MenuEintrag(k->KursPopZeile(this, kla), [this, k] { fPopKlasse = k; }));
+  }
+  InSpaltenUmbrechen(menu, FachPopupSpaltenLaenge(klassen.ListeZahlElemente()));
+  return menu;
+}
 
 int32_t TFach::LehrerSumme(const TLehrer* lehrer) const {
   int32_t summe = 0;

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <string>
+
 #include "model/element.h"
+#include "model/menue.h"
 
 namespace orbato {
 
@@ -20,6 +23,14 @@ class TFach : public TElement {
   void LehrerEntfernen(TLehrer* lehrer);
   // Only while no course of the subject contains the class.
   void KlasseEntfernen(TKlasse* klasse);
+
+  // A teacher's caption in this subject's pick menu: his workload in the subject, the rest of
+  // his target after `rest`, and `rest`, then the subject's short name.
+  std::string KursPopZeile(const TLehrer* lehrer, int32_t rest) const;
+  // The pick menus of the subject window: the subject's teachers, and every class of the school,
+  // each with its caption; choosing one makes it the element last picked.
+  TMenu LehrerPopupFuellen();
+  TMenu KlassenPopupFuellen();
 
   TListe<TLehrer> fLehrer;
   TListe<TKlasse> fKlassen;

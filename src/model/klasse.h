@@ -28,6 +28,8 @@ class TKlasse : public TSollElement {
   // maximum[d] is that lesson's period (0 without one), maxim the largest of them.
   int32_t HohlStunden(int32_t woche, int32_t& maxim, std::array<int32_t, 8>& maximum) const;
 
+  bool KopDop() const override { return fKopDop; }
+
   TLehrer* fLehrer1 = nullptr;
   TLehrer* fLehrer2 = nullptr;
   TRaum* fRaum = nullptr;

@@ -1,7 +1,9 @@
 #include "model/kopplung.h"
 
+#include "model/dialoge.h"
 #include "model/kurs.h"
 #include "model/lehrer.h"
+#include "model/schule.h"
 
 namespace orbato {
 
@@ -33,6 +35,14 @@ bool TKopplung::LehrerDoppelt(const TElement* lehrer) const {
     if (lehrer && static_cast<const TElement*>(k->fLehrer) == lehrer) ++zahl;
   }
   return zahl >= 2;
+}
+
+void TKopplung::LeKopDoppeltTest(const TElement* lehrer) const {
+  if (!LehrerDoppelt(lehrer)) return;
+  Schule().Dialog().Nachricht(
+      "Lehrer doppelt in Kopplung",
+      {lehrer->fKuerzel.str(), "ist mehrfach in", fKuerzel.str(), "Kopplung"},
+      TMeldungsArt::Warnung);
 }
 
 }  // namespace orbato

@@ -105,6 +105,7 @@ void TKurs::LehrerErgaenzen(TLehrer* lehrer) {
   fLehrer = lehrer;
   BerechneReihe();
   if (lehrer) lehrer->fKurse.ListeEinfuegen(this, KursVergleich);
+  if (fLehrer && fKopplung) fKopplung->LeKopDoppeltTest(fLehrer);
   Geaendert();
 }
 
@@ -139,6 +140,7 @@ void TKurs::KopplungErgaenzen(TKopplung* kopplung) {
   fKopplung = kopplung;
   BerechneReihe();
   if (kopplung) kopplung->fKurse.ListeEinfuegen(this, KursVergleich);
+  if (fLehrer && fKopplung) fKopplung->LeKopDoppeltTest(fLehrer);
   Geaendert();
 }
 

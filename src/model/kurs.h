@@ -92,6 +92,21 @@ class TKurs {
   std::string WahlZeile(int32_t woche, int32_t tag, int32_t std, int a, int b, int c) const;
   std::string SVZeile(int32_t tag) const;
 
+  // The rules of the course window and the course's pop-up menus.
+  // Asks "Kurs ist verplant" when the course has placements, removing them on "Ja"; true when the
+  // course ends up without placements.
+  bool NichtVerplant();
+  // Lessons of the current version (single-version mode) or of every version; below the placed
+  // lessons only after NichtVerplant. False when nothing changed.
+  bool SetzeStunden(int32_t stunden);
+  // Lessons per day, with the single lessons that follow from it.
+  void SetzeStdProTag(int32_t stdProTag);
+  // Only while nothing is placed; clearing it drops negative lessons. The course then takes its
+  // new place in the document's course list.
+  bool SetzeNichtVerplanen(bool nichtVerplanen);
+  // The lessons the course window shows: the current version, or the share of every version.
+  int32_t AnzeigeStunden() const;
+
   // Setters of stored fields mark the document changed; the sort keys and the score do not.
   void SetInfo(std::string_view info);
   void SetEinzelStd(int32_t n);

@@ -1,9 +1,11 @@
 #include "model/lehrer.h"
 
+#include "model/dialoge.h"
 #include "model/fach.h"
 #include "model/klasse.h"
 #include "model/kurs.h"
 #include "model/raum.h"
+#include "model/schule.h"
 #include "model/standard.h"
 
 namespace orbato {
@@ -52,7 +54,12 @@ bool TLehrer::FachEntfernen(TFach* fach) {
   for (const TKurs* k : fKurse) {
     if (k->fFach == fach) stunden += k->fStunden.GetWochenStunde(0);
   }
-  if (stunden != 0) return false;
+  if (stunden != 0) {
+    Schule().Dialog().Nachricht("Fehler",
+                                {"Erst m\xFCssen die zugeh\xF6rigen Kurse gel\xF6scht werden!"},
+                                TMeldungsArt::Fehler);
+    return false;
+  }
   if (fFaecher.ListeElemEnthalten(fach)) fFaecher.ListeLoeschen(false);
   if (fach->fLehrer.ListeElemEnthalten(this)) fach->fLehrer.ListeLoeschen(false);
   Geaendert();

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "model/kurs.h"
 #include "model/standard.h"
+#include "model/stundenwert.h"
 
 namespace orbato {
 
@@ -24,6 +26,32 @@ void TSollElement::KopiereSoll(int32_t wert) {
     return;
   }
   for (int32_t w = 1; w <= s.WochenZahl(); ++w) SetSoll(w, wert);
+}
+
+std::string PopZeile(int32_t a, int32_t b, int32_t c, const std::string& kuerzel) {
+  return "[" + StundenWert(a) + " ]-[" + StundenWert(b) + " ]-[" + StundenWert(c) + " ]  " +
+         kuerzel;
+}
+
+std::string TSollElement::KursPopZeile(const TFach* fach, TKuerzelArt art) const {
+  int32_t dieses = 0, andere = 0;
+  for (const TKurs* k : fKurse) {
+    if (art == leh ? k->fNichtZaehlenLe : k->fNichtZaehlenKl) continue;
+    const int32_t wert = k->fStunden.GetWochenStunde(-1) * k->fFaktor;
+    (k->fFach == fach ? dieses : andere) += wert;
+  }
+  // A class counts its couplings once (or each course, with fKopDop), as its own sums do.
+  if (art == kla) andere = FaktorSumme(-1, KopDop(), kla) - dieses;
+  return PopZeile(dieses, andere, GetSoll(-1) - dieses - andere, fKuerzel.str());
+}
+
+bool TSollElement::RaumFehltImPlan() const {
+  for (const TKurs* k : fKurse) {
+    for (const TSetzung* s : k->fSetzungen) {
+      if (s->fRaum == nullptr) return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace orbato

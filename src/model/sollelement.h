@@ -1,11 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "model/planelement.h"
 #include "model/wochenstunden.h"
 
 namespace orbato {
+
+class TFach;
 
 // A plan element with a target workload per plan version: the base of teachers and classes.
 // Targets are in time units of 1/fDivisor hour.
@@ -23,7 +26,21 @@ class TSollElement : public TPlanElement {
   // mode, otherwise every version.
   void KopiereSoll(int32_t wert);
 
+  // The caption in a subject's pick menu: the workload of this subject, of the other courses and
+  // the rest to the target, as hour values, then the short name. `art` says whether the element
+  // is shown as a teacher (leh) or a class (kla).
+  std::string KursPopZeile(const TFach* fach, TKuerzelArt art) const;
+  // Whether a lesson of one of the element's courses has no room.
+  bool RaumFehltImPlan() const;
+
   TWochenStunden fSoll;
+
+ protected:
+  // Classes may count each course of a coupling; teachers always do.
+  virtual bool KopDop() const { return true; }
 };
+
+// "[" a " ]-[" b " ]-[" c " ]  " and the short name, the numbers as hour values.
+std::string PopZeile(int32_t a, int32_t b, int32_t c, const std::string& kuerzel);
 
 }  // namespace orbato
