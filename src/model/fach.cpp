@@ -4,6 +4,7 @@
 #include "model/kurs.h"
 #include "model/lehrer.h"
 #include "model/schule.h"
+#include "model/standard.h"
 
 namespace orbato {
 
@@ -35,6 +36,12 @@ TMenu TFach::KlassenPopupFuellen() {
   }
   InSpaltenUmbrechen(menu, FachPopupSpaltenLaenge(klassen.ListeZahlElemente()));
   return menu;
+}
+
+TKurs* TFach::NeuerKurs() {
+  auto* kurs = new TKurs;
+  kurs->IKurs(nullptr, nullptr, Standard().fKursStd, nullptr, this, nullptr);
+  return kurs;
 }
 
 int32_t TFach::LehrerSumme(const TLehrer* lehrer) const {

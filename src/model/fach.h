@@ -32,6 +32,8 @@ class TFach : public TElement {
   TMenu LehrerPopupFuellen();
   TMenu KlassenPopupFuellen();
 
+  TKurs* NeuerKurs();
+
   TListe<TLehrer> fLehrer;
   TListe<TKlasse> fKlassen;
   TLehrer* fPopLehrer = nullptr;

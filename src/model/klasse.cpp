@@ -46,6 +46,12 @@ void TKlasse::NeuerRaum(TRaum* raum) {
   SetRaum(raum);
 }
 
+TKurs* TKlasse::NeuerKurs() {
+  auto* kurs = new TKurs;
+  kurs->IKurs(nullptr, this, Standard().fKursStd, fRaum, nullptr, nullptr);
+  return kurs;
+}
+
 int32_t TKlasse::HohlStunden(int32_t woche, int32_t& maxim, std::array<int32_t, 8>& maximum) const {
   const TStandard& s = Standard();
   int32_t luecken = 0;

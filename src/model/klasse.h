@@ -24,6 +24,8 @@ class TKlasse : public TSollElement {
   int32_t FachSumme(const TFach* fach) const;
   void AendereSoll(int32_t n);
   void NeuerRaum(TRaum* raum);
+  // A course of this class with the default lessons and its room.
+  TKurs* NeuerKurs();
   // Gap periods of one version counted from period 1 up to the last unfixed lesson of each day;
   // maximum[d] is that lesson's period (0 without one), maxim the largest of them.
   int32_t HohlStunden(int32_t woche, int32_t& maxim, std::array<int32_t, 8>& maximum) const;

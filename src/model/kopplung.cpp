@@ -4,6 +4,7 @@
 #include "model/kurs.h"
 #include "model/lehrer.h"
 #include "model/schule.h"
+#include "model/standard.h"
 
 namespace orbato {
 
@@ -18,6 +19,12 @@ TKurs* TKopplung::GroessterKopplungsKurs(int32_t woche, bool mitFaktor) const {
     }
   }
   return groesster;
+}
+
+TKurs* TKopplung::NeuerKurs() {
+  auto* kurs = new TKurs;
+  kurs->IKurs(nullptr, nullptr, Standard().fKursStd, nullptr, nullptr, this);
+  return kurs;
 }
 
 bool TKopplung::IstVerplant() const {

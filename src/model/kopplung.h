@@ -14,6 +14,7 @@ class TKopplung : public TElement {
   bool IstVerplant() const override;
   // Whether two or more courses of the coupling have this teacher.
   bool LehrerDoppelt(const TElement* lehrer) const;
+  TKurs* NeuerKurs();
   // Warns "Lehrer doppelt in Kopplung" when the teacher has two or more of its courses.
   void LeKopDoppeltTest(const TElement* lehrer) const;
 };

@@ -78,6 +78,24 @@ bool TLehrer::HatUnterrichtInKlasse(const TElement* klasse) const {
   return false;
 }
 
+bool TLehrer::HatUnterrichtAmRand(const TElement* klasse) const {
+  for (const TKurs* k : fKurse) {
+    if (k->fKopplung || k->fKlassen.ListeZahlElemente() != 1) continue;
+    const TKlasse* einzige = k->ErsteKlasse();
+    if (static_cast<const TElement*>(einzige) != klasse) continue;
+    for (const TSetzung* s : k->fSetzungen) {
+      if (s->AmRand(*einzige)) return true;
+    }
+  }
+  return false;
+}
+
+TKurs* TLehrer::NeuerKurs() {
+  auto* kurs = new TKurs;
+  kurs->IKurs(this, nullptr, Standard().fKursStd, fRaum, nullptr, nullptr);
+  return kurs;
+}
+
 bool TLehrer::HatKursNichtAngerechnet() const {
   for (const TKurs* k : fKurse) {
     if (k->fNichtZaehlenLe) return true;

@@ -30,7 +30,10 @@ class TLehrer : public TSollElement {
   bool FachEntfernen(TFach* fach);
   void NeuerRaum(TRaum* raum);
   bool HatUnterrichtInKlasse(const TElement* klasse) const;
+  bool HatUnterrichtAmRand(const TElement* klasse) const;
   bool HatKursNichtAngerechnet() const;
+  // A course of this teacher with the default lessons and his room.
+  TKurs* NeuerKurs();
 
   TListe<TFach> fFaecher;
   int32_t fVStunden1 = 0, fVStunden2 = 0, fVStunden3 = 0;

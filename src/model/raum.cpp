@@ -1,8 +1,15 @@
 #include "model/raum.h"
 
 #include "model/kurs.h"
+#include "model/standard.h"
 
 namespace orbato {
+
+TKurs* TRaum::NeuerKurs() {
+  auto* kurs = new TKurs;
+  kurs->IKurs(nullptr, nullptr, Standard().fKursStd, this, nullptr, nullptr);
+  return kurs;
+}
 
 TKurs* TRaum::FindeKurs(int32_t woche, int32_t tag, int32_t std) const {
   for (TKurs* k : fKurse) {

@@ -9,6 +9,7 @@ class TRaum : public TPlanElement {
   TKuerzelArt Art() const override { return rau; }
   // Only placements in this room count.
   TKurs* FindeKurs(int32_t woche, int32_t tag, int32_t std) const override;
+  TKurs* NeuerKurs();
 };
 
 }  // namespace orbato

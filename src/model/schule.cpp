@@ -201,6 +201,62 @@ void TSchule::ElementLoeschen(TElement* e) {
   }
 }
 
+bool TSchule::ElementLoeschenNachFrage(TElement* e) {
+  if (e->fKurse.ListeZahlElemente() > 0 &&
+      !Dialog().FrageJaNein(
+          "K\xFCrzel l\xF6schen",
+          {"Zum K\xFCrzel", e->fKuerzel.str(), "gibt es noch Daten. Diese Daten werden",
+           "mitgel\xF6scht. Betroffene Kurse werden aus",
+           "den Pl\xE4nen entfernt. Soll das K\xFCrzel ", "trotzdem gel\xF6scht werden? "})) {
+    return false;
+  }
+  ElementLoeschen(e);
+  return true;
+}
+
+bool TSchule::KuerzelAendern(TElement* e, std::string_view kuerzel) {
+  const TKuerzelString neu(kuerzel);
+  if (neu.empty()) return false;
+  const auto vergeben = [&](const auto& menge) {
+    for (const TElement* anderes : menge) {
+      if (anderes != e && anderes->fKuerzel == neu) return true;
+    }
+    return false;
+  };
+  bool doppelt = false;
+  switch (e->Art()) {
+    case leh:
+      doppelt = vergeben(fLehrerMenge);
+      break;
+    case kla:
+      doppelt = vergeben(fKlassenMenge);
+      break;
+    case rau:
+      doppelt = vergeben(fRaumMenge);
+      break;
+    case fac:
+      doppelt = vergeben(fFachMenge);
+      break;
+    case kop:
+      doppelt = vergeben(fKopplMenge);
+      break;
+    case uvt:
+      doppelt = vergeben(fUVTabMenge);
+      break;
+    case kur:
+      break;
+  }
+  if (doppelt) {
+    Dialog().Nachricht(
+        "Stop",
+        {"Das K\xFCrzel", neu.str(), "gibt es schon. W\xE4hlen Sie", "ein anderes K\xFCrzel!"},
+        TMeldungsArt::Warnung);
+    return false;
+  }
+  e->SetKuerzel(neu);
+  return true;
+}
+
 bool TSchule::FensterAnmelden(const std::string& name, Fenster* fenster) {
   for (const auto& [n, f] : fFensterListe) {
     if (n == name) return false;

@@ -86,6 +86,11 @@ class TSchule {
   void KopplungLoeschen(TKopplung* kopplung);
   void UVTabLoeschen(TUVTab* tabelle);
   void ElementLoeschen(TElement* element);
+  // The short-name window's "Löschen": an element that still has courses is deleted only after
+  // the question "Kürzel löschen". True when it was deleted.
+  bool ElementLoeschenNachFrage(TElement* element);
+  // "Kürzel ändern": refused with "Stop" when another element of the kind has the name.
+  bool KuerzelAendern(TElement* element, std::string_view kuerzel);
 
   // Open document windows, by name; a name already there is refused.
   bool FensterAnmelden(const std::string& name, Fenster* fenster);

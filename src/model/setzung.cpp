@@ -1,8 +1,19 @@
 #include "model/setzung.h"
 
+#include "model/planelement.h"
 #include "model/schule.h"
 
 namespace orbato {
+
+bool TSetzung::AmRand(const TPlanElement& klasse) const {
+  const auto frei = [&](int32_t von, int32_t bis) {
+    for (int32_t std = von; std <= bis; ++std) {
+      if (klasse.fBesetzung.GetWocheTagStd(fWoche, fTag, std)) return false;
+    }
+    return true;
+  };
+  return frei(fStunde + 1, 16) || frei(1, fStunde - 1);
+}
 
 void TSetzung::SetStunde(int32_t std) {
   fStunde = std;

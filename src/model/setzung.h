@@ -4,6 +4,7 @@
 
 namespace orbato {
 
+class TPlanElement;
 class TRaum;
 
 // One lesson of a course in one cell of one plan version, with its room and fixed mark. A lesson
@@ -23,6 +24,10 @@ class TSetzung {
   bool Liegt(int32_t woche, int32_t tag, int32_t std) const {
     return fWoche == woche && fTag == tag && fStunde == std;
   }
+
+  // Whether the lesson is the first or the last of the class's day: the class is free in every
+  // period after it, or in every period before it. Periods 1 and 16 are always at the edge.
+  bool AmRand(const TPlanElement& klasse) const;
 
   int32_t fReihe = 0;  // kept in the file, read by nothing
   int32_t fStunde;
