@@ -18,10 +18,9 @@ bool TKurs::NichtVerplant() {
 
 bool TKurs::SetzeStunden(int32_t stunden) {
   const TStandard& s = Standard();
-  const int32_t von = s.fEineWoche ? s.fAktuelleWoche : 1;
-  const int32_t bis = s.fEineWoche ? s.fAktuelleWoche : s.WochenZahl();
   bool zuWenig = false;
-  for (int32_t w = von; w <= bis; ++w) zuWenig = zuWenig || stunden < VerplanteStunden(w);
+  for (int32_t w = s.ErsteAuswahlWoche(); w <= s.LetzteAuswahlWoche(); ++w)
+    zuWenig = zuWenig || stunden < VerplanteStunden(w);
   if (zuWenig && !NichtVerplant()) return false;
   fStunden.SetWochenStunde(-1, stunden);
   Schule().SetDirty();

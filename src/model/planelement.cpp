@@ -18,18 +18,7 @@ void TPlanElement::FensterUpdate() {
 }
 
 void TPlanElement::KopiereSperrung(const TWochBereich& bereich) {
-  const TStandard& s = Standard();
-  const int32_t von = s.fEineWoche ? s.fAktuelleWoche : 1;
-  const int32_t bis = s.fEineWoche ? s.fAktuelleWoche : s.WochenZahl();
-  for (int32_t w = von; w <= bis; ++w) {
-    for (int32_t tag = 1; tag <= 7; ++tag) {
-      for (int32_t std = 1; std <= 16; ++std) {
-        const bool gesperrt =
-            bereich.GetWocheTagStd(w, tag, std) && !fBesetzung.GetWocheTagStd(w, tag, std);
-        fSperrung.SetWocheTagStd(w, tag, gesperrt, std);
-      }
-    }
-  }
+  UebernimmSperrung(fSperrung, bereich, fBesetzung);
   Geaendert();
 }
 

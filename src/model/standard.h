@@ -213,6 +213,10 @@ class TStandard {
   int32_t AufgeloesteWoche(int32_t woche) const {
     return woche == -1 ? (fEineWoche ? fAktuelleWoche : 0) : woche;
   }
+  // The versions a change of the current selection applies to: the current one in single-version
+  // mode, otherwise 1..fMaxWocheNeu.
+  int32_t ErsteAuswahlWoche() const { return fEineWoche ? fAktuelleWoche : 1; }
+  int32_t LetzteAuswahlWoche() const { return fEineWoche ? fAktuelleWoche : WochenZahl(); }
   // fMaxWocheNeu held inside the data layout's limits.
   int32_t WochenZahl() const {
     return fMaxWocheNeu < 1 ? 1 : fMaxWocheNeu > kMaxWochen ? kMaxWochen : fMaxWocheNeu;

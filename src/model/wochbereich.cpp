@@ -148,4 +148,18 @@ void TWochBereich::SetzeBits(int32_t woche, int32_t tag, bool wert, uint32_t mas
   }
 }
 
+void UebernimmSperrung(TWochBereich& sperrung, const TWochBereich& vorlage,
+                       const TWochBereich& besetzung) {
+  const TStandard& s = Standard();
+  for (int32_t w = s.ErsteAuswahlWoche(); w <= s.LetzteAuswahlWoche(); ++w) {
+    for (int32_t tag = 1; tag <= kMaxTage; ++tag) {
+      for (int32_t std = 1; std <= kMaxStunden; ++std) {
+        const bool gesperrt =
+            vorlage.GetWocheTagStd(w, tag, std) && !besetzung.GetWocheTagStd(w, tag, std);
+        sperrung.SetWocheTagStd(w, tag, gesperrt, std);
+      }
+    }
+  }
+}
+
 }  // namespace orbato

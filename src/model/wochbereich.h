@@ -63,4 +63,9 @@ class TWochBereich {
   int32_t fZahl = 0;
 };
 
+// The blocking an element or course takes from a template: a cell is blocked when the template
+// has it and `besetzung` does not, for the versions of the current selection.
+void UebernimmSperrung(TWochBereich& sperrung, const TWochBereich& vorlage,
+                       const TWochBereich& besetzung);
+
 }  // namespace orbato

@@ -130,5 +130,28 @@ TEST_F(ElementTest, NewOwnRoomReplacesTheOldOneWhereNoLessonIsHeldInIt) {
   EXPECT_FALSE(anders->HatRaum(neu));
 }
 
+TEST_F(ElementTest, CopiedBlockingLeavesOccupiedCellsFree) {
+  fStandard.fMaxWocheNeu = 2;
+  TKlasse* k = fSchule.HoleKlasse("5a");
+  k->fSperrung.SetWochenZahl(2);
+  k->fBesetzung.SetWochenZahl(2);
+  TKurs* kurs = Kurs(fSchule.HoleLehrer("A"), k, 2);
+  kurs->fBesetzung.SetWochenZahl(2);
+  kurs->fSperrung.SetWochenZahl(2);
+  Setze(kurs, 1, 1, 2);
+  TWochBereich vorlage;
+  vorlage.SetWocheTagStd(0, 1, true, 0);  // all of Monday, both versions
+  fStandard.fEineWoche = true;
+  k->KopiereSperrung(vorlage);
+  EXPECT_TRUE(k->fSperrung.GetWocheTagStd(1, 1, 1));
+  EXPECT_FALSE(k->fSperrung.GetWocheTagStd(1, 1, 2));  // occupied
+  EXPECT_FALSE(k->fSperrung.GetWocheTagStd(2, 1, 1));  // only the current version
+  fStandard.fEineWoche = false;
+  kurs->KopiereSperrung(vorlage);
+  EXPECT_TRUE(kurs->fSperrung.GetWocheTagStd(2, 1, 2));
+  EXPECT_FALSE(kurs->fSperrung.GetWocheTagStd(1, 1, 2));
+  EXPECT_FALSE(kurs->fSperrung.GetWocheTagStd(1, 2, 1));
+}
+
 }  // namespace
 }  // namespace orbato
