@@ -351,6 +351,14 @@ int32_t TKurs::StatistikSumme() const {
   return summe;
 }
 
+bool TKurs::AlleKlassenAbwesend(int32_t std, const TKlasse* ohne, TDatumZeit datum) const {
+  if (fKlassen.ListeZahlElemente() == 0) return false;
+  for (const TKlasse* k : fKlassen) {
+    if (k != ohne && !k->Abwesend(std, datum)) return false;
+  }
+  return true;
+}
+
 std::string TKurs::OhneRaumZeile(const TKlasse* klasse) const {
   std::string text;
   HaengeAn(text, fLehrer);

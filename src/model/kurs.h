@@ -77,6 +77,8 @@ class TKurs {
   void KopiereSperrung(const TWochBereich& bereich);
   void MerkeZeit(TRaum* raum, double jetzt);
   int32_t StatistikSumme() const;
+  // The course has classes and each is absent then, or is the class `ohne`.
+  bool AlleKlassenAbwesend(int32_t std, const TKlasse* ohne, TDatumZeit datum) const;
   bool HatKlasse(const TKlasse* klasse) const { return fKlassen.ListeElemNr(klasse) > 0; }
   bool HatRaum(const TRaum* raum) const { return fRaeume.ListeElemNr(raum) > 0; }
   TKlasse* ErsteKlasse() const { return fKlassen.ListeNrInhalt(1); }

@@ -3,6 +3,7 @@
 #include "model/fenster.h"
 #include "model/kurs.h"
 #include "model/raum.h"
+#include "model/schule.h"
 #include "model/standard.h"
 
 namespace orbato {
@@ -88,6 +89,15 @@ int32_t TPlanElement::RestStd() const {
     if (!k->fNichtVerplanen) rest += k->RestStunden(-1);
   }
   return rest;
+}
+
+bool TPlanElement::Abwesend(int32_t std, TDatumZeit datum) const {
+  const TListe<TFehl>* liste = Schule().FehlMenge(Art());
+  if (liste == nullptr) return false;
+  for (const TFehl* f : *liste) {
+    if (f->fElement == this && GanzerTag(f->fDatum) == GanzerTag(datum)) return f->FehltIn(std);
+  }
+  return false;
 }
 
 }  // namespace orbato

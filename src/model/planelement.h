@@ -29,6 +29,13 @@ class TPlanElement : public TElement {
   // Lessons still to place of the courses that are to be placed.
   int32_t RestStd() const;
 
+  // Whether an absence of the element on that date covers the period.
+  bool Abwesend(int32_t std, TDatumZeit datum) const;
+  // The substitution hooks, called for every period an absence adds or clears; the substitution
+  // records that follow belong to the teachers, classes and rooms.
+  virtual void FehltNeuIn(int32_t, TDatumZeit) {}
+  virtual void FehltNichtMehrIn(int32_t, TDatumZeit) {}
+
   TWochBereich fSperrung;   // set bit: blocked, nothing may be placed there
   TWochBereich fBesetzung;  // set bit: occupied by a placed lesson
   Fenster* fPlnFenster = nullptr;

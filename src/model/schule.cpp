@@ -1,5 +1,7 @@
 #include "model/schule.h"
 
+#include <unordered_set>
+
 #include "model/dialoge.h"
 #include "model/fenster.h"
 
@@ -26,7 +28,33 @@ TSchule::TSchule() {
 }
 
 TSchule::~TSchule() {
+  // The placements free their own substitution records; the list lets go of all of them first,
+  // so that it frees only what belongs to no placement.
+  std::unordered_set<const TVertretung*> eigene;
+  for (const TKurs* k : fKursMenge) {
+    for (const TSetzung* s : k->fSetzungen)
+      eigene.insert(s->fVertretungen.begin(), s->fVertretungen.end());
+  }
+  std::vector<TVertretung*> uebrige;
+  for (TVertretung* v : fVertretungsMenge) {
+    if (!eigene.contains(v)) uebrige.push_back(v);
+  }
+  fVertretungsMenge.ListeEntfernen(false);
   fKursMenge.ListeEntfernen(true);
+  for (TVertretung* v : uebrige) delete v;
+}
+
+const TListe<TFehl>* TSchule::FehlMenge(TKuerzelArt art) const {
+  return art == leh   ? &fFehlLehrerMenge
+         : art == kla ? &fFehlKlassenMenge
+         : art == rau ? &fFehlRaumMenge
+                      : nullptr;
+}
+
+void TSchule::FehlLoeschen(TListe<TFehl>& menge, const TPlanElement* element) {
+  const auto vom = [](const TPlanElement* e, const TFehl* f) { return f->fElement == e; };
+  menge.ListeAnfang();
+  while (menge.ListeEnthalten(element, vom)) menge.ListeLoeschen(true);
 }
 
 void TSchule::SetDirty(bool geaendert) {
@@ -112,6 +140,7 @@ void TSchule::LehrerLoeschen(TLehrer* lehrer) {
     if (f->fPopLehrer == lehrer) f->fPopLehrer = nullptr;
   }
   for (TUVTab* t : fUVTabMenge) Vergiss(t->fLehrer, lehrer);
+  FehlLoeschen(fFehlLehrerMenge, lehrer);
   if (lehrer->fPlnFenster) lehrer->fPlnFenster->FensterSchliessen();
   Entferne(fLehrerMenge, lehrer);
 }
@@ -126,6 +155,7 @@ void TSchule::KlasseLoeschen(TKlasse* klasse) {
     if (f->fPopKlasse == klasse) f->fPopKlasse = nullptr;
   }
   for (TUVTab* t : fUVTabMenge) Vergiss(t->fKlassen, klasse);
+  FehlLoeschen(fFehlKlassenMenge, klasse);
   if (klasse->fPlnFenster) klasse->fPlnFenster->FensterSchliessen();
   Entferne(fKlassenMenge, klasse);
 }
@@ -149,6 +179,7 @@ void TSchule::RaumLoeschen(TRaum* raum) {
   for (TKlasse* k : fKlassenMenge) {
     if (k->fRaum == raum) k->fRaum = nullptr;
   }
+  FehlLoeschen(fFehlRaumMenge, raum);
   if (raum->fPlnFenster) raum->fPlnFenster->FensterSchliessen();
   Entferne(fRaumMenge, raum);
 }

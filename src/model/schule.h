@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/fach.h"
+#include "model/fehl.h"
 #include "model/fixtext.h"
 #include "model/klasse.h"
 #include "model/kopplung.h"
@@ -18,6 +19,7 @@
 #include "model/raum.h"
 #include "model/standard.h"
 #include "model/uvtab.h"
+#include "model/vertretung.h"
 #include "model/wochbereich.h"
 
 namespace orbato {
@@ -108,7 +110,14 @@ class TSchule {
   TListe<TFach> fFachMenge{true};
   TListe<TRaum> fRaumMenge{true};
   TListe<TUVTab> fUVTabMenge{true};
+  TListe<TFehl> fFehlLehrerMenge{true};
+  TListe<TFehl> fFehlKlassenMenge{true};
+  TListe<TFehl> fFehlRaumMenge{true};
+  // The absences of a kind of element; none for kinds that cannot be absent.
+  const TListe<TFehl>* FehlMenge(TKuerzelArt art) const;
   TParListe fParListe;
+  // Every substitution record; the placements own them.
+  TListe<TVertretung> fVertretungsMenge;
   std::array<uint8_t, kKalenderWochen> fKalender;
   TWochBereich fGrWoBereich;
   TWochBereich fUEWoBereich;
@@ -120,6 +129,7 @@ class TSchule {
   T* Hole(TListe<T>& menge, std::string_view kuerzel);
   template <class T>
   void Entferne(TListe<T>& menge, T* element);
+  void FehlLoeschen(TListe<TFehl>& menge, const TPlanElement* element);
 
   bool fDirty = false;
   Dialoge* fDialoge = nullptr;

@@ -15,6 +15,15 @@ bool TSetzung::AmRand(const TPlanElement& klasse) const {
   return frei(fStunde + 1, 16) || frei(1, fStunde - 1);
 }
 
+TSetzung::~TSetzung() {
+  TListe<TVertretung>& alle = Schule().fVertretungsMenge;
+  for (TVertretung* v : fVertretungen) {
+    while (alle.ListeElemEnthalten(v)) alle.ListeLoeschen(false);
+    if (v->fVon && v->fVon->fZu == v) v->fVon->fZu = nullptr;
+    if (v->fZu && v->fZu->fVon == v) v->fZu->fVon = nullptr;
+  }
+}
+
 void TSetzung::SetStunde(int32_t std) {
   fStunde = std;
   Schule().SetDirty();

@@ -2,6 +2,9 @@
 
 #include <cstdint>
 
+#include "model/liste.h"
+#include "model/vertretung.h"
+
 namespace orbato {
 
 class TPlanElement;
@@ -13,6 +16,11 @@ class TSetzung {
  public:
   TSetzung(int32_t woche, int32_t tag, int32_t std, TRaum* raum = nullptr)
       : fStunde(std), fTag(tag), fWoche(woche), fRaum(raum) {}
+  // Its substitution records die with it: they leave the document's list, and their partners
+  // forget them.
+  ~TSetzung();
+  TSetzung(const TSetzung&) = delete;
+  TSetzung& operator=(const TSetzung&) = delete;
 
   // These mark the document changed.
   void SetStunde(int32_t std);
@@ -35,6 +43,7 @@ class TSetzung {
   int32_t fWoche;
   TRaum* fRaum;
   bool fFixiert = false;
+  TListe<TVertretung> fVertretungen{true};
 };
 
 }  // namespace orbato
