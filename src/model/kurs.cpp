@@ -1,6 +1,9 @@
 #include "model/kurs.h"
 
+#include <algorithm>
 #include <atomic>
+#include <utility>
+#include <vector>
 
 #include "model/fach.h"
 #include "model/klasse.h"
@@ -365,6 +368,34 @@ std::string TKurs::OhneRaumZeile(const TKlasse* klasse) const {
   HaengeAn(text, fFach);
   HaengeAn(text, klasse ? klasse : ErsteKlasse());
   HaengeAn(text, fKopplung);
+  return text;
+}
+
+TRaum* TKurs::VerplanterRaum() const {
+  std::vector<std::pair<TRaum*, int>> zaehler;
+  for (TRaum* r : fRaeume) zaehler.emplace_back(r, 0);
+  for (const TSetzung* s : fSetzungen) {
+    if (s->fRaum == nullptr) continue;
+    auto it = std::find_if(zaehler.begin(), zaehler.end(),
+                           [s](const auto& z) { return z.first == s->fRaum; });
+    if (it == zaehler.end()) it = zaehler.insert(zaehler.end(), {s->fRaum, 0});
+    ++it->second;
+  }
+  TRaum* bester = nullptr;
+  int meiste = 0;
+  for (const auto& [raum, zahl] : zaehler) {
+    if (zahl > meiste) {
+      bester = raum;
+      meiste = zahl;
+    }
+  }
+  return bester;
+}
+
+std::string TKurs::MitRaumZeile() const {
+  std::string text = OhneRaumZeile(nullptr);
+  const TRaum* raum = VerplanterRaum() ? VerplanterRaum() : ErsterRaum();
+  if (raum) text += " " + raum->fKuerzel.str();
   return text;
 }
 

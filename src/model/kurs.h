@@ -81,12 +81,16 @@ class TKurs {
   bool AlleKlassenAbwesend(int32_t std, const TKlasse* ohne, TDatumZeit datum) const;
   bool HatKlasse(const TKlasse* klasse) const { return fKlassen.ListeElemNr(klasse) > 0; }
   bool HatRaum(const TRaum* raum) const { return fRaeume.ListeElemNr(raum) > 0; }
+  // The room most of the placements use; on a tie the one earlier in the room list.
+  TRaum* VerplanterRaum() const;
   TKlasse* ErsteKlasse() const { return fKlassen.ListeNrInhalt(1); }
   TRaum* ErsterRaum() const { return fRaeume.ListeNrInhalt(1); }
 
   // Texts: short names joined by single blanks.
   std::string OhneRaumZeile(const TKlasse* klasse) const;
   std::string OhneRaumKlKoZeile() const;
+  // With the room the course is held in, or else its first room.
+  std::string MitRaumZeile() const;
   std::string KurzZeile(int32_t woche, int32_t tag, const TKlasse* klasse, int32_t std) const;
   std::string Zeile(int32_t woche, int32_t tag, TKuerzelArt art, bool mitInfo, int32_t std) const;
   std::string WochenZeile(int32_t woche, int32_t tag, const TKlasse* klasse, bool mitInfo,

@@ -169,5 +169,22 @@ TEST_F(KursTest, LessonsHeldInTheReportingPeriod) {
   EXPECT_EQ(k->StatistikSumme(), 0);
 }
 
+TEST_F(KursTest, PlacedRoomIsTheMostUsedOneAndTheEarlierOnATie) {
+  TRaum* r1 = fSchule.HoleRaum("R1");
+  TRaum* r2 = fSchule.HoleRaum("R2");
+  TKurs* k = Kurs(fSchule.HoleLehrer("A"), nullptr, 5, r1, fSchule.HoleFach("D"));
+  k->RaumErgaenzen(r2, false);
+  EXPECT_EQ(k->VerplanterRaum(), nullptr);
+  EXPECT_EQ(k->MitRaumZeile(), "A D R1");
+  Setze(k, 1, 1, 1, r2);
+  Setze(k, 1, 1, 2, r2);
+  Setze(k, 1, 1, 3, r1);
+  Setze(k, 1, 1, 4);
+  EXPECT_EQ(k->VerplanterRaum(), r2);
+  EXPECT_EQ(k->MitRaumZeile(), "A D R2");
+  Setze(k, 1, 1, 5, r1);
+  EXPECT_EQ(k->VerplanterRaum(), r1);
+}
+
 }  // namespace
 }  // namespace orbato
