@@ -65,6 +65,10 @@ char32_t LiesUtf8(std::string_view text, std::size_t& i) {
 
 }  // namespace
 
+char32_t UnicodeAusCp1252(unsigned char byte) {
+  return CodeAusByte(byte);
+}
+
 std::string Utf8AusCp1252(std::string_view text) {
   std::string ziel;
   ziel.reserve(text.size() + text.size() / 8);
