@@ -127,9 +127,10 @@ TEST(Puffer, ShortReadsFailWithTheStreamError) {
     FAIL();
   } catch (const TStreamFehler& f) {
     // The system's reason follows; its wording depends on the locale.
-    EXPECT_EQ(std::string(f.what()).substr(0, 55),
-              "Datei /nonexistent/schule.orb kann nicht ge\xF6"
-              "ffnet werden. ");
+    const std::string erwartet =
+        "Datei /nonexistent/schule.orb kann nicht ge\xF6"
+        "ffnet werden. ";
+    EXPECT_EQ(std::string(f.what()).substr(0, erwartet.size()), erwartet);
   }
 }
 
