@@ -1,0 +1,89 @@
+#include "persist/sicherndatei.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "persist/puffer.h"
+
+namespace orbato {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SicherndateiTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fOrdner = fs::temp_directory_path() /
+              ("orbato_sichern_" + std::to_string(::getpid()) + "_" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(fOrdner);
+    fs::create_directories(fOrdner);
+  }
+  void TearDown() override {
+    fs::permissions(fOrdner, fs::perms::owner_all);
+    fs::remove_all(fOrdner);
+  }
+  static std::vector<uint8_t> Inhalt(const fs::path& p) {
+    std::ifstream ein(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(ein), {}};
+  }
+  std::size_t Dateien() const {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(fOrdner), {}));
+  }
+  fs::path fOrdner;
+};
+
+TEST_F(SicherndateiTest, ReplacesTheOldFileWhole) {
+  const fs::path datei = fOrdner / "schule.orb";
+  SchreibeDateiSicher(datei.string(), {1, 2, 3});
+  EXPECT_EQ(Inhalt(datei), (std::vector<uint8_t>{1, 2, 3}));
+  SchreibeDateiSicher(datei.string(), {9});
+  EXPECT_EQ(Inhalt(datei), (std::vector<uint8_t>{9}));
+  EXPECT_EQ(Dateien(), 1u);  // no temporary file is left
+  struct stat st {};
+  ASSERT_EQ(::stat(datei.c_str(), &st), 0);
+  EXPECT_NE(st.st_mode & S_IRGRP, 0u) << "an ordinary file, not a private temporary one";
+}
+
+TEST_F(SicherndateiTest, AFolderThatCannotBeWrittenKeepsTheOldFile) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root may write into read-only folders";
+  const fs::path datei = fOrdner / "schule.orb";
+  SchreibeDateiSicher(datei.string(), {1, 2, 3});
+  fs::permissions(fOrdner, fs::perms::owner_read | fs::perms::owner_exec);
+  try {
+    SchreibeDateiSicher(datei.string(), {4, 5});
+    FAIL();
+  } catch (const TStreamFehler& f) {
+    const std::string erwartet = "Datei \"" + datei.string() + "\" kann nicht erstellt werden. ";
+    EXPECT_EQ(std::string(f.what()).substr(0, erwartet.size()), erwartet);
+  }
+  EXPECT_EQ(Inhalt(datei), (std::vector<uint8_t>{1, 2, 3}));
+}
+
+TEST_F(SicherndateiTest, AMissingFolderFailsWithTheCreateMessage) {
+  const std::string pfad = (fOrdner / "fehlt" / "schule.orb").string();
+  try {
+    SchreibeDateiSicher(pfad, {1});
+    FAIL();
+  } catch (const TStreamFehler& f) {
+    const std::string erwartet = "Datei \"" + pfad + "\" kann nicht erstellt werden. ";
+    EXPECT_EQ(std::string(f.what()).substr(0, erwartet.size()), erwartet);
+  }
+}
+
+TEST_F(SicherndateiTest, AFailedSaveLeavesNoTemporaryFile) {
+  const fs::path datei = fOrdner / "schule.orb";
+  SchreibeDateiSicher(datei.string(), {1, 2, 3});
+  // A target whose folder is a file cannot be written; the old file stays alone.
+  EXPECT_THROW(SchreibeDateiSicher((datei / "x").string(), {1}), TStreamFehler);
+  EXPECT_EQ(Inhalt(datei), (std::vector<uint8_t>{1, 2, 3}));
+  EXPECT_EQ(Dateien(), 1u);
+}
+
+}  // namespace
+}  // namespace orbato
