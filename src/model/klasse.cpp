@@ -28,19 +28,6 @@ void TKlasse::SetKopDop(bool b) {
   Geaendert();
 }
 
-int32_t TKlasse::FachSumme(const TFach* fach) const {
-  int32_t summe = 0;
-  for (const TKurs* k : fKurse) {
-    if (k->fFach == fach) summe += k->fStunden.GetWochenStunde(-1);
-  }
-  return summe;
-}
-
-void TKlasse::AendereSoll(int32_t n) {
-  SetSoll(-1, GetSoll(Standard().fAktuelleWoche) + n);
-  FensterRefresh();
-}
-
 void TKlasse::NeuerRaum(TRaum* raum) {
   TKurs::RaumWechsel(fKurse, fRaum, raum);
   SetRaum(raum);

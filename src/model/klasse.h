@@ -21,8 +21,6 @@ class TKlasse : public TSollElement {
   void SetRaum(TRaum* raum);
   void SetKopDop(bool b);
 
-  int32_t FachSumme(const TFach* fach) const;
-  void AendereSoll(int32_t n);
   void NeuerRaum(TRaum* raum);
   // A course of this class with the default lessons and its room.
   TKurs* NeuerKurs();

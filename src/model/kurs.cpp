@@ -200,20 +200,28 @@ void TKurs::AllesEntfernen() {
   while (TRaum* r = ErsterRaum()) RaumEntfernen(r);
 }
 
+// Sets an element's cell of a placement exactly when one of its courses still holds a lesson
+// there (in the room itself, for a room).
+void TKurs::StimmeZelleAb(TPlanElement& e, const TSetzung& s, bool nurImRaum) {
+  bool belegt = false;
+  for (const TKurs* k : e.fKurse) {
+    const TSetzung* andere = k->SetzungFinden(s.fWoche, s.fTag, s.fStunde);
+    if (andere && (!nurImRaum || andere->fRaum == &e)) belegt = true;
+  }
+  e.fBesetzung.SetWocheTagStd(s.fWoche, s.fTag, belegt, s.fStunde);
+}
+
 // Sets or clears the cell of a placement in the grids of the course, the teacher, the classes and
 // the room. A cell of an element is cleared only when no other lesson still occupies it there,
 // since a class holds all lessons of a coupling in one cell.
 void TKurs::BelegeZelle(const TSetzung& s, bool belegt) {
   const auto setze = [&](TPlanElement* e, bool nurImRaum) {
     if (e == nullptr) return;
-    bool bleibt = false;
-    if (!belegt) {
-      for (const TKurs* k : e->fKurse) {
-        const TSetzung* andere = k->SetzungFinden(s.fWoche, s.fTag, s.fStunde);
-        if (andere && andere != &s && (!nurImRaum || andere->fRaum == e)) bleibt = true;
-      }
+    if (belegt) {
+      e->fBesetzung.SetWocheTagStd(s.fWoche, s.fTag, true, s.fStunde);
+    } else {
+      StimmeZelleAb(*e, s, nurImRaum);
     }
-    e->fBesetzung.SetWocheTagStd(s.fWoche, s.fTag, belegt || bleibt, s.fStunde);
   };
   fBesetzung.SetWocheTagStd(s.fWoche, s.fTag, belegt, s.fStunde);
   setze(fLehrer, false);
@@ -245,12 +253,7 @@ void TKurs::RaumAusSetzung(TSetzung* setzung) {
   TRaum* raum = setzung->fRaum;
   if (raum == nullptr) return;
   setzung->fRaum = nullptr;
-  bool bleibt = false;
-  for (const TKurs* k : raum->fKurse) {
-    const TSetzung* s = k->SetzungFinden(setzung->fWoche, setzung->fTag, setzung->fStunde);
-    if (s && s->fRaum == raum) bleibt = true;
-  }
-  raum->fBesetzung.SetWocheTagStd(setzung->fWoche, setzung->fTag, bleibt, setzung->fStunde);
+  StimmeZelleAb(*raum, *setzung, true);
   Geaendert();
 }
 
@@ -258,13 +261,24 @@ void TKurs::RaumWechsel(const TListe<TKurs>& kurse, TRaum* alt, TRaum* neu) {
   for (TKurs* k : kurse) {
     // With an old room only the courses that had it change.
     if (alt && !k->HatRaum(alt)) continue;
-    if (alt) {
-      bool belegt = false;
-      for (const TSetzung* s : k->fSetzungen) belegt = belegt || s->fRaum == alt;
-      if (!belegt) k->RaumEntfernen(alt);
-    }
+    if (alt && !k->HatSetzungIn(alt)) k->RaumEntfernen(alt);
     k->RaumErgaenzen(neu, false);
   }
+}
+
+bool TKurs::HatSetzungIn(const TRaum* raum) const {
+  for (const TSetzung* s : fSetzungen) {
+    if (s->fRaum == raum) return true;
+  }
+  return false;
+}
+
+TRaum* TKurs::RaumFuerZelle(int32_t woche, int32_t tag, int32_t std) const {
+  if (woche > 0 && tag != 0 && fSetzungen.ListeZahlElemente() > 0) {
+    const TSetzung* s = SetzungFinden(woche, tag, std);
+    return s ? s->fRaum : nullptr;
+  }
+  return ErsterRaum();
 }
 
 TSetzung* TKurs::SetzungFinden(int32_t woche, int32_t tag, int32_t std) const {
@@ -413,11 +427,7 @@ std::string TKurs::OhneRaumKlKoZeile() const {
 std::string TKurs::KurzZeile(int32_t woche, int32_t tag, const TKlasse* klasse, int32_t std) const {
   std::string text = OhneRaumZeile(klasse);
   if (fRaeume.ListeZahlElemente() == 0) return text;
-  const TRaum* raum = ErsterRaum();
-  if (woche > 0 && tag != 0 && fSetzungen.ListeZahlElemente() > 0) {
-    const TSetzung* s = SetzungFinden(woche, tag, std);
-    raum = s ? s->fRaum : nullptr;
-  }
+  const TRaum* raum = RaumFuerZelle(woche, tag, std);
   if (!text.empty()) text += ' ';
   if (raum) text += raum->fKuerzel.str();
   return text;
@@ -456,15 +466,9 @@ std::string TKurs::WahlZeile(int32_t woche, int32_t tag, int32_t std, int a, int
       case 3:
         HaengeAn(text, fFach);
         break;
-      case 4: {
-        const TRaum* raum = ErsterRaum();
-        if (woche > 0 && tag != 0 && fSetzungen.ListeZahlElemente() > 0) {
-          const TSetzung* s = SetzungFinden(woche, tag, std);
-          raum = s ? s->fRaum : nullptr;
-        }
-        HaengeAn(text, raum);
+      case 4:
+        HaengeAn(text, RaumFuerZelle(woche, tag, std));
         break;
-      }
       default:
         break;
     }

@@ -16,6 +16,7 @@ class TFach;
 class TKlasse;
 class TKopplung;
 class TLehrer;
+class TPlanElement;
 class TRaum;
 
 // One teaching assignment: a teacher teaches a subject to classes for a number of lessons per
@@ -83,6 +84,10 @@ class TKurs {
   bool HatRaum(const TRaum* raum) const { return fRaeume.ListeElemNr(raum) > 0; }
   // The room most of the placements use; on a tie the one earlier in the room list.
   TRaum* VerplanterRaum() const;
+  bool HatSetzungIn(const TRaum* raum) const;
+  // The room of the lesson in that cell (woche > 0, tag != 0, some lesson placed), else the first
+  // room of the course.
+  TRaum* RaumFuerZelle(int32_t woche, int32_t tag, int32_t std) const;
   TKlasse* ErsteKlasse() const { return fKlassen.ListeNrInhalt(1); }
   TRaum* ErsterRaum() const { return fRaeume.ListeNrInhalt(1); }
 
@@ -155,6 +160,7 @@ class TKurs {
 
  private:
   void BelegeZelle(const TSetzung& s, bool belegt);
+  static void StimmeZelleAb(TPlanElement& e, const TSetzung& s, bool nurImRaum);
 };
 
 // The course order of every course list: fReihe1, fReihe2, then creation order.

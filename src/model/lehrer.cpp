@@ -29,19 +29,6 @@ void TLehrer::SetfreierTag(bool b) {
   Geaendert();
 }
 
-int32_t TLehrer::FachSumme(const TFach* fach) const {
-  int32_t summe = 0;
-  for (const TKurs* k : fKurse) {
-    if (k->fFach == fach) summe += k->fStunden.GetWochenStunde(-1);
-  }
-  return summe;
-}
-
-void TLehrer::AendereSoll(int32_t n) {
-  SetSoll(-1, GetSoll(Standard().fAktuelleWoche) + n);
-  FensterRefresh();
-}
-
 void TLehrer::NeuesFach(TFach* fach) {
   if (fach == nullptr) return;
   if (fFaecher.ListeElemNr(fach) == 0) fFaecher.ListeEinfuegen(fach, ReihenVergleich);

@@ -22,9 +22,6 @@ class TLehrer : public TSollElement {
   void SetVStunden3(int32_t n) { fVStunden3 = n; }
   void SetPopFach(TFach* fach) { fPopFach = fach; }
 
-  // Lessons of the teacher's courses of that subject, current selection, unweighted.
-  int32_t FachSumme(const TFach* fach) const;
-  void AendereSoll(int32_t n);
   void NeuesFach(TFach* fach);
   // Refused (false) while courses of the subject still have lessons in some version.
   bool FachEntfernen(TFach* fach);

@@ -162,9 +162,7 @@ void TSchule::KlasseLoeschen(TKlasse* klasse) {
 
 void TSchule::RaumLoeschen(TRaum* raum) {
   for (TKurs* k : Kopie(raum->fKurse)) {
-    bool belegt = false;
-    for (const TSetzung* s : k->fSetzungen) belegt = belegt || s->fRaum == raum;
-    if (belegt) k->AlleSetzungenAufgeben();
+    if (k->HatSetzungIn(raum)) k->AlleSetzungenAufgeben();
     k->RaumEntfernen(raum);
   }
   // Placements of courses that lost the room from their list hold it no longer either.

@@ -28,6 +28,19 @@ void TSollElement::KopiereSoll(int32_t wert) {
   for (int32_t w = 1; w <= s.WochenZahl(); ++w) SetSoll(w, wert);
 }
 
+int32_t TSollElement::FachSumme(const TFach* fach) const {
+  int32_t summe = 0;
+  for (const TKurs* k : fKurse) {
+    if (k->fFach == fach) summe += k->fStunden.GetWochenStunde(-1);
+  }
+  return summe;
+}
+
+void TSollElement::AendereSoll(int32_t n) {
+  SetSoll(-1, GetSoll(Standard().fAktuelleWoche) + n);
+  FensterRefresh();
+}
+
 std::string PopZeile(int32_t a, int32_t b, int32_t c, const std::string& kuerzel) {
   return "[" + StundenWert(a) + " ]-[" + StundenWert(b) + " ]-[" + StundenWert(c) + " ]  " +
          kuerzel;

@@ -26,6 +26,10 @@ class TSollElement : public TPlanElement {
   // mode, otherwise every version.
   void KopiereSoll(int32_t wert);
 
+  // Lessons of the element's courses of that subject, current selection, unweighted.
+  int32_t FachSumme(const TFach* fach) const;
+  // Changes the target of the current selection by n time units.
+  void AendereSoll(int32_t n);
   // The caption in a subject's pick menu: the workload of this subject, of the other courses and
   // the rest to the target, as hour values, then the short name. `art` says whether the element
   // is shown as a teacher (leh) or a class (kla).
