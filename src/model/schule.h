@@ -9,6 +9,7 @@
 
 #include "model/fach.h"
 #include "model/fehl.h"
+#include "model/fensterdaten.h"
 #include "model/fixtext.h"
 #include "model/klasse.h"
 #include "model/kopplung.h"
@@ -123,6 +124,9 @@ class TSchule {
   TWochBereich fUEWoBereich;
   Fenster* fAktivesFenster = nullptr;
   std::vector<std::pair<std::string, Fenster*>> fFensterListe;
+  // The window records the plan file is saved with: those read with the document until the
+  // shell reopens them, and what the shell collects from its open windows before saving.
+  std::vector<TFenster> fFensterSaetze;
 
  private:
   template <class T>
