@@ -121,6 +121,10 @@ void TSkriptDialoge::FortschrittText(std::string_view text) {
   Notiere(TDialogVorgang::FortschrittText, {}, {std::string(text)});
 }
 
+void TSkriptDialoge::FortschrittInfo(std::string_view text) {
+  Notiere(TDialogVorgang::FortschrittInfo, {}, {std::string(text)});
+}
+
 void TSkriptDialoge::FortschrittSetzen(int position) {
   fPosition = position;
   Notiere(TDialogVorgang::FortschrittSetzen, {}, {}, position);

@@ -41,6 +41,8 @@ class Dialoge {
   // start.
   virtual void FortschrittBeginnen(std::string_view titel, int maximum) = 0;
   virtual void FortschrittText(std::string_view text) = 0;
+  // The second line, which says what part of the work is under way ("Lehrerdaten", …).
+  virtual void FortschrittInfo(std::string_view text) = 0;
   virtual void FortschrittSetzen(int position) = 0;
   virtual void FortschrittSchritt(int schritte = 1) = 0;
   virtual bool Abgebrochen() = 0;
@@ -80,6 +82,7 @@ class TFortschritt {
   TFortschritt& operator=(const TFortschritt&) = delete;
 
   void Text(std::string_view text) { fDialoge.FortschrittText(text); }
+  void Info(std::string_view text) { fDialoge.FortschrittInfo(text); }
   void Setzen(int position) { fDialoge.FortschrittSetzen(position); }
   void Schritt(int schritte = 1) { fDialoge.FortschrittSchritt(schritte); }
   bool Abgebrochen() { return fDialoge.Abgebrochen(); }
@@ -97,6 +100,7 @@ enum class TDialogVorgang {
   MeldungSchliessen,
   FortschrittBeginnen,
   FortschrittText,
+  FortschrittInfo,
   FortschrittSetzen,
   FortschrittSchritt,
   Abgebrochen,
@@ -138,6 +142,7 @@ class TSkriptDialoge : public Dialoge {
   void MeldungSchliessen() override;
   void FortschrittBeginnen(std::string_view titel, int maximum) override;
   void FortschrittText(std::string_view text) override;
+  void FortschrittInfo(std::string_view text) override;
   void FortschrittSetzen(int position) override;
   void FortschrittSchritt(int schritte = 1) override;
   bool Abgebrochen() override;

@@ -37,4 +37,8 @@ class TVertretung {
   Fenster* fFenster = nullptr;
 };
 
+// Destroys a record: its proposal window closes, it leaves its placement and the document's list,
+// the record that caused it forgets it, and the record created because of it goes with it.
+void VertretungFreigeben(TVertretung* v);
+
 }  // namespace orbato

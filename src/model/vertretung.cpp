@@ -1,0 +1,28 @@
+#include "model/vertretung.h"
+
+#include <utility>
+
+#include "model/fenster.h"
+#include "model/schule.h"
+
+namespace orbato {
+
+void VertretungFreigeben(TVertretung* v) {
+  if (v == nullptr) return;
+  if (v->fFenster) v->fFenster->FensterSchliessen();
+  if (v->fVon && v->fVon->fZu == v) v->fVon->fZu = nullptr;
+  TVertretung* zu = std::exchange(v->fZu, nullptr);
+  if (zu && zu->fVon == v) {
+    zu->fVon = nullptr;
+    VertretungFreigeben(zu);
+  }
+  TListe<TVertretung>& alle = Schule().fVertretungsMenge;
+  while (alle.ListeElemEnthalten(v)) alle.ListeLoeschen(false);
+  if (v->fSetzung) {
+    TListe<TVertretung>& eigene = v->fSetzung->fVertretungen;
+    while (eigene.ListeElemEnthalten(v)) eigene.ListeLoeschen(false);
+  }
+  delete v;
+}
+
+}  // namespace orbato

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "persist/puffer.h"
+
+namespace orbato {
+
+class Dialoge;
+class TLehrer;
+class TVertretung;
+class Uhr;
+
+// A file whose format version this program does not read; the message says which way.
+class TVersionsFehler : public TStreamFehler {
+ public:
+  using TStreamFehler::TStreamFehler;
+};
+
+// Loading a plan file into the document, inside the progress window "Einlesen".
+class TReadForm {
+ public:
+  TReadForm(Dialoge& dialoge, const Uhr& uhr) : fDialoge(dialoge), fUhr(uhr) {}
+
+  // Fills Schule(), which must be empty, from the file, and sets the number of plan versions and
+  // the current version in Standard(). A failure raises TStreamFehler ("Stream-Lesefehler",
+  // TVersionsFehler, …) and leaves the document half filled: read into a fresh document (see
+  // LadePlan) so that the user's stays untouched.
+  void ReadFromFile(const std::string& pfad);
+  // The same from a file's bytes; `pfad` names the file.
+  void ReadFromBytes(std::vector<uint8_t> bytes, const std::string& pfad);
+
+  // The format version read; every old-layout branch tests it.
+  int32_t fVersion = 0;
+
+  // Seams for the substitution bookkeeping: the balance correction of a counted record that is
+  // not in force, applied before the record is purged as too old, and a teacher's monthly tallies
+  // (yyyymm), recomputed for this, the previous and the next month after loading.
+  std::function<void(TVertretung&)> fKorrektur;
+  std::function<void(TLehrer&, int32_t monat)> fMonatsStunden;
+
+ private:
+  friend class TPlanLeser;
+  // Sets the bar to the stream position in KiloBytes.
+  void ZeichneBalken(const TBuffer& ein);
+
+  Dialoge& fDialoge;
+  const Uhr& fUhr;
+};
+
+}  // namespace orbato
