@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds, and starts the desktop program.
+# Installs what is needed, builds, and starts the desktop program on the demo school (or on the
+# plan file given).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"${ORBATO_JOBS:-2}"
+# Without an argument the program opens the demo school, written once and then kept with the
+# planner's changes.
+[ -f build/demo.orb ] || build/src/orbato demo build/demo.orb
+if [ $# -eq 0 ]; then set -- build/demo.orb; fi
 exec build/src/winorbato "$@"

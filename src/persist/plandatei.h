@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/schule.h"
+#include "persist/puffer.h"
 
 namespace orbato {
 

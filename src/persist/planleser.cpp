@@ -1,7 +1,6 @@
 #include "persist/planleser.h"
 
 #include <algorithm>
-#include <memory>
 #include <unordered_map>
 
 #include "model/dialoge.h"
@@ -158,25 +157,29 @@ class TPlanLeser {
   }
 
   // The records of an element section belong to the elements by position; a record beyond the
-  // short names is read into a spare element and dropped.
+  // short names is read into a spare element, which must not link itself to others, and dropped.
   template <class T, class LiesSatz>
   void ElementSaetze(TListe<T>& menge, LiesSatz&& liesSatz) {
     const int32_t n = Zahl();
     for (int32_t i = 1; i <= n; ++i) {
-      std::unique_ptr<T> ersatz;
-      T* e = menge.ListeNrInhalt(i);
-      if (e == nullptr) e = (ersatz = std::make_unique<T>()).get();
-      liesSatz(*e);
+      if (T* e = menge.ListeNrInhalt(i)) {
+        liesSatz(*e, true);
+      } else {
+        T ersatz;
+        liesSatz(ersatz, false);
+      }
       SatzGelesen();
     }
   }
 
   void LiesLehrer() {
-    ElementSaetze(fSchule.fLehrerMenge, [&](TLehrer& l) {
+    ElementSaetze(fSchule.fLehrerMenge, [&](TLehrer& l, bool echt) {
       l.fInfo = Info();
       Stunden(l.fSoll, 1);
       l.fRaum = Verweis(fSchule.fRaumMenge);
-      Verweise(fSchule.fFachMenge, [&](TFach* f) { l.NeuesFach(f); });
+      Verweise(fSchule.fFachMenge, [&](TFach* f) {
+        if (echt) l.NeuesFach(f);
+      });
       Maske(l.fSperrung);
       Maske(l.fBesetzung);
       l.fVStunden1 = fEin.ReadLong();
@@ -187,7 +190,7 @@ class TPlanLeser {
   }
 
   void LiesKlassen() {
-    ElementSaetze(fSchule.fKlassenMenge, [&](TKlasse& k) {
+    ElementSaetze(fSchule.fKlassenMenge, [&](TKlasse& k, bool) {
       k.fInfo = Info();
       Stunden(k.fSoll, 1);
       k.fRaum = Verweis(fSchule.fRaumMenge);
@@ -202,11 +205,11 @@ class TPlanLeser {
 
   template <class T>
   void LiesInfos(TListe<T>& menge) {
-    ElementSaetze(menge, [&](T& e) { e.fInfo = Info(); });
+    ElementSaetze(menge, [&](T& e, bool) { e.fInfo = Info(); });
   }
 
   void LiesRaeume() {
-    ElementSaetze(fSchule.fRaumMenge, [&](TRaum& r) {
+    ElementSaetze(fSchule.fRaumMenge, [&](TRaum& r, bool) {
       r.fInfo = Info();
       Maske(r.fSperrung);
       Maske(r.fBesetzung);
@@ -215,7 +218,7 @@ class TPlanLeser {
   }
 
   void LiesUVTabellen() {
-    ElementSaetze(fSchule.fUVTabMenge, [&](TUVTab& t) {
+    ElementSaetze(fSchule.fUVTabMenge, [&](TUVTab& t, bool) {
       t.fIstFach = fEin.ReadBool();
       t.fInfo = Info();
       if (t.fIstFach) {

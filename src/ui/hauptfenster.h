@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QString>
+#include <functional>
 #include <memory>
 
 #include "model/schule.h"
@@ -22,14 +24,30 @@ class THauptfenster : public QMainWindow {
   TStandard& standard() { return *fStandard; }
   TSchule& schule() { return *fSchule; }
 
+  // Loads a plan file into a new document, which replaces the current one only when the whole
+  // file was read; a failure shows its message and changes nothing.
+  bool Oeffnen(const QString& pfad);
+  // Writes the document back to the file it came from; false, with the message shown, on failure.
+  bool Sichern();
+
+  // How a failure reaches the user: a message box, or what a test puts in its place.
+  std::function<void(const QString&)> fFehlerZeigen;
+
  protected:
   void closeEvent(QCloseEvent* ereignis) override;
 
  private:
   void ErzeugeMenues();
   void FaerbeHintergrund();
+  // The document becomes the program's: installed, its dirty mark wired to "Sichern", its name
+  // in the title.
+  void DokumentEinsetzen(std::unique_ptr<TSchule> schule);
+  void TitelSetzen();
 
   Einstellungsspeicher& fSpeicher;
+  const Uhr& fUhr;
+  QString fPfad;
+  QAction* fSichernAktion = nullptr;
   std::unique_ptr<TStandard> fStandard;
   std::unique_ptr<TSchule> fSchule;
   std::unique_ptr<TStandardEinsetzen> fStandardEingesetzt;

@@ -6,28 +6,10 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/kommandolauf.h"
+
 namespace orbato {
 namespace {
-
-struct TErgebnis {
-  int status;
-  std::string aus, fehler;
-};
-
-TErgebnis Orbato(const std::vector<std::string>& worte,
-                 std::function<std::unique_ptr<Einstellungsspeicher>()> benutzer = {}) {
-  std::ostringstream aus, fehler;
-  TKommandoUmgebung umgebung{aus, fehler, std::move(benutzer)};
-  const int status = OrbatoAusfuehren(worte, umgebung);
-  return {status, aus.str(), fehler.str()};
-}
-
-std::string LiesDatei(const std::filesystem::path& pfad) {
-  std::ifstream ein(pfad, std::ios::binary);
-  std::ostringstream inhalt;
-  inhalt << ein.rdbuf();
-  return inhalt.str();
-}
 
 // An INI file in the test's own temporary directory.
 std::string IniDatei(const std::string& name, const std::string& inhalt) {

@@ -8,10 +8,12 @@
 #include <csignal>
 #include <filesystem>
 
+#include "model/demoschule.h"
 #include "model/dialoge.h"
 #include "model/uhr.h"
 #include "persist/planleser.h"
 #include "persist/planschreiber.h"
+#include "persist/sicherndatei.h"
 
 namespace orbato {
 namespace {
@@ -404,6 +406,48 @@ TEST_F(PlandateiTest, ReadsReferencesOutsideTheListsAsNone) {
   EXPECT_EQ(plan.schule->fLehrerMenge.ListeNrInhalt(1)->fRaum, nullptr);
 }
 
+// More teacher records than short names: the extra one names a subject, which must not keep it.
+TEST_F(PlandateiTest, ARecordWithoutShortNameLinksToNothing) {
+  TBuffer b;
+  b.WriteInt(-300);
+  for (int i = 0; i < kKalenderWochen; ++i) b.WriteByte(1);
+  b.WriteInt(1);
+  const auto maske = [&] {
+    for (int i = 0; i < 7; ++i) b.WriteInt(0);
+  };
+  maske();
+  maske();
+  for (int liste = 0; liste < 6; ++liste) {
+    b.WriteInt(liste == 3 ? 1 : 0);
+    if (liste == 3) b.WriteKue("D");
+  }
+  b.WriteInt(1);  // one teacher record, and no teacher
+  b.WriteInfo("Niemand");
+  b.WriteInt(24);
+  b.WriteInt(32767);
+  b.WriteInt(1);
+  b.WriteInt(1);  // the subject D
+  maske();
+  maske();
+  b.WriteLong(0);
+  b.WriteLong(0);
+  b.WriteDatum(46000.5);
+  b.WriteBool(false);
+  for (int i = 0; i < 2; ++i) b.WriteInt(0);
+  b.WriteInt(1);
+  b.WriteInfo("Deutsch");
+  for (int i = 0; i < 6; ++i) b.WriteInt(0);  // rooms, tables, courses, absences
+  b.WriteInt(1);
+  b.WriteInt(1);
+  b.WriteInt(-1);
+  b.WriteInt(0);
+  TGeladenerPlan plan = Lade(b.Bytes());
+  ASSERT_EQ(plan.schule->fFachMenge.ListeZahlElemente(), 1);
+  EXPECT_EQ(plan.schule->fFachMenge.ListeNrInhalt(1)->fInfo, "Deutsch");
+  EXPECT_EQ(plan.schule->fFachMenge.ListeNrInhalt(1)->fLehrer.ListeZahlElemente(), 0);
+  EXPECT_EQ(plan.schule->fLehrerMenge.ListeZahlElemente(), 0);
+}
+
 // Every shorter file fails with the stream's error; the user's document and settings stay.
 TEST_F(PlandateiTest, ATruncatedFileLeavesTheCurrentDocumentAlone) {
   const std::vector<uint8_t> ganz = Golden("alle_saetze.orb");
@@ -556,6 +600,37 @@ TEST_F(PlandateiTest, AFullDiskKeepsTheOldFile) {
   EXPECT_EQ(WEXITSTATUS(status), 0);
   EXPECT_EQ(TBuffer::LiesDatei(datei.string()).Bytes(), Golden("alle_saetze.orb"));
   EXPECT_EQ(std::distance(fs::directory_iterator(fOrdner), {}), 1) << "no temporary file left";
+}
+
+// A save killed at any moment leaves the old file or the new one on disk, never a mixture.
+TEST_F(PlandateiTest, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFile) {
+  fStandard.SetMaxWocheNeu(4);
+  TSchule gross;
+  TSchuleEinsetzen eingesetzt(gross);
+  ErzeugeDemoSchule(gross, fStandard, TDemoGroesse::gross);
+  const std::vector<uint8_t> alt = TWriteForm::PlanBytes(gross);
+  gross.fKursMenge.ListeNrInhalt(1)->fInfo = "neu";
+  const std::vector<uint8_t> neu = TWriteForm::PlanBytes(gross);
+  ASSERT_NE(alt, neu);
+  const std::string datei = (fOrdner / "gross.orb").string();
+  int alte = 0, neue = 0;
+  for (int versuch = 0; versuch < 24; ++versuch) {
+    SchreibeDateiSicher(datei, alt);
+    const pid_t kind = ::fork();
+    ASSERT_GE(kind, 0);
+    if (kind == 0) {
+      TSkriptDialoge stumm;
+      TWriteForm(stumm).WriteToFile(datei);
+      ::_exit(0);
+    }
+    ::usleep(static_cast<useconds_t>(versuch * 700));
+    ::kill(kind, SIGKILL);
+    ASSERT_EQ(::waitpid(kind, nullptr, 0), kind);
+    const std::vector<uint8_t> danach = TBuffer::LiesDatei(datei).Bytes();
+    ASSERT_TRUE(danach == alt || danach == neu) << "attempt " << versuch;
+    ++(danach == alt ? alte : neue);
+  }
+  EXPECT_EQ(alte + neue, 24);
 }
 
 }  // namespace

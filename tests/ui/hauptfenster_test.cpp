@@ -1,5 +1,6 @@
 #include "ui/hauptfenster.h"
 
+#include <QFile>
 #include <QMenuBar>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -54,6 +55,62 @@ class HauptfensterTest : public QObject {
     QCOMPARE(fenster.menuBar()->actions().first()->text(), QStringLiteral("&Datei"));
     QTest::keyClick(&fenster, Qt::Key_Q, Qt::ControlModifier);
     QVERIFY(!fenster.isVisible());
+  }
+
+  // A plan file opened in the window: its name in the title, its school the document; saving
+  // writes the same bytes back.
+  void OpensAndSavesAPlanFile() {
+    QTemporaryDir ordner;
+    TQSettingsSpeicher speicher(ordner.filePath(QStringLiteral("e.ini")));
+    TFesteUhr uhr(46364.5);
+    THauptfenster fenster(speicher, uhr);
+    fenster.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fenster));
+    const QString datei = ordner.filePath(QStringLiteral("schule.orb"));
+    QVERIFY(QFile::copy(QStringLiteral(ORBATO_TESTDATEN "/alle_saetze.orb"), datei));
+
+    QVERIFY(fenster.Oeffnen(datei));
+    QCOMPARE(fenster.windowTitle(), QStringLiteral("WinOrbato 3.9.16 [schule.orb]"));
+    QCOMPARE(&Schule(), &fenster.schule());
+    QCOMPARE(fenster.schule().fKursMenge.ListeZahlElemente(), 3);
+    QCOMPARE(fenster.standard().fMaxWocheNeu, 2);
+
+    QAction* sichern = fenster.menuBar()->actions().first()->menu()->actions().first();
+    QCOMPARE(sichern->text(), QStringLiteral("&Sichern"));
+    QVERIFY(!sichern->isEnabled());
+    fenster.schule().fLehrerMenge.ListeNrInhalt(1)->SetInfo("Meier");
+    QVERIFY(sichern->isEnabled());
+    QTest::keyClick(&fenster, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!sichern->isEnabled());
+    QVERIFY(!fenster.schule().IsDirty());
+    QFile gesichert(datei);
+    QVERIFY(gesichert.open(QIODevice::ReadOnly));
+    QVERIFY(gesichert.readAll().contains("Meier"));
+  }
+
+  // A broken file leaves the document that was open, and says why.
+  void KeepsTheDocumentWhenAFileCannotBeRead() {
+    QTemporaryDir ordner;
+    TQSettingsSpeicher speicher(ordner.filePath(QStringLiteral("e.ini")));
+    TFesteUhr uhr(46364.5);
+    THauptfenster fenster(speicher, uhr);
+    QStringList fehler;
+    fenster.fFehlerZeigen = [&](const QString& text) { fehler << text; };
+    const QString datei = ordner.filePath(QStringLiteral("kurz.orb"));
+    QFile kurz(datei);
+    QVERIFY(kurz.open(QIODevice::WriteOnly));
+    kurz.write(QByteArray::fromHex("fed4"));
+    kurz.close();
+    TSchule* vorher = &fenster.schule();
+
+    QVERIFY(!fenster.Oeffnen(datei));
+    QCOMPARE(fehler, QStringList{QStringLiteral("Stream-Lesefehler")});
+    QCOMPARE(&fenster.schule(), vorher);
+    QCOMPARE(fenster.windowTitle(), QStringLiteral("WinOrbato 3.9.16"));
+
+    QVERIFY(!fenster.Oeffnen(ordner.filePath(QStringLiteral("fehlt.orb"))));
+    QVERIFY(fehler.at(1).startsWith(QStringLiteral("Datei ")));
+    QVERIFY(fehler.at(1).contains(QStringLiteral(" kann nicht geöffnet werden. ")));
   }
 };
 

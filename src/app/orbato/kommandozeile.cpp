@@ -1,5 +1,8 @@
 #include "app/orbato/kommandozeile.h"
 
+#include "app/orbato/lauf.h"
+#include "app/orbato/plankommandos.h"
+
 #include <fstream>
 #include <map>
 #include <optional>
@@ -15,26 +18,6 @@
 
 namespace orbato {
 namespace {
-
-// A command's arguments after parsing: positional arguments and options in the order given.
-struct TAufruf {
-  std::vector<std::string> argumente;
-  std::multimap<std::string, std::string> optionen;
-
-  std::optional<std::string> Option(const std::string& name) const {
-    const auto it = optionen.find(name);
-    if (it == optionen.end()) return std::nullopt;
-    return it->second;
-  }
-};
-
-// What every command has: the settings after loading and the moment that counts as now.
-struct TLauf {
-  const TAufruf& aufruf;
-  TKommandoUmgebung& umgebung;
-  TStandard& standard;
-  const Uhr& uhr;
-};
 
 struct TOption {
   const char* name;
@@ -104,6 +87,16 @@ const std::vector<TKommando>& Kommandos() {
        0,
        {},
        Einstellungen},
+      {"neu", "AUS.orb", "ein neues, leeres Dokument schreiben", 1, 1, {}, Neu},
+      {"info", "EIN.orb", "das geladene Dokument als JSON beschreiben", 1, 1, {}, Info},
+      {"umwandeln", "EIN.orb AUS.orb", "laden und unter neuem Namen sichern", 2, 2, {}, Umwandeln},
+      {"demo",
+       "AUS.orb [--groesse klein|mittel|gross]",
+       "die Demo-Schule schreiben",
+       1,
+       1,
+       {{"--groesse", true}},
+       Demo},
   };
   return kommandos;
 }
@@ -120,17 +113,6 @@ void Aufrufhilfe(std::ostream& aus) {
          "  --set SCHLÜSSEL/NAME=WERT   einen gespeicherten Wert für diesen Lauf ersetzen\n"
          "                              (mehrfach möglich, z. B. --set Tevi2/pst=8)\n"
          "  --heute JJJJ-MM-TT[THH:MM]  der Zeitpunkt, der als jetzt gilt (ohne Uhrzeit 12:00)\n";
-}
-
-int Falsch(TKommandoUmgebung& u, const std::string& grund) {
-  u.fehler << "orbato: " << grund << "\n\n";
-  Aufrufhilfe(u.fehler);
-  return 2;
-}
-
-int Fehler(TKommandoUmgebung& u, const std::string& grund) {
-  u.fehler << grund << '\n';
-  return 1;
 }
 
 std::optional<TDatumZeit> LiesZeitpunkt(const std::string& text) {
@@ -200,6 +182,17 @@ std::optional<std::string> Ueberschreibe(const TAufruf& aufruf, TSpeicherMitVorr
 }
 
 }  // namespace
+
+int Falsch(TKommandoUmgebung& u, const std::string& grund) {
+  u.fehler << "orbato: " << grund << "\n\n";
+  Aufrufhilfe(u.fehler);
+  return 2;
+}
+
+int Fehler(TKommandoUmgebung& u, const std::string& grund) {
+  u.fehler << grund << '\n';
+  return 1;
+}
 
 int OrbatoAusfuehren(const std::vector<std::string>& worte, TKommandoUmgebung& umgebung) {
   if (worte.empty()) return Falsch(umgebung, "kein Kommando angegeben");

@@ -13,6 +13,9 @@ int main(int argc, char** argv) {
   orbato::TSystemUhr uhr;
   orbato::THauptfenster fenster(speicher, uhr);
   fenster.show();
+  // The one argument: the plan file to open.
+  const QStringList argumente = QApplication::arguments();
+  if (argumente.size() > 1) fenster.Oeffnen(argumente.at(1));
   const int ergebnis = QApplication::exec();
   speicher.Sichern();
   return ergebnis;

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/orbato/kommandozeile.h"
+
+namespace orbato {
+
+class TStandard;
+class Uhr;
+
+// A command's arguments after parsing: positional arguments and options in the order given.
+struct TAufruf {
+  std::vector<std::string> argumente;
+  std::multimap<std::string, std::string> optionen;
+
+  std::optional<std::string> Option(const std::string& name) const {
+    const auto it = optionen.find(name);
+    if (it == optionen.end()) return std::nullopt;
+    return it->second;
+  }
+};
+
+// What every command has: the settings after loading and the moment that counts as now.
+struct TLauf {
+  const TAufruf& aufruf;
+  TKommandoUmgebung& umgebung;
+  TStandard& standard;
+  const Uhr& uhr;
+};
+
+// Wrong usage: the reason and the usage text on stderr, exit status 2.
+int Falsch(TKommandoUmgebung& u, const std::string& grund);
+// A command that could not be done: the reason (UTF-8) on stderr, exit status 1.
+int Fehler(TKommandoUmgebung& u, const std::string& grund);
+
+}  // namespace orbato

@@ -1,0 +1,81 @@
+#include "app/orbato/plankommandos.h"
+
+#include <ostream>
+
+#include "app/orbato/lauf.h"
+#include "app/orbato/planinfo.h"
+#include "model/demoschule.h"
+#include "model/dialoge.h"
+#include "model/schule.h"
+#include "model/zeichensatz.h"
+#include "persist/plandatei.h"
+#include "persist/planschreiber.h"
+
+namespace orbato {
+namespace {
+
+// Runs a step on plan files; a file error ends the command with its message.
+template <class Schritt>
+int MitDateiFehlern(TLauf& lauf, Schritt&& schritt) {
+  try {
+    return schritt();
+  } catch (const TStreamFehler& fehler) {
+    return Fehler(lauf.umgebung, Utf8AusCp1252(fehler.what()));
+  }
+}
+
+// Saves the installed document as "Sichern unter…" does.
+void Sichere(TSchule& schule, const std::string& pfad) {
+  TSchuleEinsetzen eingesetzt(schule);
+  TWriteForm(schule.Dialog()).WriteToFile(pfad);
+}
+
+}  // namespace
+
+int Neu(TLauf& lauf) {
+  return MitDateiFehlern(lauf, [&] {
+    TSchule schule;
+    Sichere(schule, lauf.aufruf.argumente[0]);
+    return 0;
+  });
+}
+
+int Info(TLauf& lauf) {
+  return MitDateiFehlern(lauf, [&] {
+    TSkriptDialoge dialoge;
+    TGeladenerPlan plan = LadePlan(lauf.aufruf.argumente[0], dialoge, lauf.uhr);
+    SchreibePlanInfo(lauf.umgebung.aus, *plan.schule, plan.version, lauf.standard);
+    return 0;
+  });
+}
+
+int Umwandeln(TLauf& lauf) {
+  return MitDateiFehlern(lauf, [&] {
+    TSkriptDialoge dialoge;
+    TGeladenerPlan plan = LadePlan(lauf.aufruf.argumente[0], dialoge, lauf.uhr);
+    plan.schule->SetDialoge(&dialoge);
+    Sichere(*plan.schule, lauf.aufruf.argumente[1]);
+    return 0;
+  });
+}
+
+int Demo(TLauf& lauf) {
+  const std::string groesse = lauf.aufruf.Option("--groesse").value_or("mittel");
+  TDemoGroesse art = TDemoGroesse::mittel;
+  if (groesse == "klein") {
+    art = TDemoGroesse::klein;
+  } else if (groesse == "gross") {
+    art = TDemoGroesse::gross;
+  } else if (groesse != "mittel") {
+    return Falsch(lauf.umgebung, "--groesse erwartet klein, mittel oder gross: " + groesse);
+  }
+  return MitDateiFehlern(lauf, [&] {
+    TSchule schule;
+    TSchuleEinsetzen eingesetzt(schule);
+    ErzeugeDemoSchule(schule, lauf.standard, art);
+    Sichere(schule, lauf.aufruf.argumente[0]);
+    return 0;
+  });
+}
+
+}  // namespace orbato

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "app/kommandolauf.h"
+
+namespace orbato {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kDaten = ORBATO_TESTDATEN;
+
+class PlanKommandoTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fOrdner = fs::temp_directory_path() /
+              ("orbato_kommando_" + std::to_string(::getpid()) + "_" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(fOrdner);
+    fs::create_directories(fOrdner);
+  }
+  void TearDown() override { fs::remove_all(fOrdner); }
+  std::string Pfad(const std::string& name) const { return (fOrdner / name).string(); }
+
+  fs::path fOrdner;
+};
+
+TEST_F(PlanKommandoTest, NeuWritesTheEmptyDocument) {
+  const TErgebnis e = Orbato({"neu", Pfad("leer.orb")});
+  EXPECT_EQ(e.status, 0);
+  EXPECT_EQ(e.aus, "");
+  EXPECT_EQ(LiesDatei(Pfad("leer.orb")), LiesDatei(kDaten + "/leer.orb"));
+
+  // The number of plan versions comes from the settings.
+  ASSERT_EQ(Orbato({"neu", Pfad("drei.orb"), "--set", "Tevi1/mwn=3"}).status, 0);
+  EXPECT_EQ(fs::file_size(Pfad("drei.orb")), 960u + 2 * 2 * 7 * 2);
+}
+
+TEST_F(PlanKommandoTest, UmwandelnKeepsAFileByteForByte) {
+  const TErgebnis e = Orbato(
+      {"umwandeln", kDaten + "/alle_saetze.orb", Pfad("kopie.orb"), "--heute", "2026-12-08"});
+  EXPECT_EQ(e.status, 0) << e.fehler;
+  EXPECT_EQ(LiesDatei(Pfad("kopie.orb")), LiesDatei(kDaten + "/alle_saetze.orb"));
+  const TErgebnis original = Orbato({"info", kDaten + "/alle_saetze.orb", "--heute", "2026-12-08"});
+  const TErgebnis kopie = Orbato({"info", Pfad("kopie.orb"), "--heute", "2026-12-08"});
+  EXPECT_EQ(original.status, 0);
+  EXPECT_NE(original.aus.find("\"dateiName\": \"alle_saetze.orb\""), std::string::npos);
+  EXPECT_EQ(kopie.aus.substr(kopie.aus.find("\"geaendert\"")),
+            original.aus.substr(original.aus.find("\"geaendert\"")));
+}
+
+TEST_F(PlanKommandoTest, UmwandelnConvertsTheOldLayout) {
+  ASSERT_EQ(Orbato({"umwandeln", kDaten + "/alt_211.orb", Pfad("neu.orb"), "--heute", "2026-12-08"})
+                .status,
+            0);
+  EXPECT_EQ(LiesDatei(Pfad("neu.orb")), LiesDatei(kDaten + "/alt_umgewandelt.orb"));
+  const TErgebnis info = Orbato({"info", kDaten + "/alt_211.orb", "--heute", "2026-12-08"});
+  EXPECT_NE(info.aus.find("  \"formatversion\": -211,\n  \"dateiName\": \"Ohne Titel\",\n"
+                          "  \"geaendert\": true,\n"),
+            std::string::npos);
+}
+
+TEST_F(PlanKommandoTest, FilesItCannotReadEndWithTheirMessage) {
+  const std::string leer = LiesDatei(kDaten + "/leer.orb");
+  std::string bytes = leer;
+  bytes[1] = '\xD3';  // -301
+  std::ofstream(Pfad("neu.orb"), std::ios::binary) << bytes;
+  const TErgebnis neu = Orbato({"info", Pfad("neu.orb")});
+  EXPECT_EQ(neu.status, 1);
+  EXPECT_EQ(neu.fehler, "Die Version der Daten ist zu neu!\n");
+  EXPECT_EQ(neu.aus, "");
+
+  std::ofstream(Pfad("kurz.orb"), std::ios::binary) << leer.substr(0, 100);
+  const TErgebnis kurz = Orbato({"umwandeln", Pfad("kurz.orb"), Pfad("aus.orb")});
+  EXPECT_EQ(kurz.status, 1);
+  EXPECT_EQ(kurz.fehler, "Stream-Lesefehler\n");
+  EXPECT_FALSE(fs::exists(Pfad("aus.orb"))) << "nothing is written after a failed load";
+
+  const TErgebnis fehlt = Orbato({"info", Pfad("fehlt.orb")});
+  EXPECT_EQ(fehlt.status, 1);
+  EXPECT_EQ(fehlt.fehler.rfind("Datei " + Pfad("fehlt.orb") +
+                                   " kann nicht ge\xC3\xB6"
+                                   "ffnet werden. ",
+                               0),
+            0u);
+}
+
+// Every demo size survives a load and a save byte for byte, and describes itself the same.
+TEST_F(PlanKommandoTest, DemoSchoolsSurviveARoundTrip) {
+  for (const std::string groesse : {"klein", "mittel", "gross"}) {
+    const std::string demo = Pfad(groesse + ".orb"), kopie = Pfad(groesse + "_kopie.orb");
+    ASSERT_EQ(Orbato({"demo", demo, "--groesse", groesse}).status, 0);
+    ASSERT_EQ(Orbato({"umwandeln", demo, kopie, "--heute", "2027-02-01"}).status, 0);
+    EXPECT_EQ(LiesDatei(kopie), LiesDatei(demo)) << groesse;
+    const std::string info = Orbato({"info", demo, "--heute", "2027-02-01"}).aus;
+    const std::string infoKopie = Orbato({"info", kopie, "--heute", "2027-02-01"}).aus;
+    const auto ohneName = [](const std::string& text) {
+      return text.substr(text.find("\"geaendert\""));
+    };
+    EXPECT_EQ(ohneName(infoKopie), ohneName(info)) << groesse;
+  }
+  ASSERT_EQ(Orbato({"demo", Pfad("standard.orb")}).status, 0);
+  EXPECT_EQ(LiesDatei(Pfad("standard.orb")), LiesDatei(Pfad("mittel.orb")));
+}
+
+TEST_F(PlanKommandoTest, WrongUsageExitsWithTwo) {
+  EXPECT_EQ(Orbato({"neu"}).status, 2);
+  EXPECT_EQ(Orbato({"umwandeln", Pfad("a.orb")}).status, 2);
+  EXPECT_EQ(Orbato({"demo", Pfad("d.orb"), "--groesse", "riesig"}).status, 2);
+  EXPECT_FALSE(fs::exists(Pfad("d.orb")));
+}
+
+}  // namespace
+}  // namespace orbato
