@@ -16,12 +16,7 @@ bool TSetzung::AmRand(const TPlanElement& klasse) const {
 }
 
 TSetzung::~TSetzung() {
-  TListe<TVertretung>& alle = Schule().fVertretungsMenge;
-  for (TVertretung* v : fVertretungen) {
-    while (alle.ListeElemEnthalten(v)) alle.ListeLoeschen(false);
-    if (v->fVon && v->fVon->fZu == v) v->fVon->fZu = nullptr;
-    if (v->fZu && v->fZu->fVon == v) v->fZu->fVon = nullptr;
-  }
+  for (TVertretung* v : fVertretungen) VertretungVergessen(v);
 }
 
 void TSetzung::SetStunde(int32_t std) {

@@ -7,6 +7,17 @@
 
 namespace orbato {
 
+void VertretungVergessen(TVertretung* v) {
+  TListe<TVertretung>& alle = Schule().fVertretungsMenge;
+  while (alle.ListeElemEnthalten(v)) alle.ListeLoeschen(false);
+  // Partners read from a file need not point back, so every link to the record is looked for.
+  for (TVertretung* andere : alle) {
+    if (andere->fVon == v) andere->fVon = nullptr;
+    if (andere->fZu == v) andere->fZu = nullptr;
+  }
+  v->fVon = v->fZu = nullptr;
+}
+
 void VertretungFreigeben(TVertretung* v) {
   if (v == nullptr) return;
   if (v->fFenster) v->fFenster->FensterSchliessen();
@@ -16,8 +27,7 @@ void VertretungFreigeben(TVertretung* v) {
     zu->fVon = nullptr;
     VertretungFreigeben(zu);
   }
-  TListe<TVertretung>& alle = Schule().fVertretungsMenge;
-  while (alle.ListeElemEnthalten(v)) alle.ListeLoeschen(false);
+  VertretungVergessen(v);
   if (v->fSetzung) {
     TListe<TVertretung>& eigene = v->fSetzung->fVertretungen;
     while (eigene.ListeElemEnthalten(v)) eigene.ListeLoeschen(false);

@@ -37,6 +37,9 @@ class TVertretung {
   Fenster* fFenster = nullptr;
 };
 
+// Takes a record out of the document's list and out of every partner link, before it dies with
+// its placement.
+void VertretungVergessen(TVertretung* v);
 // Destroys a record: its proposal window closes, it leaves its placement and the document's list,
 // the record that caused it forgets it, and the record created because of it goes with it.
 void VertretungFreigeben(TVertretung* v);

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 
 #include "app/kommandolauf.h"
+#include "testordner.h"
 
 namespace orbato {
 namespace {
@@ -14,17 +14,9 @@ const std::string kDaten = ORBATO_TESTDATEN;
 
 class PlanKommandoTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    fOrdner = fs::temp_directory_path() /
-              ("orbato_kommando_" + std::to_string(::getpid()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(fOrdner);
-    fs::create_directories(fOrdner);
-  }
-  void TearDown() override { fs::remove_all(fOrdner); }
   std::string Pfad(const std::string& name) const { return (fOrdner / name).string(); }
 
-  fs::path fOrdner;
+  TTestOrdner fOrdner{"kommando"};
 };
 
 TEST_F(PlanKommandoTest, NeuWritesTheEmptyDocument) {

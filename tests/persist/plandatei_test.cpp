@@ -14,6 +14,7 @@
 #include "persist/planleser.h"
 #include "persist/planschreiber.h"
 #include "persist/sicherndatei.h"
+#include "testordner.h"
 
 namespace orbato {
 namespace {
@@ -43,15 +44,9 @@ std::vector<std::string> Texte(const TSkriptDialoge& d, TDialogVorgang vorgang) 
 class PlandateiTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    fOrdner = fs::temp_directory_path() /
-              ("orbato_plan_" + std::to_string(::getpid()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(fOrdner);
-    fs::create_directories(fOrdner);
     fBenutzer.HoleLehrer("ALT");
     fBenutzer.SetDirty(false);
   }
-  void TearDown() override { fs::remove_all(fOrdner); }
 
   TGeladenerPlan Lade(std::vector<uint8_t> bytes, const std::string& name = "schule.orb") {
     return LadePlan(std::move(bytes), "/irgendwo/" + name, fDialoge, fUhr);
@@ -214,7 +209,7 @@ class PlandateiTest : public ::testing::Test {
   TSkriptDialoge fDialoge;
   TSchule fBenutzer;
   TSchuleEinsetzen fBenutzerEingesetzt{fBenutzer};
-  fs::path fOrdner;
+  TTestOrdner fOrdner{"plan"};
 };
 
 TEST_F(PlandateiTest, WritesTheEmptyDocumentByteForByte) {
@@ -356,6 +351,21 @@ TEST_F(PlandateiTest, SubstitutionPartnersSurviveNewNumbers) {
   EXPECT_EQ(zweiter->fVon, erster);
   EXPECT_EQ(erster->fVon, nullptr);
   EXPECT_EQ(zweiter->fZu, nullptr);
+}
+
+// A file may link a record to a partner that does not link back; when the partner goes, nothing
+// may keep pointing at it.
+TEST_F(PlandateiTest, OneSidedPartnersAreForgottenWhenTheirRecordGoes) {
+  auto schule = AlleSaetze();
+  schule->fVertretungsMenge.ListeNrInhalt(1)->fZu = nullptr;
+  TGeladenerPlan plan = Lade(Bytes(*schule));
+  TSchule& s = *plan.schule;
+  TSchuleEinsetzen eingesetzt(s);
+  TVertretung* verlegt = s.fVertretungsMenge.ListeNrInhalt(2);
+  ASSERT_EQ(verlegt->fVon, s.fVertretungsMenge.ListeNrInhalt(1));
+  s.KursEntfernen(s.fKursMenge.ListeNrInhalt(2));
+  ASSERT_EQ(s.fVertretungsMenge.ListeZahlElemente(), 1);
+  EXPECT_EQ(verlegt->fVon, nullptr);
 }
 
 TEST_F(PlandateiTest, DropsRecordsOlderThanTheDaysKept) {
@@ -599,7 +609,8 @@ TEST_F(PlandateiTest, AFullDiskKeepsTheOldFile) {
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 0);
   EXPECT_EQ(TBuffer::LiesDatei(datei.string()).Bytes(), Golden("alle_saetze.orb"));
-  EXPECT_EQ(std::distance(fs::directory_iterator(fOrdner), {}), 1) << "no temporary file left";
+  EXPECT_EQ(std::distance(fs::directory_iterator(fOrdner.Pfad()), {}), 1)
+      << "no temporary file left";
 }
 
 // A save killed at any moment leaves the old file or the new one on disk, never a mixture.

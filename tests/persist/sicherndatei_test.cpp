@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "persist/puffer.h"
+#include "testordner.h"
 
 namespace orbato {
 namespace {
@@ -17,25 +18,14 @@ namespace fs = std::filesystem;
 
 class SicherndateiTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    fOrdner = fs::temp_directory_path() /
-              ("orbato_sichern_" + std::to_string(::getpid()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(fOrdner);
-    fs::create_directories(fOrdner);
-  }
-  void TearDown() override {
-    fs::permissions(fOrdner, fs::perms::owner_all);
-    fs::remove_all(fOrdner);
-  }
   static std::vector<uint8_t> Inhalt(const fs::path& p) {
     std::ifstream ein(p, std::ios::binary);
     return {std::istreambuf_iterator<char>(ein), {}};
   }
   std::size_t Dateien() const {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(fOrdner), {}));
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(fOrdner.Pfad()), {}));
   }
-  fs::path fOrdner;
+  TTestOrdner fOrdner{"sichern"};
 };
 
 TEST_F(SicherndateiTest, ReplacesTheOldFileWhole) {
@@ -54,7 +44,7 @@ TEST_F(SicherndateiTest, AFolderThatCannotBeWrittenKeepsTheOldFile) {
   if (::geteuid() == 0) GTEST_SKIP() << "root may write into read-only folders";
   const fs::path datei = fOrdner / "schule.orb";
   SchreibeDateiSicher(datei.string(), {1, 2, 3});
-  fs::permissions(fOrdner, fs::perms::owner_read | fs::perms::owner_exec);
+  fs::permissions(fOrdner.Pfad(), fs::perms::owner_read | fs::perms::owner_exec);
   try {
     SchreibeDateiSicher(datei.string(), {4, 5});
     FAIL();
