@@ -3,11 +3,9 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QStatusBar>
 #include <QWidget>
 
-#include "model/dialoge.h"
 #include "persist/plandatei.h"
 #include "persist/planschreiber.h"
 #include "persist/standardspeicher.h"
@@ -25,7 +23,7 @@ THauptfenster::THauptfenster(Einstellungsspeicher& speicher, const Uhr& uhr, QWi
       fUhr(uhr),
       fStandard(std::make_unique<TStandard>(uhr.Jetzt())) {
   fFehlerZeigen = [this](const QString& text) {
-    QMessageBox::critical(this, QStringLiteral("Fehler"), text);
+    fDialoge.Nachricht("Fehler", {ModellText(text)}, TMeldungsArt::Fehler);
   };
   LoadStandard(*fStandard, fSpeicher);
   fStandardEingesetzt = std::make_unique<TStandardEinsetzen>(*fStandard);
@@ -52,6 +50,7 @@ void THauptfenster::DokumentEinsetzen(std::unique_ptr<TSchule> schule) {
   fSchuleEingesetzt.reset();
   fSchule = std::move(schule);
   fSchuleEingesetzt = std::make_unique<TSchuleEinsetzen>(*fSchule);
+  fSchule->SetDialoge(&fDialoge);
   fSchule->fBeiDirty = [this](bool geaendert) {
     fSichernAktion->setEnabled(geaendert && !fPfad.isEmpty());
   };
@@ -65,9 +64,8 @@ void THauptfenster::TitelSetzen() {
 }
 
 bool THauptfenster::Oeffnen(const QString& pfad) {
-  TSkriptDialoge dialoge;
   try {
-    TGeladenerPlan plan = LadePlan(pfad.toStdString(), dialoge, fUhr);
+    TGeladenerPlan plan = LadePlan(pfad.toStdString(), fDialoge, fUhr);
     // A converted file, the only one that is changed when loaded, is saved under a new name.
     fPfad = plan.schule->IsDirty() ? QString() : QFileInfo(pfad).absoluteFilePath();
     DokumentEinsetzen(std::move(plan.schule));
@@ -84,9 +82,8 @@ bool THauptfenster::Oeffnen(const QString& pfad) {
 
 bool THauptfenster::Sichern() {
   if (fPfad.isEmpty()) return false;
-  TSkriptDialoge dialoge;
   try {
-    TWriteForm(dialoge).WriteToFile(fPfad.toStdString());
+    TWriteForm(fDialoge).WriteToFile(fPfad.toStdString());
   } catch (const TStreamFehler& fehler) {
     fFehlerZeigen(QtText(fehler.what()));
     return false;

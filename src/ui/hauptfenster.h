@@ -9,6 +9,7 @@
 #include "model/standard.h"
 #include "model/uhr.h"
 #include "persist/einstellungsspeicher.h"
+#include "ui/qtdialoge.h"
 
 namespace orbato {
 
@@ -46,6 +47,7 @@ class THauptfenster : public QMainWindow {
 
   Einstellungsspeicher& fSpeicher;
   const Uhr& fUhr;
+  TQtDialoge fDialoge{this};
   QString fPfad;
   QAction* fSichernAktion = nullptr;
   std::unique_ptr<TStandard> fStandard;

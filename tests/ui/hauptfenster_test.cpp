@@ -80,6 +80,9 @@ class HauptfensterTest : public QObject {
     QVERIFY(!sichern->isEnabled());
     fenster.schule().fLehrerMenge.ListeNrInhalt(1)->SetInfo("Meier");
     QVERIFY(sichern->isEnabled());
+    // The progress window of the load has come and gone; the shortcut goes to the active window.
+    fenster.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&fenster));
     QTest::keyClick(&fenster, Qt::Key_S, Qt::ControlModifier);
     QVERIFY(!sichern->isEnabled());
     QVERIFY(!fenster.schule().IsDirty());

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+#include <QString>
+
+#include "model/dialoge.h"
+
+class QLabel;
+class QProgressBar;
+class QWidget;
+
+namespace orbato {
+
+// The core's questions, messages and long-operation windows as Qt shows them: modal message
+// boxes with the program's own buttons, a small non-modal message window and a progress window
+// with a cancel button. Texts arrive in Windows-1252.
+class TQtDialoge : public Dialoge {
+ public:
+  explicit TQtDialoge(QWidget* eltern = nullptr);
+  ~TQtDialoge() override;
+  TQtDialoge(const TQtDialoge&) = delete;
+  TQtDialoge& operator=(const TQtDialoge&) = delete;
+
+  int Frage(std::string_view titel, const std::vector<std::string>& zeilen,
+            const std::vector<std::string>& knoepfe,
+            TMeldungsArt art = TMeldungsArt::Frage) override;
+  void Nachricht(std::string_view titel, const std::vector<std::string>& zeilen,
+                 TMeldungsArt art) override;
+  void MeldungZeigen(std::string_view text, std::string_view titel = "Meldung") override;
+  void MeldungAendern(std::string_view text) override;
+  void MeldungSchliessen() override;
+  void FortschrittBeginnen(std::string_view titel, int maximum) override;
+  void FortschrittText(std::string_view text) override;
+  void FortschrittInfo(std::string_view text) override;
+  void FortschrittSetzen(int position) override;
+  void FortschrittSchritt(int schritte = 1) override;
+  bool Abgebrochen() override;
+  void FortschrittBeenden() override;
+  void Piep() override;
+
+  // The windows on screen now, for tests; none while closed.
+  QDialog* MeldungsFenster() const { return fMeldung; }
+  QDialog* FortschrittsFenster() const { return fFortschritt; }
+
+ private:
+  // Lets the window paint and the cancel button be pressed during a long operation.
+  static void Zeichne();
+
+  QWidget* fEltern;
+  QPointer<QDialog> fMeldung;
+  QLabel* fMeldungsText = nullptr;
+  QPointer<QDialog> fFortschritt;
+  QLabel* fFortschrittText = nullptr;
+  QLabel* fFortschrittInfo = nullptr;
+  QProgressBar* fBalken = nullptr;
+  bool fAbbruch = false;
+};
+
+}  // namespace orbato
