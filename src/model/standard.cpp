@@ -1,5 +1,7 @@
 #include "model/standard.h"
 
+#include "model/sha1.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -143,11 +145,16 @@ void TStandard::TesteTabelle() {
 std::string KennwortVerschluesseln(std::string_view eingabe) {
   std::string text(eingabe.substr(0, 20));
   text.resize(20, ' ');
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto schluessel = static_cast<uint8_t>(0x5A + 37 * i);
-    text[i] = static_cast<char>(static_cast<uint8_t>(text[i]) ^ schluessel);
-  }
-  return text;
+  const std::array<uint8_t, 20> digest = Sha1(text);
+  return {digest.begin(), digest.end()};
+}
+
+bool KennwortGesetzt(const TStandard& standard) {
+  return standard.fKennwort != KennwortVerschluesseln("");
+}
+
+bool KennwortStimmt(const TStandard& standard, std::string_view eingabe) {
+  return standard.fKennwort == KennwortVerschluesseln(eingabe);
 }
 
 TStandard& Standard() {

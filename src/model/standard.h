@@ -241,9 +241,13 @@ class TStandard {
 // The calendar week (0..887) of a date: weeks count from Monday 27 December 1993 in a ring.
 int KalenderWoche(TDatumZeit datum);
 
-// The scrambled form of a password: the entry padded with blanks to 20 characters, each character
-// combined with a key byte of its position. Applying it twice gives the padded entry back.
+// The stored form of a password: the SHA-1 digest of the entry padded with blanks to 20
+// characters (longer entries are cut), 20 bytes. It cannot be turned back into the password.
 std::string KennwortVerschluesseln(std::string_view eingabe);
+// Whether start-up asks for a password: the stored one is not that of 20 blanks.
+bool KennwortGesetzt(const TStandard& standard);
+// Whether an entry is the stored password.
+bool KennwortStimmt(const TStandard& standard, std::string_view eingabe);
 
 // The settings object of the running program. The owner (the main window, a command, a test)
 // installs one with TStandardEinsetzen; without one a default object answers.

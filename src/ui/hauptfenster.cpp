@@ -10,6 +10,7 @@
 #include "persist/planschreiber.h"
 #include "persist/standardspeicher.h"
 #include "platform/qttext.h"
+#include "ui/kennwortdialog.h"
 
 namespace orbato {
 
@@ -61,6 +62,13 @@ void THauptfenster::DokumentEinsetzen(std::unique_ptr<TSchule> schule) {
 void THauptfenster::TitelSetzen() {
   setWindowTitle(kTitel + QStringLiteral(" [") + QtText(fSchule->fDateiName.str()) +
                  QStringLiteral("]"));
+}
+
+bool THauptfenster::KennwortPruefen() {
+  if (!KennwortGesetzt(*fStandard)) return true;
+  TKennwortDialog dialog(this);
+  return dialog.exec() == QDialog::Accepted &&
+         KennwortStimmt(*fStandard, ModellText(dialog.Eingabe()));
 }
 
 bool THauptfenster::Oeffnen(const QString& pfad) {

@@ -25,6 +25,10 @@ class THauptfenster : public QMainWindow {
   TStandard& standard() { return *fStandard; }
   TSchule& schule() { return *fSchule; }
 
+  // Asks for the password when one is set; false when the program must end: a wrong entry or
+  // "Abbrechen".
+  bool KennwortPruefen();
+
   // Loads a plan file into a new document, which replaces the current one only when the whole
   // file was read; a failure shows its message and changes nothing.
   bool Oeffnen(const QString& pfad);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "model/sha1.h"
+
 namespace orbato {
 namespace {
 
@@ -97,15 +99,44 @@ TEST(Standard, CalendarRowsAreSixteenHexDigits) {
   EXPECT_EQ(kalender[0], 0);
 }
 
-TEST(Standard, PasswordScramblingPadsToTwentyAndReverses) {
-  const std::string leer = KennwortVerschluesseln("");
-  EXPECT_EQ(leer.size(), 20u);
-  EXPECT_EQ(leer, KennwortVerschluesseln(std::string(20, ' ')));
-  EXPECT_NE(leer, std::string(20, ' '));
-  EXPECT_EQ(KennwortVerschluesseln(KennwortVerschluesseln("Abitur")),
-            "Abitur" + std::string(14, ' '));
+TEST(Standard, PasswordsAreStoredAsTheDigestOfTheirTwentyCharacters) {
+  const auto hex = [](const std::string& bytes) {
+    std::string text;
+    for (unsigned char c : bytes)
+      text += "0123456789ABCDEF"[c >> 4], text += "0123456789ABCDEF"[c & 15];
+    return text;
+  };
+  EXPECT_EQ(hex(KennwortVerschluesseln("")), "7F70A3507E2BC0B3652E93C5FF6A893FEB1E6152");
+  EXPECT_EQ(KennwortVerschluesseln(""), KennwortVerschluesseln(std::string(20, ' ')));
+  EXPECT_EQ(hex(KennwortVerschluesseln("Abitur")), "74405665190914438BAADA541D02C37FFCD62794");
+  EXPECT_NE(KennwortVerschluesseln("Abitur"), KennwortVerschluesseln("abitur"));
   EXPECT_EQ(KennwortVerschluesseln("123456789012345678901234"),
             KennwortVerschluesseln("12345678901234567890"));
+}
+
+TEST(Standard, APasswordIsAskedForOnlyWhenSet) {
+  TStandard s;
+  EXPECT_FALSE(KennwortGesetzt(s));
+  EXPECT_TRUE(KennwortStimmt(s, ""));
+  s.fKennwort = KennwortVerschluesseln("geheim");
+  EXPECT_TRUE(KennwortGesetzt(s));
+  EXPECT_TRUE(KennwortStimmt(s, "geheim"));
+  EXPECT_TRUE(KennwortStimmt(s, "geheim   "));
+  EXPECT_FALSE(KennwortStimmt(s, "Geheim"));
+  EXPECT_FALSE(KennwortStimmt(s, ""));
+}
+
+TEST(Sha1, KnownDigests) {
+  const auto hex = [](const std::array<uint8_t, 20>& d) {
+    std::string text;
+    for (uint8_t c : d) text += "0123456789abcdef"[c >> 4], text += "0123456789abcdef"[c & 15];
+    return text;
+  };
+  EXPECT_EQ(hex(Sha1("")), "da39a3ee5e6b4b0d3255bfef95601890afd80709");
+  EXPECT_EQ(hex(Sha1("abc")), "a9993e364706816aba3e25717850c26c9cd0d89d");
+  EXPECT_EQ(hex(Sha1("abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq")),
+            "84983e441c3bd26ebaae4aa1f95129e5e54670f1");
+  EXPECT_EQ(hex(Sha1(std::string(1000000, 'a'))), "34aa973cd4c4daa4f61eeb2bdbad27316534016f");
 }
 
 TEST(Standard, InstalledObjectIsTheGlobalOne) {

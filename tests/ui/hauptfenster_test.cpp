@@ -1,12 +1,18 @@
 #include "ui/hauptfenster.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "platform/qsettingsspeicher.h"
+#include "ui/kennwortdialog.h"
 
 namespace orbato {
 
@@ -89,6 +95,45 @@ class HauptfensterTest : public QObject {
     QFile gesichert(datei);
     QVERIFY(gesichert.open(QIODevice::ReadOnly));
     QVERIFY(gesichert.readAll().contains("Meier"));
+  }
+
+  // With a password set, start-up goes on only with the right entry.
+  void AsksForThePasswordWhenOneIsSet() {
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath(QStringLiteral("einstellungen.ini"));
+    TFesteUhr uhr(46364.5);
+    {
+      TQSettingsSpeicher ohne(datei);
+      THauptfenster fenster(ohne, uhr);
+      QVERIFY(fenster.KennwortPruefen());  // no dialog at all: nothing would answer it
+    }
+    {
+      QSettings ini(datei, QSettings::IniFormat);
+      ini.setValue(QStringLiteral("Tevi0/wks"),
+                   QStringLiteral("A5AEF991FCB1F9AF9B98BC9F59C0C80963E76AAC"));
+    }
+    const auto versuche = [&](const QString& eingabe, bool ok) {
+      TQSettingsSpeicher speicher(datei);
+      THauptfenster fenster(speicher, uhr);
+      QString titel, frage;
+      QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<TKennwortDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog != nullptr);
+        titel = dialog->windowTitle();
+        frage = dialog->findChild<QLabel*>()->text();
+        QTest::keyClicks(dialog->Feld(), eingabe);
+        for (QPushButton* b : dialog->findChildren<QPushButton*>()) {
+          if (b->text() == (ok ? QStringLiteral("Ok") : QStringLiteral("Abbrechen"))) b->click();
+        }
+      });
+      const bool weiter = fenster.KennwortPruefen();
+      if (titel != QStringLiteral("Kennworteingabe")) return QStringLiteral("kein Dialog");
+      if (frage != QStringLiteral("Geben Sie bitte das Kennwort ein!")) return frage;
+      return weiter ? QStringLiteral("weiter") : QStringLiteral("Ende");
+    };
+    QCOMPARE(versuche(QStringLiteral("geheim"), true), QStringLiteral("weiter"));
+    QCOMPARE(versuche(QStringLiteral("Geheim"), true), QStringLiteral("Ende"));
+    QCOMPARE(versuche(QStringLiteral("geheim"), false), QStringLiteral("Ende"));
   }
 
   // A broken file leaves the document that was open, and says why.

@@ -12,6 +12,8 @@ int main(int argc, char** argv) {
   orbato::TQSettingsSpeicher speicher;
   orbato::TSystemUhr uhr;
   orbato::THauptfenster fenster(speicher, uhr);
+  // A wrong password ends the program at once, with the settings as they were.
+  if (!fenster.KennwortPruefen()) return 1;
   fenster.show();
   // The one argument: the plan file to open.
   const QStringList argumente = QApplication::arguments();
