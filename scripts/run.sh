@@ -10,4 +10,8 @@ cmake --build build -j"${ORBATO_JOBS:-2}"
 # planner's changes.
 [ -f build/demo.orb ] || build/src/orbato demo build/demo.orb
 if [ $# -eq 0 ]; then set -- build/demo.orb; fi
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]; then
+  echo "Kein Bildschirm gefunden: QT_QPA_PLATFORM=offscreen scripts/run.sh startet das Programm ohne Anzeige, build/src/orbato --help zeigt die Kommandozeile." >&2
+  exit 1
+fi
 exec build/src/winorbato "$@"
