@@ -15,7 +15,6 @@ constexpr int32_t kAlteVersion = -211;
 constexpr int32_t kAeltesteVersion = -300;
 constexpr int32_t kTageZurueck = 1000;  // how far a date in the future is moved back
 constexpr int kBalkenTakt = 10;         // records between two progress updates
-constexpr int kLabelBreite = 20;
 
 // The month (yyyymm) a number of months away from a date's.
 int32_t Monat(TDatumZeit datum, int32_t versatz) {
@@ -237,14 +236,12 @@ class TPlanLeser {
     if (fStandard.fNachKlSortiert) {
       const TKlasse* klasse = k.ErsteKlasse();
       if (klasse && klasse != fLetzteKlasse) {
-        fForm.fDialoge.FortschrittInfo("Kurse Klasse " + klasse->fKuerzel.str() +
-                                       std::string(kLabelBreite, ' '));
+        fForm.fDialoge.FortschrittInfo(PlanLabel("Kurse Klasse " + klasse->fKuerzel.str()));
       }
       fLetzteKlasse = klasse;
     } else {
       if (k.fLehrer && k.fLehrer != fLetzterLehrer) {
-        fForm.fDialoge.FortschrittInfo("Kurse Lehrer " + k.fLehrer->fKuerzel.str() +
-                                       std::string(kLabelBreite, ' '));
+        fForm.fDialoge.FortschrittInfo(PlanLabel("Kurse Lehrer " + k.fLehrer->fKuerzel.str()));
       }
       fLetzterLehrer = k.fLehrer;
     }

@@ -34,12 +34,6 @@ class TNummern {
   std::unordered_map<const void*, int32_t> fNummer;
 };
 
-constexpr int kLabelBreite = 20;
-
-std::string Label(std::string text) {
-  return text.append(kLabelBreite, ' ');
-}
-
 class TPlanSchreiber {
  public:
   TPlanSchreiber(TSchule& schule, Dialoge* dialoge)
@@ -69,7 +63,7 @@ class TPlanSchreiber {
 
  private:
   void Info(const std::string& text) {
-    if (fDialoge) fDialoge->FortschrittInfo(Label(text));
+    if (fDialoge) fDialoge->FortschrittInfo(PlanLabel(text));
   }
 
   void Maske(const TWochBereich& bereich) {
@@ -296,6 +290,10 @@ class TPlanSchreiber {
 };
 
 }  // namespace
+
+std::string PlanLabel(std::string text) {
+  return text.append(20, ' ');
+}
 
 std::string DateiNameOhnePfad(const std::string& pfad) {
   const auto strich = pfad.find_last_of("/\\");

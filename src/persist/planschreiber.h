@@ -30,6 +30,10 @@ class TWriteForm {
   Dialoge& fDialoge;
 };
 
+// A line of the progress window's information label while a plan file is read or written: the
+// text followed by 20 blanks.
+std::string PlanLabel(std::string text);
+
 // The part of a path after the last folder separator.
 std::string DateiNameOhnePfad(const std::string& pfad);
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "model/hextext.h"
 #include "model/sha1.h"
 
 namespace orbato {
@@ -127,16 +128,12 @@ TEST(Standard, APasswordIsAskedForOnlyWhenSet) {
 }
 
 TEST(Sha1, KnownDigests) {
-  const auto hex = [](const std::array<uint8_t, 20>& d) {
-    std::string text;
-    for (uint8_t c : d) text += "0123456789abcdef"[c >> 4], text += "0123456789abcdef"[c & 15];
-    return text;
-  };
-  EXPECT_EQ(hex(Sha1("")), "da39a3ee5e6b4b0d3255bfef95601890afd80709");
-  EXPECT_EQ(hex(Sha1("abc")), "a9993e364706816aba3e25717850c26c9cd0d89d");
-  EXPECT_EQ(hex(Sha1("abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq")),
-            "84983e441c3bd26ebaae4aa1f95129e5e54670f1");
-  EXPECT_EQ(hex(Sha1(std::string(1000000, 'a'))), "34aa973cd4c4daa4f61eeb2bdbad27316534016f");
+  EXPECT_EQ(HexAusBytes(Sha1("")), "DA39A3EE5E6B4B0D3255BFEF95601890AFD80709");
+  EXPECT_EQ(HexAusBytes(Sha1("abc")), "A9993E364706816ABA3E25717850C26C9CD0D89D");
+  EXPECT_EQ(HexAusBytes(Sha1("abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq")),
+            "84983E441C3BD26EBAAE4AA1F95129E5E54670F1");
+  EXPECT_EQ(HexAusBytes(Sha1(std::string(1000000, 'a'))),
+            "34AA973CD4C4DAA4F61EEB2BDBAD27316534016F");
 }
 
 TEST(Standard, InstalledObjectIsTheGlobalOne) {
