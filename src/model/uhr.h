@@ -24,6 +24,8 @@ class TFesteUhr : public Uhr {
  public:
   explicit TFesteUhr(TDatumZeit jetzt) : fJetzt(jetzt) {}
   TDatumZeit Jetzt() const override { return fJetzt; }
+  // Moves the clock on, for rules that wait for time to pass.
+  void Stellen(TDatumZeit jetzt) { fJetzt = jetzt; }
 
  private:
   TDatumZeit fJetzt;

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "model/fensterdaten.h"
+#include "model/kuerzelart.h"
+
+namespace orbato {
+
+class TElement;
+class TSchule;
+
+// What the kind number of a document window says: which elements it shows, which palette
+// button it belongs to, whether a plan file reopens it.
+
+// The element kind of an element window (plan, teaching-load and master-data windows); none for
+// the other kinds.
+std::optional<TKuerzelArt> FensterElementArt(int fensterArt);
+// The palette's window kind the window belongs to: 0 master data, 1 teaching load, 2 plans;
+// none for the windows outside the three groups.
+std::optional<int> FensterPaletteArt(int fensterArt);
+// Whether a window of the kind is reopened when its plan file is loaded.
+bool FensterWiederOeffnen(int fensterArt);
+
+// The element a saved element window showed: the title without everything up to and including
+// its first blank, compared exactly with the short names of the kind. None when no element has
+// that name or the kind shows no element.
+TElement* FensterElement(const TSchule& schule, const TFenster& satz);
+
+// Where a reopened window goes. The saved left and top are taken when at least 200 pixels remain
+// between them and the right, respectively lower, edge of the work area; the saved width and
+// height only when they are smaller than those of the window as it opened.
+struct TFensterRahmen {
+  int fLinks = 0;
+  int fOben = 0;
+  int fBreite = 0;
+  int fHoehe = 0;
+
+  friend bool operator==(const TFensterRahmen&, const TFensterRahmen&) = default;
+};
+TFensterRahmen FensterRahmen(const TFenster& satz, const TFensterRahmen& geoeffnet,
+                             const TFensterRahmen& arbeitsflaeche);
+
+}  // namespace orbato
