@@ -24,4 +24,14 @@ TSchrift ModellSchrift(const QFont& font) {
   return {ModellText(font.family()), static_cast<int32_t>(font.pointSize())};
 }
 
+QColor QtFarbe(int32_t farbe) {
+  const auto f = static_cast<uint32_t>(farbe);
+  return {static_cast<int>(f & 0xFF), static_cast<int>((f >> 8) & 0xFF),
+          static_cast<int>((f >> 16) & 0xFF)};
+}
+
+int32_t ModellFarbe(const QColor& farbe) {
+  return farbe.red() | (farbe.green() << 8) | (farbe.blue() << 16);
+}
+
 }  // namespace orbato

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QString>
 #include <string>
@@ -16,5 +17,9 @@ std::string ModellText(const QString& text);
 // The core's plain font description and the QFont that shows it.
 QFont QtSchrift(const TSchrift& schrift);
 TSchrift ModellSchrift(const QFont& font);
+
+// Colours are stored as Windows colour values: red in the low byte, blue in the third.
+QColor QtFarbe(int32_t farbe);
+int32_t ModellFarbe(const QColor& farbe);
 
 }  // namespace orbato

@@ -1,0 +1,148 @@
+// Pictures of the program for the documentation and for a look at every build: starts the main
+// window on a plan file, opens each dialog and window kind in turn and writes one PNG of each
+// into the folder given. Meant for the offscreen platform; touches no settings of the user.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <deque>
+#include <functional>
+
+#include "model/uhr.h"
+#include "platform/qsettingsspeicher.h"
+#include "ui/kennwortdialog.h"
+#include "ui/kuerzeldialog.h"
+#include "ui/orbatopalette.h"
+#include "ui/startbild.h"
+
+namespace {
+
+using orbato::TOrbatoPalette;
+
+// Photographs each modal window as it comes up, then closes it the way that changes nothing.
+class TFotograf : public QObject {
+ public:
+  explicit TFotograf(QDir ziel) : fZiel(std::move(ziel)) {
+    connect(&fTakt, &QTimer::timeout, this, [this] { Pruefe(); });
+    fTakt.start(20);
+  }
+
+  // The next modal window is saved as `name`.png; `vorher` may fill it in first and take over
+  // closing it by answering true.
+  void Erwarte(QString name, std::function<bool(QWidget*)> vorher = {}) {
+    fNamen.push_back({std::move(name), std::move(vorher)});
+  }
+
+  bool Speichere(QWidget* fenster, const QString& name) {
+    const QString datei = fZiel.filePath(name + QStringLiteral(".png"));
+    const bool ok = fenster->grab().save(datei);
+    std::printf("%s %s\n", ok ? "geschrieben" : "FEHLER", qPrintable(datei));
+    if (!ok) fFehler = true;
+    return ok;
+  }
+
+  bool fFehler = false;
+
+ private:
+  static void Schliesse(QWidget* fenster) {
+    if (auto* box = qobject_cast<QMessageBox*>(fenster); box && box->escapeButton()) {
+      box->escapeButton()->click();
+    } else if (auto* dialog = qobject_cast<QDialog*>(fenster)) {
+      dialog->reject();
+    }
+  }
+
+  void Pruefe() {
+    QWidget* fenster = QApplication::activeModalWidget();
+    if (fenster == nullptr || !fenster->isVisible()) return;
+    for (const QPointer<QWidget>& f : fErledigt) {
+      if (f == fenster) return;
+    }
+    fErledigt.push_back(fenster);
+    if (fNamen.empty()) {
+      std::printf("FEHLER unerwartetes Fenster %s\n", qPrintable(fenster->windowTitle()));
+      fFehler = true;
+      QTimer::singleShot(0, fenster, [fenster] { Schliesse(fenster); });
+      return;
+    }
+    auto [name, vorher] = std::move(fNamen.front());
+    fNamen.pop_front();
+    QPointer<QWidget> ziel(fenster);
+    QTimer::singleShot(50, fenster, [this, ziel, name, vorher] {
+      if (!ziel) return;
+      if (vorher && vorher(ziel)) return;
+      Speichere(ziel, name);
+      Schliesse(ziel);
+    });
+  }
+
+  QDir fZiel;
+  QTimer fTakt;
+  std::deque<std::pair<QString, std::function<bool(QWidget*)>>> fNamen;
+  std::vector<QPointer<QWidget>> fErledigt;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication anwendung(argc, argv);
+  if (argc != 3) {
+    std::fprintf(stderr, "Aufruf: winorbato_bilder PLANDATEI ORDNER\n");
+    return 2;
+  }
+  QDir ziel(QString::fromLocal8Bit(argv[2]));
+  if (!ziel.mkpath(QStringLiteral("."))) {
+    std::fprintf(stderr, "Der Ordner %s kann nicht angelegt werden.\n", argv[2]);
+    return 1;
+  }
+  QTemporaryDir einstellungen;
+  orbato::TQSettingsSpeicher speicher(einstellungen.filePath(QStringLiteral("e.ini")));
+  orbato::TSystemUhr uhr;
+  TOrbatoPalette palette(speicher, uhr);
+  palette.resize(1000, 700);
+  palette.show();
+  TFotograf fotograf(ziel);
+  fotograf.Speichere(&palette, QStringLiteral("hauptfenster_leer"));
+  {
+    const QString datei = ziel.filePath(QStringLiteral("startbild.png"));
+    fotograf.fFehler |= !orbato::Startbild().save(datei);
+  }
+  fotograf.Erwarte(QStringLiteral("kennworteingabe"));
+  orbato::TKennwortDialog(&palette).exec();
+
+  if (!palette.Oeffnen(QString::fromLocal8Bit(argv[1]))) return 1;
+  fotograf.Speichere(&palette, QStringLiteral("hauptfenster"));
+  fotograf.Erwarte(QStringLiteral("eckdaten"));
+  palette.EckdatenAendern();
+  fotograf.Erwarte(QStringLiteral("grunddaten"));
+  palette.GrunddatenAendern();
+  fotograf.Erwarte(QStringLiteral("kurse"));
+  palette.KurseAendern();
+  // The short-name editor with a teacher chosen, then its rename dialog.
+  fotograf.Erwarte(QStringLiteral("kuerzel"), [&](QWidget* fenster) {
+    auto* dialog = static_cast<orbato::TKuerzelDialog*>(fenster);
+    if (dialog->Liste()->count() > 0) dialog->Liste()->itemClicked(dialog->Liste()->item(0));
+    fotograf.Speichere(dialog, QStringLiteral("kuerzel"));
+    fotograf.Erwarte(QStringLiteral("kuerzel_aendern"));
+    dialog->Knopf(QStringLiteral("Ändern"))->click();
+    dialog->reject();
+    return true;
+  });
+  palette.KuerzelBearbeiten();
+  fotograf.Erwarte(QStringLiteral("widerrufen"));
+  palette.Widerrufen();
+  palette.schule().SetDirty();
+  fotograf.Erwarte(QStringLiteral("beenden"));
+  palette.close();
+  fotograf.Erwarte(QStringLiteral("daten_sichern"));
+  palette.schule().FrageSichern();
+  palette.schule().SetDirty(false);
+  palette.close();
+  return fotograf.fFehler ? 1 : 0;
+}

@@ -1,0 +1,267 @@
+// The document commands of the main window: new, open, save, save as, close, undo, the
+// preference dialogs and the windows a plan file reopens.
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScreen>
+
+#include "model/fensterarten.h"
+#include "model/versionen.h"
+#include "persist/plandatei.h"
+#include "persist/planschreiber.h"
+#include "platform/qttext.h"
+#include "ui/eckdatendialog.h"
+#include "ui/kuerzeldialog.h"
+#include "ui/orbatopalette.h"
+#include "ui/vorgabendialoge.h"
+
+namespace orbato {
+namespace {
+
+const QString kFilter = QStringLiteral("Orbato-Dateien (*.ORB *.orb)");
+
+// The wait cursor for one scope.
+class TWarteZeiger {
+ public:
+  TWarteZeiger() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~TWarteZeiger() { QGuiApplication::restoreOverrideCursor(); }
+  TWarteZeiger(const TWarteZeiger&) = delete;
+  TWarteZeiger& operator=(const TWarteZeiger&) = delete;
+};
+
+// The folder of a path with its closing separator, as the settings keep it.
+std::string OrdnerVon(const QString& pfad) {
+  return ModellText(QDir::toNativeSeparators(QFileInfo(pfad).absolutePath() + QLatin1Char('/')));
+}
+
+}  // namespace
+
+void TOrbatoPalette::DokumentEinsetzen(std::unique_ptr<TSchule> schule) {
+  fArbeitsflaeche->closeAllSubWindows();
+  fSchuleEingesetzt.reset();
+  fSchule = std::move(schule);
+  fSchuleEingesetzt = std::make_unique<TSchuleEinsetzen>(*fSchule);
+  fSchule->SetDialoge(&fDialoge);
+  fSchule->fBeiDirty = [this](bool geaendert) {
+    if (geaendert && fDokumentOffen) fSichern->setEnabled(true);
+  };
+}
+
+// With a document open, "Neu" and "Öffnen..." wait until it is closed; without one, only they
+// are offered.
+void TOrbatoPalette::DateiBefehleSetzen(bool offen) {
+  fDokumentOffen = offen;
+  fNeu->setEnabled(!offen);
+  fOeffnen->setEnabled(!offen);
+  fSichern->setEnabled(false);
+  fSichernUnter->setEnabled(offen);
+  fExport->setEnabled(offen);
+  fSchliessen->setEnabled(offen);
+  for (QAction* a : fDokumentAktionen) a->setEnabled(offen && !a->property("ohneBefehl").toBool());
+}
+
+void TOrbatoPalette::Neu() {
+  if (fDokumentOffen) return;
+  fPfad.clear();
+  fSchule->SetDateiName("ohne Titel");
+  DateiBefehleSetzen(true);
+  TitelSetzen();
+  EckdatenAendern();
+  GrunddatenAendern();
+  KurseAendern();
+  KuerzelBearbeiten();
+  PaletteAktualisieren();
+}
+
+void TOrbatoPalette::OeffnenWaehlen() {
+  if (fDokumentOffen) return;
+  const QString pfad =
+      fDateiWaehlen ? fDateiWaehlen(QStringLiteral("WinOrbato-Datei öffnen"),
+                                    QtText(fStandard->fOpenPfad), false)
+                    : QFileDialog::getOpenFileName(this, QStringLiteral("WinOrbato-Datei öffnen"),
+                                                   QtText(fStandard->fOpenPfad), kFilter);
+  if (pfad.isEmpty()) return;
+  fStandard->fOpenPfad = OrdnerVon(pfad);
+  Oeffnen(pfad);
+}
+
+bool TOrbatoPalette::Oeffnen(const QString& pfad) {
+  TGeladenerPlan plan;
+  QString fehler;
+  {
+    TWarteZeiger warten;
+    try {
+      plan = LadePlan(pfad.toStdString(), fDialoge, fUhr);
+    } catch (const TStreamFehler& f) {
+      fehler = QtText(f.what());
+    }
+  }
+  if (!fehler.isEmpty()) {
+    fFehlerZeigen(fehler);
+    return false;
+  }
+  // A file of the old layout, converted while read, keeps the title "Ohne Titel" and is saved
+  // under a name the user chooses, so that the old file stays for the programs that read it.
+  const bool umgewandelt = plan.schule->IsDirty();
+  fPfad = umgewandelt ? QString() : QFileInfo(pfad).absoluteFilePath();
+  DokumentEinsetzen(std::move(plan.schule));
+  DateiBefehleSetzen(true);
+  if (umgewandelt) {
+    setWindowTitle(QStringLiteral("WinOrbato 3.9.16 [Ohne Titel]"));
+    fSichern->setEnabled(true);
+  } else {
+    TitelSetzen();
+  }
+  KuerzelMenuesAnlegen();
+  FensterWiederOeffnen();
+  PaletteAktualisieren();
+  return true;
+}
+
+bool TOrbatoPalette::Sichern() {
+  if (!fDokumentOffen) return false;
+  if (fPfad.isEmpty()) return SichernUnter();
+  return Schreiben(fPfad);
+}
+
+bool TOrbatoPalette::SichernUnter() {
+  if (!fDokumentOffen) return false;
+  const QString vorschlag =
+      QtText(fStandard->fOpenPfad) +
+      QtText(fPfad.isEmpty() ? fSchule->fDateiName.str() : ModellText(QFileInfo(fPfad).fileName()));
+  QString pfad = fDateiWaehlen ? fDateiWaehlen(QStringLiteral("Sichern als"), vorschlag, true)
+                               : QFileDialog::getSaveFileName(this, QStringLiteral("Sichern als"),
+                                                              vorschlag, kFilter);
+  if (pfad.isEmpty()) return false;
+  if (QFileInfo(pfad).suffix().isEmpty()) pfad += QStringLiteral(".ORB");
+  fStandard->fOpenPfad = OrdnerVon(pfad);
+  return Schreiben(QFileInfo(pfad).absoluteFilePath());
+}
+
+bool TOrbatoPalette::Schreiben(const QString& pfad) {
+  FensterSaetzeSammeln();
+  QString fehler;
+  {
+    TWarteZeiger warten;
+    try {
+      TWriteForm(fDialoge).WriteToFile(pfad.toStdString());
+    } catch (const TStreamFehler& f) {
+      fehler = QtText(f.what());
+    }
+  }
+  if (!fehler.isEmpty()) {
+    fFehlerZeigen(fehler);
+    return false;
+  }
+  fPfad = pfad;
+  DateiBefehleSetzen(true);
+  fSichern->setEnabled(true);
+  TitelSetzen();
+  return true;
+}
+
+// Closing a document with unsaved work asks first, as leaving the program does: the work would
+// be gone otherwise.
+bool TOrbatoPalette::DateiSchliessen() {
+  if (!fDokumentOffen) return true;
+  if (fSchule->IsDirty()) {
+    const std::string antwort =
+        fDialoge.FrageKnopf("Daten sichern?", {"Sollen Ihre Daten gesichert werden?"},
+                            {"Ja", "Mit einem anderem Namen", "Nein", "Abbrechen"});
+    const bool weiter = antwort == "Ja"                        ? Sichern()
+                        : antwort == "Mit einem anderem Namen" ? SichernUnter()
+                                                               : antwort == "Nein";
+    if (!weiter) return false;
+  }
+  fPfad.clear();
+  DokumentEinsetzen(std::make_unique<TSchule>());
+  DateiBefehleSetzen(false);
+  TitelSetzen();
+  KuerzelMenuesAnlegen();
+  PaletteAktualisieren();
+  return true;
+}
+
+// The journal that undo replays belongs to manual planning, which has no window yet.
+void TOrbatoPalette::Widerrufen() {
+  fDialoge.Nachricht("Widerrufen", {"Noch nicht implementiert!"}, TMeldungsArt::Information);
+}
+
+void TOrbatoPalette::EckdatenAendern() {
+  TEckdatenDialog dialog(EckdatenAus(*fStandard), this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  EckdatenUebernehmen(*fSchule, *fStandard, dialog.Werte());
+  PaletteAktualisieren();
+}
+
+void TOrbatoPalette::GrunddatenAendern() {
+  TGrunddatenDialog dialog(*fStandard, this);
+  dialog.exec();
+}
+
+void TOrbatoPalette::KurseAendern() {
+  TKursVorgabenDialog dialog(*fStandard, this);
+  dialog.exec();
+}
+
+void TOrbatoPalette::KuerzelBearbeiten() {
+  if (!fDokumentOffen) return;
+  {
+    TKuerzelDialog dialog(*fSchule, this);
+    dialog.exec();
+  }
+  KuerzelMenuesAnlegen();
+}
+
+void TOrbatoPalette::FensterArtAnmelden(int art, TFensterOeffner oeffner) {
+  fFensterOeffner.insert(art, std::move(oeffner));
+}
+
+// The plan file keeps the windows that were open when it was saved.
+void TOrbatoPalette::FensterSaetzeSammeln() {
+  fSchule->fFensterSaetze.clear();
+  for (QMdiSubWindow* f : fArbeitsflaeche->subWindowList()) {
+    const int art = f->widget() ? f->widget()->property("fensterArt").toInt() : 0;
+    if (!orbato::FensterWiederOeffnen(art)) continue;
+    TFenster satz;
+    satz.fArt = art;
+    satz.fTitel = ModellText(f->windowTitle());
+    satz.fLinks = f->x();
+    satz.fOben = f->y();
+    satz.fBreite = f->width();
+    satz.fHoehe = f->height();
+    fSchule->fFensterSaetze.push_back(satz);
+  }
+}
+
+// From the last record to the first, so that the first ends on top; kinds without their window
+// code, and element windows whose element is gone, are skipped.
+void TOrbatoPalette::FensterWiederOeffnen() {
+  const std::vector<TFenster> saetze = fSchule->fFensterSaetze;
+  const QRect flaeche = fArbeitsflaeche->contentsRect();
+  const bool shift = fShift;
+  fShift = true;
+  for (auto satz = saetze.rbegin(); satz != saetze.rend(); ++satz) {
+    const auto oeffner = fFensterOeffner.constFind(satz->fArt);
+    if (oeffner == fFensterOeffner.constEnd() || !orbato::FensterWiederOeffnen(satz->fArt))
+      continue;
+    TElement* element = FensterElement(*fSchule, *satz);
+    if (FensterElementArt(satz->fArt) && element == nullptr) continue;
+    if (const std::optional<int> art = FensterPaletteArt(satz->fArt)) {
+      fSchule->SetFensterArt(static_cast<TFensterArt>(*art));
+    }
+    QWidget* fenster = (*oeffner)(*satz, element);
+    if (fenster == nullptr) continue;
+    const TFensterRahmen rahmen =
+        FensterRahmen(*satz, {fenster->x(), fenster->y(), fenster->width(), fenster->height()},
+                      {0, 0, flaeche.width(), flaeche.height()});
+    fenster->setGeometry(rahmen.fLinks, rahmen.fOben, rahmen.fBreite, rahmen.fHoehe);
+  }
+  fShift = shift;
+}
+
+}  // namespace orbato

@@ -1,0 +1,257 @@
+// The menu bar of the main window: every menu and entry, with its shortcut and enabling rule.
+#include <QAction>
+#include <QActionGroup>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "ui/orbatopalette.h"
+
+namespace orbato {
+namespace {
+
+QString OhneMarke(QString text) {
+  return text.remove(QLatin1Char('&'));
+}
+
+}  // namespace
+
+QAction* TOrbatoPalette::Eintrag(QMenu* menu, const QString& text, std::function<void()> befehl,
+                                 const QKeySequence& taste) {
+  QAction* aktion = menu->addAction(text);
+  aktion->setShortcut(taste);
+  aktion->setShortcutContext(Qt::ApplicationShortcut);
+  if (befehl) {
+    connect(aktion, &QAction::triggered, this, std::move(befehl));
+  } else {
+    aktion->setEnabled(false);
+    aktion->setProperty("ohneBefehl", true);
+  }
+  QString pfad = OhneMarke(text);
+  for (QMenu* m = menu; m != nullptr; m = qobject_cast<QMenu*>(m->parent())) {
+    pfad = OhneMarke(m->title()) + QLatin1Char('/') + pfad;
+  }
+  fAktionen.insert(pfad, aktion);
+  return aktion;
+}
+
+// A submenu, found by its path like an entry.
+QMenu* TOrbatoPalette::Untermenu(QMenu* menu, const QString& text) {
+  QMenu* unter = menu->addMenu(text);
+  QString pfad = OhneMarke(text);
+  for (QMenu* m = menu; m != nullptr; m = qobject_cast<QMenu*>(m->parent())) {
+    pfad = OhneMarke(m->title()) + QLatin1Char('/') + pfad;
+  }
+  fAktionen.insert(pfad, unter->menuAction());
+  return unter;
+}
+
+QAction* TOrbatoPalette::Aktion(const QStringList& pfad) const {
+  return fAktionen.value(pfad.join(QLatin1Char('/')), nullptr);
+}
+
+void TOrbatoPalette::ErzeugeMenues() {
+  ErzeugeDateiMenu();
+  ErzeugeBearbeitenMenu();
+  ErzeugeWerkzeugMenu();
+  ErzeugeDatenMenues();
+  ErzeugeFensterUndHilfe();
+}
+
+void TOrbatoPalette::ErzeugeDateiMenu() {
+  QMenu* datei = new QMenu(QStringLiteral("&Datei"), this);
+  fHauptMenues << datei;
+  fNeu = Eintrag(
+      datei, QStringLiteral("&Neu"), [this] { Neu(); }, QKeySequence(Qt::CTRL | Qt::Key_N));
+  fOeffnen = Eintrag(
+      datei, QStringLiteral("Ö&ffnen..."), [this] { OeffnenWaehlen(); },
+      QKeySequence(Qt::CTRL | Qt::Key_O));
+  fSchliessen = Eintrag(datei, QStringLiteral("Datei schließen"), [this] { DateiSchliessen(); });
+  Eintrag(
+      datei, QStringLiteral("Fenster schließen"),
+      [this] {
+        if (QMdiSubWindow* f = fArbeitsflaeche->activeSubWindow()) f->close();
+      },
+      QKeySequence(Qt::CTRL | Qt::Key_W));
+  datei->addSeparator();
+  fSichern = Eintrag(
+      datei, QStringLiteral("&Sichern"), [this] { Sichern(); }, QKeySequence(Qt::CTRL | Qt::Key_S));
+  fSichernUnter = Eintrag(datei, QStringLiteral("Sichern &unter..."), [this] { SichernUnter(); });
+  datei->addSeparator();
+  Eintrag(datei, QStringLiteral("Papierformat..."));
+  Eintrag(datei, QStringLiteral("Fenster drucken..."), {}, QKeySequence(Qt::CTRL | Qt::Key_P));
+  QMenu* drucken = Untermenu(datei, QStringLiteral("Drucken"));
+  fDokumentAktionen << drucken->menuAction();
+  for (const char* text :
+       {"Kürzel...", "Deputate...", "Lehrerpläne...", "Klassenpläne...", "Raumpläne...",
+        "Kopplungspläne für Lehrer...", "Kopplungspläne für Klassen..."}) {
+    Eintrag(drucken, QString::fromUtf8(text));
+  }
+  const auto gruppe = [&](const char* titel, std::initializer_list<const char*> texte) {
+    QMenu* menu = Untermenu(drucken, QString::fromUtf8(titel));
+    for (const char* text : texte) Eintrag(menu, QString::fromUtf8(text));
+  };
+  gruppe("Übersichten", {"Lehrer...", "Klassen...", "Räume...", "Fächer...", "Kombination..."});
+  gruppe("Listen",
+         {"Reststunden...", "Stundenverteilung...", "Fachkonferenzen...", "Klassenkonferenzen..."});
+  gruppe("Vertretung",
+         {"Vertretungsplan...", "Vertretungsstunden...", "Vertretungsübersicht für Lehrer...",
+          "Vertretungsübersicht für Klassen..."});
+  datei->addSeparator();
+  Eintrag(datei, QStringLiteral("Import..."));
+  QMenu* export_ = Untermenu(datei, QStringLiteral("Export"));
+  fExport = export_->menuAction();
+  for (const char* text :
+       {"Kurse...", "Vertretungsübersicht für Lehrer...", "Vertretungsübersicht für Klassen...",
+        "Vertretungsplan...", "Lehrerpläne...", "Klassenpläne...", "Raumpläne...",
+        "Lanis Stundenplan (csv)", "Schulmanager (csv)", "HTML-Dateien..."}) {
+    Eintrag(export_, QString::fromUtf8(text));
+  }
+  datei->addSeparator();
+  Eintrag(
+      datei, QStringLiteral("&Beenden"), [this] { close(); }, QKeySequence(Qt::CTRL | Qt::Key_Q));
+}
+
+void TOrbatoPalette::ErzeugeBearbeitenMenu() {
+  QMenu* bearbeiten = new QMenu(QStringLiteral("&Bearbeiten"), this);
+  fHauptMenues << bearbeiten;
+  Eintrag(
+      bearbeiten, QStringLiteral("&Widerrufen"), [this] { Widerrufen(); },
+      QKeySequence(Qt::CTRL | Qt::Key_Z));
+  bearbeiten->addSeparator();
+  Eintrag(bearbeiten, QStringLiteral("&Ausschneiden"), {}, QKeySequence(Qt::CTRL | Qt::Key_X));
+  Eintrag(bearbeiten, QStringLiteral("&Kopieren"), {}, QKeySequence(Qt::CTRL | Qt::Key_C));
+  Eintrag(bearbeiten, QStringLiteral("&Einsetzen"), {}, QKeySequence(Qt::CTRL | Qt::Key_V));
+  Eintrag(bearbeiten, QStringLiteral("&Löschen"));
+  Eintrag(bearbeiten, QStringLiteral("Alles auswählen"), {}, QKeySequence(Qt::CTRL | Qt::Key_A));
+  bearbeiten->addSeparator();
+  QMenu* vor = Untermenu(bearbeiten, QStringLiteral("Voreinstellungen"));
+  Eintrag(vor, QStringLiteral("Eckdaten"), [this] { EckdatenAendern(); });
+  Eintrag(vor, QStringLiteral("Grunddaten"), [this] { GrunddatenAendern(); });
+  Eintrag(vor, QStringLiteral("Deputate"));
+  Eintrag(vor, QStringLiteral("Pläne"));
+  Eintrag(vor, QStringLiteral("Kurse"), [this] { KurseAendern(); });
+  fVersionsAktionen << Eintrag(vor, QStringLiteral("Planversionen"));
+  for (const char* text :
+       {"Kalender", "Zeiten", "Kennwort", "Automatik", "Vertretung", "HTML-Farben"}) {
+    Eintrag(vor, QString::fromUtf8(text));
+  }
+}
+
+// The same commands as the palette's buttons, on Ctrl+F1 … Ctrl+F12.
+void TOrbatoPalette::ErzeugeWerkzeugMenu() {
+  QMenu* werkzeuge = new QMenu(QStringLiteral("&Werkzeuge"), this);
+  fHauptMenues << werkzeuge;
+  int taste = Qt::Key_F1;
+  const auto naechste = [&] { return QKeySequence(Qt::CTRL | static_cast<Qt::Key>(taste++)); };
+  const char* const arten[] = {"Grunddaten", "Deputat", "Plan"};
+  for (int art = 0; art < 3; ++art) {
+    QAction* a = Eintrag(
+        werkzeuge, QString::fromUtf8(arten[art]),
+        [this, art] { FensterArtWaehlen(static_cast<TFensterArt>(art)); }, naechste());
+    a->setCheckable(true);
+    a->setProperty("fensterArt", art);
+  }
+  werkzeuge->addSeparator();
+  Eintrag(werkzeuge, QStringLiteral("Neuer Kurs"), {}, naechste());
+  Eintrag(werkzeuge, QStringLiteral("Kurs löschen"), {}, naechste());
+  werkzeuge->addSeparator();
+  const char* const tools[] = {"Zeigen", "Setzen", "Löschen", "Schieben", "Fixieren"};
+  for (int tool = 0; tool < 5; ++tool) {
+    QAction* a = Eintrag(
+        werkzeuge, QString::fromUtf8(tools[tool]),
+        [this, tool] { WerkzeugWaehlen(static_cast<TToolArt>(tool)); }, naechste());
+    a->setCheckable(true);
+    a->setProperty("werkzeug", tool);
+    fWerkzeugAktionen << a;
+  }
+  werkzeuge->addSeparator();
+  Eintrag(werkzeuge, QStringLiteral("Manuell"), {}, naechste());
+  Eintrag(werkzeuge, QStringLiteral("Automatik"), {}, naechste());
+}
+
+void TOrbatoPalette::ErzeugeDatenMenues() {
+  QMenu* daten = new QMenu(QStringLiteral("D&aten"), this);
+  fHauptMenues << daten;
+  fDokumentAktionen << Eintrag(
+      daten, QStringLiteral("Kürzel..."), [this] { KuerzelBearbeiten(); },
+      QKeySequence(Qt::CTRL | Qt::Key_K));
+  fDokumentAktionen << Eintrag(daten, QStringLiteral("Kurse"), {},
+                               QKeySequence(Qt::CTRL | Qt::Key_U));
+  fDokumentAktionen << Eintrag(daten, QStringLiteral("Parallele Kopplungen"));
+  daten->addSeparator();
+  fDokumentAktionen << Eintrag(daten, QStringLiteral("UV-Statistik"));
+  for (const char* text : {"Lehrer", "Klassen", "Kopplungen", "Fächer", "Räume", "UV-Tabellen"}) {
+    Eintrag(daten, QString::fromUtf8(text));
+  }
+
+  QMenu* plaene = new QMenu(QStringLiteral("&Pläne"), this);
+  fHauptMenues << plaene;
+  fDokumentAktionen << plaene->menuAction();
+  for (const char* text : {"Löschen...", "Komprimieren", "Stundenverteilung", "nicht belegte Räume",
+                           "später eingetragene Räume"}) {
+    Eintrag(plaene, QString::fromUtf8(text));
+  }
+  QMenu* uebersichten = new QMenu(QStringLiteral("Ü&bersichten"), this);
+  fHauptMenues << uebersichten;
+  fDokumentAktionen << uebersichten->menuAction();
+  for (const char* text : {"Lehrerübersicht", "Klassenübersicht", "Raumübersicht"}) {
+    Eintrag(uebersichten, QString::fromUtf8(text));
+  }
+  QMenu* vertretung = new QMenu(QStringLiteral("&Vertretung"), this);
+  fHauptMenues << vertretung;
+  fDokumentAktionen << vertretung->menuAction();
+  Eintrag(vertretung, QStringLiteral("Heute"), {}, QKeySequence(Qt::CTRL | Qt::Key_H));
+  for (const char* text :
+       {"Morgen", "anderer Tag", "Vertretungsstunden", "Vertretungsübersicht für Lehrer",
+        "Vertretungsübersicht für Klassen", "wöchentlicher Unterrichtsausfall (NRW)"}) {
+    Eintrag(vertretung, QString::fromUtf8(text));
+  }
+  QMenu* pruefen = new QMenu(QStringLiteral("P&rüfen"), this);
+  fHauptMenues << pruefen;
+  fDokumentAktionen << pruefen->menuAction();
+  for (const char* text : {"Konsistenz", "Brücken", "fehlende Räume", "fehlende Stunden"}) {
+    Eintrag(pruefen, QString::fromUtf8(text));
+  }
+  fVersionsAktionen << Eintrag(pruefen, QStringLiteral("Versionsunterschiede"));
+  Eintrag(pruefen, QStringLiteral("gekoppelte Kurse"));
+  Eintrag(pruefen, QStringLiteral("Einzel-/Mehrfachstunden"));
+
+  for (const char* titel : {"Le", "Kl", "Ko", "Fa", "Ra", "UV"}) {
+    auto* menu = new QMenu(QString::fromLatin1(titel), this);
+    fHauptMenues << menu;
+    fKuerzelMenuQt << menu;
+  }
+}
+
+void TOrbatoPalette::ErzeugeFensterUndHilfe() {
+  fFensterMenu = new QMenu(QStringLiteral("&Fenster"), this);
+  fHauptMenues << fFensterMenu;
+  connect(fFensterMenu, &QMenu::aboutToShow, this, &TOrbatoPalette::FensterMenuFuellen);
+  FensterMenuFuellen();
+  QMenu* hilfe = new QMenu(QStringLiteral("&Hilfe"), this);
+  fHauptMenues << hilfe;
+  Eintrag(hilfe, QStringLiteral("WinOrbato Hilfe"));
+  Eintrag(hilfe, QStringLiteral("Orbato-Handbuch"));
+  Eintrag(hilfe, QStringLiteral("Updates"));
+  hilfe->addSeparator();
+  Eintrag(hilfe, QStringLiteral("Über WinOrbato..."), [this] { UeberWinOrbato(); });
+}
+
+// "Anordnung..." and "Zwischenablage", then one entry per open window, the active one checked.
+void TOrbatoPalette::FensterMenuFuellen() {
+  fFensterMenu->clear();
+  Eintrag(fFensterMenu, QStringLiteral("Anordnung..."));
+  Eintrag(fFensterMenu, QStringLiteral("Zwischenablage"));
+  const QList<QMdiSubWindow*> fenster = fArbeitsflaeche->subWindowList();
+  if (!fenster.isEmpty()) fFensterMenu->addSeparator();
+  for (QMdiSubWindow* f : fenster) {
+    QAction* a = fFensterMenu->addAction(f->windowTitle());
+    a->setCheckable(true);
+    a->setChecked(f == fArbeitsflaeche->activeSubWindow());
+    connect(a, &QAction::triggered, this, [this, f] { fArbeitsflaeche->setActiveSubWindow(f); });
+  }
+}
+
+}  // namespace orbato

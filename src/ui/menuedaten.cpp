@@ -1,0 +1,85 @@
+#include "ui/menuedaten.h"
+
+#include <QGridLayout>
+#include <QMenu>
+#include <QToolButton>
+#include <QWidget>
+#include <QWidgetAction>
+#include <memory>
+
+#include "platform/qttext.h"
+
+namespace orbato {
+namespace {
+
+bool HatSpalten(const TMenu& daten) {
+  for (const TMenuEintrag& e : daten) {
+    if (e.fBreak) return true;
+  }
+  return false;
+}
+
+void EintragEinfuegen(QMenu* menu, const TMenuEintrag& e) {
+  if (e.fTrennlinie) {
+    menu->addSeparator();
+    return;
+  }
+  if (e.HatUntermenu()) {
+    MenuFuellen(menu->addMenu(QtText(e.fText)), e.fUntermenu);
+    return;
+  }
+  QAction* aktion = menu->addAction(QtText(e.fText));
+  aktion->setEnabled(e.fEnabled);
+  aktion->setCheckable(e.fChecked);
+  aktion->setChecked(e.fChecked);
+  aktion->setData(e.fTag);
+  if (e.fBefehl) QObject::connect(aktion, &QAction::triggered, menu, e.fBefehl);
+}
+
+// One button per entry, a new column at every break.
+void SpaltenEinfuegen(QMenu* menu, const TMenu& daten) {
+  auto* flaeche = new QWidget(menu);
+  auto* raster = new QGridLayout(flaeche);
+  raster->setContentsMargins(2, 2, 2, 2);
+  raster->setSpacing(0);
+  int spalte = 0;
+  int zeile = 0;
+  for (const TMenuEintrag& e : daten) {
+    if (e.fTrennlinie) continue;
+    if (e.fBreak && zeile > 0) {
+      ++spalte;
+      zeile = 0;
+    }
+    auto* knopf = new QToolButton(flaeche);
+    knopf->setText(QtText(e.fText));
+    knopf->setAutoRaise(true);
+    knopf->setEnabled(e.fEnabled);
+    knopf->setCheckable(e.fChecked);
+    knopf->setChecked(e.fChecked);
+    knopf->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    knopf->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    knopf->setProperty("tag", e.fTag);
+    auto befehl = e.fBefehl;
+    QObject::connect(knopf, &QToolButton::clicked, menu, [menu, befehl] {
+      menu->close();
+      if (befehl) befehl();
+    });
+    raster->addWidget(knopf, zeile++, spalte);
+  }
+  auto* aktion = new QWidgetAction(menu);
+  aktion->setDefaultWidget(flaeche);
+  menu->addAction(aktion);
+}
+
+}  // namespace
+
+void MenuFuellen(QMenu* menu, const TMenu& daten) {
+  menu->clear();
+  if (HatSpalten(daten)) {
+    SpaltenEinfuegen(menu, daten);
+    return;
+  }
+  for (const TMenuEintrag& e : daten) EintragEinfuegen(menu, e);
+}
+
+}  // namespace orbato

@@ -1,0 +1,290 @@
+#include "ui/orbatopalette.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <cmath>
+
+#include "persist/standardspeicher.h"
+#include "platform/qttext.h"
+#include "ui/kennwortdialog.h"
+#include "ui/menuedaten.h"
+#include "ui/zeiger.h"
+
+namespace orbato {
+
+namespace {
+// How often the save reminder looks at the clock while the program is idle.
+constexpr int kErinnerungsTakt = 1000;
+}  // namespace
+
+TOrbatoPalette::TOrbatoPalette(Einstellungsspeicher& speicher, const Uhr& uhr, QWidget* eltern)
+    : QMainWindow(eltern),
+      fSpeicher(speicher),
+      fUhr(uhr),
+      fStartDir(QDir::currentPath() + QDir::separator()),
+      fStandard(std::make_unique<TStandard>(uhr.Jetzt())) {
+  fFehlerZeigen = [this](const QString& text) {
+    fDialoge.Nachricht("Fehler", {ModellText(text)}, TMeldungsArt::Fehler);
+  };
+  fArbeitsflaeche = new QMdiArea(this);
+  setCentralWidget(fArbeitsflaeche);
+  LoadStandard(*fStandard, fSpeicher);
+  fStandardEingesetzt = std::make_unique<TStandardEinsetzen>(*fStandard);
+  FaerbeHintergrund();
+  ErzeugeMenues();
+  ErzeugePalette();
+  PaletteAnordnen();
+  DokumentEinsetzen(std::make_unique<TSchule>());
+  DateiBefehleSetzen(false);
+  KuerzelMenuesAnlegen();
+  resize(900, 620);
+  PaletteVerschieben();
+  ZeigerLaden();
+  PaletteAktualisieren();
+  TitelSetzen();
+
+  auto* takt = new QTimer(this);
+  connect(takt, &QTimer::timeout, this, &TOrbatoPalette::SpeicherErinnerung);
+  takt->start(kErinnerungsTakt);
+  connect(qApp, &QApplication::applicationStateChanged, this,
+          [this](Qt::ApplicationState zustand) { fAktiv = zustand == Qt::ApplicationActive; });
+  connect(fArbeitsflaeche, &QMdiArea::subWindowActivated, this, [this] { PaletteAktualisieren(); });
+}
+
+TOrbatoPalette::~TOrbatoPalette() {
+  // The windows go before the document they show.
+  fArbeitsflaeche->closeAllSubWindows();
+}
+
+// The tool buttons and the window-kind buttons, each a radio group, and the plan-version button.
+void TOrbatoPalette::ErzeugePalette() {
+  fPalette = new QToolBar(QStringLiteral("Palette"), this);
+  fPalette->setObjectName(QStringLiteral("Palette"));
+  fPalette->setMovable(false);
+  fPalette->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  fWerkzeuge = new QActionGroup(this);
+  const char* const tools[] = {"Zeigen", "Setzen", "Löschen", "Schieben", "Fixieren"};
+  for (int tool = 0; tool < 5; ++tool) {
+    QAction* a = fWerkzeuge->addAction(QString::fromUtf8(tools[tool]));
+    a->setCheckable(true);
+    a->setData(tool);
+    connect(a, &QAction::triggered, this,
+            [this, tool] { WerkzeugWaehlen(static_cast<TToolArt>(tool)); });
+    fPalette->addAction(a);
+  }
+  fPalette->addSeparator();
+  fFensterArten = new QActionGroup(this);
+  const char* const arten[] = {"Grunddaten", "Deputate", "Pläne"};
+  for (int art = 0; art < 3; ++art) {
+    QAction* a = fFensterArten->addAction(QString::fromUtf8(arten[art]));
+    a->setCheckable(true);
+    a->setData(art);
+    connect(a, &QAction::triggered, this,
+            [this, art] { FensterArtWaehlen(static_cast<TFensterArt>(art)); });
+    fPalette->addAction(a);
+  }
+  fPalette->addSeparator();
+  fVersionsKnopf = new QToolButton(this);
+  fVersionsKnopf->setObjectName(QStringLiteral("Planversion"));
+  fVersionsKnopf->setToolTip(QStringLiteral("Planversion"));
+  fVersionsKnopf->setMinimumWidth(32);
+  connect(fVersionsKnopf, &QToolButton::clicked, this, [this] {
+    if (QApplication::keyboardModifiers() & Qt::ControlModifier) {
+      fStandard->fEineWoche = !fStandard->fEineWoche;
+      PaletteAktualisieren();
+      fSchule->AlleFensterUpdate();
+    } else {
+      VersionsMenuZeigen();
+    }
+  });
+  fPalette->addWidget(fVersionsKnopf);
+}
+
+// fPaletteSchalter 0 to 2: a menu bar with the palette above, left of or below the workspace;
+// 3 to 6: every menu folded into one entry "Menu", the palette above, left, right or below.
+void TOrbatoPalette::PaletteAnordnen() {
+  const int schalter = fStandard->fPaletteSchalter;
+  static constexpr Qt::ToolBarArea kOrte[] = {
+      Qt::TopToolBarArea,  Qt::LeftToolBarArea,  Qt::BottomToolBarArea, Qt::TopToolBarArea,
+      Qt::LeftToolBarArea, Qt::RightToolBarArea, Qt::BottomToolBarArea};
+  addToolBar(kOrte[schalter >= 0 && schalter <= 6 ? schalter : 0], fPalette);
+  menuBar()->clear();
+  if (schalter >= 3 && schalter <= 6) {
+    fFaltMenu = menuBar()->addMenu(QStringLiteral("Menu"));
+    for (QMenu* m : fHauptMenues) fFaltMenu->addMenu(m);
+  } else {
+    for (QMenu* m : fHauptMenues) menuBar()->addMenu(m);
+  }
+}
+
+// A stored position off the screen, after a change of monitor, is replaced by 0 on that axis.
+void TOrbatoPalette::PaletteVerschieben() {
+  const QScreen* bildschirm = screen() ? screen() : QGuiApplication::primaryScreen();
+  const QRect flaeche = bildschirm ? bildschirm->geometry() : QRect(0, 0, 1024, 768);
+  int links = fStandard->fPaletteLinks;
+  int oben = fStandard->fPaletteTop;
+  if (links < 0 || links > flaeche.width() - 50) links = 0;
+  if (oben < 0 || oben > flaeche.height() - 50) oben = 0;
+  move(links, oben);
+}
+
+// The workspace shows the stored colour while the background is switched on.
+void TOrbatoPalette::FaerbeHintergrund() {
+  if (fStandard->fHintergrundAn) {
+    fArbeitsflaeche->setBackground(QtFarbe(fStandard->fHintergrundFarbe));
+  }
+}
+
+void TOrbatoPalette::TitelSetzen() {
+  QString titel = QStringLiteral("WinOrbato 3.9.16");
+  if (fDokumentOffen)
+    titel += QStringLiteral(" [") + QtText(fSchule->fDateiName.str()) + QLatin1Char(']');
+  setWindowTitle(titel);
+}
+
+void TOrbatoPalette::KuerzelMenuesAnlegen() {
+  fKuerzelMenues = orbato::KuerzelMenuesAnlegen(*fSchule, fDialoge, {});
+  static constexpr TKuerzelArt kArten[] = {leh, kla, kop, fac, rau, uvt};
+  for (int i = 0; i < 6; ++i) {
+    TMenu daten = fKuerzelMenues.Von(kArten[i]);
+    // The element windows that these entries open are not part of the program yet.
+    for (TMenuEintrag& e : daten) e.fEnabled = false;
+    MenuFuellen(fKuerzelMenuQt[i], daten);
+  }
+}
+
+TMenu TOrbatoPalette::VersionsMenuDaten() {
+  return VersionsMenu(*fStandard, [this](int) {
+    PaletteAktualisieren();
+    fSchule->AlleFensterUpdate();
+  });
+}
+
+void TOrbatoPalette::VersionsMenuZeigen() {
+  QMenu menu(this);
+  MenuFuellen(&menu, VersionsMenuDaten());
+  menu.exec(fVersionsKnopf->mapToGlobal(QPoint(0, fVersionsKnopf->height())));
+}
+
+// Black in single-version mode, red while edits go to every version.
+void TOrbatoPalette::VersionsKnopfAktualisieren() {
+  fVersionsKnopf->setText(QString::number(fStandard->fAktuelleWoche));
+  QPalette farben = fVersionsKnopf->palette();
+  farben.setColor(QPalette::ButtonText, fStandard->fEineWoche ? Qt::black : Qt::red);
+  fVersionsKnopf->setPalette(farben);
+}
+
+void TOrbatoPalette::PaletteAktualisieren() {
+  VersionsKnopfAktualisieren();
+  for (QAction* a : fVersionsAktionen) {
+    a->setEnabled(!a->property("ohneBefehl").toBool() && fStandard->fMaxWocheNeu != 1);
+  }
+  const TToolArt tool = fSchule->fToolArt;
+  for (QAction* a : fWerkzeuge->actions()) a->setChecked(a->data().toInt() == tool);
+  for (QAction* a : fWerkzeugAktionen) a->setChecked(a->property("werkzeug").toInt() == tool);
+  for (QAction* a : fFensterArten->actions())
+    a->setChecked(a->data().toInt() == fSchule->fFensterArt);
+  for (QAction* a : fAktionen) {
+    const QVariant art = a->property("fensterArt");
+    if (art.isValid()) a->setChecked(art.toInt() == fSchule->fFensterArt);
+  }
+  fArbeitsflaeche->setCursor(WerkzeugZeiger(tool));
+}
+
+void TOrbatoPalette::WerkzeugWaehlen(TToolArt art) {
+  fSchule->SetToolArt(art);
+  PaletteAktualisieren();
+}
+
+void TOrbatoPalette::FensterArtWaehlen(TFensterArt art) {
+  fSchule->SetFensterArt(art);
+  PaletteAktualisieren();
+}
+
+bool TOrbatoPalette::KennwortPruefen() {
+  if (!KennwortGesetzt(*fStandard)) return true;
+  TKennwortDialog dialog(this);
+  return dialog.exec() == QDialog::Accepted &&
+         KennwortStimmt(*fStandard, ModellText(dialog.Eingabe()));
+}
+
+void TOrbatoPalette::StartDatei(const QString& pfad) {
+  if (pfad.isEmpty()) {
+    OeffnenWaehlen();
+  } else {
+    Oeffnen(pfad);
+  }
+}
+
+// Idle time: at most one reminder on screen, and the clock is reset even when there is nothing
+// to save.
+void TOrbatoPalette::SpeicherErinnerung() {
+  if (fStandard->fSpeicherZeit <= 0 || fSpeicherMeldungDa) return;
+  const TDatumZeit jetzt = fUhr.Jetzt();
+  const double tage = jetzt - std::floor(jetzt) - fStandard->fSaveZeit;
+  // The stored time is a time of day; past midnight the day starts over.
+  if (tage >= 0 && tage <= fStandard->fSpeicherZeit / 1440.0) return;
+  fStandard->fSaveZeit = jetzt - std::floor(jetzt);
+  if (!fDokumentOffen || !fSchule->IsDirty()) return;
+  fSpeicherMeldungDa = true;
+  switch (fSchule->FrageSichern()) {
+    case TSichernAntwort::Ja:
+      Sichern();
+      break;
+    case TSichernAntwort::AndererName:
+      SichernUnter();
+      break;
+    case TSichernAntwort::Nein:
+      break;
+  }
+  fSpeicherMeldungDa = false;
+}
+
+void TOrbatoPalette::closeEvent(QCloseEvent* ereignis) {
+  if (fMenuOffen) {
+    ereignis->ignore();
+    return;
+  }
+  if (fDokumentOffen && fSchule->IsDirty()) {
+    const std::string antwort =
+        fDialoge.FrageKnopf("WinOrbato beenden?", {"Sollen Ihre Daten gesichert werden?"},
+                            {"Ja", "Mit einem anderem Namen", "Nein", "Abbrechen"});
+    // A save that did not happen keeps the program open: leaving would lose the work.
+    const bool weiter = antwort == "Ja"                        ? Sichern()
+                        : antwort == "Mit einem anderem Namen" ? SichernUnter()
+                                                               : antwort == "Nein";
+    if (!weiter) {
+      ereignis->ignore();
+      return;
+    }
+    fSchule->SetDirty(false);
+  }
+  if (fDokumentOffen) DateiSchliessen();
+  if (!fGesichert) {
+    fStandard->fPaletteLinks = pos().x();
+    fStandard->fPaletteTop = pos().y();
+    SaveStandard(*fStandard, fSpeicher);
+    fGesichert = true;
+  }
+  ereignis->accept();
+}
+
+void TOrbatoPalette::UeberWinOrbato() {
+  QMessageBox::about(this, QStringLiteral("Über WinOrbato"),
+                     QStringLiteral("WinOrbato 3.9.16\n\nUnterrichtsverteilung, Stundenplan "
+                                    "und Vertretungsplan für eine Schule."));
+}
+
+}  // namespace orbato

@@ -1,0 +1,166 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QMap>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "model/kuerzelmenue.h"
+#include "model/schule.h"
+#include "model/standard.h"
+#include "model/uhr.h"
+#include "persist/einstellungsspeicher.h"
+#include "ui/qtdialoge.h"
+
+class QAction;
+class QActionGroup;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+class QToolButton;
+
+namespace orbato {
+
+// The main window: the tool palette with the main menu, the tool and window-kind buttons and the
+// plan-version button, above the workspace that holds the document windows. It owns, for the
+// whole run, the settings object and the one school document, and turns menu commands into calls
+// on the core.
+class TOrbatoPalette : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  TOrbatoPalette(Einstellungsspeicher& speicher, const Uhr& uhr, QWidget* eltern = nullptr);
+  ~TOrbatoPalette() override;
+
+  TStandard& standard() { return *fStandard; }
+  TSchule& schule() { return *fSchule; }
+  TQtDialoge& dialoge() { return fDialoge; }
+  QMdiArea* Arbeitsflaeche() const { return fArbeitsflaeche; }
+  QToolButton* VersionsKnopf() const { return fVersionsKnopf; }
+  // Whether a document has been created with "Neu" or read from a file.
+  bool DokumentOffen() const { return fDokumentOffen; }
+
+  // Asks for the password when one is set; false when the program must end: a wrong entry or
+  // "Abbrechen".
+  bool KennwortPruefen();
+  // The last step of start-up: the file named on the command line, or the open dialog.
+  void StartDatei(const QString& pfad);
+
+  // The document commands, as the menu runs them.
+  void Neu();
+  void OeffnenWaehlen();
+  // Loads a plan file into a new document, which replaces the current one only when the whole
+  // file was read; a failure shows its message and changes nothing.
+  bool Oeffnen(const QString& pfad);
+  // "Sichern": an untitled document is saved under a name first. False when nothing was written.
+  bool Sichern();
+  bool SichernUnter();
+  // "Datei schließen"; false when the user kept the document.
+  bool DateiSchliessen();
+  void Widerrufen();
+  // The save reminder's check, run in idle time.
+  void SpeicherErinnerung();
+
+  // Preference dialogs; the first three are also the first steps of "Neu".
+  void EckdatenAendern();
+  void GrunddatenAendern();
+  void KurseAendern();
+  void KuerzelBearbeiten();
+
+  // The menu entry reached by captions without the "&" marks: {"Datei", "Sichern"}; none when
+  // absent.
+  QAction* Aktion(const QStringList& pfad) const;
+  const TKuerzelMenues& KuerzelMenues() const { return fKuerzelMenues; }
+  // The plan-version menu as the button opens it.
+  TMenu VersionsMenuDaten();
+
+  // How the user picks a file: a file dialog, or what a test puts in its place. Answers the
+  // chosen path, empty when cancelled.
+  std::function<QString(const QString& titel, const QString& vorschlag, bool speichern)>
+      fDateiWaehlen;
+  // How a failure reaches the user: a message box, or what a test puts in its place.
+  std::function<void(const QString&)> fFehlerZeigen;
+
+  // Reopens the windows of one kind number from the plan file's window list: answers the window
+  // opened, none when it cannot. The window code of each kind registers itself here.
+  using TFensterOeffner = std::function<QWidget*(const TFenster& satz, TElement* element)>;
+  void FensterArtAnmelden(int art, TFensterOeffner oeffner);
+
+ protected:
+  void closeEvent(QCloseEvent* ereignis) override;
+
+ private:
+  void ErzeugeMenues();
+  void ErzeugeDateiMenu();
+  void ErzeugeBearbeitenMenu();
+  void ErzeugeWerkzeugMenu();
+  void ErzeugeDatenMenues();
+  void ErzeugeFensterUndHilfe();
+  void ErzeugePalette();
+  // An entry of a menu; one without a command is shown disabled until its code exists.
+  QAction* Eintrag(QMenu* menu, const QString& text, std::function<void()> befehl = {},
+                   const QKeySequence& taste = {});
+  QMenu* Untermenu(QMenu* menu, const QString& text);
+  void PaletteAnordnen();
+  void PaletteVerschieben();
+  void FaerbeHintergrund();
+
+  // The document becomes the program's: installed, its dirty mark wired to "Sichern".
+  void DokumentEinsetzen(std::unique_ptr<TSchule> schule);
+  // The file commands and the document menus for a document open or not.
+  void DateiBefehleSetzen(bool offen);
+  void TitelSetzen();
+  void KuerzelMenuesAnlegen();
+  void VersionsKnopfAktualisieren();
+  void VersionsMenuZeigen();
+  // The enabled states and checks of the palette after any change.
+  void PaletteAktualisieren();
+  void WerkzeugWaehlen(TToolArt art);
+  void FensterArtWaehlen(TFensterArt art);
+  void FensterMenuFuellen();
+  bool Schreiben(const QString& pfad);
+  void FensterSaetzeSammeln();
+  void FensterWiederOeffnen();
+  void UeberWinOrbato();
+
+  Einstellungsspeicher& fSpeicher;
+  const Uhr& fUhr;
+  TQtDialoge fDialoge{this};
+  QString fStartDir;
+  QString fPfad;  // the file of a titled document, empty while untitled
+  bool fDokumentOffen = false;
+  bool fAktiv = false;
+  bool fSpeicherMeldungDa = false;
+  bool fShift = false;
+  bool fMenuOffen = false;
+  bool fGesichert = false;
+  std::unique_ptr<TStandard> fStandard;
+  std::unique_ptr<TSchule> fSchule;
+  std::unique_ptr<TStandardEinsetzen> fStandardEingesetzt;
+  std::unique_ptr<TSchuleEinsetzen> fSchuleEingesetzt;
+  TKuerzelMenues fKuerzelMenues;
+  QMap<int, TFensterOeffner> fFensterOeffner;
+
+  QMdiArea* fArbeitsflaeche = nullptr;
+  QToolBar* fPalette = nullptr;
+  QToolButton* fVersionsKnopf = nullptr;
+  QActionGroup* fWerkzeuge = nullptr;
+  QActionGroup* fFensterArten = nullptr;
+  QMenu* fFensterMenu = nullptr;
+  QMenu* fFaltMenu = nullptr;  // the single "Menu" entry of the folded palette
+  QList<QMenu*> fHauptMenues;
+  QMap<QString, QAction*> fAktionen;  // by path "Datei/Sichern"
+  QList<QMenu*> fKuerzelMenuQt;       // "Le" … "UV"
+  QList<QAction*> fDokumentAktionen;  // disabled while no document is open
+  QAction* fNeu = nullptr;
+  QAction* fOeffnen = nullptr;
+  QAction* fSchliessen = nullptr;
+  QAction* fSichern = nullptr;
+  QAction* fSichernUnter = nullptr;
+  QAction* fExport = nullptr;
+  QList<QAction*> fVersionsAktionen;  // enabled only with more than one plan version
+  QList<QAction*> fWerkzeugAktionen;  // palette and menu, by tool number
+};
+
+}  // namespace orbato

@@ -1,0 +1,34 @@
+#include "ui/voreinstellungsdialog.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace orbato {
+
+TVoreinstellungsDialog::TVoreinstellungsDialog(const QString& titel, QWidget* eltern)
+    : QDialog(eltern), fFormular(new QFormLayout) {
+  setWindowTitle(titel);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(fFormular);
+  auto* knoepfe = new QDialogButtonBox(this);
+  knoepfe->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole)->setDefault(true);
+  knoepfe->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+  connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  layout->addWidget(knoepfe);
+}
+
+QSpinBox* TVoreinstellungsDialog::Zahl(const QString& beschriftung, const char* name, int von,
+                                       int bis, int wert) {
+  auto* feld = new QSpinBox(this);
+  feld->setObjectName(QString::fromLatin1(name));
+  feld->setRange(von, bis);
+  feld->setValue(wert);
+  fFormular->addRow(beschriftung, feld);
+  return feld;
+}
+
+}  // namespace orbato

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDialog>
+
+class QDialogButtonBox;
+class QFormLayout;
+class QSpinBox;
+
+namespace orbato {
+
+// The frame the preference dialogs share: a form of fields above "Ok" and "Abbrechen".
+class TVoreinstellungsDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  TVoreinstellungsDialog(const QString& titel, QWidget* eltern);
+
+ protected:
+  // A whole-number field; `name` lets tests find it.
+  QSpinBox* Zahl(const QString& beschriftung, const char* name, int von, int bis, int wert);
+  QFormLayout* Formular() const { return fFormular; }
+
+ private:
+  QFormLayout* fFormular;
+};
+
+}  // namespace orbato
