@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -18,6 +20,7 @@
 #include "platform/qsettingsspeicher.h"
 #include "ui/kennwortdialog.h"
 #include "ui/kuerzeldialog.h"
+#include "ui/menuedaten.h"
 #include "ui/orbatopalette.h"
 #include "ui/startbild.h"
 
@@ -118,6 +121,25 @@ int main(int argc, char** argv) {
 
   if (!palette.Oeffnen(QString::fromLocal8Bit(argv[1]))) return 1;
   fotograf.Speichere(&palette, QStringLiteral("hauptfenster"));
+  // Menus are popups, not modal: opened, drawn and photographed directly.
+  const auto menuFoto = [&](QMenu* menu, const QString& name) {
+    menu->popup(palette.mapToGlobal(QPoint(20, 20)));
+    QApplication::processEvents();
+    fotograf.Speichere(menu, name);
+    menu->close();
+  };
+  for (QAction* a : palette.menuBar()->actions()) {
+    const QString titel = a->text().remove(QLatin1Char('&'));
+    if (titel == QStringLiteral("Datei") || titel == QStringLiteral("Bearbeiten") ||
+        titel == QStringLiteral("Werkzeuge") || titel == QStringLiteral("Le")) {
+      menuFoto(a->menu(), QStringLiteral("menu_") + titel.toLower());
+    }
+  }
+  {
+    QMenu versionen;
+    orbato::MenuFuellen(&versionen, palette.VersionsMenuDaten());
+    menuFoto(&versionen, QStringLiteral("menu_planversion"));
+  }
   fotograf.Erwarte(QStringLiteral("eckdaten"));
   palette.EckdatenAendern();
   fotograf.Erwarte(QStringLiteral("grunddaten"));
