@@ -55,6 +55,13 @@ bool FensterWiederOeffnen(int art) {
          (art >= 61 && art <= 66) || art == 69 || art == 71 || (art >= 72 && art <= 77);
 }
 
+bool WerkzeugErlaubt(int art, int werkzeug) {
+  if (werkzeug == 0 || art == 0 || (art >= 9 && art <= 11)) return true;
+  if ((art >= 16 && art <= 21) || art == 67) return werkzeug <= 3;
+  if (art >= 61 && art <= 66) return werkzeug <= 2;
+  return false;
+}
+
 TElement* FensterElement(const TSchule& schule, const TFenster& satz) {
   const std::optional<TKuerzelArt> art = FensterElementArt(satz.fArt);
   if (!art) return nullptr;

@@ -23,6 +23,12 @@ std::optional<int> FensterPaletteArt(int fensterArt);
 // Whether a window of the kind is reopened when its plan file is loaded.
 bool FensterWiederOeffnen(int fensterArt);
 
+// Whether the tool (0 Zeigen … 4 Fixieren) does anything in a window of the kind: every tool in
+// the plan windows, all but fixing in the teaching-load windows and the course window, showing,
+// setting and deleting in the master-data windows, only showing elsewhere. With no window
+// active (kind 0) every tool may be chosen.
+bool WerkzeugErlaubt(int fensterArt, int werkzeug);
+
 // The element a saved element window showed: the title without everything up to and including
 // its first blank, compared exactly with the short names of the kind. None when no element has
 // that name or the kind shows no element.

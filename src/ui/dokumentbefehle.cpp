@@ -221,15 +221,19 @@ void TOrbatoPalette::FensterArtAnmelden(int art, TFensterOeffner oeffner) {
   fFensterOeffner.insert(art, std::move(oeffner));
 }
 
+const Fenster* TOrbatoPalette::DokumentFenster(const QMdiSubWindow* fenster) {
+  return fenster ? dynamic_cast<const Fenster*>(fenster->widget()) : nullptr;
+}
+
 // The plan file keeps the windows that were open when it was saved.
 void TOrbatoPalette::FensterSaetzeSammeln() {
   fSchule->fFensterSaetze.clear();
   for (QMdiSubWindow* f : fArbeitsflaeche->subWindowList()) {
-    const int art = f->widget() ? f->widget()->property("fensterArt").toInt() : 0;
-    if (!orbato::FensterWiederOeffnen(art)) continue;
+    const Fenster* fenster = DokumentFenster(f);
+    if (fenster == nullptr || !orbato::FensterWiederOeffnen(fenster->FensterArt())) continue;
     TFenster satz;
-    satz.fArt = art;
-    satz.fTitel = ModellText(f->windowTitle());
+    satz.fArt = fenster->FensterArt();
+    satz.fTitel = fenster->FensterTitel();
     satz.fLinks = f->x();
     satz.fOben = f->y();
     satz.fBreite = f->width();
@@ -254,7 +258,7 @@ void TOrbatoPalette::FensterWiederOeffnen() {
     if (const std::optional<int> art = FensterPaletteArt(satz->fArt)) {
       fSchule->SetFensterArt(static_cast<TFensterArt>(*art));
     }
-    QWidget* fenster = (*oeffner)(*satz, element);
+    QMdiSubWindow* fenster = (*oeffner)(*satz, element);
     if (fenster == nullptr) continue;
     const TFensterRahmen rahmen =
         FensterRahmen(*satz, {fenster->x(), fenster->y(), fenster->width(), fenster->height()},

@@ -151,7 +151,7 @@ void TOrbatoPalette::ErzeugeWerkzeugMenu() {
         werkzeuge, QString::fromUtf8(arten[art]),
         [this, art] { FensterArtWaehlen(static_cast<TFensterArt>(art)); }, naechste());
     a->setCheckable(true);
-    a->setProperty("fensterArt", art);
+    a->setProperty("paletteArt", art);
   }
   werkzeuge->addSeparator();
   Eintrag(werkzeuge, QStringLiteral("Neuer Kurs"), {}, naechste());

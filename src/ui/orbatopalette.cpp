@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -16,6 +17,7 @@
 #include <QToolButton>
 #include <cmath>
 
+#include "model/fensterarten.h"
 #include "persist/standardspeicher.h"
 #include "platform/qttext.h"
 #include "ui/kennwortdialog.h"
@@ -175,7 +177,10 @@ TMenu TOrbatoPalette::VersionsMenuDaten() {
 void TOrbatoPalette::VersionsMenuZeigen() {
   QMenu menu(this);
   MenuFuellen(&menu, VersionsMenuDaten());
+  // The program may not close under an open menu whose command would then act on nothing.
+  fMenuOffen = true;
   menu.exec(fVersionsKnopf->mapToGlobal(QPoint(0, fVersionsKnopf->height())));
+  fMenuOffen = false;
 }
 
 // Black in single-version mode, red while edits go to every version.
@@ -191,13 +196,21 @@ void TOrbatoPalette::PaletteAktualisieren() {
   for (QAction* a : fVersionsAktionen) {
     a->setEnabled(!a->property("ohneBefehl").toBool() && fStandard->fMaxWocheNeu != 1);
   }
+  // The tools of the active window; a tool that does nothing there gives way to "Zeigen".
+  const Fenster* aktiv = DokumentFenster(fArbeitsflaeche->activeSubWindow());
+  const int art = aktiv ? aktiv->FensterArt() : 0;
+  for (QAction* a : fWerkzeuge->actions()) a->setEnabled(WerkzeugErlaubt(art, a->data().toInt()));
+  for (QAction* a : fWerkzeugAktionen) {
+    a->setEnabled(WerkzeugErlaubt(art, a->property("werkzeug").toInt()));
+  }
+  if (!WerkzeugErlaubt(art, fSchule->fToolArt)) fSchule->SetToolArt(ZeigTool);
   const TToolArt tool = fSchule->fToolArt;
   for (QAction* a : fWerkzeuge->actions()) a->setChecked(a->data().toInt() == tool);
   for (QAction* a : fWerkzeugAktionen) a->setChecked(a->property("werkzeug").toInt() == tool);
   for (QAction* a : fFensterArten->actions())
     a->setChecked(a->data().toInt() == fSchule->fFensterArt);
   for (QAction* a : fAktionen) {
-    const QVariant art = a->property("fensterArt");
+    const QVariant art = a->property("paletteArt");
     if (art.isValid()) a->setChecked(art.toInt() == fSchule->fFensterArt);
   }
   fArbeitsflaeche->setCursor(WerkzeugZeiger(tool));
@@ -250,6 +263,16 @@ void TOrbatoPalette::SpeicherErinnerung() {
       break;
   }
   fSpeicherMeldungDa = false;
+}
+
+void TOrbatoPalette::keyPressEvent(QKeyEvent* ereignis) {
+  if (ereignis->key() == Qt::Key_Shift) fShift = true;
+  QMainWindow::keyPressEvent(ereignis);
+}
+
+void TOrbatoPalette::keyReleaseEvent(QKeyEvent* ereignis) {
+  if (ereignis->key() == Qt::Key_Shift) fShift = false;
+  QMainWindow::keyReleaseEvent(ereignis);
 }
 
 void TOrbatoPalette::closeEvent(QCloseEvent* ereignis) {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "model/fenster.h"
 #include "model/kuerzelmenue.h"
 #include "model/schule.h"
 #include "model/standard.h"
@@ -16,6 +17,7 @@
 class QAction;
 class QActionGroup;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class QToolBar;
 class QToolButton;
@@ -40,6 +42,9 @@ class TOrbatoPalette : public QMainWindow {
   QToolButton* VersionsKnopf() const { return fVersionsKnopf; }
   // Whether a document has been created with "Neu" or read from a file.
   bool DokumentOffen() const { return fDokumentOffen; }
+  // Whether Shift is held: element windows opened now take the other kind (and windows reopened
+  // from a plan file are opened so).
+  bool Shift() const { return fShift; }
 
   // Asks for the password when one is set; false when the program must end: a wrong entry or
   // "Abbrechen".
@@ -83,12 +88,16 @@ class TOrbatoPalette : public QMainWindow {
   std::function<void(const QString&)> fFehlerZeigen;
 
   // Reopens the windows of one kind number from the plan file's window list: answers the window
-  // opened, none when it cannot. The window code of each kind registers itself here.
-  using TFensterOeffner = std::function<QWidget*(const TFenster& satz, TElement* element)>;
+  // opened in the workspace, none when it cannot. The window code of each kind registers here.
+  using TFensterOeffner = std::function<QMdiSubWindow*(const TFenster& satz, TElement* element)>;
   void FensterArtAnmelden(int art, TFensterOeffner oeffner);
+  // The document window a workspace window holds; none for other widgets.
+  static const Fenster* DokumentFenster(const QMdiSubWindow* fenster);
 
  protected:
   void closeEvent(QCloseEvent* ereignis) override;
+  void keyPressEvent(QKeyEvent* ereignis) override;
+  void keyReleaseEvent(QKeyEvent* ereignis) override;
 
  private:
   void ErzeugeMenues();

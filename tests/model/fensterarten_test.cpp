@@ -52,6 +52,20 @@ TEST_F(FensterartenTest, KnowsThePaletteGroupAndWhatIsReopened) {
                                       61, 62, 63, 64, 65, 66, 69, 71, 72, 73, 74, 75, 76, 77}));
 }
 
+TEST_F(FensterartenTest, OffersTheToolsThatDoSomethingInTheWindow) {
+  const auto erlaubt = [](int art) {
+    std::string s;
+    for (int werkzeug = 0; werkzeug <= 4; ++werkzeug)
+      s += WerkzeugErlaubt(art, werkzeug) ? '1' : '0';
+    return s;
+  };
+  EXPECT_EQ(erlaubt(0), "11111");
+  EXPECT_EQ(erlaubt(10), "11111");
+  EXPECT_EQ(erlaubt(21), "11110");
+  EXPECT_EQ(erlaubt(62), "11100");
+  EXPECT_EQ(erlaubt(69), "10000");
+}
+
 // A work area of 1000 by 700: the place is kept with 200 pixels to spare, the size only when
 // it is smaller than the window as it opened.
 TEST_F(FensterartenTest, PlacesAReopenedWindowWhereItFits) {

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -20,6 +21,7 @@
 
 #include "model/setzung.h"
 #include "oberflaeche.h"
+#include "persist/planschreiber.h"
 #include "platform/qsettingsspeicher.h"
 #include "platform/qttext.h"
 #include "ui/kennwortdialog.h"
@@ -85,6 +87,21 @@ TSetzung* Setze(TKurs* kurs, int woche, int tag, int std) {
   kurs->SetzungAufnehmen(s);
   return s;
 }
+
+// A document window of a kind the test chooses, as the window code of each kind will provide.
+class TTestDokument : public QWidget, public Fenster {
+ public:
+  TTestDokument(int art, QString titel) : fArt(art) { setWindowTitle(titel); }
+  void FensterUpdate() override {}
+  void FensterRefresh() override {}
+  void FensterSchliessen() override { close(); }
+  void FensterNachVorn() override {}
+  int FensterArt() const override { return fArt; }
+  std::string FensterTitel() const override { return ModellText(windowTitle()); }
+
+ private:
+  int fArt;
+};
 
 }  // namespace
 
@@ -465,6 +482,80 @@ class OrbatoPaletteTest : public QObject {
     QCOMPARE(eine.palette->Arbeitsflaeche()->cursor().shape(), Qt::BitmapCursor);
     eine.Waehle({"Werkzeuge", "Zeigen"});
     QCOMPARE(eine.palette->Arbeitsflaeche()->cursor().shape(), Qt::ArrowCursor);
+  }
+
+  // The windows saved with a file come back, the first on top, where they stood; kinds without
+  // window code and elements no longer there are skipped. Saving keeps the open ones.
+  void ReopensTheSavedWindowsOfTheKindsThatExist() {
+    TLauf lauf;
+    QStringList geoeffnet;
+    lauf.palette->FensterArtAnmelden(9, [&](const TFenster& satz, TElement* element) {
+      geoeffnet << QtText(satz.fTitel.str()) + QStringLiteral(" -> ") +
+                       QtText(element->fKuerzel.str()) +
+                       (lauf.palette->Shift() ? QStringLiteral(" (Shift)") : QString());
+      auto* fenster = lauf.palette->Arbeitsflaeche()->addSubWindow(
+          new TTestDokument(9, QStringLiteral("Plan ") + QtText(element->fKuerzel.str())));
+      fenster->setGeometry(0, 0, 350, 500);
+      fenster->show();
+      return fenster;
+    });
+    const QString datei = lauf.Kopie(QStringLiteral("alle_saetze.orb"), QStringLiteral("s.orb"));
+    QVERIFY(lauf.palette->Oeffnen(datei));
+    QCOMPARE(geoeffnet, QStringList{QStringLiteral("Plan MÜL -> MÜL (Shift)")});
+    QCOMPARE(lauf.palette->schule().fFensterArt, PFenster);
+    QVERIFY(!lauf.palette->Shift());
+    const QList<QMdiSubWindow*> fenster = lauf.palette->Arbeitsflaeche()->subWindowList();
+    QCOMPARE(fenster.size(), 1);
+    QCOMPARE(fenster[0]->geometry(), QRect(10, 20, 350, 300));
+
+    fenster[0]->setGeometry(30, 40, 200, 100);
+    lauf.palette->schule().SetDirty();
+    QVERIFY(lauf.palette->Sichern());
+    const std::vector<TFenster>& saetze = lauf.palette->schule().fFensterSaetze;
+    QCOMPARE(saetze.size(), std::size_t{1});
+    QCOMPARE(saetze[0], (TFenster{9, "Plan M\xDCL", 30, 40, 200, 100}));
+
+    // Without an element of that name, and for a kind without window code, nothing opens.
+    lauf.palette->schule().fFensterSaetze = {TFenster{9, "Plan XYZ", 0, 0, 10, 10},
+                                             TFenster{10, "Plan 5a", 0, 0, 10, 10}};
+    const std::vector<uint8_t> bytes = TWriteForm::PlanBytes(lauf.palette->schule());
+    QFile andere(lauf.Pfad(QStringLiteral("andere.orb")));
+    QVERIFY(andere.open(QIODevice::WriteOnly));
+    andere.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    andere.close();
+    lauf.palette->schule().SetDirty(false);
+    QVERIFY(lauf.palette->DateiSchliessen());
+    QCOMPARE(lauf.palette->Arbeitsflaeche()->subWindowList().size(), 0);
+    geoeffnet.clear();
+    QVERIFY(lauf.palette->Oeffnen(andere.fileName()));
+    QVERIFY(geoeffnet.isEmpty());
+    QCOMPARE(lauf.palette->Arbeitsflaeche()->subWindowList().size(), 0);
+  }
+
+  // A tool that does nothing in the window made active gives way to "Zeigen".
+  void TheActiveWindowDecidesTheTools() {
+    TLauf lauf;
+    lauf.Waehle({"Werkzeuge", "Fixieren"});
+    QCOMPARE(lauf.palette->schule().fToolArt, FixTool);
+    QMdiSubWindow* fenster = lauf.palette->Arbeitsflaeche()->addSubWindow(
+        new TTestDokument(21, QStringLiteral("alle Kurse")));
+    fenster->show();
+    lauf.palette->Arbeitsflaeche()->setActiveSubWindow(fenster);
+    QCOMPARE(lauf.palette->schule().fToolArt, ZeigTool);
+    QVERIFY(!lauf.An({"Werkzeuge", "Fixieren"}));
+    QVERIFY(lauf.An({"Werkzeuge", "Schieben"}));
+  }
+
+  // Palette layouts 3 to 6 fold the menu bar into one entry "Menu".
+  void FoldsTheMenusIntoOneEntry() {
+    TLauf lauf(
+        [](QSettings& ini) { ini.setValue(QStringLiteral("Tevi0/pas"), QStringLiteral("4")); });
+    const QList<QAction*> oben = lauf.palette->menuBar()->actions();
+    QCOMPARE(oben.size(), 1);
+    QCOMPARE(oben[0]->text(), QStringLiteral("Menu"));
+    QCOMPARE(oben[0]->menu()->actions().size(), 16);
+    QCOMPARE(oben[0]->menu()->actions().at(8)->text(), QStringLiteral("Le"));
+    QVERIFY(lauf.An({"Datei", "Neu"}));
   }
 
   void UndoIsNotThereWithoutManualPlanning() {
