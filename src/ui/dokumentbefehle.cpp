@@ -2,6 +2,7 @@
 // preference dialogs and the windows a plan file reopens.
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -84,9 +85,7 @@ void TOrbatoPalette::OeffnenWaehlen() {
                                     QtText(fStandard->fOpenPfad), false)
                     : QFileDialog::getOpenFileName(this, QStringLiteral("WinOrbato-Datei öffnen"),
                                                    QtText(fStandard->fOpenPfad), kFilter);
-  if (pfad.isEmpty()) return;
-  fStandard->fOpenPfad = OrdnerVon(pfad);
-  Oeffnen(pfad);
+  if (!pfad.isEmpty()) Oeffnen(pfad);
 }
 
 bool TOrbatoPalette::Oeffnen(const QString& pfad) {
@@ -95,7 +94,7 @@ bool TOrbatoPalette::Oeffnen(const QString& pfad) {
   {
     TWarteZeiger warten;
     try {
-      plan = LadePlan(pfad.toStdString(), fDialoge, fUhr);
+      plan = LadePlan(QFile::encodeName(pfad).toStdString(), fDialoge, fUhr);
     } catch (const TStreamFehler& f) {
       fehler = QtText(f.what());
     }
@@ -106,9 +105,12 @@ bool TOrbatoPalette::Oeffnen(const QString& pfad) {
   }
   // A file of the old layout, converted while read, keeps the title "Ohne Titel" and is saved
   // under a name the user chooses, so that the old file stays for the programs that read it.
+  // The folder of the file read, from the dialog or the command line, is where it is saved.
+  fStandard->fOpenPfad = OrdnerVon(pfad);
   const bool umgewandelt = plan.schule->IsDirty();
   fPfad = umgewandelt ? QString() : QFileInfo(pfad).absoluteFilePath();
   DokumentEinsetzen(std::move(plan.schule));
+  fSchule->SetDateiName(ModellText(QFileInfo(pfad).fileName()));
   DateiBefehleSetzen(true);
   if (umgewandelt) {
     setWindowTitle(QStringLiteral("WinOrbato 3.9.16 [Ohne Titel]"));
@@ -130,9 +132,7 @@ bool TOrbatoPalette::Sichern() {
 
 bool TOrbatoPalette::SichernUnter() {
   if (!fDokumentOffen) return false;
-  const QString vorschlag =
-      QtText(fStandard->fOpenPfad) +
-      QtText(fPfad.isEmpty() ? fSchule->fDateiName.str() : ModellText(QFileInfo(fPfad).fileName()));
+  const QString vorschlag = QtText(fStandard->fOpenPfad) + QtText(fSchule->fDateiName.str());
   QString pfad = fDateiWaehlen ? fDateiWaehlen(QStringLiteral("Sichern als"), vorschlag, true)
                                : QFileDialog::getSaveFileName(this, QStringLiteral("Sichern als"),
                                                               vorschlag, kFilter);
@@ -148,7 +148,7 @@ bool TOrbatoPalette::Schreiben(const QString& pfad) {
   {
     TWarteZeiger warten;
     try {
-      TWriteForm(fDialoge).WriteToFile(pfad.toStdString());
+      TWriteForm(fDialoge).WriteToFile(QFile::encodeName(pfad).toStdString());
     } catch (const TStreamFehler& f) {
       fehler = QtText(f.what());
     }

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/dialogknoepfe.h"
+
 namespace orbato {
 
 TKennwortDialog::TKennwortDialog(QWidget* eltern) : QDialog(eltern), fFeld(new QLineEdit(this)) {
@@ -15,12 +17,7 @@ TKennwortDialog::TKennwortDialog(QWidget* eltern) : QDialog(eltern), fFeld(new Q
   fFeld->setEchoMode(QLineEdit::Password);
   fFeld->setMaxLength(20);
   layout->addWidget(fFeld);
-  auto* knoepfe = new QDialogButtonBox(this);
-  knoepfe->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole)->setDefault(true);
-  knoepfe->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-  connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  layout->addWidget(knoepfe);
+  layout->addWidget(OkAbbrechen(this));
 }
 
 QString TKennwortDialog::Eingabe() const {

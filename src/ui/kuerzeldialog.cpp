@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "platform/qttext.h"
+#include "ui/dialogknoepfe.h"
 
 namespace orbato {
 namespace {
@@ -161,12 +162,8 @@ TKuerzelAendernDialog::TKuerzelAendernDialog(const QString& kuerzel,
   fFeld->setMaxLength(11);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(fFeld);
-  auto* knoepfe = new QDialogButtonBox(this);
-  QPushButton* ok = knoepfe->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
-  ok->setDefault(true);
-  knoepfe->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-  connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* knoepfe = OkAbbrechen(this);
+  QPushButton* ok = OkKnopf(knoepfe);
   connect(fFeld, &QLineEdit::textChanged, ok,
           [ok](const QString& text) { ok->setEnabled(!text.isEmpty()); });
   ok->setEnabled(!kuerzel.isEmpty());

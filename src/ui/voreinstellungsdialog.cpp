@@ -6,6 +6,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "ui/dialogknoepfe.h"
+
 namespace orbato {
 
 TVoreinstellungsDialog::TVoreinstellungsDialog(const QString& titel, QWidget* eltern)
@@ -13,12 +15,7 @@ TVoreinstellungsDialog::TVoreinstellungsDialog(const QString& titel, QWidget* el
   setWindowTitle(titel);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fFormular);
-  auto* knoepfe = new QDialogButtonBox(this);
-  knoepfe->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole)->setDefault(true);
-  knoepfe->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-  connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  layout->addWidget(knoepfe);
+  layout->addWidget(OkAbbrechen(this));
 }
 
 QSpinBox* TVoreinstellungsDialog::Zahl(const QString& beschriftung, const char* name, int von,

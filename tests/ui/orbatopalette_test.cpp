@@ -355,6 +355,40 @@ class OrbatoPaletteTest : public QObject {
     QVERIFY(!sauber.palette->isVisible());
   }
 
+  // A converted file of the old layout shows "Ohne Titel" and is saved under a name chosen anew,
+  // so that the old file stays as it was.
+  void SavesAConvertedFileUnderANewName() {
+    TLauf lauf;
+    const QString alt = lauf.Kopie(QStringLiteral("alt_211.orb"), QStringLiteral("alt.orb"));
+    TModalSkript skript;
+    skript.Druecke(QStringLiteral("Ok"));  // "Neues Datenformat"
+    QVERIFY(lauf.palette->Oeffnen(alt));
+    QCOMPARE(lauf.palette->windowTitle(), QStringLiteral("WinOrbato 3.9.16 [Ohne Titel]"));
+    QVERIFY(lauf.An({"Datei", "Sichern"}));
+    lauf.dateiAntworten << lauf.Pfad(QStringLiteral("neu.orb"));
+    QVERIFY(lauf.palette->Sichern());
+    QCOMPARE(lauf.dateiDialoge.last(),
+             QStringLiteral("Sichern als: ") + lauf.ordner.path() + QStringLiteral("/alt.orb"));
+    QCOMPARE(lauf.palette->windowTitle(), QStringLiteral("WinOrbato 3.9.16 [neu.orb]"));
+    QFile vorher(alt);
+    QVERIFY(vorher.open(QIODevice::ReadOnly));
+    QCOMPARE(vorher.read(2), QByteArray::fromHex("ff2d"));  // still -211
+  }
+
+  // Closing a document with unsaved work asks, like leaving the program; "Abbrechen" keeps it.
+  void ClosingADirtyDocumentAsksFirst() {
+    TLauf lauf;
+    lauf.palette->Oeffnen(lauf.Kopie(QStringLiteral("alle_saetze.orb"), QStringLiteral("s.orb")));
+    lauf.palette->schule().HoleLehrer("NEU");
+    TModalSkript skript;
+    skript.Druecke(QStringLiteral("Abbrechen")).Druecke(QStringLiteral("Nein"));
+    QVERIFY(!lauf.palette->DateiSchliessen());
+    QCOMPARE(lauf.palette->windowTitle(), QStringLiteral("WinOrbato 3.9.16 [s.orb]"));
+    QVERIFY(lauf.palette->DateiSchliessen());
+    QCOMPARE(skript.fTitel, (QStringList{"Daten sichern?", "Daten sichern?"}));
+    QCOMPARE(lauf.palette->windowTitle(), QStringLiteral("WinOrbato 3.9.16"));
+  }
+
   // A file of a newer program is refused and the open document stays exactly as it was.
   void RefusesATooNewFileWithoutTouchingTheDocument() {
     TLauf lauf;
