@@ -4,6 +4,8 @@
 
 #include "model/dialoge.h"
 #include "model/fenster.h"
+#include "model/uhr.h"
+#include "model/undo.h"
 
 namespace orbato {
 namespace {
@@ -119,7 +121,13 @@ TKurs* TSchule::ErzeugeNeuenKurs() {
   return kurs;
 }
 
+TDatumZeit TSchule::Jetzt() const {
+  static const TSystemUhr kSystemUhr;
+  return (fUhr ? fUhr : &kSystemUhr)->Jetzt();
+}
+
 void TSchule::KursEntfernen(TKurs* kurs) {
+  if (fProtokoll) fProtokoll->KursLoeschen(kurs);
   Vergiss(fKursMenge, kurs);
   kurs->AllesEntfernen();
   delete kurs;

@@ -27,6 +27,9 @@ namespace orbato {
 
 class Dialoge;
 class Fenster;
+class TSetzung;
+class TUndoProtokoll;
+class Uhr;
 
 enum TFensterArt { GFenster = 0, DFenster = 1, PFenster = 2 };
 enum TToolArt { ZeigTool = 0, SetzTool = 1, LoeschTool = 2, SchiebTool = 3, FixTool = 4 };
@@ -57,6 +60,10 @@ class TSchule {
   // Where the core asks the user; without one installed a scripted set answers the first button.
   Dialoge& Dialog();
   void SetDialoge(Dialoge* dialoge) { fDialoge = dialoge; }
+  // The clock change times are taken from; the computer's clock unless one is installed.
+  void SetUhr(const Uhr* uhr) { fUhr = uhr; }
+  TDatumZeit Jetzt() const;
+
   // Asks "Daten sichern?" when there are unsaved changes; Nein without asking otherwise.
   TSichernAntwort FrageSichern();
 
@@ -127,6 +134,11 @@ class TSchule {
   // The window records the plan file is saved with: those read with the document until the
   // shell reopens them, and what the shell collects from its open windows before saving.
   std::vector<TFenster> fFensterSaetze;
+  // The journal of manual planning while its window is open, none otherwise.
+  TUndoProtokoll* fProtokoll = nullptr;
+  // Called for every lesson placed, so that the substitution records of absences recorded for
+  // that time can be made.
+  std::function<void(TKurs&, TSetzung&)> fBeiNeuerSetzung;
 
  private:
   template <class T>
@@ -137,6 +149,7 @@ class TSchule {
 
   bool fDirty = false;
   Dialoge* fDialoge = nullptr;
+  const Uhr* fUhr = nullptr;
 };
 
 // The document of the running program, installed by its owner like the settings object; without

@@ -1,0 +1,18 @@
+#include "placement/wochenspanne.h"
+
+#include "model/standard.h"
+
+namespace orbato {
+
+TWochenSpanne Wochenspanne() {
+  const TStandard& s = Standard();
+  return {s.ErsteAuswahlWoche(), s.LetzteAuswahlWoche()};
+}
+
+TWochenSpanne Wochen(int32_t woche) {
+  if (woche == -1) return Wochenspanne();
+  if (woche == 0) return {1, Standard().WochenZahl()};
+  return {woche, woche};
+}
+
+}  // namespace orbato
