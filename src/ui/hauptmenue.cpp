@@ -133,8 +133,10 @@ void TOrbatoPalette::ErzeugeBearbeitenMenu() {
   Eintrag(vor, QStringLiteral("Pläne"));
   Eintrag(vor, QStringLiteral("Kurse"), [this] { KurseAendern(); });
   fVersionsAktionen << Eintrag(vor, QStringLiteral("Planversionen"));
-  for (const char* text :
-       {"Kalender", "Zeiten", "Kennwort", "Automatik", "Vertretung", "HTML-Farben"}) {
+  Eintrag(vor, QStringLiteral("Kalender"));
+  Eintrag(vor, QStringLiteral("Zeiten"));
+  Eintrag(vor, QStringLiteral("Kennwort"), [this] { KennwortAendern(); });
+  for (const char* text : {"Automatik", "Vertretung", "HTML-Farben"}) {
     Eintrag(vor, QString::fromUtf8(text));
   }
 }
@@ -242,8 +244,8 @@ void TOrbatoPalette::ErzeugeFensterUndHilfe() {
 // "Anordnung..." and "Zwischenablage", then one entry per open window, the active one checked.
 void TOrbatoPalette::FensterMenuFuellen() {
   fFensterMenu->clear();
-  Eintrag(fFensterMenu, QStringLiteral("Anordnung..."));
-  Eintrag(fFensterMenu, QStringLiteral("Zwischenablage"));
+  Eintrag(fFensterMenu, QStringLiteral("Anordnung..."), [this] { FensterAnordnen(); });
+  Eintrag(fFensterMenu, QStringLiteral("Zwischenablage"), [this] { ZwischenablageZeigen(); });
   const QList<QMdiSubWindow*> fenster = fArbeitsflaeche->subWindowList();
   if (!fenster.isEmpty()) fFensterMenu->addSeparator();
   for (QMdiSubWindow* f : fenster) {

@@ -20,9 +20,12 @@
 #include "model/fensterarten.h"
 #include "persist/standardspeicher.h"
 #include "platform/qttext.h"
+#include "ui/anordnungsdialog.h"
+#include "ui/kennwortaendern.h"
 #include "ui/kennwortdialog.h"
 #include "ui/menuedaten.h"
 #include "ui/zeiger.h"
+#include "ui/zwischenablagefenster.h"
 
 namespace orbato {
 
@@ -302,6 +305,35 @@ void TOrbatoPalette::closeEvent(QCloseEvent* ereignis) {
     fGesichert = true;
   }
   ereignis->accept();
+}
+
+void TOrbatoPalette::KennwortAendern() {
+  TKennwortAendernDialog dialog(*fStandard, this);
+  dialog.exec();
+}
+
+void TOrbatoPalette::FensterAnordnen() {
+  TAnordnungsDialog dialog(fStandard->fFensterOrd, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  fStandard->fFensterOrd = dialog.Anordnung();
+  if (fStandard->fFensterOrd == 2) {
+    fArbeitsflaeche->tileSubWindows();
+  } else {
+    fArbeitsflaeche->cascadeSubWindows();
+  }
+}
+
+void TOrbatoPalette::ZwischenablageZeigen() {
+  for (QMdiSubWindow* f : fArbeitsflaeche->subWindowList()) {
+    if (const Fenster* d = DokumentFenster(f); d && d->FensterArt() == 14) {
+      fArbeitsflaeche->setActiveSubWindow(f);
+      return;
+    }
+  }
+  QMdiSubWindow* fenster = fArbeitsflaeche->addSubWindow(new TZwischenablageFenster);
+  fenster->setAttribute(Qt::WA_DeleteOnClose);
+  fenster->resize(420, 300);
+  fenster->show();
 }
 
 void TOrbatoPalette::UeberWinOrbato() {

@@ -72,6 +72,10 @@ class TOrbatoPalette : public QMainWindow {
   void GrunddatenAendern();
   void KurseAendern();
   void KuerzelBearbeiten();
+  void KennwortAendern();
+  // "Fenster": the layout of the workspace's windows, and the clipboard view (one at a time).
+  void FensterAnordnen();
+  void ZwischenablageZeigen();
 
   // The menu entry reached by captions without the "&" marks: {"Datei", "Sichern"}; none when
   // absent.

@@ -15,7 +15,12 @@ TVoreinstellungsDialog::TVoreinstellungsDialog(const QString& titel, QWidget* el
   setWindowTitle(titel);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fFormular);
-  layout->addWidget(OkAbbrechen(this));
+  fKnoepfe = OkAbbrechen(this);
+  layout->addWidget(fKnoepfe);
+}
+
+QPushButton* TVoreinstellungsDialog::Ok() const {
+  return OkKnopf(fKnoepfe);
 }
 
 QSpinBox* TVoreinstellungsDialog::Zahl(const QString& beschriftung, const char* name, int von,

@@ -4,6 +4,7 @@
 
 class QDialogButtonBox;
 class QFormLayout;
+class QPushButton;
 class QSpinBox;
 
 namespace orbato {
@@ -19,9 +20,11 @@ class TVoreinstellungsDialog : public QDialog {
   // A whole-number field; `name` lets tests find it.
   QSpinBox* Zahl(const QString& beschriftung, const char* name, int von, int bis, int wert);
   QFormLayout* Formular() const { return fFormular; }
+  QPushButton* Ok() const;
 
  private:
   QFormLayout* fFormular;
+  QDialogButtonBox* fKnoepfe = nullptr;
 };
 
 }  // namespace orbato

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -24,6 +26,7 @@
 #include "persist/planschreiber.h"
 #include "platform/qsettingsspeicher.h"
 #include "platform/qttext.h"
+#include "ui/kennwortaendern.h"
 #include "ui/kennwortdialog.h"
 #include "ui/kuerzeldialog.h"
 
@@ -590,6 +593,50 @@ class OrbatoPaletteTest : public QObject {
     QCOMPARE(oben[0]->menu()->actions().size(), 16);
     QCOMPARE(oben[0]->menu()->actions().at(8)->text(), QStringLiteral("Le"));
     QVERIFY(lauf.An({"Datei", "Neu"}));
+  }
+
+  // The password is typed twice; "Ok" only while both agree, an empty one removes it.
+  void SetsANewPassword() {
+    TLauf lauf;
+    TModalSkript skript;
+    bool okBeiUngleich = true;
+    skript.Dann([&](QWidget* d) {
+      auto* dialog = static_cast<TKennwortAendernDialog*>(d);
+      QTest::keyClicks(dialog->Feld(), QStringLiteral("geheim"));
+      QTest::keyClicks(dialog->Wiederholung(), QStringLiteral("geheix"));
+      okBeiUngleich = KnopfMit(d, QStringLiteral("Ok"))->isEnabled();
+      dialog->Wiederholung()->setText(QStringLiteral("geheim"));
+      KnopfMit(d, QStringLiteral("Ok"))->click();
+    });
+    lauf.Waehle({"Bearbeiten", "Voreinstellungen", "Kennwort"});
+    QCOMPARE(skript.fTitel, QStringList{QStringLiteral("Voreinstellung für Kennwort")});
+    QVERIFY(!okBeiUngleich);
+    QVERIFY(KennwortStimmt(lauf.palette->standard(), "geheim"));
+    skript.Dann([](QWidget* d) { KnopfMit(d, QStringLiteral("Ok"))->click(); });
+    lauf.Waehle({"Bearbeiten", "Voreinstellungen", "Kennwort"});
+    QVERIFY(!KennwortGesetzt(lauf.palette->standard()));
+  }
+
+  // One clipboard view, showing what is on the clipboard; the windows laid out side by side.
+  void ShowsTheClipboardAndArrangesTheWindows() {
+    TLauf lauf;
+    QGuiApplication::clipboard()->setText(QStringLiteral("MEI\t5a"));
+    lauf.Waehle({"Fenster", "Zwischenablage"});
+    lauf.Waehle({"Fenster", "Zwischenablage"});
+    const QList<QMdiSubWindow*> fenster = lauf.palette->Arbeitsflaeche()->subWindowList();
+    QCOMPARE(fenster.size(), 1);
+    auto* ablage = qobject_cast<QPlainTextEdit*>(fenster[0]->widget());
+    QVERIFY(ablage != nullptr);
+    QCOMPARE(ablage->toPlainText(), QStringLiteral("MEI\t5a"));
+    QCOMPARE(fenster[0]->windowTitle(), QStringLiteral("Zwischenablage"));
+
+    TModalSkript skript;
+    skript.Dann([](QWidget* d) {
+      KnopfMit(d, QStringLiteral("nebeneinander"))->click();
+      KnopfMit(d, QStringLiteral("Ok"))->click();
+    });
+    lauf.Waehle({"Fenster", "Anordnung..."});
+    QCOMPARE(lauf.palette->standard().fFensterOrd, 2);
   }
 
   void UndoIsNotThereWithoutManualPlanning() {

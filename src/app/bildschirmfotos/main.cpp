@@ -3,6 +3,7 @@
 // into the folder given. Meant for the offscreen platform; touches no settings of the user.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QListWidget>
 #include <QMenu>
@@ -157,6 +158,14 @@ int main(int argc, char** argv) {
     return true;
   });
   palette.KuerzelBearbeiten();
+  fotograf.Erwarte(QStringLiteral("kennwort_aendern"));
+  palette.KennwortAendern();
+  fotograf.Erwarte(QStringLiteral("anordnung"));
+  palette.FensterAnordnen();
+  QGuiApplication::clipboard()->setText(QStringLiteral("MÜL\tD\t5a\t4"));
+  palette.ZwischenablageZeigen();
+  QApplication::processEvents();
+  fotograf.Speichere(&palette, QStringLiteral("zwischenablage"));
   fotograf.Erwarte(QStringLiteral("widerrufen"));
   palette.Widerrufen();
   palette.schule().SetDirty();
