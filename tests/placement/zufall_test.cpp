@@ -8,8 +8,10 @@
 #include <tuple>
 
 #include "model/demoschule.h"
+#include "model/dialoge.h"
 #include "model/schule.h"
 #include "model/undo.h"
+#include "placement/passtin.h"
 #include "placement/regeln.h"
 #include "placement/setzen.h"
 #include "placement/widerrufen.h"
@@ -80,9 +82,27 @@ std::string GridFehler(const TSchule& schule, int32_t wochen) {
   return {};
 }
 
+// Answers every question with a button chosen at random.
+class TZufallsDialoge : public TSkriptDialoge {
+ public:
+  explicit TZufallsDialoge(std::mt19937& zufall) : fZufall(zufall) {}
+  int Frage(std::string_view titel, const std::vector<std::string>& zeilen,
+            const std::vector<std::string>& knoepfe, TMeldungsArt art) override {
+    TSkriptDialoge::Frage(titel, zeilen, knoepfe, art);
+    const int letzter = static_cast<int>(knoepfe.size()) - 1;
+    return std::uniform_int_distribution<int>(0, letzter)(fZufall);
+  }
+
+ private:
+  std::mt19937& fZufall;
+};
+
 class Zufall : public ::testing::Test {
  protected:
-  Zufall() { ErzeugeDemoSchule(fSchule, fStandard, TDemoGroesse::mittel); }
+  Zufall() {
+    ErzeugeDemoSchule(fSchule, fStandard, TDemoGroesse::mittel);
+    fSchule.SetDialoge(&fDialoge);
+  }
 
   int Zahl(int von, int bis) { return std::uniform_int_distribution<int>(von, bis)(fZufall); }
   TKurs* EinKurs() {
@@ -130,6 +150,22 @@ class Zufall : public ::testing::Test {
     if (s) LoescheSetzung(*kurs, Zahl(0, 1) ? s->fWoche : -1, s->fTag, Zahl(0, 1), s->fStunde);
   }
 
+  // A move as the plan windows make it: asked first, displacing what the dialogs allow.
+  void VerschiebenMitFrage() {
+    TKurs* kurs = nullptr;
+    const TSetzung* s = EineSetzung(kurs);
+    if (s == nullptr || kurs->fLehrer == nullptr) return;
+    const int32_t altTag = s->fTag;
+    const int32_t altStd = s->fStunde;
+    const int32_t tag = Zahl(1, 5);
+    const int32_t std = Zahl(1, 8);
+    const bool mitKopplung = Zahl(0, 1);
+    TListe<TKonflikt> konflikte(true);
+    if (PasstIn(*kurs, tag, std, mitKopplung, konflikte, altStd, altTag)) {
+      Schiebe(*kurs, tag, std, mitKopplung, altStd, altTag);
+    }
+  }
+
   void Verschieben() {
     TKurs* kurs = nullptr;
     const TSetzung* s = EineSetzung(kurs);
@@ -152,6 +188,7 @@ class Zufall : public ::testing::Test {
   TSchule fSchule;
   TSchuleEinsetzen fSchuleEingesetzt{fSchule};
   std::mt19937 fZufall{20261208};
+  TZufallsDialoge fDialoge{fZufall};
 };
 
 TEST_F(Zufall, GridsFollowThePlacementsAndTheJournalTakesEverythingBack) {
@@ -163,12 +200,15 @@ TEST_F(Zufall, GridsFollowThePlacementsAndTheJournalTakesEverythingBack) {
   for (int schritt = 0; schritt < 2000; ++schritt) {
     if (schritt % 97 == 0) fStandard.fEineWoche = !fStandard.fEineWoche;
     if (schritt % 41 == 0) fStandard.fAktuelleWoche = Zahl(1, fStandard.WochenZahl());
-    switch (Zahl(0, 2)) {
+    switch (Zahl(0, 3)) {
       case 0:
         Setzen();
         break;
       case 1:
         Entfernen();
+        break;
+      case 2:
+        VerschiebenMitFrage();
         break;
       default:
         Verschieben();
@@ -179,6 +219,8 @@ TEST_F(Zufall, GridsFollowThePlacementsAndTheJournalTakesEverythingBack) {
   }
   EXPECT_NE(Plan(fSchule), anfang);
   EXPECT_GT(protokoll.fUndoListe.ListeZahlElemente(), 1000);
+  // The fit tests asked and displaced on the way.
+  EXPECT_GT(fDialoge.Anzahl(TDialogVorgang::Frage), 50u);
   WiderrufenProtokoll(protokoll);
   EXPECT_EQ(protokoll.fUndoListe.ListeZahlElemente(), 0);
   EXPECT_EQ(Plan(fSchule), anfang);
