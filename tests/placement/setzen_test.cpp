@@ -211,7 +211,11 @@ TEST_F(SetzenTest, TheJournalTakesBackEveryChangeFromTheNewest) {
   EXPECT_EQ(letzter->fTag, 2);
   EXPECT_EQ(vorgemerkt, std::vector<TKurs*>{kurs});
 
+  const std::size_t aufgezeichnet = befehle.size();
   WiderrufenProtokoll(protokoll);
+  // Replaying records nothing: no entry enabled the commands again, no course was put aside.
+  EXPECT_EQ(befehle.size(), aufgezeichnet + 1);
+  EXPECT_EQ(vorgemerkt.size(), 1u);
   EXPECT_EQ(protokoll.fUndoListe.ListeZahlElemente(), 0);
   EXPECT_EQ(kurs->fSetzungen.ListeZahlElemente(), 0);
   EXPECT_EQ(vorher->fSetzungen.ListeZahlElemente(), 1);

@@ -12,6 +12,7 @@
 #include "model/schule.h"
 #include "model/undo.h"
 #include "placement/passtin.h"
+#include "placement/raeume.h"
 #include "placement/regeln.h"
 #include "placement/setzen.h"
 #include "placement/widerrufen.h"
@@ -20,14 +21,15 @@
 namespace orbato {
 namespace {
 
-using TPlan = std::set<std::tuple<uint64_t, int32_t, int32_t, int32_t, const TRaum*>>;
+// Where every lesson lies. Rooms are left out: room changes are not journaled, so taking the
+// journal back restores the cells and leaves the rooms as the room commands made them.
+using TPlan = std::set<std::tuple<uint64_t, int32_t, int32_t, int32_t>>;
 
 TPlan Plan(const TSchule& schule) {
   TPlan plan;
   for (const TKurs* k : schule.fKursMenge) {
-    for (const TSetzung* s : k->fSetzungen) {
-      plan.emplace(k->fLaufNr, s->fWoche, s->fTag, s->fStunde, s->fRaum);
-    }
+    for (const TSetzung* s : k->fSetzungen)
+      plan.emplace(k->fLaufNr, s->fWoche, s->fTag, s->fStunde);
   }
   return plan;
 }
@@ -166,6 +168,20 @@ class Zufall : public ::testing::Test {
     }
   }
 
+  // A room given to a placed hour from the school's rooms, swapping where another course has it;
+  // now and then the main-room tidy-up of a course.
+  void RaumWechseln() {
+    TKurs* kurs = nullptr;
+    const TSetzung* s = EineSetzung(kurs);
+    if (s == nullptr) return;
+    if (Zahl(0, 9) == 0) {
+      RaumAbgleich(*kurs);
+      return;
+    }
+    TRaum* raum = fSchule.fRaumMenge.ListeNrInhalt(Zahl(1, fSchule.fRaumMenge.ListeZahlElemente()));
+    RSetzen(*kurs, Zahl(0, 7) ? raum : nullptr, s->fWoche, s->fStunde, s->fTag);
+  }
+
   void Verschieben() {
     TKurs* kurs = nullptr;
     const TSetzung* s = EineSetzung(kurs);
@@ -200,7 +216,7 @@ TEST_F(Zufall, GridsFollowThePlacementsAndTheJournalTakesEverythingBack) {
   for (int schritt = 0; schritt < 2000; ++schritt) {
     if (schritt % 97 == 0) fStandard.fEineWoche = !fStandard.fEineWoche;
     if (schritt % 41 == 0) fStandard.fAktuelleWoche = Zahl(1, fStandard.WochenZahl());
-    switch (Zahl(0, 3)) {
+    switch (Zahl(0, 4)) {
       case 0:
         Setzen();
         break;
@@ -209,6 +225,9 @@ TEST_F(Zufall, GridsFollowThePlacementsAndTheJournalTakesEverythingBack) {
         break;
       case 2:
         VerschiebenMitFrage();
+        break;
+      case 3:
+        RaumWechseln();
         break;
       default:
         Verschieben();
