@@ -33,16 +33,14 @@ void ErstesWeg(TListe<TKonflikt>& liste) {
   liste.ListeLoeschen(true);
 }
 
-enum class TKopplungsWahl { DieserKurs, Kopplung, Nein, Abbrechen };
+}  // namespace
 
-// Asks what to remove of a coupled course in the cell. The rows are the coupling's lessons in
-// the current version; with none there the question is moot and counts as "no".
-TKopplungsWahl FrageKopplung(const TKonflikt& konflikt, int32_t tag, int32_t std) {
-  const TKurs& kurs = *konflikt.fKurs;
+// The rows are the coupling's lessons in the current version; with none there the question is
+// moot and counts as "no".
+TKopplungsWahl FrageKopplung(const TKurs& kurs, int32_t woche, int32_t tag, int32_t std) {
   const int32_t aktuell = Standard().fAktuelleWoche;
   std::vector<std::string> zeilen = {"L\xF6schen", ZeitText(tag, std), "die gekoppelten Kurse",
-                                     kurs.KurzZeile(konflikt.fWoche, tag, nullptr, std),
-                                     "gekoppelt mit"};
+                                     kurs.KurzZeile(woche, tag, nullptr, std), "gekoppelt mit"};
   int32_t anzahl = 0;  // the rows under "gekoppelt mit"
   for (const TKurs* k : kurs.fKopplung->fKurse) {
     if (k->SetzungFinden(aktuell, tag, std) == nullptr) continue;
@@ -61,6 +59,8 @@ TKopplungsWahl FrageKopplung(const TKonflikt& konflikt, int32_t tag, int32_t std
   }
 }
 
+namespace {
+
 // Removes the lessons in the way from the front of the list until it is empty or the user
 // cancels. Displacements made before a cancel stay.
 void Verdraenge(TListe<TKonflikt>& liste, int32_t tag, int32_t std,
@@ -77,7 +77,7 @@ void Verdraenge(TListe<TKonflikt>& liste, int32_t tag, int32_t std,
       ErstesWeg(liste);
       continue;
     }
-    switch (FrageKopplung(*konflikt, tag, std)) {
+    switch (FrageKopplung(*kurs, konflikt->fWoche, tag, std)) {
       case TKopplungsWahl::DieserKurs:
         LoescheSetzung(*kurs, konflikt->fWoche, tag, false, std);
         if (vormerken && *vormerken) (*vormerken)(kurs);

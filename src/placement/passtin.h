@@ -11,6 +11,12 @@ namespace orbato {
 class TKurs;
 class TRaum;
 
+// "gekoppelten Kurs löschen" for a coupled course's lesson in the cell (its line of version
+// `woche`): "Dieser Kurs", "Kopplung" or "Abbrechen". Without a lesson of the coupling there in
+// the current version nothing is asked and the answer is Nein.
+enum class TKopplungsWahl { DieserKurs, Kopplung, Nein, Abbrechen };
+TKopplungsWahl FrageKopplung(const TKurs& kurs, int32_t woche, int32_t tag, int32_t std);
+
 // The interactive placement tests: whether an hour may go into the new cell, asking the user
 // through the document's dialogs when something is in the way. Blockings, fixed lessons and room
 // blockings forbid ("Setzungsverbot"); unfixed lessons in the way are offered for displacement
