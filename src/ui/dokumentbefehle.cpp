@@ -41,8 +41,18 @@ std::string OrdnerVon(const QString& pfad) {
 
 }  // namespace
 
+// The windows go before the document they show: each is unlinked from its record at once and
+// deleted now, not later from the event loop, when the records may be gone.
+void TOrbatoPalette::FensterAlleSchliessen() {
+  if (fSchule) {
+    const auto offen = fSchule->fFensterListe;
+    for (const auto& eintrag : offen) eintrag.second->FensterSchliessen();
+  }
+  for (QMdiSubWindow* f : fArbeitsflaeche->subWindowList()) delete f;
+}
+
 void TOrbatoPalette::DokumentEinsetzen(std::unique_ptr<TSchule> schule) {
-  fArbeitsflaeche->closeAllSubWindows();
+  FensterAlleSchliessen();
   fSchuleEingesetzt.reset();
   fSchule = std::move(schule);
   fSchuleEingesetzt = std::make_unique<TSchuleEinsetzen>(*fSchule);

@@ -24,6 +24,7 @@
 #include "ui/kennwortaendern.h"
 #include "ui/kennwortdialog.h"
 #include "ui/menuedaten.h"
+#include "ui/planfenster.h"
 #include "ui/zeiger.h"
 #include "ui/zwischenablagefenster.h"
 
@@ -65,12 +66,15 @@ TOrbatoPalette::TOrbatoPalette(Einstellungsspeicher& speicher, const Uhr& uhr, Q
   takt->start(kErinnerungsTakt);
   connect(qApp, &QApplication::applicationStateChanged, this,
           [this](Qt::ApplicationState zustand) { fAktiv = zustand == Qt::ApplicationActive; });
+  for (int art = 9; art <= 11; ++art) {
+    FensterArtAnmelden(art,
+                       [this](const TFenster&, TElement* e) { return ElementFensterOeffnen(e); });
+  }
   connect(fArbeitsflaeche, &QMdiArea::subWindowActivated, this, [this] { PaletteAktualisieren(); });
 }
 
 TOrbatoPalette::~TOrbatoPalette() {
-  // The windows go before the document they show.
-  fArbeitsflaeche->closeAllSubWindows();
+  FensterAlleSchliessen();
 }
 
 // The tool buttons and the window-kind buttons, each a radio group, and the plan-version button.
@@ -160,14 +164,33 @@ void TOrbatoPalette::TitelSetzen() {
 }
 
 void TOrbatoPalette::KuerzelMenuesAnlegen() {
-  fKuerzelMenues = orbato::KuerzelMenuesAnlegen(*fSchule, fDialoge, {});
+  fKuerzelMenues = orbato::KuerzelMenuesAnlegen(*fSchule, fDialoge,
+                                                [this](TElement* e) { ElementFensterOeffnen(e); });
   static constexpr TKuerzelArt kArten[] = {leh, kla, kop, fac, rau, uvt};
   for (int i = 0; i < 6; ++i) {
     TMenu daten = fKuerzelMenues.Von(kArten[i]);
-    // The element windows that these entries open are not part of the program yet.
-    for (TMenuEintrag& e : daten) e.fEnabled = false;
+    // Couplings, subjects and tables have no window of their own yet.
+    const bool mitFenster = kArten[i] == leh || kArten[i] == kla || kArten[i] == rau;
+    for (TMenuEintrag& e : daten) e.fEnabled = mitFenster;
     MenuFuellen(fKuerzelMenuQt[i], daten);
   }
+}
+
+// Until the master-data and teaching-load windows exist, an element opens its plan window
+// whatever window kind the palette shows.
+QMdiSubWindow* TOrbatoPalette::ElementFensterOeffnen(TElement* element) {
+  auto* planElement = dynamic_cast<TPlanElement*>(element);
+  TPlnForm* plan = planElement ? PlanFensterOeffnen(planElement) : nullptr;
+  if (plan == nullptr) return nullptr;
+  auto* fenster = qobject_cast<QMdiSubWindow*>(plan->parentWidget());
+  if (fenster == nullptr) {
+    fenster = fArbeitsflaeche->addSubWindow(plan);
+    fenster->setAttribute(Qt::WA_DeleteOnClose);
+    fenster->resize(fenster->sizeHint().boundedTo(fArbeitsflaeche->size()));
+    fenster->show();
+  }
+  fArbeitsflaeche->setActiveSubWindow(fenster);
+  return fenster;
 }
 
 TMenu TOrbatoPalette::VersionsMenuDaten() {

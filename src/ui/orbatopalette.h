@@ -72,6 +72,8 @@ class TOrbatoPalette : public QMainWindow {
   void GrunddatenAendern();
   void KurseAendern();
   void KuerzelBearbeiten();
+  // The window of an element chosen in a short-name menu; none for kinds without one.
+  QMdiSubWindow* ElementFensterOeffnen(TElement* element);
   void KennwortAendern();
   // "Fenster": the layout of the workspace's windows, and the clipboard view (one at a time).
   void FensterAnordnen();
@@ -121,6 +123,7 @@ class TOrbatoPalette : public QMainWindow {
 
   // The document becomes the program's: installed, its dirty mark wired to "Sichern".
   void DokumentEinsetzen(std::unique_ptr<TSchule> schule);
+  void FensterAlleSchliessen();
   // The file commands and the document menus for a document open or not.
   void DateiBefehleSetzen(bool offen);
   void TitelSetzen();

@@ -554,7 +554,7 @@ class OrbatoPaletteTest : public QObject {
 
     // Without an element of that name, and for a kind without window code, nothing opens.
     lauf.palette->schule().fFensterSaetze = {TFenster{9, "Plan XYZ", 0, 0, 10, 10},
-                                             TFenster{10, "Plan 5a", 0, 0, 10, 10}};
+                                             TFenster{61, "Lehrer M\xDCL", 0, 0, 10, 10}};
     const std::vector<uint8_t> bytes = TWriteForm::PlanBytes(lauf.palette->schule());
     QFile andere(lauf.Pfad(QStringLiteral("andere.orb")));
     QVERIFY(andere.open(QIODevice::WriteOnly));
@@ -566,6 +566,30 @@ class OrbatoPaletteTest : public QObject {
     geoeffnet.clear();
     QVERIFY(lauf.palette->Oeffnen(andere.fileName()));
     QVERIFY(geoeffnet.isEmpty());
+    QCOMPARE(lauf.palette->Arbeitsflaeche()->subWindowList().size(), 0);
+  }
+
+  // The short-name menus open plan windows; a plan file reopens the plan windows it was saved with.
+  void OpensAndReopensPlanWindows() {
+    TLauf lauf;
+    QVERIFY(lauf.palette->Oeffnen(
+        lauf.Kopie(QStringLiteral("alle_saetze.orb"), QStringLiteral("s.orb"))));
+    QList<QMdiSubWindow*> fenster = lauf.palette->Arbeitsflaeche()->subWindowList();
+    QCOMPARE(fenster.size(), 1);
+    QCOMPARE(fenster[0]->windowTitle(), QStringLiteral("Plan MÜL"));
+    QCOMPARE(lauf.palette->schule().fFensterArt, PFenster);
+    const TMenu& klassen = lauf.palette->KuerzelMenues().fKl;
+    QVERIFY(!klassen.empty());
+    klassen[0].fBefehl();
+    klassen[0].fBefehl();  // the one window of the class comes to the front
+    fenster = lauf.palette->Arbeitsflaeche()->subWindowList();
+    QCOMPARE(fenster.size(), 2);
+    QCOMPARE(fenster[1]->windowTitle(),
+             QStringLiteral("Plan ") +
+                 QtText(lauf.palette->schule().fKlassenMenge.ListeNrInhalt(1)->fKuerzel.str()));
+    QCOMPARE(lauf.palette->Arbeitsflaeche()->activeSubWindow(), fenster[1]);
+    // Closing the document closes its windows.
+    QVERIFY(lauf.palette->DateiSchliessen());
     QCOMPARE(lauf.palette->Arbeitsflaeche()->subWindowList().size(), 0);
   }
 

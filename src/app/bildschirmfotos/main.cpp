@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -122,6 +123,14 @@ int main(int argc, char** argv) {
 
   if (!palette.Oeffnen(QString::fromLocal8Bit(argv[1]))) return 1;
   fotograf.Speichere(&palette, QStringLiteral("hauptfenster"));
+  // A teacher's, a class's and a room's plan side by side.
+  const orbato::TSchule& schule = palette.schule();
+  palette.ElementFensterOeffnen(schule.fLehrerMenge.ListeNrInhalt(1));
+  palette.ElementFensterOeffnen(schule.fKlassenMenge.ListeNrInhalt(1));
+  palette.ElementFensterOeffnen(schule.fRaumMenge.ListeNrInhalt(1));
+  palette.Arbeitsflaeche()->tileSubWindows();
+  QApplication::processEvents();
+  fotograf.Speichere(&palette, QStringLiteral("plaene"));
   // Menus are popups, not modal: opened, drawn and photographed directly.
   const auto menuFoto = [&](QMenu* menu, const QString& name) {
     menu->popup(palette.mapToGlobal(QPoint(20, 20)));

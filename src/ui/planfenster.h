@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "model/menue.h"
+
+#include "model/fenster.h"
+#include "placement/planzellen.h"
+
+class QTableWidget;
+class QToolButton;
+
+namespace orbato {
+
+class TKlasse;
+class TLehrer;
+class TPlanElement;
+class TRaum;
+class TSetzung;
+
+// The timetable of one teacher, class or room for the current plan version, the surface the
+// palette's tools act on. Days across, periods down; each cell shows the course placed there, the
+// blocking, or nothing, and keeps its mark ('N', 'F', 'R', ' ').
+class TPlnForm : public QWidget, public Fenster, public TPlanZellen {
+  Q_OBJECT
+
+ public:
+  ~TPlnForm() override;
+
+  void FensterUpdate() override;
+  void FensterRefresh() override { FensterUpdate(); }
+  void FensterSchliessen() override;
+  void FensterNachVorn() override;
+  int FensterArt() const override { return fArt; }
+  std::string FensterTitel() const override;
+
+  char ZellMarke(int32_t tag, int32_t std) const override;
+  void ZelleZeigen(int32_t tag, int32_t std, TKurs* kurs, char marke) override;
+  int32_t ZellWoche() const override;
+
+  TPlanElement* Element() const { return fElement; }
+  QTableWidget* Raster() const { return fRaster; }
+  QToolButton* Schalter() const { return fSchalter; }
+  TKurs* ZellKurs(int32_t tag, int32_t std) const { return fKurs[tag][std]; }
+  // The cell's texts joined as the window shows them.
+  QString ZellText(int32_t tag, int32_t std) const;
+
+  // The tools, as the mouse calls them; public so that tests can drive them cell by cell.
+  void Geklickt(int32_t tag, int32_t std);
+  void Doppelgeklickt(int32_t tag, int32_t std);
+  // The menu a click gives, as data: what the window would pop up.
+  TMenu KlickMenu(int32_t tag, int32_t std);
+  // Shows a menu the window built; tests replace it to choose entries themselves.
+  std::function<void(TMenu&)> fMenuZeigen;
+
+ protected:
+  TPlnForm(TPlanElement* element, int art);
+  // The texts of a course's cell in this kind of plan.
+  virtual QStringList Texte(const TKurs& kurs, const TSetzung& setzung) const = 0;
+  bool fKopplungZeigen = true;  // the corner switch reads "o"
+
+ private:
+  void Fuellen();
+  void ZelleMalen(int32_t tag, int32_t std);
+  void Loeschen(int32_t tag, int32_t std);
+
+  TPlanElement* fElement;
+  int fArt;
+  QTableWidget* fRaster;
+  QToolButton* fSchalter;
+  std::array<std::array<TKurs*, 17>, 8> fKurs{};
+  std::array<std::array<char, 17>, 8> fMarke{};
+};
+
+class TLePlnForm : public TPlnForm {
+  Q_OBJECT
+ public:
+  explicit TLePlnForm(TLehrer* lehrer);
+  TLehrer* fLehrer;
+
+ protected:
+  QStringList Texte(const TKurs& kurs, const TSetzung& setzung) const override;
+};
+
+class TKlPlnForm : public TPlnForm {
+  Q_OBJECT
+ public:
+  explicit TKlPlnForm(TKlasse* klasse);
+  TKlasse* fKlasse;
+
+ protected:
+  QStringList Texte(const TKurs& kurs, const TSetzung& setzung) const override;
+};
+
+class TRaPlnForm : public TPlnForm {
+  Q_OBJECT
+ public:
+  explicit TRaPlnForm(TRaum* raum);
+  TRaum* fRaum;
+
+ protected:
+  QStringList Texte(const TKurs& kurs, const TSetzung& setzung) const override;
+};
+
+// The element's plan window: the one open, or a new one.
+TPlnForm* PlanFensterOeffnen(TPlanElement* element);
+
+}  // namespace orbato

@@ -1,0 +1,160 @@
+#include "ui/planfenster.h"
+
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include "model/kopplung.h"
+#include "model/kurs.h"
+#include "model/schule.h"
+#include "model/standard.h"
+#include "oberflaeche.h"
+#include "placement/setzen.h"
+#include "ui/qtdialoge.h"
+
+namespace orbato {
+
+class PlanFensterTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    fStandard = std::make_unique<TStandard>();
+    fStandardEingesetzt = std::make_unique<TStandardEinsetzen>(*fStandard);
+    fSchule = std::make_unique<TSchule>();
+    fSchuleEingesetzt = std::make_unique<TSchuleEinsetzen>(*fSchule);
+    fSchule->SetDialoge(&fDialoge);
+    fLehrer = fSchule->HoleLehrer("MEI");
+    fKlasse = fSchule->HoleKlasse("5a");
+    fRaum = fSchule->HoleRaum("R1");
+    fFach = fSchule->HoleFach("D");
+    fKurs = new TKurs;
+    fKurs->IKurs(fLehrer, fKlasse, 2, fRaum, fFach, nullptr);
+  }
+  void cleanup() {
+    fSchuleEingesetzt.reset();
+    fSchule.reset();
+    fStandardEingesetzt.reset();
+    fStandard.reset();
+  }
+
+  // An hour placed from the teacher's menu into a room shows in the class and room plans too.
+  void PlacesFromTheTeachersMenuIntoARoom() {
+    std::unique_ptr<TPlnForm> lehrer(PlanFensterOeffnen(fLehrer));
+    std::unique_ptr<TPlnForm> klasse(PlanFensterOeffnen(fKlasse));
+    std::unique_ptr<TPlnForm> raum(PlanFensterOeffnen(fRaum));
+    QCOMPARE(lehrer->windowTitle(), QStringLiteral("Plan MEI"));
+    QCOMPARE(lehrer->FensterArt(), 9);
+    QCOMPARE(PlanFensterOeffnen(fLehrer), lehrer.get());
+    fSchule->SetToolArt(SetzTool);
+    std::vector<std::string> angeboten;
+    lehrer->fMenuZeigen = [&](TMenu& menu) {
+      for (const TMenuEintrag& e : menu) angeboten.push_back(e.fText);
+      QVERIFY(WaehleEintrag(menu, "R1"));
+    };
+    lehrer->Geklickt(2, 3);
+    QCOMPARE(angeboten.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(angeboten[0]), QStringLiteral("[2] MEI D 5a"));
+    QCOMPARE(lehrer->ZellText(2, 3), QStringLiteral("5a D R1"));
+    QCOMPARE(klasse->ZellText(2, 3), QStringLiteral("MEI D R1"));
+    QCOMPARE(raum->ZellText(2, 3), QStringLiteral("MEI 5a D"));
+    QCOMPARE(klasse->ZellMarke(2, 3), 'N');
+
+    // Fixing underlines the cell; a second double-click frees it again.
+    fSchule->SetToolArt(FixTool);
+    klasse->Doppelgeklickt(2, 3);
+    QVERIFY(fKurs->SetzungFinden(1, 2, 3)->fFixiert);
+    QVERIFY(lehrer->Raster()->item(2, 1)->font().underline());
+    QCOMPARE(lehrer->ZellMarke(2, 3), 'F');
+    klasse->Doppelgeklickt(2, 3);
+    QVERIFY(!fKurs->SetzungFinden(1, 2, 3)->fFixiert);
+
+    // Blocked cells say so.
+    fLehrer->fSperrung.SetWocheTagStd(1, 1, true, 1);
+    lehrer->FensterUpdate();
+    QCOMPARE(lehrer->ZellText(1, 1), QStringLiteral("*sperrung*"));
+    lehrer->fMenuZeigen = [&](TMenu& menu) { QVERIFY(menu.empty()); };
+    lehrer->Geklickt(1, 1);
+  }
+
+  // The corner switch shows coupled courses by their coupling or by their first class; a course
+  // placed only in another version leaves the cell empty.
+  void TheSwitchAndTheVersionDecideWhatACellShows() {
+    TKopplung* kopplung = fSchule->HoleKopplung("RE5");
+    fKurs->KopplungErgaenzen(kopplung);
+    NeueSetzung(*fKurs, 1, 1, nullptr, 1);
+    std::unique_ptr<TPlnForm> lehrer(PlanFensterOeffnen(fLehrer));
+    QCOMPARE(lehrer->ZellText(1, 1), QStringLiteral("RE5 D "));
+    QVERIFY(lehrer->Raster()->item(0, 0)->font().bold());
+    lehrer->Schalter()->click();
+    QCOMPARE(lehrer->Schalter()->text(), QStringLiteral("x"));
+    QCOMPARE(lehrer->ZellText(1, 1), QStringLiteral("5a D "));
+    lehrer->Schalter()->click();
+    QCOMPARE(lehrer->ZellText(1, 1), QStringLiteral("RE5 D "));
+
+    fStandard->fAktuelleWoche = 2;
+    fStandard->SetMaxWocheNeu(2);
+    fStandard->fAktuelleWoche = 2;
+    lehrer->FensterUpdate();
+    QCOMPARE(lehrer->ZellText(1, 1), QString());
+  }
+
+  // Deleting a coupled hour asks which lessons go: this course's, the coupling's, or none.
+  void DeletesACoupledHourAsAnswered() {
+    TKopplung* kopplung = fSchule->HoleKopplung("RE5");
+    fKurs->KopplungErgaenzen(kopplung);
+    auto* kr = new TKurs;
+    kr->IKurs(fSchule->HoleLehrer("ABE"), fKlasse, 2, nullptr, fFach, kopplung);
+    std::unique_ptr<TPlnForm> klasse(PlanFensterOeffnen(fKlasse));
+    fSchule->SetToolArt(LoeschTool);
+    const auto setzeBeide = [&] {
+      NeueSetzung(*fKurs, 1, 2, nullptr, 2);
+      NeueSetzung(*kr, 1, 2, nullptr, 2);
+    };
+    setzeBeide();
+    TModalSkript skript;
+    skript.Druecke(QStringLiteral("Abbrechen"))
+        .Druecke(QStringLiteral("Dieser Kurs"))
+        .Druecke(QStringLiteral("Kopplung"));
+    klasse->Doppelgeklickt(2, 2);
+    QCOMPARE(fKurs->fSetzungen.ListeZahlElemente() + kr->fSetzungen.ListeZahlElemente(), 2);
+    TKurs* gezeigt = klasse->ZellKurs(2, 2);
+    klasse->Doppelgeklickt(2, 2);
+    QCOMPARE(gezeigt->fSetzungen.ListeZahlElemente(), 0);
+    QCOMPARE(fKurs->fSetzungen.ListeZahlElemente() + kr->fSetzungen.ListeZahlElemente(), 1);
+    klasse->Doppelgeklickt(2, 2);
+    QCOMPARE(fKurs->fSetzungen.ListeZahlElemente() + kr->fSetzungen.ListeZahlElemente(), 0);
+    QCOMPARE(skript.fTitel, (QStringList{"gekoppelten Kurs löschen", "gekoppelten Kurs löschen",
+                                         "gekoppelten Kurs löschen"}));
+    QCOMPARE(klasse->ZellText(2, 2), QString());
+  }
+
+  // An element that is deleted closes its plan window and unlinks it.
+  void ClosesWithItsElement() {
+    TPlnForm* lehrer = PlanFensterOeffnen(fLehrer);
+    lehrer->show();
+    QCOMPARE(fSchule->fFensterListe.size(), std::size_t{1});
+    fSchule->LehrerLoeschen(fLehrer);
+    QVERIFY(!lehrer->isVisible());
+    QVERIFY(lehrer->Element() == nullptr);
+    QCOMPARE(fSchule->fFensterListe.size(), std::size_t{0});
+    delete lehrer;
+  }
+
+ private:
+  TQtDialoge fDialoge;
+  std::unique_ptr<TStandard> fStandard;
+  std::unique_ptr<TStandardEinsetzen> fStandardEingesetzt;
+  std::unique_ptr<TSchule> fSchule;
+  std::unique_ptr<TSchuleEinsetzen> fSchuleEingesetzt;
+  TLehrer* fLehrer = nullptr;
+  TKlasse* fKlasse = nullptr;
+  TRaum* fRaum = nullptr;
+  TFach* fFach = nullptr;
+  TKurs* fKurs = nullptr;
+};
+
+}  // namespace orbato
+
+QTEST_MAIN(orbato::PlanFensterTest)
+#include "planfenster_test.moc"
