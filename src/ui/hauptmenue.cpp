@@ -121,7 +121,9 @@ void TOrbatoPalette::ErzeugeBearbeitenMenu() {
       QKeySequence(Qt::CTRL | Qt::Key_Z));
   bearbeiten->addSeparator();
   Eintrag(bearbeiten, QStringLiteral("&Ausschneiden"), {}, QKeySequence(Qt::CTRL | Qt::Key_X));
-  Eintrag(bearbeiten, QStringLiteral("&Kopieren"), {}, QKeySequence(Qt::CTRL | Qt::Key_C));
+  fKopieren = Eintrag(
+      bearbeiten, QStringLiteral("&Kopieren"), [this] { Kopieren(); },
+      QKeySequence(Qt::CTRL | Qt::Key_C));
   Eintrag(bearbeiten, QStringLiteral("&Einsetzen"), {}, QKeySequence(Qt::CTRL | Qt::Key_V));
   Eintrag(bearbeiten, QStringLiteral("&Löschen"));
   Eintrag(bearbeiten, QStringLiteral("Alles auswählen"), {}, QKeySequence(Qt::CTRL | Qt::Key_A));

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QKeyEvent>
@@ -230,6 +231,7 @@ void TOrbatoPalette::PaletteAktualisieren() {
     a->setEnabled(WerkzeugErlaubt(art, a->property("werkzeug").toInt()));
   }
   if (!WerkzeugErlaubt(art, fSchule->fToolArt)) fSchule->SetToolArt(ZeigTool);
+  fKopieren->setEnabled(art >= 9 && art <= 11);
   const TToolArt tool = fSchule->fToolArt;
   for (QAction* a : fWerkzeuge->actions()) a->setChecked(a->data().toInt() == tool);
   for (QAction* a : fWerkzeugAktionen) a->setChecked(a->property("werkzeug").toInt() == tool);
@@ -328,6 +330,13 @@ void TOrbatoPalette::closeEvent(QCloseEvent* ereignis) {
     fGesichert = true;
   }
   ereignis->accept();
+}
+
+void TOrbatoPalette::Kopieren() {
+  const QMdiSubWindow* aktiv = fArbeitsflaeche->activeSubWindow();
+  if (const auto* plan = aktiv ? dynamic_cast<const TPlnForm*>(aktiv->widget()) : nullptr) {
+    QGuiApplication::clipboard()->setText(plan->PlanText());
+  }
 }
 
 void TOrbatoPalette::KennwortAendern() {

@@ -64,6 +64,8 @@ class TOrbatoPalette : public QMainWindow {
   // "Datei schließen"; false when the user kept the document.
   bool DateiSchliessen();
   void Widerrufen();
+  // "Kopieren": the active window's contents as text on the clipboard (plan windows so far).
+  void Kopieren();
   // The save reminder's check, run in idle time.
   void SpeicherErinnerung();
 
@@ -175,6 +177,7 @@ class TOrbatoPalette : public QMainWindow {
   QAction* fSichern = nullptr;
   QAction* fSichernUnter = nullptr;
   QAction* fExport = nullptr;
+  QAction* fKopieren = nullptr;
   QList<QAction*> fVersionsAktionen;  // enabled only with more than one plan version
   QList<QAction*> fWerkzeugAktionen;  // palette and menu, by tool number
 };

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -61,6 +62,9 @@ TPlnForm::TPlnForm(TPlanElement* element, int art)
           [this](int zeile, int spalte) { Geklickt(spalte + 1, zeile + 1); });
   connect(fRaster, &QTableWidget::cellDoubleClicked, this,
           [this](int zeile, int spalte) { Doppelgeklickt(spalte + 1, zeile + 1); });
+  fRaster->viewport()->installEventFilter(this);
+  fRaster->setContextMenuPolicy(Qt::PreventContextMenu);
+  fRaster->setAutoScroll(true);
   fMenuZeigen = [this](TMenu& menu) {
     if (menu.empty()) return;
     QMenu qmenu(this);
@@ -257,6 +261,130 @@ void TPlnForm::Loeschen(int32_t tag, int32_t std) {
     }
   }
   Fuellen();
+}
+
+TMenu TPlnForm::RechtsMenu() {
+  TMenu menu;
+  if (fElement == nullptr) return menu;
+  for (TKurs* k : fElement->fKurse) {
+    ErzeugeRechtsMenu(*k, menu, [this, k] {
+      Fuellen();
+      const TStandard& s = Standard();
+      for (int32_t t = 1; t <= fRaster->columnCount(); ++t) {
+        for (int32_t p = 1; p <= fRaster->rowCount(); ++p) {
+          if (!k->fSetzungUnmoeglich.GetWocheTagStd(s.fAktuelleWoche, t, p)) {
+            fMarke[t][p] = 'R';
+            ZelleMalen(t, p);
+          }
+        }
+      }
+    });
+  }
+  return menu;
+}
+
+void TPlnForm::RechtsKlick() {
+  TMenu menu = RechtsMenu();
+  fMenuZeigen(menu);
+}
+
+void TPlnForm::Markieren(const TKurs& kurs) {
+  for (const TSetzung* s : kurs.fSetzungen) {
+    if (s->fWoche == Version() && s->fTag <= 7 && s->fStunde <= 16) {
+      fMarke[s->fTag][s->fStunde] = 'R';
+      ZelleMalen(s->fTag, s->fStunde);
+    }
+  }
+}
+
+bool TPlnForm::Aufnehmen(int32_t tag, int32_t std) {
+  fGezogen = fKurs[tag][std];
+  fVonTag = tag;
+  fVonStd = std;
+  if (fGezogen) Markieren(*fGezogen);
+  return fGezogen != nullptr;
+}
+
+void TPlnForm::Ablegen(int32_t tag, int32_t std, bool alt, bool shift) {
+  TKurs* kurs = fGezogen;
+  fGezogen = nullptr;
+  if (kurs == nullptr) return;
+  const bool andereZelle = tag != fVonTag || std != fVonStd;
+  if (!shift && andereZelle && !kurs->fBesetzung.GetWocheTagStd(-1, tag, std)) {
+    TListe<TKonflikt> konflikte(true);
+    if (PasstIn(*kurs, tag, std, !alt, konflikte, fVonStd, fVonTag)) {
+      Schiebe(*kurs, tag, std, !alt, fVonStd, fVonTag);
+    }
+  }
+  Fuellen();
+}
+
+QString TPlnForm::PlanText() const {
+  QStringList zeilen;
+  QStringList kopf{QString()};
+  for (int t = 0; t < fRaster->columnCount(); ++t) {
+    kopf << fRaster->horizontalHeaderItem(t)->text();
+  }
+  zeilen << kopf.join(QLatin1Char('\t'));
+  for (int p = 1; p <= fRaster->rowCount(); ++p) {
+    QStringList zeile{fRaster->verticalHeaderItem(p - 1)->text()};
+    for (int t = 1; t <= fRaster->columnCount(); ++t) {
+      zeile << ZellText(t, p).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    }
+    zeilen << zeile.join(QLatin1Char('\t'));
+  }
+  return zeilen.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+bool TPlnForm::ZelleBei(const QPoint& punkt, int32_t& tag, int32_t& std) const {
+  const QModelIndex index = fRaster->indexAt(punkt);
+  if (!index.isValid()) return false;
+  tag = index.column() + 1;
+  std = index.row() + 1;
+  return true;
+}
+
+// The mouse on the grid: the right click of the set tool and the drag of the move tool; the
+// other tools work through the table's click signals.
+bool TPlnForm::eventFilter(QObject* objekt, QEvent* ereignis) {
+  if (objekt != fRaster->viewport()) return QWidget::eventFilter(objekt, ereignis);
+  const auto* maus = dynamic_cast<QMouseEvent*>(ereignis);
+  if (maus == nullptr) return false;
+  int32_t tag = 0;
+  int32_t std = 0;
+  const bool inZelle = ZelleBei(maus->position().toPoint(), tag, std);
+  const TToolArt tool = Schule().fToolArt;
+  switch (ereignis->type()) {
+    case QEvent::MouseButtonPress:
+      if (maus->button() == Qt::RightButton && tool == SetzTool) {
+        RechtsKlick();
+        return true;
+      }
+      if (maus->button() == Qt::LeftButton && tool == SchiebTool && inZelle) {
+        Aufnehmen(tag, std);
+        return true;
+      }
+      return false;
+    case QEvent::MouseMove:
+      // The target is the current cell; the table scrolls to keep it in view.
+      if (fGezogen && inZelle) {
+        fRaster->setCurrentCell(std - 1, tag - 1);
+        fRaster->scrollToItem(fRaster->item(std - 1, tag - 1));
+      }
+      return fGezogen != nullptr;
+    case QEvent::MouseButtonRelease:
+      if (fGezogen == nullptr || maus->button() != Qt::LeftButton) return false;
+      if (inZelle) {
+        Ablegen(tag, std, maus->modifiers() & Qt::AltModifier,
+                maus->modifiers() & Qt::ShiftModifier);
+      } else {
+        fGezogen = nullptr;
+        Fuellen();
+      }
+      return true;
+    default:
+      return false;
+  }
 }
 
 TLePlnForm::TLePlnForm(TLehrer* lehrer) : TPlnForm(lehrer, 9), fLehrer(lehrer) {}

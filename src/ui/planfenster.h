@@ -52,6 +52,16 @@ class TPlnForm : public QWidget, public Fenster, public TPlanZellen {
   void Doppelgeklickt(int32_t tag, int32_t std);
   // The menu a click gives, as data: what the window would pop up.
   TMenu KlickMenu(int32_t tag, int32_t std);
+  // The right click of the set tool: where each course of the element could go.
+  TMenu RechtsMenu();
+  void RechtsKlick();
+  // The move tool: pressing on a course's cell marks its cells and picks it up; the drop moves it
+  // after the fit test (with its coupling unless `alt`). A drop with Shift, the school-wide swap
+  // of two periods, and a drop on a cell the course holds already do nothing.
+  bool Aufnehmen(int32_t tag, int32_t std);
+  void Ablegen(int32_t tag, int32_t std, bool alt, bool shift);
+  // The plan as tab-separated text: a header line of days, then one line per period.
+  QString PlanText() const;
   // Shows a menu the window built; tests replace it to choose entries themselves.
   std::function<void(TMenu&)> fMenuZeigen;
 
@@ -65,6 +75,9 @@ class TPlnForm : public QWidget, public Fenster, public TPlanZellen {
   void Fuellen();
   void ZelleMalen(int32_t tag, int32_t std);
   void Loeschen(int32_t tag, int32_t std);
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+  void Markieren(const TKurs& kurs);
+  bool ZelleBei(const QPoint& punkt, int32_t& tag, int32_t& std) const;
 
   TPlanElement* fElement;
   int fArt;
@@ -72,6 +85,9 @@ class TPlnForm : public QWidget, public Fenster, public TPlanZellen {
   QToolButton* fSchalter;
   std::array<std::array<TKurs*, 17>, 8> fKurs{};
   std::array<std::array<char, 17>, 8> fMarke{};
+  TKurs* fGezogen = nullptr;  // the course picked up by the move tool
+  int32_t fVonTag = 0;
+  int32_t fVonStd = 0;
 };
 
 class TLePlnForm : public TPlnForm {

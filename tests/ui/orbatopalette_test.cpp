@@ -588,6 +588,10 @@ class OrbatoPaletteTest : public QObject {
              QStringLiteral("Plan ") +
                  QtText(lauf.palette->schule().fKlassenMenge.ListeNrInhalt(1)->fKuerzel.str()));
     QCOMPARE(lauf.palette->Arbeitsflaeche()->activeSubWindow(), fenster[1]);
+    // "Kopieren" puts the active plan on the clipboard.
+    QVERIFY(lauf.An({"Bearbeiten", "Kopieren"}));
+    lauf.Waehle({"Bearbeiten", "Kopieren"});
+    QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("\tMo\tDi\t")));
     // Closing the document closes its windows.
     QVERIFY(lauf.palette->DateiSchliessen());
     QCOMPARE(lauf.palette->Arbeitsflaeche()->subWindowList().size(), 0);

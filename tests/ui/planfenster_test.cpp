@@ -129,6 +129,71 @@ class PlanFensterTest : public QObject {
     QCOMPARE(klasse->ZellText(2, 2), QString());
   }
 
+  // Dragging with the move tool: a fixed hour of the teacher in the way forbids the drop, an
+  // unfixed one is displaced at the user's word; a drop on the course's own cell does nothing.
+  void MovesAnHourByDragging() {
+    auto* andere = new TKurs;
+    andere->IKurs(fLehrer, fSchule->HoleKlasse("5b"), 1, nullptr, fFach, nullptr);
+    NeueSetzung(*fKurs, 1, 1, fRaum, 1);
+    NeueSetzung(*andere, 1, 3, nullptr, 2)->SetFixiert(true);
+    std::unique_ptr<TPlnForm> klasse(PlanFensterOeffnen(fKlasse));
+    klasse->resize(600, 400);
+    klasse->show();
+    QVERIFY(QTest::qWaitForWindowExposed(klasse.get()));
+    fSchule->SetToolArt(SchiebTool);
+    QWidget* flaeche = klasse->Raster()->viewport();
+    const auto mitte = [&](int tag, int std) {
+      return klasse->Raster()->visualItemRect(klasse->Raster()->item(std - 1, tag - 1)).center();
+    };
+    const auto ziehe = [&](int vonTag, int vonStd, int nachTag, int nachStd) {
+      QTest::mousePress(flaeche, Qt::LeftButton, {}, mitte(vonTag, vonStd));
+      QTest::mouseMove(flaeche, mitte(nachTag, nachStd));
+      QTest::mouseRelease(flaeche, Qt::LeftButton, {}, mitte(nachTag, nachStd));
+    };
+    TModalSkript skript;
+    skript.Druecke(QStringLiteral("Ok")).Druecke(QStringLiteral("Trotzdem setzen"));
+    ziehe(1, 1, 3, 2);
+    QCOMPARE(skript.fTitel, QStringList{QStringLiteral("Setzungsverbot")});
+    QVERIFY(fKurs->SetzungFinden(1, 1, 1) != nullptr);
+
+    andere->SetzungFinden(1, 3, 2)->SetFixiert(false);
+    ziehe(1, 1, 3, 2);
+    QCOMPARE(skript.fTitel.last(), QStringLiteral("Verdrängen"));
+    QVERIFY(fKurs->SetzungFinden(1, 3, 2) != nullptr);
+    QCOMPARE(fKurs->SetzungFinden(1, 3, 2)->fRaum, fRaum);
+    QCOMPARE(andere->fSetzungen.ListeZahlElemente(), 0);
+    QCOMPARE(klasse->ZellText(3, 2), QStringLiteral("MEI D R1"));
+    QCOMPARE(klasse->ZellText(1, 1), QString());
+
+    ziehe(3, 2, 3, 2);
+    QVERIFY(skript.Fertig());
+    QCOMPARE(skript.fTitel.size(), 2);
+    QCOMPARE(fKurs->fSetzungen.ListeZahlElemente(), 1);
+  }
+
+  // The set tool's right click marks where a course could go; copying gives the plan as text.
+  void MarksWhereACourseFitsAndCopiesThePlan() {
+    fStandard->fMaxTageNeu = 5;
+    fStandard->fPlnStd = 2;
+    NeueSetzung(*fKurs, 1, 2, nullptr, 1);
+    fLehrer->fSperrung.SetWocheTagStd(1, 4, true, 2);
+    std::unique_ptr<TPlnForm> lehrer(PlanFensterOeffnen(fLehrer));
+    lehrer->fMenuZeigen = [](TMenu& menu) {
+      QCOMPARE(menu.size(), std::size_t{1});
+      QCOMPARE(QString::fromStdString(menu[0].fText), QStringLiteral("[1] MEI D 5a"));
+      QVERIFY(WaehleEintrag(menu, "ohne Raum"));
+    };
+    fSchule->SetToolArt(SetzTool);
+    lehrer->RechtsKlick();
+    QString marken;
+    for (int std = 1; std <= 2; ++std) {
+      for (int tag = 1; tag <= 5; ++tag) marken += QLatin1Char(lehrer->ZellMarke(tag, std));
+    }
+    QCOMPARE(marken, QStringLiteral("RNRRRRRR R"));
+    QCOMPARE(lehrer->PlanText(),
+             QStringLiteral("\tMo\tDi\tMi\tDo\tFr\n 1\t\t5a D \t\t\t\n 2\t\t\t\t*sperrung*\t\n"));
+  }
+
   // An element that is deleted closes its plan window and unlinks it.
   void ClosesWithItsElement() {
     TPlnForm* lehrer = PlanFensterOeffnen(fLehrer);
