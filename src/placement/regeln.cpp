@@ -26,16 +26,19 @@ bool KlasseFrei(const TKlasse& klasse, int32_t woche, int32_t tag, const TKopplu
   return true;
 }
 
+// The course itself and its teacher are neither blocked nor occupied in the cell.
+bool KursUndLehrerFrei(const TKurs& kurs, int32_t woche, int32_t tag, int32_t std) {
+  if (BelegtOderGesperrt(kurs.fSperrung, kurs.fBesetzung, woche, tag, std)) return false;
+  return kurs.fLehrer == nullptr ||
+         !BelegtOderGesperrt(kurs.fLehrer->fSperrung, kurs.fLehrer->fBesetzung, woche, tag, std);
+}
+
 }  // namespace
 
 bool IstSetzbar(const TKurs& kurs, int32_t woche, int32_t tag, const TKopplung* kopplung,
                 int32_t std) {
   if (kurs.RestStunden(woche) < 1 || kurs.fNichtVerplanen) return true;
-  if (BelegtOderGesperrt(kurs.fSperrung, kurs.fBesetzung, woche, tag, std)) return false;
-  if (kurs.fLehrer &&
-      BelegtOderGesperrt(kurs.fLehrer->fSperrung, kurs.fLehrer->fBesetzung, woche, tag, std)) {
-    return false;
-  }
+  if (!KursUndLehrerFrei(kurs, woche, tag, std)) return false;
   for (const TKlasse* k : kurs.fKlassen) {
     if (k->fSperrung.GetWocheTagStd(woche, tag, std)) return false;
     if (!KlasseFrei(*k, woche, tag, kopplung, std)) return false;
@@ -45,11 +48,7 @@ bool IstSetzbar(const TKurs& kurs, int32_t woche, int32_t tag, const TKopplung* 
 
 bool SetzungPossible(const TKurs& kurs, int32_t woche, int32_t tag, const TRaum* raum,
                      int32_t std) {
-  if (BelegtOderGesperrt(kurs.fSperrung, kurs.fBesetzung, woche, tag, std)) return false;
-  if (kurs.fLehrer &&
-      BelegtOderGesperrt(kurs.fLehrer->fSperrung, kurs.fLehrer->fBesetzung, woche, tag, std)) {
-    return false;
-  }
+  if (!KursUndLehrerFrei(kurs, woche, tag, std)) return false;
   for (const TKlasse* k : kurs.fKlassen) {
     if (k->fSperrung.GetWocheTagStd(woche, tag, std)) return false;
     const TWochenSpanne spanne = Wochen(woche);

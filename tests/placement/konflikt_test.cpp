@@ -4,15 +4,15 @@
 #include <vector>
 
 #include "model/datum.h"
-#include "model/schulfixture.h"
 #include "placement/eignung.h"
 #include "placement/konfliktliste.h"
+#include "placement/platzierungsfixture.h"
 
 namespace orbato {
 namespace {
 
 // Three plan versions; single-version mode on version 1 unless a test switches it off.
-class KonfliktTest : public SchulTest {
+class KonfliktTest : public PlatzierungsTest {
  protected:
   static std::vector<std::string> Zeilen(const TListe<TKonflikt>& liste) {
     std::vector<std::string> zeilen;
@@ -35,18 +35,7 @@ class KonfliktTest : public SchulTest {
     e->fSperrung.SetWocheTagStd(woche, tag, true, std);
   }
 
-  // Set before any element is made, so that every grid has three versions.
-  bool fDreiVersionen = (fStandard.fMaxWocheNeu = 3, true);
-  TLehrer* fMue = fSchule.HoleLehrer("MUE");
-  TLehrer* fSch = fSchule.HoleLehrer("SCH");
-  TLehrer* fMei = fSchule.HoleLehrer("MEI");
-  TKlasse* f5a = fSchule.HoleKlasse("5a");
-  TKlasse* f5b = fSchule.HoleKlasse("5b");
-  TKlasse* f6a = fSchule.HoleKlasse("6a");
-  TRaum* fR1 = fSchule.HoleRaum("R1");
   TRaum* fR2 = fSchule.HoleRaum("R2");
-  TFach* fM = fSchule.HoleFach("M");
-  TFach* fD = fSchule.HoleFach("D");
 };
 
 TEST_F(KonfliktTest, LongAndShortTextsOfEveryKind) {

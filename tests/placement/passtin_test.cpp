@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "model/dialoge.h"
-#include "model/schulfixture.h"
 #include "placement/konfliktliste.h"
+#include "placement/platzierungsfixture.h"
 
 namespace orbato {
 namespace {
@@ -22,25 +22,11 @@ V Mit(V kopf, const V& zeilen) {
   return kopf;
 }
 
-class PasstInTest : public SchulTest {
+class PasstInTest : public PlatzierungsTest {
  protected:
-  void SetUp() override { fSchule.SetDialoge(&fDialoge); }
-
   std::vector<TDialogEintrag> Fragen() const { return fDialoge.Protokoll(TDialogVorgang::Frage); }
   static bool Liegt(const TKurs* k, int32_t woche) { return k->SetzungFinden(woche, 2, 3); }
 
-  TSkriptDialoge fDialoge;
-  // Set before any element is made, so that every grid has three versions.
-  bool fDreiVersionen = (fStandard.fMaxWocheNeu = 3, true);
-  TLehrer* fMue = fSchule.HoleLehrer("MUE");
-  TLehrer* fSch = fSchule.HoleLehrer("SCH");
-  TLehrer* fMei = fSchule.HoleLehrer("MEI");
-  TKlasse* f5a = fSchule.HoleKlasse("5a");
-  TKlasse* f5b = fSchule.HoleKlasse("5b");
-  TKlasse* f6a = fSchule.HoleKlasse("6a");
-  TRaum* fR1 = fSchule.HoleRaum("R1");
-  TFach* fM = fSchule.HoleFach("M");
-  TFach* fD = fSchule.HoleFach("D");
   TKopplung* fWpk = fSchule.HoleKopplung("WPK");
 };
 

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "dokument.h"
 #include "model/schule.h"
 #include "model/standard.h"
 #include "oberflaeche.h"
@@ -28,24 +29,15 @@ QStringList Lehrer(const TSchule& schule) {
 
 }  // namespace
 
-class KuerzelDialogTest : public QObject {
+class KuerzelDialogTest : public QObject, protected TEingesetztesDokument {
   Q_OBJECT
 
  private slots:
   void init() {
-    fStandard = std::make_unique<TStandard>();
-    fStandardEingesetzt = std::make_unique<TStandardEinsetzen>(*fStandard);
-    fSchule = std::make_unique<TSchule>();
-    fSchuleEingesetzt = std::make_unique<TSchuleEinsetzen>(*fSchule);
-    fSchule->SetDialoge(&fDialoge);
+    Anlegen(fDialoge);
     for (const char* k : {"M\xDCL", "ABE", "ZOE"}) fSchule->HoleLehrer(k);
   }
-  void cleanup() {
-    fSchuleEingesetzt.reset();
-    fSchule.reset();
-    fStandardEingesetzt.reset();
-    fStandard.reset();
-  }
+  void cleanup() { Abbauen(); }
 
   // A name another teacher has is refused with "Stop" and the rename dialog stays open.
   void RenamingToATakenNameStopsAndStaysOpen() {
@@ -134,10 +126,6 @@ class KuerzelDialogTest : public QObject {
 
  private:
   TQtDialoge fDialoge;
-  std::unique_ptr<TStandard> fStandard;
-  std::unique_ptr<TStandardEinsetzen> fStandardEingesetzt;
-  std::unique_ptr<TSchule> fSchule;
-  std::unique_ptr<TSchuleEinsetzen> fSchuleEingesetzt;
 };
 
 }  // namespace orbato

@@ -4,6 +4,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "dokument.h"
 #include "model/kopplung.h"
 #include "model/kurs.h"
 #include "model/schule.h"
@@ -14,16 +15,12 @@
 
 namespace orbato {
 
-class PlanFensterTest : public QObject {
+class PlanFensterTest : public QObject, protected TEingesetztesDokument {
   Q_OBJECT
 
  private slots:
   void init() {
-    fStandard = std::make_unique<TStandard>();
-    fStandardEingesetzt = std::make_unique<TStandardEinsetzen>(*fStandard);
-    fSchule = std::make_unique<TSchule>();
-    fSchuleEingesetzt = std::make_unique<TSchuleEinsetzen>(*fSchule);
-    fSchule->SetDialoge(&fDialoge);
+    Anlegen(fDialoge);
     fLehrer = fSchule->HoleLehrer("MEI");
     fKlasse = fSchule->HoleKlasse("5a");
     fRaum = fSchule->HoleRaum("R1");
@@ -31,12 +28,7 @@ class PlanFensterTest : public QObject {
     fKurs = new TKurs;
     fKurs->IKurs(fLehrer, fKlasse, 2, fRaum, fFach, nullptr);
   }
-  void cleanup() {
-    fSchuleEingesetzt.reset();
-    fSchule.reset();
-    fStandardEingesetzt.reset();
-    fStandard.reset();
-  }
+  void cleanup() { Abbauen(); }
 
   // An hour placed from the teacher's menu into a room shows in the class and room plans too.
   void PlacesFromTheTeachersMenuIntoARoom() {
@@ -208,10 +200,6 @@ class PlanFensterTest : public QObject {
 
  private:
   TQtDialoge fDialoge;
-  std::unique_ptr<TStandard> fStandard;
-  std::unique_ptr<TStandardEinsetzen> fStandardEingesetzt;
-  std::unique_ptr<TSchule> fSchule;
-  std::unique_ptr<TSchuleEinsetzen> fSchuleEingesetzt;
   TLehrer* fLehrer = nullptr;
   TKlasse* fKlasse = nullptr;
   TRaum* fRaum = nullptr;
