@@ -1,6 +1,7 @@
 #include "ui/planfenster.h"
 
 #include <QCursor>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMenu>
@@ -18,6 +19,7 @@
 #include "model/standard.h"
 #include "placement/passtin.h"
 #include "placement/raeume.h"
+#include "placement/regeln.h"
 #include "placement/setzen.h"
 #include "placement/setzmenue.h"
 #include "platform/qttext.h"
@@ -224,12 +226,21 @@ void TPlnForm::Geklickt(int32_t tag, int32_t std) {
   if (Schule().fToolArt == SetzTool) Fuellen();
 }
 
-void TPlnForm::Doppelgeklickt(int32_t tag, int32_t std) {
+void TPlnForm::Doppelgeklickt(int32_t tag, int32_t std, Qt::KeyboardModifiers tasten) {
   TKurs* kurs = fKurs[tag][std];
   if (kurs == nullptr) return;
   switch (Schule().fToolArt) {
     case LoeschTool:
-      Loeschen(tag, std);
+      // With Alt the hour stays and only loses its room.
+      if (tasten & Qt::AltModifier) {
+        LoescheRaumInSetzung(*kurs, -1, tag, std);
+        Fuellen();
+      } else {
+        Loeschen(tag, std);
+      }
+      break;
+    case SchiebTool:
+      if (!(tasten & Qt::ControlModifier)) Markieren(*kurs);
       break;
     case FixTool:
       FixiereZelle(*kurs, tag, std);
@@ -293,6 +304,27 @@ void TPlnForm::Markieren(const TKurs& kurs) {
     if (s->fWoche == Version() && s->fTag <= 7 && s->fStunde <= 16) {
       fMarke[s->fTag][s->fStunde] = 'R';
       ZelleMalen(s->fTag, s->fStunde);
+    }
+  }
+}
+
+void TPlnForm::Vorschau(int32_t tag, int32_t std, bool ohneRaum) {
+  TKurs* kurs = fKurs[tag][std];
+  if (kurs == nullptr) return;
+  Fuellen();
+  std::vector<const TKurs*> kurse{kurs};
+  if (kurs->fKopplung) kurse.assign(kurs->fKopplung->fKurse.begin(), kurs->fKopplung->fKurse.end());
+  for (int32_t t = 1; t <= fRaster->columnCount(); ++t) {
+    for (int32_t p = 1; p <= fRaster->rowCount(); ++p) {
+      bool frei = true;
+      for (const TKurs* k : kurse) {
+        const TRaum* raum = ohneRaum ? nullptr : k->RaumFuerZelle(Version(), tag, std);
+        frei = frei && SetzungPossible(*k, -1, t, raum, p);
+      }
+      if (frei) {
+        fMarke[t][p] = 'R';
+        ZelleMalen(t, p);
+      }
     }
   }
 }
@@ -361,7 +393,11 @@ bool TPlnForm::eventFilter(QObject* objekt, QEvent* ereignis) {
         return true;
       }
       if (maus->button() == Qt::LeftButton && tool == SchiebTool && inZelle) {
-        Aufnehmen(tag, std);
+        if (maus->modifiers() & Qt::ControlModifier) {
+          Vorschau(tag, std, maus->modifiers() & Qt::AltModifier);
+        } else {
+          Aufnehmen(tag, std);
+        }
         return true;
       }
       return false;

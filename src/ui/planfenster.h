@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QGuiApplication>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -49,7 +50,8 @@ class TPlnForm : public QWidget, public Fenster, public TPlanZellen {
 
   // The tools, as the mouse calls them; public so that tests can drive them cell by cell.
   void Geklickt(int32_t tag, int32_t std);
-  void Doppelgeklickt(int32_t tag, int32_t std);
+  void Doppelgeklickt(int32_t tag, int32_t std,
+                      Qt::KeyboardModifiers tasten = QGuiApplication::keyboardModifiers());
   // The menu a click gives, as data: what the window would pop up.
   TMenu KlickMenu(int32_t tag, int32_t std);
   // The right click of the set tool: where each course of the element could go.
@@ -59,6 +61,9 @@ class TPlnForm : public QWidget, public Fenster, public TPlanZellen {
   // after the fit test (with its coupling unless `alt`). A drop with Shift, the school-wide swap
   // of two periods, and a drop on a cell the course holds already do nothing.
   bool Aufnehmen(int32_t tag, int32_t std);
+  // The press with Ctrl: marks every cell where the course (every course of its coupling) could
+  // go without any obstacle; with `ohneRaum` the room of its lesson is not asked for.
+  void Vorschau(int32_t tag, int32_t std, bool ohneRaum);
   void Ablegen(int32_t tag, int32_t std, bool alt, bool shift);
   // The plan as tab-separated text: a header line of days, then one line per period.
   QString PlanText() const;

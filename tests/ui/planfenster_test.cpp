@@ -186,6 +186,35 @@ class PlanFensterTest : public QObject, protected TEingesetztesDokument {
              QStringLiteral("\tMo\tDi\tMi\tDo\tFr\n 1\t\t5a D \t\t\t\n 2\t\t\t\t*sperrung*\t\n"));
   }
 
+  // Ctrl with the move tool shows where the course could go; a double-click marks its cells; Alt
+  // with the delete tool takes only the room.
+  void PreviewsMarksAndTakesTheRoom() {
+    fStandard->fMaxTageNeu = 5;
+    fStandard->fPlnStd = 2;
+    NeueSetzung(*fKurs, 1, 1, fRaum, 1);
+    fLehrer->fSperrung.SetWocheTagStd(1, 3, true, 2);
+    std::unique_ptr<TPlnForm> klasse(PlanFensterOeffnen(fKlasse));
+    const auto marken = [&] {
+      QString m;
+      for (int std = 1; std <= 2; ++std) {
+        for (int tag = 1; tag <= 5; ++tag) m += QLatin1Char(klasse->ZellMarke(tag, std));
+      }
+      return m;
+    };
+    klasse->Vorschau(1, 1, false);
+    QCOMPARE(marken(), QStringLiteral("NRRRRRR RR"));
+    fSchule->SetToolArt(SchiebTool);
+    klasse->FensterUpdate();
+    klasse->Doppelgeklickt(1, 1, Qt::NoModifier);
+    QCOMPARE(marken(), QStringLiteral("R         "));
+    fSchule->SetToolArt(LoeschTool);
+    klasse->Doppelgeklickt(1, 1, Qt::AltModifier);
+    QCOMPARE(fKurs->fSetzungen.ListeZahlElemente(), 1);
+    QVERIFY(fKurs->SetzungFinden(1, 1, 1)->fRaum == nullptr);
+    QVERIFY(!fRaum->fBesetzung.GetWocheTagStd(1, 1, 1));
+    QCOMPARE(klasse->ZellText(1, 1), QStringLiteral("MEI D "));
+  }
+
   // An element that is deleted closes its plan window and unlinks it.
   void ClosesWithItsElement() {
     TPlnForm* lehrer = PlanFensterOeffnen(fLehrer);
