@@ -174,19 +174,20 @@ bool TOrbatoPalette::Schreiben(const QString& pfad) {
   return true;
 }
 
+bool TOrbatoPalette::SichernGefragt(std::string_view titel) {
+  const std::string antwort =
+      fDialoge.FrageKnopf(titel, {"Sollen Ihre Daten gesichert werden?"},
+                          {"Ja", "Mit einem anderem Namen", "Nein", "Abbrechen"});
+  if (antwort == "Ja") return Sichern();
+  if (antwort == "Mit einem anderem Namen") return SichernUnter();
+  return antwort == "Nein";
+}
+
 // Closing a document with unsaved work asks first, as leaving the program does: the work would
 // be gone otherwise.
 bool TOrbatoPalette::DateiSchliessen() {
   if (!fDokumentOffen) return true;
-  if (fSchule->IsDirty()) {
-    const std::string antwort =
-        fDialoge.FrageKnopf("Daten sichern?", {"Sollen Ihre Daten gesichert werden?"},
-                            {"Ja", "Mit einem anderem Namen", "Nein", "Abbrechen"});
-    const bool weiter = antwort == "Ja"                        ? Sichern()
-                        : antwort == "Mit einem anderem Namen" ? SichernUnter()
-                                                               : antwort == "Nein";
-    if (!weiter) return false;
-  }
+  if (fSchule->IsDirty() && !SichernGefragt("Daten sichern?")) return false;
   fPfad.clear();
   DokumentEinsetzen(std::make_unique<TSchule>());
   DateiBefehleSetzen(false);

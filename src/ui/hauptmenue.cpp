@@ -15,6 +15,15 @@ QString OhneMarke(QString text) {
   return text.remove(QLatin1Char('&'));
 }
 
+// "Datei/Export/Kurse...": the captions from the top menu down, without the "&" marks.
+QString MenuPfad(const QMenu* menu, const QString& text) {
+  QString pfad = OhneMarke(text);
+  for (const QMenu* m = menu; m != nullptr; m = qobject_cast<const QMenu*>(m->parent())) {
+    pfad = OhneMarke(m->title()) + QLatin1Char('/') + pfad;
+  }
+  return pfad;
+}
+
 }  // namespace
 
 QAction* TOrbatoPalette::Eintrag(QMenu* menu, const QString& text, std::function<void()> befehl,
@@ -28,22 +37,14 @@ QAction* TOrbatoPalette::Eintrag(QMenu* menu, const QString& text, std::function
     aktion->setEnabled(false);
     aktion->setProperty("ohneBefehl", true);
   }
-  QString pfad = OhneMarke(text);
-  for (QMenu* m = menu; m != nullptr; m = qobject_cast<QMenu*>(m->parent())) {
-    pfad = OhneMarke(m->title()) + QLatin1Char('/') + pfad;
-  }
-  fAktionen.insert(pfad, aktion);
+  fAktionen.insert(MenuPfad(menu, text), aktion);
   return aktion;
 }
 
 // A submenu, found by its path like an entry.
 QMenu* TOrbatoPalette::Untermenu(QMenu* menu, const QString& text) {
   QMenu* unter = menu->addMenu(text);
-  QString pfad = OhneMarke(text);
-  for (QMenu* m = menu; m != nullptr; m = qobject_cast<QMenu*>(m->parent())) {
-    pfad = OhneMarke(m->title()) + QLatin1Char('/') + pfad;
-  }
-  fAktionen.insert(pfad, unter->menuAction());
+  fAktionen.insert(MenuPfad(menu, text), unter->menuAction());
   return unter;
 }
 
@@ -155,7 +156,7 @@ void TOrbatoPalette::ErzeugeWerkzeugMenu() {
         werkzeuge, QString::fromUtf8(arten[art]),
         [this, art] { FensterArtWaehlen(static_cast<TFensterArt>(art)); }, naechste());
     a->setCheckable(true);
-    a->setProperty("paletteArt", art);
+    fFensterArtAktionen << a;
   }
   werkzeuge->addSeparator();
   Eintrag(werkzeuge, QStringLiteral("Neuer Kurs"), {}, naechste());

@@ -237,9 +237,8 @@ void TOrbatoPalette::PaletteAktualisieren() {
   for (QAction* a : fWerkzeugAktionen) a->setChecked(a->property("werkzeug").toInt() == tool);
   for (QAction* a : fFensterArten->actions())
     a->setChecked(a->data().toInt() == fSchule->fFensterArt);
-  for (QAction* a : fAktionen) {
-    const QVariant art = a->property("paletteArt");
-    if (art.isValid()) a->setChecked(art.toInt() == fSchule->fFensterArt);
+  for (int i = 0; i < fFensterArtAktionen.size(); ++i) {
+    fFensterArtAktionen[i]->setChecked(i == fSchule->fFensterArt);
   }
   fArbeitsflaeche->setCursor(WerkzeugZeiger(tool));
 }
@@ -309,14 +308,8 @@ void TOrbatoPalette::closeEvent(QCloseEvent* ereignis) {
     return;
   }
   if (fDokumentOffen && fSchule->IsDirty()) {
-    const std::string antwort =
-        fDialoge.FrageKnopf("WinOrbato beenden?", {"Sollen Ihre Daten gesichert werden?"},
-                            {"Ja", "Mit einem anderem Namen", "Nein", "Abbrechen"});
     // A save that did not happen keeps the program open: leaving would lose the work.
-    const bool weiter = antwort == "Ja"                        ? Sichern()
-                        : antwort == "Mit einem anderem Namen" ? SichernUnter()
-                                                               : antwort == "Nein";
-    if (!weiter) {
+    if (!SichernGefragt("WinOrbato beenden?")) {
       ereignis->ignore();
       return;
     }

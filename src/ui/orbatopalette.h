@@ -138,6 +138,9 @@ class TOrbatoPalette : public QMainWindow {
   void FensterArtWaehlen(TFensterArt art);
   void FensterMenuFuellen();
   bool Schreiben(const QString& pfad);
+  // "Sollen Ihre Daten gesichert werden?" with "Ja", "Mit einem anderem Namen", "Nein" and
+  // "Abbrechen": true when the work may be left, saved or given up.
+  bool SichernGefragt(std::string_view titel);
   void FensterSaetzeSammeln();
   void FensterWiederOeffnen();
   void UeberWinOrbato();
@@ -178,8 +181,9 @@ class TOrbatoPalette : public QMainWindow {
   QAction* fSichernUnter = nullptr;
   QAction* fExport = nullptr;
   QAction* fKopieren = nullptr;
-  QList<QAction*> fVersionsAktionen;  // enabled only with more than one plan version
-  QList<QAction*> fWerkzeugAktionen;  // palette and menu, by tool number
+  QList<QAction*> fVersionsAktionen;    // enabled only with more than one plan version
+  QList<QAction*> fWerkzeugAktionen;    // palette and menu, by tool number
+  QList<QAction*> fFensterArtAktionen;  // "Werkzeuge": "Grunddaten", "Deputat", "Plan"
 };
 
 }  // namespace orbato

@@ -246,7 +246,6 @@ void TPlnForm::Doppelgeklickt(int32_t tag, int32_t std, Qt::KeyboardModifiers ta
       FixiereZelle(*kurs, tag, std);
       Schule().SetDirty();
       PlanFensterAktualisieren(*kurs, kurs->RaumFuerZelle(Version(), tag, std));
-      Fuellen();
       break;
     default:
       break;
@@ -268,10 +267,10 @@ void TPlnForm::Loeschen(int32_t tag, int32_t std) {
         break;
       case TKopplungsWahl::Nein:
       case TKopplungsWahl::Abbrechen:
-        return;
+        break;
     }
   }
-  Fuellen();
+  // The placement code has redrawn the plan windows of everything the lesson touched.
 }
 
 TMenu TPlnForm::RechtsMenu() {

@@ -162,4 +162,12 @@ void TQtDialoge::Zeichne() {
   QApplication::processEvents(QEventLoop::ExcludeSocketNotifiers);
 }
 
+void SchliesseOhneAenderung(QWidget* fenster) {
+  if (auto* box = qobject_cast<QMessageBox*>(fenster); box && box->escapeButton()) {
+    box->escapeButton()->click();
+  } else if (auto* dialog = qobject_cast<QDialog*>(fenster)) {
+    dialog->reject();
+  }
+}
+
 }  // namespace orbato

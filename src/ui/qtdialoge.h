@@ -57,4 +57,8 @@ class TQtDialoge : public Dialoge {
   bool fAbbruch = false;
 };
 
+// Closes a modal window the way that changes least: a message box by its escape button (its last
+// button), any other dialog as if cancelled. For the picture tool and the tests.
+void SchliesseOhneAenderung(QWidget* fenster);
+
 }  // namespace orbato

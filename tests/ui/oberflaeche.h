@@ -13,6 +13,8 @@
 #include <deque>
 #include <functional>
 
+#include "ui/qtdialoge.h"
+
 namespace orbato {
 
 // The button of a window with that caption (the "&" marks ignored); none when absent.
@@ -47,7 +49,7 @@ class TModalSkript : public QObject {
         b->click();
       } else {
         qWarning("Knopf %s fehlt", qPrintable(knopf));
-        Schliesse(fenster);
+        SchliesseOhneAenderung(fenster);
       }
     });
   }
@@ -60,16 +62,6 @@ class TModalSkript : public QObject {
   QStringList fTexte;
 
  private:
-  static void Schliesse(QWidget* fenster) {
-    if (auto* box = qobject_cast<QMessageBox*>(fenster)) {
-      if (box->escapeButton()) {
-        box->escapeButton()->click();
-        return;
-      }
-    }
-    if (auto* dialog = qobject_cast<QDialog*>(fenster)) dialog->reject();
-  }
-
   void Pruefe() {
     QWidget* fenster = QApplication::activeModalWidget();
     if (fenster == nullptr || !fenster->isVisible()) return;
@@ -81,7 +73,7 @@ class TModalSkript : public QObject {
     if (auto* box = qobject_cast<QMessageBox*>(fenster)) fTexte << box->text();
     if (fSchritte.empty()) {
       fUnerwartet << fenster->windowTitle();
-      QTimer::singleShot(0, fenster, [fenster] { Schliesse(fenster); });
+      QTimer::singleShot(0, fenster, [fenster] { SchliesseOhneAenderung(fenster); });
       return;
     }
     TSchritt schritt = std::move(fSchritte.front());

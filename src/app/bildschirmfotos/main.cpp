@@ -24,6 +24,7 @@
 #include "ui/kuerzeldialog.h"
 #include "ui/menuedaten.h"
 #include "ui/orbatopalette.h"
+#include "ui/qtdialoge.h"
 #include "ui/startbild.h"
 
 namespace {
@@ -55,14 +56,6 @@ class TFotograf : public QObject {
   bool fFehler = false;
 
  private:
-  static void Schliesse(QWidget* fenster) {
-    if (auto* box = qobject_cast<QMessageBox*>(fenster); box && box->escapeButton()) {
-      box->escapeButton()->click();
-    } else if (auto* dialog = qobject_cast<QDialog*>(fenster)) {
-      dialog->reject();
-    }
-  }
-
   void Pruefe() {
     QWidget* fenster = QApplication::activeModalWidget();
     if (fenster == nullptr || !fenster->isVisible()) return;
@@ -73,7 +66,7 @@ class TFotograf : public QObject {
     if (fNamen.empty()) {
       std::printf("FEHLER unerwartetes Fenster %s\n", qPrintable(fenster->windowTitle()));
       fFehler = true;
-      QTimer::singleShot(0, fenster, [fenster] { Schliesse(fenster); });
+      QTimer::singleShot(0, fenster, [fenster] { orbato::SchliesseOhneAenderung(fenster); });
       return;
     }
     auto [name, vorher] = std::move(fNamen.front());
@@ -83,7 +76,7 @@ class TFotograf : public QObject {
       if (!ziel) return;
       if (vorher && vorher(ziel)) return;
       Speichere(ziel, name);
-      Schliesse(ziel);
+      orbato::SchliesseOhneAenderung(ziel);
     });
   }
 
