@@ -8,6 +8,8 @@
 
 namespace orbato {
 
+class TKurs;
+
 // A document window as the core sees it: records keep non-owning links to the windows that show
 // them (`fGrDatFenster`, `fDepFenster`, `fPlnFenster`) and the document keeps the list of open
 // ones; after a change the core tells them to redraw. The window classes of the GUI implement it.
@@ -23,6 +25,9 @@ class Fenster {
   virtual void FensterSchliessen() = 0;
   // Bring the window in front of the other document windows.
   virtual void FensterNachVorn() = 0;
+
+  // A course is about to be destroyed: a window that lists it or edits it lets go of it.
+  virtual void KursEntfernt(const TKurs* kurs) { (void)kurs; }
 
   // The window's kind number (9..11 plan windows, 21 "alle Kurse", 61..66 master data, 67 "Kurs",
   // 69 "Vertretungen", …), which decides how refresh, copy, paste and new-course commands are

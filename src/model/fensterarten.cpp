@@ -70,7 +70,15 @@ TElement* FensterElement(const TSchule& schule, const TFenster& satz) {
   const std::string_view kuerzel = blank == std::string::npos
                                        ? std::string_view(titel)
                                        : std::string_view(titel).substr(blank + 1);
-  switch (*art) {
+  if (TElement* e = ElementMitKuerzel(schule, *art, kuerzel)) return e;
+  // A teaching-load window's title goes on with its sums in brackets.
+  const std::size_t klammer = kuerzel.rfind(" [");
+  if (satz.fArt < 16 || satz.fArt > 20 || klammer == std::string_view::npos) return nullptr;
+  return ElementMitKuerzel(schule, *art, kuerzel.substr(0, klammer));
+}
+
+TElement* ElementMitKuerzel(const TSchule& schule, TKuerzelArt art, std::string_view kuerzel) {
+  switch (art) {
     case leh:
       return Suche(schule.fLehrerMenge, kuerzel);
     case kla:

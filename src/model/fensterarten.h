@@ -33,6 +33,8 @@ bool WerkzeugErlaubt(int fensterArt, int werkzeug);
 // its first blank, compared exactly with the short names of the kind. None when no element has
 // that name or the kind shows no element.
 TElement* FensterElement(const TSchule& schule, const TFenster& satz);
+// The element of the kind with exactly that short name; none when there is none.
+TElement* ElementMitKuerzel(const TSchule& schule, TKuerzelArt art, std::string_view kuerzel);
 
 // Where a reopened window goes. The saved left and top are taken when at least 200 pixels remain
 // between them and the right, respectively lower, edge of the work area; the saved width and

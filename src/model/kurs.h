@@ -117,6 +117,13 @@ class TKurs {
   bool SetzeNichtVerplanen(bool nichtVerplanen);
   // The lessons the course window shows: the current version, or the share of every version.
   int32_t AnzeigeStunden() const;
+  // The rubber band over the course's blocking grid, from the cell where it started to the cell
+  // where it ended: every cell of the rectangle that the course does not occupy takes the
+  // opposite of the start cell's blocking, in the current version (single-version mode) or in
+  // every version.
+  void SperrungZiehen(int32_t vonTag, int32_t vonStd, int32_t bisTag, int32_t bisStd);
+  // Exchanges two rooms (1-based) in the order of preference.
+  void RaeumeTauschen(int32_t a, int32_t b);
 
   // Setters of stored fields mark the document changed; the sort keys and the score do not.
   void SetInfo(std::string_view info);

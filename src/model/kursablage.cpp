@@ -4,6 +4,7 @@
 #include <cctype>
 #include <optional>
 
+#include "model/deputat.h"
 #include "model/dialoge.h"
 #include "model/schule.h"
 #include "model/zwischenablage.h"
@@ -183,7 +184,7 @@ void KurseKopieren(TSchule& schule, const std::vector<TKurs*>& auswahl, bool mit
   if (!mitCut || auswahl.empty()) return;
   if (schule.Dialog().FrageJaNein(
           "Kures l\xF6schen?", {"Wollen Sie die ausgew\xE4hlten Kurse", "wirklich l\xF6schen?"})) {
-    for (TKurs* k : auswahl) schule.KursEntfernen(k);
+    DepAuswahlLoeschen(schule, auswahl);
   }
 }
 

@@ -25,7 +25,8 @@ bool BemFormOk(const std::vector<std::string>& zeilen);
 // "Fehler beim Einsetzen": the clipboard does not fit where it was pasted.
 void PasteFehler(Dialoge& dialoge);
 
-// Copies the chosen courses; when cutting, asks "Kures löschen?" and deletes them on "Ja".
+// Copies the chosen courses; when cutting, asks "Kures löschen?" and on "Ja" deletes those that
+// have no placed lessons.
 void KurseKopieren(TSchule& schule, const std::vector<TKurs*>& auswahl, bool mitCut,
                    bool ohneFolgezeilen, Zwischenablage& ablage);
 // Pastes the clipboard's courses into the school ("alle Kurse"); unknown short names are created

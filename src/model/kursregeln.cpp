@@ -36,6 +36,7 @@ int32_t TKurs::AnzeigeStunden() const {
 void TKurs::SetzeStdProTag(int32_t stdProTag) {
   const int32_t stunden = AnzeigeStunden();
   SetStdProTag(stdProTag);
+  if (stunden <= 0) return;
   const int32_t einzeln = stdProTag <= 1 ? stunden : stunden % stdProTag;
   SetEinzelStd(std::clamp(einzeln, 0, Standard().fMaxTageNeu));
 }
@@ -51,6 +52,25 @@ bool TKurs::SetzeNichtVerplanen(bool nichtVerplanen) {
     kurse.ListeEinfuegen(this, KursVergleich);
   }
   return true;
+}
+
+void TKurs::SperrungZiehen(int32_t vonTag, int32_t vonStd, int32_t bisTag, int32_t bisStd) {
+  const TStandard& s = Standard();
+  const bool wert = !fSperrung.GetWocheTagStd(s.fAktuelleWoche, vonTag, vonStd);
+  for (int32_t w = s.ErsteAuswahlWoche(); w <= s.LetzteAuswahlWoche(); ++w) {
+    for (int32_t t = std::min(vonTag, bisTag); t <= std::max(vonTag, bisTag); ++t) {
+      for (int32_t p = std::min(vonStd, bisStd); p <= std::max(vonStd, bisStd); ++p) {
+        if (!fBesetzung.GetWocheTagStd(w, t, p)) fSperrung.SetWocheTagStd(w, t, wert, p);
+      }
+    }
+  }
+  Schule().SetDirty();
+}
+
+void TKurs::RaeumeTauschen(int32_t a, int32_t b) {
+  if (a == b) return;
+  fRaeume.ListeTauschen(a, b);
+  Schule().SetDirty();
 }
 
 }  // namespace orbato

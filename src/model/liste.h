@@ -155,6 +155,12 @@ class TListe {
     }
   }
 
+  // Exchanges the elements numbered a and b (1-based); numbers outside the list do nothing.
+  void ListeTauschen(int32_t a, int32_t b) {
+    if (a >= 1 && b >= 1 && a <= Zahl() && b <= Zahl())
+      std::swap(fElemente[a - 1], fElemente[b - 1]);
+  }
+
   // Range-for over the elements in order.
   auto begin() const { return fElemente.begin(); }
   auto end() const { return fElemente.end(); }

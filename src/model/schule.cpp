@@ -128,6 +128,8 @@ TDatumZeit TSchule::Jetzt() const {
 
 void TSchule::KursEntfernen(TKurs* kurs) {
   if (fProtokoll) fProtokoll->KursLoeschen(kurs);
+  const auto schnappschuss = fFensterListe;
+  for (const auto& [name, fenster] : schnappschuss) fenster->KursEntfernt(kurs);
   Vergiss(fKursMenge, kurs);
   kurs->AllesEntfernen();
   delete kurs;
@@ -314,6 +316,11 @@ void TSchule::AlleFensterUpdate() {
     fenster->FensterUpdate();
     fenster->FensterNachVorn();
   }
+}
+
+void TSchule::FensterAktualisieren() {
+  const auto schnappschuss = fFensterListe;
+  for (const auto& [name, fenster] : schnappschuss) fenster->FensterRefresh();
 }
 
 TSchule& Schule() {

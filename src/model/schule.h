@@ -107,6 +107,9 @@ class TSchule {
   void FensterAbmelden(Fenster* fenster);
   // Redraws every open window in the order they were opened, each brought to the front.
   void AlleFensterUpdate();
+  // Recomputes and redraws every open window where it stands, after a change of a course that
+  // several windows may show.
+  void FensterAktualisieren();
 
   str255 fDateiName = "Ohne Titel";
   TFensterArt fFensterArt = GFenster;
@@ -131,6 +134,9 @@ class TSchule {
   TWochBereich fUEWoBereich;
   Fenster* fAktivesFenster = nullptr;
   std::vector<std::pair<std::string, Fenster*>> fFensterListe;
+  // The windows of which there is one at most: "alle Kurse" and the course window.
+  Fenster* fKursDepForm = nullptr;
+  Fenster* fKursForm = nullptr;
   // The window records the plan file is saved with: those read with the document until the
   // shell reopens them, and what the shell collects from its open windows before saving.
   std::vector<TFenster> fFensterSaetze;

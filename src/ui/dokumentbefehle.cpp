@@ -206,7 +206,9 @@ void TOrbatoPalette::EckdatenAendern() {
   TEckdatenDialog dialog(EckdatenAus(*fStandard), this);
   if (dialog.exec() != QDialog::Accepted) return;
   EckdatenUebernehmen(*fSchule, *fStandard, dialog.Werte());
+  SpaltenBerechnen();
   PaletteAktualisieren();
+  fSchule->AlleFensterUpdate();
 }
 
 void TOrbatoPalette::GrunddatenAendern() {

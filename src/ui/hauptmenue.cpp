@@ -121,13 +121,20 @@ void TOrbatoPalette::ErzeugeBearbeitenMenu() {
       bearbeiten, QStringLiteral("&Widerrufen"), [this] { Widerrufen(); },
       QKeySequence(Qt::CTRL | Qt::Key_Z));
   bearbeiten->addSeparator();
-  Eintrag(bearbeiten, QStringLiteral("&Ausschneiden"), {}, QKeySequence(Qt::CTRL | Qt::Key_X));
+  fKursAktionen << Eintrag(
+      bearbeiten, QStringLiteral("&Ausschneiden"), [this] { Ausschneiden(); },
+      QKeySequence(Qt::CTRL | Qt::Key_X));
   fKopieren = Eintrag(
       bearbeiten, QStringLiteral("&Kopieren"), [this] { Kopieren(); },
       QKeySequence(Qt::CTRL | Qt::Key_C));
-  Eintrag(bearbeiten, QStringLiteral("&Einsetzen"), {}, QKeySequence(Qt::CTRL | Qt::Key_V));
-  Eintrag(bearbeiten, QStringLiteral("&Löschen"));
-  Eintrag(bearbeiten, QStringLiteral("Alles auswählen"), {}, QKeySequence(Qt::CTRL | Qt::Key_A));
+  // Pasting where courses do not go says why.
+  fDokumentAktionen << Eintrag(
+      bearbeiten, QStringLiteral("&Einsetzen"), [this] { Einsetzen(); },
+      QKeySequence(Qt::CTRL | Qt::Key_V));
+  fKursAktionen << Eintrag(bearbeiten, QStringLiteral("&Löschen"), [this] { Loeschen(); });
+  fKursAktionen << Eintrag(
+      bearbeiten, QStringLiteral("Alles auswählen"), [this] { AllesAuswaehlen(); },
+      QKeySequence(Qt::CTRL | Qt::Key_A));
   bearbeiten->addSeparator();
   QMenu* vor = Untermenu(bearbeiten, QStringLiteral("Voreinstellungen"));
   Eintrag(vor, QStringLiteral("Eckdaten"), [this] { EckdatenAendern(); });
@@ -159,8 +166,10 @@ void TOrbatoPalette::ErzeugeWerkzeugMenu() {
     fFensterArtAktionen << a;
   }
   werkzeuge->addSeparator();
-  Eintrag(werkzeuge, QStringLiteral("Neuer Kurs"), {}, naechste());
-  Eintrag(werkzeuge, QStringLiteral("Kurs löschen"), {}, naechste());
+  fDokumentAktionen << Eintrag(
+      werkzeuge, QStringLiteral("Neuer Kurs"), [this] { NeuerKurs(); }, naechste());
+  fKursAktionen << Eintrag(
+      werkzeuge, QStringLiteral("Kurs löschen"), [this] { Loeschen(); }, naechste());
   werkzeuge->addSeparator();
   const char* const tools[] = {"Zeigen", "Setzen", "Löschen", "Schieben", "Fixieren"};
   for (int tool = 0; tool < 5; ++tool) {
@@ -182,8 +191,9 @@ void TOrbatoPalette::ErzeugeDatenMenues() {
   fDokumentAktionen << Eintrag(
       daten, QStringLiteral("Kürzel..."), [this] { KuerzelBearbeiten(); },
       QKeySequence(Qt::CTRL | Qt::Key_K));
-  fDokumentAktionen << Eintrag(daten, QStringLiteral("Kurse"), {},
-                               QKeySequence(Qt::CTRL | Qt::Key_U));
+  fDokumentAktionen << Eintrag(
+      daten, QStringLiteral("Kurse"), [this] { AlleKurseZeigen(); },
+      QKeySequence(Qt::CTRL | Qt::Key_U));
   fDokumentAktionen << Eintrag(daten, QStringLiteral("Parallele Kopplungen"));
   daten->addSeparator();
   fDokumentAktionen << Eintrag(daten, QStringLiteral("UV-Statistik"));

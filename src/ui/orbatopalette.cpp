@@ -21,6 +21,7 @@
 #include "model/fensterarten.h"
 #include "persist/standardspeicher.h"
 #include "platform/qttext.h"
+#include "platform/qttextmass.h"
 #include "ui/anordnungsdialog.h"
 #include "ui/kennwortaendern.h"
 #include "ui/kennwortdialog.h"
@@ -67,10 +68,7 @@ TOrbatoPalette::TOrbatoPalette(Einstellungsspeicher& speicher, const Uhr& uhr, Q
   takt->start(kErinnerungsTakt);
   connect(qApp, &QApplication::applicationStateChanged, this,
           [this](Qt::ApplicationState zustand) { fAktiv = zustand == Qt::ApplicationActive; });
-  for (int art = 9; art <= 11; ++art) {
-    FensterArtAnmelden(art,
-                       [this](const TFenster&, TElement* e) { return ElementFensterOeffnen(e); });
-  }
+  FensterWegeAnlegen();
   connect(fArbeitsflaeche, &QMdiArea::subWindowActivated, this, [this] { PaletteAktualisieren(); });
 }
 
@@ -164,34 +162,25 @@ void TOrbatoPalette::TitelSetzen() {
   setWindowTitle(titel);
 }
 
+// The plan and teaching-load columns fit the document's short names and period labels.
+void TOrbatoPalette::SpaltenBerechnen() {
+  TQtTextMass mass;
+  BerechnePlnBreite(*fStandard, mass);
+  BerechneDepBreite(*fStandard, mass);
+}
+
 void TOrbatoPalette::KuerzelMenuesAnlegen() {
+  SpaltenBerechnen();
   fKuerzelMenues = orbato::KuerzelMenuesAnlegen(*fSchule, fDialoge,
                                                 [this](TElement* e) { ElementFensterOeffnen(e); });
   static constexpr TKuerzelArt kArten[] = {leh, kla, kop, fac, rau, uvt};
   for (int i = 0; i < 6; ++i) {
     TMenu daten = fKuerzelMenues.Von(kArten[i]);
-    // Couplings, subjects and tables have no window of their own yet.
-    const bool mitFenster = kArten[i] == leh || kArten[i] == kla || kArten[i] == rau;
+    // Distribution tables have no window of their own yet.
+    const bool mitFenster = kArten[i] != uvt;
     for (TMenuEintrag& e : daten) e.fEnabled = mitFenster;
     MenuFuellen(fKuerzelMenuQt[i], daten);
   }
-}
-
-// Until the master-data and teaching-load windows exist, an element opens its plan window
-// whatever window kind the palette shows.
-QMdiSubWindow* TOrbatoPalette::ElementFensterOeffnen(TElement* element) {
-  auto* planElement = dynamic_cast<TPlanElement*>(element);
-  TPlnForm* plan = planElement ? PlanFensterOeffnen(planElement) : nullptr;
-  if (plan == nullptr) return nullptr;
-  auto* fenster = qobject_cast<QMdiSubWindow*>(plan->parentWidget());
-  if (fenster == nullptr) {
-    fenster = fArbeitsflaeche->addSubWindow(plan);
-    fenster->setAttribute(Qt::WA_DeleteOnClose);
-    fenster->resize(fenster->sizeHint().boundedTo(fArbeitsflaeche->size()));
-    fenster->show();
-  }
-  fArbeitsflaeche->setActiveSubWindow(fenster);
-  return fenster;
 }
 
 TMenu TOrbatoPalette::VersionsMenuDaten() {
@@ -231,7 +220,8 @@ void TOrbatoPalette::PaletteAktualisieren() {
     a->setEnabled(WerkzeugErlaubt(art, a->property("werkzeug").toInt()));
   }
   if (!WerkzeugErlaubt(art, fSchule->fToolArt)) fSchule->SetToolArt(ZeigTool);
-  fKopieren->setEnabled(art >= 9 && art <= 11);
+  fKopieren->setEnabled((art >= 9 && art <= 11) || (art >= 16 && art <= 21) || art == 67);
+  for (QAction* a : fKursAktionen) a->setEnabled(art >= 16 && art <= 21);
   const TToolArt tool = fSchule->fToolArt;
   for (QAction* a : fWerkzeuge->actions()) a->setChecked(a->data().toInt() == tool);
   for (QAction* a : fWerkzeugAktionen) a->setChecked(a->property("werkzeug").toInt() == tool);
@@ -323,13 +313,6 @@ void TOrbatoPalette::closeEvent(QCloseEvent* ereignis) {
     fGesichert = true;
   }
   ereignis->accept();
-}
-
-void TOrbatoPalette::Kopieren() {
-  const QMdiSubWindow* aktiv = fArbeitsflaeche->activeSubWindow();
-  if (const auto* plan = aktiv ? dynamic_cast<const TPlnForm*>(aktiv->widget()) : nullptr) {
-    QGuiApplication::clipboard()->setText(plan->PlanText());
-  }
 }
 
 void TOrbatoPalette::KennwortAendern() {

@@ -21,8 +21,11 @@ class QMdiSubWindow;
 class QMenu;
 class QToolBar;
 class QToolButton;
+class QWidget;
 
 namespace orbato {
+
+class Zwischenablage;
 
 // The main window: the tool palette with the main menu, the tool and window-kind buttons and the
 // plan-version button, above the workspace that holds the document windows. It owns, for the
@@ -64,8 +67,15 @@ class TOrbatoPalette : public QMainWindow {
   // "Datei schließen"; false when the user kept the document.
   bool DateiSchliessen();
   void Widerrufen();
-  // "Kopieren": the active window's contents as text on the clipboard (plan windows so far).
+  // The clipboard commands on the active window: plans copy their grid, teaching-load windows
+  // copy, cut, paste and delete courses, the course window copies and pastes its info text.
   void Kopieren();
+  void Ausschneiden();
+  void Einsetzen();
+  void Loeschen();
+  void AllesAuswaehlen();
+  // "Neuer Kurs": a course of the active window's element, or without any in "alle Kurse".
+  void NeuerKurs();
   // The save reminder's check, run in idle time.
   void SpeicherErinnerung();
 
@@ -74,8 +84,14 @@ class TOrbatoPalette : public QMainWindow {
   void GrunddatenAendern();
   void KurseAendern();
   void KuerzelBearbeiten();
-  // The window of an element chosen in a short-name menu; none for kinds without one.
+  // The window of an element chosen in a short-name menu, of the kind the palette's window
+  // buttons choose; none for kinds without one.
   QMdiSubWindow* ElementFensterOeffnen(TElement* element);
+  QMdiSubWindow* ElementFensterOeffnen(TElement* element, TFensterArt art);
+  // "Daten" / "Kurse": the window "alle Kurse".
+  QMdiSubWindow* AlleKurseZeigen();
+  // Puts a document window into the workspace (unless it is there already) and activates it.
+  QMdiSubWindow* FensterEinsetzen(QWidget* fenster);
   void KennwortAendern();
   // "Fenster": the layout of the workspace's windows, and the clipboard view (one at a time).
   void FensterAnordnen();
@@ -94,6 +110,8 @@ class TOrbatoPalette : public QMainWindow {
       fDateiWaehlen;
   // How a failure reaches the user: a message box, or what a test puts in its place.
   std::function<void(const QString&)> fFehlerZeigen;
+  // The clipboard the commands use: the system's, unless a test puts one in its place.
+  Zwischenablage* fAblage = nullptr;
 
   // Reopens the windows of one kind number from the plan file's window list: answers the window
   // opened in the workspace, none when it cannot. The window code of each kind registers here.
@@ -130,6 +148,7 @@ class TOrbatoPalette : public QMainWindow {
   void DateiBefehleSetzen(bool offen);
   void TitelSetzen();
   void KuerzelMenuesAnlegen();
+  void SpaltenBerechnen();
   void VersionsKnopfAktualisieren();
   void VersionsMenuZeigen();
   // The enabled states and checks of the palette after any change.
@@ -144,6 +163,9 @@ class TOrbatoPalette : public QMainWindow {
   void FensterSaetzeSammeln();
   void FensterWiederOeffnen();
   void UeberWinOrbato();
+  void FensterWegeAnlegen();
+  Zwischenablage& Ablage();
+  bool ShiftGehalten() const;
 
   Einstellungsspeicher& fSpeicher;
   const Uhr& fUhr;
@@ -181,6 +203,7 @@ class TOrbatoPalette : public QMainWindow {
   QAction* fSichernUnter = nullptr;
   QAction* fExport = nullptr;
   QAction* fKopieren = nullptr;
+  QList<QAction*> fKursAktionen;        // the commands of the teaching-load windows
   QList<QAction*> fVersionsAktionen;    // enabled only with more than one plan version
   QList<QAction*> fWerkzeugAktionen;    // palette and menu, by tool number
   QList<QAction*> fFensterArtAktionen;  // "Werkzeuge": "Grunddaten", "Deputat", "Plan"

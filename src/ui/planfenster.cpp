@@ -23,6 +23,7 @@
 #include "placement/setzen.h"
 #include "placement/setzmenue.h"
 #include "platform/qttext.h"
+#include "ui/fensterwege.h"
 #include "ui/menuedaten.h"
 
 namespace orbato {
@@ -49,8 +50,8 @@ TPlnForm::TPlnForm(TPlanElement* element, int art)
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(fRaster);
   fRaster->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  fRaster->setSelectionMode(QAbstractItemView::SingleSelection);
-  fRaster->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  // The delete and fix tools act on every selected cell.
+  fRaster->setSelectionMode(QAbstractItemView::ExtendedSelection);
   fSchalter->setText(QStringLiteral("o"));
   fSchalter->setAutoRaise(true);
   if (art == 9) fSchalter->setToolTip(QStringLiteral("Klasse oder Kopplung anzeigen"));
@@ -155,9 +156,37 @@ void TPlnForm::Fuellen() {
       fMarke[st->fTag][st->fStunde] = st->fFixiert ? 'F' : 'N';
     }
   }
+  Abmessen();
   for (int t = 1; t <= tage; ++t) {
     for (int p = 1; p <= stunden; ++p) ZelleMalen(t, p);
   }
+}
+
+// Cells as the plan settings size them: the texts of a cell side by side in one line, or one
+// above the other.
+void TPlnForm::Abmessen() {
+  const TStandard& s = Standard();
+  fRaster->setFont(QtSchrift(s.fPlnFont));
+  const std::vector<int32_t> teile = TeilBreiten();
+  int32_t breite = 0;
+  for (int32_t b : teile) breite = s.fNebenEinander ? breite + b : std::max(breite, b);
+  const int32_t zeilen = s.fNebenEinander ? 1 : static_cast<int32_t>(teile.size());
+  fRaster->horizontalHeader()->setDefaultSectionSize(std::max(breite, 13));
+  fRaster->horizontalHeader()->setMinimumSectionSize(13);
+  for (int t = 0; t < fRaster->columnCount(); ++t) fRaster->setColumnWidth(t, std::max(breite, 13));
+  fRaster->verticalHeader()->setMinimumSectionSize(std::min(s.fPlnHoehe, 13));
+  for (int p = 0; p < fRaster->rowCount(); ++p) fRaster->setRowHeight(p, s.fPlnHoehe * zeilen);
+  fRaster->verticalHeader()->setFixedWidth(std::max(s.fPlnStdBreite, 13));
+  updateGeometry();
+}
+
+// The whole grid, so that the window opens as large as the workspace lets it.
+QSize TPlnForm::sizeHint() const {
+  int breite = fRaster->verticalHeader()->width() + 2 * fRaster->frameWidth();
+  for (int t = 0; t < fRaster->columnCount(); ++t) breite += fRaster->columnWidth(t);
+  int hoehe = fRaster->horizontalHeader()->sizeHint().height() + 2 * fRaster->frameWidth();
+  for (int p = 0; p < fRaster->rowCount(); ++p) hoehe += fRaster->rowHeight(p);
+  return {breite, hoehe};
 }
 
 void TPlnForm::ZelleMalen(int32_t tag, int32_t std) {
@@ -230,26 +259,58 @@ void TPlnForm::Doppelgeklickt(int32_t tag, int32_t std, Qt::KeyboardModifiers ta
   TKurs* kurs = fKurs[tag][std];
   if (kurs == nullptr) return;
   switch (Schule().fToolArt) {
-    case LoeschTool:
-      // With Alt the hour stays and only loses its room.
-      if (tasten & Qt::AltModifier) {
-        LoescheRaumInSetzung(*kurs, -1, tag, std);
-        Fuellen();
+    case ZeigTool:
+      if (tasten & Qt::ControlModifier) {
+        ZeigePlanFenster(*kurs, tag, std);
       } else {
-        Loeschen(tag, std);
+        KursFensterZeigen(kurs, &fElement->fKurse);
+      }
+      break;
+    case LoeschTool:
+      for (const auto& [t, p] : AuswahlZellen(tag, std)) {
+        // A cell may have lost its lesson with a coupled one deleted before it.
+        if (fKurs[t][p] == nullptr) continue;
+        // With Alt the hour stays and only loses its room.
+        if (tasten & Qt::AltModifier) {
+          LoescheRaumInSetzung(*fKurs[t][p], -1, t, p);
+        } else {
+          Loeschen(t, p);
+        }
+        Fuellen();
       }
       break;
     case SchiebTool:
       if (!(tasten & Qt::ControlModifier)) Markieren(*kurs);
       break;
     case FixTool:
-      FixiereZelle(*kurs, tag, std);
+      for (const auto& [t, p] : AuswahlZellen(tag, std)) {
+        if (TKurs* k = fKurs[t][p]) {
+          FixiereZelle(*k, t, p);
+          PlanFensterAktualisieren(*k, k->RaumFuerZelle(Version(), t, p));
+        }
+      }
       Schule().SetDirty();
-      PlanFensterAktualisieren(*kurs, kurs->RaumFuerZelle(Version(), tag, std));
       break;
     default:
       break;
   }
+}
+
+std::vector<std::pair<int32_t, int32_t>> TPlnForm::AuswahlZellen(int32_t tag, int32_t std) const {
+  std::vector<std::pair<int32_t, int32_t>> zellen{{tag, std}};
+  for (const QModelIndex& i : fRaster->selectionModel()->selectedIndexes()) {
+    const std::pair<int32_t, int32_t> zelle{i.column() + 1, i.row() + 1};
+    if (zelle != zellen.front()) zellen.push_back(zelle);
+  }
+  return zellen;
+}
+
+// The plans of the room the lesson is held in, of the first class and of the teacher.
+void TPlnForm::ZeigePlanFenster(const TKurs& kurs, int32_t tag, int32_t std) {
+  const TSetzung* setzung = kurs.SetzungFinden(Version(), tag, std);
+  PlanFensterZeigen(setzung ? setzung->fRaum : nullptr);
+  PlanFensterZeigen(kurs.ErsteKlasse());
+  PlanFensterZeigen(kurs.fLehrer);
 }
 
 // A coupled lesson is deleted alone or with its coupling, as the user answers.
@@ -424,6 +485,13 @@ bool TPlnForm::eventFilter(QObject* objekt, QEvent* ereignis) {
 
 TLePlnForm::TLePlnForm(TLehrer* lehrer) : TPlnForm(lehrer, 9), fLehrer(lehrer) {}
 
+std::vector<int32_t> TLePlnForm::TeilBreiten() const {
+  const TStandard& s = Standard();
+  std::vector<int32_t> teile{std::max(s.fPlnKlBreite, s.fPlnKoBreite), s.fPlnFaBreite};
+  if (s.fMitRaum) teile.push_back(s.fPlnRaBreite);
+  return teile;
+}
+
 // A coupled course shows its coupling while the switch reads "o", otherwise its first class.
 QStringList TLePlnForm::Texte(const TKurs& kurs, const TSetzung& setzung) const {
   QStringList texte{
@@ -435,6 +503,13 @@ QStringList TLePlnForm::Texte(const TKurs& kurs, const TSetzung& setzung) const 
 
 TKlPlnForm::TKlPlnForm(TKlasse* klasse) : TPlnForm(klasse, 10), fKlasse(klasse) {}
 
+std::vector<int32_t> TKlPlnForm::TeilBreiten() const {
+  const TStandard& s = Standard();
+  std::vector<int32_t> teile{std::max(s.fPlnLeBreite, s.fPlnKoBreite), s.fPlnFaBreite};
+  if (s.fMitRaum) teile.push_back(s.fPlnRaBreite);
+  return teile;
+}
+
 QStringList TKlPlnForm::Texte(const TKurs& kurs, const TSetzung& setzung) const {
   QStringList texte{
       kurs.fKopplung && fKopplungZeigen ? Kuerzel(kurs.fKopplung) : Kuerzel(kurs.fLehrer),
@@ -444,6 +519,11 @@ QStringList TKlPlnForm::Texte(const TKurs& kurs, const TSetzung& setzung) const 
 }
 
 TRaPlnForm::TRaPlnForm(TRaum* raum) : TPlnForm(raum, 11), fRaum(raum) {}
+
+std::vector<int32_t> TRaPlnForm::TeilBreiten() const {
+  const TStandard& s = Standard();
+  return {s.fPlnLeBreite, std::max(s.fPlnKlBreite, s.fPlnKoBreite), s.fPlnFaBreite};
+}
 
 QStringList TRaPlnForm::Texte(const TKurs& kurs, const TSetzung&) const {
   return {Kuerzel(kurs.fLehrer),

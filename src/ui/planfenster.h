@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "model/menue.h"
 
@@ -36,6 +38,7 @@ class TPlnForm : public QWidget, public Fenster, public TPlanZellen {
   void FensterNachVorn() override;
   int FensterArt() const override { return fArt; }
   std::string FensterTitel() const override;
+  QSize sizeHint() const override;
 
   char ZellMarke(int32_t tag, int32_t std) const override;
   void ZelleZeigen(int32_t tag, int32_t std, TKurs* kurs, char marke) override;
@@ -74,14 +77,20 @@ class TPlnForm : public QWidget, public Fenster, public TPlanZellen {
   TPlnForm(TPlanElement* element, int art);
   // The texts of a course's cell in this kind of plan.
   virtual QStringList Texte(const TKurs& kurs, const TSetzung& setzung) const = 0;
+  // The widths of those texts, from the plan settings.
+  virtual std::vector<int32_t> TeilBreiten() const = 0;
   bool fKopplungZeigen = true;  // the corner switch reads "o"
 
  private:
   void Fuellen();
+  void Abmessen();
   void ZelleMalen(int32_t tag, int32_t std);
   void Loeschen(int32_t tag, int32_t std);
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
   void Markieren(const TKurs& kurs);
+  // The cell double-clicked first, then the other selected cells.
+  std::vector<std::pair<int32_t, int32_t>> AuswahlZellen(int32_t tag, int32_t std) const;
+  static void ZeigePlanFenster(const TKurs& kurs, int32_t tag, int32_t std);
   bool ZelleBei(const QPoint& punkt, int32_t& tag, int32_t& std) const;
 
   TPlanElement* fElement;
@@ -103,6 +112,7 @@ class TLePlnForm : public TPlnForm {
 
  protected:
   QStringList Texte(const TKurs& kurs, const TSetzung& setzung) const override;
+  std::vector<int32_t> TeilBreiten() const override;
 };
 
 class TKlPlnForm : public TPlnForm {
@@ -113,6 +123,7 @@ class TKlPlnForm : public TPlnForm {
 
  protected:
   QStringList Texte(const TKurs& kurs, const TSetzung& setzung) const override;
+  std::vector<int32_t> TeilBreiten() const override;
 };
 
 class TRaPlnForm : public TPlnForm {
@@ -123,6 +134,7 @@ class TRaPlnForm : public TPlnForm {
 
  protected:
   QStringList Texte(const TKurs& kurs, const TSetzung& setzung) const override;
+  std::vector<int32_t> TeilBreiten() const override;
 };
 
 // The element's plan window: the one open, or a new one.

@@ -34,6 +34,9 @@ TEST_F(FensterartenTest, FindsTheElementByTheTitleAfterTheFirstBlank) {
   EXPECT_EQ(FensterElement(fSchule, Satz(10, "Klasse MEI")), nullptr);
   EXPECT_EQ(FensterElement(fSchule, Satz(11, "Raum R1")), fSchule.fRaumMenge.ListeNrInhalt(1));
   EXPECT_EQ(FensterElement(fSchule, Satz(21, "alle Kurse")), nullptr);
+  // A teaching-load window is saved with its sums.
+  EXPECT_EQ(FensterElement(fSchule, Satz(16, "Deputat MEI [ 2.0/24.0]")), mei);
+  EXPECT_EQ(FensterElement(fSchule, Satz(9, "Plan MEI [ 2.0/24.0]")), nullptr);
 }
 
 TEST_F(FensterartenTest, KnowsThePaletteGroupAndWhatIsReopened) {

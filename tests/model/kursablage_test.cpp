@@ -122,8 +122,12 @@ TEST_F(KursablageTest, CuttingAsksBeforeDeleting) {
   EXPECT_EQ(
       fDialoge.Protokoll()[0].fZeilen,
       (std::vector<std::string>{"Wollen Sie die ausgew\xE4hlten Kurse", "wirklich l\xF6schen?"}));
-  KurseKopieren(fSchule, {k}, true, false, fAblage);
-  EXPECT_EQ(fSchule.fKursMenge.ListeZahlElemente(), 0);
+  TKurs* verplant = Kurs(fSchule.HoleLehrer("MUE"), nullptr, 2);
+  Setze(verplant, 1, 1, 1);
+  KurseKopieren(fSchule, {k, verplant}, true, false, fAblage);
+  // Placed courses stay; only the other one is deleted.
+  ASSERT_EQ(fSchule.fKursMenge.ListeZahlElemente(), 1);
+  EXPECT_EQ(fSchule.fKursMenge.ListeNrInhalt(1), verplant);
   EXPECT_EQ(fAblage.Schreibvorgaenge(), 2);
 }
 

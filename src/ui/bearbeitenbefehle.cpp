@@ -1,0 +1,137 @@
+// The clipboard commands of "Bearbeiten" and the course commands of "Werkzeuge", dispatched on
+// the active document window.
+
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "model/fach.h"
+#include "model/klasse.h"
+#include "model/kopplung.h"
+#include "model/kursablage.h"
+#include "model/lehrer.h"
+#include "model/raum.h"
+#include "model/zwischenablage.h"
+#include "platform/qttext.h"
+#include "platform/qtzwischenablage.h"
+#include "ui/deputatfenster.h"
+#include "ui/fensterwege.h"
+#include "ui/kursfenster.h"
+#include "ui/orbatopalette.h"
+#include "ui/planfenster.h"
+
+namespace orbato {
+namespace {
+
+template <class T>
+T* Aktiv(const QMdiArea* flaeche) {
+  const QMdiSubWindow* aktiv = flaeche->activeSubWindow();
+  return aktiv ? qobject_cast<T*>(aktiv->widget()) : nullptr;
+}
+
+}  // namespace
+
+Zwischenablage& TOrbatoPalette::Ablage() {
+  if (fAblage) return *fAblage;
+  static TQtZwischenablage system;
+  return system;
+}
+
+bool TOrbatoPalette::ShiftGehalten() const {
+  return fShift || (QGuiApplication::keyboardModifiers() & Qt::ShiftModifier);
+}
+
+void TOrbatoPalette::Kopieren() {
+  if (const TPlnForm* plan = Aktiv<TPlnForm>(fArbeitsflaeche)) {
+    Ablage().SetzeText(ModellText(plan->PlanText()));
+  } else if (TDepForm* dep = Aktiv<TDepForm>(fArbeitsflaeche)) {
+    dep->Kopieren(false, ShiftGehalten(), Ablage());
+  } else if (const TKursForm* kurs = Aktiv<TKursForm>(fArbeitsflaeche)) {
+    // The course window copies the selected part of its info text.
+    if (kurs->fInfo->hasSelectedText()) {
+      Ablage().SetzeText(ModellText(kurs->fInfo->selectedText()));
+    } else {
+      fDialoge.Piep();
+    }
+  } else {
+    fDialoge.Piep();
+  }
+}
+
+void TOrbatoPalette::Ausschneiden() {
+  if (TDepForm* dep = Aktiv<TDepForm>(fArbeitsflaeche)) {
+    dep->Kopieren(true, ShiftGehalten(), Ablage());
+  } else {
+    fDialoge.Piep();
+  }
+}
+
+// Courses go into "alle Kurse" only; the course window's info field takes one short line.
+void TOrbatoPalette::Einsetzen() {
+  if (TDepForm* dep = Aktiv<TDepForm>(fArbeitsflaeche)) {
+    dep->Einsetzen(Ablage());
+    return;
+  }
+  if (TKursForm* kurs = Aktiv<TKursForm>(fArbeitsflaeche); kurs && kurs->fInfo->hasFocus()) {
+    const std::vector<std::string> zeilen = ZwischenablageZeilen(Ablage().HoleText());
+    if (InfoFormOk(zeilen)) {
+      kurs->fInfo->insert(QtText(zeilen[0]));
+      emit kurs->fInfo->textEdited(kurs->fInfo->text());
+      return;
+    }
+  }
+  PasteFehler(fDialoge);
+}
+
+void TOrbatoPalette::Loeschen() {
+  if (TDepForm* dep = Aktiv<TDepForm>(fArbeitsflaeche)) dep->AuswahlLoeschen();
+}
+
+void TOrbatoPalette::AllesAuswaehlen() {
+  if (TDepForm* dep = Aktiv<TDepForm>(fArbeitsflaeche)) dep->AllesAuswaehlen();
+}
+
+// A course of the active window's element, or in "alle Kurse" a course without any; its course
+// window opens.
+void TOrbatoPalette::NeuerKurs() {
+  TKurs* kurs = nullptr;
+  TListe<TKurs>* liste = nullptr;
+  TElement* element = nullptr;
+  if (const TPlnForm* plan = Aktiv<TPlnForm>(fArbeitsflaeche)) element = plan->Element();
+  if (const TDepForm* dep = Aktiv<TDepForm>(fArbeitsflaeche)) {
+    element = dep->Element();
+    if (element == nullptr) {
+      kurs = fSchule->ErzeugeNeuenKurs();
+      liste = &fSchule->fKursMenge;
+    }
+  }
+  if (element) {
+    switch (element->Art()) {
+      case leh:
+        kurs = static_cast<TLehrer*>(element)->NeuerKurs();
+        break;
+      case kla:
+        kurs = static_cast<TKlasse*>(element)->NeuerKurs();
+        break;
+      case kop:
+        kurs = static_cast<TKopplung*>(element)->NeuerKurs();
+        break;
+      case fac:
+        kurs = static_cast<TFach*>(element)->NeuerKurs();
+        break;
+      case rau:
+        kurs = static_cast<TRaum*>(element)->NeuerKurs();
+        break;
+      default:
+        break;
+    }
+    liste = &element->fKurse;
+  }
+  if (kurs == nullptr) return;
+  fSchule->SetDirty();
+  fSchule->FensterAktualisieren();
+  KursFensterZeigen(kurs, liste);
+}
+
+}  // namespace orbato

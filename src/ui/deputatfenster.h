@@ -1,0 +1,154 @@
+#pragma once
+
+#include <QGuiApplication>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "model/deputat.h"
+#include "model/fenster.h"
+#include "model/liste.h"
+#include "model/menue.h"
+
+class QTableView;
+
+namespace orbato {
+
+class TDepModell;
+class TElement;
+class TFach;
+class TKlasse;
+class TKopplung;
+class TKurs;
+class TLehrer;
+class TRaum;
+class Zwischenablage;
+
+// A teaching-load window: the courses of one teacher, class, coupling, subject or room, or of
+// the whole document ("alle Kurse"), one row per course, changed cell by cell with the palette's
+// tools. Courses are copied, cut, pasted and deleted here.
+class TDepForm : public QWidget, public Fenster {
+  Q_OBJECT
+
+ public:
+  ~TDepForm() override;
+
+  // Both recompute the rows from the course list, so that courses that came or went show; a
+  // sort the user chose is kept.
+  void FensterUpdate() override { Fuellen(); }
+  void FensterRefresh() override { Fuellen(); }
+  void FensterSchliessen() override;
+  void FensterNachVorn() override;
+  int FensterArt() const override { return fArt; }
+  std::string FensterTitel() const override;
+  void KursEntfernt(const TKurs* kurs) override;
+  QSize sizeHint() const override;
+
+  TElement* Element() const { return fElement; }
+  // The list the rows come from: the element's courses, or all courses.
+  TListe<TKurs>& Quelle() const;
+  QTableView* Tabelle() const { return fTabelle; }
+  const TDepModell& Modell() const { return *fModell; }
+  int Zeilen() const;
+  TKurs* ZeilenKurs(int zeile) const;
+  // The row's text in the column, as shown.
+  QString Text(int zeile, TDepSpalte spalte) const;
+  // The courses of the selected rows, in row order, each once.
+  std::vector<TKurs*> Auswahl() const;
+  void Auswaehlen(const std::vector<int>& zeilen);
+  void AllesAuswaehlen();
+
+  // The tools, as the mouse calls them; public so that tests can drive them cell by cell.
+  void Geklickt(int zeile, TDepSpalte spalte,
+                Qt::KeyboardModifiers tasten = QGuiApplication::keyboardModifiers());
+  void Doppelgeklickt(int zeile);
+  // The move tool's drop of a cell of one row onto another row.
+  void Ziehen(int vonZeile, TDepSpalte spalte, int nachZeile);
+  // A click on a column header.
+  void Sortieren(TDepSpalte spalte);
+
+  // "Kopieren" and "Ausschneiden" (Shift leaves out the continuation lines), "Einsetzen" (only
+  // "alle Kurse" takes courses), "Löschen".
+  void Kopieren(bool mitCut, bool ohneFolgezeilen, Zwischenablage& ablage);
+  void Einsetzen(const Zwischenablage& ablage);
+  void AuswahlLoeschen();
+
+  // Shows a menu the window built; tests replace it to choose entries themselves.
+  std::function<void(TMenu&)> fMenuZeigen;
+  // Asks for several classes (the set tool with Ctrl in "Klasse"); tests answer it themselves.
+  std::function<std::vector<TKlasse*>()> fKlassenWaehlen;
+
+ protected:
+  // `element` none for "alle Kurse"; `nurGekoppelt` and `nurOffen` the filters of opening with
+  // Alt, and with Ctrl and Alt.
+  TDepForm(TElement* element, int art, bool nurGekoppelt, bool nurOffen);
+
+ private:
+  void Fuellen();
+  void Abmessen();
+  void TitelSetzen();
+  // After a change of courses: every window that shows them.
+  void Geaendert();
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+  TDepSpalte Spalte(int nr) const;
+
+  TElement* fElement;
+  int fArt;
+  bool fNurGekoppelt;
+  bool fNurOffen;
+  TDepModell* fModell;
+  QTableView* fTabelle;
+  int fSortiertNach = -1;  // the column kind sorted by, -1 for the list order
+  int fZiehZeile = -1;
+  int fZiehSpalte = -1;
+};
+
+class TLeDepForm : public TDepForm {
+  Q_OBJECT
+ public:
+  TLeDepForm(TLehrer* lehrer, bool nurGekoppelt, bool nurOffen);
+  TLehrer* fLehrer;
+};
+
+class TKlDepForm : public TDepForm {
+  Q_OBJECT
+ public:
+  TKlDepForm(TKlasse* klasse, bool nurGekoppelt, bool nurOffen);
+  TKlasse* fKlasse;
+};
+
+class TKoDepForm : public TDepForm {
+  Q_OBJECT
+ public:
+  TKoDepForm(TKopplung* kopplung, bool nurGekoppelt, bool nurOffen);
+  TKopplung* fKopplung;
+};
+
+class TFaDepForm : public TDepForm {
+  Q_OBJECT
+ public:
+  TFaDepForm(TFach* fach, bool nurGekoppelt, bool nurOffen);
+  TFach* fFach;
+};
+
+class TRaDepForm : public TDepForm {
+  Q_OBJECT
+ public:
+  TRaDepForm(TRaum* raum, bool nurGekoppelt, bool nurOffen);
+  TRaum* fRaum;
+};
+
+// "alle Kurse": every course of the document; one at most.
+class TKursDepForm : public TDepForm {
+  Q_OBJECT
+ public:
+  TKursDepForm(bool nurGekoppelt, bool nurOffen);
+  ~TKursDepForm() override;
+};
+
+// The element's teaching-load window: the one open, or a new one with the filters.
+TDepForm* DepFensterOeffnen(TElement* element, bool nurGekoppelt = false, bool nurOffen = false);
+// "alle Kurse": the one open, or a new one.
+TDepForm* AlleKurseOeffnen(bool nurGekoppelt = false, bool nurOffen = false);
+
+}  // namespace orbato

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QFont>
+#include <vector>
+
+#include "model/deputat.h"
+
+namespace orbato {
+
+class TKurs;
+
+// The rows of a teaching-load window for Qt's table: one course per row, the columns of the
+// settings. Texts are asked for only for the rows on screen, so that "alle Kurse" of a large
+// school redraws quickly.
+class TDepModell : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  explicit TDepModell(QObject* eltern = nullptr);
+
+  // New rows (in this order) and the columns as the settings stand now.
+  void Setzen(std::vector<TKurs*> kurse);
+  // Takes out every row of the course.
+  void Entfernen(const TKurs* kurs);
+  const std::vector<TKurs*>& Kurse() const { return fKurse; }
+  const std::vector<TDepSpalte>& Spalten() const { return fSpalten; }
+  TKurs* Kurs(int zeile) const;
+  // The column's kind; none (-1) outside the columns.
+  int SpaltenNr(TDepSpalte spalte) const;
+
+  int rowCount(const QModelIndex& eltern = {}) const override;
+  int columnCount(const QModelIndex& eltern = {}) const override;
+  QVariant data(const QModelIndex& index, int rolle) const override;
+  QVariant headerData(int abschnitt, Qt::Orientation richtung, int rolle) const override;
+
+ private:
+  std::vector<TKurs*> fKurse;
+  std::vector<TDepSpalte> fSpalten;
+  QFont fFett;  // the workload font, bold
+};
+
+}  // namespace orbato

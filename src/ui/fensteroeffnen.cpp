@@ -1,0 +1,106 @@
+// How the main window opens document windows: an element's window by the palette's window kind,
+// "alle Kurse", and every window another window asks for.
+
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "model/element.h"
+#include "model/planelement.h"
+#include "ui/deputatfenster.h"
+#include "ui/fensterwege.h"
+#include "ui/orbatopalette.h"
+#include "ui/planfenster.h"
+
+namespace orbato {
+namespace {
+
+// The kind number of an element's plan or teaching-load window.
+int ElementFensterNr(TKuerzelArt art, TFensterArt fensterArt) {
+  if (fensterArt == PFenster) return art == leh ? 9 : art == kla ? 10 : 11;
+  return 16 + art;
+}
+
+QMdiSubWindow* Rahmen(Fenster* fenster) {
+  auto* widget = dynamic_cast<QWidget*>(fenster);
+  return widget ? qobject_cast<QMdiSubWindow*>(widget->parentWidget()) : nullptr;
+}
+
+}  // namespace
+
+void TOrbatoPalette::FensterWegeAnlegen() {
+  FensterWegeSetzen({[this](QWidget* fenster) { FensterEinsetzen(fenster); },
+                     [this](TElement* element, bool plan) {
+                       ElementFensterOeffnen(element, plan ? PFenster : fSchule->fFensterArt);
+                     }});
+  for (int art : {9, 10, 11, 16, 17, 18, 19, 20}) {
+    FensterArtAnmelden(art, [this, art](const TFenster&, TElement* e) {
+      return ElementFensterOeffnen(e, art <= 11 ? PFenster : DFenster);
+    });
+  }
+  FensterArtAnmelden(21, [this](const TFenster&, TElement*) { return AlleKurseZeigen(); });
+}
+
+QMdiSubWindow* TOrbatoPalette::FensterEinsetzen(QWidget* fenster) {
+  auto* rahmen = qobject_cast<QMdiSubWindow*>(fenster->parentWidget());
+  if (rahmen == nullptr) {
+    rahmen = fArbeitsflaeche->addSubWindow(fenster);
+    rahmen->setAttribute(Qt::WA_DeleteOnClose);
+    rahmen->show();
+    // As large as the workspace allows from where the window opened.
+    const QSize platz = fArbeitsflaeche->size() - QSize(rahmen->x(), rahmen->y());
+    rahmen->resize(rahmen->sizeHint().boundedTo(platz).expandedTo(QSize(120, 80)));
+  }
+  fArbeitsflaeche->setActiveSubWindow(rahmen);
+  return rahmen;
+}
+
+QMdiSubWindow* TOrbatoPalette::ElementFensterOeffnen(TElement* element) {
+  return ElementFensterOeffnen(element, fSchule->fFensterArt);
+}
+
+// A window the element has already comes to the front, and the active window of its kind, which
+// shows another element, closes unless Shift is held. Otherwise a new window opens with Shift or
+// when the active window is of another kind; else it takes the active window's place.
+QMdiSubWindow* TOrbatoPalette::ElementFensterOeffnen(TElement* element, TFensterArt art) {
+  if (element == nullptr) return nullptr;
+  auto* planElement = dynamic_cast<TPlanElement*>(element);
+  // Until the master-data windows exist, the teaching-load window stands in for them; couplings
+  // and subjects have no plan of their own.
+  if (art == GFenster || (art == PFenster && planElement == nullptr)) art = DFenster;
+  if (art == DFenster && element->Art() == uvt) return nullptr;
+  const int nr = ElementFensterNr(element->Art(), art);
+  const bool shift = Shift() || (QGuiApplication::keyboardModifiers() & Qt::ShiftModifier);
+  QMdiSubWindow* aktiv = fArbeitsflaeche->activeSubWindow();
+  const Fenster* aktivesFenster = DokumentFenster(aktiv);
+  const bool aktivGleich = aktivesFenster && aktivesFenster->FensterArt() == nr;
+  Fenster* offen = art == PFenster ? planElement->fPlnFenster : element->fDepFenster;
+  if (QMdiSubWindow* rahmen = Rahmen(offen)) {
+    if (!shift && aktivGleich && aktivesFenster != offen) aktiv->close();
+    fArbeitsflaeche->setActiveSubWindow(rahmen);
+    return rahmen;
+  }
+  const Qt::KeyboardModifiers tasten = QGuiApplication::keyboardModifiers();
+  const bool alt = tasten & Qt::AltModifier;
+  QWidget* neu = nullptr;
+  if (art == PFenster) {
+    neu = PlanFensterOeffnen(planElement);
+  } else {
+    neu = DepFensterOeffnen(element, alt, alt && (tasten & Qt::ControlModifier));
+  }
+  if (neu == nullptr) return nullptr;
+  if (shift || !aktivGleich) return FensterEinsetzen(neu);
+  const QRect platz = aktiv->geometry();
+  aktiv->close();
+  QMdiSubWindow* rahmen = FensterEinsetzen(neu);
+  rahmen->setGeometry(platz);
+  return rahmen;
+}
+
+QMdiSubWindow* TOrbatoPalette::AlleKurseZeigen() {
+  const Qt::KeyboardModifiers tasten = QGuiApplication::keyboardModifiers();
+  const bool alt = tasten & Qt::AltModifier;
+  return FensterEinsetzen(AlleKurseOeffnen(alt, alt && (tasten & Qt::ControlModifier)));
+}
+
+}  // namespace orbato

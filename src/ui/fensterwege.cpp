@@ -1,0 +1,37 @@
+#include "ui/fensterwege.h"
+
+#include <QWidget>
+
+#include "ui/kursfenster.h"
+
+namespace orbato {
+namespace {
+
+TFensterWege& Wege() {
+  static TFensterWege wege;
+  return wege;
+}
+
+}  // namespace
+
+void FensterWegeSetzen(TFensterWege wege) {
+  Wege() = std::move(wege);
+}
+
+void DokumentFensterZeigen(QWidget* fenster) {
+  if (Wege().fZeigen) {
+    Wege().fZeigen(fenster);
+  } else {
+    fenster->show();
+  }
+}
+
+void PlanFensterZeigen(TElement* element) {
+  if (element && Wege().fElement) Wege().fElement(element, true);
+}
+
+void KursFensterZeigen(TKurs* kurs, TListe<TKurs>* vater) {
+  if (kurs) TKursForm::Oeffnen(kurs, vater);
+}
+
+}  // namespace orbato

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <functional>
+
+#include "model/liste.h"
+
+class QWidget;
+
+namespace orbato {
+
+class TElement;
+class TKurs;
+
+// How one document window brings up another: the main window installs the ways when it is
+// built. Without it (tests that build single windows) a new window is shown on its own.
+struct TFensterWege {
+  // Puts a new document window into the workspace and shows it.
+  std::function<void(QWidget* fenster)> fZeigen;
+  // The element's window of the kind the palette's window buttons choose, or with `plan` its
+  // plan window.
+  std::function<void(TElement* element, bool plan)> fElement;
+};
+
+void FensterWegeSetzen(TFensterWege wege);
+// Shows a new document window.
+void DokumentFensterZeigen(QWidget* fenster);
+// The element's plan window.
+void PlanFensterZeigen(TElement* element);
+// The course window with the course, opened from the course list `vater`.
+void KursFensterZeigen(TKurs* kurs, TListe<TKurs>* vater);
+
+}  // namespace orbato

@@ -1,0 +1,535 @@
+#include "ui/kursfenster.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRubberBand>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <cstdio>
+
+#include "model/element.h"
+#include "model/fach.h"
+#include "model/klasse.h"
+#include "model/kopplung.h"
+#include "model/kurs.h"
+#include "model/kurswahl.h"
+#include "model/lehrer.h"
+#include "model/raum.h"
+#include "model/schule.h"
+#include "model/standard.h"
+#include "model/stundenwert.h"
+#include "platform/qttext.h"
+#include "ui/fensterwege.h"
+#include "ui/menuedaten.h"
+
+namespace orbato {
+namespace {
+
+constexpr TKuerzelArt kArten[5] = {leh, kla, kop, fac, rau};
+// 7 days of 16 periods: the most lessons a version can hold, and so the lowest a course that is
+// never placed may go.
+constexpr int kWochenZellen = 112;
+
+QString Kuerzel(const TElement* e) {
+  return e ? QtText(e->fKuerzel.str()) : QString();
+}
+
+int32_t Versionen() {
+  const TStandard& s = Standard();
+  return s.fEineWoche ? 1 : s.WochenZahl();
+}
+
+int32_t AktuelleVersion() {
+  const int32_t w = Standard().fAktuelleWoche;
+  return w >= 1 && w <= Standard().WochenZahl() ? w : 1;
+}
+
+// The custom colours of the colour dialog are kept as six hexadecimal digits of the Windows
+// colour value.
+QColor EigeneFarbe(const std::string& text) {
+  int32_t wert = 0xFFFFFF;
+  if (text.size() == 6) std::sscanf(text.c_str(), "%6x", reinterpret_cast<unsigned*>(&wert));
+  return QtFarbe(wert);
+}
+
+std::string EigeneFarbeText(const QColor& farbe) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%06X", static_cast<unsigned>(ModellFarbe(farbe)) & 0xFFFFFFu);
+  return text;
+}
+
+void Setze(QSpinBox* feld, int von, int bis, int schritt, int wert) {
+  const QSignalBlocker sperre(feld);
+  feld->setRange(von, bis);
+  feld->setSingleStep(schritt);
+  feld->setValue(wert);
+}
+
+void Setze(QCheckBox* feld, bool wert) {
+  const QSignalBlocker sperre(feld);
+  feld->setChecked(wert);
+}
+
+void Setze(QLineEdit* feld, const QString& text) {
+  const QSignalBlocker sperre(feld);
+  if (feld->text() != text) feld->setText(text);
+}
+
+template <class T>
+void ListeSetzen(QListWidget* liste, const TListe<T>& elemente) {
+  const QSignalBlocker sperre(liste);
+  const int zeile = liste->currentRow();
+  liste->clear();
+  for (const T* e : elemente) liste->addItem(Kuerzel(e));
+  if (zeile >= 0 && zeile < liste->count()) liste->setCurrentRow(zeile);
+}
+
+QSpinBox* Zahlfeld() {
+  auto* feld = new QSpinBox;
+  // A typed number takes effect when it is complete, not digit by digit.
+  feld->setKeyboardTracking(false);
+  return feld;
+}
+
+}  // namespace
+
+TKursForm::TKursForm()
+    : fLehrer(new QLineEdit),
+      fFach(new QLineEdit),
+      fKlassen(new QListWidget),
+      fKopplung(new QLineEdit),
+      fRaeume(new QListWidget),
+      fStunden(Zahlfeld()),
+      fVerplant(new QLabel),
+      fFaktor(Zahlfeld()),
+      fWert(new QLabel),
+      fStdProTag(Zahlfeld()),
+      fEinzelne(Zahlfeld()),
+      fTabelle(Zahlfeld()),
+      fNichtVerplanen(new QCheckBox(QStringLiteral("nicht verplanen"))),
+      fNichtZaehlenLe(new QCheckBox(QString::fromUtf8("nicht zählen Le"))),
+      fNichtZaehlenKl(new QCheckBox(QString::fromUtf8("nicht zählen Kl"))),
+      fSperrung(new QTableWidget),
+      fFarbe(new QLabel),
+      fFarbeAendern(new QPushButton(QString::fromUtf8("Ändern"))),
+      fInfo(new QLineEdit),
+      fKuerzel(new QPushButton(QString::fromUtf8("Kürzel"))) {
+  setWindowTitle(QStringLiteral("Kurs"));
+  Schule().fKursForm = this;
+  Schule().FensterAnmelden("Kurs", this);
+  Aufbauen();
+  Verbinden();
+  fMenuZeigen = [this](TMenu& menu) {
+    if (menu.empty()) return;
+    QMenu qmenu(this);
+    MenuFuellen(&qmenu, menu);
+    fMenuOffen = true;
+    qmenu.exec(fKuerzel->mapToGlobal(QPoint(0, fKuerzel->height())));
+    fMenuOffen = false;
+  };
+}
+
+TKursForm::~TKursForm() {
+  if (Schule().fKursForm == this) {
+    Schule().fKursForm = nullptr;
+    Schule().FensterAbmelden(this);
+  }
+}
+
+TKursForm* TKursForm::Oeffnen(TKurs* kurs, TListe<TKurs>* vater) {
+  auto* form = dynamic_cast<TKursForm*>(Schule().fKursForm);
+  const bool neu = form == nullptr;
+  if (neu) form = new TKursForm;
+  form->fKurs = kurs;
+  form->fVater = vater;
+  form->Anzeigen();
+  if (neu) DokumentFensterZeigen(form);
+  form->FensterNachVorn();
+  return form;
+}
+
+void TKursForm::FensterSchliessen() {
+  if (Schule().fKursForm == this) {
+    Schule().fKursForm = nullptr;
+    Schule().FensterAbmelden(this);
+  }
+  fKurs = nullptr;
+  if (parentWidget()) {
+    parentWidget()->close();
+  } else {
+    close();
+  }
+}
+
+void TKursForm::FensterNachVorn() {
+  QWidget* rahmen = parentWidget() ? parentWidget() : this;
+  rahmen->raise();
+  rahmen->activateWindow();
+}
+
+void TKursForm::KursEntfernt(const TKurs* kurs) {
+  if (kurs == fKurs) FensterSchliessen();
+}
+
+void TKursForm::closeEvent(QCloseEvent* ereignis) {
+  // A pop-up menu of the window still works on the course.
+  if (fMenuOffen) {
+    ereignis->ignore();
+    return;
+  }
+  QWidget::closeEvent(ereignis);
+}
+
+void TKursForm::Aufbauen() {
+  auto* layout = new QHBoxLayout(this);
+  auto* links = new QVBoxLayout;
+  links->addWidget(ElementTeil());
+  links->addWidget(ZahlenTeil());
+  layout->addLayout(links);
+  layout->addWidget(SperrungsTeil(), 1);
+}
+
+QWidget* TKursForm::ElementTeil() {
+  auto* teil = new QGroupBox;
+  auto* raster = new QGridLayout(teil);
+  for (QLineEdit* feld : {fLehrer, fFach, fKopplung}) {
+    feld->setReadOnly(true);
+    feld->installEventFilter(this);
+  }
+  fKlassen->setMaximumHeight(80);
+  fRaeume->setMaximumHeight(80);
+  fRaeume->viewport()->installEventFilter(this);
+  raster->addWidget(new QLabel(QStringLiteral("Lehrer")), 0, 0);
+  raster->addWidget(fLehrer, 0, 1);
+  raster->addWidget(new QLabel(QStringLiteral("Fach")), 1, 0);
+  raster->addWidget(fFach, 1, 1);
+  raster->addWidget(new QLabel(QStringLiteral("Klassen")), 2, 0, Qt::AlignTop);
+  raster->addWidget(fKlassen, 2, 1);
+  raster->addWidget(new QLabel(QStringLiteral("Kopplung")), 3, 0);
+  raster->addWidget(fKopplung, 3, 1);
+  raster->addWidget(new QLabel(QString::fromUtf8("Räume")), 4, 0, Qt::AlignTop);
+  raster->addWidget(fRaeume, 4, 1);
+  auto* arten = new QHBoxLayout;
+  auto* gruppe = new QButtonGroup(teil);
+  const char* const namen[5] = {"Lehrer", "Klasse", "Kopplung", "Fach", "Raum"};
+  for (int i = 0; i < 5; ++i) {
+    fArtKnopf[i] = new QRadioButton(QString::fromUtf8(namen[i]));
+    gruppe->addButton(fArtKnopf[i], i);
+    arten->addWidget(fArtKnopf[i]);
+  }
+  fArtKnopf[0]->setChecked(true);
+  connect(gruppe, &QButtonGroup::idClicked, this, [this](int i) { fArt = kArten[i]; });
+  arten->addWidget(fKuerzel);
+  raster->addLayout(arten, 5, 0, 1, 2);
+  return teil;
+}
+
+QWidget* TKursForm::ZahlenTeil() {
+  auto* teil = new QGroupBox;
+  auto* form = new QFormLayout(teil);
+  form->addRow(QStringLiteral("Stunden"), fStunden);
+  form->addRow(QStringLiteral("verplant"), fVerplant);
+  form->addRow(QStringLiteral("Faktor"), fFaktor);
+  form->addRow(QStringLiteral("Wert"), fWert);
+  form->addRow(QStringLiteral("Std/Tag"), fStdProTag);
+  form->addRow(QStringLiteral("Einzelne"), fEinzelne);
+  form->addRow(QStringLiteral("Tabelle"), fTabelle);
+  form->addRow(fNichtVerplanen);
+  form->addRow(fNichtZaehlenLe);
+  form->addRow(fNichtZaehlenKl);
+  auto* farbe = new QHBoxLayout;
+  fFarbe->setMinimumSize(40, 18);
+  fFarbe->setAutoFillBackground(true);
+  fFarbe->setFrameShape(QFrame::Box);
+  farbe->addWidget(fFarbe);
+  farbe->addWidget(fFarbeAendern);
+  form->addRow(QStringLiteral("Farbe"), farbe);
+  fInfo->setMaxLength(31);
+  form->addRow(QStringLiteral("Info"), fInfo);
+  return teil;
+}
+
+QWidget* TKursForm::SperrungsTeil() {
+  auto* teil = new QGroupBox(QStringLiteral("Sperrung"));
+  auto* layout = new QVBoxLayout(teil);
+  fSperrung->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  fSperrung->setSelectionMode(QAbstractItemView::NoSelection);
+  fSperrung->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  fSperrung->verticalHeader()->setDefaultSectionSize(18);
+  fSperrung->viewport()->installEventFilter(this);
+  fGummi = new QRubberBand(QRubberBand::Rectangle, fSperrung->viewport());
+  layout->addWidget(fSperrung);
+  return teil;
+}
+
+void TKursForm::Verbinden() {
+  connect(fStunden, &QSpinBox::valueChanged, this, [this](int wert) {
+    if (fKurs && fKurs->SetzeStunden(wert / Versionen())) Geaendert();
+    Anzeigen();
+  });
+  connect(fFaktor, &QSpinBox::valueChanged, this, [this](int wert) {
+    fKurs->SetFaktor(wert);
+    Geaendert();
+  });
+  connect(fStdProTag, &QSpinBox::valueChanged, this, [this](int wert) {
+    fKurs->SetzeStdProTag(wert);
+    Geaendert();
+  });
+  connect(fEinzelne, &QSpinBox::valueChanged, this, [this](int wert) {
+    fKurs->SetEinzelStd(wert);
+    Geaendert();
+  });
+  connect(fTabelle, &QSpinBox::valueChanged, this, [this](int wert) {
+    fKurs->SetTabellenNr(wert);
+    Geaendert();
+  });
+  connect(fNichtVerplanen, &QCheckBox::toggled, this, [this](bool an) {
+    // Refused while hours are placed: the box goes back.
+    if (fKurs->SetzeNichtVerplanen(an)) Geaendert();
+    Anzeigen();
+  });
+  connect(fNichtZaehlenLe, &QCheckBox::toggled, this, [this](bool an) {
+    fKurs->SetnichtZaehlenLe(an);
+    Geaendert();
+  });
+  connect(fNichtZaehlenKl, &QCheckBox::toggled, this, [this](bool an) {
+    fKurs->SetnichtZaehlenKl(an);
+    Geaendert();
+  });
+  connect(fInfo, &QLineEdit::textEdited, this, [this](const QString& text) {
+    fKurs->SetInfo(ModellText(text));
+    Geaendert();
+  });
+  connect(fKuerzel, &QPushButton::clicked, this, [this] { KuerzelKlick(); });
+  connect(fFarbeAendern, &QPushButton::clicked, this, [this] { FarbeAendern(); });
+  connect(fKlassen, &QListWidget::itemDoubleClicked, this,
+          [this](QListWidgetItem* item) { FeldDoppelklick(kla, fKlassen->row(item)); });
+  connect(fRaeume, &QListWidget::itemDoubleClicked, this,
+          [this](QListWidgetItem* item) { FeldDoppelklick(rau, fRaeume->row(item)); });
+}
+
+void TKursForm::Anzeigen() {
+  if (fKurs == nullptr) return;
+  const TKurs& k = *fKurs;
+  Setze(fLehrer, Kuerzel(k.fLehrer));
+  Setze(fFach, Kuerzel(k.fFach));
+  Setze(fKopplung, Kuerzel(k.fKopplung));
+  ListeSetzen(fKlassen, k.fKlassen);
+  ListeSetzen(fRaeume, k.fRaeume);
+  const int32_t w = Versionen();
+  const int32_t verplant = k.VerplanteStunden(-1);
+  const int32_t stunden = k.fStunden.GetWochenStunde(-1);
+  const int32_t unten = k.fNichtVerplanen ? -kWochenZellen * w : std::min(verplant, stunden);
+  Setze(fStunden, unten, kWochenZellen * w, w, stunden);
+  fVerplant->setText(QString::number(verplant));
+  Setze(fFaktor, 0, 10000, 1, k.fFaktor);
+  fWert->setText(QtText(StundenWert(stunden * k.fFaktor)).trimmed());
+  Setze(fStdProTag, 1, 16, 1, k.fStdProTag);
+  Setze(fEinzelne, 0, Standard().fMaxTageNeu, 1, k.fEinzelStd);
+  Setze(fTabelle, 1, 4, 1, k.fTabellenNr);
+  Setze(fNichtVerplanen, k.fNichtVerplanen);
+  Setze(fNichtZaehlenLe, k.fNichtZaehlenLe);
+  Setze(fNichtZaehlenKl, k.fNichtZaehlenKl);
+  QPalette farbe = fFarbe->palette();
+  farbe.setColor(QPalette::Window, QtFarbe(k.fColor));
+  fFarbe->setPalette(farbe);
+  Setze(fInfo, QtText(k.fInfo.str()));
+  SperrungAnzeigen();
+}
+
+// The course's blocking in the current version: blocked cells grey, cells of its lessons marked.
+void TKursForm::SperrungAnzeigen() {
+  const TStandard& s = Standard();
+  const int32_t woche = AktuelleVersion();
+  const int tage = s.fMaxTageNeu >= 1 && s.fMaxTageNeu <= 7 ? s.fMaxTageNeu : 7;
+  fSperrung->setColumnCount(tage);
+  fSperrung->setRowCount(16);
+  QStringList koepfe;
+  for (int t = 1; t <= tage; ++t) koepfe << QtText(s.fTagBez[t - 1].str());
+  fSperrung->setHorizontalHeaderLabels(koepfe);
+  koepfe.clear();
+  for (int p = 1; p <= 16; ++p) koepfe << QtText(s.fStdBez[woche - 1][p - 1].str());
+  fSperrung->setVerticalHeaderLabels(koepfe);
+  for (int t = 1; t <= tage; ++t) {
+    for (int p = 1; p <= 16; ++p) {
+      auto* item = new QTableWidgetItem;
+      item->setTextAlignment(Qt::AlignCenter);
+      if (fKurs->fBesetzung.GetWocheTagStd(woche, t, p)) {
+        item->setText(QString::fromUtf8("•"));
+        item->setBackground(QtFarbe(fKurs->fColor));
+      } else if (fKurs->fSperrung.GetWocheTagStd(woche, t, p)) {
+        item->setText(QStringLiteral("X"));
+        item->setBackground(Qt::lightGray);
+      }
+      fSperrung->setItem(p - 1, t - 1, item);
+    }
+  }
+}
+
+void TKursForm::Geaendert() {
+  Schule().SetDirty();
+  // This window is among the open ones and redraws with them.
+  Schule().FensterAktualisieren();
+}
+
+void TKursForm::ArtWaehlen(TKuerzelArt art) {
+  fArt = art;
+  for (int i = 0; i < 5; ++i) {
+    if (kArten[i] == art) fArtKnopf[i]->setChecked(true);
+  }
+}
+
+TMenu TKursForm::KuerzelMenu() {
+  TMenu menu = fKurs ? KursWahlMenu(*fKurs, fArt) : TMenu{};
+  // Every choice redraws the windows, whether or not the rules let it change the course.
+  for (TMenuEintrag& e : menu) {
+    if (!e.fBefehl) continue;
+    e.fBefehl = [this, befehl = std::move(e.fBefehl)] {
+      befehl();
+      Geaendert();
+    };
+  }
+  return menu;
+}
+
+void TKursForm::KuerzelKlick() {
+  TMenu menu = KuerzelMenu();
+  fMenuZeigen(menu);
+}
+
+void TKursForm::FeldDoppelklick(TKuerzelArt art, int zeile) {
+  ArtWaehlen(art);
+  if (fKurs == nullptr || Schule().fToolArt != LoeschTool) return;
+  TElement* element = nullptr;
+  switch (art) {
+    case leh:
+      element = fKurs->fLehrer;
+      break;
+    case kla:
+      element = fKurs->fKlassen.ListeNrInhalt(zeile + 1);
+      break;
+    case kop:
+      element = fKurs->fKopplung;
+      break;
+    case fac:
+      element = fKurs->fFach;
+      break;
+    case rau:
+      element = fKurs->fRaeume.ListeNrInhalt(zeile + 1);
+      break;
+    default:
+      return;
+  }
+  if (element && KursElementEntfernen(*fKurs, art, element)) Geaendert();
+}
+
+void TKursForm::SperrungZiehen(int32_t vonTag, int32_t vonStd, int32_t bisTag, int32_t bisStd) {
+  if (fKurs == nullptr) return;
+  fKurs->SperrungZiehen(vonTag, vonStd, bisTag, bisStd);
+  Geaendert();
+}
+
+void TKursForm::RaumZiehen(int von, int nach) {
+  if (fKurs == nullptr || von == nach || von < 0 || nach < 0) return;
+  if (nach >= fKurs->fRaeume.ListeZahlElemente()) return;
+  fKurs->RaeumeTauschen(von + 1, nach + 1);
+  Geaendert();
+  fRaeume->setCurrentRow(nach);
+}
+
+void TKursForm::FarbeAendern() {
+  if (fKurs == nullptr) return;
+  TStandard& s = Standard();
+  for (int i = 0; i < 16; ++i) QColorDialog::setCustomColor(i, EigeneFarbe(s.fCustomFarbe[i]));
+  QColorDialog dialog(QtFarbe(fKurs->fColor), this);
+  dialog.setOption(QColorDialog::DontUseNativeDialog);
+  const bool ok = dialog.exec() == QDialog::Accepted;
+  // The custom colours are the user's palette, kept whether or not a colour was taken.
+  for (int i = 0; i < 16; ++i) s.fCustomFarbe[i] = EigeneFarbeText(QColorDialog::customColor(i));
+  if (!ok || fKurs == nullptr) return;
+  fKurs->SetColor(ModellFarbe(dialog.selectedColor()));
+  Geaendert();
+}
+
+bool TKursForm::eventFilter(QObject* objekt, QEvent* ereignis) {
+  if (objekt == fSperrung->viewport()) return SperrungsMaus(ereignis);
+  if (objekt == fRaeume->viewport()) return RaumMaus(ereignis);
+  if (ereignis->type() == QEvent::MouseButtonDblClick) {
+    if (objekt == fLehrer) FeldDoppelklick(leh);
+    if (objekt == fFach) FeldDoppelklick(fac);
+    if (objekt == fKopplung) FeldDoppelklick(kop);
+  }
+  return QWidget::eventFilter(objekt, ereignis);
+}
+
+// The rubber band over the blocking grid: from the cell pressed to the cell released.
+bool TKursForm::SperrungsMaus(QEvent* ereignis) {
+  const auto* maus = dynamic_cast<QMouseEvent*>(ereignis);
+  if (maus == nullptr || fKurs == nullptr) return false;
+  const QPoint punkt = maus->position().toPoint();
+  switch (ereignis->type()) {
+    case QEvent::MouseButtonPress:
+      if (maus->button() != Qt::LeftButton) return false;
+      fGummiStart = punkt;
+      fGummi->setGeometry(QRect(punkt, QSize()));
+      fGummi->show();
+      return true;
+    case QEvent::MouseMove:
+      if (fGummi->isVisible()) fGummi->setGeometry(QRect(fGummiStart, punkt).normalized());
+      return fGummi->isVisible();
+    case QEvent::MouseButtonRelease: {
+      if (!fGummi->isVisible()) return false;
+      fGummi->hide();
+      const QModelIndex von = fSperrung->indexAt(fGummiStart);
+      const QModelIndex bis = fSperrung->indexAt(punkt);
+      if (von.isValid() && bis.isValid()) {
+        SperrungZiehen(von.column() + 1, von.row() + 1, bis.column() + 1, bis.row() + 1);
+      }
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+// Dragging a room: each row the pointer enters exchanges its room with the one being dragged.
+bool TKursForm::RaumMaus(QEvent* ereignis) {
+  const auto* maus = dynamic_cast<QMouseEvent*>(ereignis);
+  if (maus == nullptr) return false;
+  const int zeile = fRaeume->indexAt(maus->position().toPoint()).row();
+  switch (ereignis->type()) {
+    case QEvent::MouseButtonPress:
+      if (maus->button() == Qt::LeftButton) fZiehRaum = zeile;
+      return false;
+    case QEvent::MouseMove:
+      if (fZiehRaum >= 0 && zeile >= 0 && zeile != fZiehRaum &&
+          (maus->buttons() & Qt::LeftButton)) {
+        RaumZiehen(fZiehRaum, zeile);
+        fZiehRaum = zeile;
+      }
+      return false;
+    case QEvent::MouseButtonRelease:
+      fZiehRaum = -1;
+      return false;
+    default:
+      return false;
+  }
+}
+
+}  // namespace orbato

@@ -1,0 +1,116 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "model/fenster.h"
+#include "model/kuerzelart.h"
+#include "model/liste.h"
+#include "model/menue.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QRubberBand;
+class QSpinBox;
+class QTableWidget;
+
+namespace orbato {
+
+class TKurs;
+
+// The editor of one course, "Kurs". Every change goes straight into the course and redraws the
+// windows that show it; there is nothing to confirm. The document has one course window: opening
+// it for another course shows that course in it.
+class TKursForm : public QWidget, public Fenster {
+  Q_OBJECT
+
+ public:
+  // The course window showing the course, opened from the course list `vater`.
+  static TKursForm* Oeffnen(TKurs* kurs, TListe<TKurs>* vater);
+  ~TKursForm() override;
+
+  void FensterUpdate() override { Anzeigen(); }
+  void FensterRefresh() override { Anzeigen(); }
+  void FensterSchliessen() override;
+  void FensterNachVorn() override;
+  int FensterArt() const override { return 67; }
+  std::string FensterTitel() const override { return "Kurs"; }
+  void KursEntfernt(const TKurs* kurs) override;
+
+  TKurs* Kurs() const { return fKurs; }
+  TListe<TKurs>* Vater() const { return fVater; }
+  // The kind of element the "Kürzel" button picks.
+  TKuerzelArt Art() const { return fArt; }
+  void ArtWaehlen(TKuerzelArt art);
+  // The candidates the "Kürzel" button offers, as data.
+  TMenu KuerzelMenu();
+  // A double-click on the field of an element of the kind (for the class and room lists, the
+  // row): with the delete tool it takes the element out of the course where the rules allow.
+  void FeldDoppelklick(TKuerzelArt art, int zeile = 0);
+  // The blocking rubber band from one cell to another (days and periods from 1).
+  void SperrungZiehen(int32_t vonTag, int32_t vonStd, int32_t bisTag, int32_t bisStd);
+  // One step of dragging a room in the room list: the two rows (from 0) exchange their rooms.
+  void RaumZiehen(int von, int nach);
+  // "Ändern": the colour dialog.
+  void FarbeAendern();
+
+  // Shows a menu the window built; tests replace it to choose entries themselves.
+  std::function<void(TMenu&)> fMenuZeigen;
+
+  // The fields, for the tests that drive the window.
+  QLineEdit* fLehrer;
+  QLineEdit* fFach;
+  QListWidget* fKlassen;
+  QLineEdit* fKopplung;
+  QListWidget* fRaeume;
+  QSpinBox* fStunden;
+  QLabel* fVerplant;
+  QSpinBox* fFaktor;
+  QLabel* fWert;
+  QSpinBox* fStdProTag;
+  QSpinBox* fEinzelne;
+  QSpinBox* fTabelle;
+  QCheckBox* fNichtVerplanen;
+  QCheckBox* fNichtZaehlenLe;
+  QCheckBox* fNichtZaehlenKl;
+  QTableWidget* fSperrung;
+  QLabel* fFarbe;
+  QPushButton* fFarbeAendern;
+  QLineEdit* fInfo;
+  QPushButton* fKuerzel;
+  QRadioButton* fArtKnopf[5];
+
+ protected:
+  void closeEvent(QCloseEvent* ereignis) override;
+
+ private:
+  TKursForm();
+  void Aufbauen();
+  void Verbinden();
+  QWidget* ElementTeil();
+  QWidget* ZahlenTeil();
+  QWidget* SperrungsTeil();
+  // Shows the course as it stands.
+  void Anzeigen();
+  void SperrungAnzeigen();
+  // After a change of the course: this window and every other one that shows the course.
+  void Geaendert();
+  void KuerzelKlick();
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+  bool SperrungsMaus(QEvent* ereignis);
+  bool RaumMaus(QEvent* ereignis);
+
+  TKurs* fKurs = nullptr;
+  TListe<TKurs>* fVater = nullptr;
+  TKuerzelArt fArt = leh;
+  bool fMenuOffen = false;
+  QRubberBand* fGummi = nullptr;
+  QPoint fGummiStart;
+  int fZiehRaum = -1;
+};
+
+}  // namespace orbato
