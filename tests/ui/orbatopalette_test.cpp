@@ -21,6 +21,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "lauf.h"
 #include "model/setzung.h"
 #include "oberflaeche.h"
 #include "persist/planschreiber.h"
@@ -32,49 +33,6 @@
 
 namespace orbato {
 namespace {
-
-// One run of the program: its own settings file, a clock that stands still, the main window
-// shown, and file dialogs that answer from a list.
-struct TLauf {
-  explicit TLauf(const std::function<void(QSettings&)>& einstellungen = {}) {
-    if (einstellungen) {
-      QSettings ini(EinstellungsDatei(), QSettings::IniFormat);
-      einstellungen(ini);
-    }
-    speicher = std::make_unique<TQSettingsSpeicher>(EinstellungsDatei());
-    palette = std::make_unique<TOrbatoPalette>(*speicher, uhr);
-    palette->fFehlerZeigen = [this](const QString& text) { fehler << text; };
-    palette->fDateiWaehlen = [this](const QString& titel, const QString& vorschlag, bool) {
-      dateiDialoge << titel + QStringLiteral(": ") + vorschlag;
-      return dateiAntworten.isEmpty() ? QString() : dateiAntworten.takeFirst();
-    };
-    palette->show();
-  }
-  QString EinstellungsDatei() const { return ordner.filePath(QStringLiteral("e.ini")); }
-  QString Pfad(const QString& name) const { return ordner.filePath(name); }
-  QString Kopie(const QString& vorlage, const QString& name) const {
-    QFile::copy(QStringLiteral(ORBATO_TESTDATEN "/") + vorlage, Pfad(name));
-    QFile(Pfad(name)).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    return Pfad(name);
-  }
-  bool An(const QStringList& pfad) const {
-    QAction* a = palette->Aktion(pfad);
-    return a != nullptr && a->isEnabled();
-  }
-  void Waehle(const QStringList& pfad) const {
-    QAction* a = palette->Aktion(pfad);
-    QVERIFY2(a != nullptr, qPrintable(pfad.join(QLatin1Char('/'))));
-    a->trigger();
-  }
-
-  QTemporaryDir ordner;
-  TFesteUhr uhr{46364.5};
-  std::unique_ptr<TQSettingsSpeicher> speicher;
-  std::unique_ptr<TOrbatoPalette> palette;
-  QStringList fehler;
-  QStringList dateiDialoge;
-  QStringList dateiAntworten;
-};
 
 // A step that ticks a check or radio button by its caption and presses "Ok".
 TModalSkript::TSchritt Eckdaten(int tage, int versionen) {
