@@ -3,9 +3,11 @@
 #include <QCursor>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -73,6 +75,7 @@ TDepForm::TDepForm(TElement* element, int art, bool nurGekoppelt, bool nurOffen)
   fTabelle->verticalHeader()->hide();
   fTabelle->horizontalHeader()->setSectionsClickable(true);
   fTabelle->viewport()->installEventFilter(this);
+  fTabelle->installEventFilter(this);
   connect(fTabelle->horizontalHeader(), &QHeaderView::sectionClicked, this,
           [this](int nr) { Sortieren(Spalte(nr)); });
   connect(fTabelle, &QTableView::clicked, this,
@@ -168,6 +171,8 @@ void TDepForm::AllesAuswaehlen() {
 // the selected courses stay selected.
 void TDepForm::Fuellen() {
   const std::vector<TKurs*> gewaehlt = Auswahl();
+  // The rows are made anew; the view stays where the user scrolled to.
+  const int oben = fTabelle->verticalScrollBar()->value();
   std::vector<TKurs*> kurse = DepKurse(Quelle(), fNurGekoppelt, fNurOffen);
   if (fSortiertNach >= 0) DepSortieren(kurse, static_cast<TDepSpalte>(fSortiertNach));
   fModell->Setzen(std::move(kurse));
@@ -178,6 +183,7 @@ void TDepForm::Fuellen() {
   }
   Auswaehlen(zeilen);
   Abmessen();
+  fTabelle->verticalScrollBar()->setValue(oben);
   TitelSetzen();
 }
 
@@ -187,8 +193,10 @@ void TDepForm::Abmessen() {
   fTabelle->verticalHeader()->setMinimumSectionSize(std::min(s.fDepHoehe, 13));
   fTabelle->verticalHeader()->setDefaultSectionSize(s.fDepHoehe);
   const auto& spalten = fModell->Spalten();
+  // The settings hold the width of the text; a cell adds its margins and a header its own.
+  const int rand = 2 * fTabelle->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 6;
   for (int i = 0; i < static_cast<int>(spalten.size()); ++i) {
-    fTabelle->setColumnWidth(i, DepBreite(spalten[i]));
+    fTabelle->setColumnWidth(i, DepBreite(spalten[i]) + rand);
   }
   updateGeometry();
 }
@@ -282,6 +290,17 @@ void TDepForm::AuswahlLoeschen() {
 
 // The move tool drags a class, room or info cell from one row to another.
 bool TDepForm::eventFilter(QObject* objekt, QEvent* ereignis) {
+  if (objekt == fTabelle && ereignis->type() == QEvent::ShortcutOverride) {
+    // Copying is the document's command, which copies whole courses; the table would copy the
+    // current cell's text.
+    const auto* taste = static_cast<QKeyEvent*>(ereignis);
+    if (taste->matches(QKeySequence::Copy) || taste->matches(QKeySequence::Cut) ||
+        taste->matches(QKeySequence::Paste) || taste->matches(QKeySequence::SelectAll)) {
+      ereignis->ignore();
+      return true;
+    }
+    return false;
+  }
   if (objekt != fTabelle->viewport() || Schule().fToolArt != SchiebTool)
     return QWidget::eventFilter(objekt, ereignis);
   const auto* maus = dynamic_cast<QMouseEvent*>(ereignis);

@@ -45,6 +45,7 @@ constexpr TKuerzelArt kArten[5] = {leh, kla, kop, fac, rau};
 // 7 days of 16 periods: the most lessons a version can hold, and so the lowest a course that is
 // never placed may go.
 constexpr int kWochenZellen = 112;
+constexpr int kSperrSpalte = 28;
 
 QString Kuerzel(const TElement* e) {
   return e ? QtText(e->fKuerzel.str()) : QString();
@@ -202,7 +203,7 @@ void TKursForm::Aufbauen() {
   links->addWidget(ElementTeil());
   links->addWidget(ZahlenTeil());
   layout->addLayout(links);
-  layout->addWidget(SperrungsTeil(), 1);
+  layout->addWidget(SperrungsTeil(), 0, Qt::AlignTop);
 }
 
 QWidget* TKursForm::ElementTeil() {
@@ -270,8 +271,12 @@ QWidget* TKursForm::SperrungsTeil() {
   auto* layout = new QVBoxLayout(teil);
   fSperrung->setEditTriggers(QAbstractItemView::NoEditTriggers);
   fSperrung->setSelectionMode(QAbstractItemView::NoSelection);
-  fSperrung->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  fSperrung->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  fSperrung->horizontalHeader()->setDefaultSectionSize(kSperrSpalte);
+  fSperrung->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   fSperrung->verticalHeader()->setDefaultSectionSize(18);
+  fSperrung->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  fSperrung->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   fSperrung->viewport()->installEventFilter(this);
   fGummi = new QRubberBand(QRubberBand::Rectangle, fSperrung->viewport());
   layout->addWidget(fSperrung);
@@ -380,6 +385,12 @@ void TKursForm::SperrungAnzeigen() {
       fSperrung->setItem(p - 1, t - 1, item);
     }
   }
+  // The whole week in view: the rubber band needs every cell on screen.
+  const int breite = fSperrung->verticalHeader()->sizeHint().width() + tage * kSperrSpalte +
+                     2 * fSperrung->frameWidth();
+  const int hoehe =
+      fSperrung->horizontalHeader()->sizeHint().height() + 16 * 18 + 2 * fSperrung->frameWidth();
+  fSperrung->setFixedSize(breite, hoehe);
 }
 
 void TKursForm::Geaendert() {

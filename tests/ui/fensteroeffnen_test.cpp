@@ -1,5 +1,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTableView>
 #include <QTest>
 
 #include "lauf.h"
@@ -95,9 +96,17 @@ class FensterOeffnenTest : public QObject {
     QVERIFY(lauf.An({"Bearbeiten", "Ausschneiden"}));
     lauf.Waehle({"Bearbeiten", "Einsetzen"});
     QCOMPARE(s.fKursMenge.ListeZahlElemente(), vorher + 1);
-    const auto* alle = dynamic_cast<TDepForm*>(s.fKursDepForm);
+    auto* alle = dynamic_cast<TDepForm*>(s.fKursDepForm);
     QVERIFY(alle);
     QCOMPARE(alle->Zeilen(), vorher + 1);
+    // Ctrl+C in the list copies the selected courses, not just the cell.
+    alle->Auswaehlen({0});
+    QVERIFY(QTest::qWaitForWindowExposed(lauf.palette.get()));
+    QApplication::setActiveWindow(lauf.palette.get());
+    alle->Tabelle()->setFocus();
+    QTest::keyClick(alle->Tabelle(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(ablage.Schreibvorgaenge(), 1);
+    QCOMPARE(ZwischenablageZeilen(ablage.HoleText()).size(), std::size_t{1});
 
     s.SetFensterArt(DFenster);
     lauf.palette->ElementFensterOeffnen(s.HoleLehrer("BRA"));

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -18,8 +19,10 @@
 #include <deque>
 #include <functional>
 
+#include "model/lehrer.h"
 #include "model/uhr.h"
 #include "platform/qsettingsspeicher.h"
+#include "ui/fensterwege.h"
 #include "ui/kennwortdialog.h"
 #include "ui/kuerzeldialog.h"
 #include "ui/menuedaten.h"
@@ -118,12 +121,25 @@ int main(int argc, char** argv) {
   fotograf.Speichere(&palette, QStringLiteral("hauptfenster"));
   // A teacher's, a class's and a room's plan side by side.
   const orbato::TSchule& schule = palette.schule();
-  palette.ElementFensterOeffnen(schule.fLehrerMenge.ListeNrInhalt(1));
-  palette.ElementFensterOeffnen(schule.fKlassenMenge.ListeNrInhalt(1));
-  palette.ElementFensterOeffnen(schule.fRaumMenge.ListeNrInhalt(1));
+  palette.ElementFensterOeffnen(schule.fLehrerMenge.ListeNrInhalt(1), orbato::PFenster);
+  palette.ElementFensterOeffnen(schule.fKlassenMenge.ListeNrInhalt(1), orbato::PFenster);
+  palette.ElementFensterOeffnen(schule.fRaumMenge.ListeNrInhalt(1), orbato::PFenster);
   palette.Arbeitsflaeche()->tileSubWindows();
   QApplication::processEvents();
   fotograf.Speichere(&palette, QStringLiteral("plaene"));
+  // A teacher's teaching load beside the course window of its first course, then "alle Kurse".
+  palette.Arbeitsflaeche()->closeAllSubWindows();
+  orbato::TLehrer* lehrer = schule.fLehrerMenge.ListeNrInhalt(1);
+  palette.ElementFensterOeffnen(lehrer, orbato::DFenster);
+  orbato::KursFensterZeigen(lehrer->fKurse.ListeNrInhalt(1), &lehrer->fKurse);
+  palette.Arbeitsflaeche()->tileSubWindows();
+  QApplication::processEvents();
+  fotograf.Speichere(&palette, QStringLiteral("deputat_und_kurs"));
+  palette.Arbeitsflaeche()->closeAllSubWindows();
+  palette.AlleKurseZeigen()->showMaximized();
+  QApplication::processEvents();
+  fotograf.Speichere(&palette, QStringLiteral("alle_kurse"));
+  palette.Arbeitsflaeche()->closeAllSubWindows();
   // Menus are popups, not modal: opened, drawn and photographed directly.
   const auto menuFoto = [&](QMenu* menu, const QString& name) {
     menu->popup(palette.mapToGlobal(QPoint(20, 20)));
