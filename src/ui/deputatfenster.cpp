@@ -3,7 +3,6 @@
 #include <QCursor>
 #include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -75,7 +74,6 @@ TDepForm::TDepForm(TElement* element, int art, bool nurGekoppelt, bool nurOffen)
   fTabelle->verticalHeader()->hide();
   fTabelle->horizontalHeader()->setSectionsClickable(true);
   fTabelle->viewport()->installEventFilter(this);
-  fTabelle->installEventFilter(this);
   connect(fTabelle->horizontalHeader(), &QHeaderView::sectionClicked, this,
           [this](int nr) { Sortieren(Spalte(nr)); });
   connect(fTabelle, &QTableView::clicked, this,
@@ -290,17 +288,6 @@ void TDepForm::AuswahlLoeschen() {
 
 // The move tool drags a class, room or info cell from one row to another.
 bool TDepForm::eventFilter(QObject* objekt, QEvent* ereignis) {
-  if (objekt == fTabelle && ereignis->type() == QEvent::ShortcutOverride) {
-    // Copying is the document's command, which copies whole courses; the table would copy the
-    // current cell's text.
-    const auto* taste = static_cast<QKeyEvent*>(ereignis);
-    if (taste->matches(QKeySequence::Copy) || taste->matches(QKeySequence::Cut) ||
-        taste->matches(QKeySequence::Paste) || taste->matches(QKeySequence::SelectAll)) {
-      ereignis->ignore();
-      return true;
-    }
-    return false;
-  }
   if (objekt != fTabelle->viewport() || Schule().fToolArt != SchiebTool)
     return QWidget::eventFilter(objekt, ereignis);
   const auto* maus = dynamic_cast<QMouseEvent*>(ereignis);

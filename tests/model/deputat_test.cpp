@@ -12,12 +12,6 @@ namespace {
 
 using enum TDepSpalte;
 
-std::vector<std::string> Texte(const TMenu& menu) {
-  std::vector<std::string> texte;
-  for (const TMenuEintrag& e : menu) texte.push_back(e.fText);
-  return texte;
-}
-
 class DeputatTest : public SchulTest {
  protected:
   void SetUp() override {

@@ -10,12 +10,6 @@
 namespace orbato {
 namespace {
 
-std::vector<std::string> Texte(const TMenu& menu) {
-  std::vector<std::string> texte;
-  for (const TMenuEintrag& e : menu) texte.push_back(e.fText);
-  return texte;
-}
-
 std::vector<int> Tags(const TMenu& menu) {
   std::vector<int> tags;
   for (const TMenuEintrag& e : menu) tags.push_back(e.fTag);

@@ -8,12 +8,6 @@
 namespace orbato {
 namespace {
 
-std::vector<std::string> Texte(const TMenu& menu) {
-  std::vector<std::string> texte;
-  for (const TMenuEintrag& e : menu) texte.push_back(e.fText);
-  return texte;
-}
-
 class KurswahlTest : public SchulTest {
  protected:
   void SetUp() override {

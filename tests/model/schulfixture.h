@@ -2,10 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
+#include "model/menue.h"
 #include "model/schule.h"
 #include "model/standard.h"
 
 namespace orbato {
+
+// The captions of a menu's entries, in order.
+inline std::vector<std::string> Texte(const TMenu& menu) {
+  std::vector<std::string> texte;
+  for (const TMenuEintrag& e : menu) texte.push_back(e.fText);
+  return texte;
+}
 
 // A test with its own settings object and document installed as the program's.
 class SchulTest : public ::testing::Test {

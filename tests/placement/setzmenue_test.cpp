@@ -16,12 +16,6 @@ class SetzMenu : public SchulTest {
  protected:
   void SetUp() override { fSchule.SetDialoge(&fDialoge); }
 
-  static std::vector<std::string> Texte(const TMenu& menu) {
-    std::vector<std::string> texte;
-    for (const TMenuEintrag& e : menu) texte.push_back(e.fText);
-    return texte;
-  }
-
   TSkriptDialoge fDialoge;
 };
 
