@@ -288,25 +288,30 @@ void TKursForm::Verbinden() {
     if (fKurs && fKurs->SetzeStunden(wert / Versionen())) Geaendert();
     Anzeigen();
   });
-  // The plain fields: each change is stored and shown in every window.
-  const auto zahl = [this](QSpinBox* feld, void (TKurs::*setze)(int32_t)) {
-    connect(feld, &QSpinBox::valueChanged, this, [this, setze](int wert) {
-      (fKurs->*setze)(wert);
-      Geaendert();
-    });
-  };
-  zahl(fFaktor, &TKurs::SetFaktor);
-  zahl(fStdProTag, &TKurs::SetzeStdProTag);
-  zahl(fEinzelne, &TKurs::SetEinzelStd);
-  zahl(fTabelle, &TKurs::SetTabellenNr);
-  const auto schalter = [this](QCheckBox* feld, void (TKurs::*setze)(bool)) {
-    connect(feld, &QCheckBox::toggled, this, [this, setze](bool an) {
-      (fKurs->*setze)(an);
-      Geaendert();
-    });
-  };
-  schalter(fNichtZaehlenLe, &TKurs::SetnichtZaehlenLe);
-  schalter(fNichtZaehlenKl, &TKurs::SetnichtZaehlenKl);
+  connect(fFaktor, &QSpinBox::valueChanged, this, [this](int wert) {
+    fKurs->SetFaktor(wert);
+    Geaendert();
+  });
+  connect(fStdProTag, &QSpinBox::valueChanged, this, [this](int wert) {
+    fKurs->SetzeStdProTag(wert);
+    Geaendert();
+  });
+  connect(fEinzelne, &QSpinBox::valueChanged, this, [this](int wert) {
+    fKurs->SetEinzelStd(wert);
+    Geaendert();
+  });
+  connect(fTabelle, &QSpinBox::valueChanged, this, [this](int wert) {
+    fKurs->SetTabellenNr(wert);
+    Geaendert();
+  });
+  connect(fNichtZaehlenLe, &QCheckBox::toggled, this, [this](bool an) {
+    fKurs->SetnichtZaehlenLe(an);
+    Geaendert();
+  });
+  connect(fNichtZaehlenKl, &QCheckBox::toggled, this, [this](bool an) {
+    fKurs->SetnichtZaehlenKl(an);
+    Geaendert();
+  });
   connect(fNichtVerplanen, &QCheckBox::toggled, this, [this](bool an) {
     // Refused while hours are placed: the box goes back.
     if (fKurs->SetzeNichtVerplanen(an)) Geaendert();
