@@ -134,9 +134,12 @@ class TSchule {
   TWochBereich fUEWoBereich;
   Fenster* fAktivesFenster = nullptr;
   std::vector<std::pair<std::string, Fenster*>> fFensterListe;
-  // The windows of which there is one at most: "alle Kurse" and the course window.
+  // The windows of which there is one at most: "alle Kurse", the course window and the two
+  // statistics.
   Fenster* fKursDepForm = nullptr;
   Fenster* fKursForm = nullptr;
+  Fenster* fLeStatForm = nullptr;
+  Fenster* fKlStatForm = nullptr;
   // The window records the plan file is saved with: those read with the document until the
   // shell reopens them, and what the shell collects from its open windows before saving.
   std::vector<TFenster> fFensterSaetze;

@@ -20,6 +20,7 @@
 #include "ui/kursfenster.h"
 #include "ui/orbatopalette.h"
 #include "ui/planfenster.h"
+#include "ui/statistikfenster.h"
 
 namespace orbato {
 namespace {
@@ -45,6 +46,8 @@ bool TOrbatoPalette::ShiftGehalten() const {
 void TOrbatoPalette::Kopieren() {
   if (const TPlnForm* plan = Aktiv<TPlnForm>(fArbeitsflaeche)) {
     Ablage().SetzeText(ModellText(plan->PlanText()));
+  } else if (const TStatForm* statistik = Aktiv<TStatForm>(fArbeitsflaeche)) {
+    Ablage().SetzeText(statistik->Text());
   } else if (TDepForm* dep = Aktiv<TDepForm>(fArbeitsflaeche)) {
     dep->Kopieren(false, ShiftGehalten(), Ablage());
   } else if (const TKursForm* kurs = Aktiv<TKursForm>(fArbeitsflaeche)) {

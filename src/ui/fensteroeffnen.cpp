@@ -11,6 +11,7 @@
 #include "ui/fensterwege.h"
 #include "ui/orbatopalette.h"
 #include "ui/planfenster.h"
+#include "ui/statistikfenster.h"
 
 namespace orbato {
 namespace {
@@ -29,16 +30,17 @@ QMdiSubWindow* Rahmen(Fenster* fenster) {
 }  // namespace
 
 void TOrbatoPalette::FensterWegeAnlegen() {
-  FensterWegeSetzen({[this](QWidget* fenster) { FensterEinsetzen(fenster); },
-                     [this](TElement* element, bool plan) {
-                       ElementFensterOeffnen(element, plan ? PFenster : fSchule->fFensterArt);
-                     }});
+  FensterWegeSetzen(
+      {[this](QWidget* fenster) { FensterEinsetzen(fenster); },
+       [this](TElement* element, TFensterArt art) { ElementFensterOeffnen(element, art); }});
   for (int art : {9, 10, 11, 16, 17, 18, 19, 20}) {
     FensterArtAnmelden(art, [this, art](const TFenster&, TElement* e) {
       return ElementFensterOeffnen(e, art <= 11 ? PFenster : DFenster);
     });
   }
   FensterArtAnmelden(21, [this](const TFenster&, TElement*) { return AlleKurseZeigen(); });
+  FensterArtAnmelden(72, [this](const TFenster&, TElement*) { return StatistikZeigen(leh); });
+  FensterArtAnmelden(73, [this](const TFenster&, TElement*) { return StatistikZeigen(kla); });
 }
 
 QMdiSubWindow* TOrbatoPalette::FensterEinsetzen(QWidget* fenster) {
@@ -95,6 +97,10 @@ QMdiSubWindow* TOrbatoPalette::ElementFensterOeffnen(TElement* element, TFenster
   QMdiSubWindow* rahmen = FensterEinsetzen(neu);
   rahmen->setGeometry(platz);
   return rahmen;
+}
+
+QMdiSubWindow* TOrbatoPalette::StatistikZeigen(TKuerzelArt art) {
+  return FensterEinsetzen(StatistikOeffnen(art));
 }
 
 QMdiSubWindow* TOrbatoPalette::AlleKurseZeigen() {

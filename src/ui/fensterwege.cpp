@@ -27,7 +27,11 @@ void DokumentFensterZeigen(QWidget* fenster) {
 }
 
 void PlanFensterZeigen(TElement* element) {
-  if (element && Wege().fElement) Wege().fElement(element, true);
+  ElementFensterZeigen(element, PFenster);
+}
+
+void ElementFensterZeigen(TElement* element, TFensterArt art) {
+  if (element && Wege().fElement) Wege().fElement(element, art);
 }
 
 void KursFensterZeigen(TKurs* kurs, TListe<TKurs>* vater) {

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "model/liste.h"
+#include "model/schule.h"
 
 class QWidget;
 
@@ -16,9 +17,8 @@ class TKurs;
 struct TFensterWege {
   // Puts a new document window into the workspace and shows it.
   std::function<void(QWidget* fenster)> fZeigen;
-  // The element's window of the kind the palette's window buttons choose, or with `plan` its
-  // plan window.
-  std::function<void(TElement* element, bool plan)> fElement;
+  // The element's window of that kind.
+  std::function<void(TElement* element, TFensterArt art)> fElement;
 };
 
 void FensterWegeSetzen(TFensterWege wege);
@@ -26,6 +26,8 @@ void FensterWegeSetzen(TFensterWege wege);
 void DokumentFensterZeigen(QWidget* fenster);
 // The element's plan window.
 void PlanFensterZeigen(TElement* element);
+// The element's master-data (GFenster), teaching-load (DFenster) or plan window (PFenster).
+void ElementFensterZeigen(TElement* element, TFensterArt art);
 // The course window with the course, opened from the course list `vater`.
 void KursFensterZeigen(TKurs* kurs, TListe<TKurs>* vater);
 

@@ -197,7 +197,9 @@ void TOrbatoPalette::ErzeugeDatenMenues() {
   fDokumentAktionen << Eintrag(daten, QStringLiteral("Parallele Kopplungen"));
   daten->addSeparator();
   fDokumentAktionen << Eintrag(daten, QStringLiteral("UV-Statistik"));
-  for (const char* text : {"Lehrer", "Klassen", "Kopplungen", "Fächer", "Räume", "UV-Tabellen"}) {
+  fDokumentAktionen << Eintrag(daten, QStringLiteral("Lehrer"), [this] { StatistikZeigen(leh); });
+  fDokumentAktionen << Eintrag(daten, QStringLiteral("Klassen"), [this] { StatistikZeigen(kla); });
+  for (const char* text : {"Kopplungen", "Fächer", "Räume", "UV-Tabellen"}) {
     Eintrag(daten, QString::fromUtf8(text));
   }
 

@@ -220,7 +220,8 @@ void TOrbatoPalette::PaletteAktualisieren() {
     a->setEnabled(WerkzeugErlaubt(art, a->property("werkzeug").toInt()));
   }
   if (!WerkzeugErlaubt(art, fSchule->fToolArt)) fSchule->SetToolArt(ZeigTool);
-  fKopieren->setEnabled((art >= 9 && art <= 11) || (art >= 16 && art <= 21) || art == 67);
+  fKopieren->setEnabled((art >= 9 && art <= 11) || (art >= 16 && art <= 21) || art == 67 ||
+                        art == 72 || art == 73);
   for (QAction* a : fKursAktionen) a->setEnabled(art >= 16 && art <= 21);
   const TToolArt tool = fSchule->fToolArt;
   for (QAction* a : fWerkzeuge->actions()) a->setChecked(a->data().toInt() == tool);

@@ -90,6 +90,8 @@ class TOrbatoPalette : public QMainWindow {
   QMdiSubWindow* ElementFensterOeffnen(TElement* element, TFensterArt art);
   // "Daten" / "Kurse": the window "alle Kurse".
   QMdiSubWindow* AlleKurseZeigen();
+  // "Daten" / "Lehrer", "Klassen": the statistics of teachers (leh) or classes (kla).
+  QMdiSubWindow* StatistikZeigen(TKuerzelArt art);
   // Puts a document window into the workspace (unless it is there already) and activates it.
   QMdiSubWindow* FensterEinsetzen(QWidget* fenster);
   void KennwortAendern();

@@ -140,6 +140,12 @@ int main(int argc, char** argv) {
   QApplication::processEvents();
   fotograf.Speichere(&palette, QStringLiteral("alle_kurse"));
   palette.Arbeitsflaeche()->closeAllSubWindows();
+  palette.StatistikZeigen(orbato::leh);
+  palette.StatistikZeigen(orbato::kla);
+  palette.Arbeitsflaeche()->tileSubWindows();
+  QApplication::processEvents();
+  fotograf.Speichere(&palette, QStringLiteral("statistik"));
+  palette.Arbeitsflaeche()->closeAllSubWindows();
   // Menus are popups, not modal: opened, drawn and photographed directly.
   const auto menuFoto = [&](QMenu* menu, const QString& name) {
     menu->popup(palette.mapToGlobal(QPoint(20, 20)));
