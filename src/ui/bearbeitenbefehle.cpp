@@ -21,6 +21,7 @@
 #include "ui/orbatopalette.h"
 #include "ui/planfenster.h"
 #include "ui/statistikfenster.h"
+#include "ui/uvtabfenster.h"
 
 namespace orbato {
 namespace {
@@ -46,6 +47,8 @@ bool TOrbatoPalette::ShiftGehalten() const {
 void TOrbatoPalette::Kopieren() {
   if (const TPlnForm* plan = Aktiv<TPlnForm>(fArbeitsflaeche)) {
     Ablage().SetzeText(ModellText(plan->PlanText()));
+  } else if (const TUVTabForm* matrix = Aktiv<TUVTabForm>(fArbeitsflaeche)) {
+    Ablage().SetzeText(matrix->Text());
   } else if (const TStatForm* statistik = Aktiv<TStatForm>(fArbeitsflaeche)) {
     Ablage().SetzeText(statistik->Text());
   } else if (TDepForm* dep = Aktiv<TDepForm>(fArbeitsflaeche)) {
@@ -89,6 +92,7 @@ void TOrbatoPalette::Einsetzen() {
 
 void TOrbatoPalette::Loeschen() {
   if (TDepForm* dep = Aktiv<TDepForm>(fArbeitsflaeche)) dep->AuswahlLoeschen();
+  if (TUVTabForm* matrix = Aktiv<TUVTabForm>(fArbeitsflaeche)) matrix->AuswahlLoeschen();
 }
 
 void TOrbatoPalette::AllesAuswaehlen() {

@@ -7,11 +7,13 @@
 
 #include "model/element.h"
 #include "model/planelement.h"
+#include "model/uvtab.h"
 #include "ui/deputatfenster.h"
 #include "ui/fensterwege.h"
 #include "ui/orbatopalette.h"
 #include "ui/planfenster.h"
 #include "ui/statistikfenster.h"
+#include "ui/uvtabfenster.h"
 
 namespace orbato {
 namespace {
@@ -33,7 +35,7 @@ void TOrbatoPalette::FensterWegeAnlegen() {
   FensterWegeSetzen(
       {[this](QWidget* fenster) { FensterEinsetzen(fenster); },
        [this](TElement* element, TFensterArt art) { ElementFensterOeffnen(element, art); }});
-  for (int art : {9, 10, 11, 16, 17, 18, 19, 20}) {
+  for (int art : {9, 10, 11, 12, 16, 17, 18, 19, 20}) {
     FensterArtAnmelden(art, [this, art](const TFenster&, TElement* e) {
       return ElementFensterOeffnen(e, art <= 11 ? PFenster : DFenster);
     });
@@ -66,11 +68,13 @@ QMdiSubWindow* TOrbatoPalette::ElementFensterOeffnen(TElement* element) {
 // when the active window is of another kind; else it takes the active window's place.
 QMdiSubWindow* TOrbatoPalette::ElementFensterOeffnen(TElement* element, TFensterArt art) {
   if (element == nullptr) return nullptr;
+  // A distribution table has its matrix window only (its set-up window is still to come).
+  if (element->Art() == uvt)
+    return FensterEinsetzen(UVTabFensterOeffnen(static_cast<TUVTab*>(element)));
   auto* planElement = dynamic_cast<TPlanElement*>(element);
   // Until the master-data windows exist, the teaching-load window stands in for them; couplings
   // and subjects have no plan of their own.
   if (art == GFenster || (art == PFenster && planElement == nullptr)) art = DFenster;
-  if (art == DFenster && element->Art() == uvt) return nullptr;
   const int nr = ElementFensterNr(element->Art(), art);
   const bool shift = Shift() || (QGuiApplication::keyboardModifiers() & Qt::ShiftModifier);
   QMdiSubWindow* aktiv = fArbeitsflaeche->activeSubWindow();

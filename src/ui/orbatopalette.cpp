@@ -175,11 +175,7 @@ void TOrbatoPalette::KuerzelMenuesAnlegen() {
                                                 [this](TElement* e) { ElementFensterOeffnen(e); });
   static constexpr TKuerzelArt kArten[] = {leh, kla, kop, fac, rau, uvt};
   for (int i = 0; i < 6; ++i) {
-    TMenu daten = fKuerzelMenues.Von(kArten[i]);
-    // Distribution tables have no window of their own yet.
-    const bool mitFenster = kArten[i] != uvt;
-    for (TMenuEintrag& e : daten) e.fEnabled = mitFenster;
-    MenuFuellen(fKuerzelMenuQt[i], daten);
+    MenuFuellen(fKuerzelMenuQt[i], fKuerzelMenues.Von(kArten[i]));
   }
 }
 
@@ -220,9 +216,9 @@ void TOrbatoPalette::PaletteAktualisieren() {
     a->setEnabled(WerkzeugErlaubt(art, a->property("werkzeug").toInt()));
   }
   if (!WerkzeugErlaubt(art, fSchule->fToolArt)) fSchule->SetToolArt(ZeigTool);
-  fKopieren->setEnabled((art >= 9 && art <= 11) || (art >= 16 && art <= 21) || art == 67 ||
+  fKopieren->setEnabled((art >= 9 && art <= 12) || (art >= 16 && art <= 21) || art == 67 ||
                         art == 72 || art == 73);
-  for (QAction* a : fKursAktionen) a->setEnabled(art >= 16 && art <= 21);
+  for (QAction* a : fKursAktionen) a->setEnabled(art == 12 || (art >= 16 && art <= 21));
   const TToolArt tool = fSchule->fToolArt;
   for (QAction* a : fWerkzeuge->actions()) a->setChecked(a->data().toInt() == tool);
   for (QAction* a : fWerkzeugAktionen) a->setChecked(a->property("werkzeug").toInt() == tool);

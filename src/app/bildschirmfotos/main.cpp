@@ -19,8 +19,12 @@
 #include <deque>
 #include <functional>
 
+#include "model/fach.h"
+#include "model/klasse.h"
+#include "model/kurs.h"
 #include "model/lehrer.h"
 #include "model/uhr.h"
+#include "model/uvtab.h"
 #include "platform/qsettingsspeicher.h"
 #include "ui/fensterwege.h"
 #include "ui/kennwortdialog.h"
@@ -145,6 +149,31 @@ int main(int argc, char** argv) {
   palette.Arbeitsflaeche()->tileSubWindows();
   QApplication::processEvents();
   fotograf.Speichere(&palette, QStringLiteral("statistik"));
+  palette.Arbeitsflaeche()->closeAllSubWindows();
+  // A distribution table of the fifth classes, both ways round.
+  auto* tabelle = new orbato::TUVTab;
+  tabelle->SetKuerzel("UV5");
+  palette.schule().fUVTabMenge.ListeAnhaengen(tabelle);
+  for (orbato::TKlasse* k : schule.fKlassenMenge) {
+    if (k->fKuerzel.str().rfind('5', 0) == 0) tabelle->NeueKlasse(k);
+  }
+  for (orbato::TFach* f : schule.fFachMenge) tabelle->NeuesFach(f);
+  for (orbato::TLehrer* l : schule.fLehrerMenge) {
+    for (const orbato::TKurs* k : l->fKurse) {
+      if (k->ErsteKlasse() && tabelle->fKlassen.ListeElemNr(k->ErsteKlasse()) > 0) {
+        tabelle->NeuerLehrer(l);
+        break;
+      }
+    }
+  }
+  tabelle->SetIstFach(true);
+  palette.ElementFensterOeffnen(tabelle)->showMaximized();
+  QApplication::processEvents();
+  fotograf.Speichere(&palette, QStringLiteral("uv_klassen_faecher"));
+  tabelle->SetIstFach(false);
+  tabelle->fDepFenster->FensterUpdate();
+  QApplication::processEvents();
+  fotograf.Speichere(&palette, QStringLiteral("uv_lehrer_klassen"));
   palette.Arbeitsflaeche()->closeAllSubWindows();
   // Menus are popups, not modal: opened, drawn and photographed directly.
   const auto menuFoto = [&](QMenu* menu, const QString& name) {
