@@ -99,16 +99,11 @@ void TDepForm::FensterSchliessen() {
   if (fElement && fElement->fDepFenster == this) fElement->SetDepFenster(nullptr);
   fElement = nullptr;
   Schule().FensterAbmelden(this);
-  if (parentWidget()) {
-    parentWidget()->close();
-  } else {
-    close();
-  }
+  RahmenSchliessen(this);
 }
 
 void TDepForm::FensterNachVorn() {
-  QWidget* rahmen = parentWidget() ? parentWidget() : this;
-  rahmen->raise();
+  RahmenNachVorn(this);
 }
 
 std::string TDepForm::FensterTitel() const {

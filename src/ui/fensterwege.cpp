@@ -18,6 +18,14 @@ void FensterWegeSetzen(TFensterWege wege) {
   Wege() = std::move(wege);
 }
 
+void RahmenSchliessen(QWidget* fenster) {
+  (fenster->parentWidget() ? fenster->parentWidget() : fenster)->close();
+}
+
+void RahmenNachVorn(QWidget* fenster) {
+  (fenster->parentWidget() ? fenster->parentWidget() : fenster)->raise();
+}
+
 void DokumentFensterZeigen(QWidget* fenster) {
   if (Wege().fZeigen) {
     Wege().fZeigen(fenster);

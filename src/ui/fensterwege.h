@@ -22,6 +22,10 @@ struct TFensterWege {
 };
 
 void FensterWegeSetzen(TFensterWege wege);
+// A document window closes with the workspace frame around it, or alone when it has none.
+void RahmenSchliessen(QWidget* fenster);
+// Brings the frame around a document window (or the window itself) in front of the others.
+void RahmenNachVorn(QWidget* fenster);
 // Shows a new document window.
 void DokumentFensterZeigen(QWidget* fenster);
 // The element's plan window.

@@ -155,13 +155,12 @@ TKursForm::~TKursForm() {
 
 TKursForm* TKursForm::Oeffnen(TKurs* kurs, TListe<TKurs>* vater) {
   auto* form = dynamic_cast<TKursForm*>(Schule().fKursForm);
-  const bool neu = form == nullptr;
-  if (neu) form = new TKursForm;
+  if (form == nullptr) form = new TKursForm;
   form->fKurs = kurs;
   form->fVater = vater;
   form->Anzeigen();
-  if (neu) DokumentFensterZeigen(form);
-  form->FensterNachVorn();
+  // Shown and made the active window, whether it was open already or not.
+  DokumentFensterZeigen(form);
   return form;
 }
 
@@ -171,17 +170,11 @@ void TKursForm::FensterSchliessen() {
     Schule().FensterAbmelden(this);
   }
   fKurs = nullptr;
-  if (parentWidget()) {
-    parentWidget()->close();
-  } else {
-    close();
-  }
+  RahmenSchliessen(this);
 }
 
 void TKursForm::FensterNachVorn() {
-  QWidget* rahmen = parentWidget() ? parentWidget() : this;
-  rahmen->raise();
-  rahmen->activateWindow();
+  RahmenNachVorn(this);
 }
 
 void TKursForm::KursEntfernt(const TKurs* kurs) {

@@ -89,15 +89,11 @@ void TPlnForm::FensterSchliessen() {
     Schule().FensterAbmelden(this);
     fElement = nullptr;
   }
-  if (parentWidget()) {
-    parentWidget()->close();
-  } else {
-    close();
-  }
+  RahmenSchliessen(this);
 }
 
 void TPlnForm::FensterNachVorn() {
-  if (parentWidget()) parentWidget()->raise();
+  RahmenNachVorn(this);
 }
 
 std::string TPlnForm::FensterTitel() const {

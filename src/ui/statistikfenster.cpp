@@ -60,15 +60,11 @@ Fenster*& TStatForm::Verweis() const {
 void TStatForm::FensterSchliessen() {
   if (Verweis() == this) Verweis() = nullptr;
   Schule().FensterAbmelden(this);
-  if (parentWidget()) {
-    parentWidget()->close();
-  } else {
-    close();
-  }
+  RahmenSchliessen(this);
 }
 
 void TStatForm::FensterNachVorn() {
-  (parentWidget() ? parentWidget() : this)->raise();
+  RahmenNachVorn(this);
 }
 
 std::string TStatForm::FensterTitel() const {

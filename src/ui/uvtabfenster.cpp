@@ -55,15 +55,11 @@ void TUVTabForm::FensterSchliessen() {
   if (fTab && fTab->fDepFenster == this) fTab->SetDepFenster(nullptr);
   fTab = nullptr;
   Schule().FensterAbmelden(this);
-  if (parentWidget()) {
-    parentWidget()->close();
-  } else {
-    close();
-  }
+  RahmenSchliessen(this);
 }
 
 void TUVTabForm::FensterNachVorn() {
-  (parentWidget() ? parentWidget() : this)->raise();
+  RahmenNachVorn(this);
 }
 
 std::string TUVTabForm::FensterTitel() const {
