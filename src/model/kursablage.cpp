@@ -52,12 +52,6 @@ std::optional<int32_t> Zahl(const std::string& text) {
   return std::stoi(text);
 }
 
-std::string Verbinde(const std::vector<std::string>& felder) {
-  std::string zeile;
-  for (std::size_t i = 0; i < felder.size(); ++i) zeile += (i ? "\t" : "") + felder[i];
-  return zeile;
-}
-
 // The limits a course keeps: a factor up to 10000, blocks of 1..16 lessons, up to 7 single
 // lessons, tables 1..4, lessons of the selection 0..112 per version (down to -112 per version for a
 // course that is never placed).
@@ -134,7 +128,7 @@ TKurs* ErzeugeKurs(TSchule& s, const std::vector<std::string>& f) {
 
 std::vector<std::string> KursZeilen(const TKurs& k, bool ohneFolgezeilen) {
   std::vector<std::string> zeilen;
-  zeilen.push_back(Verbinde(
+  zeilen.push_back(TabZeile(
       {std::to_string(k.fFaktor), std::to_string(k.fStunden.GetWochenStunde(-1)),
        Kuerzel(k.fLehrer), Kuerzel(k.fFach), Kuerzel(k.ErsteKlasse()), Kuerzel(k.fKopplung),
        Kuerzel(k.ErsterRaum()), k.fInfo.str(), std::to_string(k.fStdProTag),
@@ -146,7 +140,7 @@ std::vector<std::string> KursZeilen(const TKurs& k, bool ohneFolgezeilen) {
     std::vector<std::string> felder(kFelder);
     felder[4] = Kuerzel(k.fKlassen.ListeNrInhalt(i));
     felder[6] = Kuerzel(k.fRaeume.ListeNrInhalt(i));
-    zeilen.push_back(Verbinde(felder));
+    zeilen.push_back(TabZeile(felder));
   }
   return zeilen;
 }

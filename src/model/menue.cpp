@@ -109,4 +109,15 @@ int FachPopupSpaltenLaenge(int anzahlKlassen) {
   return Spaltenlaenge(16, 7, anzahlKlassen);
 }
 
+void NachJedemBefehl(TMenu& menu, const std::function<void()>& danach) {
+  for (TMenuEintrag& e : menu) {
+    NachJedemBefehl(e.fUntermenu, danach);
+    if (!e.fBefehl) continue;
+    e.fBefehl = [befehl = std::move(e.fBefehl), danach] {
+      befehl();
+      danach();
+    };
+  }
+}
+
 }  // namespace orbato

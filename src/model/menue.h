@@ -41,6 +41,10 @@ const TMenuEintrag* FindeEintrag(const TMenu& menu, std::string_view text);
 // The entry reached by following captions through submenus: {"Datei", "Export", "Kurse..."}.
 TMenuEintrag* FindePfad(TMenu& menu, std::initializer_list<std::string_view> pfad);
 
+// Lets every command of the menu and its submenus be followed by `danach`, so that a window can
+// redraw after whatever entry is chosen.
+void NachJedemBefehl(TMenu& menu, const std::function<void()>& danach);
+
 // Chooses the entry as the user would: runs its command and answers true when it is enabled, has
 // a command and opens no submenu; otherwise nothing happens and the answer is false.
 bool Waehle(TMenuEintrag& eintrag);

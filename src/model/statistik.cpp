@@ -9,15 +9,6 @@ namespace {
 
 constexpr std::size_t kSpalten = 6;
 
-std::string Verbunden(const std::vector<std::string>& felder) {
-  std::string zeile;
-  for (std::size_t i = 0; i < felder.size(); ++i) {
-    if (i > 0) zeile += '\t';
-    zeile += felder[i];
-  }
-  return zeile;
-}
-
 template <class T>
 void ZeilenVon(const TListe<T>& menge, std::vector<std::vector<std::string>>& zeilen) {
   for (const T* e : menge) zeilen.push_back(StatistikZeile(*e));
@@ -51,8 +42,8 @@ std::vector<std::vector<std::string>> StatistikZeilen(const TSchule& schule, TKu
 }
 
 std::string StatistikText(const TSchule& schule, TKuerzelArt art) {
-  std::vector<std::string> text = {Verbunden(StatistikKoepfe(art))};
-  for (const auto& zeile : StatistikZeilen(schule, art)) text.push_back(Verbunden(zeile));
+  std::vector<std::string> text = {TabZeile(StatistikKoepfe(art))};
+  for (const auto& zeile : StatistikZeilen(schule, art)) text.push_back(TabZeile(zeile));
   return ZwischenablageText(text);
 }
 

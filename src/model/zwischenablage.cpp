@@ -30,4 +30,10 @@ std::string ZwischenablageText(const std::vector<std::string>& zeilen) {
   return text;
 }
 
+std::string TabZeile(const std::vector<std::string>& felder) {
+  std::string zeile;
+  for (std::size_t i = 0; i < felder.size(); ++i) zeile += (i ? "\t" : "") + felder[i];
+  return zeile;
+}
+
 }  // namespace orbato

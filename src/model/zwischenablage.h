@@ -39,6 +39,8 @@ class TSpeicherZwischenablage : public Zwischenablage {
 // bare CR; pasting works on lines. A line end after the last line does not make an empty line, so
 // a copied block pastes back with exactly its own lines; empty lines inside the text are kept.
 std::vector<std::string> ZwischenablageZeilen(std::string_view text);
+// The fields of one copied line, separated by tab characters.
+std::string TabZeile(const std::vector<std::string>& felder);
 // Copying ends every line with CR LF, the clipboard's line end on Windows.
 std::string ZwischenablageText(const std::vector<std::string>& zeilen);
 

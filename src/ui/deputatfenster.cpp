@@ -31,18 +31,6 @@
 namespace orbato {
 namespace {
 
-// Every entry of a tool's menu redraws the windows after its change.
-void NachJedemBefehl(TMenu& menu, const std::function<void()>& danach) {
-  for (TMenuEintrag& e : menu) {
-    NachJedemBefehl(e.fUntermenu, danach);
-    if (!e.fBefehl) continue;
-    e.fBefehl = [befehl = std::move(e.fBefehl), danach] {
-      befehl();
-      danach();
-    };
-  }
-}
-
 bool IstZiehSpalte(TDepSpalte spalte) {
   return spalte == TDepSpalte::Klasse || spalte == TDepSpalte::Raum ||
          (spalte == TDepSpalte::Info && Standard().fMitKursInfo);

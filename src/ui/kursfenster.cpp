@@ -402,13 +402,7 @@ void TKursForm::ArtWaehlen(TKuerzelArt art) {
 TMenu TKursForm::KuerzelMenu() {
   TMenu menu = fKurs ? KursWahlMenu(*fKurs, fArt) : TMenu{};
   // Every choice redraws the windows, whether or not the rules let it change the course.
-  for (TMenuEintrag& e : menu) {
-    if (!e.fBefehl) continue;
-    e.fBefehl = [this, befehl = std::move(e.fBefehl)] {
-      befehl();
-      Geaendert();
-    };
-  }
+  NachJedemBefehl(menu, [this] { Geaendert(); });
   return menu;
 }
 
