@@ -229,6 +229,10 @@ void TKurs::BelegeZelle(const TSetzung& s, bool belegt) {
   setze(s.fRaum, true);
 }
 
+void TKurs::BesetzungAbstimmen(TPlanElement& element) const {
+  for (const TSetzung* s : fSetzungen) StimmeZelleAb(element, *s, element.Art() == rau);
+}
+
 void TKurs::SetzungAufnehmen(TSetzung* setzung) {
   fSetzungen.ListeAnhaengen(setzung);
   BelegeZelle(*setzung, true);

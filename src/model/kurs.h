@@ -63,6 +63,10 @@ class TKurs {
   void AlleSetzungenAufgeben();
   // Takes the room out of a placement, keeping the room's occupancy right.
   void RaumAusSetzung(TSetzung* setzung);
+  // Brings an element's occupancy in line with the course's lessons after it joined or left the
+  // course while lessons were placed: KlasseErgaenzen and KlasseEntfernen leave the grids alone,
+  // since the course window lets classes change only on a course without placements.
+  void BesetzungAbstimmen(TPlanElement& element) const;
 
   // Queries
   TSetzung* SetzungFinden(int32_t woche, int32_t tag, int32_t std) const;

@@ -55,15 +55,7 @@ bool TKurs::SetzeNichtVerplanen(bool nichtVerplanen) {
 }
 
 void TKurs::SperrungZiehen(int32_t vonTag, int32_t vonStd, int32_t bisTag, int32_t bisStd) {
-  const TStandard& s = Standard();
-  const bool wert = !fSperrung.GetWocheTagStd(s.fAktuelleWoche, vonTag, vonStd);
-  for (int32_t w = s.ErsteAuswahlWoche(); w <= s.LetzteAuswahlWoche(); ++w) {
-    for (int32_t t = std::min(vonTag, bisTag); t <= std::max(vonTag, bisTag); ++t) {
-      for (int32_t p = std::min(vonStd, bisStd); p <= std::max(vonStd, bisStd); ++p) {
-        if (!fBesetzung.GetWocheTagStd(w, t, p)) fSperrung.SetWocheTagStd(w, t, wert, p);
-      }
-    }
-  }
+  orbato::SperrungZiehen(fSperrung, fBesetzung, vonTag, vonStd, bisTag, bisStd);
   Schule().SetDirty();
 }
 

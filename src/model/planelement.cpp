@@ -23,6 +23,11 @@ void TPlanElement::KopiereSperrung(const TWochBereich& bereich) {
   Geaendert();
 }
 
+void TPlanElement::SperrungZiehen(int32_t vonTag, int32_t vonStd, int32_t bisTag, int32_t bisStd) {
+  orbato::SperrungZiehen(fSperrung, fBesetzung, vonTag, vonStd, bisTag, bisStd);
+  Geaendert();
+}
+
 TListe<TKurs> TPlanElement::KurseFinden(int32_t woche, int32_t tag, const TPlanElement* raum,
                                         int32_t std) const {
   TListe<TKurs> kurse;

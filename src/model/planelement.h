@@ -18,6 +18,10 @@ class TPlanElement : public TElement {
 
   // blocked := set in `bereich` and not occupied, for the current selection of versions.
   void KopiereSperrung(const TWochBereich& bereich);
+  // The rubber band over the element's blocking grid: every cell of the rectangle that the
+  // element does not occupy takes the opposite of the start cell's blocking, in the current
+  // version (single-version mode) or in every version.
+  void SperrungZiehen(int32_t vonTag, int32_t vonStd, int32_t bisTag, int32_t bisStd);
   // The courses occupying a cell; with a room only those whose placement there is in it.
   TListe<TKurs> KurseFinden(int32_t woche, int32_t tag, const TPlanElement* raum,
                             int32_t std) const;

@@ -162,4 +162,17 @@ void UebernimmSperrung(TWochBereich& sperrung, const TWochBereich& vorlage,
   }
 }
 
+void SperrungZiehen(TWochBereich& sperrung, const TWochBereich& besetzung, int32_t vonTag,
+                    int32_t vonStd, int32_t bisTag, int32_t bisStd) {
+  const TStandard& s = Standard();
+  const bool wert = !sperrung.GetWocheTagStd(s.fAktuelleWoche, vonTag, vonStd);
+  for (int32_t w = s.ErsteAuswahlWoche(); w <= s.LetzteAuswahlWoche(); ++w) {
+    for (int32_t t = std::min(vonTag, bisTag); t <= std::max(vonTag, bisTag); ++t) {
+      for (int32_t p = std::min(vonStd, bisStd); p <= std::max(vonStd, bisStd); ++p) {
+        if (!besetzung.GetWocheTagStd(w, t, p)) sperrung.SetWocheTagStd(w, t, wert, p);
+      }
+    }
+  }
+}
+
 }  // namespace orbato

@@ -68,4 +68,11 @@ class TWochBereich {
 void UebernimmSperrung(TWochBereich& sperrung, const TWochBereich& vorlage,
                        const TWochBereich& besetzung);
 
+// The rubber band over a blocking grid, from the cell where it started to the cell where it
+// ended: every cell of the rectangle that `besetzung` leaves free takes the opposite of the start
+// cell's blocking in the current version, for the versions of the current selection. Occupied
+// cells keep their blocking, so that no placed lesson ends up in a blocked cell.
+void SperrungZiehen(TWochBereich& sperrung, const TWochBereich& besetzung, int32_t vonTag,
+                    int32_t vonStd, int32_t bisTag, int32_t bisStd);
+
 }  // namespace orbato

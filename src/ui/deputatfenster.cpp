@@ -25,7 +25,7 @@
 #include "platform/qttext.h"
 #include "ui/deputatmodell.h"
 #include "ui/fensterwege.h"
-#include "ui/klassenwahl.h"
+#include "ui/mehrfachwahl.h"
 #include "ui/menuedaten.h"
 
 namespace orbato {

@@ -10,6 +10,7 @@
 #include "model/uvtab.h"
 #include "ui/deputatfenster.h"
 #include "ui/fensterwege.h"
+#include "ui/grunddatenfenster.h"
 #include "ui/orbatopalette.h"
 #include "ui/planfenster.h"
 #include "ui/statistikfenster.h"
@@ -18,10 +19,20 @@
 namespace orbato {
 namespace {
 
-// The kind number of an element's plan or teaching-load window.
+// The kind number of an element's window of the palette's kind: 61 … 66 master data, 9 … 11
+// plans, 16 … 20 teaching loads, 12 the matrix of a distribution table.
 int ElementFensterNr(TKuerzelArt art, TFensterArt fensterArt) {
+  if (fensterArt == GFenster) return 61 + art;
+  if (art == uvt) return 12;
   if (fensterArt == PFenster) return art == leh ? 9 : art == kla ? 10 : 11;
   return 16 + art;
+}
+
+// The window of that kind the element has open, if any.
+Fenster* OffenesFenster(TElement* element, TFensterArt art) {
+  if (art == GFenster) return element->fGrDatFenster;
+  if (art == PFenster) return static_cast<TPlanElement*>(element)->fPlnFenster;
+  return element->fDepFenster;
 }
 
 QMdiSubWindow* Rahmen(Fenster* fenster) {
@@ -35,9 +46,10 @@ void TOrbatoPalette::FensterWegeAnlegen() {
   FensterWegeSetzen(
       {[this](QWidget* fenster) { FensterEinsetzen(fenster); },
        [this](TElement* element, TFensterArt art) { ElementFensterOeffnen(element, art); }});
-  for (int art : {9, 10, 11, 12, 16, 17, 18, 19, 20}) {
-    FensterArtAnmelden(art, [this, art](const TFenster&, TElement* e) {
-      return ElementFensterOeffnen(e, art <= 11 ? PFenster : DFenster);
+  for (int art : {9, 10, 11, 12, 16, 17, 18, 19, 20, 61, 62, 63, 64, 65, 66}) {
+    const TFensterArt fensterArt = art <= 11 ? PFenster : art <= 20 ? DFenster : GFenster;
+    FensterArtAnmelden(art, [this, fensterArt](const TFenster&, TElement* e) {
+      return ElementFensterOeffnen(e, fensterArt);
     });
   }
   FensterArtAnmelden(21, [this](const TFenster&, TElement*) { return AlleKurseZeigen(); });
@@ -68,32 +80,21 @@ QMdiSubWindow* TOrbatoPalette::ElementFensterOeffnen(TElement* element) {
 // when the active window is of another kind; else it takes the active window's place.
 QMdiSubWindow* TOrbatoPalette::ElementFensterOeffnen(TElement* element, TFensterArt art) {
   if (element == nullptr) return nullptr;
-  // A distribution table has its matrix window only (its set-up window is still to come).
-  if (element->Art() == uvt)
-    return FensterEinsetzen(UVTabFensterOeffnen(static_cast<TUVTab*>(element)));
   auto* planElement = dynamic_cast<TPlanElement*>(element);
-  // Until the master-data windows exist, the teaching-load window stands in for them; couplings
-  // and subjects have no plan of their own.
-  if (art == GFenster || (art == PFenster && planElement == nullptr)) art = DFenster;
+  // Couplings, subjects and tables have no plan of their own; their teaching-load window (a
+  // table's matrix) stands in for it.
+  if (art == PFenster && planElement == nullptr) art = DFenster;
   const int nr = ElementFensterNr(element->Art(), art);
   const bool shift = Shift() || (QGuiApplication::keyboardModifiers() & Qt::ShiftModifier);
   QMdiSubWindow* aktiv = fArbeitsflaeche->activeSubWindow();
   const Fenster* aktivesFenster = DokumentFenster(aktiv);
   const bool aktivGleich = aktivesFenster && aktivesFenster->FensterArt() == nr;
-  Fenster* offen = art == PFenster ? planElement->fPlnFenster : element->fDepFenster;
-  if (QMdiSubWindow* rahmen = Rahmen(offen)) {
-    if (!shift && aktivGleich && aktivesFenster != offen) aktiv->close();
+  if (QMdiSubWindow* rahmen = Rahmen(OffenesFenster(element, art))) {
+    if (!shift && aktivGleich && aktivesFenster != OffenesFenster(element, art)) aktiv->close();
     fArbeitsflaeche->setActiveSubWindow(rahmen);
     return rahmen;
   }
-  const Qt::KeyboardModifiers tasten = QGuiApplication::keyboardModifiers();
-  const bool alt = tasten & Qt::AltModifier;
-  QWidget* neu = nullptr;
-  if (art == PFenster) {
-    neu = PlanFensterOeffnen(planElement);
-  } else {
-    neu = DepFensterOeffnen(element, alt, alt && (tasten & Qt::ControlModifier));
-  }
+  QWidget* neu = NeuesElementFenster(element, art);
   if (neu == nullptr) return nullptr;
   if (shift || !aktivGleich) return FensterEinsetzen(neu);
   const QRect platz = aktiv->geometry();
@@ -101,6 +102,15 @@ QMdiSubWindow* TOrbatoPalette::ElementFensterOeffnen(TElement* element, TFenster
   QMdiSubWindow* rahmen = FensterEinsetzen(neu);
   rahmen->setGeometry(platz);
   return rahmen;
+}
+
+QWidget* TOrbatoPalette::NeuesElementFenster(TElement* element, TFensterArt art) {
+  if (art == GFenster) return GrunddatenFensterOeffnen(element);
+  if (element->Art() == uvt) return UVTabFensterOeffnen(static_cast<TUVTab*>(element));
+  if (art == PFenster) return PlanFensterOeffnen(static_cast<TPlanElement*>(element));
+  const Qt::KeyboardModifiers tasten = QGuiApplication::keyboardModifiers();
+  const bool alt = tasten & Qt::AltModifier;
+  return DepFensterOeffnen(element, alt, alt && (tasten & Qt::ControlModifier));
 }
 
 QMdiSubWindow* TOrbatoPalette::StatistikZeigen(TKuerzelArt art) {

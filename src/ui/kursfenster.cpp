@@ -8,7 +8,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,10 +15,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRubberBand>
 #include <QSignalBlocker>
 #include <QSpinBox>
-#include <QTableWidget>
 #include <QVBoxLayout>
 #include <cstdio>
 
@@ -37,6 +34,7 @@
 #include "platform/qttext.h"
 #include "ui/fensterwege.h"
 #include "ui/menuedaten.h"
+#include "ui/sperrraster.h"
 
 namespace orbato {
 namespace {
@@ -45,7 +43,6 @@ constexpr TKuerzelArt kArten[5] = {leh, kla, kop, fac, rau};
 // 7 days of 16 periods: the most lessons a version can hold, and so the lowest a course that is
 // never placed may go.
 constexpr int kWochenZellen = 112;
-constexpr int kSperrSpalte = 28;
 
 QString Kuerzel(const TElement* e) {
   return e ? QtText(e->fKuerzel.str()) : QString();
@@ -54,11 +51,6 @@ QString Kuerzel(const TElement* e) {
 int32_t Versionen() {
   const TStandard& s = Standard();
   return s.fEineWoche ? 1 : s.WochenZahl();
-}
-
-int32_t AktuelleVersion() {
-  const int32_t w = Standard().fAktuelleWoche;
-  return w >= 1 && w <= Standard().WochenZahl() ? w : 1;
 }
 
 // The custom colours of the colour dialog are kept as six hexadecimal digits of the Windows
@@ -126,7 +118,7 @@ TKursForm::TKursForm()
       fNichtVerplanen(new QCheckBox(QStringLiteral("nicht verplanen"))),
       fNichtZaehlenLe(new QCheckBox(QString::fromUtf8("nicht zählen Le"))),
       fNichtZaehlenKl(new QCheckBox(QString::fromUtf8("nicht zählen Kl"))),
-      fSperrung(new QTableWidget),
+      fSperrung(new TSperrRaster),
       fFarbe(new QLabel),
       fFarbeAendern(new QPushButton(QString::fromUtf8("Ändern"))),
       fInfo(new QLineEdit),
@@ -262,16 +254,9 @@ QWidget* TKursForm::ZahlenTeil() {
 QWidget* TKursForm::SperrungsTeil() {
   auto* teil = new QGroupBox(QStringLiteral("Sperrung"));
   auto* layout = new QVBoxLayout(teil);
-  fSperrung->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  fSperrung->setSelectionMode(QAbstractItemView::NoSelection);
-  fSperrung->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  fSperrung->horizontalHeader()->setDefaultSectionSize(kSperrSpalte);
-  fSperrung->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  fSperrung->verticalHeader()->setDefaultSectionSize(18);
-  fSperrung->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  fSperrung->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  fSperrung->viewport()->installEventFilter(this);
-  fGummi = new QRubberBand(QRubberBand::Rectangle, fSperrung->viewport());
+  fSperrung->fGezogen = [this](int32_t vonTag, int32_t vonStd, int32_t bisTag, int32_t bisStd) {
+    SperrungZiehen(vonTag, vonStd, bisTag, bisStd);
+  };
   layout->addWidget(fSperrung);
   return teil;
 }
@@ -348,42 +333,7 @@ void TKursForm::Anzeigen() {
   farbe.setColor(QPalette::Window, QtFarbe(k.fColor));
   fFarbe->setPalette(farbe);
   Setze(fInfo, QtText(k.fInfo.str()));
-  SperrungAnzeigen();
-}
-
-// The course's blocking in the current version: blocked cells grey, cells of its lessons marked.
-void TKursForm::SperrungAnzeigen() {
-  const TStandard& s = Standard();
-  const int32_t woche = AktuelleVersion();
-  const int tage = s.fMaxTageNeu >= 1 && s.fMaxTageNeu <= 7 ? s.fMaxTageNeu : 7;
-  fSperrung->setColumnCount(tage);
-  fSperrung->setRowCount(16);
-  QStringList koepfe;
-  for (int t = 1; t <= tage; ++t) koepfe << QtText(s.fTagBez[t - 1].str());
-  fSperrung->setHorizontalHeaderLabels(koepfe);
-  koepfe.clear();
-  for (int p = 1; p <= 16; ++p) koepfe << QtText(s.fStdBez[woche - 1][p - 1].str());
-  fSperrung->setVerticalHeaderLabels(koepfe);
-  for (int t = 1; t <= tage; ++t) {
-    for (int p = 1; p <= 16; ++p) {
-      auto* item = new QTableWidgetItem;
-      item->setTextAlignment(Qt::AlignCenter);
-      if (fKurs->fBesetzung.GetWocheTagStd(woche, t, p)) {
-        item->setText(QString::fromUtf8("•"));
-        item->setBackground(QtFarbe(fKurs->fColor));
-      } else if (fKurs->fSperrung.GetWocheTagStd(woche, t, p)) {
-        item->setText(QStringLiteral("X"));
-        item->setBackground(Qt::lightGray);
-      }
-      fSperrung->setItem(p - 1, t - 1, item);
-    }
-  }
-  // The whole week in view: the rubber band needs every cell on screen.
-  const int breite = fSperrung->verticalHeader()->sizeHint().width() + tage * kSperrSpalte +
-                     2 * fSperrung->frameWidth();
-  const int hoehe =
-      fSperrung->horizontalHeader()->sizeHint().height() + 16 * 18 + 2 * fSperrung->frameWidth();
-  fSperrung->setFixedSize(breite, hoehe);
+  fSperrung->Anzeigen(k.fSperrung, k.fBesetzung, QtFarbe(k.fColor));
 }
 
 void TKursForm::Geaendert() {
@@ -466,7 +416,6 @@ void TKursForm::FarbeAendern() {
 }
 
 bool TKursForm::eventFilter(QObject* objekt, QEvent* ereignis) {
-  if (objekt == fSperrung->viewport()) return SperrungsMaus(ereignis);
   if (objekt == fRaeume->viewport()) return RaumMaus(ereignis);
   if (ereignis->type() == QEvent::MouseButtonDblClick) {
     if (objekt == fLehrer) FeldDoppelklick(leh);
@@ -474,36 +423,6 @@ bool TKursForm::eventFilter(QObject* objekt, QEvent* ereignis) {
     if (objekt == fKopplung) FeldDoppelklick(kop);
   }
   return QWidget::eventFilter(objekt, ereignis);
-}
-
-// The rubber band over the blocking grid: from the cell pressed to the cell released.
-bool TKursForm::SperrungsMaus(QEvent* ereignis) {
-  const auto* maus = dynamic_cast<QMouseEvent*>(ereignis);
-  if (maus == nullptr || fKurs == nullptr) return false;
-  const QPoint punkt = maus->position().toPoint();
-  switch (ereignis->type()) {
-    case QEvent::MouseButtonPress:
-      if (maus->button() != Qt::LeftButton) return false;
-      fGummiStart = punkt;
-      fGummi->setGeometry(QRect(punkt, QSize()));
-      fGummi->show();
-      return true;
-    case QEvent::MouseMove:
-      if (fGummi->isVisible()) fGummi->setGeometry(QRect(fGummiStart, punkt).normalized());
-      return fGummi->isVisible();
-    case QEvent::MouseButtonRelease: {
-      if (!fGummi->isVisible()) return false;
-      fGummi->hide();
-      const QModelIndex von = fSperrung->indexAt(fGummiStart);
-      const QModelIndex bis = fSperrung->indexAt(punkt);
-      if (von.isValid() && bis.isValid()) {
-        SperrungZiehen(von.column() + 1, von.row() + 1, bis.column() + 1, bis.row() + 1);
-      }
-      return true;
-    }
-    default:
-      return false;
-  }
 }
 
 // Dragging a room: each row the pointer enters exchanges its room with the one being dragged.

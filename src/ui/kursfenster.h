@@ -14,13 +14,12 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
-class QRubberBand;
 class QSpinBox;
-class QTableWidget;
 
 namespace orbato {
 
 class TKurs;
+class TSperrRaster;
 
 // The editor of one course, "Kurs". Every change goes straight into the course and redraws the
 // windows that show it; there is nothing to confirm. The document has one course window: opening
@@ -77,7 +76,7 @@ class TKursForm : public QWidget, public Fenster {
   QCheckBox* fNichtVerplanen;
   QCheckBox* fNichtZaehlenLe;
   QCheckBox* fNichtZaehlenKl;
-  QTableWidget* fSperrung;
+  TSperrRaster* fSperrung;
   QLabel* fFarbe;
   QPushButton* fFarbeAendern;
   QLineEdit* fInfo;
@@ -96,20 +95,16 @@ class TKursForm : public QWidget, public Fenster {
   QWidget* SperrungsTeil();
   // Shows the course as it stands.
   void Anzeigen();
-  void SperrungAnzeigen();
   // After a change of the course: this window and every other one that shows the course.
   void Geaendert();
   void KuerzelKlick();
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
-  bool SperrungsMaus(QEvent* ereignis);
   bool RaumMaus(QEvent* ereignis);
 
   TKurs* fKurs = nullptr;
   TListe<TKurs>* fVater = nullptr;
   TKuerzelArt fArt = leh;
   bool fMenuOffen = false;
-  QRubberBand* fGummi = nullptr;
-  QPoint fGummiStart;
   int fZiehRaum = -1;
 };
 

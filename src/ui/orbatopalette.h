@@ -128,6 +128,8 @@ class TOrbatoPalette : public QMainWindow {
   void keyReleaseEvent(QKeyEvent* ereignis) override;
 
  private:
+  // A new window of the kind for the element.
+  QWidget* NeuesElementFenster(TElement* element, TFensterArt art);
   void ErzeugeMenues();
   void ErzeugeDateiMenu();
   void ErzeugeBearbeitenMenu();

@@ -66,7 +66,7 @@ class FensterOeffnenTest : public QObject {
     QCOMPARE(Titel(lauf), QStringList{QStringLiteral("Deputat B [ 0.0/24.0]")});
 
     // Plan windows are another kind: they open beside it. A coupling has no plan and shows its
-    // courses; master data is shown by the teaching-load window until it has its own.
+    // courses; master data has windows of its own.
     s.SetFensterArt(PFenster);
     lauf.palette->ElementFensterOeffnen(a);
     QCOMPARE(Titel(lauf).size(), 2);
@@ -75,7 +75,8 @@ class FensterOeffnenTest : public QObject {
     QCOMPARE(AktiverTitel(lauf), QStringLiteral("Deputat K1 [ 0.0]"));
     s.SetFensterArt(GFenster);
     lauf.palette->ElementFensterOeffnen(s.HoleKlasse("5a"));
-    QCOMPARE(AktiverTitel(lauf), QStringLiteral("Deputat 5a [ 0.0/30.0]"));
+    QCOMPARE(AktiverTitel(lauf), QStringLiteral("Grunddaten 5a"));
+    QCOMPARE(Titel(lauf).size(), 4);
     QVERIFY(!s.IsDirty());
   }
 

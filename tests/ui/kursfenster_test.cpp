@@ -21,6 +21,7 @@
 #include "oberflaeche.h"
 #include "placement/setzen.h"
 #include "ui/qtdialoge.h"
+#include "ui/sperrraster.h"
 
 namespace orbato {
 namespace {

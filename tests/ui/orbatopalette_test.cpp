@@ -512,7 +512,7 @@ class OrbatoPaletteTest : public QObject {
 
     // Without an element of that name, and for a kind without window code, nothing opens.
     lauf.palette->schule().fFensterSaetze = {TFenster{9, "Plan XYZ", 0, 0, 10, 10},
-                                             TFenster{61, "Lehrer M\xDCL", 0, 0, 10, 10}};
+                                             TFenster{31, "Lehrer M\xDCL", 0, 0, 10, 10}};
     const std::vector<uint8_t> bytes = TWriteForm::PlanBytes(lauf.palette->schule());
     QFile andere(lauf.Pfad(QStringLiteral("andere.orb")));
     QVERIFY(andere.open(QIODevice::WriteOnly));

@@ -150,7 +150,14 @@ int main(int argc, char** argv) {
   QApplication::processEvents();
   fotograf.Speichere(&palette, QStringLiteral("statistik"));
   palette.Arbeitsflaeche()->closeAllSubWindows();
-  // A distribution table of the fifth classes, both ways round.
+  // A teacher's and a class's master data side by side.
+  palette.ElementFensterOeffnen(lehrer, orbato::GFenster);
+  palette.ElementFensterOeffnen(schule.fKlassenMenge.ListeNrInhalt(1), orbato::GFenster);
+  palette.Arbeitsflaeche()->tileSubWindows();
+  QApplication::processEvents();
+  fotograf.Speichere(&palette, QStringLiteral("grunddaten_lehrer_und_klasse"));
+  palette.Arbeitsflaeche()->closeAllSubWindows();
+  // A distribution table of the fifth classes, both ways round, and its set-up window.
   auto* tabelle = new orbato::TUVTab;
   tabelle->SetKuerzel("UV5");
   palette.schule().fUVTabMenge.ListeAnhaengen(tabelle);
@@ -167,13 +174,17 @@ int main(int argc, char** argv) {
     }
   }
   tabelle->SetIstFach(true);
-  palette.ElementFensterOeffnen(tabelle)->showMaximized();
+  palette.ElementFensterOeffnen(tabelle, orbato::DFenster)->showMaximized();
   QApplication::processEvents();
   fotograf.Speichere(&palette, QStringLiteral("uv_klassen_faecher"));
   tabelle->SetIstFach(false);
   tabelle->fDepFenster->FensterUpdate();
   QApplication::processEvents();
   fotograf.Speichere(&palette, QStringLiteral("uv_lehrer_klassen"));
+  palette.Arbeitsflaeche()->closeAllSubWindows();
+  palette.ElementFensterOeffnen(tabelle, orbato::GFenster);
+  QApplication::processEvents();
+  fotograf.Speichere(&palette, QStringLiteral("uv_einrichtung"));
   palette.Arbeitsflaeche()->closeAllSubWindows();
   // Menus are popups, not modal: opened, drawn and photographed directly.
   const auto menuFoto = [&](QMenu* menu, const QString& name) {

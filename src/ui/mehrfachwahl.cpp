@@ -1,36 +1,40 @@
-#include "ui/klassenwahl.h"
+#include "ui/mehrfachwahl.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include "model/fach.h"
 #include "model/klasse.h"
 #include "model/schule.h"
-#include "platform/qttext.h"
 #include "ui/dialogknoepfe.h"
 
 namespace orbato {
 
-std::vector<TKlasse*> KlassenWaehlen(QWidget* eltern) {
+std::vector<int> MehrfachWahl(QWidget* eltern, const QString& titel, const QStringList& texte) {
   QDialog dialog(eltern);
-  dialog.setWindowTitle(QStringLiteral("Klassen"));
+  dialog.setWindowTitle(titel);
   auto* layout = new QVBoxLayout(&dialog);
   auto* liste = new QListWidget;
   liste->setSelectionMode(QAbstractItemView::MultiSelection);
-  std::vector<TKlasse*> klassen;
-  for (TKlasse* k : Schule().fKlassenMenge) {
-    liste->addItem(QtText(k->fKuerzel.str()));
-    klassen.push_back(k);
-  }
+  liste->addItems(texte);
   layout->addWidget(liste);
   layout->addWidget(OkAbbrechen(&dialog));
-  std::vector<TKlasse*> gewaehlt;
+  std::vector<int> gewaehlt;
   if (dialog.exec() != QDialog::Accepted) return gewaehlt;
   for (int i = 0; i < liste->count(); ++i) {
-    if (liste->item(i)->isSelected()) gewaehlt.push_back(klassen[i]);
+    if (liste->item(i)->isSelected()) gewaehlt.push_back(i);
   }
   return gewaehlt;
+}
+
+std::vector<TKlasse*> KlassenWaehlen(QWidget* eltern) {
+  return ElementeWaehlen(eltern, QStringLiteral("Klassen"), Schule().fKlassenMenge);
+}
+
+std::vector<TFach*> FaecherWaehlen(QWidget* eltern) {
+  return ElementeWaehlen(eltern, QString::fromUtf8("Fächer"), Schule().fFachMenge);
 }
 
 }  // namespace orbato

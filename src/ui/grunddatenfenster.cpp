@@ -1,0 +1,180 @@
+#include "ui/grunddatenfenster.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+#include "model/fach.h"
+#include "model/grunddaten.h"
+#include "model/kopplung.h"
+#include "model/lehrer.h"
+#include "model/planelement.h"
+#include "model/raum.h"
+#include "model/schule.h"
+#include "model/uvtab.h"
+#include "ui/fensterwege.h"
+#include "ui/klassengrunddaten.h"
+#include "ui/lehrergrunddaten.h"
+#include "ui/menuedaten.h"
+#include "ui/sperrraster.h"
+#include "ui/uvtabgrunddaten.h"
+
+namespace orbato {
+
+void ListeSetzen(QListWidget* liste, const QStringList& texte) {
+  const QSignalBlocker sperre(liste);
+  const int zeile = liste->currentRow();
+  liste->clear();
+  liste->addItems(texte);
+  if (zeile >= 0 && zeile < liste->count()) liste->setCurrentRow(zeile);
+}
+
+QString KuerzelOderOhne(const TElement* element) {
+  return element ? QtText(element->fKuerzel.str()) : QStringLiteral("ohne");
+}
+
+QToolButton* PfeilKnopf(Qt::ArrowType richtung) {
+  auto* knopf = new QToolButton;
+  knopf->setArrowType(richtung);
+  knopf->setAutoRepeat(true);
+  return knopf;
+}
+
+TGrForm::TGrForm(TElement* element, int art)
+    : fInfo(new QLineEdit), fElement(element), fArt(art), fForm(new QFormLayout) {
+  setWindowTitle(QtText(GrunddatenTitel(*element)));
+  element->SetGrDatFenster(this);
+  Schule().FensterAnmelden(FensterTitel(), this);
+  auto* layout = new QHBoxLayout(this);
+  layout->addLayout(fForm);
+  fInfo->setMaxLength(31);
+  connect(fInfo, &QLineEdit::textEdited, this, [this](const QString& text) {
+    fElement->SetInfo(ModellText(text));
+    Geaendert();
+  });
+  fMenuZeigen = [this](TMenu& menu, QWidget* knopf) {
+    if (menu.empty()) return;
+    QMenu qmenu(this);
+    MenuFuellen(&qmenu, menu);
+    qmenu.exec(knopf->mapToGlobal(QPoint(0, knopf->height())));
+  };
+}
+
+TGrForm::~TGrForm() {
+  if (fElement && fElement->fGrDatFenster == this) fElement->SetGrDatFenster(nullptr);
+  Schule().FensterAbmelden(this);
+}
+
+void TGrForm::FensterSchliessen() {
+  if (fElement && fElement->fGrDatFenster == this) fElement->SetGrDatFenster(nullptr);
+  fElement = nullptr;
+  Schule().FensterAbmelden(this);
+  RahmenSchliessen(this);
+}
+
+void TGrForm::FensterNachVorn() {
+  RahmenNachVorn(this);
+}
+
+std::string TGrForm::FensterTitel() const {
+  return ModellText(windowTitle());
+}
+
+void TGrForm::Anzeigen() {
+  if (fElement == nullptr) return;
+  const QSignalBlocker sperre(fInfo);
+  const QString info = QtText(fElement->fInfo.str());
+  if (fInfo->text() != info) fInfo->setText(info);
+  if (auto* planElement = dynamic_cast<TPlanElement*>(fElement); planElement && fSperrung)
+    fSperrung->Anzeigen(planElement->fSperrung, planElement->fBesetzung, Qt::white);
+}
+
+void TGrForm::Geaendert() {
+  Schule().SetDirty();
+  // This window is among the open ones and redraws with them.
+  Schule().FensterAktualisieren();
+}
+
+void TGrForm::SperrungAnlegen() {
+  fSperrung = new TSperrRaster;
+  fSperrung->fGezogen = [this](int32_t vonTag, int32_t vonStd, int32_t bisTag, int32_t bisStd) {
+    SperrungZiehen(vonTag, vonStd, bisTag, bisStd);
+  };
+  auto* layout = static_cast<QHBoxLayout*>(this->layout());
+  layout->addWidget(fSperrung, 0, Qt::AlignTop);
+}
+
+void TGrForm::SperrungZiehen(int32_t vonTag, int32_t vonStd, int32_t bisTag, int32_t bisStd) {
+  auto* planElement = dynamic_cast<TPlanElement*>(fElement);
+  if (planElement == nullptr) return;
+  planElement->SperrungZiehen(vonTag, vonStd, bisTag, bisStd);
+  Geaendert();
+}
+
+void TGrForm::MenuZeigen(TMenu menu, QWidget* knopf) {
+  // Whatever is chosen, the windows redraw.
+  NachJedemBefehl(menu, [this] { Geaendert(); });
+  fMenuZeigen(menu, knopf);
+}
+
+TKoGrForm::TKoGrForm(TKopplung* kopplung) : TGrForm(kopplung, 63) {
+  Form()->addRow(QStringLiteral("Info"), fInfo);
+  Anzeigen();
+}
+
+TRaGrForm::TRaGrForm(TRaum* raum) : TGrForm(raum, 65) {
+  Form()->addRow(QStringLiteral("Info"), fInfo);
+  SperrungAnlegen();
+  Anzeigen();
+}
+
+TFaGrForm::TFaGrForm(TFach* fach)
+    : TGrForm(fach, 64), fLehrer(new QListWidget), fKlassen(new QListWidget), fFach(fach) {
+  Form()->addRow(QStringLiteral("Info"), fInfo);
+  Form()->addRow(QStringLiteral("Lehrer"), fLehrer);
+  Form()->addRow(QStringLiteral("Klassen"), fKlassen);
+  connect(fLehrer, &QListWidget::itemDoubleClicked, this,
+          [this](QListWidgetItem* item) { LehrerDoppelklick(fLehrer->row(item)); });
+  Anzeigen();
+}
+
+void TFaGrForm::Anzeigen() {
+  TGrForm::Anzeigen();
+  if (Element() == nullptr) return;
+  ListeSetzen(fLehrer, KuerzelTexte(fFach->fLehrer));
+  ListeSetzen(fKlassen, KuerzelTexte(fFach->fKlassen));
+}
+
+void TFaGrForm::LehrerDoppelklick(int zeile) {
+  if (Element() == nullptr || Schule().fToolArt != LoeschTool) return;
+  TLehrer* lehrer = fFach->fLehrer.ListeNrInhalt(zeile + 1);
+  if (lehrer == nullptr) return;
+  // Refused, with a message, while he still has lessons of the subject.
+  if (lehrer->FachEntfernen(fFach)) Geaendert();
+}
+
+TGrForm* GrunddatenFensterOeffnen(TElement* element) {
+  if (auto* offen = dynamic_cast<TGrForm*>(element->fGrDatFenster)) return offen;
+  switch (element->Art()) {
+    case leh:
+      return new TLeGrForm(static_cast<TLehrer*>(element));
+    case kla:
+      return new TKlGrForm(static_cast<TKlasse*>(element));
+    case kop:
+      return new TKoGrForm(static_cast<TKopplung*>(element));
+    case fac:
+      return new TFaGrForm(static_cast<TFach*>(element));
+    case rau:
+      return new TRaGrForm(static_cast<TRaum*>(element));
+    case uvt:
+      return new TUVGrForm(static_cast<TUVTab*>(element));
+    default:
+      return nullptr;
+  }
+}
+
+}  // namespace orbato

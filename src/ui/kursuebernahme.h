@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+
+#include "model/grunddaten.h"
+
+class QCheckBox;
+class QComboBox;
+class QRadioButton;
+
+namespace orbato {
+
+class TKlasse;
+
+// "Kurse übernehmen": from which class the courses of `ziel` are taken over, what becomes of the
+// coupled ones, and whether the class room is put in.
+class TKursUebernahmeDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  TKursUebernahmeDialog(TKlasse* ziel, QWidget* eltern);
+
+  TKlasse* Quelle() const;
+  TUebernahme Art() const;
+  bool Klassenraum() const;
+
+  QComboBox* fQuelle;
+  QRadioButton* fOhneKopplungen;
+  QRadioButton* fKlasseErgaenzen;
+  QRadioButton* fEigeneKurse;
+  QCheckBox* fKlassenraum;
+};
+
+}  // namespace orbato
