@@ -193,6 +193,49 @@ bool TUVMatrix::KursEinfuegen(TKurs* kurs) {
   return geaendert;
 }
 
+bool TUVMatrix::PasstZurTabelle() const {
+  if (fIstFach != fTab.fIstFach) return false;
+  std::vector<TElement*> quer;
+  if (fIstFach) {
+    Anhaengen(quer, fTab.fFaecher);
+  } else {
+    Anhaengen(quer, fTab.fLehrer);
+  }
+  if (quer != fQuer) return false;
+  // Without positions across no block was made.
+  if (fQuer.empty()) return true;
+  if (fBloecke.size() != static_cast<std::size_t>(fTab.fKlassen.ListeZahlElemente())) return false;
+  std::size_t i = 0;
+  for (const TKlasse* k : fTab.fKlassen) {
+    if (fBloecke[i++].fKlasse != k) return false;
+  }
+  return true;
+}
+
+bool TUVMatrix::Abgleichen() {
+  if (!PasstZurTabelle()) {
+    Aufbauen();
+    return true;
+  }
+  bool geaendert = false;
+  for (TBlock& b : fBloecke) {
+    for (TLinie& l : b.fLinien) {
+      for (std::size_t q = 0; q < l.size(); ++q) {
+        TKurs* kurs = l[q];
+        if (kurs &&
+            (!kurs->HatKlasse(b.fKlasse) || QuerPosition(*kurs) != static_cast<int32_t>(q))) {
+          l[q] = nullptr;
+          geaendert = true;
+        }
+      }
+    }
+  }
+  for (TBlock& b : fBloecke) {
+    for (TKurs* kurs : b.fKlasse->fKurse) geaendert |= KursEinfuegen(kurs);
+  }
+  return geaendert;
+}
+
 bool TUVMatrix::KursEntfernen(const TKurs* kurs) {
   bool geaendert = false;
   for (TBlock& b : fBloecke) {

@@ -71,6 +71,11 @@ class TUVMatrix {
   // in the first empty cell of its position, else on a new line after the block. True when the
   // grid changed.
   bool KursEinfuegen(TKurs* kurs);
+  // After changes elsewhere, without moving what still stands right: a new orientation or other
+  // lists of the table lay the grid out anew; otherwise a course that no longer belongs in its
+  // cell (another class, subject or teacher) leaves it, and every course missing from a block
+  // goes in as KursEinfuegen puts it. Empty lines stay. True when the grid changed.
+  bool Abgleichen();
   // Empties every cell showing the course; no line goes. True when one did.
   bool KursEntfernen(const TKurs* kurs);
   // The Ctrl double-click on a class header: an empty line at the end of the class's block.
@@ -111,6 +116,8 @@ class TUVMatrix {
   // The 0-based cross position of the course, -1 when it is not shown.
   int32_t QuerPosition(const TKurs& kurs) const;
   void Einordnen(TBlock& block, int32_t quer, TKurs* kurs);
+  // Whether the orientation and the lists are still those of the table.
+  bool PasstZurTabelle() const;
   // The block and the line in it of the 1-based line number; false for the header line.
   bool Position(int32_t linie, std::size_t& block, std::size_t& index) const;
   int32_t LinienZahl() const;

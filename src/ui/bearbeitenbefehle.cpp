@@ -17,6 +17,7 @@
 #include "platform/qtzwischenablage.h"
 #include "ui/deputatfenster.h"
 #include "ui/fensterwege.h"
+#include "ui/grunddatenfenster.h"
 #include "ui/kursfenster.h"
 #include "ui/orbatopalette.h"
 #include "ui/planfenster.h"
@@ -99,13 +100,14 @@ void TOrbatoPalette::AllesAuswaehlen() {
   if (TDepForm* dep = Aktiv<TDepForm>(fArbeitsflaeche)) dep->AllesAuswaehlen();
 }
 
-// A course of the active window's element, or in "alle Kurse" a course without any; its course
-// window opens.
+// A course of the active window's element (a distribution table has none), or in "alle Kurse" a
+// course without any; its course window opens.
 void TOrbatoPalette::NeuerKurs() {
   TKurs* kurs = nullptr;
   TListe<TKurs>* liste = nullptr;
   TElement* element = nullptr;
   if (const TPlnForm* plan = Aktiv<TPlnForm>(fArbeitsflaeche)) element = plan->Element();
+  if (const TGrForm* grund = Aktiv<TGrForm>(fArbeitsflaeche)) element = grund->Element();
   if (const TDepForm* dep = Aktiv<TDepForm>(fArbeitsflaeche)) {
     element = dep->Element();
     if (element == nullptr) {

@@ -43,7 +43,7 @@ TUVTabForm::TUVTabForm(TUVTab* tabelle)
   });
   connect(fRaster, &QTableWidget::cellDoubleClicked, this,
           [this](int zeile, int spalte) { Doppelgeklickt(zeile, spalte); });
-  FensterUpdate();
+  Zeichnen();
 }
 
 TUVTabForm::~TUVTabForm() {
@@ -66,9 +66,11 @@ std::string TUVTabForm::FensterTitel() const {
   return ModellText(windowTitle());
 }
 
+// Catches up with changes elsewhere without moving the courses that stay, so that empty lines
+// and the places of new courses survive every redraw.
 void TUVTabForm::FensterUpdate() {
   if (fTab == nullptr) return;
-  fMatrix->Aufbauen();
+  fMatrix->Abgleichen();
   Zeichnen();
 }
 

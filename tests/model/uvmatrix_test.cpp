@@ -191,6 +191,35 @@ TEST_F(UVMatrixTest, AddingACourseUsesAFreeCellOrANewLineAfterTheBlock) {
             (std::vector<std::string>{"UV|D|M", "5a|-|k3", "5a|k4|-", "5b|-|k2", "5b|-|-"}));
 }
 
+// After changes elsewhere the grid keeps its empty lines and the cells of the courses that still
+// belong there; a course that moved to another subject leaves its cell for the first free one of
+// its new column; new lists of the table lay the grid out anew.
+TEST_F(UVMatrixTest, CatchingUpKeepsEmptyLinesAndMovesOnlyWhatChanged) {
+  fTab->fIstFach = true;
+  Neu(fA, f5a, 3, fD);
+  Neu(fB, f5a, 2, fD);
+  TUVMatrix m(*fTab);
+  m.LeerzeileEinfuegen(f5a);
+  EXPECT_FALSE(m.Abgleichen());
+  EXPECT_EQ(Raster(m),
+            (std::vector<std::string>{"UV|D|M", "5a|k1|-", "5a|k2|-", "5a|-|-", "5b|-|-"}));
+
+  fKurse[0]->FachErgaenzen(fM);
+  Neu(fA, f5b, 1, fD);
+  EXPECT_TRUE(m.Abgleichen());
+  EXPECT_EQ(Raster(m),
+            (std::vector<std::string>{"UV|D|M", "5a|-|k1", "5a|k2|-", "5a|-|-", "5b|k3|-"}));
+  fKurse[1]->KlasseEntfernen(f5a);
+  fKurse[1]->KlasseErgaenzen(f5b);
+  EXPECT_TRUE(m.Abgleichen());
+  EXPECT_EQ(Raster(m), (std::vector<std::string>{"UV|D|M", "5a|-|k1", "5a|-|-", "5a|-|-", "5b|k3|-",
+                                                 "5b|k2|-"}));
+
+  fTab->FachEntfernen(fM);
+  EXPECT_TRUE(m.Abgleichen());
+  EXPECT_EQ(Raster(m), (std::vector<std::string>{"UV|D", "5a|-", "5b|k2", "5b|k3"}));
+}
+
 TEST_F(UVMatrixTest, DoubleClickOnAnEmptyCellCreatesTheCourse) {
   TRaum* r1 = fSchule.HoleRaum("R1");
   TRaum* r2 = fSchule.HoleRaum("R2");

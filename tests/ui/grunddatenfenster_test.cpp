@@ -127,6 +127,14 @@ class GrunddatenFensterTest : public QObject {
                                  QStringLiteral("Grunddaten KR"), QStringLiteral("Grunddaten R11"),
                                  QStringLiteral("Grunddaten REL5"),
                                  QStringLiteral("Grunddaten UV5"), QStringLiteral("Plan MÜL")}));
+    // "Neuer Kurs" in a class's master data makes a course of the class.
+    TKlasse* klasse = lauf.palette->schule().HoleKlasse("5a");
+    const int kurse = klasse->fKurse.ListeZahlElemente();
+    lauf.palette->ElementFensterOeffnen(klasse, GFenster);
+    lauf.Waehle({"Werkzeuge", "Neuer Kurs"});
+    QCOMPARE(klasse->fKurse.ListeZahlElemente(), kurse + 1);
+    QCOMPARE(AktiverTitel(lauf), QStringLiteral("Kurs"));
+    QCOMPARE(dynamic_cast<TKlGrForm*>(klasse->fGrDatFenster)->fKurse->count(), kurse + 1);
   }
 
   // The target goes up and down by one time unit and stops at 0; "Ist" shows lessons and
