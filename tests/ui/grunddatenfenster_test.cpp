@@ -42,18 +42,6 @@ QStringList Eintraege(const QListWidget* liste) {
   return texte;
 }
 
-QStringList Kuerzel(const TListe<TKlasse>& klassen) {
-  QStringList texte;
-  for (const TKlasse* k : klassen) texte << QtText(k->fKuerzel.str());
-  return texte;
-}
-
-QStringList Kuerzel(const TListe<TRaum>& raeume) {
-  QStringList texte;
-  for (const TRaum* r : raeume) texte << QtText(r->fKuerzel.str());
-  return texte;
-}
-
 // The menu a button shows is answered by choosing the entry with that caption.
 void WaehleIm(TGrForm* fenster, const char* text) {
   fenster->fMenuZeigen = [text](TMenu& menu, QWidget*) { QVERIFY(WaehleEintrag(menu, text)); };
@@ -214,8 +202,8 @@ class GrunddatenFensterTest : public QObject {
                                 "Soll in allen Kursen\ndes Lehrers\nder Raum\nR1\ndurch Raum\nR2\n"
                                 "ersetzt werden?")});
     QCOMPARE(fenster->fRaum->text(), QStringLiteral("R2"));
-    QCOMPARE(Kuerzel(a->fRaeume), QStringList{QStringLiteral("R1")});
-    QCOMPARE(Kuerzel(b->fRaeume), QStringList{});
+    QCOMPARE(KuerzelTexte(a->fRaeume), QStringList{QStringLiteral("R1")});
+    QCOMPARE(KuerzelTexte(b->fRaeume), QStringList{});
 
     skript.Druecke(QStringLiteral("Ja"));
     WaehleIm(fenster, "R1");
@@ -223,7 +211,7 @@ class GrunddatenFensterTest : public QObject {
     QCOMPARE(skript.fTitel.last(), QStringLiteral("Lehrerraumwechsel"));
     QCOMPARE(l->fRaum, r1);
     // Only the courses that had R2 change; none had it.
-    QCOMPARE(Kuerzel(a->fRaeume), QStringList{QStringLiteral("R1")});
+    QCOMPARE(KuerzelTexte(a->fRaeume), QStringList{QStringLiteral("R1")});
 
     WaehleIm(fenster, "ohne");
     fenster->fRaum->click();
@@ -345,7 +333,7 @@ class GrunddatenFensterTest : public QObject {
       QCOMPARE(b->fKurse.ListeZahlElemente(), fall.kurse);
       QCOMPARE(gekoppelt->HatKlasse(b), fall.gekoppeltIn5b);
       // The shared course lost 5b; its copy for 5b has 5a where 5b stood.
-      QCOMPARE(Kuerzel(geteilt->fKlassen),
+      QCOMPARE(KuerzelTexte(geteilt->fKlassen),
                (QStringList{QStringLiteral("5a"), QStringLiteral("5c")}));
       TKurs* kopie = nullptr;
       for (TKurs* k : b->fKurse) {
@@ -353,7 +341,7 @@ class GrunddatenFensterTest : public QObject {
       }
       QVERIFY(kopie);
       QCOMPARE(kopie->fLehrer, nullptr);
-      QCOMPARE(Kuerzel(kopie->fKlassen),
+      QCOMPARE(KuerzelTexte(kopie->fKlassen),
                (QStringList{QStringLiteral("5a"), QStringLiteral("5b"), QStringLiteral("5c")}));
       QCOMPARE(fenster->fKurse->count(), fall.kurse);
       delete fenster;
