@@ -218,6 +218,7 @@ class GrunddatenFensterTest : public QObject {
     QCOMPARE(skript.fTitel.size(), 2);
     QCOMPARE(fenster->fRaum->text(), QStringLiteral("ohne"));
     QVERIFY(skript.fUnerwartet.isEmpty());
+    delete fenster;
   }
 
   // The rubber band blocks the cells it covers that hold none of the teacher's lessons, and
