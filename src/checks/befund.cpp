@@ -1,0 +1,35 @@
+#include "checks/befund.h"
+
+#include "checks/fehlerausgabe.h"
+#include "model/setzung.h"
+#include "model/standard.h"
+
+namespace orbato {
+
+void TBefund::Fehler(std::string_view zeile, int stufe) {
+  if (!fGeoeffnet) {
+    fAusgabe.FehlerInit();
+    fGeoeffnet = true;
+  }
+  fAusgabe.NeuerFehler(zeile);
+  Hebe(stufe);
+}
+
+std::string WochenTag(int32_t woche, int32_t tag) {
+  return "{" + std::to_string(woche) + "} " + Standard().fTagBez[tag - 1].str();
+}
+
+std::string WochenTagStd(int32_t woche, int32_t tag, int32_t std) {
+  return WochenTag(woche, tag) + " " + Standard().fStdBez[woche - 1][std - 1].str();
+}
+
+std::string WochenTagStd(const TSetzung& s) {
+  return WochenTagStd(s.fWoche, s.fTag, s.fStunde);
+}
+
+bool ImRaster(const TSetzung& s) {
+  return s.fWoche >= 1 && s.fWoche <= Standard().WochenZahl() && s.fTag >= 1 &&
+         s.fTag <= kMaxTage && s.fStunde >= 1 && s.fStunde <= kMaxStunden;
+}
+
+}  // namespace orbato
