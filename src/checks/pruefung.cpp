@@ -86,7 +86,8 @@ int PruefungAusfuehren(TSchule& schule, TPruefung pruefung, Dialoge& dialoge,
   return EinzelPruefung(schule, fehler);
 }
 
-int Pruefen(TSchule& schule, TPruefung pruefung, Dialoge& dialoge, Fehlerausgabe& fehler) {
+int Pruefen(TSchule& schule, TPruefung pruefung, Dialoge& dialoge, Fehlerausgabe& fehler,
+            const std::function<void()>& fertig) {
   int stufe = kKeineFehler;
   {
     TMeldungsFenster meldung(dialoge,
@@ -94,6 +95,7 @@ int Pruefen(TSchule& schule, TPruefung pruefung, Dialoge& dialoge, Fehlerausgabe
                              "ft.");
     stufe = PruefungAusfuehren(schule, pruefung, dialoge, fehler);
   }
+  if (fertig) fertig();
   dialoge.Nachricht(
       "Pr\xFC"
       "fergebnis",

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,8 +29,10 @@ std::optional<TPruefung> PruefungAusName(std::string_view name);
 std::optional<TPruefung> PruefungAusMenueText(std::string_view text);
 
 // The menu command: shows "Die Daten werden geprüft." while the check runs, then the result box
-// "Prüfergebnis" with the level. Answers the level, 0..2.
-int Pruefen(TSchule& schule, TPruefung pruefung, Dialoge& dialoge, Fehlerausgabe& fehler);
+// "Prüfergebnis" with the level. `fertig` runs between the two, when the work is done (the GUI
+// gives back the normal cursor there). Answers the level, 0..2.
+int Pruefen(TSchule& schule, TPruefung pruefung, Dialoge& dialoge, Fehlerausgabe& fehler,
+            const std::function<void()>& fertig = {});
 // The check alone, without notice and result box; the beeps of "Konsistenz" go to `dialoge`.
 int PruefungAusfuehren(TSchule& schule, TPruefung pruefung, Dialoge& dialoge,
                        Fehlerausgabe& fehler);

@@ -19,20 +19,12 @@
 #include "ui/kuerzeldialog.h"
 #include "ui/orbatopalette.h"
 #include "ui/vorgabendialoge.h"
+#include "ui/wartezeiger.h"
 
 namespace orbato {
 namespace {
 
 const QString kFilter = QStringLiteral("Orbato-Dateien (*.ORB *.orb)");
-
-// The wait cursor for one scope.
-class TWarteZeiger {
- public:
-  TWarteZeiger() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~TWarteZeiger() { QGuiApplication::restoreOverrideCursor(); }
-  TWarteZeiger(const TWarteZeiger&) = delete;
-  TWarteZeiger& operator=(const TWarteZeiger&) = delete;
-};
 
 // The folder of a path with its closing separator, as the settings keep it.
 std::string OrdnerVon(const QString& pfad) {

@@ -6,6 +6,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "checks/pruefung.h"
+#include "platform/qttext.h"
 #include "ui/orbatopalette.h"
 
 namespace orbato {
@@ -228,12 +230,10 @@ void TOrbatoPalette::ErzeugeDatenMenues() {
   QMenu* pruefen = new QMenu(QStringLiteral("P&rüfen"), this);
   fHauptMenues << pruefen;
   fDokumentAktionen << pruefen->menuAction();
-  for (const char* text : {"Konsistenz", "Brücken", "fehlende Räume", "fehlende Stunden"}) {
-    Eintrag(pruefen, QString::fromUtf8(text));
+  for (TPruefung p : kAllePruefungen) {
+    QAction* a = Eintrag(pruefen, QtText(MenueText(p)), [this, p] { PlanPruefen(p); });
+    if (p == TPruefung::Versionen) fVersionsAktionen << a;
   }
-  fVersionsAktionen << Eintrag(pruefen, QStringLiteral("Versionsunterschiede"));
-  Eintrag(pruefen, QStringLiteral("gekoppelte Kurse"));
-  Eintrag(pruefen, QStringLiteral("Einzel-/Mehrfachstunden"));
 
   for (const char* titel : {"Le", "Kl", "Ko", "Fa", "Ra", "UV"}) {
     auto* menu = new QMenu(QString::fromLatin1(titel), this);

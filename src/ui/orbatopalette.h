@@ -6,12 +6,14 @@
 #include <functional>
 #include <memory>
 
+#include "checks/pruefung.h"
 #include "model/fenster.h"
 #include "model/kuerzelmenue.h"
 #include "model/schule.h"
 #include "model/standard.h"
 #include "model/uhr.h"
 #include "persist/einstellungsspeicher.h"
+#include "ui/fehlerfenster.h"
 #include "ui/qtdialoge.h"
 
 class QAction;
@@ -98,6 +100,9 @@ class TOrbatoPalette : public QMainWindow {
   // "Fenster": the layout of the workspace's windows, and the clipboard view (one at a time).
   void FensterAnordnen();
   void ZwischenablageZeigen();
+  // "Prüfen": one plan check, its findings in the error window "Fehler", then the result box.
+  void PlanPruefen(TPruefung pruefung);
+  TFehlerFenster& FehlerFenster() { return fFehler; }
 
   // The menu entry reached by captions without the "&" marks: {"Datei", "Sichern"}; none when
   // absent.
@@ -174,6 +179,7 @@ class TOrbatoPalette : public QMainWindow {
   Einstellungsspeicher& fSpeicher;
   const Uhr& fUhr;
   TQtDialoge fDialoge{this};
+  TFehlerFenster fFehler{[this](QWidget* fenster) { FensterEinsetzen(fenster); }};
   QString fStartDir;
   QString fPfad;  // the file of a titled document, empty while untitled
   bool fDokumentOffen = false;

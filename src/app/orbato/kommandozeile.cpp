@@ -2,6 +2,7 @@
 
 #include "app/orbato/lauf.h"
 #include "app/orbato/plankommandos.h"
+#include "app/orbato/pruefkommando.h"
 
 #include <fstream>
 #include <map>
@@ -97,6 +98,13 @@ const std::vector<TKommando>& Kommandos() {
        1,
        {{"--groesse", true}},
        Demo},
+      {"pruefen",
+       "EIN.orb [--test NAME]… [--aus AUS.orb]",
+       "die Plan-Prüfungen ausführen und ihre Meldungen ausgeben",
+       1,
+       1,
+       {{"--test", true}, {"--aus", true}},
+       PlanPruefen},
   };
   return kommandos;
 }

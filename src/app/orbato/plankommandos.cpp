@@ -12,25 +12,11 @@
 #include "persist/planschreiber.h"
 
 namespace orbato {
-namespace {
 
-// Runs a step on plan files; a file error ends the command with its message.
-template <class Schritt>
-int MitDateiFehlern(TLauf& lauf, Schritt&& schritt) {
-  try {
-    return schritt();
-  } catch (const TStreamFehler& fehler) {
-    return Fehler(lauf.umgebung, Utf8AusCp1252(fehler.what()));
-  }
-}
-
-// Saves the installed document as "Sichern unter…" does.
 void Sichere(TSchule& schule, const std::string& pfad) {
   TSchuleEinsetzen eingesetzt(schule);
   TWriteForm(schule.Dialog()).WriteToFile(pfad);
 }
-
-}  // namespace
 
 int Neu(TLauf& lauf) {
   return MitDateiFehlern(lauf, [&] {

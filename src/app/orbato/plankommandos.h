@@ -1,8 +1,28 @@
 #pragma once
 
+#include <ostream>
+#include <string>
+
+#include "app/orbato/lauf.h"
+#include "model/zeichensatz.h"
+#include "persist/puffer.h"
+
 namespace orbato {
 
-struct TLauf;
+class TSchule;
+
+// Runs a step on files; a file error ends the command with its message.
+template <class Schritt>
+int MitDateiFehlern(TLauf& lauf, Schritt&& schritt) {
+  try {
+    return schritt();
+  } catch (const TStreamFehler& fehler) {
+    return Fehler(lauf.umgebung, Utf8AusCp1252(fehler.what()));
+  }
+}
+
+// Saves the document as "Sichern unter…" does.
+void Sichere(TSchule& schule, const std::string& pfad);
 
 // The commands on plan files: new, describe, convert, and the demo school.
 int Neu(TLauf& lauf);
