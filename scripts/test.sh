@@ -33,9 +33,9 @@ if command -v clang++ >/dev/null; then
     name=$(basename "$ziel")
     arbeit=$(mktemp -d)
     cp -r "fuzz/corpus/$name/." "$arbeit/"
-    # The plan file reader gets a full minute; -timeout turns a hang into a failure.
+    # The plan and exchange file readers get a full minute; -timeout turns a hang into a failure.
     zeit=10
-    [ "$name" = plandatei_fuzz ] && zeit=60
+    case "$name" in plandatei_fuzz | kursimport_fuzz) zeit=60 ;; esac
     "$ziel" -max_total_time="$zeit" -timeout=10 -rss_limit_mb=2048 "$arbeit"
     rm -rf "$arbeit"
   done

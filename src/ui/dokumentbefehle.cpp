@@ -18,6 +18,7 @@
 #include "ui/eckdatendialog.h"
 #include "ui/kuerzeldialog.h"
 #include "ui/orbatopalette.h"
+#include "ui/ordnerpfad.h"
 #include "ui/vorgabendialoge.h"
 #include "ui/wartezeiger.h"
 
@@ -25,11 +26,6 @@ namespace orbato {
 namespace {
 
 const QString kFilter = QStringLiteral("Orbato-Dateien (*.ORB *.orb)");
-
-// The folder of a path with its closing separator, as the settings keep it.
-std::string OrdnerVon(const QString& pfad) {
-  return ModellText(QDir::toNativeSeparators(QFileInfo(pfad).absolutePath() + QLatin1Char('/')));
-}
 
 }  // namespace
 

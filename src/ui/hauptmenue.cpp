@@ -102,14 +102,14 @@ void TOrbatoPalette::ErzeugeDateiMenu() {
          {"Vertretungsplan...", "Vertretungsstunden...", "Vertretungsübersicht für Lehrer...",
           "Vertretungsübersicht für Klassen..."});
   datei->addSeparator();
-  Eintrag(datei, QStringLiteral("Import..."));
+  Eintrag(datei, QStringLiteral("Import..."), [this] { ImportWaehlen(); });
   QMenu* export_ = Untermenu(datei, QStringLiteral("Export"));
   fExport = export_->menuAction();
   for (const char* text :
        {"Kurse...", "Vertretungsübersicht für Lehrer...", "Vertretungsübersicht für Klassen...",
         "Vertretungsplan...", "Lehrerpläne...", "Klassenpläne...", "Raumpläne...",
         "Lanis Stundenplan (csv)", "Schulmanager (csv)", "HTML-Dateien..."}) {
-    Eintrag(export_, QString::fromUtf8(text));
+    Eintrag(export_, QString::fromUtf8(text), ExportBefehl(QString::fromUtf8(text)));
   }
   datei->addSeparator();
   Eintrag(

@@ -100,6 +100,12 @@ class TOrbatoPalette : public QMainWindow {
   // "Fenster": the layout of the workspace's windows, and the clipboard view (one at a time).
   void FensterAnordnen();
   void ZwischenablageZeigen();
+  // "Import...": a course exchange file into the open document, or into a new one; false when
+  // nothing was imported.
+  void ImportWaehlen();
+  bool Importieren(const QString& pfad);
+  // An entry of "Export" by its caption, asking for the file; false when nothing was written.
+  bool Exportieren(const char* eintrag);
   // "Prüfen": one plan check, its findings in the error window "Fehler", then the result box.
   void PlanPruefen(TPruefung pruefung);
   TFehlerFenster& FehlerFenster() { return fFehler; }
@@ -133,6 +139,10 @@ class TOrbatoPalette : public QMainWindow {
   void keyReleaseEvent(QKeyEvent* ereignis) override;
 
  private:
+  // The command of an "Export" entry; none for the exports still to come.
+  std::function<void()> ExportBefehl(const QString& eintrag);
+  // The file dialog of import and export, starting in the folder last used for them.
+  QString TextDateiWaehlen(const QString& titel, const QString& name, bool speichern);
   // A new window of the kind for the element.
   QWidget* NeuesElementFenster(TElement* element, TFensterArt art);
   void ErzeugeMenues();

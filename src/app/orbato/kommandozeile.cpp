@@ -3,6 +3,7 @@
 #include "app/orbato/lauf.h"
 #include "app/orbato/plankommandos.h"
 #include "app/orbato/pruefkommando.h"
+#include "app/orbato/textkommandos.h"
 
 #include <fstream>
 #include <map>
@@ -98,6 +99,21 @@ const std::vector<TKommando>& Kommandos() {
        1,
        {{"--groesse", true}},
        Demo},
+      {"import",
+       "TEXT AUS.orb [--in EIN.orb] [--nein]",
+       "eine Kursdatei einlesen und als Plandatei sichern",
+       2,
+       2,
+       {{"--in", true}, {"--nein", false}},
+       Importieren},
+      {"export",
+       "ART EIN.orb AUS [--von JJJJ-MM-TT --bis JJJJ-MM-TT]",
+       "eine Textdatei schreiben: kurse, csv, schulmanager, lehrerplaene, klassenplaene, "
+       "raumplaene, vertretungen",
+       3,
+       3,
+       {{"--von", true}, {"--bis", true}},
+       Exportieren},
       {"pruefen",
        "EIN.orb [--test NAME]… [--aus AUS.orb]",
        "die Plan-Prüfungen ausführen und ihre Meldungen ausgeben",

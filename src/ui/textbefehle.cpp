@@ -1,0 +1,110 @@
+// The text import and the text exports of the menu "Datei".
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "persist/kursexport.h"
+#include "persist/kursimport.h"
+#include "persist/planexport.h"
+#include "persist/puffer.h"
+#include "platform/qttext.h"
+#include "ui/orbatopalette.h"
+#include "ui/ordnerpfad.h"
+#include "ui/wartezeiger.h"
+
+namespace orbato {
+namespace {
+
+// One entry of "Export": the file name the save dialog proposes and what it writes.
+struct TTextExport {
+  const char* fEintrag;
+  const char* fVorschlag;
+  void (*fSchreiben)(const TSchule&, Dialoge&, const std::string&);
+};
+
+const TTextExport kExporte[] = {
+    {"Kurse...", "Kurse.txt", KursExportToFile},
+    {"Lehrerpläne...", "Lehrerpläne.txt",
+     [](const TSchule& s, Dialoge& d, const std::string& p) { PlanExportToFile(s, d, p, leh); }},
+    {"Klassenpläne...", "Klassenpläne.txt",
+     [](const TSchule& s, Dialoge& d, const std::string& p) { PlanExportToFile(s, d, p, kla); }},
+    {"Raumpläne...", "Raumpläne.txt",
+     [](const TSchule& s, Dialoge& d, const std::string& p) { PlanExportToFile(s, d, p, rau); }},
+    {"Lanis Stundenplan (csv)", "Stundenplan.csv", CSVExportToFile},
+    {"Schulmanager (csv)", "Schulmanager.csv", CSVSMExportToFile},
+};
+
+}  // namespace
+
+QString TOrbatoPalette::TextDateiWaehlen(const QString& titel, const QString& name,
+                                         bool speichern) {
+  const QString vorschlag = QtText(fStandard->fImportPfad) + name;
+  QString pfad;
+  if (fDateiWaehlen) {
+    pfad = fDateiWaehlen(titel, vorschlag, speichern);
+  } else if (speichern) {
+    pfad = QFileDialog::getSaveFileName(this, titel, vorschlag);
+  } else {
+    pfad = QFileDialog::getOpenFileName(this, titel, vorschlag);
+  }
+  if (!pfad.isEmpty()) fStandard->fImportPfad = OrdnerVon(pfad);
+  return pfad;
+}
+
+void TOrbatoPalette::ImportWaehlen() {
+  const QString pfad = TextDateiWaehlen(QStringLiteral("Importieren"), QString(), false);
+  if (!pfad.isEmpty()) Importieren(pfad);
+}
+
+// Into the open document, or into a new empty one when none is open. The document is then named
+// after the imported file, without a folder, so that saving asks where it goes and no plan file is
+// overwritten unasked.
+bool TOrbatoPalette::Importieren(const QString& pfad) {
+  TImportErgebnis ergebnis = TImportErgebnis::FalschesFormat;
+  try {
+    TWarteZeiger warten;
+    ergebnis =
+        TImportForm(*fSchule, fDialoge).ImportFromFile(QFile::encodeName(pfad).toStdString());
+  } catch (const TStreamFehler& f) {
+    fFehlerZeigen(QtText(f.what()));
+    return false;
+  }
+  if (ergebnis != TImportErgebnis::Importiert) return false;
+  fPfad.clear();
+  fSchule->SetDateiName(ModellText(QFileInfo(pfad).completeBaseName() + QStringLiteral(".ORB")));
+  DateiBefehleSetzen(true);
+  fSichern->setEnabled(true);
+  TitelSetzen();
+  KuerzelMenuesAnlegen();
+  fSchule->AlleFensterUpdate();
+  PaletteAktualisieren();
+  return true;
+}
+
+std::function<void()> TOrbatoPalette::ExportBefehl(const QString& eintrag) {
+  for (const TTextExport& e : kExporte) {
+    if (QString::fromUtf8(e.fEintrag) == eintrag) return [this, &e] { Exportieren(e.fEintrag); };
+  }
+  return {};
+}
+
+bool TOrbatoPalette::Exportieren(const char* eintrag) {
+  const TTextExport* art = nullptr;
+  for (const TTextExport& e : kExporte) {
+    if (std::string_view(e.fEintrag) == eintrag) art = &e;
+  }
+  if (art == nullptr || !fDokumentOffen) return false;
+  const QString pfad =
+      TextDateiWaehlen(QStringLiteral("Exportieren"), QString::fromUtf8(art->fVorschlag), true);
+  if (pfad.isEmpty()) return false;
+  try {
+    TWarteZeiger warten;
+    art->fSchreiben(*fSchule, fDialoge, QFile::encodeName(pfad).toStdString());
+  } catch (const TStreamFehler& f) {
+    fFehlerZeigen(QtText(f.what()));
+    return false;
+  }
+  return true;
+}
+
+}  // namespace orbato
