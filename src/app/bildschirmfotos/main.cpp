@@ -186,6 +186,13 @@ int main(int argc, char** argv) {
   QApplication::processEvents();
   fotograf.Speichere(&palette, QStringLiteral("uv_einrichtung"));
   palette.Arbeitsflaeche()->closeAllSubWindows();
+  // A plan check: its result box, then the error window with the findings.
+  fotograf.Erwarte(QStringLiteral("pruefergebnis"));
+  palette.PlanPruefen(orbato::TPruefung::Versionen);
+  if (QWidget* fehler = palette.FehlerFenster().Form()) fehler->parentWidget()->showMaximized();
+  QApplication::processEvents();
+  fotograf.Speichere(&palette, QStringLiteral("pruefen_fehler"));
+  palette.Arbeitsflaeche()->closeAllSubWindows();
   // Menus are popups, not modal: opened, drawn and photographed directly.
   const auto menuFoto = [&](QMenu* menu, const QString& name) {
     menu->popup(palette.mapToGlobal(QPoint(20, 20)));
