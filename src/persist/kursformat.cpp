@@ -34,6 +34,12 @@ bool Schalter(std::string_view text) {
   return text == "0" || text == "1";
 }
 
+// The last field is checked more loosely than the other flags: it needs one "0" or "1" among
+// whatever else the line's end holds. The import then reads it as true only when it is "1".
+bool EinSchalter(std::string_view text) {
+  return std::count_if(text.begin(), text.end(), [](char c) { return c == '0' || c == '1'; }) == 1;
+}
+
 // An item followed by another: versions and periods 1..2 characters, the day exactly one.
 bool EintragOk(int feld, std::string_view text) {
   switch (feld) {
@@ -104,7 +110,7 @@ bool KursFeldOk(const TKursFeld& f) {
       return f.fFeld >= kKursErsteListe && f.fFeld <= kKursLetzteListe &&
              EintragOk(f.fFeld, f.fText);
     case kKursCR:
-      return f.fFeld == kKursFelder && Schalter(f.fText);
+      return f.fFeld == kKursFelder && EinSchalter(f.fText);
     default:
       return FeldOk(f.fFeld, f.fText);
   }

@@ -281,10 +281,14 @@ TEST_F(KursImport, ReadsTheHourFieldsTheOldCheckAcceptedAsBefore) {
   ASSERT_EQ(
       Importiere(Zeile("1\t0\t-5\t\tA\t\t\t\t\t\t\t\t", "\t\t\t\t\t1\t9\t\t1\t0\t0") +
                  Zeile("2\t99999\t-\t\tB\t\t\t\t\t\t\t\t", "\t\t\t\t\t99\t-\t7\t0\t0\t0") +
-                 Zeile("3\t1\t99\t\tC\t\t\t\t\t\t\t\t") + Zeile("4\t1\t1000\t\tD\t\t\t\t\t\t\t\t")),
+                 Zeile("3\t1\t99\t\tC\t\t\t\t\t\t\t\t") + Zeile("4\t1\t1000\t\tD\t\t\t\t\t\t\t\t") +
+                 // The last flag needs only one "0" or "1" among its characters; it is set
+                 // only by a plain "1".
+                 Zeile("5\t1\t1\t\tE\t\t\t\t\t\t\t\t", "\t\t\t\t\t1\t0\t1\t0\t0\t1 ")),
       TImportErgebnis::Importiert);
   const std::vector<TKurs*> k = Gelesen(fSchule);
-  ASSERT_EQ(k.size(), 4u);
+  ASSERT_EQ(k.size(), 5u);
+  EXPECT_FALSE(k[4]->fNichtZaehlenKl);
   EXPECT_EQ(std::make_tuple(k[0]->fStunden.GetWochenStunde(1), k[0]->fFaktor, k[0]->fEinzelStd,
                             k[0]->fTabellenNr, k[0]->fNichtVerplanen),
             std::make_tuple(-5, 1, 5, 1, true));
