@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QSignalBlocker>
 #include <QToolButton>
+#include <string>
 
 #include "model/fach.h"
 #include "model/grunddaten.h"
@@ -48,7 +49,8 @@ TGrForm::TGrForm(TElement* element, int art)
     : fInfo(new QLineEdit), fElement(element), fArt(art), fForm(new QFormLayout) {
   setWindowTitle(QtText(GrunddatenTitel(*element)));
   element->SetGrDatFenster(this);
-  Schule().FensterAnmelden(FensterTitel(), this);
+  // A teacher and a subject may share a short name: the kind keeps their entries apart.
+  Schule().FensterAnmelden(FensterTitel() + " " + std::to_string(art), this);
   auto* layout = new QHBoxLayout(this);
   layout->addLayout(fForm);
   fInfo->setMaxLength(31);

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -98,6 +99,16 @@ class GrunddatenFensterTest : public QObject {
              s.HoleRaum("R11"), tabelle})
       offen << e->fGrDatFenster->FensterArt();
     QCOMPARE(offen, arten);
+    // A subject of the same short name as a teacher has a window of its own, which redraws
+    // with the others.
+    TFach* bra = s.HoleFach("BRA");
+    lauf.palette->ElementFensterOeffnen(bra);
+    bra->SetInfo("Brandschutz");
+    s.FensterAktualisieren();
+    QCOMPARE(bra->fGrDatFenster->FensterTitel(), std::string("Grunddaten BRA"));
+    QCOMPARE(dynamic_cast<TGrForm*>(bra->fGrDatFenster)->fInfo->text(),
+             QStringLiteral("Brandschutz"));
+    bra->fGrDatFenster->FensterSchliessen();
     // Asked for again, the window that is open comes to the front; no second one opens.
     const int anzahl = lauf.palette->Arbeitsflaeche()->subWindowList().size();
     lauf.palette->ElementFensterOeffnen(s.HoleLehrer("BRA"));
