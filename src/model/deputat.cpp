@@ -15,10 +15,6 @@ namespace {
 
 constexpr int kHoechstensDurchgaenge = 1000;
 
-std::string Kuerzel(const TElement* e) {
-  return e ? e->fKuerzel.str() : std::string();
-}
-
 std::string Schalter(bool b) {
   return b ? "1" : "0";
 }
@@ -164,15 +160,15 @@ std::string DepText(const TKurs& kurs, TDepSpalte spalte) {
     case Std:
       return std::to_string(stunden);
     case Lehrer:
-      return Kuerzel(kurs.fLehrer);
+      return KuerzelVon(kurs.fLehrer);
     case Fach:
-      return Kuerzel(kurs.fFach);
+      return KuerzelVon(kurs.fFach);
     case Klasse:
-      return Kuerzel(kurs.ErsteKlasse());
+      return KuerzelVon(kurs.ErsteKlasse());
     case Kopplung:
-      return Kuerzel(kurs.fKopplung);
+      return KuerzelVon(kurs.fKopplung);
     case Raum:
-      return Kuerzel(kurs.VerplanterRaum() ? kurs.VerplanterRaum() : kurs.ErsterRaum());
+      return KuerzelVon(kurs.VerplanterRaum() ? kurs.VerplanterRaum() : kurs.ErsterRaum());
     case Fkt:
       return std::to_string(kurs.fFaktor);
     case SpT:

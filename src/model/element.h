@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "model/fixtext.h"
@@ -66,6 +67,11 @@ class TElement {
  private:
   int32_t Summe(int32_t woche, bool ohneKopp, TKuerzelArt art, bool mitFaktor) const;
 };
+
+// The short name, empty for none: how texts name a missing teacher, subject or room.
+inline std::string KuerzelVon(const TElement* e) {
+  return e ? e->fKuerzel.str() : std::string();
+}
 
 // Orders elements by their display position.
 inline int ReihenVergleich(const TElement* a, const TElement* b) {

@@ -29,9 +29,6 @@ std::vector<std::string> Felder(const std::string& zeile) {
   return felder;
 }
 
-std::string Kuerzel(const TElement* e) {
-  return e ? e->fKuerzel.str() : std::string();
-}
 std::string Wahr(bool b) {
   return b ? "TRUE" : "FALSE";
 }
@@ -128,18 +125,19 @@ TKurs* ErzeugeKurs(TSchule& s, const std::vector<std::string>& f) {
 
 std::vector<std::string> KursZeilen(const TKurs& k, bool ohneFolgezeilen) {
   std::vector<std::string> zeilen;
-  zeilen.push_back(TabZeile(
-      {std::to_string(k.fFaktor), std::to_string(k.fStunden.GetWochenStunde(-1)),
-       Kuerzel(k.fLehrer), Kuerzel(k.fFach), Kuerzel(k.ErsteKlasse()), Kuerzel(k.fKopplung),
-       Kuerzel(k.ErsterRaum()), k.fInfo.str(), std::to_string(k.fStdProTag),
-       std::to_string(k.fEinzelStd), std::to_string(k.fTabellenNr), Wahr(k.fNichtVerplanen),
-       Wahr(k.fNichtZaehlenLe), Wahr(k.fNichtZaehlenKl), std::to_string(k.fColor)}));
+  zeilen.push_back(
+      TabZeile({std::to_string(k.fFaktor), std::to_string(k.fStunden.GetWochenStunde(-1)),
+                KuerzelVon(k.fLehrer), KuerzelVon(k.fFach), KuerzelVon(k.ErsteKlasse()),
+                KuerzelVon(k.fKopplung), KuerzelVon(k.ErsterRaum()), k.fInfo.str(),
+                std::to_string(k.fStdProTag), std::to_string(k.fEinzelStd),
+                std::to_string(k.fTabellenNr), Wahr(k.fNichtVerplanen), Wahr(k.fNichtZaehlenLe),
+                Wahr(k.fNichtZaehlenKl), std::to_string(k.fColor)}));
   if (ohneFolgezeilen) return zeilen;
   const int n = std::max(k.fKlassen.ListeZahlElemente(), k.fRaeume.ListeZahlElemente());
   for (int i = 2; i <= n; ++i) {
     std::vector<std::string> felder(kFelder);
-    felder[4] = Kuerzel(k.fKlassen.ListeNrInhalt(i));
-    felder[6] = Kuerzel(k.fRaeume.ListeNrInhalt(i));
+    felder[4] = KuerzelVon(k.fKlassen.ListeNrInhalt(i));
+    felder[6] = KuerzelVon(k.fRaeume.ListeNrInhalt(i));
     zeilen.push_back(TabZeile(felder));
   }
   return zeilen;

@@ -11,10 +11,6 @@
 namespace orbato {
 namespace {
 
-std::string Kuerzel(const TElement* e) {
-  return e ? e->fKuerzel.str() : std::string();
-}
-
 // Target minus workload of a teacher or class; a class counts a coupling once unless fKopDop.
 int32_t Rest(const TElement& e) {
   if (e.Art() == leh) {
@@ -48,7 +44,7 @@ TKlasse* TUVZelle::Klasse(bool istFach) const {
 TUVText UVKursText(const TKurs& kurs, bool istFach, bool kopplungZeigen) {
   const TElement* name = istFach ? static_cast<const TElement*>(kurs.fLehrer) : kurs.fFach;
   if (kopplungZeigen && kurs.fKopplung) name = kurs.fKopplung;
-  return {StundenWert(kurs.fStunden.GetWochenStunde(-1) * kurs.fFaktor), Kuerzel(name)};
+  return {StundenWert(kurs.fStunden.GetWochenStunde(-1) * kurs.fFaktor), KuerzelVon(name)};
 }
 
 TUVStil UVKursStil(const TKurs& kurs, const TKlasse* block, bool istFach) {

@@ -12,9 +12,6 @@ namespace {
 
 const char kCR[] = "\r";
 
-std::string Kuerzel(const TElement* e) {
-  return e ? e->fKuerzel.str() : std::string();
-}
 std::string Info(const TElement* e) {
   return e ? e->fInfo.str() : std::string();
 }
@@ -44,18 +41,18 @@ std::string KursZeile(const TKurs& k, int32_t nummer, const TKlasse* klasse) {
       std::to_string(k.fFaktor),
       std::to_string(k.fStunden.GetWochenStunde(-1)),
       k.fInfo.str(),
-      Kuerzel(k.fLehrer),
+      KuerzelVon(k.fLehrer),
       Info(k.fLehrer),
-      Kuerzel(k.fFach),
+      KuerzelVon(k.fFach),
       Info(k.fFach),
-      Kuerzel(klasse),
+      KuerzelVon(klasse),
       Info(klasse),
-      Kuerzel(k.fKopplung),
+      KuerzelVon(k.fKopplung),
       Info(k.fKopplung),
       Liste(k, [](const TSetzung& s) { return std::to_string(s.fWoche); }),
       Liste(k, [](const TSetzung& s) { return std::to_string(s.fTag); }),
       Liste(k, [](const TSetzung& s) { return std::to_string(s.fStunde); }),
-      Liste(k, [](const TSetzung& s) { return Kuerzel(s.fRaum); }),
+      Liste(k, [](const TSetzung& s) { return KuerzelVon(s.fRaum); }),
       Liste(k, [](const TSetzung& s) { return Info(s.fRaum); }),
       std::to_string(k.fStdProTag),
       std::to_string(k.fEinzelStd),
@@ -131,10 +128,10 @@ void CSVExport(const TSchule& schule, TExportForm& form) {
             [](const TExportForm& f, const TKurs& k, const TSetzung& s) {
               return std::vector<std::string>{std::to_string(f.fNr + 1),
                                               Art(s),
-                                              Kuerzel(k.fLehrer),
-                                              Kuerzel(k.fFach),
+                                              KuerzelVon(k.fLehrer),
+                                              KuerzelVon(k.fFach),
                                               k.fInfo.str(),
-                                              Kuerzel(s.fRaum),
+                                              KuerzelVon(s.fRaum),
                                               std::to_string(s.fTag),
                                               std::to_string(s.fStunde),
                                               Woche(s),
@@ -150,16 +147,16 @@ void CSVSMExport(const TSchule& schule, TExportForm& form) {
               return std::vector<std::string>{std::to_string(f.fNr + 1),
                                               std::to_string(f.fAnzahl),
                                               Art(s),
-                                              Kuerzel(k.fLehrer),
-                                              Kuerzel(k.fFach),
+                                              KuerzelVon(k.fLehrer),
+                                              KuerzelVon(k.fFach),
                                               k.fInfo.str(),
-                                              Kuerzel(s.fRaum),
+                                              KuerzelVon(s.fRaum),
                                               std::to_string(s.fTag),
                                               std::to_string(s.fStunde),
                                               StundenBez(s).str(),
                                               Woche(s),
                                               Klassen(k),
-                                              Kuerzel(k.fKopplung)};
+                                              KuerzelVon(k.fKopplung)};
             });
 }
 

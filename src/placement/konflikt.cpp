@@ -35,9 +35,6 @@ bool IstFixierung(TKonfliktArt art) {
   return art >= leFx && art <= raFx;
 }
 
-std::string Kuerzel(const TElement* e) {
-  return e ? e->fKuerzel.str() : std::string();
-}
 std::string KursZeile(const TKurs* k) {
   return k ? k->OhneRaumZeile(nullptr) : std::string();
 }
@@ -76,11 +73,11 @@ std::string TKonflikt::Zeile() const {
     case leSp:
     case klSp:
     case raSp:
-      return w + ElementWort(fArt) + Kuerzel(fElement) + " gesperrt. ";
+      return w + ElementWort(fArt) + KuerzelVon(fElement) + " gesperrt. ";
     case koRa:
       return std::string();
     default:
-      return w + ElementWort(fArt) + Kuerzel(fElement) +
+      return w + ElementWort(fArt) + KuerzelVon(fElement) +
              (IstFixierung(fArt) ? " fixiert durch " : " besetzt durch ") + KursZeile(fKurs) + ".";
   }
 }
@@ -94,7 +91,7 @@ std::string TKonflikt::KurzZeile(const TKurs* fensterKurs, int32_t tag, int32_t 
     case leSp:
     case klSp:
     case raSp:
-      return w + Kuerzel(fElement) + " gesperrt";
+      return w + KuerzelVon(fElement) + " gesperrt";
     case koRa:
       return w + "kein Raum frei [" + kurz + "]";
     default:
