@@ -73,13 +73,8 @@ TUVMatrix::TUVMatrix(const TUVTab& tab) : fTab(tab) {
 
 void TUVMatrix::Aufbauen() {
   fIstFach = fTab.fIstFach;
-  fQuer.clear();
+  fQuer = QuerAusTabelle();
   fBloecke.clear();
-  if (fIstFach) {
-    Anhaengen(fQuer, fTab.fFaecher);
-  } else {
-    Anhaengen(fQuer, fTab.fLehrer);
-  }
   // Without positions across there is nothing to head a line with, so only the corner remains.
   if (fQuer.empty()) return;
   for (TKlasse* k : fTab.fKlassen) fBloecke.push_back({k, {TLinie(fQuer.size())}});
@@ -189,15 +184,18 @@ bool TUVMatrix::KursEinfuegen(TKurs* kurs) {
   return geaendert;
 }
 
-bool TUVMatrix::PasstZurTabelle() const {
-  if (fIstFach != fTab.fIstFach) return false;
+std::vector<TElement*> TUVMatrix::QuerAusTabelle() const {
   std::vector<TElement*> quer;
-  if (fIstFach) {
+  if (fTab.fIstFach) {
     Anhaengen(quer, fTab.fFaecher);
   } else {
     Anhaengen(quer, fTab.fLehrer);
   }
-  if (quer != fQuer) return false;
+  return quer;
+}
+
+bool TUVMatrix::PasstZurTabelle() const {
+  if (fIstFach != fTab.fIstFach || QuerAusTabelle() != fQuer) return false;
   // Without positions across no block was made.
   if (fQuer.empty()) return true;
   if (fBloecke.size() != static_cast<std::size_t>(fTab.fKlassen.ListeZahlElemente())) return false;

@@ -116,6 +116,8 @@ class TUVMatrix {
   // The 0-based cross position of the course, -1 when it is not shown.
   int32_t QuerPosition(const TKurs& kurs) const;
   void Einordnen(TBlock& block, int32_t quer, TKurs* kurs);
+  // The subjects ("Klassen/Fächer") or teachers of the table, in its order.
+  std::vector<TElement*> QuerAusTabelle() const;
   // Whether the orientation and the lists are still those of the table.
   bool PasstZurTabelle() const;
   // The block and the line in it of the 1-based line number; false for the header line.

@@ -6,7 +6,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QSignalBlocker>
-#include <QToolButton>
 #include <string>
 
 #include "model/fach.h"
@@ -25,25 +24,6 @@
 #include "ui/uvtabgrunddaten.h"
 
 namespace orbato {
-
-void ListeSetzen(QListWidget* liste, const QStringList& texte) {
-  const QSignalBlocker sperre(liste);
-  const int zeile = liste->currentRow();
-  liste->clear();
-  liste->addItems(texte);
-  if (zeile >= 0 && zeile < liste->count()) liste->setCurrentRow(zeile);
-}
-
-QString KuerzelOderOhne(const TElement* element) {
-  return element ? QtText(element->fKuerzel.str()) : QStringLiteral("ohne");
-}
-
-QToolButton* PfeilKnopf(Qt::ArrowType richtung) {
-  auto* knopf = new QToolButton;
-  knopf->setArrowType(richtung);
-  knopf->setAutoRepeat(true);
-  return knopf;
-}
 
 TGrForm::TGrForm(TElement* element, int art)
     : fInfo(new QLineEdit), fElement(element), fArt(art), fForm(new QFormLayout) {

@@ -1,19 +1,16 @@
 #pragma once
 
-#include <QStringList>
 #include <QWidget>
 #include <functional>
 
 #include "model/fenster.h"
-#include "model/liste.h"
 #include "model/menue.h"
-#include "platform/qttext.h"
+#include "ui/elementfelder.h"
 
 class QFormLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QToolButton;
 
 namespace orbato {
 
@@ -104,19 +101,5 @@ class TFaGrForm : public TGrForm {
 
 // The element's master-data window: the one open, or a new one.
 TGrForm* GrunddatenFensterOeffnen(TElement* element);
-
-// Shared by the windows: the short names of a list in its order, and a list widget refilled
-// with texts while keeping its current row.
-template <class T>
-QStringList KuerzelTexte(const TListe<T>& elemente) {
-  QStringList texte;
-  for (const T* e : elemente) texte << QtText(e->fKuerzel.str());
-  return texte;
-}
-void ListeSetzen(QListWidget* liste, const QStringList& texte);
-// The short name on a button, "ohne" for none.
-QString KuerzelOderOhne(const TElement* element);
-// A small arrow button of an up/down pair; held down, it repeats.
-QToolButton* PfeilKnopf(Qt::ArrowType richtung);
 
 }  // namespace orbato

@@ -32,6 +32,7 @@
 #include "model/standard.h"
 #include "model/stundenwert.h"
 #include "platform/qttext.h"
+#include "ui/elementfelder.h"
 #include "ui/fensterwege.h"
 #include "ui/menuedaten.h"
 #include "ui/sperrraster.h"
@@ -43,10 +44,6 @@ constexpr TKuerzelArt kArten[5] = {leh, kla, kop, fac, rau};
 // 7 days of 16 periods: the most lessons a version can hold, and so the lowest a course that is
 // never placed may go.
 constexpr int kWochenZellen = 112;
-
-QString Kuerzel(const TElement* e) {
-  return e ? QtText(e->fKuerzel.str()) : QString();
-}
 
 int32_t Versionen() {
   const TStandard& s = Standard();
@@ -82,15 +79,6 @@ void Setze(QCheckBox* feld, bool wert) {
 void Setze(QLineEdit* feld, const QString& text) {
   const QSignalBlocker sperre(feld);
   if (feld->text() != text) feld->setText(text);
-}
-
-template <class T>
-void ListeSetzen(QListWidget* liste, const TListe<T>& elemente) {
-  const QSignalBlocker sperre(liste);
-  const int zeile = liste->currentRow();
-  liste->clear();
-  for (const T* e : elemente) liste->addItem(Kuerzel(e));
-  if (zeile >= 0 && zeile < liste->count()) liste->setCurrentRow(zeile);
 }
 
 QSpinBox* Zahlfeld() {
@@ -310,11 +298,11 @@ void TKursForm::Verbinden() {
 void TKursForm::Anzeigen() {
   if (fKurs == nullptr) return;
   const TKurs& k = *fKurs;
-  Setze(fLehrer, Kuerzel(k.fLehrer));
-  Setze(fFach, Kuerzel(k.fFach));
-  Setze(fKopplung, Kuerzel(k.fKopplung));
-  ListeSetzen(fKlassen, k.fKlassen);
-  ListeSetzen(fRaeume, k.fRaeume);
+  Setze(fLehrer, QtText(KuerzelVon(k.fLehrer)));
+  Setze(fFach, QtText(KuerzelVon(k.fFach)));
+  Setze(fKopplung, QtText(KuerzelVon(k.fKopplung)));
+  ListeSetzen(fKlassen, KuerzelTexte(k.fKlassen));
+  ListeSetzen(fRaeume, KuerzelTexte(k.fRaeume));
   const int32_t w = Versionen();
   const int32_t verplant = k.VerplanteStunden(-1);
   const int32_t stunden = k.fStunden.GetWochenStunde(-1);

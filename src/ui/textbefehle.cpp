@@ -3,10 +3,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-#include "persist/kursexport.h"
 #include "persist/kursimport.h"
-#include "persist/planexport.h"
 #include "persist/puffer.h"
+#include "persist/textexport.h"
 #include "platform/qttext.h"
 #include "ui/orbatopalette.h"
 #include "ui/ordnerpfad.h"
@@ -16,22 +15,19 @@ namespace orbato {
 namespace {
 
 // One entry of "Export": the file name the save dialog proposes and what it writes.
-struct TTextExport {
+struct TExportEintrag {
   const char* fEintrag;
   const char* fVorschlag;
-  void (*fSchreiben)(const TSchule&, Dialoge&, const std::string&);
+  TTextExport fArt;
 };
 
-const TTextExport kExporte[] = {
-    {"Kurse...", "Kurse.txt", KursExportToFile},
-    {"Lehrerpläne...", "Lehrerpläne.txt",
-     [](const TSchule& s, Dialoge& d, const std::string& p) { PlanExportToFile(s, d, p, leh); }},
-    {"Klassenpläne...", "Klassenpläne.txt",
-     [](const TSchule& s, Dialoge& d, const std::string& p) { PlanExportToFile(s, d, p, kla); }},
-    {"Raumpläne...", "Raumpläne.txt",
-     [](const TSchule& s, Dialoge& d, const std::string& p) { PlanExportToFile(s, d, p, rau); }},
-    {"Lanis Stundenplan (csv)", "Stundenplan.csv", CSVExportToFile},
-    {"Schulmanager (csv)", "Schulmanager.csv", CSVSMExportToFile},
+const TExportEintrag kExporte[] = {
+    {"Kurse...", "Kurse.txt", TTextExport::Kurse},
+    {"Lehrerpläne...", "Lehrerpläne.txt", TTextExport::Lehrerplaene},
+    {"Klassenpläne...", "Klassenpläne.txt", TTextExport::Klassenplaene},
+    {"Raumpläne...", "Raumpläne.txt", TTextExport::Raumplaene},
+    {"Lanis Stundenplan (csv)", "Stundenplan.csv", TTextExport::Lanis},
+    {"Schulmanager (csv)", "Schulmanager.csv", TTextExport::Schulmanager},
 };
 
 }  // namespace
@@ -82,15 +78,15 @@ bool TOrbatoPalette::Importieren(const QString& pfad) {
 }
 
 std::function<void()> TOrbatoPalette::ExportBefehl(const QString& eintrag) {
-  for (const TTextExport& e : kExporte) {
+  for (const TExportEintrag& e : kExporte) {
     if (QString::fromUtf8(e.fEintrag) == eintrag) return [this, &e] { Exportieren(e.fEintrag); };
   }
   return {};
 }
 
 bool TOrbatoPalette::Exportieren(const char* eintrag) {
-  const TTextExport* art = nullptr;
-  for (const TTextExport& e : kExporte) {
+  const TExportEintrag* art = nullptr;
+  for (const TExportEintrag& e : kExporte) {
     if (std::string_view(e.fEintrag) == eintrag) art = &e;
   }
   if (art == nullptr || !fDokumentOffen) return false;
@@ -99,7 +95,7 @@ bool TOrbatoPalette::Exportieren(const char* eintrag) {
   if (pfad.isEmpty()) return false;
   try {
     TWarteZeiger warten;
-    art->fSchreiben(*fSchule, fDialoge, QFile::encodeName(pfad).toStdString());
+    TextExportToFile(art->fArt, *fSchule, fDialoge, QFile::encodeName(pfad).toStdString());
   } catch (const TStreamFehler& f) {
     fFehlerZeigen(QtText(f.what()));
     return false;

@@ -1,15 +1,16 @@
 #include "app/orbato/textkommandos.h"
 
 #include <memory>
+#include <optional>
 #include <string_view>
+#include <utility>
 
 #include "app/orbato/plankommandos.h"
 #include "model/dialoge.h"
 #include "model/schule.h"
-#include "persist/kursexport.h"
 #include "persist/kursimport.h"
 #include "persist/plandatei.h"
-#include "persist/planexport.h"
+#include "persist/textexport.h"
 
 namespace orbato {
 namespace {
@@ -46,30 +47,21 @@ int Importieren(TLauf& lauf) {
 
 int Exportieren(TLauf& lauf) {
   const std::string& art = lauf.aufruf.argumente[0];
-  using TSchreiben = void (*)(const TSchule&, Dialoge&, const std::string&);
-  TSchreiben schreiben = nullptr;
-  if (art == "kurse") schreiben = KursExportToFile;
-  if (art == "csv") schreiben = CSVExportToFile;
-  if (art == "schulmanager") schreiben = CSVSMExportToFile;
-  if (art == "lehrerplaene") {
-    schreiben = [](const TSchule& s, Dialoge& d, const std::string& p) {
-      PlanExportToFile(s, d, p, leh);
-    };
-  }
-  if (art == "klassenplaene") {
-    schreiben = [](const TSchule& s, Dialoge& d, const std::string& p) {
-      PlanExportToFile(s, d, p, kla);
-    };
-  }
-  if (art == "raumplaene") {
-    schreiben = [](const TSchule& s, Dialoge& d, const std::string& p) {
-      PlanExportToFile(s, d, p, rau);
-    };
+  static const std::pair<const char*, TTextExport> kArten[] = {
+      {"kurse", TTextExport::Kurse},
+      {"csv", TTextExport::Lanis},
+      {"schulmanager", TTextExport::Schulmanager},
+      {"lehrerplaene", TTextExport::Lehrerplaene},
+      {"klassenplaene", TTextExport::Klassenplaene},
+      {"raumplaene", TTextExport::Raumplaene}};
+  std::optional<TTextExport> export_;
+  for (const auto& [name, a] : kArten) {
+    if (art == name) export_ = a;
   }
   if (art == "vertretungen") {
     return Fehler(lauf.umgebung, "Die Vertretungsliste kann noch nicht exportiert werden.");
   }
-  if (schreiben == nullptr) {
+  if (!export_) {
     return Falsch(lauf.umgebung,
                   "ART erwartet kurse, csv, schulmanager, lehrerplaene, "
                   "klassenplaene, raumplaene oder vertretungen: " +
@@ -79,7 +71,7 @@ int Exportieren(TLauf& lauf) {
     TSkriptDialoge dialoge;
     std::unique_ptr<TSchule> schule = Dokument(lauf, lauf.aufruf.argumente[1], dialoge);
     TSchuleEinsetzen eingesetzt(*schule);
-    schreiben(*schule, dialoge, lauf.aufruf.argumente[2]);
+    TextExportToFile(*export_, *schule, dialoge, lauf.aufruf.argumente[2]);
     return 0;
   });
 }
