@@ -5,9 +5,9 @@
 
 #include "checks/fehlerausgabe.h"
 #include "checks/pruefungen.h"
-#include "model/demoschule.h"
-#include "model/dialoge.h"
-#include "model/schule.h"
+#include "model/basis/dialoge.h"
+#include "model/demo/demoschule.h"
+#include "model/dokument/schule.h"
 
 namespace orbato {
 namespace {

@@ -5,9 +5,9 @@
 
 #include <memory>
 
-#include "model/demoschule.h"
-#include "model/dialoge.h"
-#include "model/schule.h"
+#include "model/basis/dialoge.h"
+#include "model/demo/demoschule.h"
+#include "model/dokument/schule.h"
 #include "persist/kursexport.h"
 #include "persist/kursimport.h"
 

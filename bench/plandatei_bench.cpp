@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <memory>
 
-#include "model/demoschule.h"
-#include "model/dialoge.h"
-#include "model/uhr.h"
+#include "model/basis/dialoge.h"
+#include "model/basis/uhr.h"
+#include "model/demo/demoschule.h"
 #include "persist/plandatei.h"
 #include "persist/planschreiber.h"
 

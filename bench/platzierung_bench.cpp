@@ -5,8 +5,8 @@
 
 #include <random>
 
-#include "model/demoschule.h"
-#include "model/schule.h"
+#include "model/demo/demoschule.h"
+#include "model/dokument/schule.h"
 #include "placement/konfliktliste.h"
 #include "placement/regeln.h"
 #include "placement/setzen.h"

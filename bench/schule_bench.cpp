@@ -5,7 +5,7 @@
 #include <random>
 #include <string>
 
-#include "model/schule.h"
+#include "model/dokument/schule.h"
 
 namespace orbato {
 namespace {

@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include "model/standard.h"
-#include "model/wochbereich.h"
+#include "model/einstellungen/standard.h"
+#include "model/woche/wochbereich.h"
 
 namespace orbato {
 namespace {

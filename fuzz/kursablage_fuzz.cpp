@@ -4,10 +4,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "model/dialoge.h"
-#include "model/kursablage.h"
-#include "model/schule.h"
-#include "model/zwischenablage.h"
+#include "model/basis/dialoge.h"
+#include "model/dokument/schule.h"
+#include "model/dokument/zwischenablage.h"
+#include "model/kurse/kursablage.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
   using namespace orbato;

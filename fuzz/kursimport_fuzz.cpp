@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "model/dialoge.h"
-#include "model/schule.h"
+#include "model/basis/dialoge.h"
+#include "model/dokument/schule.h"
 #include "persist/kursexport.h"
 #include "persist/kursimport.h"
 

@@ -8,12 +8,12 @@
 #include <QTableWidget>
 #include <memory>
 
-#include "model/demoschule.h"
-#include "model/klasse.h"
-#include "model/kurs.h"
-#include "model/lehrer.h"
-#include "model/schule.h"
-#include "model/standard.h"
+#include "model/demo/demoschule.h"
+#include "model/dokument/schule.h"
+#include "model/einstellungen/standard.h"
+#include "model/elemente/klasse.h"
+#include "model/elemente/lehrer.h"
+#include "model/kurse/kurs.h"
 #include "placement/setzen.h"
 #include "ui/deputatfenster.h"
 #include "ui/planfenster.h"

@@ -6,8 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "model/demoschule.h"
-#include "model/uhr.h"
+#include "model/basis/uhr.h"
+#include "model/demo/demoschule.h"
 #include "persist/planschreiber.h"
 #include "platform/qsettingsspeicher.h"
 #include "ui/orbatopalette.h"

@@ -1,8 +1,8 @@
 #include "checks/befund.h"
 
 #include "checks/fehlerausgabe.h"
-#include "model/setzung.h"
-#include "model/standard.h"
+#include "model/einstellungen/standard.h"
+#include "model/kurse/setzung.h"
 
 namespace orbato {
 

@@ -8,14 +8,14 @@
 #include <vector>
 
 #include "checks/konsistenz.h"
-#include "model/klasse.h"
-#include "model/kopplung.h"
-#include "model/kurs.h"
-#include "model/lehrer.h"
-#include "model/raum.h"
-#include "model/schule.h"
-#include "model/standard.h"
-#include "model/wochbereich.h"
+#include "model/dokument/schule.h"
+#include "model/einstellungen/standard.h"
+#include "model/elemente/klasse.h"
+#include "model/elemente/kopplung.h"
+#include "model/elemente/lehrer.h"
+#include "model/elemente/raum.h"
+#include "model/kurse/kurs.h"
+#include "model/woche/wochbereich.h"
 
 namespace orbato {
 

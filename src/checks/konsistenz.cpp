@@ -1,10 +1,10 @@
 #include "checks/konsistenz.h"
 
 #include "checks/pruefungen.h"
-#include "model/dialoge.h"
-#include "model/schule.h"
-#include "model/standard.h"
-#include "model/wochbereich.h"
+#include "model/basis/dialoge.h"
+#include "model/dokument/schule.h"
+#include "model/einstellungen/standard.h"
+#include "model/woche/wochbereich.h"
 
 namespace orbato {
 

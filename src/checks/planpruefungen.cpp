@@ -7,9 +7,9 @@
 
 #include "checks/befund.h"
 #include "checks/pruefungen.h"
-#include "model/kurs.h"
-#include "model/schule.h"
-#include "model/standard.h"
+#include "model/dokument/schule.h"
+#include "model/einstellungen/standard.h"
+#include "model/kurse/kurs.h"
 
 namespace orbato {
 

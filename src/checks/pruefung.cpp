@@ -2,7 +2,7 @@
 
 #include "checks/befund.h"
 #include "checks/pruefungen.h"
-#include "model/dialoge.h"
+#include "model/basis/dialoge.h"
 
 namespace orbato {
 

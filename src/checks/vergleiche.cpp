@@ -4,13 +4,13 @@
 
 #include "checks/befund.h"
 #include "checks/pruefungen.h"
-#include "model/klasse.h"
-#include "model/kopplung.h"
-#include "model/kurs.h"
-#include "model/lehrer.h"
-#include "model/raum.h"
-#include "model/schule.h"
-#include "model/standard.h"
+#include "model/dokument/schule.h"
+#include "model/einstellungen/standard.h"
+#include "model/elemente/klasse.h"
+#include "model/elemente/kopplung.h"
+#include "model/elemente/lehrer.h"
+#include "model/elemente/raum.h"
+#include "model/kurse/kurs.h"
 
 namespace orbato {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "model/zeichensatz.h"
+#include "model/basis/zeichensatz.h"
 
 namespace orbato {
 namespace {

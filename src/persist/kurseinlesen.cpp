@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "model/schule.h"
+#include "model/dokument/schule.h"
 
 namespace orbato {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "model/schule.h"
+#include "model/dokument/schule.h"
 #include "persist/exportform.h"
 #include "persist/kursdatei.h"
 

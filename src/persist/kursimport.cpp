@@ -1,7 +1,7 @@
 #include "persist/kursimport.h"
 
-#include "model/dialoge.h"
-#include "model/schule.h"
+#include "model/basis/dialoge.h"
+#include "model/dokument/schule.h"
 #include "persist/kursdatei.h"
 #include "persist/kurseinlesen.h"
 #include "persist/kursformat.h"

@@ -1,6 +1,6 @@
 #include "persist/plandatei.h"
 
-#include "model/standard.h"
+#include "model/einstellungen/standard.h"
 #include "persist/planleser.h"
 
 namespace orbato {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "model/schule.h"
+#include "model/dokument/schule.h"
 #include "persist/puffer.h"
 
 namespace orbato {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/schule.h"
+#include "model/dokument/schule.h"
 #include "persist/exportform.h"
 
 namespace orbato {

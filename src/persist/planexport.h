@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "model/kuerzelart.h"
+#include "model/elemente/kuerzelart.h"
 
 namespace orbato {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "model/schule.h"
+#include "model/dokument/schule.h"
 
 namespace orbato {
 namespace {

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "model/dialoge.h"
-#include "model/schule.h"
-#include "model/uhr.h"
+#include "model/basis/dialoge.h"
+#include "model/basis/uhr.h"
+#include "model/dokument/schule.h"
 #include "persist/planschreiber.h"
 
 namespace orbato {

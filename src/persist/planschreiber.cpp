@@ -2,8 +2,8 @@
 
 #include <unordered_map>
 
-#include "model/dialoge.h"
-#include "model/schule.h"
+#include "model/basis/dialoge.h"
+#include "model/dokument/schule.h"
 #include "persist/plangrenzen.h"
 #include "persist/puffer.h"
 #include "persist/sicherndatei.h"

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "model/zeichensatz.h"
+#include "model/basis/zeichensatz.h"
 
 namespace orbato {
 namespace {

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "model/datum.h"
-#include "model/fixtext.h"
-#include "model/kuerzelart.h"
+#include "model/basis/datum.h"
+#include "model/basis/fixtext.h"
+#include "model/elemente/kuerzelart.h"
 
 namespace orbato {
 

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "model/hextext.h"
+#include "model/basis/hextext.h"
 
 namespace orbato {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "model/datum.h"
-#include "model/fixtext.h"
-#include "model/woelem.h"
+#include "model/basis/datum.h"
+#include "model/basis/fixtext.h"
+#include "model/woche/woelem.h"
 
 namespace orbato {
 

@@ -6,7 +6,7 @@
 #include <limits>
 #include <vector>
 
-#include "model/hextext.h"
+#include "model/basis/hextext.h"
 #include "persist/standardkodierung.h"
 
 namespace orbato {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "model/standard.h"
+#include "model/einstellungen/standard.h"
 #include "persist/einstellungsspeicher.h"
 
 namespace orbato {

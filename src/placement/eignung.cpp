@@ -1,8 +1,8 @@
 #include "placement/eignung.h"
 
-#include "model/schule.h"
-#include "model/setzung.h"
-#include "model/standard.h"
+#include "model/dokument/schule.h"
+#include "model/einstellungen/standard.h"
+#include "model/kurse/setzung.h"
 
 namespace orbato {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/datum.h"
+#include "model/basis/datum.h"
 
 namespace orbato {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "model/element.h"
-#include "model/kurs.h"
+#include "model/elemente/element.h"
+#include "model/kurse/kurs.h"
 
 namespace orbato {
 namespace {

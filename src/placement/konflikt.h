@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "model/liste.h"
+#include "model/basis/liste.h"
 
 namespace orbato {
 

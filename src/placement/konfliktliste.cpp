@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "model/klasse.h"
-#include "model/kurs.h"
-#include "model/lehrer.h"
-#include "model/raum.h"
+#include "model/elemente/klasse.h"
+#include "model/elemente/lehrer.h"
+#include "model/elemente/raum.h"
+#include "model/kurse/kurs.h"
 #include "placement/setzen.h"
 #include "placement/wochenspanne.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "model/liste.h"
+#include "model/basis/liste.h"
 #include "placement/konflikt.h"
 
 namespace orbato {

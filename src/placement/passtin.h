@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "model/liste.h"
+#include "model/basis/liste.h"
 #include "placement/konflikt.h"
 
 namespace orbato {

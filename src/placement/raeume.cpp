@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "model/dialoge.h"
-#include "model/fenster.h"
-#include "model/kopplung.h"
-#include "model/kurs.h"
-#include "model/raum.h"
-#include "model/schule.h"
-#include "model/standard.h"
+#include "model/basis/dialoge.h"
+#include "model/dokument/schule.h"
+#include "model/einstellungen/standard.h"
+#include "model/elemente/kopplung.h"
+#include "model/elemente/raum.h"
+#include "model/fenster/fenster.h"
+#include "model/kurse/kurs.h"
 #include "placement/planzellen.h"
 #include "placement/setzen.h"
 #include "placement/wochenspanne.h"

@@ -4,8 +4,8 @@
 #include <functional>
 #include <vector>
 
-#include "model/kuerzelart.h"
-#include "model/menue.h"
+#include "model/basis/menue.h"
+#include "model/elemente/kuerzelart.h"
 
 namespace orbato {
 

@@ -1,7 +1,7 @@
 #include "placement/widerrufen.h"
 
-#include "model/kurs.h"
-#include "model/undo.h"
+#include "model/dokument/undo.h"
+#include "model/kurse/kurs.h"
 #include "placement/setzen.h"
 
 namespace orbato {

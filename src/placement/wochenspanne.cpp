@@ -1,6 +1,6 @@
 #include "placement/wochenspanne.h"
 
-#include "model/standard.h"
+#include "model/einstellungen/standard.h"
 
 namespace orbato {
 

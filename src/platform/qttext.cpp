@@ -1,6 +1,6 @@
 #include "platform/qttext.h"
 
-#include "model/zeichensatz.h"
+#include "model/basis/zeichensatz.h"
 
 namespace orbato {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/standard.h"
+#include "model/einstellungen/standard.h"
 
 namespace orbato {
 

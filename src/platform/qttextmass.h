@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-#include "model/spaltenbreiten.h"
+#include "model/fenster/spaltenbreiten.h"
 
 namespace orbato {
 

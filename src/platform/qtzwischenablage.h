@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/zwischenablage.h"
+#include "model/dokument/zwischenablage.h"
 
 namespace orbato {
 

@@ -6,13 +6,13 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include "model/fach.h"
-#include "model/klasse.h"
-#include "model/kopplung.h"
-#include "model/kursablage.h"
-#include "model/lehrer.h"
-#include "model/raum.h"
-#include "model/zwischenablage.h"
+#include "model/dokument/zwischenablage.h"
+#include "model/elemente/fach.h"
+#include "model/elemente/klasse.h"
+#include "model/elemente/kopplung.h"
+#include "model/elemente/lehrer.h"
+#include "model/elemente/raum.h"
+#include "model/kurse/kursablage.h"
 #include "platform/qttext.h"
 #include "platform/qtzwischenablage.h"
 #include "ui/deputatfenster.h"

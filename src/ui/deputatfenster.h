@@ -5,10 +5,10 @@
 #include <functional>
 #include <vector>
 
-#include "model/deputat.h"
-#include "model/fenster.h"
-#include "model/liste.h"
-#include "model/menue.h"
+#include "model/basis/liste.h"
+#include "model/basis/menue.h"
+#include "model/fenster/deputat.h"
+#include "model/fenster/fenster.h"
 
 class QTableView;
 

@@ -4,8 +4,8 @@
 #include <QFont>
 #include <algorithm>
 
-#include "model/kurs.h"
-#include "model/standard.h"
+#include "model/einstellungen/standard.h"
+#include "model/kurse/kurs.h"
 #include "platform/qttext.h"
 
 namespace orbato {

@@ -4,7 +4,7 @@
 #include <QFont>
 #include <vector>
 
-#include "model/deputat.h"
+#include "model/fenster/deputat.h"
 
 namespace orbato {
 

@@ -10,8 +10,8 @@
 #include <QMdiSubWindow>
 #include <QScreen>
 
-#include "model/fensterarten.h"
-#include "model/versionen.h"
+#include "model/fenster/fensterarten.h"
+#include "model/woche/versionen.h"
 #include "persist/plandatei.h"
 #include "persist/planschreiber.h"
 #include "platform/qttext.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/versionen.h"
+#include "model/woche/versionen.h"
 #include "ui/voreinstellungsdialog.h"
 
 class QButtonGroup;

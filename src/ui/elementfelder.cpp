@@ -4,7 +4,7 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 
-#include "model/element.h"
+#include "model/elemente/element.h"
 
 namespace orbato {
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "model/liste.h"
+#include "model/basis/liste.h"
 #include "platform/qttext.h"
 
 class QListWidget;

@@ -5,9 +5,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include "model/element.h"
-#include "model/planelement.h"
-#include "model/uvtab.h"
+#include "model/elemente/element.h"
+#include "model/elemente/planelement.h"
+#include "model/uv/uvtab.h"
 #include "ui/deputatfenster.h"
 #include "ui/fensterwege.h"
 #include "ui/grunddatenfenster.h"

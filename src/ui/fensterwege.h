@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include "model/liste.h"
-#include "model/schule.h"
+#include "model/basis/liste.h"
+#include "model/dokument/schule.h"
 
 class QWidget;
 

@@ -8,14 +8,14 @@
 #include <QSignalBlocker>
 #include <string>
 
-#include "model/fach.h"
-#include "model/grunddaten.h"
-#include "model/kopplung.h"
-#include "model/lehrer.h"
-#include "model/planelement.h"
-#include "model/raum.h"
-#include "model/schule.h"
-#include "model/uvtab.h"
+#include "model/dokument/schule.h"
+#include "model/elemente/fach.h"
+#include "model/elemente/kopplung.h"
+#include "model/elemente/lehrer.h"
+#include "model/elemente/planelement.h"
+#include "model/elemente/raum.h"
+#include "model/fenster/grunddaten.h"
+#include "model/uv/uvtab.h"
 #include "ui/fensterwege.h"
 #include "ui/klassengrunddaten.h"
 #include "ui/lehrergrunddaten.h"

@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <functional>
 
-#include "model/fenster.h"
-#include "model/menue.h"
+#include "model/basis/menue.h"
+#include "model/fenster/fenster.h"
 #include "ui/elementfelder.h"
 
 class QFormLayout;

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "model/standard.h"
+#include "model/einstellungen/standard.h"
 #include "platform/qttext.h"
 
 namespace orbato {

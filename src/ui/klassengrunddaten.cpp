@@ -9,13 +9,13 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 
-#include "model/dialoge.h"
-#include "model/grunddaten.h"
-#include "model/klasse.h"
-#include "model/kuerzelmenue.h"
-#include "model/kurs.h"
-#include "model/lehrer.h"
-#include "model/schule.h"
+#include "model/basis/dialoge.h"
+#include "model/dokument/schule.h"
+#include "model/elemente/klasse.h"
+#include "model/elemente/lehrer.h"
+#include "model/fenster/grunddaten.h"
+#include "model/kuerzel/kuerzelmenue.h"
+#include "model/kurse/kurs.h"
 #include "ui/fensterwege.h"
 #include "ui/kursuebernahme.h"
 

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "model/kuerzeleditor.h"
+#include "model/kuerzel/kuerzeleditor.h"
 
 class QButtonGroup;
 class QLineEdit;

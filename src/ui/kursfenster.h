@@ -3,10 +3,10 @@
 #include <QWidget>
 #include <functional>
 
-#include "model/fenster.h"
-#include "model/kuerzelart.h"
-#include "model/liste.h"
-#include "model/menue.h"
+#include "model/basis/liste.h"
+#include "model/basis/menue.h"
+#include "model/elemente/kuerzelart.h"
+#include "model/fenster/fenster.h"
 
 class QCheckBox;
 class QLabel;

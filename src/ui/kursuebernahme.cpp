@@ -9,8 +9,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "model/klasse.h"
-#include "model/schule.h"
+#include "model/dokument/schule.h"
+#include "model/elemente/klasse.h"
 #include "platform/qttext.h"
 #include "ui/dialogknoepfe.h"
 

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "model/grunddaten.h"
+#include "model/fenster/grunddaten.h"
 
 class QCheckBox;
 class QComboBox;

@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "model/fach.h"
-#include "model/kuerzelmenue.h"
-#include "model/lehrer.h"
-#include "model/schule.h"
+#include "model/dokument/schule.h"
+#include "model/elemente/fach.h"
+#include "model/elemente/lehrer.h"
+#include "model/kuerzel/kuerzelmenue.h"
 #include "ui/mehrfachwahl.h"
 
 namespace orbato {

@@ -5,9 +5,9 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-#include "model/fach.h"
-#include "model/klasse.h"
-#include "model/schule.h"
+#include "model/dokument/schule.h"
+#include "model/elemente/fach.h"
+#include "model/elemente/klasse.h"
 #include "ui/dialogknoepfe.h"
 
 namespace orbato {

@@ -3,7 +3,7 @@
 #include <QString>
 #include <vector>
 
-#include "model/liste.h"
+#include "model/basis/liste.h"
 #include "platform/qttext.h"
 
 class QWidget;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/menue.h"
+#include "model/basis/menue.h"
 
 class QMenu;
 

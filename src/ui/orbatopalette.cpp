@@ -18,7 +18,7 @@
 #include <QToolButton>
 #include <cmath>
 
-#include "model/fensterarten.h"
+#include "model/fenster/fensterarten.h"
 #include "persist/standardspeicher.h"
 #include "platform/qttext.h"
 #include "platform/qttextmass.h"

@@ -7,11 +7,11 @@
 #include <memory>
 
 #include "checks/pruefung.h"
-#include "model/fenster.h"
-#include "model/kuerzelmenue.h"
-#include "model/schule.h"
-#include "model/standard.h"
-#include "model/uhr.h"
+#include "model/basis/uhr.h"
+#include "model/dokument/schule.h"
+#include "model/einstellungen/standard.h"
+#include "model/fenster/fenster.h"
+#include "model/kuerzel/kuerzelmenue.h"
 #include "persist/einstellungsspeicher.h"
 #include "ui/fehlerfenster.h"
 #include "ui/qtdialoge.h"

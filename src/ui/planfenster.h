@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "model/menue.h"
+#include "model/basis/menue.h"
 
-#include "model/fenster.h"
+#include "model/fenster/fenster.h"
 #include "placement/planzellen.h"
 
 class QTableWidget;

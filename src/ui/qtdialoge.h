@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QString>
 
-#include "model/dialoge.h"
+#include "model/basis/dialoge.h"
 
 class QLabel;
 class QProgressBar;

@@ -6,13 +6,13 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "model/grunddaten.h"
-#include "model/klasse.h"
-#include "model/kuerzelmenue.h"
-#include "model/lehrer.h"
-#include "model/raum.h"
-#include "model/schule.h"
-#include "model/stundenwert.h"
+#include "model/dokument/schule.h"
+#include "model/elemente/klasse.h"
+#include "model/elemente/lehrer.h"
+#include "model/elemente/raum.h"
+#include "model/fenster/grunddaten.h"
+#include "model/kuerzel/kuerzelmenue.h"
+#include "model/uv/stundenwert.h"
 
 namespace orbato {
 namespace {

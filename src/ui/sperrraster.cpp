@@ -4,8 +4,8 @@
 #include <QMouseEvent>
 #include <QRubberBand>
 
-#include "model/standard.h"
-#include "model/wochbereich.h"
+#include "model/einstellungen/standard.h"
+#include "model/woche/wochbereich.h"
 #include "platform/qttext.h"
 
 namespace orbato {

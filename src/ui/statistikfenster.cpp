@@ -5,11 +5,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "model/klasse.h"
-#include "model/lehrer.h"
-#include "model/schule.h"
-#include "model/standard.h"
-#include "model/statistik.h"
+#include "model/dokument/schule.h"
+#include "model/einstellungen/standard.h"
+#include "model/elemente/klasse.h"
+#include "model/elemente/lehrer.h"
+#include "model/uv/statistik.h"
 #include "platform/qttext.h"
 #include "ui/fensterwege.h"
 

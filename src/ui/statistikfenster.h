@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
-#include "model/fenster.h"
-#include "model/kuerzelart.h"
+#include "model/elemente/kuerzelart.h"
+#include "model/fenster/fenster.h"
 
 class QTableWidget;
 

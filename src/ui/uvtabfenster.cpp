@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "model/schule.h"
-#include "model/uvmatrix.h"
-#include "model/uvtab.h"
+#include "model/dokument/schule.h"
+#include "model/uv/uvmatrix.h"
+#include "model/uv/uvtab.h"
 #include "platform/qttext.h"
 #include "ui/fensterwege.h"
 

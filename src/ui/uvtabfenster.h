@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "model/fenster.h"
+#include "model/fenster/fenster.h"
 
 class QTableWidget;
 class QToolButton;

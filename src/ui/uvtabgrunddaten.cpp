@@ -13,12 +13,12 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "model/fach.h"
-#include "model/klasse.h"
-#include "model/kuerzelmenue.h"
-#include "model/lehrer.h"
-#include "model/schule.h"
-#include "model/uvtab.h"
+#include "model/dokument/schule.h"
+#include "model/elemente/fach.h"
+#include "model/elemente/klasse.h"
+#include "model/elemente/lehrer.h"
+#include "model/kuerzel/kuerzelmenue.h"
+#include "model/uv/uvtab.h"
 #include "ui/fensterwege.h"
 #include "ui/mehrfachwahl.h"
 

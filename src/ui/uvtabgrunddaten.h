@@ -3,7 +3,7 @@
 #include <functional>
 #include <vector>
 
-#include "model/kuerzelart.h"
+#include "model/elemente/kuerzelart.h"
 #include "ui/grunddatenfenster.h"
 
 class QLabel;

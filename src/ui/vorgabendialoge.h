@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/standard.h"
+#include "model/einstellungen/standard.h"
 #include "ui/voreinstellungsdialog.h"
 
 class QCheckBox;

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "model/standard.h"
+#include "model/einstellungen/standard.h"
 #include "platform/qttext.h"
 
 namespace orbato {

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "model/woelem.h"
+#include "model/woche/woelem.h"
 
 namespace orbato {
 

@@ -2,7 +2,7 @@
 
 #include <QPlainTextEdit>
 
-#include "model/fenster.h"
+#include "model/fenster/fenster.h"
 
 namespace orbato {
 

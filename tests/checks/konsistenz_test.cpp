@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "checks/pruefungsfixture.h"
-#include "model/demoschule.h"
+#include "model/demo/demoschule.h"
 
 namespace orbato {
 namespace {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "model/menue.h"
-#include "model/schule.h"
-#include "model/standard.h"
+#include "model/basis/menue.h"
+#include "model/dokument/schule.h"
+#include "model/einstellungen/standard.h"
 
 namespace orbato {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "model/dialoge.h"
+#include "model/basis/dialoge.h"
 #include "model/schulfixture.h"
-#include "model/versionen.h"
+#include "model/woche/versionen.h"
 #include "persist/planexport.h"
 #include "persist/puffer.h"
 #include "testordner.h"

@@ -9,10 +9,10 @@
 #include <tuple>
 #include <vector>
 
-#include "model/demoschule.h"
-#include "model/dialoge.h"
-#include "model/fenster.h"
-#include "model/schule.h"
+#include "model/basis/dialoge.h"
+#include "model/demo/demoschule.h"
+#include "model/dokument/schule.h"
+#include "model/fenster/fenster.h"
 #include "persist/kursexport.h"
 #include "persist/puffer.h"
 

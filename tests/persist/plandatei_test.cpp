@@ -8,9 +8,9 @@
 #include <csignal>
 #include <filesystem>
 
-#include "model/demoschule.h"
-#include "model/dialoge.h"
-#include "model/uhr.h"
+#include "model/basis/dialoge.h"
+#include "model/basis/uhr.h"
+#include "model/demo/demoschule.h"
 #include "persist/planleser.h"
 #include "persist/planschreiber.h"
 #include "persist/sicherndatei.h"

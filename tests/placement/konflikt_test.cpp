@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "model/datum.h"
+#include "model/basis/datum.h"
 #include "placement/eignung.h"
 #include "placement/konfliktliste.h"
 #include "placement/platzierungsfixture.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "model/dialoge.h"
+#include "model/basis/dialoge.h"
 #include "placement/konfliktliste.h"
 #include "placement/platzierungsfixture.h"
 

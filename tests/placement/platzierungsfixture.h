@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/dialoge.h"
+#include "model/basis/dialoge.h"
 #include "model/schulfixture.h"
 
 namespace orbato {

@@ -5,8 +5,8 @@
 #include <set>
 #include <utility>
 
-#include "model/dialoge.h"
-#include "model/menue.h"
+#include "model/basis/dialoge.h"
+#include "model/basis/menue.h"
 #include "model/schulfixture.h"
 #include "placement/planzellen.h"
 #include "placement/setzen.h"

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "model/fenster.h"
+#include "model/basis/uhr.h"
+#include "model/dokument/undo.h"
+#include "model/fenster/fenster.h"
 #include "model/schulfixture.h"
-#include "model/uhr.h"
-#include "model/undo.h"
-#include "model/versionen.h"
+#include "model/woche/versionen.h"
 #include "placement/planzellen.h"
 #include "placement/widerrufen.h"
 

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "model/schule.h"
-#include "model/standard.h"
+#include "model/dokument/schule.h"
+#include "model/einstellungen/standard.h"
 
 namespace orbato {
 

@@ -4,9 +4,9 @@
 #include <QTest>
 
 #include "lauf.h"
-#include "model/kurs.h"
-#include "model/lehrer.h"
-#include "model/zwischenablage.h"
+#include "model/dokument/zwischenablage.h"
+#include "model/elemente/lehrer.h"
+#include "model/kurse/kurs.h"
 #include "oberflaeche.h"
 #include "platform/qttext.h"
 #include "ui/deputatfenster.h"

@@ -6,8 +6,8 @@
 #include <QTest>
 
 #include "dokument.h"
-#include "model/schule.h"
-#include "model/standard.h"
+#include "model/dokument/schule.h"
+#include "model/einstellungen/standard.h"
 #include "oberflaeche.h"
 #include "platform/qttext.h"
 #include "ui/qtdialoge.h"

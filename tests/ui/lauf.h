@@ -9,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-#include "model/uhr.h"
+#include "model/basis/uhr.h"
 #include "platform/qsettingsspeicher.h"
 #include "ui/orbatopalette.h"
 

@@ -22,7 +22,7 @@
 #include <QToolButton>
 
 #include "lauf.h"
-#include "model/setzung.h"
+#include "model/kurse/setzung.h"
 #include "oberflaeche.h"
 #include "persist/planschreiber.h"
 #include "platform/qsettingsspeicher.h"

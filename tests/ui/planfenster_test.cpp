@@ -5,10 +5,10 @@
 #include <QToolButton>
 
 #include "dokument.h"
-#include "model/kopplung.h"
-#include "model/kurs.h"
-#include "model/schule.h"
-#include "model/standard.h"
+#include "model/dokument/schule.h"
+#include "model/einstellungen/standard.h"
+#include "model/elemente/kopplung.h"
+#include "model/kurse/kurs.h"
 #include "oberflaeche.h"
 #include "placement/setzen.h"
 #include "ui/qtdialoge.h"

@@ -3,9 +3,9 @@
 #include <QTest>
 
 #include "lauf.h"
-#include "model/kurs.h"
-#include "model/lehrer.h"
-#include "model/setzung.h"
+#include "model/elemente/lehrer.h"
+#include "model/kurse/kurs.h"
+#include "model/kurse/setzung.h"
 #include "oberflaeche.h"
 #include "platform/qttext.h"
 #include "ui/fehlerfenster.h"

@@ -2,8 +2,8 @@
 #include <QTest>
 
 #include "lauf.h"
-#include "model/kurs.h"
-#include "model/lehrer.h"
+#include "model/elemente/lehrer.h"
+#include "model/kurse/kurs.h"
 #include "oberflaeche.h"
 #include "platform/qttext.h"
 #include "ui/orbatopalette.h"

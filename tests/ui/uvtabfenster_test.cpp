@@ -5,13 +5,13 @@
 #include <QToolButton>
 
 #include "dokument.h"
-#include "model/fach.h"
-#include "model/klasse.h"
-#include "model/kurs.h"
-#include "model/lehrer.h"
-#include "model/schule.h"
-#include "model/uvmatrix.h"
-#include "model/uvtab.h"
+#include "model/dokument/schule.h"
+#include "model/elemente/fach.h"
+#include "model/elemente/klasse.h"
+#include "model/elemente/lehrer.h"
+#include "model/kurse/kurs.h"
+#include "model/uv/uvmatrix.h"
+#include "model/uv/uvtab.h"
 #include "ui/kursfenster.h"
 #include "ui/qtdialoge.h"
 

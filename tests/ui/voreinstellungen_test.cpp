@@ -4,7 +4,7 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include "model/standard.h"
+#include "model/einstellungen/standard.h"
 #include "oberflaeche.h"
 #include "ui/eckdatendialog.h"
 #include "ui/vorgabendialoge.h"

@@ -19,12 +19,12 @@
 #include <deque>
 #include <functional>
 
-#include "model/fach.h"
-#include "model/klasse.h"
-#include "model/kurs.h"
-#include "model/lehrer.h"
-#include "model/uhr.h"
-#include "model/uvtab.h"
+#include "model/basis/uhr.h"
+#include "model/elemente/fach.h"
+#include "model/elemente/klasse.h"
+#include "model/elemente/lehrer.h"
+#include "model/kurse/kurs.h"
+#include "model/uv/uvtab.h"
 #include "platform/qsettingsspeicher.h"
 #include "ui/fensterwege.h"
 #include "ui/kennwortdialog.h"

@@ -11,9 +11,9 @@
 #include <ostream>
 #include <sstream>
 
-#include "model/standard.h"
-#include "model/uhr.h"
-#include "model/zeichensatz.h"
+#include "model/basis/uhr.h"
+#include "model/basis/zeichensatz.h"
+#include "model/einstellungen/standard.h"
 #include "persist/inidatei.h"
 #include "persist/standardkodierung.h"
 #include "persist/standardspeicher.h"

@@ -9,9 +9,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "model/schule.h"
-#include "model/standard.h"
-#include "model/zeichensatz.h"
+#include "model/basis/zeichensatz.h"
+#include "model/dokument/schule.h"
+#include "model/einstellungen/standard.h"
 
 namespace orbato {
 namespace {

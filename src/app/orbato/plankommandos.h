@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/orbato/lauf.h"
-#include "model/zeichensatz.h"
+#include "model/basis/zeichensatz.h"
 #include "persist/puffer.h"
 
 namespace orbato {

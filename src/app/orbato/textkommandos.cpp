@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "app/orbato/plankommandos.h"
-#include "model/dialoge.h"
-#include "model/schule.h"
+#include "model/basis/dialoge.h"
+#include "model/dokument/schule.h"
 #include "persist/kursimport.h"
 #include "persist/plandatei.h"
 #include "persist/textexport.h"

@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "model/uhr.h"
+#include "model/basis/uhr.h"
 #include "platform/qsettingsspeicher.h"
 #include "ui/orbatopalette.h"
 #include "ui/startbild.h"

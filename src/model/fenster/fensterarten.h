@@ -1,0 +1,53 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "model/elemente/kuerzelart.h"
+#include "model/fenster/fensterdaten.h"
+
+namespace orbato {
+
+class TElement;
+class TSchule;
+
+// What the kind number of a document window says: which elements it shows, which palette
+// button it belongs to, whether a plan file reopens it.
+
+// The element kind of an element window (plan, teaching-load and master-data windows); none for
+// the other kinds.
+std::optional<TKuerzelArt> FensterElementArt(int fensterArt);
+// The palette's window kind the window belongs to: 0 master data, 1 teaching load, 2 plans;
+// none for the windows outside the three groups.
+std::optional<int> FensterPaletteArt(int fensterArt);
+// Whether a window of the kind is reopened when its plan file is loaded.
+bool FensterWiederOeffnen(int fensterArt);
+
+// Whether the tool (0 Zeigen … 4 Fixieren) does anything in a window of the kind: every tool in
+// the plan windows, all but fixing in the teaching-load windows and the course window, showing,
+// setting and deleting in the master-data windows, only showing elsewhere. With no window
+// active (kind 0) every tool may be chosen.
+bool WerkzeugErlaubt(int fensterArt, int werkzeug);
+
+// The element a saved element window showed: the title without everything up to and including
+// its first blank, compared exactly with the short names of the kind. None when no element has
+// that name or the kind shows no element.
+TElement* FensterElement(const TSchule& schule, const TFenster& satz);
+// The element of the kind with exactly that short name; none when there is none.
+TElement* ElementMitKuerzel(const TSchule& schule, TKuerzelArt art, std::string_view kuerzel);
+
+// Where a reopened window goes. The saved left and top are taken when at least 200 pixels remain
+// between them and the right, respectively lower, edge of the work area; the saved width and
+// height only when they are smaller than those of the window as it opened.
+struct TFensterRahmen {
+  int fLinks = 0;
+  int fOben = 0;
+  int fBreite = 0;
+  int fHoehe = 0;
+
+  friend bool operator==(const TFensterRahmen&, const TFensterRahmen&) = default;
+};
+TFensterRahmen FensterRahmen(const TFenster& satz, const TFensterRahmen& geoeffnet,
+                             const TFensterRahmen& arbeitsflaeche);
+
+}  // namespace orbato
