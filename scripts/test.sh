@@ -7,6 +7,14 @@ jobs=${ORBATO_JOBS:-2}
 
 scripts/install-deps.sh
 
+echo "== Self-contained: nothing outside the checkout is read"
+if git grep -n -e '\.\./shared'; then
+  echo "FEHLER: diese Stellen lesen außerhalb des Checkouts." >&2
+  exit 1
+fi
+# What the tests leave behind in the tree shows as a change of git status.
+stand_vorher=$(git status --porcelain --untracked-files=all)
+
 echo "== Layout (clang-format)"
 git ls-files -- '*.h' '*.cpp' | xargs clang-format --dry-run --Werror
 
@@ -27,7 +35,7 @@ done
 if command -v clang++ >/dev/null; then
   echo "== Fuzz targets (a few seconds each)"
   CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORBATO_FUZZ=ON \
-    -DORBATO_GUI=OFF -DORBATO_BENCH=OFF
+    -DORBATO_GUI=OFF -DORBATO_BENCH=OFF -DORBATO_TESTS=OFF
   cmake --build build-fuzz -j"$jobs"
   for ziel in build-fuzz/fuzz/*_fuzz; do
     name=$(basename "$ziel")
@@ -39,5 +47,13 @@ if command -v clang++ >/dev/null; then
     "$ziel" -max_total_time="$zeit" -timeout=10 -rss_limit_mb=2048 "$arbeit"
     rm -rf "$arbeit"
   done
+fi
+
+echo "== Nothing written into the source tree"
+stand_nachher=$(git status --porcelain --untracked-files=all)
+if [ "$stand_vorher" != "$stand_nachher" ]; then
+  echo "FEHLER: die Tests haben den Quellbaum verändert:" >&2
+  diff <(echo "$stand_vorher") <(echo "$stand_nachher") >&2 || true
+  exit 1
 fi
 echo "== Alle Tests bestanden."

@@ -7,8 +7,10 @@ rules and independently of the program's own writer:
   alt_211.orb         the same school in the old layout (version -211)
   alt_umgewandelt.orb what the program saves after loading alt_211.orb on 2026-12-08
 
-Run it from this folder; the files are checked in and the tests only read them."""
+It writes them next to itself, wherever it is started from; the files are checked in and the
+tests only read them."""
 
+import os
 import struct
 
 SPEICHER_ZU_DATEI = {0xC4: 0x80, 0xD6: 0x85, 0xDC: 0x86, 0xE4: 0x8A, 0xF6: 0x9A, 0xFC: 0x9F,
@@ -229,5 +231,5 @@ if __name__ == '__main__':
     for name, inhalt in [('leer.orb', leer()), ('alle_saetze.orb', alle_saetze(False)),
                          ('alt_211.orb', alle_saetze(True)),
                          ('alt_umgewandelt.orb', alle_saetze(False, True))]:
-        with open(name, 'wb') as datei:
+        with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), name), 'wb') as datei:
             datei.write(inhalt)
