@@ -1,5 +1,6 @@
 #include "app/orbato/kommandozeile.h"
 
+#include "app/orbato/automatikkommando.h"
 #include "app/orbato/lauf.h"
 #include "app/orbato/plankommandos.h"
 #include "app/orbato/pruefkommando.h"
@@ -121,6 +122,18 @@ const std::vector<TKommando>& Kommandos() {
        1,
        {{"--test", true}, {"--aus", true}},
        PlanPruefen},
+      {"automatik",
+       "EIN.orb AUS.orb [--prozent N] [--std N] [--raum-unwichtig] [--einzel-unwichtig] "
+       "[--nachbessern]",
+       "die offenen Stunden aller Kurse automatisch setzen und sichern",
+       2,
+       2,
+       {{"--prozent", true},
+        {"--std", true},
+        {"--raum-unwichtig", false},
+        {"--einzel-unwichtig", false},
+        {"--nachbessern", false}},
+       Automatik},
   };
   return kommandos;
 }
