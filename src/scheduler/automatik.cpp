@@ -38,6 +38,17 @@ TAutomatik::TAutomatik(const std::vector<TKurs*>& auswahl) : fRangfolge(Standard
   }
   fNochZuSetzen = OffeneStunden(fKurse);
   fFortschrittMax = fNochZuSetzen;
+  fAlle = fKurse;
+}
+
+void TAutomatik::RestNeuZaehlen() {
+  fRest.clear();
+  fNichtVerplanbar = 0;
+  for (TKurs* kurs : fAlle) {
+    if (Enthalten(fKurse, kurs) || Offen(*kurs) == 0) continue;
+    fRest.push_back(kurs);
+    fNichtVerplanbar += Offen(*kurs);
+  }
 }
 
 int32_t TAutomatik::OffeneStunden(const std::vector<TKurs*>& kurse) {

@@ -34,6 +34,11 @@ class TAutomatik {
   // The order of the work list: rates every course and sorts by rating, highest first.
   void KurseSortieren();
 
+  // The run's courses as the work list began with them.
+  const std::vector<TKurs*>& AlleKurse() const { return fAlle; }
+  // After a repair pass: the rest list and "nicht verplanbar" follow the hours still open.
+  void RestNeuZaehlen();
+
   const std::vector<TKurs*>& Kurse() const { return fKurse; }
   const std::vector<TKurs*>& Rest() const { return fRest; }
   // "noch zu setzen" as the window shows it (never below 0 at the end), and "nicht verplanbar".
@@ -62,6 +67,7 @@ class TAutomatik {
   // fAuStd hours.
   void Gezaehlt(int32_t n);
 
+  std::vector<TKurs*> fAlle;
   std::vector<TKurs*> fKurse;
   std::vector<TKurs*> fRest;
   TRangfolge fRangfolge;

@@ -10,6 +10,7 @@
 #include "persist/plandatei.h"
 #include "persist/standardkodierung.h"
 #include "scheduler/automatik.h"
+#include "scheduler/nachbessern.h"
 
 namespace orbato {
 namespace {
@@ -51,6 +52,13 @@ int Automatik(TLauf& lauf) {
     automatik.Rechne();
     lauf.umgebung.aus << "noch zu setzen: " << automatik.NochZuSetzen() << '\n'
                       << "nicht verplanbar: " << automatik.NichtVerplanbar() << '\n';
+    if (lauf.aufruf.Option("--nachbessern")) {
+      TNachbessern nachbessern(automatik.AlleKurse());
+      nachbessern.Rechne();
+      automatik.RestNeuZaehlen();
+      lauf.umgebung.aus << "nach dem Nachbessern nicht verplanbar: " << automatik.NichtVerplanbar()
+                        << '\n';
+    }
     Sichere(schule, lauf.aufruf.argumente[1]);
     return 0;
   });

@@ -1,0 +1,341 @@
+#include "scheduler/nachbessermodell.h"
+
+#include <algorithm>
+#include <bit>
+#include <map>
+
+#include "model/einstellungen/standard.h"
+#include "model/elemente/klasse.h"
+#include "model/elemente/kopplung.h"
+#include "model/elemente/lehrer.h"
+#include "model/elemente/raum.h"
+#include "model/kurse/kurs.h"
+
+namespace orbato {
+namespace {
+
+using TZellen = TNachbesserModell::TZellen;
+
+TZellen Bits(const TWochBereich& bereich, int32_t woche) {
+  TZellen z;
+  for (int32_t tag = 1; tag <= kMaxTage; ++tag) {
+    const auto wort = static_cast<uint32_t>(bereich.GetWocheTag(woche, tag));
+    for (int32_t std = 1; std <= kMaxStunden; ++std) {
+      if (wort >> (std - 1) & 1u)
+        z.set(static_cast<std::size_t>(TNachbesserModell::Zelle(tag, std)));
+    }
+  }
+  return z;
+}
+
+// The periods of one day of a grid as the low 16 bits.
+uint32_t TagesBits(const TZellen& z, int zelle) {
+  const int erste = (zelle / 16) * 16;
+  uint32_t bits = 0;
+  for (int i = 0; i < 16; ++i) {
+    if (z[static_cast<std::size_t>(erste + i)]) bits |= 1u << i;
+  }
+  return bits;
+}
+
+// No hour at all, or one run of consecutive periods.
+bool EinBlock(uint32_t bits) {
+  if (bits == 0) return true;
+  const uint32_t lauf = bits >> std::countr_zero(bits);
+  return (lauf & (lauf + 1)) == 0;
+}
+
+void Entnimm(std::vector<int>& liste, int e) {
+  const auto it = std::find(liste.begin(), liste.end(), e);
+  if (it != liste.end()) liste.erase(it);
+}
+
+bool Enthalten(const std::vector<int>& liste, int e) {
+  return std::find(liste.begin(), liste.end(), e) != liste.end();
+}
+
+}  // namespace
+
+TNachbesserModell::TNachbesserModell(const std::vector<TKurs*>& alleKurse,
+                                     const std::vector<TKurs*>& beweglich, int32_t woche)
+    : fWoche(woche), fRaeumeWichtig(!Standard().fAuRaumUnwichtig) {
+  const TStandard& st = Standard();
+  for (int32_t tag = 1; tag <= st.fMaxTageNeu; ++tag) {
+    for (int32_t std = 1; std <= st.fPlnStd; ++std) fSchulZellen.push_back(Zelle(tag, std));
+  }
+  ElementeAufnehmen(alleKurse);
+  SetzungenAufnehmen(beweglich);
+  OffeneAufnehmen(beweglich);
+}
+
+int TNachbesserModell::Index(std::unordered_map<const void*, int>& tabelle, const void* element,
+                             int& zahl) {
+  if (element == nullptr) return -1;
+  const auto [it, neu] = tabelle.try_emplace(element, zahl);
+  if (neu) ++zahl;
+  return it->second;
+}
+
+void TNachbesserModell::ElementeAufnehmen(const std::vector<TKurs*>& alleKurse) {
+  int kursZahl = 0;
+  for (TKurs* kurs : alleKurse) {
+    Index(fKursIndex, kurs, kursZahl);
+    TKursDaten d;
+    d.kurs = kurs;
+    const int l = Index(fLehrerIndex, kurs->fLehrer, fLehrerZahl);
+    d.lehrer = l;
+    if (l == static_cast<int>(fLehrerGesperrt.size()))
+      fLehrerGesperrt.push_back(Bits(kurs->fLehrer->fSperrung, fWoche));
+    for (TKlasse* klasse : kurs->fKlassen) {
+      const int k = Index(fKlassenIndex, klasse, fKlassenZahl);
+      if (k == static_cast<int>(fKlasseGesperrt.size()))
+        fKlasseGesperrt.push_back(Bits(klasse->fSperrung, fWoche));
+      d.klassen.push_back(k);
+    }
+    for (TRaum* raum : kurs->fRaeume) {
+      const int r = Index(fRaumIndex, raum, fRaumZahl);
+      if (r == static_cast<int>(fRaumGesperrt.size())) {
+        fRaumGesperrt.push_back(Bits(raum->fSperrung, fWoche));
+        fRaeume.push_back(raum);
+      }
+      d.raeume.push_back(r);
+    }
+    d.kopplung = Index(fKopplungIndex, kurs->fKopplung, fKopplungZahl);
+    d.stdProTag = std::max(1, kurs->fStdProTag);
+    d.gesperrt = Bits(kurs->fSperrung, fWoche);
+    fKurse.push_back(std::move(d));
+  }
+  // Rooms that lessons use without being in their course's list still count as occupied.
+  for (TKurs* kurs : alleKurse) {
+    for (const TSetzung* s : kurs->fSetzungen) {
+      if (s->fRaum == nullptr) continue;
+      const int r = Index(fRaumIndex, s->fRaum, fRaumZahl);
+      if (r == static_cast<int>(fRaumGesperrt.size())) {
+        fRaumGesperrt.push_back(Bits(s->fRaum->fSperrung, fWoche));
+        fRaeume.push_back(s->fRaum);
+      }
+    }
+  }
+  fLehrerBelegt.assign(static_cast<std::size_t>(fLehrerZahl),
+                       std::vector<std::vector<int>>(kZellen));
+  fKlasseBelegt.assign(static_cast<std::size_t>(fKlassenZahl),
+                       std::vector<std::vector<int>>(kZellen));
+  fRaumBelegt.assign(static_cast<std::size_t>(fRaumZahl), std::vector<std::vector<int>>(kZellen));
+}
+
+void TNachbesserModell::SetzungenAufnehmen(const std::vector<TKurs*>& beweglich) {
+  std::unordered_map<const void*, bool> darf;
+  for (const TKurs* k : beweglich) darf[k] = true;
+  std::map<std::pair<int, int>, int> kopplungsZelle;  // (coupling, cell) -> event
+  for (TKursDaten& d : fKurse) {
+    const int kurs = static_cast<int>(&d - fKurse.data());
+    for (const TSetzung* s : d.kurs->fSetzungen) {
+      if (s->fWoche != fWoche) continue;
+      const int zelle = Zelle(s->fTag, s->fStunde);
+      int e = -1;
+      if (d.kopplung >= 0) {
+        const auto it = kopplungsZelle.find({d.kopplung, zelle});
+        if (it != kopplungsZelle.end()) e = it->second;
+      }
+      if (e < 0) {
+        e = static_cast<int>(fEreignisse.size());
+        fEreignisse.emplace_back();
+        fEreignisse.back().kopplung = d.kopplung;
+        fEreignisse.back().zelle = fEreignisse.back().start = zelle;
+        if (d.kopplung >= 0) kopplungsZelle[{d.kopplung, zelle}] = e;
+      }
+      TEreignis& ev = fEreignisse[static_cast<std::size_t>(e)];
+      ev.kurse.push_back(kurs);
+      const int raum = s->fRaum ? fRaumIndex.at(s->fRaum) : -1;
+      ev.raeume.push_back(raum);
+      ev.startRaeume.push_back(raum);
+      // A lesson outside the shown week stays where it is, as do those of other courses.
+      const bool imPlan =
+          std::find(fSchulZellen.begin(), fSchulZellen.end(), zelle) != fSchulZellen.end();
+      if (s->fFixiert || !darf.count(d.kurs) || !imPlan) ev.fix = true;
+    }
+  }
+  for (std::size_t e = 0; e < fEreignisse.size(); ++e) Belege(static_cast<int>(e), true);
+}
+
+void TNachbesserModell::OffeneAufnehmen(const std::vector<TKurs*>& beweglich) {
+  std::vector<bool> gesehen(static_cast<std::size_t>(fKopplungZahl), false);
+  for (TKurs* kurs : beweglich) {
+    const auto it = fKursIndex.find(kurs);
+    if (it == fKursIndex.end() || kurs->fNichtVerplanen) continue;
+    const TKursDaten& d = fKurse[static_cast<std::size_t>(it->second)];
+    if (d.kopplung < 0) {
+      for (int32_t i = 0; i < kurs->RestStunden(fWoche); ++i) {
+        fEreignisse.emplace_back();
+        fEreignisse.back().kurse = {it->second};
+        fEreignisse.back().raeume = {-1};
+      }
+      continue;
+    }
+    if (gesehen[static_cast<std::size_t>(d.kopplung)]) continue;
+    gesehen[static_cast<std::size_t>(d.kopplung)] = true;
+    // The coupling's open hours go in together, as far as each of its courses has some left.
+    std::vector<std::pair<int, int32_t>> offen;
+    int32_t meiste = 0;
+    for (TKurs* k : kurs->fKopplung->fKurse) {
+      const auto ki = fKursIndex.find(k);
+      if (ki == fKursIndex.end() || k->fNichtVerplanen || k->RestStunden(fWoche) <= 0) continue;
+      offen.emplace_back(ki->second, k->RestStunden(fWoche));
+      meiste = std::max(meiste, k->RestStunden(fWoche));
+    }
+    for (int32_t j = 0; j < meiste; ++j) {
+      TEreignis ev;
+      ev.kopplung = d.kopplung;
+      for (const auto& [k, n] : offen) {
+        if (n > j) ev.kurse.push_back(k);
+      }
+      ev.raeume.assign(ev.kurse.size(), -1);
+      fEreignisse.push_back(std::move(ev));
+    }
+  }
+}
+
+void TNachbesserModell::Belege(int e, bool setzen) {
+  TEreignis& ev = fEreignisse[static_cast<std::size_t>(e)];
+  const int z = ev.zelle;
+  const auto zelle = static_cast<std::size_t>(z);
+  const auto trage = [&](std::vector<int>& liste) {
+    if (setzen) {
+      liste.push_back(e);
+    } else {
+      Entnimm(liste, e);
+    }
+  };
+  for (std::size_t i = 0; i < ev.kurse.size(); ++i) {
+    TKursDaten& d = fKurse[static_cast<std::size_t>(ev.kurse[i])];
+    d.belegt.set(zelle, setzen);
+    if (d.lehrer >= 0) trage(fLehrerBelegt[static_cast<std::size_t>(d.lehrer)][zelle]);
+    for (int k : d.klassen) trage(fKlasseBelegt[static_cast<std::size_t>(k)][zelle]);
+    if (ev.raeume[i] >= 0) trage(fRaumBelegt[static_cast<std::size_t>(ev.raeume[i])][zelle]);
+  }
+}
+
+void TNachbesserModell::Setze(int e, int zelle, const std::vector<int>& raeume) {
+  TEreignis& ev = fEreignisse[static_cast<std::size_t>(e)];
+  ev.zelle = zelle;
+  ev.raeume = raeume;
+  Belege(e, true);
+}
+
+void TNachbesserModell::Entferne(int e) {
+  Belege(e, false);
+  TEreignis& ev = fEreignisse[static_cast<std::size_t>(e)];
+  ev.zelle = -1;
+  std::fill(ev.raeume.begin(), ev.raeume.end(), -1);
+}
+
+int TNachbesserModell::OffeneStunden() const {
+  int n = 0;
+  for (const TEreignis& ev : fEreignisse) {
+    if (ev.zelle < 0) n += static_cast<int>(ev.kurse.size());
+  }
+  return n;
+}
+
+bool TNachbesserModell::TagErlaubtDazu(int kurs, int zelle) const {
+  const TKursDaten& d = fKurse[static_cast<std::size_t>(kurs)];
+  const uint32_t bits = TagesBits(d.belegt, zelle) | 1u << (zelle % 16);
+  return std::popcount(bits) <= d.stdProTag && EinBlock(bits);
+}
+
+bool TNachbesserModell::TagErlaubtWeg(int kurs, int zelle) const {
+  const TKursDaten& d = fKurse[static_cast<std::size_t>(kurs)];
+  return EinBlock(TagesBits(d.belegt, zelle) & ~(1u << (zelle % 16)));
+}
+
+bool TNachbesserModell::Moeglich(int e, int zelle, std::vector<int>& weg) const {
+  weg.clear();
+  const TEreignis& ev = fEreignisse[static_cast<std::size_t>(e)];
+  const auto z = static_cast<std::size_t>(zelle);
+  const auto stoert = [&](int x) {
+    if (x != e && !Enthalten(weg, x)) weg.push_back(x);
+  };
+  for (int kurs : ev.kurse) {
+    const TKursDaten& d = fKurse[static_cast<std::size_t>(kurs)];
+    if (d.gesperrt[z] || d.belegt[z] || !TagErlaubtDazu(kurs, zelle)) return false;
+    if (d.lehrer >= 0) {
+      if (fLehrerGesperrt[static_cast<std::size_t>(d.lehrer)][z]) return false;
+      for (int x : fLehrerBelegt[static_cast<std::size_t>(d.lehrer)][z]) stoert(x);
+    }
+    for (int k : d.klassen) {
+      if (fKlasseGesperrt[static_cast<std::size_t>(k)][z]) return false;
+      for (int x : fKlasseBelegt[static_cast<std::size_t>(k)][z]) {
+        // Lessons of the same coupling share their classes.
+        if (ev.kopplung < 0 || fEreignisse[static_cast<std::size_t>(x)].kopplung != ev.kopplung)
+          stoert(x);
+      }
+    }
+  }
+  for (int x : weg) {
+    const TEreignis& anderes = fEreignisse[static_cast<std::size_t>(x)];
+    if (anderes.fix) return false;
+    for (int kurs : anderes.kurse) {
+      if (!TagErlaubtWeg(kurs, zelle)) return false;
+    }
+  }
+  if (!fRaeumeWichtig) return true;
+  std::vector<int>& raeume = fKursRaeume;
+  return RaeumeFinden(e, zelle, weg, raeume);
+}
+
+bool TNachbesserModell::RaumFrei(int raum, std::size_t zelle, const std::vector<int>& weg) const {
+  if (fRaumGesperrt[static_cast<std::size_t>(raum)][zelle]) return false;
+  for (int x : fRaumBelegt[static_cast<std::size_t>(raum)][zelle]) {
+    if (!Enthalten(weg, x)) return false;
+  }
+  return true;
+}
+
+// Kuhn's augmenting path for course i of the event searched.
+bool TNachbesserModell::Erweitere(std::size_t i, std::size_t zelle,
+                                  const std::vector<int>& weg) const {
+  const TKursDaten& d = fKurse[static_cast<std::size_t>(fSuchEreignis->kurse[i])];
+  for (int r : d.raeume) {
+    const auto ri = static_cast<std::size_t>(r);
+    if (fBesucht[ri] || !RaumFrei(r, zelle, weg)) continue;
+    fBesucht[ri] = 1;
+    if (fInhaber[ri] < 0 || Erweitere(static_cast<std::size_t>(fInhaber[ri]), zelle, weg)) {
+      fInhaber[ri] = static_cast<int>(i);
+      return true;
+    }
+  }
+  return false;
+}
+
+bool TNachbesserModell::RaeumeFinden(int e, int zelle, const std::vector<int>& weg,
+                                     std::vector<int>& raeume) const {
+  const TEreignis& ev = fEreignisse[static_cast<std::size_t>(e)];
+  const auto z = static_cast<std::size_t>(zelle);
+  raeume.assign(ev.kurse.size(), -1);
+  if (!fRaeumeWichtig) {
+    // Rooms do not matter: each course takes its first room still free, or none.
+    for (std::size_t i = 0; i < ev.kurse.size(); ++i) {
+      for (int r : fKurse[static_cast<std::size_t>(ev.kurse[i])].raeume) {
+        if (RaumFrei(r, z, weg) && !Enthalten(raeume, r)) {
+          raeume[i] = r;
+          break;
+        }
+      }
+    }
+    return true;
+  }
+  // Distinct rooms for all courses that have rooms; a course without rooms needs none.
+  fSuchEreignis = &ev;
+  fInhaber.assign(fRaeume.size(), -1);
+  for (std::size_t i = 0; i < ev.kurse.size(); ++i) {
+    if (fKurse[static_cast<std::size_t>(ev.kurse[i])].raeume.empty()) continue;
+    fBesucht.assign(fRaeume.size(), 0);
+    if (!Erweitere(i, z, weg)) return false;
+  }
+  for (std::size_t r = 0; r < fInhaber.size(); ++r) {
+    if (fInhaber[r] >= 0) raeume[static_cast<std::size_t>(fInhaber[r])] = static_cast<int>(r);
+  }
+  return true;
+}
+
+}  // namespace orbato

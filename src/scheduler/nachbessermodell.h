@@ -1,0 +1,102 @@
+#pragma once
+
+#include <bitset>
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+namespace orbato {
+
+class TKurs;
+class TKlasse;
+class TLehrer;
+class TRaum;
+
+// The week of one plan version as the repair pass sees it: every lesson of the school as an
+// event (the courses of a coupling held together in one cell are one event), with the occupancy
+// of teachers, classes and rooms by event, and the blockings. The search changes only this
+// copy; the real plan follows once, at the end, through the placement operations.
+class TNachbesserModell {
+ public:
+  static constexpr int kZellen = 7 * 16;
+  using TZellen = std::bitset<kZellen>;
+
+  struct TEreignis {
+    std::vector<int> kurse;   // course indices, in coupling order
+    std::vector<int> raeume;  // per course: room index or -1
+    int kopplung = -1;
+    int zelle = -1;  // -1: not placed
+    bool fix = false;
+    int start = -1;  // the cell in the real plan, -1 for an hour that was open
+    std::vector<int> startRaeume;
+  };
+
+  struct TKursDaten {
+    TKurs* kurs = nullptr;
+    int lehrer = -1;
+    std::vector<int> klassen;
+    std::vector<int> raeume;
+    int kopplung = -1;
+    int stdProTag = 1;
+    TZellen gesperrt;  // the course's own blocking
+    TZellen belegt;    // cells the course holds
+  };
+
+  // `beweglich`: the courses whose unfixed lessons may move and whose open hours are to be
+  // placed; every other lesson of the school stands where it is.
+  TNachbesserModell(const std::vector<TKurs*>& alleKurse, const std::vector<TKurs*>& beweglich,
+                    int32_t woche);
+
+  static int Zelle(int32_t tag, int32_t std) { return (tag - 1) * 16 + (std - 1); }
+  static int32_t Tag(int zelle) { return zelle / 16 + 1; }
+  static int32_t Stunde(int zelle) { return zelle % 16 + 1; }
+
+  // Whether the event could go into the cell if the events of `weg` were taken out first;
+  // `weg` collects the movable events in its way. False when a blocking, a fixed event, a rule of
+  // the course's day or (when rooms matter) the rooms forbid the cell.
+  bool Moeglich(int e, int zelle, std::vector<int>& weg) const;
+  // The rooms the event gets there with the events of `weg` taken out, per course (-1: none);
+  // false when rooms matter and no distinct free rooms exist.
+  bool RaeumeFinden(int e, int zelle, const std::vector<int>& weg, std::vector<int>& raeume) const;
+  void Setze(int e, int zelle, const std::vector<int>& raeume);
+  void Entferne(int e);
+
+  int32_t Woche() const { return fWoche; }
+  bool RaeumeWichtig() const { return fRaeumeWichtig; }
+  // Open course hours: the courses of every event that is not placed.
+  int OffeneStunden() const;
+  const std::vector<int>& Zellen() const { return fSchulZellen; }
+
+  std::vector<TEreignis> fEreignisse;
+  std::vector<TKursDaten> fKurse;
+  std::vector<TRaum*> fRaeume;
+
+ private:
+  int Index(std::unordered_map<const void*, int>& tabelle, const void* element, int& zahl);
+  void ElementeAufnehmen(const std::vector<TKurs*>& alleKurse);
+  void SetzungenAufnehmen(const std::vector<TKurs*>& beweglich);
+  void OffeneAufnehmen(const std::vector<TKurs*>& beweglich);
+  void Belege(int e, bool setzen);
+  // The hours of the course on the cell's day stay one block of at most fStdProTag periods
+  // with the cell added, respectively taken out.
+  bool TagErlaubtDazu(int kurs, int zelle) const;
+  bool TagErlaubtWeg(int kurs, int zelle) const;
+  bool RaumFrei(int raum, std::size_t zelle, const std::vector<int>& weg) const;
+  bool Erweitere(std::size_t kurs, std::size_t zelle, const std::vector<int>& weg) const;
+
+  int32_t fWoche;
+  bool fRaeumeWichtig;
+  std::vector<int> fSchulZellen;  // the cells of the shown school week
+  std::unordered_map<const void*, int> fKursIndex, fLehrerIndex, fKlassenIndex, fRaumIndex,
+      fKopplungIndex;
+  int fLehrerZahl = 0, fKlassenZahl = 0, fRaumZahl = 0, fKopplungZahl = 0;
+  using TBelegung = std::vector<std::vector<std::vector<int>>>;  // [element][zelle] events
+  std::vector<TZellen> fLehrerGesperrt, fKlasseGesperrt, fRaumGesperrt;
+  TBelegung fLehrerBelegt, fKlasseBelegt, fRaumBelegt;
+  // Scratch of the room matching, kept to spare an allocation per cell tried.
+  mutable std::vector<int> fInhaber, fKursRaeume;
+  mutable std::vector<char> fBesucht;
+  mutable const TEreignis* fSuchEreignis = nullptr;
+};
+
+}  // namespace orbato
