@@ -9,6 +9,7 @@
 #include "model/basis/dialoge.h"
 #include "model/schulfixture.h"
 #include "model/woche/versionen.h"
+#include "persist/kursimport.h"
 #include "persist/planexport.h"
 #include "persist/puffer.h"
 #include "testordner.h"
@@ -91,6 +92,53 @@ TEST_F(KursExport, WritesOneExchangeLinePerClassWithEveryPlacement) {
             "1\tR11\x1D\x1DR12\tRaum 11\x1D\x1DRaum 12\t2\t1\t4\t0\t1\t0\r");
 }
 
+// Names pasted from a word processor carry typographic quotes and dashes. In the file code the
+// right double quote would land on the group separator, which splits the field on reading.
+TEST_F(KursExport, WritesTypographicQuotesPlainSoThatTheImportGetsTheCourseBack) {
+  fDeutsch->fInfo =
+      "\x84"
+      "F\xF6rder\x93 \x94"
+      "D\x92\x91\x82\x96\x97";  // „Förder“ ”D’‘‚–—
+  fMul->fInfo = "M\xFCller \x97 \x91Mo\x92";
+  fK5b->fInfo = "Klasse\t5b";  // a TAB pasted into a name
+  const std::vector<uint8_t> bytes = KursExportBytes(fSchule);
+  EXPECT_EQ(Text(bytes),
+            "1\t1\t2\t\t\t\tE\tEnglisch\t\t\t\t\t\t\t\t\t\t1\t3\t1\t0\t0\t0\r"
+            "2\t2\t3\t\"F\x9Arder\" \"D'''--\tM\x86L\tM\x9Fller - 'Mo'\tD\tDeutsch\t5a\tKlasse 5a\t"
+            "REL5\tReligion\t"
+            "1\x1D"
+            "1\x1D"
+            "1\t1\x1D"
+            "2\x1D"
+            "3\t1\x1D"
+            "2\x1D"
+            "1\tR11\x1D\x1DR12\tRaum 11\x1D\x1DRaum 12\t2\t1\t4\t0\t1\t0\r"
+            "2\t2\t3\t\"F\x9Arder\" \"D'''--\tM\x86L\tM\x9Fller - 'Mo'\tD\tDeutsch\t5b\tKlasse 5b\t"
+            "REL5\tReligion\t"
+            "1\x1D"
+            "1\x1D"
+            "1\t1\x1D"
+            "2\x1D"
+            "3\t1\x1D"
+            "2\x1D"
+            "1\tR11\x1D\x1DR12\tRaum 11\x1D\x1DRaum 12\t2\t1\t4\t0\t1\t0\r");
+
+  TSchule neu;
+  TSkriptDialoge dialoge;
+  ASSERT_EQ(TImportForm(neu, dialoge).ImportFromBytes(bytes, "kurse.txt"),
+            TImportErgebnis::Importiert);
+  ASSERT_EQ(neu.fKursMenge.ListeZahlElemente(), 2);
+  const TLehrer* mul = TSchule::HoleElement(neu.fLehrerMenge, "M\xDCL");
+  ASSERT_NE(mul, nullptr);
+  EXPECT_EQ(mul->fInfo, "M\xFCller - 'Mo'");
+  ASSERT_EQ(mul->fKurse.ListeZahlElemente(), 1);
+  const TKurs& deutsch = *mul->fKurse.ListeNrInhalt(1);
+  EXPECT_EQ(deutsch.fInfo, "\"F\xF6rder\" \"D'''--");
+  ASSERT_EQ(deutsch.fKlassen.ListeZahlElemente(), 2);
+  EXPECT_EQ(deutsch.fKlassen.ListeNrInhalt(2)->fInfo, "Klasse 5b");
+  EXPECT_EQ(deutsch.fSetzungen.ListeZahlElemente(), 3);
+}
+
 TEST_F(KursExport, WritesTheHoursOfAllVersionsSummedWhenAllAreSelected) {
   VersionErweitern(fSchule, 2);
   fDeutsch->fStunden.SetWochenStunde(1, 60);
@@ -155,6 +203,17 @@ TEST_F(KursExport, WritesTheTeacherOrThreeDashesInTheClassGridWithoutATabAfterSu
             "Klasse 5b\r"
             "\tMo\tDi\tMi\tDo\tFr\tSa\tSo\r"
             "1.\tM\x9Fller\t\tM\x9Fller\t\t\t\t---\r"
+            "\r");
+}
+
+TEST_F(KursExport, WritesTypographicQuotesPlainInTheGridsAndKeepsTheirCells) {
+  fStandard.fPlnStd = 1;
+  fK5a->fInfo = "\x93Sonne\x94 \x96 5a";
+  fMul->fInfo = "M\xFCller\rBr\x92uer";  // a line break pasted into a name
+  EXPECT_EQ(Text(PlanExportBytes(fSchule, leh)),
+            "M\x9Fller Br'uer\r"
+            "\tMo\tDi\tMi\tDo\tFr\t\r"
+            "1.\t\"Sonne\" - 5a\t\t\"Sonne\" - 5a\t\t\t\r"
             "\r");
 }
 
