@@ -117,10 +117,23 @@ std::string Woche(const TSetzung& s) {
   return Standard().fMaxWocheNeu < 2 ? std::string() : std::to_string(s.fWoche);
 }
 
+// A field holding the separator or a line break would shift every later column for the program
+// that reads the list: it goes in double quotes, a quote inside doubled. Every other field is
+// written as it is, quotes included, so lists without such a text stay as they always were.
+std::string CSVFeld(const std::string& feld) {
+  if (feld.find_first_of(";\r\n") == std::string::npos) return feld;
+  std::string zitiert = "\"";
+  for (char c : feld) {
+    if (c == '"') zitiert += '"';
+    zitiert += c;
+  }
+  return zitiert + '"';
+}
+
 // Fields each followed by ";", then the line end.
 std::string CSVZeile(const std::vector<std::string>& felder) {
   std::string zeile;
-  for (const std::string& feld : felder) zeile += feld + ';';
+  for (const std::string& feld : felder) zeile += CSVFeld(feld) + ';';
   return zeile + kCR;
 }
 

@@ -164,6 +164,30 @@ TEST_F(KursExport, ListsEveryPlacementAsACsvLineWithBothClasses) {
             "3;2;Stunde;M\xC3\x9CL;D;F\xC3\xB6rder;R12;3;1;1.;;5a,5b;REL5;\r");
 }
 
+// A ";" or a line break inside a text would shift the later columns: only such a field is quoted.
+// A quote in a field without them stays as it is.
+TEST_F(KursExport, QuotesTheCsvFieldsThatHoldTheSeparatorOrALineBreak) {
+  fDeutsch->fInfo = "Chor; \"Band\"";
+  fR11->fKuerzel = "R\"11";
+  fK5b->fKuerzel = "5\nb";
+  fStandard.fStdBez[0][0] = "1.\r2.";
+  fDeutsch->fKopplung->fKuerzel = "REL;5";
+  EXPECT_EQ(Text(CSVExportBytes(fSchule)),
+            "Id;Art;Lehrerkuerzel;Fach;Kurs;Raum;Wochentag;Stunde;Woche;Klassen\r"
+            "1;Stunde;M\xC3\x9CL;D;\"Chor; \"\"Band\"\"\";R\"11;1;1;;\"5a,5\nb\";\r"
+            "2;Pausenaufsicht;M\xC3\x9CL;D;\"Chor; \"\"Band\"\"\";;2;2;;\"5a,5\nb\";\r"
+            "3;Stunde;M\xC3\x9CL;D;\"Chor; \"\"Band\"\"\";R12;3;1;;\"5a,5\nb\";\r");
+  EXPECT_EQ(Text(CSVSMExportBytes(fSchule)),
+            "Id;KursId;Art;Lehrerkuerzel;Fach;Kurs;Raum;Wochentag;Stunde;Bezeichnung;Woche;"
+            "Klassen;Kopplung\r"
+            "1;2;Stunde;M\xC3\x9CL;D;\"Chor; \"\"Band\"\"\";R\"11;1;1;\"1.\r2.\";;\"5a,5\nb\";"
+            "\"REL;5\";\r"
+            "2;2;Pausenaufsicht;M\xC3\x9CL;D;\"Chor; \"\"Band\"\"\";;2;2;Pause 2/3;;\"5a,5\nb\";"
+            "\"REL;5\";\r"
+            "3;2;Stunde;M\xC3\x9CL;D;\"Chor; \"\"Band\"\"\";R12;3;1;\"1.\r2.\";;\"5a,5\nb\";"
+            "\"REL;5\";\r");
+}
+
 TEST_F(KursExport, NamesThePlanVersionInTheCsvListsOnlyWithSeveralVersions) {
   VersionErweitern(fSchule, 2);
   fDeutsch->fSetzungen.ListeNrInhalt(2)->fWoche = 2;
