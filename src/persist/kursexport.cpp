@@ -28,39 +28,54 @@ std::string Verbinde(const std::vector<std::string>& teile, char trenner) {
   return text;
 }
 
-// The items of a list field, one per placement, joined by the group separator.
-std::string Liste(const TKurs& k, const std::function<std::string(const TSetzung&)>& eintrag) {
+// The fields of an exchange line, each as its items: one for a plain field, one per placement
+// for a list field.
+using TKursFelder = std::vector<std::vector<std::string>>;
+
+// The items of a list field, one per placement.
+std::vector<std::string> Liste(const TKurs& k,
+                               const std::function<std::string(const TSetzung&)>& eintrag) {
   std::vector<std::string> eintraege;
   for (const TSetzung* s : k.fSetzungen) eintraege.push_back(eintrag(*s));
-  return Verbinde(eintraege, static_cast<char>(kKursGruppe));
+  return eintraege;
 }
 
-std::string KursZeile(const TKurs& k, int32_t nummer, const TKlasse* klasse) {
-  const std::vector<std::string> felder = {
-      std::to_string(nummer),
-      std::to_string(k.fFaktor),
-      std::to_string(k.fStunden.GetWochenStunde(-1)),
-      k.fInfo.str(),
-      KuerzelVon(k.fLehrer),
-      Info(k.fLehrer),
-      KuerzelVon(k.fFach),
-      Info(k.fFach),
-      KuerzelVon(klasse),
-      Info(klasse),
-      KuerzelVon(k.fKopplung),
-      Info(k.fKopplung),
-      Liste(k, [](const TSetzung& s) { return std::to_string(s.fWoche); }),
-      Liste(k, [](const TSetzung& s) { return std::to_string(s.fTag); }),
-      Liste(k, [](const TSetzung& s) { return std::to_string(s.fStunde); }),
-      Liste(k, [](const TSetzung& s) { return KuerzelVon(s.fRaum); }),
-      Liste(k, [](const TSetzung& s) { return Info(s.fRaum); }),
-      std::to_string(k.fStdProTag),
-      std::to_string(k.fEinzelStd),
-      std::to_string(k.fTabellenNr),
-      Schalter(k.fNichtVerplanen),
-      Schalter(k.fNichtZaehlenLe),
-      Schalter(k.fNichtZaehlenKl)};
-  return Verbinde(felder, static_cast<char>(kKursTab)) + kCR;
+TKursFelder KursFelder(const TKurs& k, int32_t nummer, const TKlasse* klasse) {
+  return {{std::to_string(nummer)},
+          {std::to_string(k.fFaktor)},
+          {std::to_string(k.fStunden.GetWochenStunde(-1))},
+          {k.fInfo.str()},
+          {KuerzelVon(k.fLehrer)},
+          {Info(k.fLehrer)},
+          {KuerzelVon(k.fFach)},
+          {Info(k.fFach)},
+          {KuerzelVon(klasse)},
+          {Info(klasse)},
+          {KuerzelVon(k.fKopplung)},
+          {Info(k.fKopplung)},
+          Liste(k, [](const TSetzung& s) { return std::to_string(s.fWoche); }),
+          Liste(k, [](const TSetzung& s) { return std::to_string(s.fTag); }),
+          Liste(k, [](const TSetzung& s) { return std::to_string(s.fStunde); }),
+          Liste(k, [](const TSetzung& s) { return KuerzelVon(s.fRaum); }),
+          Liste(k, [](const TSetzung& s) { return Info(s.fRaum); }),
+          {std::to_string(k.fStdProTag)},
+          {std::to_string(k.fEinzelStd)},
+          {std::to_string(k.fTabellenNr)},
+          {Schalter(k.fNichtVerplanen)},
+          {Schalter(k.fNichtZaehlenLe)},
+          {Schalter(k.fNichtZaehlenKl)}};
+}
+
+// The separators go in as bytes of their own: the texts themselves never put one into the line.
+void SchreibeKursZeile(TBuffer& b, const TKursFelder& felder) {
+  for (std::size_t f = 0; f < felder.size(); ++f) {
+    if (f > 0) b.WriteByte(kKursTab);
+    for (std::size_t e = 0; e < felder[f].size(); ++e) {
+      if (e > 0) b.WriteByte(kKursGruppe);
+      b.WriteStr(felder[f][e]);
+    }
+  }
+  b.WriteByte(kKursCR);
 }
 
 int32_t KursZeilen(const TSchule& schule) {
@@ -74,7 +89,7 @@ void KursExport(const TSchule& schule, TExportForm& form) {
     ++form.fAnzahl;
     const int32_t klassen = std::max(1, k->fKlassen.ListeZahlElemente());
     for (int32_t i = 1; i <= klassen; ++i) {
-      form.fBuffer.WriteStr(KursZeile(*k, form.fAnzahl, k->fKlassen.ListeNrInhalt(i)));
+      SchreibeKursZeile(form.fBuffer, KursFelder(*k, form.fAnzahl, k->fKlassen.ListeNrInhalt(i)));
       form.ZeileGeschrieben();
     }
   }
@@ -102,10 +117,23 @@ std::string Woche(const TSetzung& s) {
   return Standard().fMaxWocheNeu < 2 ? std::string() : std::to_string(s.fWoche);
 }
 
+// A field holding the separator or a line break would shift every later column for the program
+// that reads the list: it goes in double quotes, a quote inside doubled. Every other field is
+// written as it is, quotes included, so lists without such a text stay as they always were.
+std::string CSVFeld(const std::string& feld) {
+  if (feld.find_first_of(";\r\n") == std::string::npos) return feld;
+  std::string zitiert = "\"";
+  for (char c : feld) {
+    if (c == '"') zitiert += '"';
+    zitiert += c;
+  }
+  return zitiert + '"';
+}
+
 // Fields each followed by ";", then the line end.
 std::string CSVZeile(const std::vector<std::string>& felder) {
   std::string zeile;
-  for (const std::string& feld : felder) zeile += feld + ';';
+  for (const std::string& feld : felder) zeile += CSVFeld(feld) + ';';
   return zeile + kCR;
 }
 

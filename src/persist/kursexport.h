@@ -17,7 +17,8 @@ void KursExportToFile(const TSchule& schule, Dialoge& dialoge, const std::string
 std::vector<uint8_t> KursExportBytes(const TSchule& schule);
 
 // "Lanis Stundenplan (csv)": a header, then one line per placement, UTF-8, fields each followed by
-// ";", CR at every line end.
+// ";", CR at every line end. A field holding ";", CR or LF is put in double quotes, a quote
+// inside doubled; every other field is written as it is.
 void CSVExportToFile(const TSchule& schule, Dialoge& dialoge, const std::string& pfad);
 std::vector<uint8_t> CSVExportBytes(const TSchule& schule);
 

@@ -8,8 +8,8 @@
 namespace orbato {
 namespace {
 
-constexpr char kTab = '\t';
-constexpr char kCR = '\r';
+constexpr uint8_t kTab = 9;
+constexpr uint8_t kCR = 13;
 const char kFehlt[] = "---";
 
 const std::string& Info(const TElement* e) {
@@ -46,21 +46,23 @@ std::string PlanZelle(const T& e, int32_t zeile, int32_t spalte, Inhalt&& inhalt
   return inhalt(e, woche, spalte, zeile);
 }
 
+// The TABs and line ends go in as bytes of their own: the texts never put one into the grid.
 template <class T, class Inhalt>
 void Plan(TExportForm& form, const T& e, const std::string& titel, Inhalt&& inhalt) {
   const TStandard& st = Standard();
   const int32_t zeilen = std::clamp(st.fPlnStd, 1, kMaxStunden);
   const int32_t tage = std::clamp(st.fMaxTageNeu, 1, kMaxTage);
-  std::string text = titel + kCR;
+  TBuffer& b = form.fBuffer;
+  b.WriteStr(titel);
+  b.WriteByte(kCR);
   for (int32_t r = 0; r <= zeilen; ++r) {
     for (int32_t c = 0; c <= tage; ++c) {
-      text += PlanZelle(e, r, c, inhalt);
-      if (c != kMaxTage) text += kTab;
+      b.WriteStr(PlanZelle(e, r, c, inhalt));
+      if (c != kMaxTage) b.WriteByte(kTab);
     }
-    text += kCR;
+    b.WriteByte(kCR);
   }
-  text += kCR;
-  form.fBuffer.WriteStr(text);
+  b.WriteByte(kCR);
 }
 
 template <class T, class Titel, class Inhalt>

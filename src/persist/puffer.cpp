@@ -20,6 +20,11 @@ constexpr uint8_t kPaare[9][2] = {{0xC4, 0x80}, {0xD6, 0x85}, {0xDC, 0x86},
                                   {0xE4, 0x8A}, {0xF6, 0x9A}, {0xFC, 0x9F},
                                   {0xA7, 0xA4}, {0xDF, 0xA7}, {0xA5, 0xB4}};
 
+// TAB, LF, CR and the group separator: the text files are cut into fields, items and lines there.
+bool IstTrenner(uint8_t datei) {
+  return datei == 9 || datei == 10 || datei == 13 || datei == 29;
+}
+
 }  // namespace
 
 TBuffer TBuffer::LiesDatei(const std::string& pfad) {
@@ -97,10 +102,16 @@ void TBuffer::WriteFeld(const std::string& text, std::size_t zeichen) {
   fBytes.insert(fBytes.end(), zeichen - laenge, 0);
 }
 
+// A character outside the code page keeps only its low byte, which put the right double quote on
+// the group separator and the left one on a control byte; the plain forms keep them readable. A
+// character that would still land on a separator, a TAB or line break typed into a name, would
+// cut the line when read back; as a blank it keeps the words apart, adds nothing visible (the
+// import trims names) and keeps one byte per character, so the field lengths stay as they were.
 void TBuffer::WriteStr(std::string_view cp1252) {
   for (char c : cp1252) {
-    const char32_t zeichen = UnicodeAusCp1252(static_cast<unsigned char>(c));
-    WriteByte(DateiCode(static_cast<uint8_t>(zeichen & 0xFF)));
+    const char32_t zeichen = UnicodeAusCp1252(static_cast<unsigned char>(SchlichtesZeichen(c)));
+    const auto datei = DateiCode(static_cast<uint8_t>(zeichen & 0xFF));
+    WriteByte(IstTrenner(datei) ? ' ' : datei);
   }
 }
 

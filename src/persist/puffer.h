@@ -50,7 +50,10 @@ class TBuffer {
   void WriteGrund(const TGrundString& s) { WriteFeld(s.str(), 1); }
   void WriteStr255(const str255& s) { WriteFeld(s.str(), 255); }
   // A text without length or end: each character's Unicode value, its low byte in file code
-  // (so the euro sign becomes 0xAC).
+  // (so the euro sign becomes 0xAC). Typographic quotes and dashes are written in their plain
+  // form. No character of the text becomes one of the bytes the text files are cut at (TAB, LF,
+  // CR, group separator): such a character is written as a blank, so a writer puts those
+  // separators and line ends in with WriteByte.
   void WriteStr(std::string_view cp1252);
   // A text as UTF-8, byte by byte, without length, end or byte-order mark.
   void WriteStrUTF8(std::string_view cp1252);

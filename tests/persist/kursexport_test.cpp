@@ -9,6 +9,7 @@
 #include "model/basis/dialoge.h"
 #include "model/schulfixture.h"
 #include "model/woche/versionen.h"
+#include "persist/kursimport.h"
 #include "persist/planexport.h"
 #include "persist/puffer.h"
 #include "testordner.h"
@@ -91,6 +92,53 @@ TEST_F(KursExport, WritesOneExchangeLinePerClassWithEveryPlacement) {
             "1\tR11\x1D\x1DR12\tRaum 11\x1D\x1DRaum 12\t2\t1\t4\t0\t1\t0\r");
 }
 
+// Names pasted from a word processor carry typographic quotes and dashes. In the file code the
+// right double quote would land on the group separator, which splits the field on reading.
+TEST_F(KursExport, WritesTypographicQuotesPlainSoThatTheImportGetsTheCourseBack) {
+  fDeutsch->fInfo =
+      "\x84"
+      "F\xF6rder\x93 \x94"
+      "D\x92\x91\x82\x96\x97";  // „Förder“ ”D’‘‚–—
+  fMul->fInfo = "M\xFCller \x97 \x91Mo\x92";
+  fK5b->fInfo = "Klasse\t5b";  // a TAB pasted into a name
+  const std::vector<uint8_t> bytes = KursExportBytes(fSchule);
+  EXPECT_EQ(Text(bytes),
+            "1\t1\t2\t\t\t\tE\tEnglisch\t\t\t\t\t\t\t\t\t\t1\t3\t1\t0\t0\t0\r"
+            "2\t2\t3\t\"F\x9Arder\" \"D'''--\tM\x86L\tM\x9Fller - 'Mo'\tD\tDeutsch\t5a\tKlasse 5a\t"
+            "REL5\tReligion\t"
+            "1\x1D"
+            "1\x1D"
+            "1\t1\x1D"
+            "2\x1D"
+            "3\t1\x1D"
+            "2\x1D"
+            "1\tR11\x1D\x1DR12\tRaum 11\x1D\x1DRaum 12\t2\t1\t4\t0\t1\t0\r"
+            "2\t2\t3\t\"F\x9Arder\" \"D'''--\tM\x86L\tM\x9Fller - 'Mo'\tD\tDeutsch\t5b\tKlasse 5b\t"
+            "REL5\tReligion\t"
+            "1\x1D"
+            "1\x1D"
+            "1\t1\x1D"
+            "2\x1D"
+            "3\t1\x1D"
+            "2\x1D"
+            "1\tR11\x1D\x1DR12\tRaum 11\x1D\x1DRaum 12\t2\t1\t4\t0\t1\t0\r");
+
+  TSchule neu;
+  TSkriptDialoge dialoge;
+  ASSERT_EQ(TImportForm(neu, dialoge).ImportFromBytes(bytes, "kurse.txt"),
+            TImportErgebnis::Importiert);
+  ASSERT_EQ(neu.fKursMenge.ListeZahlElemente(), 2);
+  const TLehrer* mul = TSchule::HoleElement(neu.fLehrerMenge, "M\xDCL");
+  ASSERT_NE(mul, nullptr);
+  EXPECT_EQ(mul->fInfo, "M\xFCller - 'Mo'");
+  ASSERT_EQ(mul->fKurse.ListeZahlElemente(), 1);
+  const TKurs& deutsch = *mul->fKurse.ListeNrInhalt(1);
+  EXPECT_EQ(deutsch.fInfo, "\"F\xF6rder\" \"D'''--");
+  ASSERT_EQ(deutsch.fKlassen.ListeZahlElemente(), 2);
+  EXPECT_EQ(deutsch.fKlassen.ListeNrInhalt(2)->fInfo, "Klasse 5b");
+  EXPECT_EQ(deutsch.fSetzungen.ListeZahlElemente(), 3);
+}
+
 TEST_F(KursExport, WritesTheHoursOfAllVersionsSummedWhenAllAreSelected) {
   VersionErweitern(fSchule, 2);
   fDeutsch->fStunden.SetWochenStunde(1, 60);
@@ -114,6 +162,30 @@ TEST_F(KursExport, ListsEveryPlacementAsACsvLineWithBothClasses) {
             "1;2;Stunde;M\xC3\x9CL;D;F\xC3\xB6rder;R11;1;1;1.;;5a,5b;REL5;\r"
             "2;2;Pausenaufsicht;M\xC3\x9CL;D;F\xC3\xB6rder;;2;2;Pause 2/3;;5a,5b;REL5;\r"
             "3;2;Stunde;M\xC3\x9CL;D;F\xC3\xB6rder;R12;3;1;1.;;5a,5b;REL5;\r");
+}
+
+// A ";" or a line break inside a text would shift the later columns: only such a field is quoted.
+// A quote in a field without them stays as it is.
+TEST_F(KursExport, QuotesTheCsvFieldsThatHoldTheSeparatorOrALineBreak) {
+  fDeutsch->fInfo = "Chor; \"Band\"";
+  fR11->fKuerzel = "R\"11";
+  fK5b->fKuerzel = "5\nb";
+  fStandard.fStdBez[0][0] = "1.\r2.";
+  fDeutsch->fKopplung->fKuerzel = "REL;5";
+  EXPECT_EQ(Text(CSVExportBytes(fSchule)),
+            "Id;Art;Lehrerkuerzel;Fach;Kurs;Raum;Wochentag;Stunde;Woche;Klassen\r"
+            "1;Stunde;M\xC3\x9CL;D;\"Chor; \"\"Band\"\"\";R\"11;1;1;;\"5a,5\nb\";\r"
+            "2;Pausenaufsicht;M\xC3\x9CL;D;\"Chor; \"\"Band\"\"\";;2;2;;\"5a,5\nb\";\r"
+            "3;Stunde;M\xC3\x9CL;D;\"Chor; \"\"Band\"\"\";R12;3;1;;\"5a,5\nb\";\r");
+  EXPECT_EQ(Text(CSVSMExportBytes(fSchule)),
+            "Id;KursId;Art;Lehrerkuerzel;Fach;Kurs;Raum;Wochentag;Stunde;Bezeichnung;Woche;"
+            "Klassen;Kopplung\r"
+            "1;2;Stunde;M\xC3\x9CL;D;\"Chor; \"\"Band\"\"\";R\"11;1;1;\"1.\r2.\";;\"5a,5\nb\";"
+            "\"REL;5\";\r"
+            "2;2;Pausenaufsicht;M\xC3\x9CL;D;\"Chor; \"\"Band\"\"\";;2;2;Pause 2/3;;\"5a,5\nb\";"
+            "\"REL;5\";\r"
+            "3;2;Stunde;M\xC3\x9CL;D;\"Chor; \"\"Band\"\"\";R12;3;1;\"1.\r2.\";;\"5a,5\nb\";"
+            "\"REL;5\";\r");
 }
 
 TEST_F(KursExport, NamesThePlanVersionInTheCsvListsOnlyWithSeveralVersions) {
@@ -155,6 +227,17 @@ TEST_F(KursExport, WritesTheTeacherOrThreeDashesInTheClassGridWithoutATabAfterSu
             "Klasse 5b\r"
             "\tMo\tDi\tMi\tDo\tFr\tSa\tSo\r"
             "1.\tM\x9Fller\t\tM\x9Fller\t\t\t\t---\r"
+            "\r");
+}
+
+TEST_F(KursExport, WritesTypographicQuotesPlainInTheGridsAndKeepsTheirCells) {
+  fStandard.fPlnStd = 1;
+  fK5a->fInfo = "\x93Sonne\x94 \x96 5a";
+  fMul->fInfo = "M\xFCller\rBr\x92uer";  // a line break pasted into a name
+  EXPECT_EQ(Text(PlanExportBytes(fSchule, leh)),
+            "M\x9Fller Br'uer\r"
+            "\tMo\tDi\tMi\tDo\tFr\t\r"
+            "1.\t\"Sonne\" - 5a\t\t\"Sonne\" - 5a\t\t\t\r"
             "\r");
 }
 

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 
@@ -289,6 +290,33 @@ TEST_F(PlandateiTest, ReadsEveryKindOfRecordBack) {
   EXPECT_EQ(s.fFensterSaetze[0], (TFenster{9, "Plan M\xDCL", 10, 20, 400, 300}));
 
   EXPECT_EQ(Bytes(s), Golden("alle_saetze.orb"));
+}
+
+// A plan file's texts are fields with a length of their own and nothing is cut at a separator:
+// typographic quotes and dashes keep their bytes and come back as typed.
+TEST_F(PlandateiTest, KeepsTypographicQuotesAndDashesInItsTexts) {
+  const std::string typografisch =
+      "\x84"
+      "a\x93 \x94\x92\x91\x82\x96\x97";  // „a“ ”’‘‚–—
+  const auto mitLehrer = [&](const std::string& info) {
+    TSchule schule;
+    TSchuleEinsetzen eingesetzt(schule);
+    schule.HoleLehrer("M\x94L")->fInfo = info;
+    return Bytes(schule);
+  };
+  const std::vector<uint8_t> bytes = mitLehrer(typografisch);
+  std::vector<uint8_t> erwartet = mitLehrer("XXXXXXXXXX");
+  const std::vector<uint8_t> platzhalter = {10, 'X', 'X', 'X', 'X', 'X', 'X', 'X', 'X', 'X', 'X'};
+  const auto feld =
+      std::search(erwartet.begin(), erwartet.end(), platzhalter.begin(), platzhalter.end());
+  ASSERT_NE(feld, erwartet.end());
+  std::copy(typografisch.begin(), typografisch.end(), feld + 1);
+  EXPECT_EQ(bytes, erwartet);
+
+  TGeladenerPlan plan = Lade(bytes);
+  const TLehrer* l = plan.schule->fLehrerMenge.ListeNrInhalt(1);
+  EXPECT_EQ(l->fKuerzel, "M\x94L");
+  EXPECT_EQ(l->fInfo, typografisch);
 }
 
 TEST_F(PlandateiTest, ConvertsTheOldLayout) {

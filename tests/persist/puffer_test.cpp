@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "model/basis/zeichensatz.h"
+
 namespace orbato {
 namespace {
 
@@ -94,6 +98,34 @@ TEST(Puffer, TextsWithoutLength) {
                   "a");
             }),
             (Bytes{0xAC, 'a'}));
+}
+
+TEST(Puffer, TextsPutNoSeparatorIntoAFile) {
+  // The typographic quotes and dashes would keep only their low byte: 0x1D, 0x1C, 0x1E, 0x19,
+  // 0x18, 0x1A, 0x13, 0x14. They are written in their plain forms.
+  EXPECT_EQ(Geschrieben([](TBuffer& b) { b.WriteStr("\x94\x93\x84\x92\x91\x82\x96\x97"); }),
+            (Bytes{'"', '"', '"', '\'', '\'', '\'', '-', '-'}));
+  // A TAB, LF, CR or group separator inside a text becomes a blank; other control bytes pass.
+  EXPECT_EQ(Geschrieben([](TBuffer& b) {
+              b.WriteStr(
+                  "a\tb\nc\rd\x1D"
+                  "e\x1C\x01");
+            }),
+            (Bytes{'a', ' ', 'b', ' ', 'c', ' ', 'd', ' ', 'e', 0x1C, 0x01}));
+  // Every other byte is written as it always was: the low byte of its character in file code.
+  for (int c = 0; c < 256; ++c) {
+    const auto byte = static_cast<uint8_t>(c);
+    const Bytes b =
+        Geschrieben([&](TBuffer& p) { p.WriteStr(std::string(1, static_cast<char>(c))); });
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_TRUE(b[0] != 9 && b[0] != 10 && b[0] != 13 && b[0] != 29) << c;
+    const bool schlicht =
+        std::string("\t\n\r\x1D\x94\x93\x84\x92\x91\x82\x96\x97").find(static_cast<char>(c)) ==
+        std::string::npos;
+    if (schlicht) {
+      EXPECT_EQ(b[0], TBuffer::DateiCode(static_cast<uint8_t>(UnicodeAusCp1252(byte) & 0xFF))) << c;
+    }
+  }
 }
 
 TEST(Puffer, FieldSizesOfEveryTextKind) {

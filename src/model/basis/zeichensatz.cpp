@@ -76,6 +76,24 @@ std::string Utf8AusCp1252(std::string_view text) {
   return ziel;
 }
 
+char SchlichtesZeichen(char cp1252) {
+  switch (static_cast<uint8_t>(cp1252)) {
+    case 0x84:  // „
+    case 0x93:  // “
+    case 0x94:  // ”
+      return '"';
+    case 0x82:  // ‚
+    case 0x91:  // ‘
+    case 0x92:  // ’
+      return '\'';
+    case 0x96:  // –
+    case 0x97:  // —
+      return '-';
+    default:
+      return cp1252;
+  }
+}
+
 std::string Cp1252AusUtf8(std::string_view text) {
   std::string ziel;
   ziel.reserve(text.size());

@@ -11,5 +11,9 @@ std::string Utf8AusCp1252(std::string_view text);
 char32_t UnicodeAusCp1252(unsigned char byte);
 // Characters Windows-1252 cannot hold, and bytes that are not UTF-8, become '?'.
 std::string Cp1252AusUtf8(std::string_view text);
+// The plain form of a typographic quote or dash, which word processors put into pasted names:
+// the double quotes to ", the single ones to ', en and em dash to -. Every other byte is returned
+// as it is.
+char SchlichtesZeichen(char cp1252);
 
 }  // namespace orbato

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "model/basis/zeichensatz.h"
-
 namespace orbato {
 namespace {
 
@@ -35,24 +33,6 @@ TEST(Datum, TimesAndWeekdays) {
   EXPECT_EQ(Wochentag(*KodiereDatum(2026, 12, 13) + 0.9), 7);
   EXPECT_EQ(Wochentag(0), 6);  // 30 December 1899 was a Saturday
   EXPECT_EQ(Wochentag(-1), 5);
-}
-
-TEST(Zeichensatz, Windows1252RoundTripsThroughUtf8) {
-  EXPECT_EQ(Utf8AusCp1252("M\xFC"
-                          "ller \x80 \x84"
-                          "a\x93"),
-            "Müller € „a“");
-  EXPECT_EQ(Cp1252AusUtf8("Müller € „a“ ß"),
-            "M\xFC"
-            "ller \x80 \x84"
-            "a\x93 \xDF");
-  EXPECT_EQ(Cp1252AusUtf8("日本"), "??");
-  EXPECT_EQ(Cp1252AusUtf8("a\xFF"
-                          "b\xC3"),
-            "a?b?");
-  std::string alle;
-  for (int b = 0; b < 256; ++b) alle += static_cast<char>(b);
-  EXPECT_EQ(Cp1252AusUtf8(Utf8AusCp1252(alle)), alle);
 }
 
 }  // namespace
