@@ -22,6 +22,7 @@
 #include "ui/menuedaten.h"
 #include "ui/sperrraster.h"
 #include "ui/uvtabgrunddaten.h"
+#include "ui/zeilenhoehe.h"
 
 namespace orbato {
 
@@ -115,7 +116,7 @@ TRaGrForm::TRaGrForm(TRaum* raum) : TGrForm(raum, 65) {
 }
 
 TFaGrForm::TFaGrForm(TFach* fach)
-    : TGrForm(fach, 64), fLehrer(new QListWidget), fKlassen(new QListWidget), fFach(fach) {
+    : TGrForm(fach, 64), fLehrer(TextListe()), fKlassen(TextListe()), fFach(fach) {
   Form()->addRow(QStringLiteral("Info"), fInfo);
   Form()->addRow(QStringLiteral("Lehrer"), fLehrer);
   Form()->addRow(QStringLiteral("Klassen"), fKlassen);

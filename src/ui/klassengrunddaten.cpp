@@ -18,13 +18,14 @@
 #include "model/kurse/kurs.h"
 #include "ui/fensterwege.h"
 #include "ui/kursuebernahme.h"
+#include "ui/zeilenhoehe.h"
 
 namespace orbato {
 TKlGrForm::TKlGrForm(TKlasse* klasse)
     : TSollGrForm(klasse, 62),
       fLehrer1(new QPushButton),
       fLehrer2(new QPushButton),
-      fKurse(new QListWidget),
+      fKurse(TextListe()),
       fKursAuf(PfeilKnopf(Qt::UpArrow)),
       fKursAb(PfeilKnopf(Qt::DownArrow)),
       fNeuerKurs(new QPushButton(QStringLiteral("Neuer Kurs"))),

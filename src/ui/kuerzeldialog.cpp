@@ -13,6 +13,7 @@
 
 #include "platform/qttext.h"
 #include "ui/dialogknoepfe.h"
+#include "ui/zeilenhoehe.h"
 
 namespace orbato {
 namespace {
@@ -23,7 +24,7 @@ TKuerzelDialog::TKuerzelDialog(TSchule& schule, QWidget* eltern)
     : QDialog(eltern),
       fEditor(schule),
       fArten(new QButtonGroup(this)),
-      fListe(new QListWidget(this)),
+      fListe(TextListe(this)),
       fFeld(new QLineEdit(this)) {
   setWindowTitle(QStringLiteral("Kürzel"));
   auto* artBox = new QGroupBox(QStringLiteral("Kürzelart"), this);

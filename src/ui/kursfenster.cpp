@@ -36,6 +36,7 @@
 #include "ui/fensterwege.h"
 #include "ui/menuedaten.h"
 #include "ui/sperrraster.h"
+#include "ui/zeilenhoehe.h"
 
 namespace orbato {
 namespace {
@@ -93,9 +94,9 @@ QSpinBox* Zahlfeld() {
 TKursForm::TKursForm()
     : fLehrer(new QLineEdit),
       fFach(new QLineEdit),
-      fKlassen(new QListWidget),
+      fKlassen(TextListe()),
       fKopplung(new QLineEdit),
-      fRaeume(new QListWidget),
+      fRaeume(TextListe()),
       fStunden(Zahlfeld()),
       fVerplant(new QLabel),
       fFaktor(Zahlfeld()),

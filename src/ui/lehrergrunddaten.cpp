@@ -13,12 +13,13 @@
 #include "model/elemente/lehrer.h"
 #include "model/kuerzel/kuerzelmenue.h"
 #include "ui/mehrfachwahl.h"
+#include "ui/zeilenhoehe.h"
 
 namespace orbato {
 
 TLeGrForm::TLeGrForm(TLehrer* lehrer)
     : TSollGrForm(lehrer, 61),
-      fFaecher(new QListWidget),
+      fFaecher(TextListe()),
       fNeuesFach(new QPushButton(QStringLiteral("Neues Fach"))),
       fFreierTag(new QCheckBox(QStringLiteral("freier Tag"))),
       fLehrer(lehrer) {

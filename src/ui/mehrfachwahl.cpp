@@ -9,6 +9,7 @@
 #include "model/elemente/fach.h"
 #include "model/elemente/klasse.h"
 #include "ui/dialogknoepfe.h"
+#include "ui/zeilenhoehe.h"
 
 namespace orbato {
 
@@ -16,7 +17,7 @@ std::vector<int> MehrfachWahl(QWidget* eltern, const QString& titel, const QStri
   QDialog dialog(eltern);
   dialog.setWindowTitle(titel);
   auto* layout = new QVBoxLayout(&dialog);
-  auto* liste = new QListWidget;
+  auto* liste = TextListe();
   liste->setSelectionMode(QAbstractItemView::MultiSelection);
   liste->addItems(texte);
   layout->addWidget(liste);

@@ -1,9 +1,11 @@
 #include "ui/statistikfenster.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
@@ -12,6 +14,7 @@
 #include "model/uv/statistik.h"
 #include "platform/qttext.h"
 #include "ui/fensterwege.h"
+#include "ui/zeilenhoehe.h"
 
 namespace orbato {
 namespace {
@@ -39,7 +42,9 @@ TStatForm::TStatForm(TKuerzelArt art) : fArt(art), fTabelle(new QTableWidget(thi
   fTabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
   fTabelle->verticalHeader()->hide();
   fTabelle->verticalHeader()->setMinimumSectionSize(12);
-  fTabelle->verticalHeader()->setDefaultSectionSize(fTabelle->fontMetrics().height() + 6);
+  const QFontMetrics schrift = fTabelle->fontMetrics();
+  fTabelle->verticalHeader()->setDefaultSectionSize(
+      std::max(schrift.height() + 6, ZeilenHoehe(schrift)));
   fTabelle->setColumnCount(6);
   fTabelle->setHorizontalHeaderLabels(QtTexte(StatistikKoepfe(art)));
   connect(fTabelle, &QTableWidget::cellDoubleClicked, this, [this](int zeile, int) {

@@ -21,6 +21,7 @@
 #include "model/uv/uvtab.h"
 #include "ui/fensterwege.h"
 #include "ui/mehrfachwahl.h"
+#include "ui/zeilenhoehe.h"
 
 namespace orbato {
 namespace {
@@ -63,7 +64,7 @@ TUVGrForm::TUVGrForm(TUVTab* tabelle)
   auto* listen = new QGridLayout;
   for (int seite = 0; seite < 2; ++seite) {
     fTitel[seite] = new QLabel;
-    fListe[seite] = new QListWidget;
+    fListe[seite] = TextListe();
     fNeu[seite] = new QPushButton;
     listen->addWidget(fTitel[seite], 0, seite);
     listen->addWidget(fListe[seite], 1, seite);

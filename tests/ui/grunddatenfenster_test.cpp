@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -64,6 +65,34 @@ void Ziehe(TSperrRaster* raster, int vonTag, int vonStd, int bisTag, int bisStd)
                        Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(flaeche, &bewegung);
   QTest::mouseRelease(flaeche, Qt::LeftButton, {}, bis);
+}
+
+// Dark pixels of a part of a picture.
+int Tinte(const QImage& bild, const QRect& feld) {
+  int zahl = 0;
+  for (int y = feld.top(); y <= feld.bottom(); ++y) {
+    for (int x = feld.left(); x <= feld.right(); ++x) zahl += qGray(bild.pixel(x, y)) < 128;
+  }
+  return zahl;
+}
+
+// The row shows its whole text: as many dark pixels lie inside its rectangle as the text has
+// when drawn in the list's font with room all round. Dots cut off at the row's edge are missing
+// from the row; dots reaching in from a neighbouring row are too many.
+void PruefeGanzeZeile(QListWidget* liste, int zeile) {
+  const QString text = liste->item(zeile)->text();
+  const QRect feld = liste->visualItemRect(liste->item(zeile));
+  const QImage bild = liste->viewport()->grab().toImage();
+  const QFontMetrics fm(liste->font());
+  QImage frei(fm.horizontalAdvance(text) + 20, 3 * fm.height(), QImage::Format_RGB32);
+  frei.fill(Qt::white);
+  QPainter maler(&frei);
+  maler.setFont(liste->font());
+  maler.setPen(liste->palette().color(QPalette::Text));
+  maler.drawText(QPoint(10, 2 * fm.height()), text);
+  maler.end();
+  QVERIFY2(Tinte(frei, frei.rect()) > 0, qPrintable(text));
+  QCOMPARE(Tinte(bild, feld), Tinte(frei, frei.rect()));
 }
 
 }  // namespace
@@ -291,6 +320,36 @@ class GrunddatenFensterTest : public QObject {
     fenster->fEinfach->click();
     QVERIFY(k->fKopDop);
     delete fenster;
+  }
+
+  // Short names with umlauts come through whole in the master-data lists of a class, a teacher
+  // and a subject: the text as the model has it, and the dots above the capitals inside the
+  // row, in the first row and below another.
+  void ListRowsShowUmlautsWhole() {
+    TLauf lauf;
+    TSchule& s = lauf.palette->schule();
+    TKlasse* k = s.HoleKlasse("5a");
+    TLehrer* mueller = s.HoleLehrer("M\xDCL");
+    TFach* foerder = s.HoleFach("F\xD6");
+    Kurs(mueller, k, 3, nullptr, foerder);
+    Kurs(s.HoleLehrer("J\xC4G"), k, 2, nullptr, s.HoleFach("\xC4K"));
+    mueller->NeuesFach(foerder);
+    mueller->NeuesFach(s.HoleFach("D"));
+    for (TElement* e : std::initializer_list<TElement*>{k, mueller, foerder})
+      lauf.palette->ElementFensterOeffnen(e, GFenster);
+    QApplication::processEvents();
+
+    QListWidget* kurse = dynamic_cast<TKlGrForm*>(k->fGrDatFenster)->fKurse;
+    QCOMPARE(Eintraege(kurse), (QStringList{QString::fromUtf8("  3  MÜL FÖ 5a"),
+                                            QString::fromUtf8("  2  JÄG ÄK 5a")}));
+    QListWidget* faecher = dynamic_cast<TLeGrForm*>(mueller->fGrDatFenster)->fFaecher;
+    QCOMPARE(Eintraege(faecher), (QStringList{QString::fromUtf8("FÖ"), QStringLiteral("D")}));
+    auto* fach = dynamic_cast<TFaGrForm*>(foerder->fGrDatFenster);
+    QCOMPARE(Eintraege(fach->fLehrer), QStringList{QString::fromUtf8("MÜL")});
+    QCOMPARE(Eintraege(fach->fKlassen), QStringList{QStringLiteral("5a")});
+    for (QListWidget* liste : {kurse, faecher, fach->fLehrer}) {
+      for (int zeile = 0; zeile < liste->count(); ++zeile) PruefeGanzeZeile(liste, zeile);
+    }
   }
 
   // "Übernehmen": refused while the class has placed lessons; otherwise the target's courses
