@@ -9,7 +9,9 @@
 #include "model/kurse/kurs.h"
 #include "persist/plandatei.h"
 #include "persist/standardkodierung.h"
+#include "placement/wochenspanne.h"
 #include "scheduler/automatik.h"
+#include "scheduler/begruendung.h"
 #include "scheduler/nachbessern.h"
 
 namespace orbato {
@@ -58,6 +60,11 @@ int Automatik(TLauf& lauf) {
       automatik.RestNeuZaehlen();
       lauf.umgebung.aus << "nach dem Nachbessern nicht verplanbar: " << automatik.NichtVerplanbar()
                         << '\n';
+    }
+    const int32_t woche = Wochenspanne().von;
+    for (const TKurs* kurs : automatik.Rest()) {
+      lauf.umgebung.aus << "nicht verplanbar: " << Utf8AusCp1252(kurs->OhneRaumZeile(nullptr))
+                        << ": " << Utf8AusCp1252(GrundOffen(*kurs, woche)) << '\n';
     }
     Sichere(schule, lauf.aufruf.argumente[1]);
     return 0;
