@@ -69,7 +69,8 @@ class TBegruendung {
                      "h\xF6"
                      "chstens " +
                          Anzahl(s, "Stunde", "Stunden") + " am Tag, " +
-                         Anzahl(tage, "Tag", "Tage") + " ohne Stunde des Kurses frei");
+                         (tage == 0 ? std::string("kein Tag") : Anzahl(tage, "Tag", "Tage")) +
+                         " ohne Stunde des Kurses frei");
     }
     for (std::size_t i = 0; i < gruende.size(); ++i) text += (i == 0 ? ": " : ", ") + gruende[i];
     return text;
