@@ -1,4 +1,4 @@
-// The placement engine on the large demo school (150 teachers, 60 classes, about 2000 courses,
+// The placement engine on the large demo school (150 teachers, 60 classes, about 1400 courses,
 // four plan versions): a conflict list for one cell, the marking of every cell where a course can
 // go, and placing and removing one hour.
 #include <benchmark/benchmark.h>
@@ -54,7 +54,7 @@ void BM_SetzenUndEntfernen(benchmark::State& state) {
   for (auto _ : state) {
     TKurs* kurs = gross.Kurs();
     const int tag = gross.Zahl(1, 5);
-    const int std = gross.Zahl(9, 12);  // the demo leaves the afternoon free
+    const int std = gross.Zahl(9, 12);  // after the school day, where the demo places nothing
     if (TSetzung* s = NeueSetzung(*kurs, 1, tag, nullptr, std)) SetzungEntfernen(*kurs, s);
   }
 }

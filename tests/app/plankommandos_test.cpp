@@ -97,6 +97,25 @@ TEST_F(PlanKommandoTest, DemoSchoolsSurviveARoundTrip) {
   EXPECT_EQ(LiesDatei(Pfad("standard.orb")), LiesDatei(Pfad("mittel.orb")));
 }
 
+// The demo school keeps to the school day of the settings it is written with: class 7a is
+// blocked after the last period shown and on the days the school does not teach.
+TEST_F(PlanKommandoTest, DemoSchoolFollowsTheSettings) {
+  const auto sperrung7a = [&](const std::vector<std::string>& einstellungen) {
+    std::vector<std::string> worte = {"demo", Pfad("demo.orb"), "--groesse", "klein"};
+    worte.insert(worte.end(), einstellungen.begin(), einstellungen.end());
+    EXPECT_EQ(Orbato(worte).status, 0);
+    const std::string info = Orbato({"info", Pfad("demo.orb")}).aus;
+    const std::size_t klasse = info.find("\"kuerzel\": \"7a\"");
+    const std::size_t von = info.find('[', info.find("\"sperrung\"", klasse) + 14);
+    return info.substr(von, info.find(']', von) - von + 1);
+  };
+  EXPECT_EQ(sperrung7a({}), "[65472, 65472, 65472, 65472, 65472, 65535, 65535]");
+  EXPECT_EQ(sperrung7a({"--set", "Tevi2/pst=8", "--set", "Tevi1/mtn=5"}),
+            "[65280, 65280, 65280, 65280, 65280, 65535, 65535]");
+  EXPECT_EQ(sperrung7a({"--set", "Tevi2/pst=5", "--set", "Tevi1/mtn=6"}),
+            "[65504, 65504, 65504, 65504, 65504, 65504, 65535]");
+}
+
 TEST_F(PlanKommandoTest, WrongUsageExitsWithTwo) {
   EXPECT_EQ(Orbato({"neu"}).status, 2);
   EXPECT_EQ(Orbato({"umwandeln", Pfad("a.orb")}).status, 2);

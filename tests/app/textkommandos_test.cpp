@@ -46,7 +46,7 @@ TEST_F(TextKommandoTest, TheExchangeFileComesBackThroughImport) {
   EXPECT_EQ(e.fehler, "");
   ASSERT_EQ(mit({"export", "kurse", Pfad("neu.orb"), Pfad("wieder.txt")}).status, 0);
   const std::vector<std::string> vorher = KursZeilen(LiesDatei(Pfad("kurse.txt")));
-  EXPECT_EQ(vorher.size(), 755u);
+  EXPECT_EQ(vorher.size(), 573u);
   EXPECT_EQ(KursZeilen(LiesDatei(Pfad("wieder.txt"))), vorher);
 
   // Into the document itself every short name is known, so nothing is asked and --nein does not

@@ -3,11 +3,17 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <map>
+#include <numeric>
 #include <string>
 #include <vector>
 
 #include "model/basis/datum.h"
+#include "model/demo/raumvorrat.h"
+#include "model/demo/schulzeit.h"
+#include "model/demo/stundenkuerzung.h"
+#include "model/demo/stundentafel.h"
 #include "model/dokument/schule.h"
 
 namespace orbato {
@@ -46,11 +52,11 @@ TGroesse Groesse(TDemoGroesse g) {
     case TDemoGroesse::klein:
       return {12, {1, 1, 1, 1, 1, 1}, 0, 0, 0, 0, 1, false, 0x5EED0001};
     case TDemoGroesse::mittel:
-      return {50, {3, 3, 3, 3, 3, 2}, 1, 8, 5, 2, 2, true, 0x5EED0002};
+      return {50, {3, 3, 3, 3, 3, 2}, 1, 8, 6, 2, 2, true, 0x5EED0002};
     case TDemoGroesse::gross:
       break;
   }
-  return {150, {9, 9, 9, 9, 9, 9}, 2, 15, 8, 3, 4, true, 0x5EED0003};
+  return {150, {9, 9, 9, 9, 9, 9}, 2, 15, 12, 3, 4, true, 0x5EED0003};
 }
 
 struct TFachDaten {
@@ -86,19 +92,6 @@ constexpr TFachDaten kFaecher[] = {
     {"KL", "Klassenleitung"},
     {"F\xD6", "F\xF6rderunterricht"},
     {"LZ", "Lernzeit"},
-};
-
-// Lessons a class of grade 5..10 has in its own courses.
-struct TStundentafel {
-  const char* fach;
-  std::array<int, 6> stunden;
-};
-constexpr TStundentafel kStundentafel[] = {
-    {"D", {4, 4, 4, 4, 4, 4}},     {"E", {4, 4, 4, 3, 3, 3}},  {"M", {4, 4, 4, 4, 4, 4}},
-    {"BI", {2, 2, 1, 2, 2, 2}},    {"PH", {0, 1, 2, 2, 2, 2}}, {"CH", {0, 0, 2, 2, 2, 2}},
-    {"EK", {2, 1, 1, 2, 1, 1}},    {"GE", {0, 2, 2, 2, 2, 2}}, {"PK", {2, 0, 0, 2, 2, 2}},
-    {"KU", {2, 2, 2, 1, 1, 1}},    {"MU", {2, 2, 1, 1, 1, 1}}, {"KL", {1, 1, 1, 1, 1, 1}},
-    {"F\xD6", {1, 1, 0, 0, 0, 0}},
 };
 
 constexpr const char* kOberstufenFaecher[] = {"D",  "E",  "M",  "F",  "L",  "BI", "CH",
@@ -219,10 +212,34 @@ char Gross(char c) {
   return c;
 }
 
+// A course block of the upper level: every course of it at the same time.
+struct TSchiene {
+  std::string name;
+  int kurse, stunden, versatz;
+  int rang;  // blocks of a higher rank are taken first when the week has no space for all
+};
+
+// The share of `wert` that `teil` is of `ganzes`, rounded; all of it when `teil` is larger.
+int Anteil(int wert, int teil, int ganzes) {
+  if (teil >= ganzes) return wert;
+  return (wert * teil + ganzes / 2) / ganzes;
+}
+
+// Every other day, so that the lessons of a unit spread over the week; a week of six days, where
+// that would come back to the first day, goes through its days backwards.
+int32_t Tagesschritt(int32_t tage) {
+  return std::gcd(2, tage) == 1 ? 2 : tage - 1;
+}
+
 class TDemoBau {
  public:
   TDemoBau(TSchule& schule, TStandard& standard, const TGroesse& g)
-      : fSchule(schule), fStandard(standard), fG(g), fZufall(g.saat) {}
+      : fSchule(schule),
+        fStandard(standard),
+        fG(g),
+        fZeit(TSchulzeit::Aus(standard)),
+        fZufall(g.saat),
+        fKursraeume("R", "Kursraum", 201, fZeit) {}
 
   void Baue() {
     fStandard.SetMaxWocheNeu(fG.wochen);
@@ -239,7 +256,6 @@ class TDemoBau {
     for (int stufe = 0; stufe < 6; ++stufe) Unterstufe(stufe);
     for (int jahr = 0; jahr < 3 && fG.oberstufe > 0; ++jahr) Oberstufe(jahr);
     SetzeSollUndKlassenlehrer();
-    Sperre();
     for (int32_t w = 1; w <= fG.wochen; ++w) Verplane(w);
     for (TLehrer* l : fSchule.fLehrerMenge) l->fLetzteAenderung = kAenderung;
     for (TKlasse* k : fSchule.fKlassenMenge) k->fLetzteAenderung = kAenderung;
@@ -250,37 +266,44 @@ class TDemoBau {
  private:
   static constexpr TDatumZeit kAenderung = 46235.5;  // 2026-08-01, noon
 
-  TRaum* Raum(const std::string& kuerzel, const std::string& info) {
-    TRaum* r = fSchule.HoleRaum(kuerzel);
-    r->fInfo = info;
-    return r;
-  }
-
+  // Halls and subject rooms, one of each kind or three in a large school, and a hall in repair
+  // on Friday morning.
   void LegeRaeumeAn() {
-    const int hallen = fG.lehrer >= 100 ? 3 : fG.lehrer >= 40 ? 2 : 1;
-    for (int i = 1; i <= hallen; ++i)
-      fHallen.push_back(Raum("TH" + std::to_string(i), "Turnhalle"));
-    const int paare = fG.lehrer >= 100 ? 3 : 1;
-    for (int i = 1; i <= paare; ++i) {
-      fFachraum["PH"].push_back(Raum("PH" + std::to_string(i), "Physik"));
-      fFachraum["CH"].push_back(Raum("CH" + std::to_string(i), "Chemie"));
-      fFachraum["BI"].push_back(Raum("BI" + std::to_string(i), "Biologie"));
-      fFachraum["IF"].push_back(Raum("INF" + std::to_string(i), "Informatik"));
-      fFachraum["KU"].push_back(Raum("KU" + std::to_string(i), "Kunst"));
-      fFachraum["MU"].push_back(Raum("MU" + std::to_string(i), "Musik"));
+    const std::pair<const char*, const char*> arten[] = {{"PH", "Physik"},   {"CH", "Chemie"},
+                                                         {"BI", "Biologie"}, {"INF", "Informatik"},
+                                                         {"KU", "Kunst"},    {"MU", "Musik"}};
+    TRaumVorrat& hallen =
+        fFachraeume.emplace("SP", TRaumVorrat("TH", "Turnhalle", 1, fZeit)).first->second;
+    const int zahlHallen = fG.lehrer >= 100 ? 3 : fG.lehrer >= 40 ? 2 : 1;
+    for (int i = 0; i < zahlHallen; ++i) hallen.Neu(fSchule);
+    for (const auto& [praefix, info] : arten) {
+      const std::string fach = std::string(praefix) == "INF" ? "IF" : praefix;
+      fFachraeume.emplace(fach, TRaumVorrat(praefix, info, 1, fZeit));
     }
-    fFachraum["NW"] = fFachraum["BI"];
-    fFachraum["SP"] = fHallen;
+    const int paare = fG.lehrer >= 100 ? 3 : 1;
+    for (int i = 0; i < paare; ++i) {
+      for (const auto& [praefix, info] : arten) {
+        fFachraeume.at(std::string(praefix) == "INF" ? "IF" : praefix).Neu(fSchule);
+      }
+    }
+    TRaum* inReparatur = hallen.Raeume().back();
+    inReparatur->fSperrung.SetWocheTagStd(0, 5, true, 1);
+    inReparatur->fSperrung.SetWocheTagStd(0, 5, true, 2);
   }
 
+  // Classes of grades 5..10 with a room each, blocked from the seventh period on in grades 5
+  // and 6; the upper level's years; the rooms of the courses that no class has its own.
   void LegeKlassenAn() {
     int raumNr = 101;
     for (int stufe = 0; stufe < 6; ++stufe) {
-      for (int z = 0; z < fG.zuege[stufe]; ++z) {
-        TKlasse* k = fSchule.HoleKlasse(std::to_string(5 + stufe) + static_cast<char>('a' + z));
+      for (int z = 0; z < fG.zuege[static_cast<std::size_t>(stufe)]; ++z) {
+        TKlasse* k = Klasse(std::to_string(5 + stufe) + static_cast<char>('a' + z));
         k->fInfo = "Klasse " + k->fKuerzel.str();
-        k->fRaum = Raum("R" + std::to_string(raumNr++), "Klassenraum");
-        fStufe[stufe].push_back(k);
+        k->fRaum = fSchule.HoleRaum("R" + std::to_string(raumNr++));
+        k->fRaum->fInfo = "Klassenraum";
+        SperreAusserhalb(*k->fRaum, fZeit);
+        if (stufe < 2) SperreNachmittag(*k);
+        fStufe[static_cast<std::size_t>(stufe)].push_back(k);
       }
     }
     const char* jahre[] = {"EF", "Q1", "Q2"};
@@ -288,68 +311,116 @@ class TDemoBau {
       for (int z = 0; z < fG.oberstufe; ++z) {
         std::string name = jahre[jahr];
         if (fG.oberstufe > 1) name += static_cast<char>('a' + z);
-        TKlasse* k = fSchule.HoleKlasse(name);
+        TKlasse* k = Klasse(name);
         k->fInfo = std::string("Jahrgang ") + jahre[jahr];
-        fJahr[jahr].push_back(k);
+        fJahr[static_cast<std::size_t>(jahr)].push_back(k);
       }
     }
     const int kursraeume = fG.oberstufe == 0 ? 2 : fG.kurseProSchiene + 2;
-    for (int i = 0; i < kursraeume; ++i) {
-      fKursraeume.push_back(Raum("R" + std::to_string(201 + i), "Kursraum"));
+    for (int i = 0; i < kursraeume; ++i) fKursraeume.Neu(fSchule);
+  }
+
+  TKlasse* Klasse(const std::string& kuerzel) {
+    TKlasse* k = fSchule.HoleKlasse(kuerzel);
+    SperreAusserhalb(*k, fZeit);
+    return k;
+  }
+
+  void SperreNachmittag(TKlasse& k) {
+    for (int32_t tag = 1; tag <= fZeit.tage; ++tag) {
+      for (int32_t std = 7; std <= fZeit.stunden; ++std) {
+        k.fSperrung.SetWocheTagStd(0, tag, true, std);
+      }
     }
   }
 
   // Every teacher is qualified for two subjects, drawn so that the subjects with most lessons
-  // get most teachers; one in eight works part-time.
+  // get most teachers; one in eight works part-time; one in five keeps the last third of one
+  // day free. The load a teacher is given fits into his free cells.
   void LegeLehrerAn() {
     const std::vector<std::string> haeufig = {"D",  "E",  "M",  "D",  "E",  "M",  "SP", "BI",
                                               "GE", "KU", "MU", "PH", "CH", "EK", "F",  "L",
                                               "KR", "ER", "PK", "IF", "SW", "PA", "PL"};
     for (int i = 0; i < fG.lehrer; ++i) {
-      const int n = static_cast<int>(std::size(kNachnamen));
-      const std::string nachname = kNachnamen[(i * 37) % n];
-      const std::string vorname = kVornamen[fZufall.Zahl(static_cast<int>(std::size(kVornamen)))];
-      std::string kuerzel;
-      for (std::size_t c = 0; c < nachname.size() && kuerzel.size() < 3; ++c) {
-        kuerzel += Gross(nachname[c]);
-      }
-      if (TSchule::HoleElement(fSchule.fLehrerMenge, kuerzel)) {
-        kuerzel = kuerzel.substr(0, 2) + Gross(vorname[0]);
-      }
-      while (TSchule::HoleElement(fSchule.fLehrerMenge, kuerzel)) {
-        kuerzel = kuerzel.substr(0, 2) + std::to_string(fZufall.Zahl(10));
-      }
-      TLehrer* l = fSchule.HoleLehrer(kuerzel);
-      l->fInfo = nachname + ", " + vorname;
-      l->NeuesFach(fSchule.HoleFach(haeufig[i % haeufig.size()]));
-      l->NeuesFach(fSchule.HoleFach(haeufig[(i * 7 + 3 + fZufall.Zahl(5)) % haeufig.size()]));
-      fKapazitaet.push_back(i % 8 == 5 ? 16 + fZufall.Zahl(6) : 25 + fZufall.Zahl(4));
+      TLehrer* l = Lehrer(i);
+      l->NeuesFach(fSchule.HoleFach(haeufig[static_cast<std::size_t>(i) % haeufig.size()]));
+      l->NeuesFach(fSchule.HoleFach(
+          haeufig[static_cast<std::size_t>(i * 7 + 3 + fZufall.Zahl(5)) % haeufig.size()]));
+      const int wunsch = i % 8 == 5 ? 16 + fZufall.Zahl(6) : 25 + fZufall.Zahl(4);
+      SperreAusserhalb(*l, fZeit);
+      if (i % 5 == 2) SperreFreienNachmittag(*l);
+      fPlatz.push_back(Platz(*l, fZeit));
+      fKapazitaet.push_back(std::min(wunsch, fPlatz.back()));
       fLast.push_back(0);
     }
   }
 
-  // The teacher for a course: the least loaded one who teaches the subject and is not already in
-  // the coupling; else the least loaded one at all, who then takes up the subject.
+  // The i-th teacher, his short name from his surname or else from the first letters and his
+  // first name or a digit.
+  TLehrer* Lehrer(int i) {
+    const int n = static_cast<int>(std::size(kNachnamen));
+    const std::string nachname = kNachnamen[(i * 37) % n];
+    const std::string vorname = kVornamen[fZufall.Zahl(static_cast<int>(std::size(kVornamen)))];
+    std::string kuerzel;
+    for (std::size_t c = 0; c < nachname.size() && kuerzel.size() < 3; ++c) {
+      kuerzel += Gross(nachname[c]);
+    }
+    if (TSchule::HoleElement(fSchule.fLehrerMenge, kuerzel)) {
+      kuerzel = kuerzel.substr(0, 2) + Gross(vorname[0]);
+    }
+    while (TSchule::HoleElement(fSchule.fLehrerMenge, kuerzel)) {
+      kuerzel = kuerzel.substr(0, 2) + std::to_string(fZufall.Zahl(10));
+    }
+    TLehrer* l = fSchule.HoleLehrer(kuerzel);
+    l->fInfo = nachname + ", " + vorname;
+    return l;
+  }
+
+  void SperreFreienNachmittag(TLehrer& l) {
+    const int32_t tag = 1 + fZufall.Zahl(fZeit.tage);
+    for (int32_t std = fZeit.stunden - fZeit.stunden / 3 + 1; std <= fZeit.stunden; ++std) {
+      l.fSperrung.SetWocheTagStd(0, tag, true, std);
+    }
+  }
+
+  // The teacher for a course, never one already in the coupling: the least loaded one who
+  // teaches the subject and has the lessons left within his load; else the least loaded one who
+  // has, who then takes up the subject; else one who still has free cells for them.
   TLehrer* WaehleLehrer(TFach* fach, int stunden, const std::vector<TLehrer*>& schonDabei) {
     int beste = -1;
-    double besteLast = 1e9;
-    for (int runde = 0; runde < 2 && beste < 0; ++runde) {
-      for (int i = 0; i < fG.lehrer; ++i) {
-        TLehrer* l = fSchule.fLehrerMenge.ListeNrInhalt(i + 1);
-        if (std::find(schonDabei.begin(), schonDabei.end(), l) != schonDabei.end()) continue;
-        if (runde == 0 && l->fFaecher.ListeElemNr(fach) == 0) continue;
-        if (runde == 0 && fLast[i] + stunden > fKapazitaet[i] + 1) continue;
-        const double last = static_cast<double>(fLast[i]) / fKapazitaet[i];
-        if (last < besteLast) {
-          besteLast = last;
-          beste = i;
-        }
-      }
+    for (int runde = 0; runde < 4 && beste < 0; ++runde) {
+      beste = Leichtester(fach, stunden, schonDabei, runde);
     }
-    fLast[beste] += stunden;
+    fLast[static_cast<std::size_t>(beste)] += stunden;
     TLehrer* l = fSchule.fLehrerMenge.ListeNrInhalt(beste + 1);
     l->NeuesFach(fach);
     return l;
+  }
+
+  int Leichtester(TFach* fach, int stunden, const std::vector<TLehrer*>& schonDabei, int runde) {
+    int beste = -1;
+    double besteLast = 1e9;
+    for (int i = 0; i < fG.lehrer; ++i) {
+      const auto n = static_cast<std::size_t>(i);
+      TLehrer* l = fSchule.fLehrerMenge.ListeNrInhalt(i + 1);
+      if (std::find(schonDabei.begin(), schonDabei.end(), l) != schonDabei.end()) continue;
+      if (runde == 0 && l->fFaecher.ListeElemNr(fach) == 0) continue;
+      if (fLast[n] + stunden > Grenze(n, runde)) continue;
+      const double last = static_cast<double>(fLast[n]) / std::max(1, fKapazitaet[n]);
+      if (last < besteLast) {
+        besteLast = last;
+        beste = i;
+      }
+    }
+    return beste;
+  }
+
+  // How far a teacher may be loaded in a round of the search: his wished load, then what fits
+  // into his free cells, then without limit.
+  int Grenze(std::size_t n, int runde) const {
+    if (runde < 2) return fKapazitaet[n];
+    if (runde == 2) return fPlatz[n];
+    return std::numeric_limits<int>::max();
   }
 
   // A course of classes given in list order, with its final teacher, subject and hours.
@@ -366,15 +437,22 @@ class TDemoBau {
     k->fStdProTag = stunden >= 4 ? 2 : 1;
     return k;
   }
-  TKurs* Kurs(const std::string& fach, int stunden, TKlasse* klasse, TRaum* raum) {
-    std::vector<TLehrer*> keine;
-    return Kurs(fach, stunden, std::vector<TKlasse*>{klasse}, raum, nullptr, keine);
-  }
 
-  TRaum* Fachraum(const std::string& fach, int i, TRaum* sonst) {
-    const auto it = fFachraum.find(fach);
-    if (it == fFachraum.end() || it->second.empty()) return sonst;
-    return it->second[static_cast<std::size_t>(i) % it->second.size()];
+  // The room of a course that none of the coupling's courses in `belegt` has: a room of the
+  // subject's own kind, else `sonst`, else a course room. It joins `belegt`.
+  TRaum* RaumFuer(const std::string& fach, int32_t stunden, TRaum* sonst,
+                  std::vector<TRaum*>& belegt) {
+    const auto it = fFachraeume.find(fach == "NW" ? "BI" : fach);
+    TRaum* r = nullptr;
+    if (it != fFachraeume.end()) {
+      r = it->second.Waehle(fSchule, stunden, belegt);
+    } else if (sonst && std::find(belegt.begin(), belegt.end(), sonst) == belegt.end()) {
+      r = sonst;
+    } else {
+      r = fKursraeume.Waehle(fSchule, stunden, belegt);
+    }
+    belegt.push_back(r);
+    return r;
   }
 
   TKopplung* Kopplung(const std::string& kuerzel, const std::string& info) {
@@ -383,99 +461,107 @@ class TDemoBau {
     return k;
   }
 
-  // The room of the i-th course of a coupling of the grade: the classes' rooms, then course rooms.
-  TRaum* GruppenRaum(const std::vector<TKlasse*>& klassen, std::size_t i) {
-    if (i < klassen.size()) return klassen[i]->fRaum;
-    return fKursraeume[(i - klassen.size()) % fKursraeume.size()];
+  int32_t KleinsterPlatz(const std::vector<TKlasse*>& klassen) const {
+    int32_t platz = fZeit.Zellen();
+    for (const TKlasse* k : klassen) platz = std::min(platz, Platz(*k, fZeit));
+    return platz;
   }
 
+  // The grade's timetable, cut to what its classes have space for.
   void Unterstufe(int stufe) {
-    const std::vector<TKlasse*>& klassen = fStufe[stufe];
-    const std::string jahrgang = std::to_string(5 + stufe);
-    for (std::size_t z = 0; z < klassen.size(); ++z) {
-      TKlasse* k = klassen[z];
-      // With half classes, one lesson of German, English and Mathematics is given to each half.
-      const auto geteilt = [&](const std::string& fach) {
-        return fG.gruppen && (fach == "D" || fach == "E" || fach == "M");
-      };
-      for (const TStundentafel& t : kStundentafel) {
-        const int stunden = t.stunden[stufe] - (geteilt(t.fach) ? 1 : 0);
-        if (stunden > 0) Kurs(t.fach, stunden, k, Fachraum(t.fach, static_cast<int>(z), k->fRaum));
-      }
-      if (!fG.gruppen) {
-        Kurs("SP", 3, k, fHallen[z % fHallen.size()]);
-        continue;
-      }
-      // Half classes, held side by side.
-      const auto halbe = [&](const std::string& fach, int stunden, const char* was) {
-        TKopplung* kopplung =
-            Kopplung(fach + k->fKuerzel.str(), std::string(was) + " " + k->fKuerzel.str());
-        std::vector<TLehrer*> kollegen;
-        for (int gruppe = 0; gruppe < 2; ++gruppe) {
-          Kurs(fach, stunden, {k}, Fachraum(fach, static_cast<int>(z) * 2 + gruppe, k->fRaum),
-               kopplung, kollegen);
+    const std::vector<TKlasse*>& klassen = fStufe[static_cast<std::size_t>(stufe)];
+    const std::vector<TEintrag> tafel =
+        Stundentafel(stufe, static_cast<int>(klassen.size()), fG.gruppen);
+    std::vector<TWunsch> wuensche;
+    for (const TEintrag& e : tafel) wuensche.push_back(e.wunsch);
+    const std::vector<int32_t> stunden = KuerzeAufPlatz(wuensche, KleinsterPlatz(klassen));
+    for (TKlasse* k : klassen) {
+      for (std::size_t i = 0; i < tafel.size(); ++i) {
+        if (stunden[i] > 0 && tafel[i].form != TForm::jahrgang) {
+          Unterricht(*k, tafel[i], stunden[i]);
         }
-      };
-      halbe("D", 1, "Deutsch in Gruppen");
-      halbe("E", 1, "Englisch in Gruppen");
-      halbe("M", 1, "Mathematik in Gruppen");
-      halbe("F\xD6", 1, "F\xF6rderunterricht in Gruppen");
-      if (stufe >= 2) halbe("LZ", 1, "Lernzeit in Gruppen");
-      halbe("SP", 3, "Sport in Gruppen");
-      if (stufe < 2) halbe("IF", 1, "Informatik in Gruppen");
-      if (stufe >= 2) halbe("NW", 1, "Praktikum in Gruppen");
-    }
-    const auto jahrgangsKurse = [&](const std::string& name, const std::string& info, int anzahl,
-                                    const std::vector<std::string>& faecher, int stunden) {
-      TKopplung* kopplung = Kopplung(name + jahrgang, info + " " + jahrgang);
-      std::vector<TLehrer*> kollegen;
-      for (int i = 0; i < anzahl; ++i) {
-        const std::string& fach = faecher[static_cast<std::size_t>(i) % faecher.size()];
-        Kurs(fach, stunden, klassen, GruppenRaum(klassen, static_cast<std::size_t>(i)), kopplung,
-             kollegen);
       }
-    };
-    const int zuege = static_cast<int>(klassen.size());
-    jahrgangsKurse("REL", "Religion", std::max(3, zuege), {"KR", "ER", "PL"}, 2);
-    if (stufe >= 1)
-      jahrgangsKurse("SPR", "Zweite Fremdsprache", std::max(2, zuege), {"F", "L"},
-                     stufe == 1 ? 4 : 3);
-    if (stufe >= 4) jahrgangsKurse("WP", "Wahlpflicht", zuege + 1, {"IF", "NW", "SW", "KU"}, 3);
-    if (fG.gruppen)
-      jahrgangsKurse("AG", "Arbeitsgemeinschaften", zuege + 1, {"MU", "KU", "SP", "IF"}, 1);
+    }
+    for (std::size_t i = 0; i < tafel.size(); ++i) {
+      if (stunden[i] > 0 && tafel[i].form == TForm::jahrgang) {
+        Jahrgangskurse(klassen, std::to_string(5 + stufe), tafel[i], stunden[i]);
+      }
+    }
   }
 
-  // The upper level's courses run in blocks: every course of a block at the same time.
+  // A course of the class alone, or two courses of its halves held side by side.
+  void Unterricht(TKlasse& k, const TEintrag& e, int32_t stunden) {
+    std::vector<TRaum*> belegt;
+    std::vector<TLehrer*> kollegen;
+    if (e.form == TForm::klasse) {
+      Kurs(e.fach, stunden, {&k}, RaumFuer(e.fach, stunden, k.fRaum, belegt), nullptr, kollegen);
+      return;
+    }
+    TKopplung* kopplung = Kopplung(e.fach + k.fKuerzel.str(), e.info + " " + k.fKuerzel.str());
+    for (int gruppe = 0; gruppe < 2; ++gruppe) {
+      Kurs(e.fach, stunden, {&k}, RaumFuer(e.fach, stunden, k.fRaum, belegt), kopplung, kollegen);
+    }
+  }
+
+  // The grade's coupling: its courses take the classes' rooms, then further rooms.
+  void Jahrgangskurse(const std::vector<TKlasse*>& klassen, const std::string& jahrgang,
+                      const TEintrag& e, int32_t stunden) {
+    TKopplung* kopplung = Kopplung(e.fach + jahrgang, e.info + " " + jahrgang);
+    std::vector<TLehrer*> kollegen;
+    std::vector<TRaum*> belegt;
+    for (int i = 0; i < e.anzahl; ++i) {
+      const auto n = static_cast<std::size_t>(i);
+      const std::string& fach = e.faecher[n % e.faecher.size()];
+      TRaum* sonst = n < klassen.size() ? klassen[n]->fRaum : nullptr;
+      Kurs(fach, stunden, klassen, RaumFuer(fach, stunden, sonst, belegt), kopplung, kollegen);
+    }
+  }
+
+  // The upper level's courses run in blocks, as many as the year has space for.
   void Oberstufe(int jahr) {
-    const char* namen[] = {"EF", "Q1", "Q2"};
-    const std::vector<TKlasse*>& klassen = fJahr[jahr];
-    const auto schiene = [&](const std::string& name, int kurse, int stunden, int versatz) {
-      TKopplung* kopplung = Kopplung(std::string(namen[jahr]) + "-" + name,
-                                     std::string("Schiene ") + name + " " + namen[jahr]);
-      std::vector<TLehrer*> kollegen;
-      for (int i = 0; i < kurse; ++i) {
-        const int n = static_cast<int>(std::size(kOberstufenFaecher));
-        const std::string fach = kOberstufenFaecher[(versatz + i * 5) % n];
-        TRaum* raum = fach == "SP" ? fHallen[static_cast<std::size_t>(i) % fHallen.size()]
-                                   : fKursraeume[static_cast<std::size_t>(i) % fKursraeume.size()];
-        Kurs(fach, stunden, klassen, raum, kopplung, kollegen);
-      }
-    };
+    std::vector<TSchiene> schienen;
     for (int s = 0; s < fG.gkSchienen; ++s) {
-      schiene("GK" + std::to_string(s + 1), fG.kurseProSchiene, 3, s * 3 + jahr);
+      schienen.push_back({"GK" + std::to_string(s + 1), fG.kurseProSchiene, 3, s * 3 + jahr, 2});
     }
     for (int s = 0; s < fG.lkSchienen && jahr > 0; ++s) {
-      schiene("LK" + std::to_string(s + 1), std::max(2, fG.kurseProSchiene - 2), 5, s * 7 + jahr);
+      schienen.push_back({"LK" + std::to_string(s + 1), std::max(2, fG.kurseProSchiene - 2), 5,
+                          s * 7 + jahr, s < 2 ? 3 : 1});
     }
-    schiene("VT1", fG.kurseProSchiene, 2, 0);
-    if (fG.gruppen) schiene("VT2", fG.kurseProSchiene, 2, 1);
+    schienen.push_back({"VT1", fG.kurseProSchiene, 2, 0, 0});
+    if (fG.gruppen) schienen.push_back({"VT2", fG.kurseProSchiene, 2, 1, 0});
+    std::vector<TWunsch> wuensche;
+    for (const TSchiene& s : schienen) wuensche.push_back({s.stunden, s.rang});
+    const std::vector<bool> gewaehlt =
+        WaehleGanze(wuensche, KleinsterPlatz(fJahr[static_cast<std::size_t>(jahr)]));
+    for (std::size_t i = 0; i < schienen.size(); ++i) {
+      if (gewaehlt[i]) Schiene(jahr, schienen[i]);
+    }
   }
 
-  // Targets close to what each one teaches; the class teachers teach German and English there.
+  void Schiene(int jahr, const TSchiene& schiene) {
+    const char* namen[] = {"EF", "Q1", "Q2"};
+    TKopplung* kopplung = Kopplung(std::string(namen[jahr]) + "-" + schiene.name,
+                                   std::string("Schiene ") + schiene.name + " " + namen[jahr]);
+    std::vector<TLehrer*> kollegen;
+    std::vector<TRaum*> belegt;
+    for (int i = 0; i < schiene.kurse; ++i) {
+      const int n = static_cast<int>(std::size(kOberstufenFaecher));
+      const std::string fach = kOberstufenFaecher[(schiene.versatz + i * 5) % n];
+      Kurs(fach, schiene.stunden, fJahr[static_cast<std::size_t>(jahr)],
+           RaumFuer(fach, schiene.stunden, nullptr, belegt), kopplung, kollegen);
+    }
+  }
+
+  // A class's target is its lessons. A teacher's is his share, by his wished load, of what the
+  // teachers teach together, and never less than his own lessons. The class teachers teach
+  // German and English in their class.
   void SetzeSollUndKlassenlehrer() {
+    const int last = std::accumulate(fLast.begin(), fLast.end(), 0);
+    const int kapazitaet = std::accumulate(fKapazitaet.begin(), fKapazitaet.end(), 0);
     for (int i = 0; i < fG.lehrer; ++i) {
+      const auto n = static_cast<std::size_t>(i);
       TLehrer* l = fSchule.fLehrerMenge.ListeNrInhalt(i + 1);
-      l->fSoll.SetWochenStunde(0, std::max(fLast[i], fKapazitaet[i]));
+      l->fSoll.SetWochenStunde(0, std::max(fLast[n], Anteil(fKapazitaet[n], last, kapazitaet)));
       l->fVStunden1 = fZufall.Zahl(4);
     }
     for (TKlasse* k : fSchule.fKlassenMenge) {
@@ -487,25 +573,6 @@ class TDemoBau {
         if (kurs->fFach->fKuerzel == "E" && !k->fLehrer2) k->fLehrer2 = kurs->fLehrer;
       }
     }
-  }
-
-  // A free afternoon for some teachers, no afternoon for the young classes, a hall in repair.
-  void Sperre() {
-    int i = 0;
-    for (TLehrer* l : fSchule.fLehrerMenge) {
-      if (i++ % 5 != 2) continue;
-      const int tag = 1 + fZufall.Zahl(5);
-      for (int32_t std = 6; std <= 8; ++std) l->fSperrung.SetWocheTagStd(0, tag, true, std);
-    }
-    for (int stufe = 0; stufe < 2; ++stufe) {
-      for (TKlasse* k : fStufe[stufe]) {
-        for (int32_t tag = 1; tag <= 5; ++tag) {
-          for (int32_t std = 7; std <= 8; ++std) k->fSperrung.SetWocheTagStd(0, tag, true, std);
-        }
-      }
-    }
-    fHallen.back()->fSperrung.SetWocheTagStd(0, 5, true, 1);
-    fHallen.back()->fSperrung.SetWocheTagStd(0, 5, true, 2);
   }
 
   // What is placed together: a coupling's courses, or one course.
@@ -556,40 +623,49 @@ class TDemoBau {
     return true;
   }
 
-  // About half of each unit's lessons, at most one a day, in the first cell that fits.
+  // About half of each unit's lessons, at most one a day, in the first cell of the school day
+  // that fits.
   void Verplane(int32_t w) {
     std::vector<TRaum*> raeume;
+    const int32_t schritt = Tagesschritt(fZeit.tage);
     for (const std::vector<TKurs*>& einheit : Einheiten()) {
       const int32_t stunden = einheit.front()->fStunden.GetWochenStunde(w);
       const int32_t ziel = (stunden + fZufall.Zahl(2)) / 2 + (stunden >= 4 ? 1 : 0);
-      const int32_t ersterTag = 1 + fZufall.Zahl(5);
+      const int32_t ersterTag = 1 + fZufall.Zahl(fZeit.tage);
       int32_t gesetzt = 0;
-      for (int32_t d = 0; d < 5 && gesetzt < ziel; ++d) {
-        const int32_t tag = 1 + (ersterTag - 1 + d * 2) % 5;
-        const int32_t ersteStd = 1 + fZufall.Zahl(6);
-        for (int32_t s = 0; s < 8; ++s) {
-          const int32_t std = 1 + (ersteStd - 1 + s) % 8;
-          if (!Passt(einheit, w, tag, std, raeume)) continue;
-          for (std::size_t i = 0; i < einheit.size(); ++i) {
-            einheit[i]->SetzungAufnehmen(new TSetzung(w, tag, std, raeume[i]));
-          }
-          ++gesetzt;
-          break;
-        }
+      for (int32_t d = 0; d < fZeit.tage && gesetzt < ziel; ++d) {
+        const int32_t tag = 1 + (ersterTag - 1 + d * schritt) % fZeit.tage;
+        if (SetzeAmTag(einheit, w, tag, raeume)) ++gesetzt;
       }
     }
+  }
+
+  // One lesson of the unit on that day, from a period drawn at random on.
+  bool SetzeAmTag(const std::vector<TKurs*>& einheit, int32_t w, int32_t tag,
+                  std::vector<TRaum*>& raeume) {
+    const int32_t ersteStd = 1 + fZufall.Zahl(fZeit.stunden);
+    for (int32_t s = 0; s < fZeit.stunden; ++s) {
+      const int32_t std = 1 + (ersteStd - 1 + s) % fZeit.stunden;
+      if (!Passt(einheit, w, tag, std, raeume)) continue;
+      for (std::size_t i = 0; i < einheit.size(); ++i) {
+        einheit[i]->SetzungAufnehmen(new TSetzung(w, tag, std, raeume[i]));
+      }
+      return true;
+    }
+    return false;
   }
 
   TSchule& fSchule;
   TStandard& fStandard;
   const TGroesse fG;
+  const TSchulzeit fZeit;
   TZufall fZufall;
-  std::vector<TRaum*> fHallen;
-  std::vector<TRaum*> fKursraeume;
-  std::map<std::string, std::vector<TRaum*>> fFachraum;
+  TRaumVorrat fKursraeume;
+  std::map<std::string, TRaumVorrat> fFachraeume;  // by subject, the halls under "SP"
   std::array<std::vector<TKlasse*>, 6> fStufe;
   std::array<std::vector<TKlasse*>, 3> fJahr;
-  std::vector<int> fKapazitaet;
+  std::vector<int> fKapazitaet;  // the load each teacher is to have
+  std::vector<int> fPlatz;       // the load that fits into his free cells
   std::vector<int> fLast;
 };
 
