@@ -294,8 +294,7 @@ bool TNachbesserModell::RaumFrei(int raum, std::size_t zelle, const std::vector<
 // Kuhn's augmenting path for course i of the event searched.
 bool TNachbesserModell::Erweitere(std::size_t i, std::size_t zelle,
                                   const std::vector<int>& weg) const {
-  const TKursDaten& d = fKurse[static_cast<std::size_t>(fSuchEreignis->kurse[i])];
-  for (int r : d.raeume) {
+  for (int r : fKandidaten[i]) {
     const auto ri = static_cast<std::size_t>(r);
     if (fBesucht[ri] || !RaumFrei(r, zelle, weg)) continue;
     fBesucht[ri] = 1;
@@ -307,15 +306,30 @@ bool TNachbesserModell::Erweitere(std::size_t i, std::size_t zelle,
   return false;
 }
 
+void TNachbesserModell::KandidatenSammeln(int e, int zelle) const {
+  const TEreignis& ev = fEreignisse[static_cast<std::size_t>(e)];
+  fKandidaten.resize(ev.kurse.size());
+  for (std::size_t i = 0; i < ev.kurse.size(); ++i) {
+    std::vector<int>& k = fKandidaten[i];
+    k.clear();
+    // A lesson back in its own cell tries its own room first, so that it keeps it.
+    if (zelle == ev.start && ev.startRaeume[i] >= 0) k.push_back(ev.startRaeume[i]);
+    for (int r : fKurse[static_cast<std::size_t>(ev.kurse[i])].raeume) {
+      if (!Enthalten(k, r)) k.push_back(r);
+    }
+  }
+}
+
 bool TNachbesserModell::RaeumeFinden(int e, int zelle, const std::vector<int>& weg,
                                      std::vector<int>& raeume) const {
   const TEreignis& ev = fEreignisse[static_cast<std::size_t>(e)];
   const auto z = static_cast<std::size_t>(zelle);
   raeume.assign(ev.kurse.size(), -1);
+  KandidatenSammeln(e, zelle);
   if (!fRaeumeWichtig) {
     // Rooms do not matter: each course takes its first room still free, or none.
     for (std::size_t i = 0; i < ev.kurse.size(); ++i) {
-      for (int r : fKurse[static_cast<std::size_t>(ev.kurse[i])].raeume) {
+      for (int r : fKandidaten[i]) {
         if (RaumFrei(r, z, weg) && !Enthalten(raeume, r)) {
           raeume[i] = r;
           break;
@@ -325,7 +339,6 @@ bool TNachbesserModell::RaeumeFinden(int e, int zelle, const std::vector<int>& w
     return true;
   }
   // Distinct rooms for all courses that have rooms; a course without rooms needs none.
-  fSuchEreignis = &ev;
   fInhaber.assign(fRaeume.size(), -1);
   for (std::size_t i = 0; i < ev.kurse.size(); ++i) {
     if (fKurse[static_cast<std::size_t>(ev.kurse[i])].raeume.empty()) continue;

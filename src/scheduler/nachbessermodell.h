@@ -83,6 +83,7 @@ class TNachbesserModell {
   bool TagErlaubtWeg(int kurs, int zelle) const;
   bool RaumFrei(int raum, std::size_t zelle, const std::vector<int>& weg) const;
   bool Erweitere(std::size_t kurs, std::size_t zelle, const std::vector<int>& weg) const;
+  void KandidatenSammeln(int e, int zelle) const;
 
   int32_t fWoche;
   bool fRaeumeWichtig;
@@ -95,8 +96,8 @@ class TNachbesserModell {
   TBelegung fLehrerBelegt, fKlasseBelegt, fRaumBelegt;
   // Scratch of the room matching, kept to spare an allocation per cell tried.
   mutable std::vector<int> fInhaber, fKursRaeume;
+  mutable std::vector<std::vector<int>> fKandidaten;  // per course of the event, in order
   mutable std::vector<char> fBesucht;
-  mutable const TEreignis* fSuchEreignis = nullptr;
 };
 
 }  // namespace orbato

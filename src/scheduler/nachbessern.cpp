@@ -5,7 +5,6 @@
 
 #include "model/dokument/schule.h"
 #include "model/kurse/kurs.h"
-#include "placement/raeume.h"
 #include "placement/setzen.h"
 #include "placement/wochenspanne.h"
 #include "scheduler/nachbessermodell.h"
@@ -146,30 +145,31 @@ void TNachbessern::Suche(TNachbesserModell& m) {
 
 void TNachbessern::Uebernehmen(const TNachbesserModell& m) {
   const int32_t w = m.Woche();
-  // First every lesson leaves its old cell, then the lessons go into their new ones, so that no
-  // placement ever meets one that is about to move.
+  const auto geaendert = [](const TEreignis& ev, std::size_t i) {
+    return ev.zelle != ev.start || ev.raeume[i] != ev.startRaeume[i];
+  };
+  const auto kursVon = [&m](const TEreignis& ev, std::size_t i) -> TKurs& {
+    return *m.fKurse[static_cast<std::size_t>(ev.kurse[i])].kurs;
+  };
+  // First every lesson that moves or changes its room leaves its old cell, then the lessons go
+  // into their new ones with their rooms, so that no placement meets one about to move and the
+  // journal holds every change, rooms included.
   for (const TEreignis& ev : m.fEreignisse) {
-    if (ev.fix || ev.start < 0 || ev.zelle == ev.start) continue;
-    for (int k : ev.kurse) {
-      TKurs& kurs = *m.fKurse[static_cast<std::size_t>(k)].kurs;
+    if (ev.fix || ev.start < 0) continue;
+    for (std::size_t i = 0; i < ev.kurse.size(); ++i) {
+      if (!geaendert(ev, i)) continue;
+      TKurs& kurs = kursVon(ev, i);
       SetzungEntfernen(kurs, kurs.SetzungFinden(w, TNachbesserModell::Tag(ev.start),
                                                 TNachbesserModell::Stunde(ev.start)));
     }
   }
   for (const TEreignis& ev : m.fEreignisse) {
     if (ev.fix || ev.zelle < 0) continue;
-    const int32_t tag = TNachbesserModell::Tag(ev.zelle), std = TNachbesserModell::Stunde(ev.zelle);
     for (std::size_t i = 0; i < ev.kurse.size(); ++i) {
-      TKurs& kurs = *m.fKurse[static_cast<std::size_t>(ev.kurse[i])].kurs;
+      if (ev.start >= 0 && !geaendert(ev, i)) continue;
       TRaum* raum = ev.raeume[i] >= 0 ? m.fRaeume[static_cast<std::size_t>(ev.raeume[i])] : nullptr;
-      TSetzung* s = ev.zelle == ev.start ? kurs.SetzungFinden(w, tag, std)
-                                         : NeueSetzung(kurs, w, tag, nullptr, std);
-      if (s == nullptr || s->fRaum == raum) continue;
-      if (raum == nullptr) {
-        EntferneRaumInSetzung(kurs, s);
-      } else {
-        AendereRaumInSetzung(kurs, s, raum);
-      }
+      NeueSetzung(kursVon(ev, i), w, TNachbesserModell::Tag(ev.zelle), raum,
+                  TNachbesserModell::Stunde(ev.zelle));
     }
   }
 }
