@@ -1,0 +1,95 @@
+#include "scheduler/nachbessern.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "placement/setzen.h"
+#include "scheduler/automatikfixture.h"
+#include "scheduler/begruendung.h"
+
+namespace orbato {
+namespace {
+
+using ::testing::ElementsAre;
+
+// Class 5a has Monday 1 and 2 only; MUE can teach on Monday 1 only. SCH's lesson already stands
+// on Monday 1, so MUE's course finds no cell until that lesson moves.
+class NachbessernTest : public AutomatikTest {
+ protected:
+  NachbessernTest() {
+    for (int32_t tag = 1; tag <= 7; ++tag) {
+      for (int32_t std = 1; std <= 16; ++std) {
+        if (!(tag == 1 && std <= 2)) f5a->fSperrung.SetWocheTagStd(1, tag, true, std);
+        if (!(tag == 1 && std == 1)) fMue->fSperrung.SetWocheTagStd(1, tag, true, std);
+      }
+    }
+    fSetzung = Setze(fSchKurs, 1, 1, 1);
+  }
+
+  TKurs* fSchKurs = Kurs(fSch, f5a, 1);
+  TKurs* fMueKurs = Kurs(fMue, f5a, 1);
+  TSetzung* fSetzung = nullptr;
+};
+
+TEST_F(NachbessernTest, MovesAnUnfixedLessonToMakeRoom) {
+  TAutomatik automatik({fMueKurs});
+  automatik.Rechne();
+  ASSERT_EQ(automatik.NichtVerplanbar(), 1);
+  TNachbessern nachbessern({fMueKurs, fSchKurs});
+  EXPECT_EQ(nachbessern.Rechne(), 0);
+  EXPECT_EQ(nachbessern.OffenVorher(), 1);
+  EXPECT_THAT(Zellen(*fMueKurs), ElementsAre("1.1"));
+  EXPECT_THAT(Zellen(*fSchKurs), ElementsAre("1.2"));
+  automatik.RestNeuZaehlen();
+  EXPECT_EQ(automatik.NichtVerplanbar(), 0);
+  EXPECT_TRUE(automatik.Rest().empty());
+}
+
+TEST_F(NachbessernTest, NeverMovesAFixedLessonOrOneOfAnotherCourse) {
+  fSetzung->fFixiert = true;
+  EXPECT_EQ(TNachbessern({fMueKurs, fSchKurs}).Rechne(), 1);
+  fSetzung->fFixiert = false;
+  // SCH's course is not among the courses of the run: its lesson stays.
+  EXPECT_EQ(TNachbessern({fMueKurs}).Rechne(), 1);
+  EXPECT_THAT(Zellen(*fSchKurs), ElementsAre("1.1"));
+  EXPECT_TRUE(fMueKurs->fSetzungen.ListeZahlElemente() == 0);
+}
+
+TEST_F(NachbessernTest, MovesACoupledLessonWithItsWholeCoupling) {
+  TKopplung* ko = fSchule.HoleKopplung("K1");
+  TKurs* partner = Kurs(fSchule.HoleLehrer("MEI"), f5a, 1);
+  fSchKurs->KopplungErgaenzen(ko);
+  partner->KopplungErgaenzen(ko);
+  Setze(partner, 1, 1, 1);
+  EXPECT_EQ(TNachbessern({fMueKurs, fSchKurs, partner}).Rechne(), 0);
+  EXPECT_THAT(Zellen(*fMueKurs), ElementsAre("1.1"));
+  EXPECT_THAT(Zellen(*fSchKurs), ElementsAre("1.2"));
+  EXPECT_THAT(Zellen(*partner), ElementsAre("1.2"));
+}
+
+TEST_F(NachbessernTest, StoppedAtOnceItLeavesThePlanAsItWas) {
+  TNachbessern nachbessern({fMueKurs, fSchKurs});
+  nachbessern.fZwischendurch = [&](int32_t, int32_t) { nachbessern.Abbrechen(); };
+  EXPECT_EQ(nachbessern.Rechne(), 1);
+  EXPECT_THAT(Zellen(*fSchKurs), ElementsAre("1.1"));
+}
+
+TEST_F(NachbessernTest, SaysWhichTeacherAndClassTakeTheCells) {
+  fSetzung->fFixiert = true;
+  EXPECT_EQ(GrundOffen(*fMueKurs, 1),
+            "1 Stunde offen, keine Zelle frei: Lehrer MUE gesperrt Mo\x96"
+            "Fr, Klasse 5a gesperrt Mo\x96"
+            "Fr, Klasse 5a belegt");
+  // With the cell free and the course's one hour a day already given, the day rule is named.
+  TKurs* zwei = Kurs(fSch, f5b, 2, 1);
+  for (int32_t tag = 2; tag <= 5; ++tag) fSch->fSperrung.SetWocheTagStd(1, tag, true, 0);
+  Setze(zwei, 1, 1, 3);
+  EXPECT_EQ(GrundOffen(*zwei, 1),
+            "1 Stunde offen, 4 Zellen frei: h\xF6"
+            "chstens 1 Stunde am Tag, kein Tag ohne Stunde des Kurses frei, Lehrer SCH gesperrt "
+            "Di\x96"
+            "Fr, Lehrer SCH belegt");
+}
+
+}  // namespace
+}  // namespace orbato
