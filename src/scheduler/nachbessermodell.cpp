@@ -28,14 +28,8 @@ TZellen Bits(const TWochBereich& bereich, int32_t woche) {
   return z;
 }
 
-// The periods of one day of a grid as the low 16 bits.
-uint32_t TagesBits(const TZellen& z, int zelle) {
-  const int erste = (zelle / 16) * 16;
-  uint32_t bits = 0;
-  for (int i = 0; i < 16; ++i) {
-    if (z[static_cast<std::size_t>(erste + i)]) bits |= 1u << i;
-  }
-  return bits;
+uint32_t Bit(int zelle) {
+  return 1u << (zelle % 16);
 }
 
 // No hour at all, or one run of consecutive periods.
@@ -66,6 +60,20 @@ TNachbesserModell::TNachbesserModell(const std::vector<TKurs*>& alleKurse,
   ElementeAufnehmen(alleKurse);
   SetzungenAufnehmen(beweglich);
   OffeneAufnehmen(beweglich);
+  ElementeDerEreignisse();
+}
+
+void TNachbesserModell::ElementeDerEreignisse() {
+  for (TEreignis& ev : fEreignisse) {
+    for (int kurs : ev.kurse) {
+      const TKursDaten& d = fKurse[static_cast<std::size_t>(kurs)];
+      if (d.lehrer >= 0 && !Enthalten(ev.lehrer, d.lehrer)) ev.lehrer.push_back(d.lehrer);
+      for (int k : d.klassen) {
+        if (!Enthalten(ev.klassen, k)) ev.klassen.push_back(k);
+      }
+    }
+    fKopplungVon.push_back(ev.kopplung);
+  }
 }
 
 int TNachbesserModell::Index(std::unordered_map<const void*, int>& tabelle, const void* element,
@@ -208,7 +216,8 @@ void TNachbesserModell::Belege(int e, bool setzen) {
   };
   for (std::size_t i = 0; i < ev.kurse.size(); ++i) {
     TKursDaten& d = fKurse[static_cast<std::size_t>(ev.kurse[i])];
-    d.belegt.set(zelle, setzen);
+    uint32_t& tag = d.tage[static_cast<std::size_t>(z / 16)];
+    tag = setzen ? tag | Bit(z) : tag & ~Bit(z);
     if (d.lehrer >= 0) trage(fLehrerBelegt[static_cast<std::size_t>(d.lehrer)][zelle]);
     for (int k : d.klassen) trage(fKlasseBelegt[static_cast<std::size_t>(k)][zelle]);
     if (ev.raeume[i] >= 0) trage(fRaumBelegt[static_cast<std::size_t>(ev.raeume[i])][zelle]);
@@ -239,13 +248,13 @@ int TNachbesserModell::OffeneStunden() const {
 
 bool TNachbesserModell::TagErlaubtDazu(int kurs, int zelle) const {
   const TKursDaten& d = fKurse[static_cast<std::size_t>(kurs)];
-  const uint32_t bits = TagesBits(d.belegt, zelle) | 1u << (zelle % 16);
+  const uint32_t bits = d.tage[static_cast<std::size_t>(zelle / 16)] | Bit(zelle);
   return std::popcount(bits) <= d.stdProTag && EinBlock(bits);
 }
 
 bool TNachbesserModell::TagErlaubtWeg(int kurs, int zelle) const {
   const TKursDaten& d = fKurse[static_cast<std::size_t>(kurs)];
-  return EinBlock(TagesBits(d.belegt, zelle) & ~(1u << (zelle % 16)));
+  return EinBlock(d.tage[static_cast<std::size_t>(zelle / 16)] & ~Bit(zelle));
 }
 
 bool TNachbesserModell::Moeglich(int e, int zelle, std::vector<int>& weg) const {
@@ -257,18 +266,22 @@ bool TNachbesserModell::Moeglich(int e, int zelle, std::vector<int>& weg) const 
   };
   for (int kurs : ev.kurse) {
     const TKursDaten& d = fKurse[static_cast<std::size_t>(kurs)];
-    if (d.gesperrt[z] || d.belegt[z] || !TagErlaubtDazu(kurs, zelle)) return false;
-    if (d.lehrer >= 0) {
-      if (fLehrerGesperrt[static_cast<std::size_t>(d.lehrer)][z]) return false;
-      for (int x : fLehrerBelegt[static_cast<std::size_t>(d.lehrer)][z]) stoert(x);
-    }
-    for (int k : d.klassen) {
-      if (fKlasseGesperrt[static_cast<std::size_t>(k)][z]) return false;
-      for (int x : fKlasseBelegt[static_cast<std::size_t>(k)][z]) {
-        // Lessons of the same coupling share their classes.
-        if (ev.kopplung < 0 || fEreignisse[static_cast<std::size_t>(x)].kopplung != ev.kopplung)
-          stoert(x);
-      }
+    if (d.gesperrt[z] || (d.tage[z / 16] & Bit(zelle)) || !TagErlaubtDazu(kurs, zelle))
+      return false;
+  }
+  for (int l : ev.lehrer) {
+    if (fLehrerGesperrt[static_cast<std::size_t>(l)][z]) return false;
+  }
+  for (int k : ev.klassen) {
+    if (fKlasseGesperrt[static_cast<std::size_t>(k)][z]) return false;
+  }
+  for (int l : ev.lehrer) {
+    for (int x : fLehrerBelegt[static_cast<std::size_t>(l)][z]) stoert(x);
+  }
+  for (int k : ev.klassen) {
+    for (int x : fKlasseBelegt[static_cast<std::size_t>(k)][z]) {
+      // Lessons of the same coupling share their classes.
+      if (ev.kopplung < 0 || fKopplungVon[static_cast<std::size_t>(x)] != ev.kopplung) stoert(x);
     }
   }
   for (int x : weg) {

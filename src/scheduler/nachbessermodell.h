@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <bitset>
 #include <cstdint>
 #include <unordered_map>
@@ -29,6 +30,7 @@ class TNachbesserModell {
     bool fix = false;
     int start = -1;  // the cell in the real plan, -1 for an hour that was open
     std::vector<int> startRaeume;
+    std::vector<int> lehrer, klassen;  // of all its courses, each once
   };
 
   struct TKursDaten {
@@ -38,8 +40,8 @@ class TNachbesserModell {
     std::vector<int> raeume;
     int kopplung = -1;
     int stdProTag = 1;
-    TZellen gesperrt;  // the course's own blocking
-    TZellen belegt;    // cells the course holds
+    TZellen gesperrt;                // the course's own blocking
+    std::array<uint32_t, 8> tage{};  // per day the periods the course holds, bit p-1
   };
 
   // `beweglich`: the courses whose unfixed lessons may move and whose open hours are to be
@@ -76,6 +78,7 @@ class TNachbesserModell {
   void ElementeAufnehmen(const std::vector<TKurs*>& alleKurse);
   void SetzungenAufnehmen(const std::vector<TKurs*>& beweglich);
   void OffeneAufnehmen(const std::vector<TKurs*>& beweglich);
+  void ElementeDerEreignisse();
   void Belege(int e, bool setzen);
   // The hours of the course on the cell's day stay one block of at most fStdProTag periods
   // with the cell added, respectively taken out.
@@ -94,6 +97,7 @@ class TNachbesserModell {
   using TBelegung = std::vector<std::vector<std::vector<int>>>;  // [element][zelle] events
   std::vector<TZellen> fLehrerGesperrt, fKlasseGesperrt, fRaumGesperrt;
   TBelegung fLehrerBelegt, fKlasseBelegt, fRaumBelegt;
+  std::vector<int> fKopplungVon;  // per event, kept apart for the class test's sake
   // Scratch of the room matching, kept to spare an allocation per cell tried.
   mutable std::vector<int> fInhaber, fKursRaeume;
   mutable std::vector<std::vector<int>> fKandidaten;  // per course of the event, in order
