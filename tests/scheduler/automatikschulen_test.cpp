@@ -3,6 +3,7 @@
 // restores the plan as it was.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 #include "model/basis/dialoge.h"
@@ -37,7 +38,25 @@ class AutomatikSchulen : public ::testing::TestWithParam<TSchulFall> {
     } else {
       ErzeugeDemoSchule(fSchule, fStandard, fall.groesse);
     }
+    Zufaellig(fall.saat);
     fSchule.fProtokoll = &fProtokoll;
+  }
+
+  // Settings and blockings drawn from the seed: whether rooms and the distribution matter, and
+  // a few free cells of some teachers blocked.
+  void Zufaellig(uint32_t saat) {
+    std::mt19937 zufall(saat);
+    fStandard.fAuRaumUnwichtig = zufall() % 2 == 0;
+    fStandard.fAuEinzelUnwichtig = zufall() % 2 == 0;
+    fStandard.fAuStd = 1 + static_cast<int32_t>(zufall() % 50);
+    const int32_t woche = fStandard.fAktuelleWoche;
+    for (TLehrer* l : fSchule.fLehrerMenge) {
+      if (zufall() % 4 != 0) continue;
+      const auto tag = static_cast<int32_t>(1 + zufall() % 5);
+      const auto std = static_cast<int32_t>(1 + zufall() % 6);
+      if (!l->fBesetzung.GetWocheTagStd(woche, tag, std))
+        l->fSperrung.SetWocheTagStd(woche, tag, true, std);
+    }
   }
 
   void TearDown() override { fSchule.fProtokoll = nullptr; }
@@ -76,13 +95,16 @@ TEST_P(AutomatikSchulen, BreaksNoHardRuleAndTheJournalTakesItAllBack) {
   EXPECT_EQ(PlanStand(fSchule), vorher);
 }
 
-INSTANTIATE_TEST_SUITE_P(Schulen, AutomatikSchulen,
-                         ::testing::Values(TSchulFall{"klein", nullptr, TDemoGroesse::klein, 1},
-                                           TSchulFall{"mittel", nullptr, TDemoGroesse::mittel, 2},
-                                           TSchulFall{"dgs", "dgs.txt", TDemoGroesse::klein, 3},
-                                           TSchulFall{"sekundarschule", "sekundarschule.txt",
-                                                      TDemoGroesse::klein, 4}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Schulen, AutomatikSchulen,
+    ::testing::Values(TSchulFall{"klein1", nullptr, TDemoGroesse::klein, 1},
+                      TSchulFall{"klein2", nullptr, TDemoGroesse::klein, 2},
+                      TSchulFall{"mittel", nullptr, TDemoGroesse::mittel, 3},
+                      TSchulFall{"dgs1", "dgs.txt", TDemoGroesse::klein, 4},
+                      TSchulFall{"dgs2", "dgs.txt", TDemoGroesse::klein, 5},
+                      TSchulFall{"sekundarschule1", "sekundarschule.txt", TDemoGroesse::klein, 6},
+                      TSchulFall{"sekundarschule2", "sekundarschule.txt", TDemoGroesse::klein, 7}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace orbato
