@@ -1,10 +1,7 @@
 #include "persist/puffer.h"
 
-#include <cerrno>
+#include <algorithm>
 #include <cmath>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "model/basis/zeichensatz.h"
 
@@ -21,19 +18,6 @@ constexpr uint8_t kPaare[9][2] = {{0xC4, 0x80}, {0xD6, 0x85}, {0xDC, 0x86},
                                   {0xA7, 0xA4}, {0xDF, 0xA7}, {0xA5, 0xB4}};
 
 }  // namespace
-
-TBuffer TBuffer::LiesDatei(const std::string& pfad) {
-  std::ifstream ein(pfad, std::ios::binary);
-  if (!ein) {
-    throw TStreamFehler("Datei " + pfad +
-                        " kann nicht ge\xF6"
-                        "ffnet werden. " +
-                        std::strerror(errno));
-  }
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(ein)), {});
-  if (ein.bad()) throw TStreamFehler("Stream-Lesefehler");
-  return TBuffer(std::move(bytes));
-}
 
 uint8_t TBuffer::DateiCode(uint8_t speicher) {
   for (const auto& paar : kPaare) {
