@@ -1,5 +1,6 @@
 #include "persist/inidatei.h"
 
+#include <filesystem>
 #include <string>
 
 #include "model/basis/zeichensatz.h"
@@ -47,6 +48,15 @@ void LiesIniText(std::string_view text, TEinstellungenImSpeicher& ziel) {
     ziel.Setze(schluessel, Cp1252AusUtf8(OhneRand(zeile.substr(0, gleich))),
                Cp1252AusUtf8(Wert(zeile.substr(gleich + 1))));
   }
+}
+
+void LiesIniDatei(const std::string& pfad, TEinstellungenImSpeicher& ziel) {
+  std::error_code fehler;
+  if (std::filesystem::status(pfad, fehler).type() == std::filesystem::file_type::not_found) {
+    return;
+  }
+  const std::vector<uint8_t> bytes = LiesGanzeDatei(pfad, kEinstellungsDatei);
+  LiesIniText(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), ziel);
 }
 
 }  // namespace orbato

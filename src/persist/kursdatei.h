@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "persist/plangrenzen.h"
+
 namespace orbato {
 
 // The course exchange file: one course line per record, ended by CR, of 23 fields separated by
@@ -18,6 +20,13 @@ inline constexpr uint8_t kKursGruppe = 29;
 inline constexpr int kKursFelder = 23;
 inline constexpr int kKursErsteListe = 13;
 inline constexpr int kKursLetzteListe = 17;
+
+// The exchange format sets no largest size of its own: LF may stand anywhere and is dropped, and
+// lines may repeat. So the bound is a choice: the import takes no file larger than the largest
+// plan file, whose document it fills. No real school comes near; its exchange file has a line of
+// some hundred bytes per class of a course.
+inline constexpr std::uintmax_t kMaxKursDateiBytes = kMaxPlanDateiBytes;
+inline constexpr TDateiArt kKursDatei{"eine Importdatei", kMaxKursDateiBytes};
 
 // One field, or one item of a list field, at the separator that ended it.
 struct TKursFeld {

@@ -2,11 +2,11 @@
 
 #include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
+#include "persist/dateilesen.h"
 #include "persist/kursdatei.h"
 #include "persist/kurseinlesen.h"
 #include "persist/kursformat.h"
 #include "persist/planschreiber.h"
-#include "persist/puffer.h"
 
 namespace orbato {
 namespace {
@@ -38,7 +38,7 @@ bool Bekannt(const TSchule& s, const TKursFeld& f) {
 }  // namespace
 
 TImportErgebnis TImportForm::ImportFromFile(const std::string& pfad) {
-  return ImportFromBytes(TBuffer::LiesDatei(pfad).Bytes(), pfad);
+  return ImportFromBytes(LiesGanzeDatei(pfad, kKursDatei), pfad);
 }
 
 TImportErgebnis TImportForm::ImportFromBytes(const std::vector<uint8_t>& bytes,

@@ -25,8 +25,9 @@ class TImportForm {
  public:
   TImportForm(TSchule& schule, Dialoge& dialoge) : fSchule(schule), fDialoge(dialoge) {}
 
-  // A file that cannot be read raises TStreamFehler ("Datei %s kann nicht geöffnet werden. %s")
-  // before anything is shown or changed.
+  // A file that cannot be read, or is larger than kMaxKursDateiBytes, raises TStreamFehler
+  // ("Datei %s kann nicht geöffnet werden. %s", see LiesGanzeDatei) before anything is shown or
+  // changed.
   TImportErgebnis ImportFromFile(const std::string& pfad);
   // The same from a file's bytes; `pfad` names the file in the window.
   TImportErgebnis ImportFromBytes(const std::vector<uint8_t>& bytes, const std::string& pfad);

@@ -1,12 +1,13 @@
 #include "persist/plandatei.h"
 
 #include "model/einstellungen/standard.h"
+#include "persist/plangrenzen.h"
 #include "persist/planleser.h"
 
 namespace orbato {
 
 TGeladenerPlan LadePlan(const std::string& pfad, Dialoge& dialoge, const Uhr& uhr) {
-  return LadePlan(TBuffer::LiesDatei(pfad).Bytes(), pfad, dialoge, uhr);
+  return LadePlan(LiesGanzeDatei(pfad, kPlanDatei), pfad, dialoge, uhr);
 }
 
 TGeladenerPlan LadePlan(std::vector<uint8_t> bytes, const std::string& pfad, Dialoge& dialoge,

@@ -6,6 +6,7 @@
 #include "model/basis/dialoge.h"
 #include "model/basis/uhr.h"
 #include "model/dokument/schule.h"
+#include "persist/plangrenzen.h"
 #include "persist/planschreiber.h"
 
 namespace orbato {
@@ -431,7 +432,7 @@ void TReadForm::ZeichneBalken(const TBuffer& ein) {
 }
 
 void TReadForm::ReadFromFile(const std::string& pfad) {
-  ReadFromBytes(TBuffer::LiesDatei(pfad).Bytes(), pfad);
+  ReadFromBytes(LiesGanzeDatei(pfad, kPlanDatei), pfad);
 }
 
 void TReadForm::ReadFromBytes(std::vector<uint8_t> bytes, const std::string& pfad) {

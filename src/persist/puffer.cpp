@@ -1,10 +1,7 @@
 #include "persist/puffer.h"
 
-#include <cerrno>
+#include <algorithm>
 #include <cmath>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "model/basis/zeichensatz.h"
 
@@ -26,19 +23,6 @@ bool IstTrenner(uint8_t datei) {
 }
 
 }  // namespace
-
-TBuffer TBuffer::LiesDatei(const std::string& pfad) {
-  std::ifstream ein(pfad, std::ios::binary);
-  if (!ein) {
-    throw TStreamFehler("Datei " + pfad +
-                        " kann nicht ge\xF6"
-                        "ffnet werden. " +
-                        std::strerror(errno));
-  }
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(ein)), {});
-  if (ein.bad()) throw TStreamFehler("Stream-Lesefehler");
-  return TBuffer(std::move(bytes));
-}
 
 uint8_t TBuffer::DateiCode(uint8_t speicher) {
   for (const auto& paar : kPaare) {

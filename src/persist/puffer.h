@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,28 +8,20 @@
 #include "model/basis/datum.h"
 #include "model/basis/fixtext.h"
 #include "model/elemente/kuerzelart.h"
+#include "persist/streamfehler.h"
 
 namespace orbato {
 
-// A read or write of a plan or text file that could not be done; the message is the one the user
-// sees ("Stream-Lesefehler", "Datei … kann nicht geöffnet werden. …"), in Windows-1252.
-class TStreamFehler : public std::runtime_error {
- public:
-  explicit TStreamFehler(const std::string& meldung) : std::runtime_error(meldung) {}
-};
-
 // The typed byte stream of the plan file: big-endian integers, fixed-size length-prefixed texts in
 // the file code, dates as seconds since 1904, colours as three words. It works on bytes in memory:
-// reading takes a whole file's bytes, writing collects them for one careful write to disk.
+// reading takes a whole file's bytes (LiesGanzeDatei), writing collects them for one careful write
+// to disk (SchreibeDateiSicher).
 class TBuffer {
  public:
   // A stream to write into.
   TBuffer() = default;
   // A stream that reads these bytes from the start.
   explicit TBuffer(std::vector<uint8_t> bytes) : fBytes(std::move(bytes)) {}
-
-  // The bytes of a file, or TStreamFehler "Datei %s kann nicht geöffnet werden. %s".
-  static TBuffer LiesDatei(const std::string& pfad);
 
   const std::vector<uint8_t>& Bytes() const { return fBytes; }
   std::size_t Groesse() const { return fBytes.size(); }

@@ -69,6 +69,22 @@ TEST(Kommandozeile, SetOverridesAStoredValueForThisRun) {
   EXPECT_EQ(LiesDatei(datei), "[Tevi2]\npst=7\n");  // the file is never written
 }
 
+// A missing settings file means all defaults; a path that holds no file ends the run with its
+// message before the command starts.
+TEST(Kommandozeile, ASettingsPathWithoutAFileEndsWithItsMessage) {
+  const std::string tmp = std::filesystem::temp_directory_path().string();
+  const TErgebnis ordner = Orbato({"einstellungen", "--einstellungen", tmp});
+  EXPECT_EQ(ordner.status, 1);
+  EXPECT_EQ(ordner.fehler,
+            "Datei " + tmp + " kann nicht geöffnet werden. Der Pfad bezeichnet einen Ordner.\n");
+  EXPECT_EQ(ordner.aus, "");
+  const TErgebnis null = Orbato({"info", "x.orb", "--einstellungen", "/dev/zero"});
+  EXPECT_EQ(null.status, 1);
+  EXPECT_EQ(null.fehler,
+            "Datei /dev/zero kann nicht geöffnet werden. Der Pfad bezeichnet keine gewöhnliche "
+            "Datei.\n");
+}
+
 TEST(Kommandozeile, ReadsTheUsersStoreWithoutWritingIt) {
   auto* benutzer = new TEinstellungenImSpeicher;
   benutzer->Setze("Tevi1", "vtm", "30");

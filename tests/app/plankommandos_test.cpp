@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -72,11 +73,44 @@ TEST_F(PlanKommandoTest, FilesItCannotReadEndWithTheirMessage) {
 
   const TErgebnis fehlt = Orbato({"info", Pfad("fehlt.orb")});
   EXPECT_EQ(fehlt.status, 1);
-  EXPECT_EQ(fehlt.fehler.rfind("Datei " + Pfad("fehlt.orb") +
-                                   " kann nicht ge\xC3\xB6"
-                                   "ffnet werden. ",
-                               0),
-            0u);
+  EXPECT_EQ(fehlt.fehler, "Datei " + Pfad("fehlt.orb") +
+                              " kann nicht geöffnet werden. Das System kann die angegebene Datei "
+                              "nicht finden.\n");
+}
+
+// A folder, a device or a FIFO where the plan file should be: the message, exit status 1, and
+// nothing written.
+TEST_F(PlanKommandoTest, APathWithoutAPlanFileEndsWithItsMessage) {
+  const std::string tmp = fs::temp_directory_path().string();
+  const TErgebnis ordner = Orbato({"info", tmp});
+  EXPECT_EQ(ordner.status, 1);
+  EXPECT_EQ(ordner.fehler,
+            "Datei " + tmp + " kann nicht geöffnet werden. Der Pfad bezeichnet einen Ordner.\n");
+  EXPECT_EQ(ordner.aus, "");
+
+  const TErgebnis null = Orbato({"umwandeln", "/dev/zero", Pfad("aus.orb")});
+  EXPECT_EQ(null.status, 1);
+  EXPECT_EQ(null.fehler,
+            "Datei /dev/zero kann nicht geöffnet werden. Der Pfad bezeichnet keine gewöhnliche "
+            "Datei.\n");
+  EXPECT_FALSE(fs::exists(Pfad("aus.orb")));
+
+  ASSERT_EQ(::mkfifo(Pfad("fifo").c_str(), 0600), 0);
+  const TErgebnis fifo = Orbato({"pruefen", Pfad("fifo")});
+  EXPECT_EQ(fifo.status, 1);
+  EXPECT_EQ(fifo.fehler, "Datei " + Pfad("fifo") +
+                             " kann nicht geöffnet werden. Der Pfad bezeichnet keine "
+                             "gewöhnliche Datei.\n");
+
+  std::ofstream{Pfad("gross.orb")};
+  std::error_code sparsam;
+  fs::resize_file(Pfad("gross.orb"), uintmax_t{30} << 30, sparsam);
+  if (sparsam) GTEST_SKIP() << "no sparse file of 30 GiB on this file system";
+  const TErgebnis gross = Orbato({"info", Pfad("gross.orb")});
+  EXPECT_EQ(gross.status, 1);
+  EXPECT_EQ(gross.fehler, "Datei " + Pfad("gross.orb") +
+                              " ist zu groß für eine Plandatei (höchstens 27.053.682.788 "
+                              "Bytes).\n");
 }
 
 // Every demo size survives a load and a save byte for byte, and describes itself the same.

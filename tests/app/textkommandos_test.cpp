@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -9,6 +11,8 @@
 
 namespace orbato {
 namespace {
+
+namespace fs = std::filesystem;
 
 class TextKommandoTest : public ::testing::Test {
  protected:
@@ -55,6 +59,28 @@ TEST_F(TextKommandoTest, TheExchangeFileComesBackThroughImport) {
       mit({"import", Pfad("kurse.txt"), Pfad("doppelt.orb"), "--in", Pfad("neu.orb"), "--nein"})
           .status,
       0);
+}
+
+// A folder named as the exchange file or as the document to import into: the message, exit
+// status 1, and no plan file written. An empty exchange file holds no course and imports nothing.
+TEST_F(TextKommandoTest, ImportOfAFolderEndsWithItsMessage) {
+  const std::string tmp = fs::temp_directory_path().string();
+  const std::string ordner =
+      "Datei " + tmp + " kann nicht geöffnet werden. Der Pfad bezeichnet einen Ordner.\n";
+  const TErgebnis e = Orbato({"import", tmp, Pfad("x.orb")});
+  EXPECT_EQ(e.status, 1);
+  EXPECT_EQ(e.fehler, ordner);
+  EXPECT_FALSE(fs::exists(Pfad("x.orb")));
+
+  std::ofstream{Pfad("leer.txt")};
+  const TErgebnis in = Orbato({"import", Pfad("leer.txt"), Pfad("x.orb"), "--in", tmp});
+  EXPECT_EQ(in.status, 1);
+  EXPECT_EQ(in.fehler, ordner);
+  EXPECT_FALSE(fs::exists(Pfad("x.orb")));
+
+  ASSERT_EQ(Orbato({"import", Pfad("leer.txt"), Pfad("leer.orb")}).status, 0);
+  ASSERT_EQ(Orbato({"neu", Pfad("neu.orb")}).status, 0);
+  EXPECT_EQ(LiesDatei(Pfad("leer.orb")), LiesDatei(Pfad("neu.orb")));
 }
 
 // "Nein" to unknown short names and a file of the wrong format import nothing and write nothing.

@@ -9,9 +9,10 @@
 #include "model/basis/dialoge.h"
 #include "model/schulfixture.h"
 #include "model/woche/versionen.h"
+#include "persist/kursdatei.h"
 #include "persist/kursimport.h"
 #include "persist/planexport.h"
-#include "persist/puffer.h"
+#include "persist/streamfehler.h"
 #include "testordner.h"
 
 namespace orbato {
@@ -265,7 +266,7 @@ TEST_F(KursExport, ReplacesTheFileAndShowsTheLineCountAndEveryFifthLine) {
   const std::string pfad = (ordner / "kurse.txt").string();
   { std::ofstream(pfad) << "alter Inhalt, viel l\xE4nger als eine Zeile"; }
   KursExportToFile(fSchule, fDialoge, pfad);
-  EXPECT_EQ(TBuffer::LiesDatei(pfad).Bytes(), KursExportBytes(fSchule));
+  EXPECT_EQ(LiesGanzeDatei(pfad, kKursDatei), KursExportBytes(fSchule));
 
   const auto beginn = fDialoge.Protokoll(TDialogVorgang::FortschrittBeginnen);
   ASSERT_EQ(beginn.size(), 1u);
@@ -293,8 +294,8 @@ TEST_F(KursExport, CountsCoursesForTheCsvBarAndElementsForTheGrids) {
     maxima.push_back(e.fZahl);
   }
   EXPECT_EQ(maxima, (std::vector<int>{2, 2, 2}));
-  EXPECT_EQ(TBuffer::LiesDatei((ordner / "sm.csv").string()).Bytes(), CSVSMExportBytes(fSchule));
-  EXPECT_EQ(TBuffer::LiesDatei((ordner / "raeume.txt").string()).Bytes(),
+  EXPECT_EQ(LiesGanzeDatei((ordner / "sm.csv").string(), kKursDatei), CSVSMExportBytes(fSchule));
+  EXPECT_EQ(LiesGanzeDatei((ordner / "raeume.txt").string(), kKursDatei),
             PlanExportBytes(fSchule, rau));
 }
 

@@ -13,8 +13,10 @@
 #include "model/demo/demoschule.h"
 #include "model/dokument/schule.h"
 #include "model/fenster/fenster.h"
+#include "persist/kursdatei.h"
 #include "persist/kursexport.h"
 #include "persist/puffer.h"
+#include "persist/schlechtepfade.h"
 
 namespace orbato {
 namespace {
@@ -68,6 +70,15 @@ class KursImport : public ::testing::Test {
  protected:
   void SetUp() override { fStandard.fMaxTageNeu = 5; }
 
+  // The message ImportFromFile refuses the path with.
+  std::string Meldung(const std::string& pfad) {
+    try {
+      TImportForm(fSchule, fDialoge).ImportFromFile(pfad);
+    } catch (const TStreamFehler& f) {
+      return f.what();
+    }
+    return "importiert";
+  }
   TImportErgebnis Importiere(const std::string& text) {
     return TImportForm(fSchule, fDialoge).ImportFromBytes(Bytes(text), "/tmp/ordner/kurse.txt");
   }
@@ -331,16 +342,49 @@ TEST_F(KursImport, KeepsOneLessonPerCellAndIgnoresItemsWithoutAPlacement) {
   EXPECT_EQ(k.VerplanteStunden(1), 1);
 }
 
+// A missing file, a folder, a device, a FIFO or a file too large: refused with its message before
+// anything is shown, and the document stays as it was.
 TEST_F(KursImport, ReportsAFileThatCannotBeOpenedBeforeShowingAnything) {
-  try {
-    TImportForm(fSchule, fDialoge).ImportFromFile("/nonexistent/kurse.txt");
-    FAIL() << "no error";
-  } catch (const TStreamFehler& f) {
-    EXPECT_STREQ(f.what(),
-                 "Datei /nonexistent/kurse.txt kann nicht ge\xF6"
-                 "ffnet werden. No such file or directory");
+  TSchlechtePfade pfade("import");
+  const std::string keineDatei = "Der Pfad bezeichnet keine gew\xF6hnliche Datei.";
+  EXPECT_EQ(Meldung("/nonexistent/kurse.txt"),
+            NichtGeoeffnet("/nonexistent/kurse.txt",
+                           "Das System kann die angegebene Datei nicht finden."));
+  EXPECT_EQ(Meldung(pfade.Ordner()),
+            NichtGeoeffnet(pfade.Ordner(), "Der Pfad bezeichnet einen Ordner."));
+  EXPECT_EQ(Meldung("/dev/zero"), NichtGeoeffnet("/dev/zero", keineDatei));
+  const std::string fifo = pfade.Fifo();
+  EXPECT_EQ(Meldung(fifo), NichtGeoeffnet(fifo, keineDatei));
+  const std::string gross = pfade.Gross(kMaxKursDateiBytes + 1);
+  if (!gross.empty()) {
+    EXPECT_EQ(Meldung(gross), "Datei " + gross +
+                                  " ist zu gro\xDF f\xFCr eine Importdatei (h\xF6"
+                                  "chstens 27.053.682.788 Bytes).");
   }
   EXPECT_TRUE(fDialoge.Protokoll().empty());
+  ErwarteUnveraendert();
+  if (gross.empty()) GTEST_SKIP() << "no sparse file above the bound on this file system";
+}
+
+TEST_F(KursImport, ReportsAFileWithoutReadPermission) {
+  TSchlechtePfade pfade("import");
+  const std::string unlesbar = pfade.Unlesbar();
+  if (TSchlechtePfade::LiestAlles()) GTEST_SKIP() << "root reads a file without permissions";
+  EXPECT_EQ(Meldung(unlesbar), NichtGeoeffnet(unlesbar, "Zugriff verweigert."));
+  EXPECT_TRUE(fDialoge.Protokoll().empty());
+  ErwarteUnveraendert();
+}
+
+// An empty file breaks no rule of the format and holds no course: the three passes run over
+// nothing and the document gains nothing.
+TEST_F(KursImport, AnEmptyFileImportsNothing) {
+  TSchlechtePfade pfade("import");
+  EXPECT_EQ(TImportForm(fSchule, fDialoge).ImportFromFile(pfade.Leer()),
+            TImportErgebnis::Importiert);
+  EXPECT_EQ(Infos(),
+            (std::vector<std::string>{"Das Format der Importdatei wird untersucht.",
+                                      "Die Datei wird auf unbekannte K\xFCrzel untersucht.",
+                                      "Die Daten werden importiert."}));
   ErwarteUnveraendert();
 }
 

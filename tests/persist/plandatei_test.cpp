@@ -12,8 +12,11 @@
 #include "model/basis/dialoge.h"
 #include "model/basis/uhr.h"
 #include "model/demo/demoschule.h"
+#include "persist/kursdatei.h"
+#include "persist/plangrenzen.h"
 #include "persist/planleser.h"
 #include "persist/planschreiber.h"
+#include "persist/schlechtepfade.h"
 #include "persist/sicherndatei.h"
 #include "testordner.h"
 
@@ -25,7 +28,7 @@ namespace fs = std::filesystem;
 constexpr TDatumZeit kHeute = 46364.5;  // 2026-12-08, noon
 
 std::vector<uint8_t> Golden(const std::string& name) {
-  return TBuffer::LiesDatei(ORBATO_TESTDATEN "/" + name).Bytes();
+  return LiesGanzeDatei(ORBATO_TESTDATEN "/" + name, kPlanDatei);
 }
 
 std::vector<uint8_t> MitVersion(std::vector<uint8_t> bytes, int16_t version) {
@@ -506,6 +509,68 @@ TEST_F(PlandateiTest, ATruncatedFileLeavesTheCurrentDocumentAlone) {
   EXPECT_FALSE(fBenutzer.IsDirty());
 }
 
+// Whatever stands at the path instead of a plan file, the load ends with its message before it
+// shows anything, and the user's document and settings stay as they were.
+TEST_F(PlandateiTest, APathWithoutAPlanFileLeavesTheCurrentDocumentAlone) {
+  TSchlechtePfade pfade("plan");
+  fStandard.SetMaxWocheNeu(3);
+  fStandard.SetAktuelleWoche(3);
+  const auto meldung = [&](const std::string& pfad) {
+    try {
+      LadePlan(pfad, fDialoge, fUhr);
+    } catch (const TStreamFehler& f) {
+      return std::string(f.what());
+    }
+    return std::string("geladen");
+  };
+  const std::string keineDatei = "Der Pfad bezeichnet keine gew\xF6hnliche Datei.";
+  EXPECT_EQ(meldung(pfade.Ordner()),
+            NichtGeoeffnet(pfade.Ordner(), "Der Pfad bezeichnet einen Ordner."));
+  EXPECT_EQ(meldung("/dev/zero"), NichtGeoeffnet("/dev/zero", keineDatei));
+  const std::string fifo = pfade.Fifo();
+  EXPECT_EQ(meldung(fifo), NichtGeoeffnet(fifo, keineDatei));
+  const std::string gross = pfade.Gross(kMaxPlanDateiBytes + 1);
+  if (!gross.empty()) {
+    EXPECT_EQ(meldung(gross), "Datei " + gross +
+                                  " ist zu gro\xDF f\xFCr eine Plandatei (h\xF6"
+                                  "chstens 27.053.682.788 Bytes).");
+  }
+  try {
+    TReadForm(fDialoge, fUhr).ReadFromFile(pfade.Ordner());
+    ADD_FAILURE() << "read a folder";
+  } catch (const TStreamFehler& f) {
+    EXPECT_EQ(f.what(), NichtGeoeffnet(pfade.Ordner(), "Der Pfad bezeichnet einen Ordner."));
+  }
+  EXPECT_TRUE(fDialoge.Protokoll().empty());
+  // An empty file is opened and ends at its first field.
+  EXPECT_EQ(meldung(pfade.Leer()), "Stream-Lesefehler");
+  EXPECT_EQ(fStandard.fMaxWocheNeu, 3);
+  EXPECT_EQ(fStandard.fAktuelleWoche, 3);
+  EXPECT_EQ(&Schule(), &fBenutzer);
+  EXPECT_EQ(fBenutzer.fLehrerMenge.ListeZahlElemente(), 1);
+  EXPECT_FALSE(fBenutzer.IsDirty());
+  if (gross.empty()) GTEST_SKIP() << "no sparse file above the bound on this file system";
+}
+
+TEST_F(PlandateiTest, AFileWithoutReadPermissionIsNotLoaded) {
+  TSchlechtePfade pfade("plan");
+  const std::string unlesbar = pfade.Unlesbar();
+  if (TSchlechtePfade::LiestAlles()) GTEST_SKIP() << "root reads a file without permissions";
+  try {
+    LadePlan(unlesbar, fDialoge, fUhr);
+    ADD_FAILURE() << "loaded";
+  } catch (const TStreamFehler& f) {
+    EXPECT_EQ(f.what(), NichtGeoeffnet(unlesbar, "Zugriff verweigert."));
+  }
+  EXPECT_EQ(&Schule(), &fBenutzer);
+}
+
+// The bound is the layout with every list at 32767 entries.
+TEST(PlanGrenzen, TheLargestPlanFileFollowsFromTheLayout) {
+  EXPECT_EQ(kMaxPlanDateiBytes, 27053682788u);
+  EXPECT_EQ(kKursDatei.fHoechstens, kMaxPlanDateiBytes);
+}
+
 TEST_F(PlandateiTest, DamagedFilesLoadOrFailWithTheStreamError) {
   const std::vector<uint8_t> ganz = Golden("alle_saetze.orb");
   uint64_t zufall = 12345;
@@ -561,7 +626,7 @@ TEST_F(PlandateiTest, ASavedDocumentTakesTheFileNameAndIsClean) {
   schule->SetDirty();
   const fs::path datei = fOrdner / "schule.orb";
   TWriteForm(fDialoge).WriteToFile(datei.string());
-  EXPECT_EQ(TBuffer::LiesDatei(datei.string()).Bytes(), Golden("alle_saetze.orb"));
+  EXPECT_EQ(LiesGanzeDatei(datei.string(), kPlanDatei), Golden("alle_saetze.orb"));
   EXPECT_EQ(schule->fDateiName, "schule.orb");
   EXPECT_FALSE(schule->IsDirty());
 }
@@ -636,7 +701,7 @@ TEST_F(PlandateiTest, AFullDiskKeepsTheOldFile) {
   ASSERT_EQ(::waitpid(kind, &status, 0), kind);
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 0);
-  EXPECT_EQ(TBuffer::LiesDatei(datei.string()).Bytes(), Golden("alle_saetze.orb"));
+  EXPECT_EQ(LiesGanzeDatei(datei.string(), kPlanDatei), Golden("alle_saetze.orb"));
   EXPECT_EQ(std::distance(fs::directory_iterator(fOrdner.Pfad()), {}), 1)
       << "no temporary file left";
 }
@@ -665,7 +730,7 @@ TEST_F(PlandateiTest, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFile) {
     ::usleep(static_cast<useconds_t>(versuch * 700));
     ::kill(kind, SIGKILL);
     ASSERT_EQ(::waitpid(kind, nullptr, 0), kind);
-    const std::vector<uint8_t> danach = TBuffer::LiesDatei(datei).Bytes();
+    const std::vector<uint8_t> danach = LiesGanzeDatei(datei, kPlanDatei);
     ASSERT_TRUE(danach == alt || danach == neu) << "attempt " << versuch;
     ++(danach == alt ? alte : neue);
   }

@@ -368,6 +368,28 @@ class OrbatoPaletteTest : public QObject {
     QVERIFY(!lauf.An({"Datei", "Neu"}));
   }
 
+  // A folder where the plan file should be: the message, and the open document stays as it was;
+  // given on the command line at start-up, the program comes up without a document.
+  void RefusesAFolderWithoutTouchingTheDocument() {
+    const QString meldung =
+        QStringLiteral(" kann nicht geöffnet werden. Der Pfad bezeichnet einen Ordner.");
+    TLauf lauf;
+    lauf.palette->Oeffnen(lauf.Kopie(QStringLiteral("alle_saetze.orb"), QStringLiteral("s.orb")));
+    TSchule* vorher = &lauf.palette->schule();
+    QVERIFY(!lauf.palette->Oeffnen(lauf.ordner.path()));
+    QCOMPARE(lauf.fehler, QStringList{QStringLiteral("Datei ") + lauf.ordner.path() + meldung});
+    QCOMPARE(&lauf.palette->schule(), vorher);
+    QCOMPARE(lauf.palette->windowTitle(), QStringLiteral("WinOrbato 3.9.16 [s.orb]"));
+    QVERIFY(lauf.An({"Datei", "Datei schließen"}));
+
+    TLauf start;
+    start.palette->StartDatei(start.ordner.path());
+    QCOMPARE(start.fehler, QStringList{QStringLiteral("Datei ") + start.ordner.path() + meldung});
+    QCOMPARE(start.palette->windowTitle(), QStringLiteral("WinOrbato 3.9.16"));
+    QVERIFY(start.An({"Datei", "Öffnen..."}));
+    QVERIFY(!start.An({"Datei", "Datei schließen"}));
+  }
+
   // Reducing a 6-day week to 5 with a Saturday lesson asks "Stunden löschen".
   void ReducingTheDaysAsksAboutTheLessonsOnThem() {
     for (const QString& antwort : {QStringLiteral("Nein"), QStringLiteral("Ja")}) {

@@ -67,6 +67,21 @@ class TextBefehleTest : public QObject {
     QVERIFY(skript.fUnerwartet.isEmpty());
   }
 
+  // A folder named as the exchange file: the message, and the open document keeps its name.
+  void ImportOfAFolderLeavesTheDocument() {
+    TLauf lauf;
+    QVERIFY(lauf.palette->Oeffnen(
+        lauf.Kopie(QStringLiteral("alle_saetze.orb"), QStringLiteral("s.orb"))));
+    const int kurse = lauf.palette->schule().fKursMenge.ListeZahlElemente();
+    QVERIFY(!lauf.palette->Importieren(lauf.ordner.path()));
+    QCOMPARE(lauf.fehler,
+             QStringList{
+                 QStringLiteral("Datei ") + lauf.ordner.path() +
+                 QStringLiteral(" kann nicht geöffnet werden. Der Pfad bezeichnet einen Ordner.")});
+    QCOMPARE(lauf.palette->schule().fKursMenge.ListeZahlElemente(), kurse);
+    QCOMPARE(lauf.palette->windowTitle(), QStringLiteral("WinOrbato 3.9.16 [s.orb]"));
+  }
+
   // Each entry of "Export" asks for the file in the import folder and writes it.
   void ExportsWriteTheirFiles() {
     TLauf lauf;

@@ -6,11 +6,9 @@
 #include "app/orbato/pruefkommando.h"
 #include "app/orbato/textkommandos.h"
 
-#include <fstream>
 #include <map>
 #include <optional>
 #include <ostream>
-#include <sstream>
 
 #include "model/basis/uhr.h"
 #include "model/basis/zeichensatz.h"
@@ -18,6 +16,7 @@
 #include "persist/inidatei.h"
 #include "persist/standardkodierung.h"
 #include "persist/standardspeicher.h"
+#include "persist/streamfehler.h"
 
 namespace orbato {
 namespace {
@@ -258,12 +257,10 @@ int OrbatoAusfuehren(const std::vector<std::string>& worte, TKommandoUmgebung& u
   std::unique_ptr<Einstellungsspeicher> basis;
   if (const auto datei = aufruf.Option("--einstellungen")) {
     auto ini = std::make_unique<TEinstellungenImSpeicher>();
-    std::ifstream ein(*datei, std::ios::binary);
-    if (ein) {
-      std::ostringstream inhalt;
-      inhalt << ein.rdbuf();
-      if (ein.bad()) return Fehler(umgebung, "Die Datei " + *datei + " kann nicht gelesen werden.");
-      LiesIniText(inhalt.str(), *ini);
+    try {
+      LiesIniDatei(*datei, *ini);
+    } catch (const TStreamFehler& fehler) {
+      return Fehler(umgebung, Utf8AusCp1252(fehler.what()));
     }
     basis = std::move(ini);
   } else if (umgebung.benutzerEinstellungen) {
