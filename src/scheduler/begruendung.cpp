@@ -11,6 +11,7 @@
 #include "model/elemente/lehrer.h"
 #include "model/elemente/raum.h"
 #include "model/kurse/kurs.h"
+#include "placement/wochenspanne.h"
 #include "scheduler/raumsuche.h"
 
 namespace orbato {
@@ -189,6 +190,14 @@ class TBegruendung {
 
 std::string GrundOffen(const TKurs& kurs, int32_t woche) {
   return TBegruendung(kurs, woche).Text();
+}
+
+std::string GrundOffen(const TKurs& kurs) {
+  const TWochenSpanne spanne = Wochenspanne();
+  for (int32_t w = spanne.von; w <= spanne.bis; ++w) {
+    if (kurs.RestStunden(w) > 0) return GrundOffen(kurs, w);
+  }
+  return {};
 }
 
 }  // namespace orbato

@@ -13,5 +13,8 @@ class TKurs;
 // "3 Stunden offen, nur 1 Zelle frei: Lehrer MÜL gesperrt Mo–Mi, Klasse 7b belegt".
 // A coupled course counts the cells free for its whole coupling. Windows-1252.
 std::string GrundOffen(const TKurs& kurs, int32_t woche);
+// The same for the first version of the span (Wochenspanne) in which the course still has open
+// hours; empty when it has none there.
+std::string GrundOffen(const TKurs& kurs);
 
 }  // namespace orbato

@@ -62,10 +62,12 @@ TDepForm::TDepForm(TElement* element, int art, bool nurGekoppelt, bool nurOffen)
   fTabelle->verticalHeader()->hide();
   fTabelle->horizontalHeader()->setSectionsClickable(true);
   fTabelle->viewport()->installEventFilter(this);
-  connect(fTabelle->horizontalHeader(), &QHeaderView::sectionClicked, this,
-          [this](int nr) { Sortieren(Spalte(nr)); });
-  connect(fTabelle, &QTableView::clicked, this,
-          [this](const QModelIndex& i) { Geklickt(i.row(), Spalte(i.column())); });
+  connect(fTabelle->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int nr) {
+    if (IstKursSpalte(nr)) Sortieren(Spalte(nr));
+  });
+  connect(fTabelle, &QTableView::clicked, this, [this](const QModelIndex& i) {
+    if (IstKursSpalte(i.column())) Geklickt(i.row(), Spalte(i.column()));
+  });
   connect(fTabelle, &QTableView::doubleClicked, this,
           [this](const QModelIndex& i) { Doppelgeklickt(i.row()); });
   fMenuZeigen = [this](TMenu& menu) {
@@ -99,6 +101,7 @@ std::string TDepForm::FensterTitel() const {
 }
 
 void TDepForm::KursEntfernt(const TKurs* kurs) {
+  if (fGezeigt) std::erase(*fGezeigt, kurs);
   fModell->Entfernen(kurs);
 }
 
@@ -117,6 +120,10 @@ TKurs* TDepForm::ZeilenKurs(int zeile) const {
 QString TDepForm::Text(int zeile, TDepSpalte spalte) const {
   const int nr = fModell->SpaltenNr(spalte);
   return nr < 0 ? QString() : fModell->index(zeile, nr).data().toString();
+}
+
+bool TDepForm::IstKursSpalte(int nr) const {
+  return nr >= 0 && nr < static_cast<int>(fModell->Spalten().size());
 }
 
 TDepSpalte TDepForm::Spalte(int nr) const {
@@ -148,15 +155,32 @@ void TDepForm::AllesAuswaehlen() {
   fTabelle->selectAll();
 }
 
+void TDepForm::KurseZeigen(std::vector<TKurs*> kurse,
+                           std::function<std::string(const TKurs&)> grund) {
+  fGezeigt = std::move(kurse);
+  fGrund = std::move(grund);
+  fSortiertNach = -1;
+  fTabelle->clearSelection();
+  Fuellen();
+}
+
+void TDepForm::ListeZeigen() {
+  if (!fGezeigt) return;
+  fGezeigt.reset();
+  fGrund = nullptr;
+  fSortiertNach = -1;
+  Fuellen();
+}
+
 // The rows from the course list with the window's filters, in the order the user sorted by;
 // the selected courses stay selected.
 void TDepForm::Fuellen() {
   const std::vector<TKurs*> gewaehlt = Auswahl();
   // The rows are made anew; the view stays where the user scrolled to.
   const int oben = fTabelle->verticalScrollBar()->value();
-  std::vector<TKurs*> kurse = DepKurse(Quelle(), fNurGekoppelt, fNurOffen);
+  std::vector<TKurs*> kurse = fGezeigt ? *fGezeigt : DepKurse(Quelle(), fNurGekoppelt, fNurOffen);
   if (fSortiertNach >= 0) DepSortieren(kurse, static_cast<TDepSpalte>(fSortiertNach));
-  fModell->Setzen(std::move(kurse));
+  fModell->Setzen(std::move(kurse), fGrund);
   std::vector<int> zeilen;
   for (int z = 0; z < Zeilen(); ++z) {
     if (std::find(gewaehlt.begin(), gewaehlt.end(), ZeilenKurs(z)) != gewaehlt.end())
@@ -179,6 +203,7 @@ void TDepForm::Abmessen() {
   for (int i = 0; i < static_cast<int>(spalten.size()); ++i) {
     fTabelle->setColumnWidth(i, DepBreite(spalten[i]) + rand);
   }
+  if (fGrund) fTabelle->resizeColumnToContents(static_cast<int>(spalten.size()));
   updateGeometry();
 }
 

@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QWidget>
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "model/basis/liste.h"
@@ -57,6 +59,13 @@ class TDepForm : public QWidget, public Fenster {
   std::vector<TKurs*> Auswahl() const;
   void Auswaehlen(const std::vector<int>& zeilen);
   void AllesAuswaehlen();
+  // Shows these courses, in this order, in place of the window's own list, with a last column
+  // "Grund" that says for each what `grund` makes of it, asked anew at every refresh; the
+  // window's filters do not apply. "alle Kurse" lists the courses the scheduler left open so.
+  void KurseZeigen(std::vector<TKurs*> kurse, std::function<std::string(const TKurs&)> grund);
+  // Back to the window's own list.
+  void ListeZeigen();
+  bool ZeigtListe() const { return !fGezeigt.has_value(); }
 
   // The tools, as the mouse calls them; public so that tests can drive them cell by cell.
   void Geklickt(int zeile, TDepSpalte spalte,
@@ -91,6 +100,8 @@ class TDepForm : public QWidget, public Fenster {
   void Geaendert();
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
   TDepSpalte Spalte(int nr) const;
+  // Whether the column number is one of the course columns, not "Grund".
+  bool IstKursSpalte(int nr) const;
 
   TElement* fElement;
   int fArt;
@@ -101,6 +112,8 @@ class TDepForm : public QWidget, public Fenster {
   int fSortiertNach = -1;  // the column kind sorted by, -1 for the list order
   int fZiehZeile = -1;
   int fZiehSpalte = -1;
+  std::optional<std::vector<TKurs*>> fGezeigt;  // the courses shown in place of the list
+  std::function<std::string(const TKurs&)> fGrund;
 };
 
 class TLeDepForm : public TDepForm {

@@ -12,10 +12,16 @@ namespace orbato {
 
 TDepModell::TDepModell(QObject* eltern) : QAbstractTableModel(eltern), fSpalten(DepSpalten()) {}
 
-void TDepModell::Setzen(std::vector<TKurs*> kurse) {
+void TDepModell::Setzen(std::vector<TKurs*> kurse,
+                        const std::function<std::string(const TKurs&)>& grund) {
   beginResetModel();
   fKurse = std::move(kurse);
   fSpalten = DepSpalten();
+  fMitGrund = static_cast<bool>(grund);
+  fGruende.clear();
+  if (fMitGrund) {
+    for (const TKurs* kurs : fKurse) fGruende.push_back(QtText(grund(*kurs)));
+  }
   fFett = QtSchrift(Standard().fDepFont);
   fFett.setBold(true);
   endResetModel();
@@ -29,6 +35,7 @@ void TDepModell::Entfernen(const TKurs* kurs) {
     }
     const int zeile = static_cast<int>(i - fKurse.begin());
     beginRemoveRows({}, zeile, zeile);
+    if (fMitGrund) fGruende.erase(fGruende.begin() + zeile);
     i = fKurse.erase(i);
     endRemoveRows();
   }
@@ -48,12 +55,17 @@ int TDepModell::rowCount(const QModelIndex& eltern) const {
 }
 
 int TDepModell::columnCount(const QModelIndex& eltern) const {
-  return eltern.isValid() ? 0 : static_cast<int>(fSpalten.size());
+  return eltern.isValid() ? 0 : static_cast<int>(fSpalten.size()) + (fMitGrund ? 1 : 0);
 }
 
 QVariant TDepModell::data(const QModelIndex& index, int rolle) const {
   const TKurs* kurs = Kurs(index.row());
   if (kurs == nullptr || index.column() >= columnCount()) return {};
+  if (index.column() == static_cast<int>(fSpalten.size())) {
+    if (rolle == Qt::DisplayRole) return fGruende[static_cast<std::size_t>(index.row())];
+    if (rolle == Qt::BackgroundRole) return QBrush(QtFarbe(kurs->fColor));
+    return {};
+  }
   const TDepSpalte spalte = fSpalten[index.column()];
   switch (rolle) {
     case Qt::DisplayRole:
@@ -72,6 +84,7 @@ QVariant TDepModell::data(const QModelIndex& index, int rolle) const {
 QVariant TDepModell::headerData(int abschnitt, Qt::Orientation richtung, int rolle) const {
   if (rolle != Qt::DisplayRole || richtung != Qt::Horizontal) return {};
   if (abschnitt < 0 || abschnitt >= columnCount()) return {};
+  if (abschnitt == static_cast<int>(fSpalten.size())) return QStringLiteral("Grund");
   return QtText(DepKopf(fSpalten[abschnitt]));
 }
 

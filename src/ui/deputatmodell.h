@@ -2,6 +2,9 @@
 
 #include <QAbstractTableModel>
 #include <QFont>
+#include <QString>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "model/fenster/deputat.h"
@@ -19,8 +22,10 @@ class TDepModell : public QAbstractTableModel {
  public:
   explicit TDepModell(QObject* eltern = nullptr);
 
-  // New rows (in this order) and the columns as the settings stand now.
-  void Setzen(std::vector<TKurs*> kurse);
+  // New rows (in this order) and the columns as the settings stand now; with `grund` a last
+  // column "Grund" holds its text for each row's course.
+  void Setzen(std::vector<TKurs*> kurse,
+              const std::function<std::string(const TKurs&)>& grund = nullptr);
   // Takes out every row of the course.
   void Entfernen(const TKurs* kurs);
   const std::vector<TKurs*>& Kurse() const { return fKurse; }
@@ -37,6 +42,8 @@ class TDepModell : public QAbstractTableModel {
  private:
   std::vector<TKurs*> fKurse;
   std::vector<TDepSpalte> fSpalten;
+  std::vector<QString> fGruende;  // one per row while the column "Grund" is shown
+  bool fMitGrund = false;
   QFont fFett;  // the workload font, bold
 };
 

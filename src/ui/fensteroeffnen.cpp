@@ -120,7 +120,10 @@ QMdiSubWindow* TOrbatoPalette::StatistikZeigen(TKuerzelArt art) {
 QMdiSubWindow* TOrbatoPalette::AlleKurseZeigen() {
   const Qt::KeyboardModifiers tasten = QGuiApplication::keyboardModifiers();
   const bool alt = tasten & Qt::AltModifier;
-  return FensterEinsetzen(AlleKurseOeffnen(alt, alt && (tasten & Qt::ControlModifier)));
+  TDepForm* fenster = AlleKurseOeffnen(alt, alt && (tasten & Qt::ControlModifier));
+  // After the scheduler's rest list the menu shows every course again.
+  fenster->ListeZeigen();
+  return FensterEinsetzen(fenster);
 }
 
 }  // namespace orbato

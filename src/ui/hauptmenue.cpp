@@ -148,7 +148,8 @@ void TOrbatoPalette::ErzeugeBearbeitenMenu() {
   Eintrag(vor, QStringLiteral("Kalender"));
   Eintrag(vor, QStringLiteral("Zeiten"));
   Eintrag(vor, QStringLiteral("Kennwort"), [this] { KennwortAendern(); });
-  for (const char* text : {"Automatik", "Vertretung", "HTML-Farben"}) {
+  Eintrag(vor, QStringLiteral("Automatik"), [this] { AutomatikAendern(); });
+  for (const char* text : {"Vertretung", "HTML-Farben"}) {
     Eintrag(vor, QString::fromUtf8(text));
   }
 }
@@ -184,7 +185,8 @@ void TOrbatoPalette::ErzeugeWerkzeugMenu() {
   }
   werkzeuge->addSeparator();
   Eintrag(werkzeuge, QStringLiteral("Manuell"), {}, naechste());
-  Eintrag(werkzeuge, QStringLiteral("Automatik"), {}, naechste());
+  fDokumentAktionen << Eintrag(
+      werkzeuge, QStringLiteral("Automatik"), [this] { AutomatikRechnung(); }, naechste());
 }
 
 void TOrbatoPalette::ErzeugeDatenMenues() {

@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "checks/pruefung.h"
 #include "model/basis/uhr.h"
@@ -27,6 +28,7 @@ class QWidget;
 
 namespace orbato {
 
+class TKurs;
 class Zwischenablage;
 
 // The main window: the tool palette with the main menu, the tool and window-kind buttons and the
@@ -97,6 +99,14 @@ class TOrbatoPalette : public QMainWindow {
   // Puts a document window into the workspace (unless it is there already) and activates it.
   QMdiSubWindow* FensterEinsetzen(QWidget* fenster);
   void KennwortAendern();
+  // "Werkzeuge" / "Automatik": the start dialog, then the scheduler window over the courses
+  // selected in the active window; without any, a message says where to choose them.
+  void AutomatikRechnung();
+  // "Bearbeiten" / "Voreinstellungen" / "Automatik": the rating-table editor.
+  void AutomatikAendern();
+  // The courses selected in the active window: the rows of a teaching-load window or "alle
+  // Kurse", the cells of a distribution table's matrix; none elsewhere.
+  std::vector<TKurs*> AusgewaehlteKurse() const;
   // "Fenster": the layout of the workspace's windows, and the clipboard view (one at a time).
   void FensterAnordnen();
   void ZwischenablageZeigen();

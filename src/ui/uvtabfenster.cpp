@@ -176,6 +176,17 @@ void TUVTabForm::AuswahlLoeschen() {
   if (fMatrix->AuswahlLoeschen(Schule(), zellen) > 0) Geaendert();
 }
 
+std::vector<TKurs*> TUVTabForm::AusgewaehlteKurse() const {
+  QModelIndexList zellen = fRaster->selectionModel()->selectedIndexes();
+  std::sort(zellen.begin(), zellen.end());
+  std::vector<TKurs*> kurse;
+  for (const QModelIndex& i : zellen) {
+    TKurs* kurs = fMatrix->Zelle(i.row(), i.column()).fKurs;
+    if (kurs && std::find(kurse.begin(), kurse.end(), kurs) == kurse.end()) kurse.push_back(kurs);
+  }
+  return kurse;
+}
+
 TUVTabForm* UVTabFensterOeffnen(TUVTab* tabelle) {
   if (auto* offen = dynamic_cast<TUVTabForm*>(tabelle->fDepFenster)) return offen;
   return new TUVTabForm(tabelle);

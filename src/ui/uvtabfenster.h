@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 #include "model/fenster/fenster.h"
 
@@ -43,6 +44,8 @@ class TUVTabForm : public QWidget, public Fenster {
                       Qt::KeyboardModifiers tasten = QGuiApplication::keyboardModifiers());
   std::string Text() const;
   void AuswahlLoeschen();
+  // The courses of the selected cells, row by row, each once.
+  std::vector<TKurs*> AusgewaehlteKurse() const;
 
  private:
   void Zeichnen();

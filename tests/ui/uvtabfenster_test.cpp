@@ -1,5 +1,6 @@
 #include "ui/uvtabfenster.h"
 
+#include <QItemSelectionModel>
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
@@ -93,6 +94,20 @@ class UVTabFensterTest : public QObject, protected TEingesetztesDokument {
     QCOMPARE(form->ZellText(1, 2), QString());
     // Copied, hours and short names stand in columns of their own.
     QVERIFY(form->Text().rfind("\t\tD\t\tM\r\n", 0) == 0);
+  }
+
+  // The scheduler takes the courses of the selected cells, row by row, each once; headers and
+  // empty cells give none.
+  void TheSelectedCellsGiveTheirCoursesEachOnce() {
+    TKurs* deutsch = Kurs(fMei, f5a, 3, fD);
+    TKurs* beide = Kurs(fMei, f5a, 4, fM);
+    beide->KlasseErgaenzen(f5b);
+    std::unique_ptr<TUVTabForm> form(UVTabFensterOeffnen(fTab));
+    QCOMPARE(form->Matrix().Zelle(2, 2).fKurs, beide);
+    QItemSelectionModel* auswahl = form->Raster()->selectionModel();
+    for (auto [zeile, spalte] : {std::pair{2, 2}, {2, 1}, {1, 2}, {0, 1}, {1, 1}})
+      auswahl->select(form->Raster()->model()->index(zeile, spalte), QItemSelectionModel::Select);
+    QCOMPARE(form->AusgewaehlteKurse(), (std::vector<TKurs*>{deutsch, beide}));
   }
 
  private:

@@ -26,6 +26,8 @@
 #include "model/kurse/kurs.h"
 #include "model/uv/uvtab.h"
 #include "platform/qsettingsspeicher.h"
+#include "ui/automatikvoreinstellung.h"
+#include "ui/deputatfenster.h"
 #include "ui/fensterwege.h"
 #include "ui/kennwortdialog.h"
 #include "ui/kuerzeldialog.h"
@@ -37,6 +39,14 @@
 namespace {
 
 using orbato::TOrbatoPalette;
+
+// The button of a window with that caption.
+QAbstractButton* Knopf(QWidget* fenster, const QString& text) {
+  for (QAbstractButton* b : fenster->findChildren<QAbstractButton*>()) {
+    if (b->text() == text) return b;
+  }
+  return nullptr;
+}
 
 // Photographs each modal window as it comes up, then closes it the way that changes nothing.
 class TFotograf : public QObject {
@@ -237,6 +247,45 @@ int main(int argc, char** argv) {
   palette.ZwischenablageZeigen();
   QApplication::processEvents();
   fotograf.Speichere(&palette, QStringLiteral("zwischenablage"));
+  // The scheduler over every course: its start dialog, the window after the run, then the courses
+  // it left open in "alle Kurse" with their reasons.
+  palette.Arbeitsflaeche()->closeAllSubWindows();
+  palette.AlleKurseZeigen()->showMaximized();
+  palette.AllesAuswaehlen();
+  fotograf.Erwarte(QStringLiteral("automatik_start"), [&](QWidget* start) {
+    fotograf.Speichere(start, QStringLiteral("automatik_start"));
+    fotograf.Erwarte(QStringLiteral("automatik"), [&](QWidget* fenster) {
+      Knopf(fenster, QStringLiteral("Start"))->click();
+      fotograf.Speichere(fenster, QStringLiteral("automatik"));
+      QAbstractButton* zeigen = Knopf(fenster, QStringLiteral("nicht verplanbare Stunden zeigen"));
+      if (zeigen->isEnabled()) {
+        zeigen->click();
+      } else {
+        orbato::SchliesseOhneAenderung(fenster);
+      }
+      return true;
+    });
+    static_cast<QDialog*>(start)->accept();
+    return true;
+  });
+  palette.AutomatikRechnung();
+  QApplication::processEvents();
+  fotograf.Speichere(&palette, QStringLiteral("nicht_verplanbar"));
+  palette.Arbeitsflaeche()->closeAllSubWindows();
+  // The rating-table editor, and the menu of "Wechseln" it opens.
+  fotograf.Erwarte(QStringLiteral("automatik_tabelle"), [&](QWidget* fenster) {
+    auto* dialog = static_cast<orbato::TAuTabForm*>(fenster);
+    fotograf.Speichere(dialog, QStringLiteral("automatik_tabelle"));
+    dialog->fMenuZeigen = [&](orbato::TMenu& daten) {
+      QMenu menu;
+      orbato::MenuFuellen(&menu, daten);
+      menuFoto(&menu, QStringLiteral("menu_automatik_wechseln"));
+    };
+    Knopf(dialog, QStringLiteral("Wechseln"))->click();
+    dialog->reject();
+    return true;
+  });
+  palette.AutomatikAendern();
   fotograf.Erwarte(QStringLiteral("widerrufen"));
   palette.Widerrufen();
   palette.schule().SetDirty();
