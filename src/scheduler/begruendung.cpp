@@ -5,6 +5,7 @@
 #include <map>
 #include <vector>
 
+#include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
 #include "model/elemente/klasse.h"
 #include "model/elemente/kopplung.h"
@@ -45,6 +46,7 @@ class TBegruendung {
     int frei = 0;
     uint32_t freieTage = 0;
     for (int32_t tag = 1; tag <= st.fMaxTageNeu; ++tag) {
+      if (Schulfrei(tag)) continue;
       for (int32_t std = 1; std <= st.fPlnStd; ++std) {
         if (fKurs.fBesetzung.GetWocheTagStd(fWoche, tag, std)) continue;
         if (ZelleFrei(tag, std)) {
@@ -80,6 +82,19 @@ class TBegruendung {
  private:
   static std::string Anzahl(int32_t n, const char* eins, const char* mehr) {
     return std::to_string(n) + " " + (n == 1 ? eins : mehr);
+  }
+
+  // A day blocked for every class of the school in every period shown, such as a weekend of a
+  // seven-day week: no reason a planner could act on, so it is left out.
+  bool Schulfrei(int32_t tag) const {
+    const TListe<TKlasse>& klassen = Schule().fKlassenMenge;
+    if (klassen.ListeZahlElemente() == 0) return false;
+    for (const TKlasse* k : klassen) {
+      for (int32_t std = 1; std <= Standard().fPlnStd; ++std) {
+        if (!k->fSperrung.GetWocheTagStd(fWoche, tag, std)) return false;
+      }
+    }
+    return true;
   }
 
   uint32_t BelegteTage() const {

@@ -80,6 +80,15 @@ TEST_F(NachbessernTest, SaysWhichTeacherAndClassTakeTheCells) {
             "1 Stunde offen, keine Zelle frei: Lehrer MUE gesperrt Mo\x96"
             "Fr, Klasse 5a gesperrt Mo\x96"
             "Fr, Klasse 5a belegt");
+  // A seven-day week whose weekend every class has blocked says nothing of the weekend.
+  fStandard.fMaxTageNeu = 7;
+  f5b->fSperrung.SetWocheTagStd(1, 6, true, 0);
+  f5b->fSperrung.SetWocheTagStd(1, 7, true, 0);
+  EXPECT_EQ(GrundOffen(*fMueKurs, 1),
+            "1 Stunde offen, keine Zelle frei: Lehrer MUE gesperrt Mo\x96"
+            "Fr, Klasse 5a gesperrt Mo\x96"
+            "Fr, Klasse 5a belegt");
+  fStandard.fMaxTageNeu = 5;
   // With the cell free and the course's one hour a day already given, the day rule is named.
   TKurs* zwei = Kurs(fSch, f5b, 2, 1);
   for (int32_t tag = 2; tag <= 5; ++tag) fSch->fSperrung.SetWocheTagStd(1, tag, true, 0);
