@@ -1,4 +1,4 @@
-// Loading and saving the large demo school (150 teachers, 60 classes, about 1400 courses, four
+// Loading and saving the large demo school (150 teachers, 60 classes, about 2000 courses, four
 // plan versions): the document's bytes, the whole load into a fresh document, and the save to
 // disk through a flushed temporary file.
 #include <benchmark/benchmark.h>

@@ -1,4 +1,4 @@
-// The placement engine on the large demo school (150 teachers, 60 classes, about 1400 courses,
+// The placement engine on the large demo school (150 teachers, 60 classes, about 2000 courses,
 // four plan versions): a conflict list for one cell, the marking of every cell where a course can
 // go, and placing and removing one hour.
 #include <benchmark/benchmark.h>

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <map>
@@ -43,20 +44,20 @@ struct TGroesse {
   int kurseProSchiene;
   int lkSchienen;  // blocks of advanced courses in Q1 and Q2
   int wochen;
-  bool gruppen;  // sport, computing and lab lessons in half classes
+  TTeilung teilung;  // how far the classes of grades 5..10 are divided
   uint64_t saat;
 };
 
 TGroesse Groesse(TDemoGroesse g) {
   switch (g) {
     case TDemoGroesse::klein:
-      return {12, {1, 1, 1, 1, 1, 1}, 0, 0, 0, 0, 1, false, 0x5EED0001};
+      return {12, {1, 1, 1, 1, 1, 1}, 0, 0, 0, 0, 1, TTeilung::keine, 0x5EED0001};
     case TDemoGroesse::mittel:
-      return {50, {3, 3, 3, 3, 3, 2}, 1, 8, 6, 2, 2, true, 0x5EED0002};
+      return {50, {3, 3, 3, 3, 3, 2}, 1, 8, 6, 2, 2, TTeilung::haupt, 0x5EED0002};
     case TDemoGroesse::gross:
       break;
   }
-  return {150, {9, 9, 9, 9, 9, 9}, 2, 15, 12, 3, 4, true, 0x5EED0003};
+  return {150, {9, 9, 9, 9, 9, 9}, 2, 15, 14, 3, 4, TTeilung::fein, 0x5EED0003};
 }
 
 struct TFachDaten {
@@ -471,7 +472,7 @@ class TDemoBau {
   void Unterstufe(int stufe) {
     const std::vector<TKlasse*>& klassen = fStufe[static_cast<std::size_t>(stufe)];
     const std::vector<TEintrag> tafel =
-        Stundentafel(stufe, static_cast<int>(klassen.size()), fG.gruppen);
+        Stundentafel(stufe, static_cast<int>(klassen.size()), fG.teilung);
     std::vector<TWunsch> wuensche;
     for (const TEintrag& e : tafel) wuensche.push_back(e.wunsch);
     const std::vector<int32_t> stunden = KuerzeAufPlatz(wuensche, KleinsterPlatz(klassen));
@@ -484,8 +485,26 @@ class TDemoBau {
     }
     for (std::size_t i = 0; i < tafel.size(); ++i) {
       if (stunden[i] > 0 && tafel[i].form == TForm::jahrgang) {
-        Jahrgangskurse(klassen, std::to_string(5 + stufe), tafel[i], stunden[i]);
+        Jahrgangskopplungen(klassen, std::to_string(5 + stufe), tafel[i], stunden[i]);
       }
+    }
+  }
+
+  // One coupling of the grade, or one of each band of classes, named after the band's first
+  // class.
+  void Jahrgangskopplungen(const std::vector<TKlasse*>& klassen, const std::string& jahrgang,
+                           const TEintrag& e, int32_t stunden) {
+    if (e.band == 0) {
+      Jahrgangskurse(klassen, e.fach + jahrgang, e.info + " " + jahrgang, e, stunden);
+      return;
+    }
+    const auto band = static_cast<std::size_t>(e.band);
+    for (std::size_t von = 0; von < klassen.size(); von += band) {
+      const std::vector<TKlasse*> teil(
+          klassen.begin() + static_cast<std::ptrdiff_t>(von),
+          klassen.begin() + static_cast<std::ptrdiff_t>(std::min(von + band, klassen.size())));
+      const std::string erste = teil.front()->fKuerzel.str(), letzte = teil.back()->fKuerzel.str();
+      Jahrgangskurse(teil, e.fach + erste, e.info + " " + erste + "-" + letzte, e, stunden);
     }
   }
 
@@ -503,10 +522,10 @@ class TDemoBau {
     }
   }
 
-  // The grade's coupling: its courses take the classes' rooms, then further rooms.
-  void Jahrgangskurse(const std::vector<TKlasse*>& klassen, const std::string& jahrgang,
-                      const TEintrag& e, int32_t stunden) {
-    TKopplung* kopplung = Kopplung(e.fach + jahrgang, e.info + " " + jahrgang);
+  // A coupling of classes of the grade: its courses take the classes' rooms, then further rooms.
+  void Jahrgangskurse(const std::vector<TKlasse*>& klassen, const std::string& kuerzel,
+                      const std::string& info, const TEintrag& e, int32_t stunden) {
+    TKopplung* kopplung = Kopplung(kuerzel, info);
     std::vector<TLehrer*> kollegen;
     std::vector<TRaum*> belegt;
     for (int i = 0; i < e.anzahl; ++i) {
@@ -528,7 +547,7 @@ class TDemoBau {
                           s * 7 + jahr, s < 2 ? 3 : 1});
     }
     schienen.push_back({"VT1", fG.kurseProSchiene, 2, 0, 0});
-    if (fG.gruppen) schienen.push_back({"VT2", fG.kurseProSchiene, 2, 1, 0});
+    if (fG.teilung != TTeilung::keine) schienen.push_back({"VT2", fG.kurseProSchiene, 2, 1, 0});
     std::vector<TWunsch> wuensche;
     for (const TSchiene& s : schienen) wuensche.push_back({s.stunden, s.rang});
     const std::vector<bool> gewaehlt =

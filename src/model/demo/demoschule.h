@@ -9,8 +9,9 @@ enum class TDemoGroesse { klein, mittel, gross };
 
 // Fills an empty document (installed as Schule(), with `standard` installed as Standard()) with a
 // fictional school: klein 12 teachers and 6 classes in one plan version, mittel 50 teachers and
-// 20 classes in A/B weeks, gross 150 teachers, 60 classes and about 1400 courses (in a day of six
-// periods; more in a longer one) in four plan versions. Teachers, classes, rooms, subjects,
+// 20 classes in A/B weeks, gross 150 teachers, 60 classes and about 2000 courses (in a day of six
+// periods; more in a longer one) in four plan versions, most of them held side by side in half
+// classes, bands of classes and wide course blocks. Teachers, classes, rooms, subjects,
 // couplings for religion, languages, electives and the upper level's course blocks, a few blockings
 // and about half of the lessons placed without a collision. The school keeps to the school day of
 // `standard` (TSchulzeit): every cell outside it is blocked for every teacher, class and room, the

@@ -27,46 +27,78 @@ int Rang(const std::string& fach) {
   return 1;
 }
 
+// The long name of a subject's coupling where a school of small groups teaches all of its
+// lessons in half classes: the sciences in the lab, art and music; none for any other subject.
+const char* Fachgruppe(const std::string& fach, TTeilung teilung) {
+  if (teilung != TTeilung::fein) return nullptr;
+  if (fach == "BI") return "Biologie in Gruppen";
+  if (fach == "PH") return "Physik in Gruppen";
+  if (fach == "CH") return "Chemie in Gruppen";
+  if (fach == "KU") return "Kunst in Gruppen";
+  if (fach == "MU") return "Musik in Gruppen";
+  return nullptr;
+}
+
 // With half classes, one lesson of German, English and Mathematics is given to each half.
-void Klassenfaecher(int stufe, bool gruppen, std::vector<TEintrag>& tafel) {
+void Klassenfaecher(int stufe, TTeilung teilung, std::vector<TEintrag>& tafel) {
   for (const TStundentafel& t : kStundentafel) {
     const std::string fach = t.fach;
-    const bool geteilt = gruppen && (fach == "D" || fach == "E" || fach == "M");
-    const int stunden = t.stunden[static_cast<std::size_t>(stufe)] - (geteilt ? 1 : 0);
-    if (stunden > 0) tafel.push_back({TForm::klasse, fach, "", {stunden, Rang(fach)}});
+    const int stunden = t.stunden[static_cast<std::size_t>(stufe)];
+    const char* fachgruppe = Fachgruppe(fach, teilung);
+    if (fachgruppe && stunden > 0) {
+      tafel.push_back({TForm::gruppen, fach, fachgruppe, {stunden, Rang(fach)}});
+      continue;
+    }
+    const bool geteilt = teilung != TTeilung::keine && (fach == "D" || fach == "E" || fach == "M");
+    const int ganz = stunden - (geteilt ? 1 : 0);
+    if (ganz > 0) tafel.push_back({TForm::klasse, fach, "", {ganz, Rang(fach)}});
   }
   tafel.push_back({TForm::klasse, "SP", "", {3, 2}});
 }
 
-void Gruppenfaecher(int stufe, std::vector<TEintrag>& tafel) {
+// Remedial and study lessons are extras a short week gives up, except in a school of small
+// groups.
+void Gruppenfaecher(int stufe, TTeilung teilung, std::vector<TEintrag>& tafel) {
   const auto halbe = [&](const char* fach, const char* info, int rang) {
     tafel.push_back({TForm::gruppen, fach, info, {1, rang}});
   };
+  const int extra = teilung == TTeilung::fein ? 1 : 0;
   halbe("D", "Deutsch in Gruppen", 1);
   halbe("E", "Englisch in Gruppen", 1);
   halbe("M", "Mathematik in Gruppen", 1);
-  halbe("F\xD6", "F\xF6rderunterricht in Gruppen", 0);
-  if (stufe >= 2) halbe("LZ", "Lernzeit in Gruppen", 0);
+  halbe("F\xD6", "F\xF6rderunterricht in Gruppen", extra);
+  if (stufe >= 2) halbe("LZ", "Lernzeit in Gruppen", extra);
   if (stufe < 2) halbe("IF", "Informatik in Gruppen", 1);
   if (stufe >= 2) halbe("NW", "Praktikum in Gruppen", 1);
 }
 
-void Jahrgangsfaecher(int stufe, int zuege, bool gruppen, std::vector<TEintrag>& tafel) {
-  tafel.push_back(
-      {TForm::jahrgang, "REL", "Religion", {2, 2}, {"KR", "ER", "PL"}, std::max(3, zuege)});
+void Jahrgangsfaecher(int stufe, int zuege, TTeilung teilung, std::vector<TEintrag>& tafel) {
+  // A school of small groups holds religion and the second language in bands of three classes
+  // with five groups each rather than across the grade: smaller couplings, which are easier to
+  // place, with smaller groups.
+  const bool baender = teilung == TTeilung::fein;
+  const int bandKurse = 5, band = baender ? 3 : 0;
+  tafel.push_back({TForm::jahrgang,
+                   "REL",
+                   "Religion",
+                   {2, 2},
+                   {"KR", "ER", "PL"},
+                   baender ? bandKurse : std::max(3, zuege),
+                   band});
   if (stufe >= 1) {
     tafel.push_back({TForm::jahrgang,
                      "SPR",
                      "Zweite Fremdsprache",
                      {stufe == 1 ? 4 : 3, 2},
                      {"F", "L"},
-                     std::max(2, zuege)});
+                     baender ? bandKurse : std::max(2, zuege),
+                     band});
   }
   if (stufe >= 4) {
     tafel.push_back(
         {TForm::jahrgang, "WP", "Wahlpflicht", {3, 1}, {"IF", "NW", "SW", "KU"}, zuege + 1});
   }
-  if (gruppen) {
+  if (teilung != TTeilung::keine) {
     tafel.push_back({TForm::jahrgang,
                      "AG",
                      "Arbeitsgemeinschaften",
@@ -78,11 +110,11 @@ void Jahrgangsfaecher(int stufe, int zuege, bool gruppen, std::vector<TEintrag>&
 
 }  // namespace
 
-std::vector<TEintrag> Stundentafel(int stufe, int zuege, bool gruppen) {
+std::vector<TEintrag> Stundentafel(int stufe, int zuege, TTeilung teilung) {
   std::vector<TEintrag> tafel;
-  Klassenfaecher(stufe, gruppen, tafel);
-  if (gruppen) Gruppenfaecher(stufe, tafel);
-  Jahrgangsfaecher(stufe, zuege, gruppen, tafel);
+  Klassenfaecher(stufe, teilung, tafel);
+  if (teilung != TTeilung::keine) Gruppenfaecher(stufe, teilung, tafel);
+  Jahrgangsfaecher(stufe, zuege, teilung, tafel);
   return tafel;
 }
 

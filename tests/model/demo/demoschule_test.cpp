@@ -4,6 +4,8 @@
 
 #include <map>
 #include <ostream>
+#include <string>
+#include <string_view>
 #include <tuple>
 
 #include "model/demo/schulzeit.h"
@@ -46,7 +48,7 @@ TUmfang Erwartet(TDemoGroesse g) {
     case TDemoGroesse::gross:
       break;
   }
-  return {4, 150, 60, 1437};
+  return {4, 150, 60, 1976};
 }
 
 class DemoSchule : public ::testing::TestWithParam<TDemoGroesse> {};
@@ -91,6 +93,57 @@ TEST_P(DemoSchule, IsAsTheReaderWouldRebuildIt) {
 INSTANTIATE_TEST_SUITE_P(Groessen, DemoSchule,
                          ::testing::Values(TDemoGroesse::klein, TDemoGroesse::mittel,
                                            TDemoGroesse::gross));
+
+// The large school in the settings as they come: six periods on five teaching days.
+TEST(GrosseDemoSchule, HasAbout2000CoursesInTheDefaultDay) {
+  TStandard standard;
+  TStandardEinsetzen standardEingesetzt{standard};
+  TSchule schule;
+  TSchuleEinsetzen schuleEingesetzt{schule};
+  ErzeugeDemoSchule(schule, standard, TDemoGroesse::gross);
+  EXPECT_EQ(TSchulzeit::Aus(standard).Zellen(), 30);
+  EXPECT_GE(schule.fKursMenge.ListeZahlElemente(), 1900);
+  EXPECT_LE(schule.fKursMenge.ListeZahlElemente(), 2100);
+}
+
+// A coupling's long name and its courses in list order, each as subject, classes and hours.
+std::string Kopplungskurse(const TSchule& schule, std::string_view kuerzel) {
+  const TKopplung* kopplung = TSchule::HoleElement(schule.fKopplMenge, kuerzel);
+  if (!kopplung) return "keine";
+  std::string text = kopplung->fInfo.str() + ":";
+  for (const TKurs* k : schule.fKursMenge) {
+    if (k->fKopplung != kopplung) continue;
+    text += " " + k->fFach->fKuerzel.str();
+    for (const TKlasse* c : k->fKlassen)
+      text += (c == k->fKlassen.ListeNrInhalt(1) ? " " : ",") + c->fKuerzel.str();
+    text += " " + std::to_string(k->fStunden.GetWochenStunde(1));
+  }
+  return text;
+}
+
+int Kurszahl(const TSchule& schule, std::string_view kuerzel) {
+  const TKopplung* kopplung = TSchule::HoleElement(schule.fKopplMenge, kuerzel);
+  int zahl = 0;
+  for (const TKurs* k : schule.fKursMenge) zahl += k->fKopplung && k->fKopplung == kopplung;
+  return zahl;
+}
+
+// Its classes are divided: religion and the second language in bands of three classes, the
+// sciences, art and music in half classes, the upper level in wide course blocks.
+TEST(GrosseDemoSchule, HoldsItsCoursesSideBySide) {
+  TDemo demo(TDemoGroesse::gross);
+  EXPECT_EQ(Kopplungskurse(demo.schule, "REL7d"),
+            "Religion 7d-7f: KR 7d,7e,7f 2 KR 7d,7e,7f 2 ER 7d,7e,7f 2 ER 7d,7e,7f 2 "
+            "PL 7d,7e,7f 2");
+  EXPECT_EQ(Kopplungskurse(demo.schule, "SPR10g"),
+            "Zweite Fremdsprache 10g-10i: F 10g,10h,10i 2 F 10g,10h,10i 2 F 10g,10h,10i 2 "
+            "L 10g,10h,10i 2 L 10g,10h,10i 2");
+  EXPECT_EQ(Kopplungskurse(demo.schule, "REL7"), "keine");
+  EXPECT_EQ(Kopplungskurse(demo.schule, "BI8a"), "Biologie in Gruppen 8a: BI 8a 1 BI 8a 1");
+  EXPECT_EQ(Kopplungskurse(demo.schule, "MU5c"), "Musik in Gruppen 5c: MU 5c 1 MU 5c 1");
+  EXPECT_EQ(Kurszahl(demo.schule, "EF-GK1"), 14);
+  EXPECT_EQ(Kurszahl(demo.schule, "Q1-LK1"), 12);
+}
 
 // Each size for the default day of six periods in a seven-day week, for eight periods in a
 // five-day week, and for five periods in a six-day week, which the school teaches in.
@@ -241,9 +294,9 @@ INSTANTIATE_TEST_SUITE_P(
                       TFall{TDemoGroesse::mittel, {6, 7}, 503, 47, 1942, 990, 44},
                       TFall{TDemoGroesse::mittel, {8, 5}, 573, 46, 2408, 1229, 164},
                       TFall{TDemoGroesse::mittel, {5, 6}, 503, 47, 1942, 1015, 24},
-                      TFall{TDemoGroesse::gross, {6, 7}, 1437, 123, 10432, 5162, 248},
-                      TFall{TDemoGroesse::gross, {8, 5}, 1627, 123, 13152, 6603, 968},
-                      TFall{TDemoGroesse::gross, {5, 6}, 1437, 123, 10432, 5237, 128}));
+                      TFall{TDemoGroesse::gross, {6, 7}, 1976, 144, 12976, 6602, 248},
+                      TFall{TDemoGroesse::gross, {8, 5}, 2121, 144, 16316, 8150, 968},
+                      TFall{TDemoGroesse::gross, {5, 6}, 1976, 144, 12976, 6587, 128}));
 
 }  // namespace
 }  // namespace orbato
