@@ -11,6 +11,7 @@
 
 #include "model/basis/zeichensatz.h"
 #include "persist/streamfehler.h"
+#include "persist/systemgrund.h"
 
 namespace orbato {
 namespace {
@@ -25,21 +26,6 @@ TStreamFehler NichtGeoeffnet(const std::string& pfad, const std::string& grund) 
                        " kann nicht ge\xF6"
                        "ffnet werden. " +
                        grund);
-}
-
-// The system's reason in the program's language, where it is one a user meets.
-std::string Grund(int fehler) {
-  switch (fehler) {
-    case ENOENT:
-      return "Das System kann die angegebene Datei nicht finden.";
-    case ENOTDIR:
-      return "Das System kann den angegebenen Pfad nicht finden.";
-    case EACCES:
-    case EPERM:
-      return "Zugriff verweigert.";
-    default:
-      return std::strerror(fehler);
-  }
 }
 
 // Refuses everything but an ordinary file: a folder cannot be read as a file, and a FIFO or a
@@ -105,15 +91,15 @@ std::vector<uint8_t> LiesGanzeDatei(const std::string& pfad, const TDateiArt& ar
   // The path is looked at before it is opened: opening a FIFO waits for a writer, and opening a
   // device can do things of its own.
   struct stat info {};
-  if (::stat(pfad.c_str(), &info) != 0) throw NichtGeoeffnet(pfad, Grund(errno));
+  if (::stat(pfad.c_str(), &info) != 0) throw NichtGeoeffnet(pfad, SystemGrund(errno));
   PruefeArt(pfad, info);
   PruefeGroesse(pfad, static_cast<std::uintmax_t>(info.st_size), art);
   // Without waiting, in case the path has become a FIFO since; what was opened is looked at
   // again.
   const int fd = ::open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) throw NichtGeoeffnet(pfad, Grund(errno));
+  if (fd < 0) throw NichtGeoeffnet(pfad, SystemGrund(errno));
   const TDeskriptor datei(fd);
-  if (::fstat(fd, &info) != 0) throw NichtGeoeffnet(pfad, Grund(errno));
+  if (::fstat(fd, &info) != 0) throw NichtGeoeffnet(pfad, SystemGrund(errno));
   PruefeArt(pfad, info);
   PruefeGroesse(pfad, static_cast<std::uintmax_t>(info.st_size), art);
   try {

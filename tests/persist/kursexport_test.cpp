@@ -305,8 +305,8 @@ TEST_F(KursExport, FailsWithThePlatformMessageWhenTheFileCannotBeCreated) {
     FAIL() << "no error";
   } catch (const TStreamFehler& f) {
     EXPECT_STREQ(f.what(),
-                 "Datei \"/nonexistent/kurse.txt\" kann nicht erstellt werden. No such file or "
-                 "directory");
+                 "Datei \"/nonexistent/kurse.txt\" kann nicht erstellt werden. Das System kann "
+                 "die angegebene Datei nicht finden.");
   }
   EXPECT_FALSE(fDialoge.FortschrittOffen());
 }

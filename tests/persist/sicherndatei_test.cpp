@@ -66,6 +66,42 @@ TEST_F(SicherndateiTest, AMissingFolderFailsWithTheCreateMessage) {
   }
 }
 
+TEST_F(SicherndateiTest, NeverPutsAFileInThePlaceOfAFifoOrAFolder) {
+  const fs::path fifo = fOrdner / "rohr";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  try {
+    SchreibeDateiSicher(fifo.string(), {1});
+    FAIL();
+  } catch (const TStreamFehler& f) {
+    EXPECT_EQ(std::string(f.what()), "Datei \"" + fifo.string() +
+                                         "\" kann nicht erstellt werden. Der Pfad bezeichnet "
+                                         "keine gew\xF6hnliche Datei.");
+  }
+  EXPECT_TRUE(fs::is_fifo(fifo));
+  try {
+    SchreibeDateiSicher(fOrdner.Pfad().string(), {1});
+    FAIL();
+  } catch (const TStreamFehler& f) {
+    EXPECT_EQ(std::string(f.what()), "Datei \"" + fOrdner.Pfad().string() +
+                                         "\" kann nicht erstellt werden. Der Pfad bezeichnet "
+                                         "einen Ordner.");
+  }
+  EXPECT_EQ(Dateien(), 1u);
+}
+
+TEST_F(SicherndateiTest, KeepsThePermissionsOfThePlanFileAndFollowsALink) {
+  const fs::path datei = fOrdner / "schule.orb";
+  SchreibeDateiSicher(datei.string(), {1});
+  fs::permissions(datei, fs::perms::owner_read | fs::perms::owner_write);
+  const fs::path link = fOrdner / "verweis.orb";
+  fs::create_symlink(datei, link);
+  SchreibeDateiSicher(link.string(), {2, 3});
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(Inhalt(datei), (std::vector<uint8_t>{2, 3}));
+  EXPECT_EQ(fs::status(datei).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(Dateien(), 2u);
+}
+
 TEST_F(SicherndateiTest, AFailedSaveLeavesNoTemporaryFile) {
   const fs::path datei = fOrdner / "schule.orb";
   SchreibeDateiSicher(datei.string(), {1, 2, 3});
