@@ -43,12 +43,7 @@ int Automatik(TLauf& lauf) {
     return status;
   if (lauf.aufruf.Option("--raum-unwichtig")) st.fAuRaumUnwichtig = true;
   if (lauf.aufruf.Option("--einzel-unwichtig")) st.fAuEinzelUnwichtig = true;
-  return MitDateiFehlern(lauf, [&] {
-    TSkriptDialoge dialoge;
-    TGeladenerPlan plan = LadePlan(lauf.aufruf.argumente[0], dialoge, lauf.uhr);
-    TSchule& schule = *plan.schule;
-    TSchuleEinsetzen eingesetzt(schule);
-    schule.SetDialoge(&dialoge);
+  return MitGeladenemPlan(lauf, [&](TSchule& schule, TSkriptDialoge&) {
     const std::vector<TKurs*> alle(schule.fKursMenge.begin(), schule.fKursMenge.end());
     TAutomatik automatik(alle);
     automatik.Rechne();

@@ -4,12 +4,13 @@
 #include <string>
 
 #include "app/orbato/lauf.h"
+#include "model/basis/dialoge.h"
 #include "model/basis/zeichensatz.h"
+#include "model/dokument/schule.h"
+#include "persist/plandatei.h"
 #include "persist/puffer.h"
 
 namespace orbato {
-
-class TSchule;
 
 // Runs a step on files; a file error ends the command with its message.
 template <class Schritt>
@@ -19,6 +20,20 @@ int MitDateiFehlern(TLauf& lauf, Schritt&& schritt) {
   } catch (const TStreamFehler& fehler) {
     return Fehler(lauf.umgebung, Utf8AusCp1252(fehler.what()));
   }
+}
+
+// Loads the plan file named first into a fresh document, installs it as the program's with
+// scripted dialogs (the first button answers every question) and runs the step on it.
+template <class Schritt>
+int MitGeladenemPlan(TLauf& lauf, Schritt&& schritt) {
+  return MitDateiFehlern(lauf, [&] {
+    TSkriptDialoge dialoge;
+    TGeladenerPlan plan = LadePlan(lauf.aufruf.argumente[0], dialoge, lauf.uhr);
+    TSchule& schule = *plan.schule;
+    TSchuleEinsetzen eingesetzt(schule);
+    schule.SetDialoge(&dialoge);
+    return schritt(schule, dialoge);
+  });
 }
 
 // Saves the document as "Sichern unter…" does.

@@ -28,12 +28,7 @@ int PlanPruefen(TLauf& lauf) {
   for (TPruefung p : kAllePruefungen) {
     if (gewaehlt.empty() || std::ranges::find(gewaehlt, p) != gewaehlt.end()) folge.push_back(p);
   }
-  return MitDateiFehlern(lauf, [&] {
-    TSkriptDialoge dialoge;
-    TGeladenerPlan plan = LadePlan(lauf.aufruf.argumente[0], dialoge, lauf.uhr);
-    TSchule& schule = *plan.schule;
-    TSchuleEinsetzen eingesetzt(schule);
-    schule.SetDialoge(&dialoge);
+  return MitGeladenemPlan(lauf, [&](TSchule& schule, TSkriptDialoge& dialoge) {
     TFehlerSammlung fehler;
     std::vector<int> stufen;
     for (TPruefung p : folge) stufen.push_back(PruefungAusfuehren(schule, p, dialoge, fehler));
