@@ -1,5 +1,6 @@
 #include "app/orbato/kommandozeile.h"
 
+#include "app/orbato/kompkommando.h"
 #include "app/orbato/lauf.h"
 #include "app/orbato/plankommandos.h"
 #include "app/orbato/pruefkommando.h"
@@ -121,6 +122,13 @@ const std::vector<TKommando>& Kommandos() {
        1,
        {{"--test", true}, {"--aus", true}},
        PlanPruefen},
+      {"komprimieren",
+       "EIN.orb AUS.orb [--bruecken] [--mehrfach]",
+       "die Hohlstunden der Klassen schließen und das Ergebnis sichern",
+       2,
+       2,
+       {{"--bruecken", false}, {"--mehrfach", false}},
+       PlanKomprimieren},
   };
   return kommandos;
 }
