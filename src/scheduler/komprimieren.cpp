@@ -1,6 +1,7 @@
 #include "scheduler/komprimieren.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
@@ -22,6 +23,21 @@ void Bewege(TKurs& kurs, int32_t woche, int32_t vonTag, int32_t vonStd, int32_t 
             int32_t nachStd, TRaum* raum) {
   SetzungEntfernen(kurs, kurs.SetzungFinden(woche, vonTag, vonStd));
   NeueSetzung(kurs, woche, nachTag, raum, nachStd);
+}
+
+// A well-spread 64-bit value of a word (the finaliser of SplitMix64).
+uint64_t Streue(uint64_t x) {
+  x += 0x9E3779B97F4A7C15u;
+  x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9u;
+  x = (x ^ (x >> 27)) * 0x94D049BB133111EBu;
+  return x ^ (x >> 31);
+}
+
+// The share of one placement in the fingerprint of the plan: course, cell and room.
+uint64_t Anteil(const TKurs& kurs, int32_t tag, int32_t std, const TRaum* raum) {
+  const uint64_t k = Streue(std::bit_cast<uintptr_t>(&kurs));
+  const uint64_t r = Streue(std::bit_cast<uintptr_t>(raum) ^ 0x5A5A5A5Au);
+  return Streue(k ^ std::rotl(r, 17) ^ static_cast<uint64_t>(tag * 32 + std));
 }
 
 // The course's own lessons on that day decide about bridges and blocks.
@@ -65,6 +81,8 @@ void TKomprimierung::Berechnen() {
   fHohl = 0;
   fMaxim = 0;
   fMaximum.fill(0);
+  fStand = 0;
+  fGescheitert.clear();
   if (fKlasse == nullptr) return;
   fHohl = fKlasse->HohlStunden(fVersion, fMaxim, fMaximum);
   fGrenze.Berechnen(*fKlasse, fVersion, fMaximum);
@@ -114,11 +132,15 @@ TKurs* TKomprimierung::Kandidat(int32_t woche, int32_t cTag, int32_t cStd, int32
 
 void TKomprimierung::Verschiebe(const TZug& zug) {
   Bewege(*zug.kurs, zug.woche, zug.vonTag, zug.vonStd, zug.nachTag, zug.nachStd, zug.raum);
+  fStand ^= Anteil(*zug.kurs, zug.vonTag, zug.vonStd, zug.raum) ^
+            Anteil(*zug.kurs, zug.nachTag, zug.nachStd, zug.raum);
   fZuege.push_back(zug);
 }
 
 void TKomprimierung::ZugZurueck(const TZug& zug) {
   Bewege(*zug.kurs, zug.woche, zug.nachTag, zug.nachStd, zug.vonTag, zug.vonStd, zug.raum);
+  fStand ^= Anteil(*zug.kurs, zug.vonTag, zug.vonStd, zug.raum) ^
+            Anteil(*zug.kurs, zug.nachTag, zug.nachStd, zug.raum);
   fZuege.pop_back();
 }
 
@@ -127,12 +149,21 @@ void TKomprimierung::DurchgangZurueck() {
 }
 
 // Periods after the last one shown and days after the last school day are no targets: an hour
-// moved there would vanish from every plan window. A gap that needs more moves than the chain
-// has left is not searched; the search would find nothing.
+// moved there would vanish from every plan window.
+//
+// Two shortcuts leave out searches that would find nothing: a gap that needs more moves than the
+// chain has left, and a gap that was searched in vain before in the same plan with as many moves
+// left or more. The search depends on nothing but the plan and the day ends, and the plan is
+// known by its fingerprint; the day ends, and with them the record, change only on Berechnen.
 bool TKomprimierung::FuelleLuecke(int32_t woche, int32_t tag, int32_t std, int32_t tiefe) {
   const TStandard& s = Standard();
   if (tag < 1 || tag > s.fMaxTageNeu || std < 1 || std > s.fPlnStd) return false;
-  if (fGrenzeNutzen && fGrenze.Mindestens(tag, std) > kKettenTiefe + 1 - tiefe) return false;
+  const uint64_t versuch = Streue(fStand ^ static_cast<uint64_t>(tag * 32 + std));
+  if (fGrenzeNutzen) {
+    if (fGrenze.Mindestens(tag, std) > kKettenTiefe + 1 - tiefe) return false;
+    const auto alt = fGescheitert.find(versuch);
+    if (alt != fGescheitert.end() && alt->second <= tiefe) return false;
+  }
   for (int32_t cStd = 16; cStd >= 1; --cStd) {
     for (int32_t cTag = 1; cTag <= s.fMaxTageNeu; ++cTag) {
       if (TKurs* kurs = Kandidat(woche, cTag, cStd, tag, std)) {
@@ -147,6 +178,10 @@ bool TKomprimierung::FuelleLuecke(int32_t woche, int32_t tag, int32_t std, int32
       if (!Stop()) Eingaben();
       if (Stop()) return false;
     }
+  }
+  if (fGrenzeNutzen) {
+    const auto [alt, neu] = fGescheitert.try_emplace(versuch, tiefe);
+    if (!neu) alt->second = std::min(alt->second, tiefe);
   }
   return false;
 }

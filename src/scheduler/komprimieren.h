@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <unordered_map>
 #include <vector>
 
 #include "scheduler/kettengrenze.h"
@@ -44,8 +45,9 @@ class TKomprimierung {
   std::function<void()> fEingaben;
   // The run is over, or "Abbrechen" came before "Start": the window closes.
   std::function<void()> fSchliessen;
-  // Whether a gap search leaves out the subtrees that cannot reach a day's end in the moves left
-  // (TKettenGrenze); off only to compare with the full search.
+  // Whether a gap search leaves out what cannot succeed: subtrees that cannot reach a day's end in
+  // the moves left (TKettenGrenze) and searches that failed before; off only to compare with the
+  // full search.
   bool fGrenzeNutzen = true;
 
   // "Start": the run over all classes, pass after pass (see above), then the window closes.
@@ -120,6 +122,11 @@ class TKomprimierung {
   int32_t fMaxim = 0;
   std::array<int32_t, 8> fMaximum{};
   TKettenGrenze fGrenze;
+  // The fingerprint of the plan against the one Berechnen found: the XOR of the shares of the
+  // placements moved since; and the gap searches that failed in a plan, by fingerprint and gap,
+  // with the smallest depth they failed at.
+  uint64_t fStand = 0;
+  std::unordered_map<uint64_t, int32_t> fGescheitert;
   bool fAbbruch = false;
   bool fNext = false;
   bool fErfolgreich = false;
