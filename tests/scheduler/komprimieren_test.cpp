@@ -392,18 +392,6 @@ TEST_F(KomprimierenTest, CancelTakesBackTheChainAndClosesTheWindow) {
   EXPECT_EQ(geschlossen, 1);
 }
 
-// The check boxes write the settings at once.
-TEST_F(KomprimierenTest, CheckBoxesWriteTheSettings) {
-  TKomprimierung komp(fSchule);
-  komp.BrueckenClick(true);
-  EXPECT_TRUE(fStandard.fKompBruecken);
-  EXPECT_FALSE(fStandard.fKompMehrfach);
-  komp.MehrfachClick(true);
-  komp.BrueckenClick(false);
-  EXPECT_TRUE(fStandard.fKompMehrfach);
-  EXPECT_FALSE(fStandard.fKompBruecken);
-}
-
 // The school's count sums every class over the versions worked on: the current one in
 // single-version mode, else all of them; each version of every class is compressed.
 TEST_F(KomprimierenTest, CountsAndCompressesTheVersionsOfTheRun) {
