@@ -210,8 +210,10 @@ void TOrbatoPalette::ErzeugeDatenMenues() {
   QMenu* plaene = new QMenu(QStringLiteral("&Pläne"), this);
   fHauptMenues << plaene;
   fDokumentAktionen << plaene->menuAction();
-  for (const char* text : {"Löschen...", "Komprimieren", "Stundenverteilung", "nicht belegte Räume",
-                           "später eingetragene Räume"}) {
+  Eintrag(plaene, QStringLiteral("Löschen..."));
+  Eintrag(plaene, QStringLiteral("Komprimieren"), [this] { Komprimieren(); });
+  for (const char* text :
+       {"Stundenverteilung", "nicht belegte Räume", "später eingetragene Räume"}) {
     Eintrag(plaene, QString::fromUtf8(text));
   }
   QMenu* uebersichten = new QMenu(QStringLiteral("Ü&bersichten"), this);

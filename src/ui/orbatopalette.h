@@ -118,6 +118,8 @@ class TOrbatoPalette : public QMainWindow {
   bool Exportieren(const char* eintrag);
   // "Prüfen": one plan check, its findings in the error window "Fehler", then the result box.
   void PlanPruefen(TPruefung pruefung);
+  // "Pläne" / "Komprimieren": after the warning, the compression window, modal.
+  void Komprimieren();
   TFehlerFenster& FehlerFenster() { return fFehler; }
 
   // The menu entry reached by captions without the "&" marks: {"Datei", "Sichern"}; none when

@@ -203,6 +203,17 @@ int main(int argc, char** argv) {
   QApplication::processEvents();
   fotograf.Speichere(&palette, QStringLiteral("pruefen_fehler"));
   palette.Arbeitsflaeche()->closeAllSubWindows();
+  // Compression: the warning, answered "Ja", then the window before "Start"; closing it moves
+  // nothing.
+  fotograf.Erwarte(QStringLiteral("komprimieren_warnung"), [&](QWidget* fenster) {
+    fotograf.Speichere(fenster, QStringLiteral("komprimieren_warnung"));
+    fotograf.Erwarte(QStringLiteral("komprimieren"));
+    for (QAbstractButton* b : fenster->findChildren<QAbstractButton*>()) {
+      if (b->text().remove(QLatin1Char('&')) == QStringLiteral("Ja")) b->click();
+    }
+    return true;
+  });
+  palette.Komprimieren();
   // Menus are popups, not modal: opened, drawn and photographed directly.
   const auto menuFoto = [&](QMenu* menu, const QString& name) {
     menu->popup(palette.mapToGlobal(QPoint(20, 20)));

@@ -1,6 +1,7 @@
 #include "app/orbato/kommandozeile.h"
 
 #include "app/orbato/automatikkommando.h"
+#include "app/orbato/kompkommando.h"
 #include "app/orbato/lauf.h"
 #include "app/orbato/plankommandos.h"
 #include "app/orbato/pruefkommando.h"
@@ -133,6 +134,13 @@ const std::vector<TKommando>& Kommandos() {
         {"--einzel-unwichtig", false},
         {"--nachbessern", false}},
        Automatik},
+      {"komprimieren",
+       "EIN.orb AUS.orb [--bruecken] [--mehrfach]",
+       "die Hohlstunden der Klassen schließen und das Ergebnis sichern",
+       2,
+       2,
+       {{"--bruecken", false}, {"--mehrfach", false}},
+       PlanKomprimieren},
   };
   return kommandos;
 }

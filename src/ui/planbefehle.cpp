@@ -1,0 +1,15 @@
+// The commands of the menu "Pläne".
+#include "scheduler/komprimieren.h"
+#include "ui/komprimierfenster.h"
+#include "ui/orbatopalette.h"
+
+namespace orbato {
+
+// The run redraws every open window once at its end.
+void TOrbatoPalette::Komprimieren() {
+  if (!fDokumentOffen || !KompWarnung(fDialoge)) return;
+  TKompForm fenster(*fSchule, this);
+  fenster.exec();
+}
+
+}  // namespace orbato
