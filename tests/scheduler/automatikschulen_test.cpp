@@ -1,6 +1,6 @@
-// The scheduler and its repair pass on whole schools: the demo schools and two real schools in
-// the exchange format. After each step no hard rule is broken, and taking the journal back
-// restores the plan as it was.
+// The scheduler, its repair pass and the compression on whole schools: the demo schools and two
+// real schools in the exchange format. After each step no hard rule is broken, and taking the
+// journal back restores the plan as it was.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -13,6 +13,7 @@
 #include "placement/widerrufen.h"
 #include "scheduler/automatik.h"
 #include "scheduler/harteregeln.h"
+#include "scheduler/komprimieren.h"
 #include "scheduler/nachbessern.h"
 
 namespace orbato {
@@ -90,6 +91,15 @@ TEST_P(AutomatikSchulen, BreaksNoHardRuleAndTheJournalTakesItAllBack) {
   EXPECT_EQ(HarteRegelFehler(fSchule, woche), std::vector<std::string>{});
   automatik.RestNeuZaehlen();
   EXPECT_EQ(automatik.NichtVerplanbar(), danach);
+
+  const int32_t luecken = SchulHohlStunden(fSchule);
+  TKomprimierung komprimierung(fSchule);
+  komprimierung.StartKnopfClick();
+  EXPECT_LE(SchulHohlStunden(fSchule), luecken);
+  EXPECT_EQ(HarteRegelFehler(fSchule, woche), std::vector<std::string>{});
+  int32_t offenDanach = 0;
+  for (const TKurs* k : automatik.AlleKurse()) offenDanach += std::max(0, k->RestStunden(woche));
+  EXPECT_EQ(offenDanach, danach) << "compression only moves hours";
 
   WiderrufenProtokoll(fProtokoll);
   EXPECT_EQ(PlanStand(fSchule), vorher);
