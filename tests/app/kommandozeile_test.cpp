@@ -1,6 +1,7 @@
 #include "app/orbato/kommandozeile.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -11,9 +12,23 @@
 namespace orbato {
 namespace {
 
-// An INI file in the test's own temporary directory.
+// A temporary folder of this test program, removed when the program ends.
+const std::filesystem::path& TestOrdner() {
+  static const struct TOrdner {
+    std::filesystem::path pfad = std::filesystem::temp_directory_path() /
+                                 ("orbato_kommandozeile_" + std::to_string(::getpid()));
+    TOrdner() { std::filesystem::create_directories(pfad); }
+    ~TOrdner() {
+      std::error_code egal;
+      std::filesystem::remove_all(pfad, egal);
+    }
+  } ordner;
+  return ordner.pfad;
+}
+
+// An INI file in the test program's temporary folder.
 std::string IniDatei(const std::string& name, const std::string& inhalt) {
-  const auto pfad = std::filesystem::temp_directory_path() / ("orbato_test_" + name + ".ini");
+  const auto pfad = TestOrdner() / (name + ".ini");
   std::ofstream(pfad, std::ios::binary) << inhalt;
   return pfad.string();
 }
