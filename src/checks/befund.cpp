@@ -16,7 +16,12 @@ void TBefund::Fehler(std::string_view zeile, int stufe) {
 }
 
 std::string WochenTag(int32_t woche, int32_t tag) {
-  return "{" + std::to_string(woche) + "} " + Standard().fTagBez[tag - 1].str();
+  // Appended piece by piece: GCC 12 at -O3 takes "{" + std::string for an overlapping copy.
+  std::string text = "{";
+  text += std::to_string(woche);
+  text += "} ";
+  text += Standard().fTagBez[tag - 1].str();
+  return text;
 }
 
 std::string WochenTagStd(int32_t woche, int32_t tag, int32_t std) {
