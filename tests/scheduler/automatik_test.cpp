@@ -5,6 +5,7 @@
 
 #include "placement/setzen.h"
 #include "scheduler/automatikfixture.h"
+#include "scheduler/wochensetzung.h"
 
 namespace orbato {
 namespace {
@@ -187,6 +188,27 @@ TEST_F(AutomatikTest, ACoupledCourseIsPlacedWithItsCouplingInDistinctRooms) {
   }
   EXPECT_NE(a->fSetzungen.ListeNrInhalt(1)->fRaum, b->fSetzungen.ListeNrInhalt(1)->fRaum);
   EXPECT_EQ(automatik.NichtVerplanbar(), 0);
+}
+
+TEST_F(AutomatikTest, ACoupledHourWithoutDistinctRoomsStaysWithoutARoom) {
+  // The week placement on its own, with a rating that left every cell open: the two coupled
+  // courses share their only room, so the block they get goes in without rooms at all.
+  fStandard.fAuRaumUnwichtig = false;
+  TKopplung* ko = fSchule.HoleKopplung("K1");
+  TKurs* a = Kurs(fMue, f5a, 2, 2);
+  TKurs* b = Kurs(fSch, f5a, 2, 2);
+  for (TKurs* k : {a, b}) {
+    k->KopplungErgaenzen(ko);
+    k->RaumErgaenzen(fR1, false);
+  }
+  TAutomatik automatik({});
+  TWochenSetzung(automatik, *a, 1).Setze(2);
+  EXPECT_THAT(Zellen(*a), ElementsAre("1.1", "1.2"));
+  EXPECT_THAT(Zellen(*b), ElementsAre("1.1", "1.2"));
+  for (const TKurs* k : {a, b}) {
+    for (const TSetzung* s : k->fSetzungen) EXPECT_EQ(s->fRaum, nullptr);
+  }
+  EXPECT_EQ(fR1->fBesetzung.GetWocheTag(1, 1), 0);
 }
 
 }  // namespace
