@@ -14,7 +14,15 @@ bool BelegtOderGesperrt(const TWochBereich& sperrung, const TWochBereich& besetz
   return sperrung.GetWocheTagStd(woche, tag, std) || besetzung.GetWocheTagStd(woche, tag, std);
 }
 
-// The lesson a class holds in the cell is no obstacle when it belongs to the coupling given.
+// The course itself and its teacher are neither blocked nor occupied in the cell.
+bool KursUndLehrerFrei(const TKurs& kurs, int32_t woche, int32_t tag, int32_t std) {
+  if (BelegtOderGesperrt(kurs.fSperrung, kurs.fBesetzung, woche, tag, std)) return false;
+  return kurs.fLehrer == nullptr ||
+         !BelegtOderGesperrt(kurs.fLehrer->fSperrung, kurs.fLehrer->fBesetzung, woche, tag, std);
+}
+
+}  // namespace
+
 bool KlasseFrei(const TKlasse& klasse, int32_t woche, int32_t tag, const TKopplung* kopplung,
                 int32_t std) {
   const TWochenSpanne spanne = Wochen(woche);
@@ -26,14 +34,9 @@ bool KlasseFrei(const TKlasse& klasse, int32_t woche, int32_t tag, const TKopplu
   return true;
 }
 
-// The course itself and its teacher are neither blocked nor occupied in the cell.
-bool KursUndLehrerFrei(const TKurs& kurs, int32_t woche, int32_t tag, int32_t std) {
-  if (BelegtOderGesperrt(kurs.fSperrung, kurs.fBesetzung, woche, tag, std)) return false;
-  return kurs.fLehrer == nullptr ||
-         !BelegtOderGesperrt(kurs.fLehrer->fSperrung, kurs.fLehrer->fBesetzung, woche, tag, std);
+bool RaumFrei(const TRaum& raum, int32_t woche, int32_t tag, int32_t std) {
+  return !BelegtOderGesperrt(raum.fSperrung, raum.fBesetzung, woche, tag, std);
 }
-
-}  // namespace
 
 bool IstSetzbar(const TKurs& kurs, int32_t woche, int32_t tag, const TKopplung* kopplung,
                 int32_t std) {

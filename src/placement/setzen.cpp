@@ -9,6 +9,7 @@
 #include "model/fenster/fenster.h"
 #include "model/kurse/kurs.h"
 #include "placement/planzellen.h"
+#include "placement/regeln.h"
 #include "placement/wochenspanne.h"
 
 namespace orbato {
@@ -169,10 +170,7 @@ TRaum* RaumFinden(const TKurs& kurs, int32_t woche, int32_t tag, int32_t std) {
 
 TRaum* FreierRaum(const TKurs& kurs, int32_t woche, int32_t tag, int32_t std) {
   for (TRaum* r : kurs.fRaeume) {
-    if (!r->fSperrung.GetWocheTagStd(woche, tag, std) &&
-        !r->fBesetzung.GetWocheTagStd(woche, tag, std)) {
-      return r;
-    }
+    if (RaumFrei(*r, woche, tag, std)) return r;
   }
   return nullptr;
 }

@@ -19,11 +19,6 @@
 namespace orbato {
 namespace {
 
-bool RaumFrei(const TRaum& raum, int32_t woche, int32_t tag, int32_t std) {
-  return !raum.fSperrung.GetWocheTagStd(woche, tag, std) &&
-         !raum.fBesetzung.GetWocheTagStd(woche, tag, std);
-}
-
 // Free in every version of the span.
 bool RaumFreiInSpanne(const TRaum& raum, int32_t tag, int32_t std) {
   const TWochenSpanne spanne = Wochenspanne();

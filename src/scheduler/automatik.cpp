@@ -116,15 +116,8 @@ void TAutomatik::Gezaehlt(int32_t n) {
 }
 
 void TAutomatik::KursFertig(TKurs& kurs) {
-  std::vector<TKurs*> fertig;
-  if (kurs.fKopplung == nullptr) {
-    fertig.push_back(&kurs);
-  } else {
-    for (TKurs* k : kurs.fKopplung->fKurse) {
-      if (Enthalten(fKurse, k)) fertig.push_back(k);
-    }
-  }
-  for (TKurs* k : fertig) {
+  for (TKurs* k : kurs.MitKopplung()) {
+    if (!Enthalten(fKurse, k)) continue;
     const int32_t rest = Offen(*k);
     fNichtVerplanbar += rest;
     fNochZuSetzen -= rest;
@@ -151,11 +144,7 @@ void TAutomatik::Rechne() {
     for (int32_t w = spanne.von; w <= spanne.bis; ++w) {
       TWochenSetzung(*this, *kurs, w).Setze(kurs->RestStunden(w));
     }
-    if (kurs->fKopplung == nullptr) {
-      RaumAbgleich(*kurs);
-    } else {
-      for (TKurs* k : kurs->fKopplung->fKurse) RaumAbgleich(*k);
-    }
+    for (TKurs* k : kurs->MitKopplung()) RaumAbgleich(*k);
     KursFertig(*kurs);
     if (fZwischendurch) fZwischendurch();
   }

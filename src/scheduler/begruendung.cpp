@@ -12,6 +12,7 @@
 #include "model/elemente/lehrer.h"
 #include "model/elemente/raum.h"
 #include "model/kurse/kurs.h"
+#include "placement/regeln.h"
 #include "placement/wochenspanne.h"
 #include "scheduler/raumsuche.h"
 
@@ -134,9 +135,7 @@ class TBegruendung {
       for (const TKlasse* kl : k->fKlassen) {
         const std::string name = "Klasse " + kl->fKuerzel.str();
         if (kl->fSperrung.GetWocheTagStd(fWoche, tag, std)) hindert(name, TUrsache::Gesperrt);
-        const TKurs* dort = kl->FindeKurs(fWoche, tag, std);
-        if (dort && (k->fKopplung == nullptr || dort->fKopplung != k->fKopplung))
-          hindert(name, TUrsache::Belegt);
+        if (!KlasseFrei(*kl, fWoche, tag, k->fKopplung, std)) hindert(name, TUrsache::Belegt);
       }
     }
     if (frei && !Standard().fAuRaumUnwichtig) frei = RaeumeFrei(tag, std);

@@ -8,6 +8,7 @@
 #include "model/elemente/lehrer.h"
 #include "model/elemente/raum.h"
 #include "model/kurse/kurs.h"
+#include "placement/regeln.h"
 #include "scheduler/raumsuche.h"
 
 namespace orbato {

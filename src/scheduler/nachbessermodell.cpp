@@ -304,47 +304,37 @@ bool TNachbesserModell::RaumFrei(int raum, std::size_t zelle, const std::vector<
   return true;
 }
 
-// Kuhn's augmenting path for course i of the event searched.
-bool TNachbesserModell::Erweitere(std::size_t i, std::size_t zelle,
-                                  const std::vector<int>& weg) const {
-  for (int r : fKandidaten[i]) {
-    const auto ri = static_cast<std::size_t>(r);
-    if (fBesucht[ri] || !RaumFrei(r, zelle, weg)) continue;
-    fBesucht[ri] = 1;
-    if (fInhaber[ri] < 0 || Erweitere(static_cast<std::size_t>(fInhaber[ri]), zelle, weg)) {
-      fInhaber[ri] = static_cast<int>(i);
-      return true;
-    }
-  }
-  return false;
-}
-
-void TNachbesserModell::KandidatenSammeln(int e, int zelle) const {
+void TNachbesserModell::KandidatenSammeln(int e, int zelle, const std::vector<int>& weg) const {
   const TEreignis& ev = fEreignisse[static_cast<std::size_t>(e)];
+  const auto z = static_cast<std::size_t>(zelle);
+  fNehmer.clear();
   fKandidaten.resize(ev.kurse.size());
   for (std::size_t i = 0; i < ev.kurse.size(); ++i) {
-    std::vector<int>& k = fKandidaten[i];
+    const std::vector<int>& liste = fKurse[static_cast<std::size_t>(ev.kurse[i])].raeume;
+    if (liste.empty()) continue;
+    std::vector<int>& k = fKandidaten[fNehmer.size()];
+    fNehmer.push_back(i);
     k.clear();
     // A lesson back in its own cell tries its own room first, so that it keeps it.
-    if (zelle == ev.start && ev.startRaeume[i] >= 0) k.push_back(ev.startRaeume[i]);
-    for (int r : fKurse[static_cast<std::size_t>(ev.kurse[i])].raeume) {
-      if (!Enthalten(k, r)) k.push_back(r);
+    const int eigener = zelle == ev.start ? ev.startRaeume[i] : -1;
+    if (eigener >= 0 && RaumFrei(eigener, z, weg)) k.push_back(eigener);
+    for (int r : liste) {
+      if (r != eigener && RaumFrei(r, z, weg)) k.push_back(r);
     }
   }
+  fKandidaten.resize(fNehmer.size());
 }
 
 bool TNachbesserModell::RaeumeFinden(int e, int zelle, const std::vector<int>& weg,
                                      std::vector<int>& raeume) const {
-  const TEreignis& ev = fEreignisse[static_cast<std::size_t>(e)];
-  const auto z = static_cast<std::size_t>(zelle);
-  raeume.assign(ev.kurse.size(), -1);
-  KandidatenSammeln(e, zelle);
+  raeume.assign(fEreignisse[static_cast<std::size_t>(e)].kurse.size(), -1);
+  KandidatenSammeln(e, zelle, weg);
   if (!fRaeumeWichtig) {
     // Rooms do not matter: each course takes its first room still free, or none.
-    for (std::size_t i = 0; i < ev.kurse.size(); ++i) {
-      for (int r : fKandidaten[i]) {
-        if (RaumFrei(r, z, weg) && !Enthalten(raeume, r)) {
-          raeume[i] = r;
+    for (std::size_t n = 0; n < fNehmer.size(); ++n) {
+      for (int r : fKandidaten[n]) {
+        if (!Enthalten(raeume, r)) {
+          raeume[fNehmer[n]] = r;
           break;
         }
       }
@@ -352,15 +342,8 @@ bool TNachbesserModell::RaeumeFinden(int e, int zelle, const std::vector<int>& w
     return true;
   }
   // Distinct rooms for all courses that have rooms; a course without rooms needs none.
-  fInhaber.assign(fRaeume.size(), -1);
-  for (std::size_t i = 0; i < ev.kurse.size(); ++i) {
-    if (fKurse[static_cast<std::size_t>(ev.kurse[i])].raeume.empty()) continue;
-    fBesucht.assign(fRaeume.size(), 0);
-    if (!Erweitere(i, z, weg)) return false;
-  }
-  for (std::size_t r = 0; r < fInhaber.size(); ++r) {
-    if (fInhaber[r] >= 0) raeume[static_cast<std::size_t>(fInhaber[r])] = static_cast<int>(r);
-  }
+  if (!fZuordnung.Finde(fKandidaten, fRaeume.size())) return false;
+  for (std::size_t n = 0; n < fNehmer.size(); ++n) raeume[fNehmer[n]] = fZuordnung.Partner(n);
   return true;
 }
 

@@ -6,6 +6,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "scheduler/zuordnung.h"
+
 namespace orbato {
 
 class TKurs;
@@ -85,8 +87,8 @@ class TNachbesserModell {
   bool TagErlaubtDazu(int kurs, int zelle) const;
   bool TagErlaubtWeg(int kurs, int zelle) const;
   bool RaumFrei(int raum, std::size_t zelle, const std::vector<int>& weg) const;
-  bool Erweitere(std::size_t kurs, std::size_t zelle, const std::vector<int>& weg) const;
-  void KandidatenSammeln(int e, int zelle) const;
+  // The free rooms of each course of the event that has rooms, for the courses in fNehmer.
+  void KandidatenSammeln(int e, int zelle, const std::vector<int>& weg) const;
 
   int32_t fWoche;
   bool fRaeumeWichtig;
@@ -99,9 +101,10 @@ class TNachbesserModell {
   TBelegung fLehrerBelegt, fKlasseBelegt, fRaumBelegt;
   std::vector<int> fKopplungVon;  // per event, kept apart for the class test's sake
   // Scratch of the room matching, kept to spare an allocation per cell tried.
-  mutable std::vector<int> fInhaber, fKursRaeume;
-  mutable std::vector<std::vector<int>> fKandidaten;  // per course of the event, in order
-  mutable std::vector<char> fBesucht;
+  mutable std::vector<int> fKursRaeume;
+  mutable std::vector<std::size_t> fNehmer;           // courses of the event that have rooms
+  mutable std::vector<std::vector<int>> fKandidaten;  // their free rooms, in order
+  mutable TZuordnung fZuordnung;
 };
 
 }  // namespace orbato

@@ -4,105 +4,80 @@
 
 #include "model/elemente/raum.h"
 #include "model/kurse/kurs.h"
+#include "placement/regeln.h"
+#include "scheduler/zuordnung.h"
 
 namespace orbato {
 namespace {
 
-// The free rooms of each course in the cell, in list order; empty for a course without rooms.
-std::vector<std::vector<TRaum*>> FreieRaeume(const std::vector<TKurs*>& kurse, int32_t woche,
-                                             int32_t tag, int32_t std) {
-  std::vector<std::vector<TRaum*>> frei(kurse.size());
-  for (std::size_t i = 0; i < kurse.size(); ++i) {
-    for (TRaum* raum : kurse[i]->fRaeume) {
-      if (RaumFrei(*raum, woche, tag, std)) frei[i].push_back(raum);
-    }
-  }
-  return frei;
-}
-
-// The depth-first search, pruned by a matching test: before a course commits to a room, the
-// courses after it must still find distinct rooms among those left. That keeps the search's answer
-// (the first assignment in course and list order) and spares it the exponential dead ends of a
-// large coupling whose rooms do not suffice.
+// The depth-first search over the courses' free rooms (as numbers into fRaeume), pruned by a
+// matching test: before a course commits to a room, the courses after it must still find
+// distinct rooms among those left. That keeps the search's answer (the first assignment in course
+// and list order) and spares it the exponential dead ends of a large coupling whose rooms do not
+// suffice.
 class TRaumSuche {
  public:
-  TRaumSuche(const std::vector<TKurs*>& kurse, std::vector<std::vector<TRaum*>> frei)
-      : fKurse(kurse), fFrei(std::move(frei)), fWahl(kurse.size(), nullptr) {}
+  TRaumSuche(const std::vector<TKurs*>& kurse, int32_t woche, int32_t tag, int32_t std)
+      : fKurse(kurse), fFrei(kurse.size()), fWahl(kurse.size(), -1) {
+    for (std::size_t i = 0; i < kurse.size(); ++i) {
+      for (TRaum* raum : kurse[i]->fRaeume) {
+        if (!RaumFrei(*raum, woche, tag, std)) continue;
+        auto it = std::find(fRaeume.begin(), fRaeume.end(), raum);
+        if (it == fRaeume.end()) it = fRaeume.insert(fRaeume.end(), raum);
+        fFrei[i].push_back(static_cast<int>(it - fRaeume.begin()));
+      }
+    }
+    fVergeben.assign(fRaeume.size(), 0);
+  }
 
   bool Suche(std::size_t i) {
     if (i == fKurse.size()) return true;
     if (fKurse[i]->fRaeume.ListeZahlElemente() == 0) return Suche(i + 1);
-    for (TRaum* raum : fFrei[i]) {
-      if (Vergeben(raum, i)) continue;
+    for (int raum : fFrei[i]) {
+      char& vergeben = fVergeben[static_cast<std::size_t>(raum)];
+      if (vergeben) continue;
+      vergeben = 1;
       fWahl[i] = raum;
       if (RestPasst(i + 1) && Suche(i + 1)) return true;
+      vergeben = 0;
     }
-    fWahl[i] = nullptr;
+    fWahl[i] = -1;
     return false;
   }
 
-  std::vector<TRaum*>& Wahl() { return fWahl; }
+  std::vector<TRaum*> Wahl() const {
+    std::vector<TRaum*> wahl;
+    for (int raum : fWahl)
+      wahl.push_back(raum < 0 ? nullptr : fRaeume[static_cast<std::size_t>(raum)]);
+    return wahl;
+  }
 
  private:
-  bool Vergeben(const TRaum* raum, std::size_t bis) const {
-    for (std::size_t j = 0; j < bis; ++j) {
-      if (fWahl[j] == raum) return true;
-    }
-    return false;
-  }
-
-  // Whether the courses from `ab` on can all get distinct rooms not chosen before them
-  // (augmenting paths, Kuhn's method).
+  // Whether the courses with rooms from `ab` on can all get distinct rooms not chosen before.
   bool RestPasst(std::size_t ab) {
-    fBelegt.clear();
+    fRest.clear();
     for (std::size_t i = ab; i < fKurse.size(); ++i) {
-      if (fFrei[i].empty() && fKurse[i]->fRaeume.ListeZahlElemente() == 0) continue;
-      fBesucht.clear();
-      if (!Erweitere(i, ab)) return false;
+      if (fKurse[i]->fRaeume.ListeZahlElemente() > 0) fRest.push_back(fFrei[i]);
     }
-    return true;
-  }
-
-  bool Erweitere(std::size_t kurs, std::size_t ab) {
-    for (TRaum* raum : fFrei[kurs]) {
-      if (Vergeben(raum, ab) || std::find(fBesucht.begin(), fBesucht.end(), raum) != fBesucht.end())
-        continue;
-      fBesucht.push_back(raum);
-      auto inhaber = std::find_if(fBelegt.begin(), fBelegt.end(),
-                                  [raum](const auto& paar) { return paar.first == raum; });
-      if (inhaber == fBelegt.end()) {
-        fBelegt.emplace_back(raum, kurs);
-        return true;
-      }
-      if (Erweitere(inhaber->second, ab)) {
-        inhaber = std::find_if(fBelegt.begin(), fBelegt.end(),
-                               [raum](const auto& paar) { return paar.first == raum; });
-        inhaber->second = kurs;
-        return true;
-      }
-    }
-    return false;
+    return fZuordnung.Finde(fRest, fRaeume.size(), &fVergeben);
   }
 
   const std::vector<TKurs*>& fKurse;
-  std::vector<std::vector<TRaum*>> fFrei;
-  std::vector<TRaum*> fWahl;
-  std::vector<std::pair<TRaum*, std::size_t>> fBelegt;  // room -> course in the matching test
-  std::vector<TRaum*> fBesucht;
+  std::vector<TRaum*> fRaeume;          // every room free for one of the courses
+  std::vector<std::vector<int>> fFrei;  // per course its free rooms, in list order
+  std::vector<int> fWahl;               // per course the room chosen, -1 none
+  std::vector<char> fVergeben;          // per room: chosen by an earlier course
+  std::vector<std::vector<int>> fRest;
+  TZuordnung fZuordnung;
 };
 
 }  // namespace
 
-bool RaumFrei(const TRaum& raum, int32_t woche, int32_t tag, int32_t std) {
-  return !raum.fSperrung.GetWocheTagStd(woche, tag, std) &&
-         !raum.fBesetzung.GetWocheTagStd(woche, tag, std);
-}
-
 std::optional<std::vector<TRaum*>> VerschiedeneRaeume(const std::vector<TKurs*>& kurse,
                                                       int32_t woche, int32_t tag, int32_t std) {
-  TRaumSuche suche(kurse, FreieRaeume(kurse, woche, tag, std));
+  TRaumSuche suche(kurse, woche, tag, std);
   if (!suche.Suche(0)) return std::nullopt;
-  return std::move(suche.Wahl());
+  return suche.Wahl();
 }
 
 }  // namespace orbato

@@ -9,10 +9,6 @@ namespace orbato {
 class TKurs;
 class TRaum;
 
-// Whether a room can take a lesson in the cell: neither blocked nor occupied there (version
-// argument as usual, -1 the current selection).
-bool RaumFrei(const TRaum& raum, int32_t woche, int32_t tag, int32_t std);
-
 // Pairwise different rooms for courses held at the same time, each room taken from that course's
 // own list and free in the cell; a course without rooms takes none (nullptr in its place). The
 // search is depth-first over the courses in the given order, trying each course's rooms in list

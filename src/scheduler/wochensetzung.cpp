@@ -186,26 +186,15 @@ void TWochenSetzung::NimmZurueck(int32_t tag, int32_t std) {
   const auto zaehle = [&](TKurs& k) {
     if (k.SetzungFinden(fWoche, tag, std) != nullptr) fAutomatik.Gezaehlt(-1);
   };
-  if (fKurs.fKopplung == nullptr) {
-    zaehle(fKurs);
-  } else {
-    for (TKurs* k : fKurs.fKopplung->fKurse) zaehle(*k);
-  }
+  for (TKurs* k : fKurs.MitKopplung()) zaehle(*k);
   LoescheSetzung(fKurs, fWoche, tag, true, std);
 }
 
 void TWochenSetzung::SetzeStunde(int32_t tag, int32_t std) {
-  std::vector<TKurs*> kurse;
-  if (fKurs.fKopplung == nullptr) {
-    kurse.push_back(&fKurs);
-  } else {
-    for (TKurs* k : fKurs.fKopplung->fKurse) {
-      if (k->RestStunden(fWoche) > 0) kurse.push_back(k);
-    }
-  }
   std::vector<TKurs*> gesetzt;
   std::vector<TSetzung*> setzungen;
-  for (TKurs* k : kurse) {
+  for (TKurs* k : fKurs.MitKopplung()) {
+    if (k->RestStunden(fWoche) <= 0) continue;
     if (k->fSetzungUnmoeglich.GetWocheTagStd(fWoche, tag, std)) Schule().Dialog().Piep();
     TSetzung* s = NeueSetzung(*k, fWoche, tag, nullptr, std);
     if (s == nullptr) continue;

@@ -389,6 +389,11 @@ std::string TKurs::OhneRaumZeile(const TKlasse* klasse) const {
   return text;
 }
 
+std::vector<TKurs*> TKurs::MitKopplung() {
+  if (fKopplung == nullptr) return {this};
+  return {fKopplung->fKurse.begin(), fKopplung->fKurse.end()};
+}
+
 TRaum* TKurs::VerplanterRaum() const {
   std::vector<std::pair<TRaum*, int>> zaehler;
   for (TRaum* r : fRaeume) zaehler.emplace_back(r, 0);

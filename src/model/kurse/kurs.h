@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "model/basis/fixtext.h"
 #include "model/basis/liste.h"
@@ -88,6 +89,9 @@ class TKurs {
   bool HatRaum(const TRaum* raum) const { return fRaeume.ListeElemNr(raum) > 0; }
   // The room most of the placements use; on a tie the one earlier in the room list.
   TRaum* VerplanterRaum() const;
+  // The courses of its coupling in coupling order, or the course alone: what moves and is
+  // placed together with it.
+  std::vector<TKurs*> MitKopplung();
   bool HatSetzungIn(const TRaum* raum) const;
   // The room of the lesson in that cell (woche > 0, tag != 0, some lesson placed), else the first
   // room of the course.
