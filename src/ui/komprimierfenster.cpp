@@ -23,6 +23,7 @@
 #include "model/fenster/fenster.h"
 #include "model/kurse/kurs.h"
 #include "platform/qttext.h"
+#include "ui/wochentabelle.h"
 
 namespace orbato {
 namespace {
@@ -169,18 +170,8 @@ void TKompForm::Zeigen() {
 // Days across, the periods shown down; each cell the class's first course there: its teacher,
 // or its coupling, and its subject.
 void TKompForm::PlanFuellen() {
-  const TStandard& s = Standard();
   const int32_t woche = fKomp.Version();
-  const int tage = std::clamp<int>(s.fMaxTageNeu, 1, 7);
-  const int stunden = std::clamp<int>(s.fPlnStd, 1, 16);
-  fPlan->setColumnCount(tage);
-  fPlan->setRowCount(stunden);
-  QStringList tagKoepfe;
-  for (int t = 1; t <= tage; ++t) tagKoepfe << QtText(s.fTagBez[t - 1].str());
-  fPlan->setHorizontalHeaderLabels(tagKoepfe);
-  QStringList stdKoepfe;
-  for (int p = 1; p <= stunden; ++p) stdKoepfe << QtText(s.fStdBez[woche - 1][p - 1].str());
-  fPlan->setVerticalHeaderLabels(stdKoepfe);
+  const auto [tage, stunden] = WochenTabelle(*fPlan, woche);
   const TKlasse* klasse = fKomp.Klasse();
   for (int t = 1; t <= tage; ++t) {
     for (int p = 1; p <= stunden; ++p) {

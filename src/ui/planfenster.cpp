@@ -25,6 +25,7 @@
 #include "platform/qttext.h"
 #include "ui/fensterwege.h"
 #include "ui/menuedaten.h"
+#include "ui/wochentabelle.h"
 
 namespace orbato {
 namespace {
@@ -128,18 +129,8 @@ void TPlnForm::FensterUpdate() {
 // those in that room.
 void TPlnForm::Fuellen() {
   if (fElement == nullptr) return;
-  const TStandard& s = Standard();
   const int32_t woche = Version();
-  const int tage = s.fMaxTageNeu >= 1 && s.fMaxTageNeu <= 7 ? s.fMaxTageNeu : 7;
-  const int stunden = s.fPlnStd >= 1 && s.fPlnStd <= 16 ? s.fPlnStd : 16;
-  fRaster->setColumnCount(tage);
-  fRaster->setRowCount(stunden);
-  QStringList tagKoepfe;
-  for (int t = 1; t <= tage; ++t) tagKoepfe << QtText(s.fTagBez[t - 1].str());
-  fRaster->setHorizontalHeaderLabels(tagKoepfe);
-  QStringList stdKoepfe;
-  for (int p = 1; p <= stunden; ++p) stdKoepfe << QtText(s.fStdBez[woche - 1][p - 1].str());
-  fRaster->setVerticalHeaderLabels(stdKoepfe);
+  const auto [tage, stunden] = WochenTabelle(*fRaster, woche);
   for (auto& zeile : fKurs) zeile.fill(nullptr);
   for (auto& zeile : fMarke) zeile.fill(' ');
   const bool raumPlan = fElement->Art() == rau;

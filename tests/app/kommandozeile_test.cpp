@@ -1,34 +1,21 @@
 #include "app/orbato/kommandozeile.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "app/kommandolauf.h"
+#include "testordner.h"
 
 namespace orbato {
 namespace {
 
-// A temporary folder of this test program, removed when the program ends.
-const std::filesystem::path& TestOrdner() {
-  static const struct TOrdner {
-    std::filesystem::path pfad = std::filesystem::temp_directory_path() /
-                                 ("orbato_kommandozeile_" + std::to_string(::getpid()));
-    TOrdner() { std::filesystem::create_directories(pfad); }
-    ~TOrdner() {
-      std::error_code egal;
-      std::filesystem::remove_all(pfad, egal);
-    }
-  } ordner;
-  return ordner.pfad;
-}
-
-// An INI file in the test program's temporary folder.
-std::string IniDatei(const std::string& name, const std::string& inhalt) {
-  const auto pfad = TestOrdner() / (name + ".ini");
+// An INI file in the test's temporary folder.
+std::string IniDatei(const TTestOrdner& ordner, const std::string& name,
+                     const std::string& inhalt) {
+  const auto pfad = ordner / (name + ".ini");
   std::ofstream(pfad, std::ios::binary) << inhalt;
   return pfad.string();
 }
@@ -49,7 +36,8 @@ TEST(Kommandozeile, EinstellungenWithoutFilePrintsEveryDefault) {
 }
 
 TEST(Kommandozeile, EinstellungenShowsWhatLoadingMakesOfOddValues) {
-  const std::string datei = IniDatei("ungewoehnlich",
+  const TTestOrdner ordner("kommandozeile");
+  const std::string datei = IniDatei(ordner, "ungewoehnlich",
                                      "; odd values\n"
                                      "[Tevi0]\n"
                                      "eaw=true\n"
@@ -75,7 +63,8 @@ TEST(Kommandozeile, EinstellungenShowsWhatLoadingMakesOfOddValues) {
 }
 
 TEST(Kommandozeile, SetOverridesAStoredValueForThisRun) {
-  const std::string datei = IniDatei("set", "[Tevi2]\npst=7\n");
+  const TTestOrdner ordner("kommandozeile");
+  const std::string datei = IniDatei(ordner, "set", "[Tevi2]\npst=7\n");
   const TErgebnis e = Orbato({"einstellungen", "--set", "Tevi2/pst=8", "--einstellungen", datei,
                               "--set", "Tevi0/snm=Schule Süd"});
   ASSERT_EQ(e.status, 0) << e.fehler;
