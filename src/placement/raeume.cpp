@@ -103,9 +103,8 @@ void AendereRaumInSetzung(TKurs& kurs, TSetzung* setzung, TRaum* raum) {
   EntferneRaumInSetzung(kurs, setzung);
   if (raum == nullptr) return;
   TSchule& schule = Schule();
-  setzung->fRaum = raum;
+  kurs.RaumInSetzung(setzung, raum);
   kurs.MerkeZeit(raum, schule.Jetzt());
-  raum->fBesetzung.SetWocheTagStd(setzung->fWoche, setzung->fTag, true, setzung->fStunde);
   RaumZelleZeigen(*raum, *setzung, &kurs);
   PlanFensterAktualisieren(kurs, raum);
   schule.SetDirty();

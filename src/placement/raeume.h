@@ -12,7 +12,7 @@ class TSetzung;
 // The room operations of a course's placements. Each keeps the room grids in step with the
 // placements (a room's occupancy bit is set exactly while a placement in that room lies in the
 // cell), sets the change times of the teacher, the classes and the room, redraws the plan windows
-// concerned and marks the document changed. Room changes write no undo step.
+// concerned and marks the document changed; the document's history records each change.
 
 // What an overview window keeps per row beside the course shown there, the same letters as a
 // plan window's cells ('R' marked for the next command). A row stands for one cell of the week:

@@ -271,7 +271,7 @@ void FixiereZelle(TKurs& kurs, int32_t tag, int32_t std) {
   if (kurs.fKopplung == nullptr) {
     for (int32_t w = spanne.von; w <= spanne.bis; ++w) {
       if (TSetzung* s = kurs.SetzungFinden(w, tag, std)) {
-        s->SetFixiert(!s->fFixiert);
+        kurs.SetzeFixiert(s, !s->fFixiert);
         PlanFensterAktualisieren(kurs, s->fRaum);
       }
     }
@@ -281,7 +281,7 @@ void FixiereZelle(TKurs& kurs, int32_t tag, int32_t std) {
     for (TKurs* k : kurs.fKopplung->fKurse) {
       for (int32_t w = spanne.von; w <= spanne.bis; ++w) {
         if (TSetzung* s = k->SetzungFinden(w, tag, std)) {
-          s->SetFixiert(neu);
+          k->SetzeFixiert(s, neu);
           PlanFensterAktualisieren(*k, s->fRaum);
         }
       }

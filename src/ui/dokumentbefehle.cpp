@@ -48,6 +48,8 @@ void TOrbatoPalette::DokumentEinsetzen(std::unique_ptr<TSchule> schule) {
   fSchule->fBeiDirty = [this](bool geaendert) {
     if (geaendert && fDokumentOffen) fSichern->setEnabled(true);
   };
+  fSchule->fVerlauf.fBeiAenderung = [this] { VerlaufBefehleSetzen(); };
+  VerlaufBefehleSetzen();
 }
 
 // With a document open, "Neu" and "Öffnen..." wait until it is closed; without one, only they
@@ -185,9 +187,20 @@ bool TOrbatoPalette::DateiSchliessen() {
   return true;
 }
 
-// The journal that undo replays belongs to manual planning, which has no window yet.
+// Takes back the last action on the plan; "Wiederherstellen" does it again.
 void TOrbatoPalette::Widerrufen() {
-  fDialoge.Nachricht("Widerrufen", {"Noch nicht implementiert!"}, TMeldungsArt::Information);
+  TWarteZeiger warten;
+  fSchule->fVerlauf.Widerrufen(*fSchule);
+}
+
+void TOrbatoPalette::Wiederherstellen() {
+  TWarteZeiger warten;
+  fSchule->fVerlauf.Wiederherstellen(*fSchule);
+}
+
+void TOrbatoPalette::VerlaufBefehleSetzen() {
+  fWiderrufen->setEnabled(fSchule->fVerlauf.KannWiderrufen());
+  fWiederherstellen->setEnabled(fSchule->fVerlauf.KannWiederherstellen());
 }
 
 void TOrbatoPalette::EckdatenAendern() {

@@ -119,9 +119,12 @@ void TOrbatoPalette::ErzeugeDateiMenu() {
 void TOrbatoPalette::ErzeugeBearbeitenMenu() {
   QMenu* bearbeiten = new QMenu(QStringLiteral("&Bearbeiten"), this);
   fHauptMenues << bearbeiten;
-  Eintrag(
+  fWiderrufen = Eintrag(
       bearbeiten, QStringLiteral("&Widerrufen"), [this] { Widerrufen(); },
       QKeySequence(Qt::CTRL | Qt::Key_Z));
+  fWiederherstellen = Eintrag(
+      bearbeiten, QStringLiteral("Wieder&herstellen"), [this] { Wiederherstellen(); },
+      QKeySequence(Qt::CTRL | Qt::Key_Y));
   bearbeiten->addSeparator();
   fKursAktionen << Eintrag(
       bearbeiten, QStringLiteral("&Ausschneiden"), [this] { Ausschneiden(); },

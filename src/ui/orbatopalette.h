@@ -71,6 +71,8 @@ class TOrbatoPalette : public QMainWindow {
   // "Datei schließen"; false when the user kept the document.
   bool DateiSchliessen();
   void Widerrufen();
+  void Wiederherstellen();
+  void VerlaufBefehleSetzen();
   // The clipboard commands on the active window: plans copy their grid, teaching-load windows
   // copy, cut, paste and delete courses, the course window copies and pastes its info text.
   void Kopieren();
@@ -235,6 +237,8 @@ class TOrbatoPalette : public QMainWindow {
   QAction* fSichernUnter = nullptr;
   QAction* fExport = nullptr;
   QAction* fKopieren = nullptr;
+  QAction* fWiderrufen = nullptr;
+  QAction* fWiederherstellen = nullptr;
   QList<QAction*> fKursAktionen;        // the commands of the teaching-load windows
   QList<QAction*> fVersionsAktionen;    // enabled only with more than one plan version
   QList<QAction*> fWerkzeugAktionen;    // palette and menu, by tool number

@@ -62,6 +62,7 @@ void TSchule::FehlLoeschen(TListe<TFehl>& menge, const TPlanElement* element) {
 void TSchule::SetDirty(bool geaendert) {
   const bool vorher = fDirty;
   fDirty = geaendert;
+  if (!geaendert) fVerlauf.Gesichert();
   if (fBeiDirty && vorher != geaendert) fBeiDirty(geaendert);
 }
 
@@ -110,6 +111,8 @@ template <class T>
 void TSchule::Entferne(TListe<T>& menge, T* element) {
   if (element->fGrDatFenster) element->fGrDatFenster->FensterSchliessen();
   if (element->fDepFenster) element->fDepFenster->FensterSchliessen();
+  // The history would name the element's courses and grids after they are gone.
+  fVerlauf.Leeren();
   Vergiss(menge, element);
   delete element;
   SetDirty();
@@ -128,6 +131,7 @@ TDatumZeit TSchule::Jetzt() const {
 
 void TSchule::KursEntfernen(TKurs* kurs) {
   if (fProtokoll) fProtokoll->KursLoeschen(kurs);
+  fVerlauf.Leeren();
   const auto schnappschuss = fFensterListe;
   for (const auto& [name, fenster] : schnappschuss) fenster->KursEntfernt(kurs);
   Vergiss(fKursMenge, kurs);

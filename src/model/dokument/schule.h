@@ -10,6 +10,7 @@
 #include "model/basis/fixtext.h"
 #include "model/basis/liste.h"
 #include "model/dokument/parliste.h"
+#include "model/dokument/verlauf.h"
 #include "model/einstellungen/standard.h"
 #include "model/elemente/fach.h"
 #include "model/elemente/klasse.h"
@@ -145,6 +146,9 @@ class TSchule {
   std::vector<TFenster> fFensterSaetze;
   // The journal of manual planning while its window is open, none otherwise.
   TUndoProtokoll* fProtokoll = nullptr;
+  // The user's actions on the plan, for "Widerrufen" and "Wiederherstellen"; it goes with the
+  // document.
+  TVerlauf fVerlauf;
   // Called for every lesson placed, so that the substitution records of absences recorded for
   // that time can be made.
   std::function<void(TKurs&, TSetzung&)> fBeiNeuerSetzung;

@@ -236,11 +236,13 @@ void TKurs::BesetzungAbstimmen(TPlanElement& element) const {
 void TKurs::SetzungAufnehmen(TSetzung* setzung) {
   fSetzungen.ListeAnhaengen(setzung);
   BelegeZelle(*setzung, true);
+  Schule().fVerlauf.Gesetzt(*this, *setzung);
   Geaendert();
 }
 
 void TKurs::SetzungAufgeben(TSetzung* setzung) {
   if (!fSetzungen.ListeElemEnthalten(setzung)) return;
+  Schule().fVerlauf.Entfernt(*this, *setzung);
   fSetzungen.ListeLoeschen(false);
   BelegeZelle(*setzung, false);
   delete setzung;
@@ -258,7 +260,23 @@ void TKurs::RaumAusSetzung(TSetzung* setzung) {
   if (raum == nullptr) return;
   setzung->fRaum = nullptr;
   StimmeZelleAb(*raum, *setzung, true);
+  Schule().fVerlauf.RaumGeaendert(*this, *setzung, raum);
   Geaendert();
+}
+
+void TKurs::RaumInSetzung(TSetzung* setzung, TRaum* raum) {
+  RaumAusSetzung(setzung);
+  if (raum == nullptr) return;
+  setzung->fRaum = raum;
+  raum->fBesetzung.SetWocheTagStd(setzung->fWoche, setzung->fTag, true, setzung->fStunde);
+  Schule().fVerlauf.RaumGeaendert(*this, *setzung, nullptr);
+  Geaendert();
+}
+
+void TKurs::SetzeFixiert(TSetzung* setzung, bool fixiert) {
+  const bool alt = setzung->fFixiert;
+  setzung->SetFixiert(fixiert);
+  Schule().fVerlauf.FixGeaendert(*this, *setzung, alt);
 }
 
 void TKurs::RaumWechsel(const TListe<TKurs>& kurse, TRaum* alt, TRaum* neu) {
@@ -335,6 +353,10 @@ bool TKurs::IstFixiert(int32_t woche, int32_t tag, int32_t std) const {
 }
 
 void TKurs::EntSperre(int32_t woche, int32_t tag, TRaum* raum, int32_t std) {
+  TVerlauf& verlauf = Schule().fVerlauf;
+  if (fLehrer) verlauf.MerkeBereich(fLehrer->fSperrung);
+  for (TKlasse* k : fKlassen) verlauf.MerkeBereich(k->fSperrung);
+  if (raum) verlauf.MerkeBereich(raum->fSperrung);
   if (fLehrer) fLehrer->fSperrung.SetWocheTagStd(woche, tag, false, std);
   for (TKlasse* k : fKlassen) k->fSperrung.SetWocheTagStd(woche, tag, false, std);
   if (raum) raum->fSperrung.SetWocheTagStd(woche, tag, false, std);

@@ -62,8 +62,12 @@ class TKurs {
   void SetzungAufnehmen(TSetzung* setzung);
   void SetzungAufgeben(TSetzung* setzung);
   void AlleSetzungenAufgeben();
-  // Takes the room out of a placement, keeping the room's occupancy right.
+  // Takes the room out of a placement, respectively gives it `raum` instead, keeping the room's
+  // occupancy right.
   void RaumAusSetzung(TSetzung* setzung);
+  void RaumInSetzung(TSetzung* setzung, TRaum* raum);
+  // Fixes or frees one of its placements; marks the document changed.
+  void SetzeFixiert(TSetzung* setzung, bool fixiert);
   // Brings an element's occupancy in line with the course's lessons after it joined or left the
   // course while lessons were placed: KlasseErgaenzen and KlasseEntfernen leave the grids alone,
   // since the course window lets classes change only on a course without placements.

@@ -149,6 +149,10 @@ TEckdaten EckdatenAus(const TStandard& standard) {
 
 void EckdatenUebernehmen(TSchule& schule, TStandard& standard, const TEckdaten& werte) {
   const int32_t versionen = std::clamp(werte.fVersionen, 1, kMaxWochen);
+  // The history names versions and days that may no longer be there.
+  if (versionen != standard.WochenZahl() || werte.fTage != standard.fMaxTageNeu) {
+    schule.fVerlauf.Leeren();
+  }
   if (versionen > standard.WochenZahl()) {
     Erweitern(schule, standard, versionen);
   } else if (versionen < standard.WochenZahl()) {

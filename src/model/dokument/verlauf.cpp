@@ -1,0 +1,245 @@
+#include "model/dokument/verlauf.h"
+
+#include <utility>
+
+#include "model/dokument/schule.h"
+#include "model/kurse/kurs.h"
+#include "model/woche/wochbereich.h"
+#include "model/woche/wochenstunden.h"
+
+namespace orbato {
+namespace {
+
+// Beyond this the oldest steps are forgotten, so that a long day of scheduler runs cannot fill the
+// memory; a step of a whole run on a large school takes well under a megabyte.
+constexpr size_t kHoechstGroesse = size_t{256} << 20;
+
+enum class TEintragArt : uint8_t { Gesetzt, Entfernt, Raum, Fix, Bereich, Stunden };
+
+// One elementary change. Placements: the cell, room and fixed mark (for Raum and Fix the value
+// before in `raum`/`fix`, after in `raumNeu`/`fixNeu`). Ranges and hour lists: the index of the
+// copy kept in the step.
+struct TEintrag {
+  TEintragArt art;
+  bool fix = false;
+  bool fixNeu = false;
+  TKurs* kurs = nullptr;
+  int32_t woche = 0, tag = 0, std = 0;
+  TRaum* raum = nullptr;
+  TRaum* raumNeu = nullptr;
+  size_t kopie = 0;
+};
+
+}  // namespace
+
+struct TVerlauf::TSchritt {
+  std::vector<TEintrag> eintraege;
+  // Each range and hour list with its other state: before the step while the step is done,
+  // after it while the step is undone. Undoing and redoing both exchange.
+  std::vector<std::pair<TWochBereich*, TWochBereich>> bereiche;
+  std::vector<std::pair<TWochenStunden*, TWochenStunden>> stunden;
+  bool dirtyVorher = false;
+
+  size_t Groesse() const {
+    return sizeof(TSchritt) + eintraege.size() * sizeof(TEintrag) +
+           bereiche.size() * sizeof(bereiche[0]) + stunden.size() * sizeof(stunden[0]);
+  }
+};
+
+namespace {
+
+TEintrag Zelle(TEintragArt art, const TKurs& kurs, const TSetzung& s) {
+  TEintrag e{art};
+  e.kurs = const_cast<TKurs*>(&kurs);
+  e.woche = s.fWoche;
+  e.tag = s.fTag;
+  e.std = s.fStunde;
+  e.raum = s.fRaum;
+  e.fix = s.fFixiert;
+  return e;
+}
+
+void Setze(const TEintrag& e) {
+  auto* s = new TSetzung(e.woche, e.tag, e.std, e.raum);
+  s->fFixiert = e.fix;
+  e.kurs->SetzungAufnehmen(s);
+}
+
+void Entferne(const TEintrag& e) {
+  e.kurs->SetzungAufgeben(e.kurs->SetzungFinden(e.woche, e.tag, e.std));
+}
+
+void RaumSetzen(const TEintrag& e, TRaum* raum) {
+  TSetzung* s = e.kurs->SetzungFinden(e.woche, e.tag, e.std);
+  if (s == nullptr) return;
+  e.kurs->RaumAusSetzung(s);
+  e.kurs->RaumInSetzung(s, raum);
+}
+
+void FixSetzen(const TEintrag& e, bool fix) {
+  if (TSetzung* s = e.kurs->SetzungFinden(e.woche, e.tag, e.std)) s->fFixiert = fix;
+}
+
+// One change forwards (redo) or backwards (undo).
+void Abspielen(TVerlauf::TSchritt& schritt, const TEintrag& e, bool vorwaerts) {
+  switch (e.art) {
+    case TEintragArt::Gesetzt:
+      vorwaerts ? Setze(e) : Entferne(e);
+      break;
+    case TEintragArt::Entfernt:
+      vorwaerts ? Entferne(e) : Setze(e);
+      break;
+    case TEintragArt::Raum:
+      RaumSetzen(e, vorwaerts ? e.raumNeu : e.raum);
+      break;
+    case TEintragArt::Fix:
+      FixSetzen(e, vorwaerts ? e.fixNeu : e.fix);
+      break;
+    case TEintragArt::Bereich: {
+      auto& [ort, anderer] = schritt.bereiche[e.kopie];
+      std::swap(*ort, anderer);
+      break;
+    }
+    case TEintragArt::Stunden: {
+      auto& [ort, anderer] = schritt.stunden[e.kopie];
+      std::swap(*ort, anderer);
+      break;
+    }
+  }
+}
+
+}  // namespace
+
+TVerlauf::TVerlauf() = default;
+TVerlauf::~TVerlauf() = default;
+
+void TVerlauf::Gesetzt(const TKurs& kurs, const TSetzung& setzung) {
+  if (Aufnahme()) fOffen->eintraege.push_back(Zelle(TEintragArt::Gesetzt, kurs, setzung));
+}
+
+void TVerlauf::Entfernt(const TKurs& kurs, const TSetzung& setzung) {
+  if (Aufnahme()) fOffen->eintraege.push_back(Zelle(TEintragArt::Entfernt, kurs, setzung));
+}
+
+void TVerlauf::RaumGeaendert(const TKurs& kurs, const TSetzung& setzung, TRaum* alt) {
+  if (!Aufnahme() || alt == setzung.fRaum) return;
+  TEintrag e = Zelle(TEintragArt::Raum, kurs, setzung);
+  e.raum = alt;
+  e.raumNeu = setzung.fRaum;
+  fOffen->eintraege.push_back(e);
+}
+
+void TVerlauf::FixGeaendert(const TKurs& kurs, const TSetzung& setzung, bool alt) {
+  if (!Aufnahme() || alt == setzung.fFixiert) return;
+  TEintrag e = Zelle(TEintragArt::Fix, kurs, setzung);
+  e.fix = alt;
+  e.fixNeu = setzung.fFixiert;
+  fOffen->eintraege.push_back(e);
+}
+
+void TVerlauf::MerkeBereich(TWochBereich& bereich) {
+  if (!Aufnahme()) return;
+  for (const auto& [ort, kopie] : fOffen->bereiche) {
+    if (ort == &bereich) return;
+  }
+  TEintrag e{TEintragArt::Bereich};
+  e.kopie = fOffen->bereiche.size();
+  fOffen->bereiche.emplace_back(&bereich, bereich);
+  fOffen->eintraege.push_back(e);
+}
+
+void TVerlauf::MerkeStunden(TWochenStunden& stunden) {
+  if (!Aufnahme()) return;
+  for (const auto& [ort, kopie] : fOffen->stunden) {
+    if (ort == &stunden) return;
+  }
+  TEintrag e{TEintragArt::Stunden};
+  e.kopie = fOffen->stunden.size();
+  fOffen->stunden.emplace_back(&stunden, stunden);
+  fOffen->eintraege.push_back(e);
+}
+
+void TVerlauf::Oeffnen() {
+  if (fTiefe++ > 0) return;
+  fOffen = std::make_unique<TSchritt>();
+  fVerworfen = false;
+}
+
+void TVerlauf::Schliessen(bool dirtyVorher) {
+  if (--fTiefe > 0) return;
+  std::unique_ptr<TSchritt> schritt = std::move(fOffen);
+  if (schritt == nullptr || schritt->eintraege.empty()) return;
+  schritt->dirtyVorher = dirtyVorher;
+  fGroesse += schritt->Groesse();
+  fSchritte.push_back(std::move(schritt));
+  fRueckgaengig.clear();
+  while (fGroesse > kHoechstGroesse && fSchritte.size() > 1) {
+    fGroesse -= fSchritte.front()->Groesse();
+    fSchritte.erase(fSchritte.begin());
+  }
+  Gemeldet();
+}
+
+bool TVerlauf::Widerrufen(TSchule& schule) {
+  if (fSchritte.empty() || fOffen) return false;
+  std::unique_ptr<TSchritt> schritt = std::move(fSchritte.back());
+  fSchritte.pop_back();
+  ++fAus;
+  for (auto e = schritt->eintraege.rbegin(); e != schritt->eintraege.rend(); ++e) {
+    Abspielen(*schritt, *e, false);
+  }
+  --fAus;
+  const bool dirty = schritt->dirtyVorher;
+  fRueckgaengig.push_back(std::move(schritt));
+  schule.SetDirty(dirty);
+  schule.FensterAktualisieren();
+  Gemeldet();
+  return true;
+}
+
+bool TVerlauf::Wiederherstellen(TSchule& schule) {
+  if (fRueckgaengig.empty() || fOffen) return false;
+  std::unique_ptr<TSchritt> schritt = std::move(fRueckgaengig.back());
+  fRueckgaengig.pop_back();
+  ++fAus;
+  for (const TEintrag& e : schritt->eintraege) Abspielen(*schritt, e, true);
+  --fAus;
+  fSchritte.push_back(std::move(schritt));
+  schule.SetDirty(true);
+  schule.FensterAktualisieren();
+  Gemeldet();
+  return true;
+}
+
+void TVerlauf::Leeren() {
+  if (fOffen) {
+    fOffen = std::make_unique<TSchritt>();
+    fVerworfen = true;
+  }
+  if (fSchritte.empty() && fRueckgaengig.empty()) return;
+  fSchritte.clear();
+  fRueckgaengig.clear();
+  fGroesse = 0;
+  Gemeldet();
+}
+
+void TVerlauf::Gesichert() {
+  for (auto& s : fSchritte) s->dirtyVorher = true;
+}
+
+void TVerlauf::Gemeldet() const {
+  if (fBeiAenderung) fBeiAenderung();
+}
+
+TVerlaufSchritt::TVerlaufSchritt(TSchule& schule)
+    : fSchule(schule), fDirtyVorher(schule.IsDirty()) {
+  fSchule.fVerlauf.Oeffnen();
+}
+
+TVerlaufSchritt::TVerlaufSchritt() : TVerlaufSchritt(Schule()) {}
+
+TVerlaufSchritt::~TVerlaufSchritt() {
+  fSchule.fVerlauf.Schliessen(fDirtyVorher);
+}
+
+}  // namespace orbato
