@@ -297,8 +297,6 @@ int main(int argc, char** argv) {
     return true;
   });
   palette.AutomatikAendern();
-  fotograf.Erwarte(QStringLiteral("widerrufen"));
-  palette.Widerrufen();
   palette.schule().SetDirty();
   fotograf.Erwarte(QStringLiteral("beenden"));
   palette.close();
