@@ -7,7 +7,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -59,12 +58,7 @@ TPlLoeschForm::TPlLoeschForm(TSchule& schule, QWidget* eltern)
     RasterZeigen();
   };
 
-  fMenuZeigen = [this](TMenu& menu, QWidget* knopf) {
-    if (menu.empty()) return;
-    QMenu qmenu(this);
-    MenuFuellen(&qmenu, menu);
-    qmenu.exec(knopf->mapToGlobal(QPoint(0, knopf->height())));
-  };
+  fMenuZeigen = [](TMenu& menu, QWidget* knopf) { MenuUnterKnopf(menu, knopf); };
   const auto bereichsMenu = [this](bool von) {
     TMenu menu = von ? fLoeschung.VonMenu() : fLoeschung.BisMenu();
     NachJedemBefehl(menu, [this] { BereichZeigen(); });

@@ -14,24 +14,13 @@
 #include "model/kurse/setzung.h"
 #include "oberflaeche.h"
 #include "placement/raeume.h"
+#include "rasterziehen.h"
 #include "ui/orbatopalette.h"
 #include "ui/planloeschdialog.h"
 #include "ui/sperrraster.h"
 
 namespace orbato {
 namespace {
-
-// Drags the mouse over the grid from one cell to another (days and periods from 1).
-void Ziehe(TSperrRaster* raster, int vonTag, int vonStd, int bisTag, int bisStd) {
-  QWidget* flaeche = raster->viewport();
-  const QPoint von = raster->visualRect(raster->model()->index(vonStd - 1, vonTag - 1)).center();
-  const QPoint bis = raster->visualRect(raster->model()->index(bisStd - 1, bisTag - 1)).center();
-  QTest::mousePress(flaeche, Qt::LeftButton, {}, von);
-  QMouseEvent bewegung(QEvent::MouseMove, bis, flaeche->mapToGlobal(bis), Qt::NoButton,
-                       Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(flaeche, &bewegung);
-  QTest::mouseRelease(flaeche, Qt::LeftButton, {}, bis);
-}
 
 // The hours of a course as "version/day/period", fixed ones with a trailing "F", sorted.
 QStringList Stunden(const TKurs* kurs) {
