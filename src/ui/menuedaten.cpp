@@ -92,4 +92,11 @@ void MenuFuellen(QMenu* menu, const TMenu& daten) {
   for (const TMenuEintrag& e : daten) EintragEinfuegen(menu, e);
 }
 
+void MenuUnterKnopf(const TMenu& daten, QWidget* knopf) {
+  if (daten.empty()) return;
+  QMenu menu(knopf);
+  MenuFuellen(&menu, daten);
+  menu.exec(knopf->mapToGlobal(QPoint(0, knopf->height())));
+}
+
 }  // namespace orbato
