@@ -17,6 +17,7 @@
 #include "model/elemente/raum.h"
 #include "model/kurse/kurs.h"
 #include "model/schulfixture.h"
+#include "placement/planloeschen.h"
 #include "placement/raeume.h"
 #include "placement/setzen.h"
 #include "placement/setzmenue.h"
@@ -291,6 +292,20 @@ class VerlaufZufallTest : public VerlaufTest {
     TAutomatik(auswahl).Rechne();
   }
   void Komprimieren() { TKomprimierung(fSchule).StartKnopfClick(); }
+  // The bulk deletion of a day's afternoon for a range of classes.
+  void PlaeneLoeschen() {
+    TPlanLoeschung loeschen(fSchule);
+    loeschen.SetzeArt(fuerKlassen);
+    loeschen.SetzeOhneFixierte(Zahl(0, 1));
+    loeschen.WaehleVon(fSchule.fKlassenMenge.ListeNrInhalt(Zahl(1, 10)));
+    loeschen.WaehleBis(fSchule.fKlassenMenge.ListeNrInhalt(Zahl(11, 20)));
+    const int32_t tag = Tag();
+    for (int32_t t = 1; t <= fStandard.fMaxTageNeu; ++t) {
+      if (t != tag) loeschen.Ziehen(t, 1, t, 16);
+    }
+    loeschen.Ziehen(tag, 1, tag, 3);
+    loeschen.Loeschen();
+  }
 
   void Aktion() {
     fStandard.fEineWoche = Zahl(0, 1);
@@ -307,8 +322,10 @@ class VerlaufZufallTest : public VerlaufTest {
       Raum();
     } else if (art < 92) {
       Fixieren();
-    } else if (art < 98) {
+    } else if (art < 96) {
       Entsperren();
+    } else if (art < 98) {
+      PlaeneLoeschen();
     } else if (art < 99) {
       Automatik();
     } else {
