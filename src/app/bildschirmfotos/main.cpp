@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -25,6 +26,7 @@
 #include "model/elemente/lehrer.h"
 #include "model/kurse/kurs.h"
 #include "model/uv/uvtab.h"
+#include "model/woche/versionen.h"
 #include "platform/qsettingsspeicher.h"
 #include "ui/automatikvoreinstellung.h"
 #include "ui/deputatfenster.h"
@@ -35,6 +37,7 @@
 #include "ui/orbatopalette.h"
 #include "ui/qtdialoge.h"
 #include "ui/startbild.h"
+#include "ui/versionsdialog.h"
 
 namespace {
 
@@ -297,6 +300,20 @@ int main(int argc, char** argv) {
     return true;
   });
   palette.AutomatikAendern();
+  // The copy between plan versions, with two classes chosen to go from version 1 to 2, and the
+  // period labels.
+  orbato::VersionErweitern(palette.schule(), 2);
+  fotograf.Erwarte(QStringLiteral("planversionen"), [](QWidget* fenster) {
+    auto* dialog = static_cast<orbato::TVersionsDialog*>(fenster);
+    Knopf(dialog, QStringLiteral("Klassen"))->click();
+    for (int i = 0; i < 2 && i < dialog->Liste()->count(); ++i)
+      dialog->Liste()->item(i)->setSelected(true);
+    dialog->findChild<QSpinBox*>(QStringLiteral("zu"))->setValue(2);
+    return false;
+  });
+  palette.PlanversionenAendern();
+  fotograf.Erwarte(QStringLiteral("zeiten"));
+  palette.ZeitenAendern();
   fotograf.Erwarte(QStringLiteral("widerrufen"));
   palette.Widerrufen();
   palette.schule().SetDirty();
