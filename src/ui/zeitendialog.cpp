@@ -1,9 +1,9 @@
 #include "ui/zeitendialog.h"
 
 #include <QDialogButtonBox>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -65,8 +65,10 @@ TZeitenDialog::TZeitenDialog(TSchule& schule, TStandard& standard, QWidget* elte
   fVersion->setObjectName(QStringLiteral("planversion"));
   fVersion->setRange(1, fWahl.Versionen());
   fVersion->setValue(fWahl.Version());
-  auto* kopf = new QFormLayout;
-  kopf->addRow(QStringLiteral("Planversion"), fVersion);
+  auto* kopf = new QHBoxLayout;
+  kopf->addWidget(new QLabel(QStringLiteral("Planversion"), this));
+  kopf->addWidget(fVersion);
+  kopf->addStretch();
   auto* tabellen = new QHBoxLayout;
   for (QTableWidget* t : fTabellen) tabellen->addWidget(t);
   auto* layout = new QVBoxLayout(this);

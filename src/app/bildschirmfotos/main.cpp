@@ -308,6 +308,7 @@ int main(int argc, char** argv) {
     Knopf(dialog, QStringLiteral("Klassen"))->click();
     for (int i = 0; i < 2 && i < dialog->Liste()->count(); ++i)
       dialog->Liste()->item(i)->setSelected(true);
+    dialog->findChild<QSpinBox*>(QStringLiteral("von"))->setValue(1);
     dialog->findChild<QSpinBox*>(QStringLiteral("zu"))->setValue(2);
     return false;
   });
