@@ -5,9 +5,11 @@
 #include <algorithm>
 #include <tuple>
 
+#include "model/demo/demoschule.h"
 #include "model/kurse/kurs.h"
 #include "placement/platzierungsfixture.h"
 #include "placement/setzen.h"
+#include "placement/wochenspanne.h"
 
 namespace orbato {
 namespace {
@@ -31,40 +33,42 @@ struct TPlanBild {
   bool operator==(const TPlanBild&) const = default;
 };
 
+// Where the course's placements lie, as (version, day, period, room, fixed), sorted.
+std::vector<TZelle> Zellen(const TKurs* k) {
+  std::vector<TZelle> zellen;
+  for (const TSetzung* s : k->fSetzungen) {
+    zellen.emplace_back(s->fWoche, s->fTag, s->fStunde, s->fRaum, s->fFixiert);
+  }
+  std::sort(zellen.begin(), zellen.end());
+  return zellen;
+}
+
+TPlanBild Bild(const TSchule& schule) {
+  TPlanBild bild;
+  for (const TKurs* k : schule.fKursMenge) {
+    bild.setzungen.push_back(Zellen(k));
+    bild.Merke(k->fBesetzung);
+    bild.Merke(k->fSperrung);
+  }
+  const auto elemente = [&](const auto& menge) {
+    for (const TPlanElement* e : menge) {
+      bild.Merke(e->fBesetzung);
+      bild.Merke(e->fSperrung);
+    }
+  };
+  elemente(schule.fLehrerMenge);
+  elemente(schule.fKlassenMenge);
+  elemente(schule.fRaumMenge);
+  return bild;
+}
+
 class TauschTest : public PlatzierungsTest {
  protected:
   TauschTest() { fR2 = fSchule.HoleRaum("R2"); }
 
-  TPlanBild Bild() const {
-    TPlanBild bild;
-    for (const TKurs* k : fSchule.fKursMenge) {
-      bild.setzungen.push_back(Zellen(k));
-      bild.Merke(k->fBesetzung);
-      bild.Merke(k->fSperrung);
-    }
-    const auto elemente = [&](const auto& menge) {
-      for (const TPlanElement* e : menge) {
-        bild.Merke(e->fBesetzung);
-        bild.Merke(e->fSperrung);
-      }
-    };
-    elemente(fSchule.fLehrerMenge);
-    elemente(fSchule.fKlassenMenge);
-    elemente(fSchule.fRaumMenge);
-    return bild;
-  }
-
+  TPlanBild Bild() const { return orbato::Bild(fSchule); }
   bool Tausche() { return StundenTausch(fSchule, kTagA, kStdA, kTagB, kStdB); }
   std::vector<TDialogEintrag> Fragen() const { return fDialoge.Protokoll(TDialogVorgang::Frage); }
-  // Where the course's placements lie, as (version, day, period, room, fixed), sorted.
-  static std::vector<TZelle> Zellen(const TKurs* k) {
-    std::vector<TZelle> zellen;
-    for (const TSetzung* s : k->fSetzungen) {
-      zellen.emplace_back(s->fWoche, s->fTag, s->fStunde, s->fRaum, s->fFixiert);
-    }
-    std::sort(zellen.begin(), zellen.end());
-    return zellen;
-  }
 
   TRaum* fR2;
 };
@@ -246,6 +250,65 @@ TEST_F(TauschTest, CancelOrTheSameSlotLeaveThePlanAlone) {
   fStandard.fStdBez[1][5] = "07:45 bis 08:30";
   EXPECT_EQ(TauschZeit(4, 6), "Donnerstag! 07:45 bis 08:30");
   EXPECT_EQ(TauschZeit(4, 6).size(), 27u);
+}
+
+// On the demo school, with some hours of each pair of slots fixed: every teacher, class and room
+// takes the other slot's occupancy whole in each swap, and undoing the steps one by one gives
+// back the plan the swaps started from.
+TEST(TauschDemo, SwapsOnTheDemoSchoolExchangeEveryOccupancyAndUndoBackToTheStart) {
+  TStandard standard;
+  TStandardEinsetzen standardEingesetzt{standard};
+  TSchule schule;
+  TSchuleEinsetzen schuleEingesetzt{schule};
+  ErzeugeDemoSchule(schule, standard, TDemoGroesse::mittel);
+  TSkriptDialoge dialoge;
+  schule.SetDialoge(&dialoge);
+  std::vector<const TPlanElement*> elemente;
+  for (const TLehrer* e : schule.fLehrerMenge) elemente.push_back(e);
+  for (const TKlasse* e : schule.fKlassenMenge) elemente.push_back(e);
+  for (const TRaum* e : schule.fRaumMenge) elemente.push_back(e);
+  const TPlanBild anfang = Bild(schule);
+  const std::vector<std::array<int32_t, 4>> tausche = {
+      {1, 1, 3, 4}, {2, 2, 5, 1}, {1, 1, 1, 2}, {4, 5, 2, 3}, {3, 4, 2, 2}};
+  int32_t stunden = 0;
+  for (std::size_t i = 0; i < tausche.size(); ++i) {
+    const auto [tagA, stdA, tagB, stdB] = tausche[i];
+    standard.fEineWoche = i % 2 == 0;
+    for (TKurs* k : schule.fKursMenge) {
+      TSetzung* s = k->SetzungFinden(1, tagA, stdA);
+      if (s && k->fLaufNr % 7 == 0) k->SetzeFixiert(s, true);
+    }
+    std::vector<TWochBereich> vorher;
+    for (const TPlanElement* e : elemente) vorher.push_back(e->fBesetzung);
+    dialoge.Antworte({"Ok", "Ja"});
+    ASSERT_TRUE(StundenTausch(schule, tagA, stdA, tagB, stdB));
+    EXPECT_EQ(dialoge.OffeneAntworten(), 0u) << i;
+    const TWochenSpanne spanne = Wochenspanne();
+    for (std::size_t n = 0; n < elemente.size(); ++n) {
+      for (int32_t w = spanne.von; w <= spanne.bis; ++w) {
+        const TWochBereich& alt = vorher[n];
+        const TWochBereich& neu = elemente[n]->fBesetzung;
+        ASSERT_EQ(neu.GetWocheTagStd(w, tagA, stdA), alt.GetWocheTagStd(w, tagB, stdB))
+            << i << " " << elemente[n]->fKuerzel.str();
+        ASSERT_EQ(neu.GetWocheTagStd(w, tagB, stdB), alt.GetWocheTagStd(w, tagA, stdA))
+            << i << " " << elemente[n]->fKuerzel.str();
+        stunden += alt.GetWocheTagStd(w, tagA, stdA);
+      }
+    }
+  }
+  EXPECT_GT(stunden, 100);
+  EXPECT_EQ(schule.fVerlauf.ZahlSchritte(), tausche.size());
+  while (schule.fVerlauf.Widerrufen(schule)) {
+  }
+  // The fixings made for the test lie outside the steps and stay; the rest is as it was.
+  for (TKurs* k : schule.fKursMenge) {
+    for (TSetzung* s : k->fSetzungen) s->fFixiert = false;
+  }
+  TPlanBild ohneFix = anfang;
+  for (auto& zellen : ohneFix.setzungen) {
+    for (TZelle& z : zellen) std::get<4>(z) = false;
+  }
+  EXPECT_EQ(Bild(schule), ohneFix);
 }
 
 }  // namespace
