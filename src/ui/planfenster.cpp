@@ -22,6 +22,7 @@
 #include "placement/regeln.h"
 #include "placement/setzen.h"
 #include "placement/setzmenue.h"
+#include "placement/tausch.h"
 #include "platform/qttext.h"
 #include "ui/fensterwege.h"
 #include "ui/menuedaten.h"
@@ -394,7 +395,10 @@ void TPlnForm::Ablegen(int32_t tag, int32_t std, bool alt, bool shift) {
   fGezogen = nullptr;
   if (kurs == nullptr) return;
   const bool andereZelle = tag != fVonTag || std != fVonStd;
-  if (!shift && andereZelle && !kurs->fBesetzung.GetWocheTagStd(-1, tag, std)) {
+  if (shift) {
+    // The swap refreshes every open window itself.
+    if (andereZelle) StundenTausch(Schule(), fVonTag, fVonStd, tag, std);
+  } else if (andereZelle && !kurs->fBesetzung.GetWocheTagStd(-1, tag, std)) {
     TListe<TKonflikt> konflikte(true);
     if (PasstIn(*kurs, tag, std, !alt, konflikte, fVonStd, fVonTag)) {
       Schiebe(*kurs, tag, std, !alt, fVonStd, fVonTag);

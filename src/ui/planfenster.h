@@ -61,8 +61,9 @@ class TPlnForm : public QWidget, public Fenster, public TPlanZellen {
   TMenu RechtsMenu();
   void RechtsKlick();
   // The move tool: pressing on a course's cell marks its cells and picks it up; the drop moves it
-  // after the fit test (with its coupling unless `alt`). A drop with Shift, the school-wide swap
-  // of two periods, and a drop on a cell the course holds already do nothing.
+  // after the fit test (with its coupling unless `alt`). A drop with Shift on another cell asks
+  // for the school-wide swap of the two periods; a drop on a cell the course holds already does
+  // nothing.
   bool Aufnehmen(int32_t tag, int32_t std);
   // The press with Ctrl: marks every cell where the course (every course of its coupling) could
   // go without any obstacle; with `ohneRaum` the room of its lesson is not asked for.

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -73,6 +75,38 @@ int TQtDialoge::Frage(std::string_view titel, const std::vector<std::string>& ze
     if (box.clickedButton() == gedrueckt[i]) return static_cast<int>(i);
   }
   return static_cast<int>(knoepfe.size()) - 1;
+}
+
+int TQtDialoge::FrageMitListe(std::string_view titel, const std::vector<std::string>& zeilen,
+                              const std::vector<std::string>& eintraege,
+                              const std::vector<std::string>& knoepfe, int standard, TMeldungsArt) {
+  const int zahl = static_cast<int>(knoepfe.size());
+  const int vorgabe = std::clamp(standard, 0, std::max(zahl - 1, 0));
+  QDialog dialog(fEltern);
+  dialog.setWindowTitle(QtText(titel));
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addWidget(new QLabel(Zeilen(zeilen), &dialog));
+  auto* liste = new QListWidget(&dialog);
+  for (const std::string& e : eintraege) liste->addItem(QtText(e));
+  liste->setMinimumWidth(360);
+  layout->addWidget(liste);
+  auto* reihe = new QHBoxLayout;
+  reihe->addStretch();
+  int gewaehlt = vorgabe;
+  for (int i = 0; i < zahl; ++i) {
+    auto* knopf = new QPushButton(QtText(knoepfe[static_cast<std::size_t>(i)]), &dialog);
+    knopf->setAutoDefault(false);
+    knopf->setDefault(i == vorgabe);
+    QObject::connect(knopf, &QPushButton::clicked, &dialog, [&dialog, &gewaehlt, i] {
+      gewaehlt = i;
+      dialog.accept();
+    });
+    reihe->addWidget(knopf);
+  }
+  layout->addLayout(reihe);
+  // Escape and the close box reject the dialog, which answers the default button.
+  if (dialog.exec() != QDialog::Accepted) return vorgabe;
+  return gewaehlt;
 }
 
 void TQtDialoge::Nachricht(std::string_view titel, const std::vector<std::string>& zeilen,

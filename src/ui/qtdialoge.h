@@ -25,6 +25,11 @@ class TQtDialoge : public Dialoge {
   int Frage(std::string_view titel, const std::vector<std::string>& zeilen,
             const std::vector<std::string>& knoepfe,
             TMeldungsArt art = TMeldungsArt::Frage) override;
+  // A dialog of its own: the lines, a list widget with the rows, the buttons in a row.
+  int FrageMitListe(std::string_view titel, const std::vector<std::string>& zeilen,
+                    const std::vector<std::string>& eintraege,
+                    const std::vector<std::string>& knoepfe, int standard,
+                    TMeldungsArt art = TMeldungsArt::Frage) override;
   void Nachricht(std::string_view titel, const std::vector<std::string>& zeilen,
                  TMeldungsArt art) override;
   void MeldungZeigen(std::string_view text, std::string_view titel = "Meldung") override;

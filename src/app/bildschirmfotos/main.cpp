@@ -22,12 +22,14 @@
 #include <functional>
 
 #include "model/basis/uhr.h"
+#include "model/einstellungen/standard.h"
 #include "model/elemente/fach.h"
 #include "model/elemente/klasse.h"
 #include "model/elemente/lehrer.h"
 #include "model/kurse/kurs.h"
 #include "model/uv/uvtab.h"
 #include "model/woche/versionen.h"
+#include "placement/tausch.h"
 #include "platform/qsettingsspeicher.h"
 #include "ui/automatikvoreinstellung.h"
 #include "ui/deputatfenster.h"
@@ -327,6 +329,27 @@ int main(int argc, char** argv) {
   palette.PlanversionenAendern();
   fotograf.Erwarte(QStringLiteral("zeiten"));
   palette.ZeitenAendern();
+  // The school-wide swap of Monday's first two periods: "Stundentausch", answered "Ok", then the
+  // obstacles of a few hours fixed for the picture, answered "Nein"; the fixings go again after.
+  {
+    std::vector<std::pair<orbato::TKurs*, orbato::TSetzung*>> fixiert;
+    const int32_t woche = orbato::Standard().fAktuelleWoche;
+    for (orbato::TKurs* k : palette.schule().fKursMenge) {
+      for (int32_t std = 1; std <= 2; ++std) {
+        orbato::TSetzung* s = k->SetzungFinden(woche, 1, std);
+        if (s && !s->fFixiert && fixiert.size() < 4) fixiert.emplace_back(k, s);
+      }
+    }
+    for (auto& [k, s] : fixiert) k->SetzeFixiert(s, true);
+    fotograf.Erwarte(QStringLiteral("stundentausch"), [&](QWidget* fenster) {
+      fotograf.Speichere(fenster, QStringLiteral("stundentausch"));
+      fotograf.Erwarte(QStringLiteral("tauschkonflikte"));
+      Knopf(fenster, QStringLiteral("Ok"))->click();
+      return true;
+    });
+    orbato::StundenTausch(palette.schule(), 1, 1, 1, 2);
+    for (auto& [k, s] : fixiert) k->SetzeFixiert(s, false);
+  }
   palette.schule().SetDirty();
   fotograf.Erwarte(QStringLiteral("beenden"));
   palette.close();
