@@ -21,6 +21,7 @@
 #include "placement/raeume.h"
 #include "placement/setzen.h"
 #include "placement/setzmenue.h"
+#include "placement/tausch.h"
 #include "scheduler/automatik.h"
 #include "scheduler/komprimieren.h"
 
@@ -266,7 +267,9 @@ class VerlaufZufallTest : public VerlaufTest {
     if (s == nullptr) return;
     switch (Zahl(0, 2)) {
       case 0:
-        AendereRaumInSetzung(*k, s, fSchule.fRaumMenge.ListeNrInhalt(Zahl(1, 5)));
+        // As the room menus do: a room the course does not list yet is adopted.
+        RaumAenderung(*k, fSchule.fRaumMenge.ListeNrInhalt(Zahl(1, 5)), s->fWoche, s->fStunde,
+                      s->fTag);
         break;
       case 1:
         EntferneRaumInSetzung(*k, s);
@@ -292,6 +295,7 @@ class VerlaufZufallTest : public VerlaufTest {
     TAutomatik(auswahl).Rechne();
   }
   void Komprimieren() { TKomprimierung(fSchule).StartKnopfClick(); }
+  void Tauschen() { TauscheAlleStunden(fSchule, Tag(), Std(), Std(), Tag()); }
   // The bulk deletion of a day's afternoon for a range of classes.
   void PlaeneLoeschen() {
     TPlanLoeschung loeschen(fSchule);
@@ -320,8 +324,10 @@ class VerlaufZufallTest : public VerlaufTest {
       Schieben();
     } else if (art < 82) {
       Raum();
-    } else if (art < 92) {
+    } else if (art < 88) {
       Fixieren();
+    } else if (art < 92) {
+      Tauschen();
     } else if (art < 96) {
       Entsperren();
     } else if (art < 98) {
