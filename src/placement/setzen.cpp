@@ -51,6 +51,10 @@ void PlanFensterAktualisieren(const TKurs& kurs, const TRaum* raum) {
 
 TSetzung* NeueSetzung(TKurs& kurs, int32_t woche, int32_t tag, TRaum* raum, int32_t std) {
   if (kurs.fNichtVerplanen || kurs.RestStunden(woche) <= 0) return nullptr;
+  return VerlegteSetzung(kurs, woche, tag, raum, std);
+}
+
+TSetzung* VerlegteSetzung(TKurs& kurs, int32_t woche, int32_t tag, TRaum* raum, int32_t std) {
   auto* setzung = new TSetzung(woche, tag, std, raum);
   TSchule& schule = Schule();
   if (schule.fBeiNeuerSetzung) schule.fBeiNeuerSetzung(kurs, *setzung);

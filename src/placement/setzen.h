@@ -17,6 +17,9 @@ class TSetzung;
 // Places one hour, not fixed; nothing when the course is not to be planned or has no hour left
 // in that version. Answers the new placement, none when nothing was placed.
 TSetzung* NeueSetzung(TKurs& kurs, int32_t woche, int32_t tag, TRaum* raum, int32_t std);
+// The same for an hour the course held already and that only changes its cell: placed whether or
+// not the course has an hour left or is to be planned, so that no hour is lost on the way.
+TSetzung* VerlegteSetzung(TKurs& kurs, int32_t woche, int32_t tag, TRaum* raum, int32_t std);
 // Removes that placement of the course.
 void SetzungEntfernen(TKurs& kurs, TSetzung* setzung);
 // Removes the placement in the cell, in each version of the argument; with `ganzeKopplung` that

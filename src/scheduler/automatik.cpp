@@ -128,6 +128,8 @@ void TAutomatik::KursFertig(TKurs& kurs) {
 }
 
 void TAutomatik::Rechne() {
+  // A whole run is one step of the history, however far it got.
+  TVerlaufSchritt schritt;
   fAbbruch = false;
   fRangfolge = TRangfolge(Standard());
   // The counter is the work list's open hours, but the loop also goes on while a course of the

@@ -240,6 +240,8 @@ bool TKomprimierung::DurchgangAbschliessen(int32_t& vorher) {
 
 void TKomprimierung::StartKnopfClick() {
   if (!StartAn()) return;
+  // The whole run, however many passes, is one step of the history.
+  TVerlaufSchritt schritt(fSchule);
   fLaeuft = true;
   Anzeigen();
   TKlasse* start = fKlasse;

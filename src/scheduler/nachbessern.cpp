@@ -57,6 +57,7 @@ int32_t OffenImPlan(const std::vector<TKurs*>& kurse) {
 TNachbessern::TNachbessern(std::vector<TKurs*> kurse) : fKurse(std::move(kurse)) {}
 
 int32_t TNachbessern::Rechne() {
+  TVerlaufSchritt schritt;
   fAbbruch = false;
   fOffenVorher = OffenImPlan(fKurse);
   const std::vector<TKurs*> alle(Schule().fKursMenge.begin(), Schule().fKursMenge.end());

@@ -2,7 +2,6 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -44,11 +43,7 @@ TAuTabForm::TAuTabForm(TStandard& standard, QWidget* eltern)
   layout->addLayout(rechts);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  fMenuZeigen = [this](TMenu& menu) {
-    QMenu qmenu(this);
-    MenuFuellen(&qmenu, menu);
-    qmenu.exec(fWechseln->mapToGlobal(QPoint(0, fWechseln->height())));
-  };
+  fMenuZeigen = [this](TMenu& menu) { MenuUnterKnopf(menu, fWechseln); };
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
   connect(fWechseln, &QPushButton::clicked, this, &TAuTabForm::Wechseln);

@@ -65,7 +65,9 @@ TDepForm::TDepForm(TElement* element, int art, bool nurGekoppelt, bool nurOffen)
   connect(fTabelle->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int nr) {
     if (IstKursSpalte(nr)) Sortieren(Spalte(nr));
   });
+  // A click may take placements away: one step of the document's history.
   connect(fTabelle, &QTableView::clicked, this, [this](const QModelIndex& i) {
+    TVerlaufSchritt schritt;
     if (IstKursSpalte(i.column())) Geklickt(i.row(), Spalte(i.column()));
   });
   connect(fTabelle, &QTableView::doubleClicked, this,

@@ -4,7 +4,6 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QSignalBlocker>
 #include <string>
 
@@ -39,12 +38,7 @@ TGrForm::TGrForm(TElement* element, int art)
     fElement->SetInfo(ModellText(text));
     Geaendert();
   });
-  fMenuZeigen = [this](TMenu& menu, QWidget* knopf) {
-    if (menu.empty()) return;
-    QMenu qmenu(this);
-    MenuFuellen(&qmenu, menu);
-    qmenu.exec(knopf->mapToGlobal(QPoint(0, knopf->height())));
-  };
+  fMenuZeigen = [](TMenu& menu, QWidget* knopf) { MenuUnterKnopf(menu, knopf); };
 }
 
 TGrForm::~TGrForm() {

@@ -217,12 +217,12 @@ void TOrbatoPalette::ErzeugeDatenMenues() {
   QMenu* plaene = new QMenu(QStringLiteral("&Pläne"), this);
   fHauptMenues << plaene;
   fDokumentAktionen << plaene->menuAction();
-  Eintrag(plaene, QStringLiteral("Löschen..."));
+  Eintrag(plaene, QStringLiteral("Löschen..."), [this] { PlaeneLoeschen(); });
   Eintrag(plaene, QStringLiteral("Komprimieren"), [this] { Komprimieren(); });
-  for (const char* text :
-       {"Stundenverteilung", "nicht belegte Räume", "später eingetragene Räume"}) {
-    Eintrag(plaene, QString::fromUtf8(text));
-  }
+  Eintrag(plaene, QStringLiteral("Stundenverteilung"));
+  Eintrag(plaene, QStringLiteral("nicht belegte Räume"), [this] { NichtBelegteRaeume(); });
+  Eintrag(plaene, QStringLiteral("später eingetragene Räume"),
+          [this] { SpaeterEingetrageneRaeume(); });
   QMenu* uebersichten = new QMenu(QStringLiteral("Ü&bersichten"), this);
   fHauptMenues << uebersichten;
   fDokumentAktionen << uebersichten->menuAction();

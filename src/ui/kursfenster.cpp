@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -118,11 +117,8 @@ TKursForm::TKursForm()
   Aufbauen();
   Verbinden();
   fMenuZeigen = [this](TMenu& menu) {
-    if (menu.empty()) return;
-    QMenu qmenu(this);
-    MenuFuellen(&qmenu, menu);
     fMenuOffen = true;
-    qmenu.exec(fKuerzel->mapToGlobal(QPoint(0, fKuerzel->height())));
+    MenuUnterKnopf(menu, fKuerzel);
     fMenuOffen = false;
   };
 }

@@ -7,6 +7,7 @@
 #include <QWidgetAction>
 #include <memory>
 
+#include "model/dokument/verlauf.h"
 #include "platform/qttext.h"
 
 namespace orbato {
@@ -17,6 +18,15 @@ bool HatSpalten(const TMenu& daten) {
     if (e.fBreak) return true;
   }
   return false;
+}
+
+// Whatever a menu command does to the plan is one step of the document's history.
+std::function<void()> EinSchritt(std::function<void()> befehl) {
+  if (!befehl) return befehl;
+  return [befehl = std::move(befehl)] {
+    TVerlaufSchritt schritt;
+    befehl();
+  };
 }
 
 void EintragEinfuegen(QMenu* menu, const TMenuEintrag& e) {
@@ -33,7 +43,7 @@ void EintragEinfuegen(QMenu* menu, const TMenuEintrag& e) {
   aktion->setCheckable(e.fChecked);
   aktion->setChecked(e.fChecked);
   aktion->setData(e.fTag);
-  if (e.fBefehl) QObject::connect(aktion, &QAction::triggered, menu, e.fBefehl);
+  if (e.fBefehl) QObject::connect(aktion, &QAction::triggered, menu, EinSchritt(e.fBefehl));
 }
 
 // One button per entry, a new column at every break.
@@ -59,7 +69,7 @@ void SpaltenEinfuegen(QMenu* menu, const TMenu& daten) {
     knopf->setToolButtonStyle(Qt::ToolButtonTextOnly);
     knopf->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     knopf->setProperty("tag", e.fTag);
-    auto befehl = e.fBefehl;
+    auto befehl = EinSchritt(e.fBefehl);
     QObject::connect(knopf, &QToolButton::clicked, menu, [menu, befehl] {
       menu->close();
       if (befehl) befehl();
@@ -80,6 +90,13 @@ void MenuFuellen(QMenu* menu, const TMenu& daten) {
     return;
   }
   for (const TMenuEintrag& e : daten) EintragEinfuegen(menu, e);
+}
+
+void MenuUnterKnopf(const TMenu& daten, QWidget* knopf) {
+  if (daten.empty()) return;
+  QMenu menu(knopf);
+  MenuFuellen(&menu, daten);
+  menu.exec(knopf->mapToGlobal(QPoint(0, knopf->height())));
 }
 
 }  // namespace orbato

@@ -3,6 +3,7 @@
 #include "model/basis/menue.h"
 
 class QMenu;
+class QWidget;
 
 namespace orbato {
 
@@ -10,5 +11,8 @@ namespace orbato {
 // its command. A menu with column breaks is laid out in columns side by side, since a Qt menu
 // knows no break of its own: each column a list of flat buttons.
 void MenuFuellen(QMenu* menu, const TMenu& daten);
+// The menu as a pop-up below the button that offers it, the chosen entry run; nothing for an
+// empty menu.
+void MenuUnterKnopf(const TMenu& daten, QWidget* knopf);
 
 }  // namespace orbato

@@ -135,6 +135,12 @@ class TOrbatoPalette : public QMainWindow {
   void PlanPruefen(TPruefung pruefung);
   // "Pläne" / "Komprimieren": after the warning, the compression window, modal.
   void Komprimieren();
+  // "Pläne" / "Löschen...": the dialog "Pläne löschen", modal.
+  void PlaeneLoeschen();
+  // "Pläne" / "nicht belegte Räume" and "später eingetragene Räume": after the warning the rooms
+  // leave the courses.
+  void NichtBelegteRaeume();
+  void SpaeterEingetrageneRaeume();
   TFehlerFenster& FehlerFenster() { return fFehler; }
 
   // The menu entry reached by captions without the "&" marks: {"Datei", "Sichern"}; none when

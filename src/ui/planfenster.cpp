@@ -62,10 +62,15 @@ TPlnForm::TPlnForm(TPlanElement* element, int art)
     fSchalter->setText(fKopplungZeigen ? QStringLiteral("o") : QStringLiteral("x"));
     Fuellen();
   });
-  connect(fRaster, &QTableWidget::cellClicked, this,
-          [this](int zeile, int spalte) { Geklickt(spalte + 1, zeile + 1); });
-  connect(fRaster, &QTableWidget::cellDoubleClicked, this,
-          [this](int zeile, int spalte) { Doppelgeklickt(spalte + 1, zeile + 1); });
+  // Each mouse action is one step of the document's history, whatever it does to the plan.
+  connect(fRaster, &QTableWidget::cellClicked, this, [this](int zeile, int spalte) {
+    TVerlaufSchritt schritt;
+    Geklickt(spalte + 1, zeile + 1);
+  });
+  connect(fRaster, &QTableWidget::cellDoubleClicked, this, [this](int zeile, int spalte) {
+    TVerlaufSchritt schritt;
+    Doppelgeklickt(spalte + 1, zeile + 1);
+  });
   fRaster->viewport()->installEventFilter(this);
   fRaster->setContextMenuPolicy(Qt::PreventContextMenu);
   fRaster->setAutoScroll(true);
@@ -433,6 +438,7 @@ bool TPlnForm::eventFilter(QObject* objekt, QEvent* ereignis) {
   int32_t std = 0;
   const bool inZelle = ZelleBei(maus->position().toPoint(), tag, std);
   const TToolArt tool = Schule().fToolArt;
+  TVerlaufSchritt schritt;
   switch (ereignis->type()) {
     case QEvent::MouseButtonPress:
       if (maus->button() == Qt::RightButton && tool == SetzTool) {

@@ -23,6 +23,7 @@
 #include "model/kurse/setzung.h"
 #include "model/uv/uvtab.h"
 #include "oberflaeche.h"
+#include "rasterziehen.h"
 #include "ui/klassengrunddaten.h"
 #include "ui/kursuebernahme.h"
 #include "ui/lehrergrunddaten.h"
@@ -53,18 +54,6 @@ TKurs* Kurs(TLehrer* l, TKlasse* k, int32_t stunden, TRaum* r, TFach* f, TKopplu
   auto* kurs = new TKurs;
   kurs->IKurs(l, k, stunden, r, f, o);
   return kurs;
-}
-
-// Drags the mouse over the blocking grid from one cell to another (days and periods from 1).
-void Ziehe(TSperrRaster* raster, int vonTag, int vonStd, int bisTag, int bisStd) {
-  QWidget* flaeche = raster->viewport();
-  const QPoint von = raster->visualRect(raster->model()->index(vonStd - 1, vonTag - 1)).center();
-  const QPoint bis = raster->visualRect(raster->model()->index(bisStd - 1, bisTag - 1)).center();
-  QTest::mousePress(flaeche, Qt::LeftButton, {}, von);
-  QMouseEvent bewegung(QEvent::MouseMove, bis, flaeche->mapToGlobal(bis), Qt::NoButton,
-                       Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(flaeche, &bewegung);
-  QTest::mouseRelease(flaeche, Qt::LeftButton, {}, bis);
 }
 
 // Dark pixels of a part of a picture.

@@ -17,19 +17,23 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
 #include "lauf.h"
+#include "model/kurse/kurs.h"
 #include "model/kurse/setzung.h"
 #include "oberflaeche.h"
 #include "persist/planschreiber.h"
+#include "placement/setzen.h"
 #include "platform/qsettingsspeicher.h"
 #include "platform/qttext.h"
 #include "ui/kennwortaendern.h"
 #include "ui/kennwortdialog.h"
 #include "ui/kuerzeldialog.h"
+#include "ui/planfenster.h"
 
 namespace orbato {
 namespace {
@@ -648,12 +652,56 @@ class OrbatoPaletteTest : public QObject {
     QCOMPARE(lauf.palette->standard().fFensterOrd, 2);
   }
 
-  void UndoIsNotThereWithoutManualPlanning() {
+  // An hour dragged in a plan window goes back with Ctrl+Z and comes again with Ctrl+Y; the
+  // plan window follows, and the dirty mark is the one the document had.
+  void UndoesAndRedoesADraggedHour() {
     TLauf lauf;
-    TModalSkript skript;
-    skript.Druecke(QStringLiteral("Ok"));
-    lauf.Waehle({"Bearbeiten", "Widerrufen"});
-    QCOMPARE(skript.fTexte, QStringList{QStringLiteral("Noch nicht implementiert!")});
+    QVERIFY(lauf.palette->Oeffnen(
+        lauf.Kopie(QStringLiteral("alle_saetze.orb"), QStringLiteral("s.orb"))));
+    TSchule& schule = lauf.palette->schule();
+    TLehrer* lehrer = schule.HoleLehrer("UND");
+    auto* kurs = new TKurs;
+    kurs->IKurs(lehrer, schule.HoleKlasse("9z"), 1, nullptr, nullptr, nullptr);
+    NeueSetzung(*kurs, 1, 1, nullptr, 1);
+    schule.SetDirty(false);
+    QVERIFY(!lauf.An({"Bearbeiten", "Widerrufen"}));
+    QVERIFY(!lauf.An({"Bearbeiten", "Wiederherstellen"}));
+
+    TPlnForm* plan = PlanFensterOeffnen(lehrer);
+    lauf.palette->Arbeitsflaeche()->addSubWindow(plan)->showMaximized();
+    QVERIFY(QTest::qWaitForWindowExposed(lauf.palette.get()));
+    lauf.Waehle({"Werkzeuge", "Schieben"});
+    QWidget* flaeche = plan->Raster()->viewport();
+    const auto mitte = [&](int tag, int std) {
+      return plan->Raster()->visualItemRect(plan->Raster()->item(std - 1, tag - 1)).center();
+    };
+    QTest::mousePress(flaeche, Qt::LeftButton, {}, mitte(1, 1));
+    QTest::mouseMove(flaeche, mitte(2, 3));
+    QTest::mouseRelease(flaeche, Qt::LeftButton, {}, mitte(2, 3));
+    QVERIFY(kurs->SetzungFinden(1, 2, 3) != nullptr);
+    QVERIFY(lauf.An({"Bearbeiten", "Widerrufen"}));
+
+    lauf.palette->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(lauf.palette.get()));
+    QTest::keyClick(plan->Raster(), Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(kurs->SetzungFinden(1, 1, 1) != nullptr);
+    QCOMPARE(kurs->fSetzungen.ListeZahlElemente(), 1);
+    QVERIFY(!lehrer->fBesetzung.GetWocheTagStd(1, 2, 3));
+    QVERIFY(!plan->ZellText(1, 1).isEmpty());
+    QVERIFY(plan->ZellText(2, 3).isEmpty());
+    QVERIFY(!schule.IsDirty());
+    QVERIFY(!lauf.An({"Bearbeiten", "Widerrufen"}));
+    QVERIFY(lauf.An({"Bearbeiten", "Wiederherstellen"}));
+
+    QTest::keyClick(plan->Raster(), Qt::Key_Y, Qt::ControlModifier);
+    QVERIFY(kurs->SetzungFinden(1, 2, 3) != nullptr);
+    QVERIFY(plan->ZellText(1, 1).isEmpty());
+    QVERIFY(schule.IsDirty());
+    QVERIFY(!lauf.An({"Bearbeiten", "Wiederherstellen"}));
+    // Closing the document takes its history along.
+    schule.SetDirty(false);
+    QVERIFY(lauf.palette->DateiSchliessen());
+    QVERIFY(!lauf.An({"Bearbeiten", "Widerrufen"}));
   }
 
   // The reminder comes once the minutes have passed, and only for unsaved work.

@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -33,7 +34,9 @@
 #include "ui/kuerzeldialog.h"
 #include "ui/menuedaten.h"
 #include "ui/orbatopalette.h"
+#include "ui/planloeschdialog.h"
 #include "ui/qtdialoge.h"
+#include "ui/sperrraster.h"
 #include "ui/startbild.h"
 
 namespace {
@@ -214,6 +217,15 @@ int main(int argc, char** argv) {
     return true;
   });
   palette.Komprimieren();
+  // "Pläne löschen" for a range of classes, the afternoons taken out of the choice; closed
+  // without "Ok".
+  fotograf.Erwarte(QStringLiteral("plaene_loeschen"), [](QWidget* fenster) {
+    auto* dialog = static_cast<orbato::TPlLoeschForm*>(fenster);
+    dialog->ArtKnopf(orbato::fuerKlassen)->click();
+    dialog->Raster()->fGezogen(1, 7, dialog->Raster()->columnCount(), 16);
+    return false;
+  });
+  palette.PlaeneLoeschen();
   // Menus are popups, not modal: opened, drawn and photographed directly.
   const auto menuFoto = [&](QMenu* menu, const QString& name) {
     menu->popup(palette.mapToGlobal(QPoint(20, 20)));
@@ -297,8 +309,6 @@ int main(int argc, char** argv) {
     return true;
   });
   palette.AutomatikAendern();
-  fotograf.Erwarte(QStringLiteral("widerrufen"));
-  palette.Widerrufen();
   palette.schule().SetDirty();
   fotograf.Erwarte(QStringLiteral("beenden"));
   palette.close();

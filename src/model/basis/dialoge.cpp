@@ -13,6 +13,14 @@ std::string Dialoge::FrageKnopf(std::string_view titel, const std::vector<std::s
   return knoepfe[static_cast<std::size_t>(gewaehlt)];
 }
 
+int Dialoge::FrageMitListe(std::string_view titel, const std::vector<std::string>& zeilen,
+                           const std::vector<std::string>& eintraege,
+                           const std::vector<std::string>& knoepfe, int, TMeldungsArt art) {
+  std::vector<std::string> alle = zeilen;
+  alle.insert(alle.end(), eintraege.begin(), eintraege.end());
+  return Frage(titel, alle, knoepfe, art);
+}
+
 bool Dialoge::FrageJaNein(std::string_view titel, const std::vector<std::string>& zeilen,
                           TMeldungsArt art) {
   return Frage(titel, zeilen, {"Ja", "Nein"}, art) == 0;
@@ -78,6 +86,16 @@ int TSkriptDialoge::Frage(std::string_view titel, const std::vector<std::string>
   e.fKnoepfe = knoepfe;
   e.fAntwort = gewaehlt;
   fProtokoll.push_back(std::move(e));
+  return gewaehlt;
+}
+
+int TSkriptDialoge::FrageMitListe(std::string_view titel, const std::vector<std::string>& zeilen,
+                                  const std::vector<std::string>& eintraege,
+                                  const std::vector<std::string>& knoepfe, int standard,
+                                  TMeldungsArt art) {
+  const int gewaehlt = Frage(titel, zeilen, knoepfe, art);
+  fProtokoll.back().fEintraege = eintraege;
+  fProtokoll.back().fStandard = standard;
   return gewaehlt;
 }
 

@@ -25,6 +25,14 @@ class Dialoge {
   virtual int Frage(std::string_view titel, const std::vector<std::string>& zeilen,
                     const std::vector<std::string>& knoepfe,
                     TMeldungsArt art = TMeldungsArt::Frage) = 0;
+  // A modal question with a list: the box lines, under them a list of `eintraege`, one row each,
+  // then the buttons. `standard` (0-based) is the default button, which Escape and the close box
+  // answer as well. Shown as a plain question, the rows after the lines, where a set of dialogs
+  // has no list of its own.
+  virtual int FrageMitListe(std::string_view titel, const std::vector<std::string>& zeilen,
+                            const std::vector<std::string>& eintraege,
+                            const std::vector<std::string>& knoepfe, int standard,
+                            TMeldungsArt art = TMeldungsArt::Frage);
   // A modal message with the single button "Ok".
   virtual void Nachricht(std::string_view titel, const std::vector<std::string>& zeilen,
                          TMeldungsArt art) = 0;
@@ -114,7 +122,9 @@ struct TDialogEintrag {
   std::string fTitel;                             // questions, messages, windows
   std::vector<std::string> fZeilen;               // box lines; the one text of the windows
   std::vector<std::string> fKnoepfe;              // questions; {"Ok"} for messages
+  std::vector<std::string> fEintraege;            // the list of a question with a list
   int fAntwort = -1;                              // questions: the index chosen
+  int fStandard = -1;                             // a question with a list: its default button
   int fZahl = 0;  // progress: maximum, position or steps; 1 when `Abgebrochen` answered yes
 };
 
@@ -135,6 +145,11 @@ class TSkriptDialoge : public Dialoge {
   int Frage(std::string_view titel, const std::vector<std::string>& zeilen,
             const std::vector<std::string>& knoepfe,
             TMeldungsArt art = TMeldungsArt::Frage) override;
+  // Recorded as a question, with its rows and its default button.
+  int FrageMitListe(std::string_view titel, const std::vector<std::string>& zeilen,
+                    const std::vector<std::string>& eintraege,
+                    const std::vector<std::string>& knoepfe, int standard,
+                    TMeldungsArt art = TMeldungsArt::Frage) override;
   void Nachricht(std::string_view titel, const std::vector<std::string>& zeilen,
                  TMeldungsArt art) override;
   void MeldungZeigen(std::string_view text, std::string_view titel = "Meldung") override;

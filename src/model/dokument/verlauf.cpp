@@ -1,5 +1,6 @@
 #include "model/dokument/verlauf.h"
 
+#include <unordered_map>
 #include <utility>
 
 #include "model/dokument/schule.h"
@@ -108,6 +109,130 @@ void Abspielen(TVerlauf::TSchritt& schritt, const TEintrag& e, bool vorwaerts) {
   }
 }
 
+// What a cell of a course holds: nothing, or a placement with its room and fixed mark.
+struct TZustand {
+  bool da = false;
+  TRaum* raum = nullptr;
+  bool fix = false;
+  bool operator==(const TZustand&) const = default;
+};
+
+struct TZellSchluessel {
+  TKurs* kurs;
+  int32_t woche, tag, std;
+  bool operator==(const TZellSchluessel&) const = default;
+};
+
+struct TZellHash {
+  size_t operator()(const TZellSchluessel& z) const {
+    return std::hash<const void*>()(z.kurs) ^ (static_cast<size_t>(z.woche) << 16) ^
+           (static_cast<size_t>(z.tag) << 8) ^ static_cast<size_t>(z.std);
+  }
+};
+
+bool GleicheTage(const TWochBereich& a, const TWochBereich& b) {
+  if (a.ZahlWochen() != b.ZahlWochen()) return false;
+  for (int32_t w = 1; w <= a.ZahlWochen(); ++w) {
+    for (int32_t t = 1; t <= 7; ++t) {
+      if (a.GetWocheTag(w, t) != b.GetWocheTag(w, t)) return false;
+    }
+  }
+  return true;
+}
+
+bool GleicheStunden(const TWochenStunden& a, const TWochenStunden& b) {
+  if (a.ZahlWochen() != b.ZahlWochen()) return false;
+  for (int32_t w = 1; w <= a.ZahlWochen(); ++w) {
+    if (a.GetWochenStunde(w) != b.GetWochenStunde(w)) return false;
+  }
+  return true;
+}
+
+bool IstZelle(const TEintrag& e) {
+  return e.art != TEintragArt::Bereich && e.art != TEintragArt::Stunden;
+}
+
+TZustand Vorher(const TEintrag& e) {
+  switch (e.art) {
+    case TEintragArt::Gesetzt:
+      return {};
+    default:
+      return {true, e.raum, e.fix};
+  }
+}
+
+TZustand Nachher(const TEintrag& e) {
+  switch (e.art) {
+    case TEintragArt::Entfernt:
+      return {};
+    case TEintragArt::Raum:
+      return {true, e.raumNeu, e.fix};
+    case TEintragArt::Fix:
+      return {true, e.raum, e.fixNeu};
+    default:
+      return {true, e.raum, e.fix};
+  }
+}
+
+// A step keeps only what it changed from its start to its end, cell by cell: a compression run
+// tries and takes back a great many moves, and a move and its way back leave nothing. Since every
+// occupancy bit follows from the placements, the order of the cells does not matter; removals go
+// first and placements last, so that a course never holds a cell twice while a step is replayed.
+template <class Geaendert>
+void Verdichten(std::vector<TEintrag>& eintraege, Geaendert&& geaendert) {
+  std::unordered_map<TZellSchluessel, std::pair<TZustand, TZustand>, TZellHash> zellen;
+  std::vector<TZellSchluessel> reihe;
+  std::vector<TEintrag> neu;
+  for (const TEintrag& e : eintraege) {
+    if (!IstZelle(e)) {
+      if (geaendert(e)) neu.push_back(e);
+      continue;
+    }
+    const TZellSchluessel schluessel{e.kurs, e.woche, e.tag, e.std};
+    auto [platz, eingefuegt] = zellen.try_emplace(schluessel, Vorher(e), Nachher(e));
+    if (eingefuegt) {
+      reihe.push_back(schluessel);
+    } else {
+      platz->second.second = Nachher(e);
+    }
+  }
+  const auto eintrag = [](TEintragArt art, const TZellSchluessel& z, const TZustand& zustand) {
+    TEintrag e{art};
+    e.kurs = z.kurs;
+    e.woche = z.woche;
+    e.tag = z.tag;
+    e.std = z.std;
+    e.raum = zustand.raum;
+    e.fix = zustand.fix;
+    return e;
+  };
+  std::vector<TEintrag> setzen;
+  for (const TZellSchluessel& z : reihe) {
+    const auto& [vorher, nachher] = zellen[z];
+    if (vorher == nachher) continue;
+    if (vorher.da && nachher.da) {
+      // The placement stays; only its room or its fixed mark changed.
+      if (vorher.raum != nachher.raum) {
+        TEintrag e = eintrag(TEintragArt::Raum, z, vorher);
+        e.raumNeu = nachher.raum;
+        neu.push_back(e);
+      }
+      if (vorher.fix != nachher.fix) {
+        TEintrag e = eintrag(TEintragArt::Fix, z, nachher);
+        e.fix = vorher.fix;
+        e.fixNeu = nachher.fix;
+        neu.push_back(e);
+      }
+    } else if (vorher.da) {
+      neu.push_back(eintrag(TEintragArt::Entfernt, z, vorher));
+    } else {
+      setzen.push_back(eintrag(TEintragArt::Gesetzt, z, nachher));
+    }
+  }
+  neu.insert(neu.end(), setzen.begin(), setzen.end());
+  eintraege = std::move(neu);
+}
+
 }  // namespace
 
 TVerlauf::TVerlauf() = default;
@@ -168,7 +293,17 @@ void TVerlauf::Oeffnen() {
 void TVerlauf::Schliessen(bool dirtyVorher) {
   if (--fTiefe > 0) return;
   std::unique_ptr<TSchritt> schritt = std::move(fOffen);
-  if (schritt == nullptr || schritt->eintraege.empty()) return;
+  if (schritt == nullptr) return;
+  // A range or hour list kept but left as it was is no change either.
+  Verdichten(schritt->eintraege, [&](const TEintrag& e) {
+    if (e.art == TEintragArt::Bereich) {
+      const auto& [ort, vorher] = schritt->bereiche[e.kopie];
+      return !GleicheTage(*ort, vorher);
+    }
+    const auto& [ort, vorher] = schritt->stunden[e.kopie];
+    return !GleicheStunden(*ort, vorher);
+  });
+  if (schritt->eintraege.empty()) return;
   schritt->dirtyVorher = dirtyVorher;
   fGroesse += schritt->Groesse();
   fSchritte.push_back(std::move(schritt));

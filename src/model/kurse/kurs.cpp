@@ -182,6 +182,11 @@ void TKurs::RaumErgaenzen(TRaum* raum, bool spaeter) {
 }
 
 void TKurs::RaumEntfernen(TRaum* raum) {
+  // Undoing an older step could put a lesson back into a room the course no longer lists. A
+  // course being destroyed has given up its placements before and leaves the history alone.
+  if (fSetzungen.ListeZahlElemente() > 0 && raum->fKurse.ListeElemNr(this) > 0) {
+    Schule().fVerlauf.Leeren();
+  }
   for (TSetzung* s : fSetzungen) {
     if (s->fRaum == raum) RaumAusSetzung(s);
   }
