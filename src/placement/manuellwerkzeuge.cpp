@@ -9,6 +9,7 @@
 #include "placement/passtin.h"
 #include "placement/raeume.h"
 #include "placement/setzen.h"
+#include "placement/tausch.h"
 #include "placement/wochenspanne.h"
 
 namespace orbato {
@@ -135,7 +136,7 @@ void TManuellForm::Ablegen(int32_t tag, int32_t std, bool alt) {
   if (tag != fVonTag || std != fVonStd) {
     TVerlaufSchritt schritt(fSchule);
     if (alt) {
-      // The school-wide swap of the two periods comes with the swap's own dialogs.
+      StundenTausch(fSchule, fVonTag, fVonStd, tag, std);
     } else if (!fKurs->fBesetzung.GetWocheTagStd(-1, tag, std)) {
       TListe<TKonflikt> liste(true);
       const bool mitKopplung = fKopplung != nullptr;

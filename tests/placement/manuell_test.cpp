@@ -427,8 +427,9 @@ TEST_F(ManuellTest, TheElementButtonsShowTheirChoiceInTheActivePanel) {
 }
 
 // Only the current course's lessons are picked up, and all its cells are marked; the drop
-// moves the lesson into the window's room unless something forbids it. Ctrl shows which
-// lessons of the plan could go into the pressed cell.
+// moves the lesson into the window's room unless something forbids it, with Alt it swaps the
+// two periods for the whole school. Ctrl shows which lessons of the plan could go into the
+// pressed cell.
 TEST_F(ManuellTest, DraggingMovesTheCurrentCoursesLessonAndCtrlPreviews) {
   TKurs* kurs = Kurs(fMue, f5a, 2, fR1, fM);
   NeueSetzung(*kurs, 1, 1, nullptr, 1);
@@ -462,6 +463,12 @@ TEST_F(ManuellTest, DraggingMovesTheCurrentCoursesLessonAndCtrlPreviews) {
   fForm.VorschauEnde();
   EXPECT_EQ(fForm.Zelle(0, 2, 1).fMarke, ' ');
   EXPECT_TRUE(f5a->fBesetzung.GetWocheTagStd(1, 2, 1));
+
+  // With Alt the two periods are exchanged for the whole school, after the swap's question.
+  ASSERT_TRUE(fForm.Aufnehmen(2, 1));
+  fForm.Ablegen(3, 1, true);
+  EXPECT_EQ(Titel(), V{"Stundentausch"});
+  EXPECT_EQ(Plan(), (V{"MUE M 5a 1/3/1 -", "MUE M 5a 1/4/2 R1", "SCH D 5a 1/2/1 -"}));
 }
 
 }  // namespace
