@@ -67,7 +67,10 @@ void TOrbatoPalette::ManuellRechnung(bool ohneKonflikte) {
   fenster->fBeimSchliessen = [this] { ProtokollBefehleZeigen(false); };
   ProtokollBefehleZeigen(true);
   fenster->Starten(kurse, ohneKonflikte);
-  FensterEinsetzen(fenster);
+  QMdiSubWindow* rahmen = FensterEinsetzen(fenster);
+  // Blockings changed in other windows reach the obstacles when the window comes back.
+  connect(rahmen, &QMdiSubWindow::aboutToActivate, fenster,
+          [fenster] { fenster->FensterUpdate(); });
   PaletteAktualisieren();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QBrush>
 #include <QColor>
 #include <cstdint>
 
@@ -22,6 +23,11 @@ inline QColor SchwereFarbe(int32_t schwere) {
   }
 }
 inline const QColor kEigenerRahmen{31, 78, 156};
+inline const QColor kEigenerGrund{214, 228, 250};
+// Laid over the cells the plan's element is blocked in.
+inline QBrush SperrMuster() {
+  return {QColor(0, 0, 0, 70), Qt::BDiagPattern};
+}
 inline const QColor kStundenRahmen{120, 120, 120};
 inline const QColor kZielRahmen{31, 78, 156};
 inline const QColor kGitter{205, 205, 205};

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -30,6 +31,29 @@ QString PlanTitel(const TPlanElement* element) {
   const char* art = element->Art() == leh ? "Lehrer " : element->Art() == kla ? "Klasse " : "Raum ";
   return QString::fromLatin1(art) + QtText(element->fKuerzel.str());
 }
+
+// A small sample of a cell's ground for the legend.
+class TFarbfeld : public QWidget {
+ public:
+  TFarbfeld(QBrush grund, QColor rahmen, int breite, QWidget* eltern)
+      : QWidget(eltern), fGrund(std::move(grund)), fRahmen(rahmen), fBreite(breite) {
+    setFixedSize(24, 15);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter maler(this);
+    maler.fillRect(rect(), Qt::white);
+    maler.fillRect(rect(), fGrund);
+    maler.setPen(QPen(fRahmen, fBreite));
+    maler.drawRect(rect().adjusted(fBreite / 2, fBreite / 2, -1, -1));
+  }
+
+ private:
+  QBrush fGrund;
+  QColor fRahmen;
+  int fBreite;
+};
 
 QLabel* Wert(QWidget* eltern) {
   auto* feld = new QLabel(eltern);
@@ -67,6 +91,7 @@ TManuellFenster::TManuellFenster(TSchule& schule, QWidget* eltern)
   layout->setMenuBar(fLeiste);
   layout->addWidget(Kopfzeile());
   fPlanRaster->setSpacing(10);
+  fPlanRaster->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   layout->addLayout(fPlanRaster, 1);
   layout->addWidget(Legende());
   for (int32_t i = 0; i < 4; ++i) {
@@ -165,26 +190,19 @@ QWidget* TManuellFenster::Legende() {
   auto* zeile = new QHBoxLayout(legende);
   zeile->setContentsMargins(0, 0, 0, 0);
   zeile->setSpacing(4);
-  const std::pair<int32_t, const char*> eintraege[] = {
-      {0, "frei"}, {1, "verdrängbar"}, {2, "Raum nicht frei"}, {3, "gesperrt oder fixiert"}};
-  for (const auto& [schwere, text] : eintraege) {
-    auto* feld = new QLabel(legende);
-    feld->setFixedSize(22, 14);
-    feld->setAutoFillBackground(true);
-    feld->setFrameShape(QFrame::Box);
-    QPalette farben = feld->palette();
-    farben.setColor(QPalette::Window, SchwereFarbe(schwere));
-    feld->setPalette(farben);
+  const auto eintrag = [&](const QBrush& grund, const QColor& rahmen, int breite,
+                           const char* text) {
+    auto* feld = new TFarbfeld(grund, rahmen, breite, legende);
     zeile->addWidget(feld);
     zeile->addWidget(new QLabel(QString::fromUtf8(text), legende));
     zeile->addSpacing(10);
-  }
-  auto* eigene = new QLabel(legende);
-  eigene->setFixedSize(22, 14);
-  eigene->setStyleSheet(
-      QStringLiteral("border: 2px solid %1; background: white;").arg(kEigenerRahmen.name()));
-  zeile->addWidget(eigene);
-  zeile->addWidget(new QLabel(QStringLiteral("Stunde des Kurses"), legende));
+  };
+  eintrag(SchwereFarbe(0), kStundenRahmen, 1, "frei");
+  eintrag(SchwereFarbe(1), kStundenRahmen, 1, "verdrängbar");
+  eintrag(SchwereFarbe(2), kStundenRahmen, 1, "Raum nicht frei");
+  eintrag(SchwereFarbe(3), kStundenRahmen, 1, "gesperrt oder fixiert");
+  eintrag(SperrMuster(), kStundenRahmen, 1, "Sperrung im Plan");
+  eintrag(kEigenerGrund, kEigenerRahmen, 2, "Stunde des Kurses");
   zeile->addStretch(1);
   return legende;
 }

@@ -41,10 +41,10 @@ class TZellMaler : public QStyledItemDelegate {
     const TManuellZelle zelle = fForm.Zelle(fPlan.PlanNr(), tag, std);
     const QRect r = option.rect;
     maler->save();
-    maler->fillRect(r, SchwereFarbe(zelle.fSchwere));
-    if (zelle.fGesperrt && zelle.fKurs == nullptr) {
-      maler->fillRect(r, QBrush(QColor(0, 0, 0, 60), Qt::BDiagPattern));
-    }
+    // The course's own lessons stand on a ground of their own: what they meet there is the
+    // course itself.
+    maler->fillRect(r, zelle.fEigene ? kEigenerGrund : SchwereFarbe(zelle.fSchwere));
+    if (zelle.fGesperrt && zelle.fKurs == nullptr) maler->fillRect(r, SperrMuster());
     const QRect innen = r.adjusted(3, 3, -3, -3);
     if (zelle.fKurs) Stunde(*maler, innen, zelle);
     if (zelle.fMarke == 'R') {
@@ -71,16 +71,16 @@ class TZellMaler : public QStyledItemDelegate {
     maler.drawRoundedRect(innen, 3, 3);
   }
 
+  // A blocked cell says so by its pattern.
   void Texte(QPainter& maler, const QRect& innen, const TManuellZelle& zelle) const {
-    if (zelle.fTexte.empty()) return;
+    if (zelle.fTexte.empty() || zelle.fKurs == nullptr) return;
     QFont schrift = fPlan.font();
     const TStandard& s = Standard();
     schrift.setBold(zelle.fEigene || (zelle.fKurs && zelle.fKurs->fKopplung && s.fPlnKoppFett));
     schrift.setUnderline(zelle.fFixiert);
     maler.setFont(schrift);
     maler.setPen(zelle.fMarke == 'R' ? fPlan.palette().color(QPalette::HighlightedText)
-                 : zelle.fKurs       ? QColor(Qt::black)
-                                     : QColor(90, 90, 90));
+                                     : QColor(Qt::black));
     // The group (class, teacher or coupling) above, subject and room below.
     QString oben = QtText(zelle.fTexte[0]);
     QStringList unten;
@@ -117,6 +117,9 @@ TManuellPlan::TManuellPlan(TManuellForm& form, int32_t plan, QWidget* eltern)
   setShowGrid(false);
   setAutoScroll(true);
   setMouseTracking(true);
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   viewport()->installEventFilter(this);
