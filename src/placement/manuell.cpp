@@ -39,7 +39,7 @@ void TManuellForm::IManuellForm(const std::vector<TKurs*>& kurse, bool ohneKonfl
     const bool vorher = fBefehleAn;
     fBefehleAn = an;
     if (fBefehle && an != vorher) fBefehle(an);
-    if (an && fVeraltet) fVeraltet();
+    if (an) Veralten();
   };
   fSchule.fProtokoll = &fUndoListe;
   fSchule.fBeiToolArt = [this](TToolArt art) {
@@ -187,7 +187,7 @@ void TManuellForm::KursEntfernt(const TKurs* kurs) {
     RaumWaehlen();
     PlaeneSetzen();
   }
-  if (fVeraltet) fVeraltet();
+  Veralten();
 }
 
 void TManuellForm::ElementEntfernt(const TElement* element) {
@@ -201,6 +201,11 @@ void TManuellForm::ElementEntfernt(const TElement* element) {
     fKopplung = fKurs->fKopplung;
     if (static_cast<const TElement*>(fRaum) == element) RaumWaehlen();
   }
+  Veralten();
+}
+
+void TManuellForm::Veralten() {
+  fVeraltetSeit = true;
   if (fVeraltet) fVeraltet();
 }
 

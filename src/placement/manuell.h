@@ -66,6 +66,8 @@ class TManuellForm {
   void KonflUpdate();
   // Rebuilds the obstacles of every cell from the plan as it stands, then redraws.
   void Neuaufbau();
+  // Lessons were placed or removed since the last rebuild.
+  bool Veraltet() const { return fVeraltetSeit; }
 
   // The tools of the palette on a cell of plan `plan` (0-based): showing, placing, moving (a
   // click on a cell without a lesson of the current course), deleting (with `ctrl` the room only)
@@ -169,6 +171,7 @@ class TManuellForm {
 
   void Vormerken(TKurs* kurs);
   void Zeigen() const;
+  void Veralten();
   // The current version, the one the plans show.
   static int32_t Version();
   void PlaeneSetzen();
@@ -192,6 +195,7 @@ class TManuellForm {
   TSchule& fSchule;
   bool fOffen = false;
   bool fBefehleAn = false;
+  bool fVeraltetSeit = false;
   std::array<std::array<TZellListe, 17>, 8> fZellen;
   std::array<TPlanElement*, 4> fPlaene{};
   int32_t fAktiverPlan = 0;

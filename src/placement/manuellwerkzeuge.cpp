@@ -16,6 +16,8 @@ namespace orbato {
 
 void TManuellForm::Klick(int32_t plan, int32_t tag, int32_t std, bool ctrl) {
   if (!fOffen) return;
+  // A change made elsewhere may not have reached the cells yet.
+  if (fVeraltetSeit) Neuaufbau();
   {
     TVerlaufSchritt schritt(fSchule);
     switch (fSchule.fToolArt) {

@@ -90,6 +90,7 @@ void TManuellForm::ListenLeeren() {
 
 void TManuellForm::Neuaufbau() {
   ListenLeeren();
+  fVeraltetSeit = false;
   if (fKurs && !fOhneKonflikte) {
     const TStandard& s = Standard();
     const int32_t tage = std::clamp(s.fMaxTageNeu, 1, kMaxTage);

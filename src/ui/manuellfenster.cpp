@@ -81,6 +81,7 @@ TManuellFenster::TManuellFenster(TSchule& schule, QWidget* eltern)
       fPlanRaster(new QGridLayout) {
   setWindowTitle(QStringLiteral("Manuell"));
   fAngemeldet = fSchule.FensterAnmelden("Manuell", this);
+  fLeiste->setNativeMenuBar(false);
   QMenu* bearbeite = fLeiste->addMenu(QStringLiteral("Bearbeite"));
   bearbeite->addMenu(fKursMenu);
   connect(fKursMenu, &QMenu::aboutToShow, this,
@@ -259,7 +260,7 @@ void TManuellFenster::SpaeterNeuaufbauen() {
   fNeuaufbauAusstehend = true;
   QTimer::singleShot(0, this, [this] {
     fNeuaufbauAusstehend = false;
-    if (fForm.Offen()) fForm.Neuaufbau();
+    if (fForm.Offen() && fForm.Veraltet()) fForm.Neuaufbau();
   });
 }
 

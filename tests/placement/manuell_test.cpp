@@ -119,6 +119,27 @@ TEST_F(ManuellTest, CellsShowTheWorstObstacleAndTheirShortTexts) {
   EXPECT_EQ(fForm.Plan(1), fSch);
 }
 
+// A lesson placed elsewhere while the window is open is journaled and reaches the cells at the
+// latest with the next click.
+TEST_F(ManuellTest, AChangeElsewhereReachesTheCellsBeforeTheNextClick) {
+  TKurs* kurs = Kurs(fMue, f5a, 2, nullptr, fM);
+  TKurs* andere = Kurs(fMue, f5b, 1, nullptr, fD);
+  int veraltet = 0;
+  fForm.fVeraltet = [&] { ++veraltet; };
+  fForm.IManuellForm({kurs}, false);
+  EXPECT_FALSE(fForm.Veraltet());
+  NeueSetzung(*andere, 1, 2, nullptr, 3);
+  EXPECT_TRUE(fForm.Veraltet());
+  EXPECT_EQ(veraltet, 1);
+  EXPECT_EQ(fForm.Konflikte(2, 3).ListeZahlElemente(), 0);
+  fDialoge.Antworte("Abbrechen");
+  fForm.Klick(0, 2, 3);
+  EXPECT_EQ(Titel(), V{"Verdr\xE4ngen"});
+  EXPECT_FALSE(fForm.Veraltet());
+  EXPECT_EQ(fForm.Konflikte(2, 3).ListeZahlElemente(), 1);
+  EXPECT_EQ(fForm.fUndoListe.fUndoListe.ListeZahlElemente(), 1);
+}
+
 TEST_F(ManuellTest, DeletingAnHourOfACourseOutsideTheWorkListAddsIt) {
   TKurs* kurs = Kurs(fMue, f5a, 2, fR1, fM);
   TKurs* andere = Kurs(fSch, f5a, 1, fR1, fD);
