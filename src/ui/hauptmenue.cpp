@@ -150,9 +150,10 @@ void TOrbatoPalette::ErzeugeBearbeitenMenu() {
   Eintrag(vor, QStringLiteral("Deputate"));
   Eintrag(vor, QStringLiteral("Pläne"));
   Eintrag(vor, QStringLiteral("Kurse"), [this] { KurseAendern(); });
-  fVersionsAktionen << Eintrag(vor, QStringLiteral("Planversionen"));
+  fVersionsAktionen << Eintrag(vor, QStringLiteral("Planversionen"),
+                               [this] { PlanversionenAendern(); });
   Eintrag(vor, QStringLiteral("Kalender"));
-  Eintrag(vor, QStringLiteral("Zeiten"));
+  Eintrag(vor, QStringLiteral("Zeiten"), [this] { ZeitenAendern(); });
   Eintrag(vor, QStringLiteral("Kennwort"), [this] { KennwortAendern(); });
   Eintrag(vor, QStringLiteral("Automatik"), [this] { AutomatikAendern(); });
   for (const char* text : {"Vertretung", "HTML-Farben"}) {

@@ -91,6 +91,10 @@ class TOrbatoPalette : public QMainWindow {
   void GrunddatenAendern();
   void KurseAendern();
   void KuerzelBearbeiten();
+  // "Bearbeiten" / "Voreinstellungen" / "Planversionen": copies between plan versions and the
+  // single-version mode; "Zeiten": the period labels of every version.
+  void PlanversionenAendern();
+  void ZeitenAendern();
   // The window of an element chosen in a short-name menu, of the kind the palette's window
   // buttons choose; none for kinds without one.
   QMdiSubWindow* ElementFensterOeffnen(TElement* element);

@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -26,6 +27,7 @@
 #include "model/elemente/lehrer.h"
 #include "model/kurse/kurs.h"
 #include "model/uv/uvtab.h"
+#include "model/woche/versionen.h"
 #include "placement/regeln.h"
 #include "platform/qsettingsspeicher.h"
 #include "ui/automatikvoreinstellung.h"
@@ -40,6 +42,7 @@
 #include "ui/qtdialoge.h"
 #include "ui/sperrraster.h"
 #include "ui/startbild.h"
+#include "ui/versionsdialog.h"
 
 namespace {
 
@@ -346,6 +349,21 @@ int main(int argc, char** argv) {
     return true;
   });
   palette.AutomatikAendern();
+  // The copy between plan versions, with two classes chosen to go from version 1 to 2, and the
+  // period labels.
+  orbato::VersionErweitern(palette.schule(), 2);
+  fotograf.Erwarte(QStringLiteral("planversionen"), [](QWidget* fenster) {
+    auto* dialog = static_cast<orbato::TVersionsDialog*>(fenster);
+    Knopf(dialog, QStringLiteral("Klassen"))->click();
+    for (int i = 0; i < 2 && i < dialog->Liste()->count(); ++i)
+      dialog->Liste()->item(i)->setSelected(true);
+    dialog->findChild<QSpinBox*>(QStringLiteral("von"))->setValue(1);
+    dialog->findChild<QSpinBox*>(QStringLiteral("zu"))->setValue(2);
+    return false;
+  });
+  palette.PlanversionenAendern();
+  fotograf.Erwarte(QStringLiteral("zeiten"));
+  palette.ZeitenAendern();
   palette.schule().SetDirty();
   fotograf.Erwarte(QStringLiteral("beenden"));
   palette.close();
