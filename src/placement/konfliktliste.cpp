@@ -19,10 +19,12 @@ void Belegungen(const TPlanElement& element, TElement* eintrag, int32_t woche, i
                 const TKurs* eigenerKurs, const TKopplung* eigeneKopplung, TListe<TKonflikt>& liste,
                 int32_t& schwere) {
   if (!element.fBesetzung.GetWocheTagStd(woche, tag, std)) return;
-  const TListe<TKurs> kurse = element.KurseFinden(woche, tag, raum, std);
-  for (TKurs* k : kurse) {
+  // The courses of KurseFinden, in their order: a course's own grid tells at once whether it
+  // holds the cell, so only those that do are searched for their lesson.
+  for (TKurs* k : element.fKurse) {
+    if (!k->fBesetzung.GetWocheTagStd(woche, tag, std)) continue;
     const TSetzung* s = k->SetzungFinden(woche, tag, std);
-    if (s == nullptr) continue;
+    if (s == nullptr || (raum && static_cast<const TPlanElement*>(s->fRaum) != raum)) continue;
     if (k == eigenerKurs) continue;
     if (eigeneKopplung && k->fKopplung == eigeneKopplung) continue;
     KonfliktEintragen(liste, s->fFixiert ? fixiert : besetzt, k, eintrag, woche, schwere);

@@ -190,6 +190,11 @@ bool TOrbatoPalette::DateiSchliessen() {
 // Takes back the last action on the plan; "Wiederherstellen" does it again.
 void TOrbatoPalette::Widerrufen() {
   TWarteZeiger warten;
+  // While manual planning records, the command takes back its journal.
+  if (fSchule->fProtokoll) {
+    ManuellWiderrufen();
+    return;
+  }
   fSchule->fVerlauf.Widerrufen(*fSchule);
 }
 
@@ -199,7 +204,7 @@ void TOrbatoPalette::Wiederherstellen() {
 }
 
 void TOrbatoPalette::VerlaufBefehleSetzen() {
-  fWiderrufen->setEnabled(fSchule->fVerlauf.KannWiderrufen());
+  if (fSchule->fProtokoll == nullptr) fWiderrufen->setEnabled(fSchule->fVerlauf.KannWiderrufen());
   fWiederherstellen->setEnabled(fSchule->fVerlauf.KannWiederherstellen());
 }
 

@@ -122,6 +122,9 @@ void TOrbatoPalette::ErzeugeBearbeitenMenu() {
   fWiderrufen = Eintrag(
       bearbeiten, QStringLiteral("&Widerrufen"), [this] { Widerrufen(); },
       QKeySequence(Qt::CTRL | Qt::Key_Z));
+  fProtokollLoeschen = Eintrag(bearbeiten, QStringLiteral("Löschen Protokoll"),
+                               [this] { ManuellProtokollLoeschen(); });
+  fProtokollLoeschen->setVisible(false);
   fWiederherstellen = Eintrag(
       bearbeiten, QStringLiteral("Wieder&herstellen"), [this] { Wiederherstellen(); },
       QKeySequence(Qt::CTRL | Qt::Key_Y));
@@ -188,7 +191,8 @@ void TOrbatoPalette::ErzeugeWerkzeugMenu() {
     fWerkzeugAktionen << a;
   }
   werkzeuge->addSeparator();
-  Eintrag(werkzeuge, QStringLiteral("Manuell"), {}, naechste());
+  fDokumentAktionen << Eintrag(
+      werkzeuge, QStringLiteral("Manuell"), [this] { ManuellRechnung(); }, naechste());
   fDokumentAktionen << Eintrag(
       werkzeuge, QStringLiteral("Automatik"), [this] { AutomatikRechnung(); }, naechste());
 }

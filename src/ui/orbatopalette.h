@@ -29,6 +29,7 @@ class QWidget;
 namespace orbato {
 
 class TKurs;
+class TManuellFenster;
 class Zwischenablage;
 
 // The main window: the tool palette with the main menu, the tool and window-kind buttons and the
@@ -110,6 +111,18 @@ class TOrbatoPalette : public QMainWindow {
   void AutomatikRechnung();
   // "Bearbeiten" / "Voreinstellungen" / "Automatik": the rating-table editor.
   void AutomatikAendern();
+  // "Werkzeuge" / "Manuell": the manual-planning window over the courses selected in the active
+  // window, without obstacles shown when Ctrl is held; nothing without a selection. An open one
+  // comes to the front.
+  void ManuellRechnung();
+  void ManuellRechnung(bool ohneKonflikte);
+  // The courses selected for manual planning: the cells of a plan window besides what
+  // AusgewaehlteKurse finds.
+  std::vector<TKurs*> ManuellAuswahl() const;
+  TManuellFenster* ManuellFenster() const;
+  // "Widerrufen Protokoll" and "Löschen Protokoll" of the open manual-planning window.
+  void ManuellWiderrufen();
+  void ManuellProtokollLoeschen();
   // The courses selected in the active window: the rows of a teaching-load window or "alle
   // Kurse", the cells of a distribution table's matrix; none elsewhere.
   std::vector<TKurs*> AusgewaehlteKurse() const;
@@ -199,6 +212,8 @@ class TOrbatoPalette : public QMainWindow {
   void WerkzeugWaehlen(TToolArt art);
   void FensterArtWaehlen(TFensterArt art);
   void FensterMenuFuellen();
+  // The edit menu's first entries while the manual-planning window is open, and after.
+  void ProtokollBefehleZeigen(bool offen);
   bool Schreiben(const QString& pfad);
   // "Sollen Ihre Daten gesichert werden?" with "Ja", "Mit einem anderem Namen", "Nein" and
   // "Abbrechen": true when the work may be left, saved or given up.
@@ -249,10 +264,11 @@ class TOrbatoPalette : public QMainWindow {
   QAction* fKopieren = nullptr;
   QAction* fWiderrufen = nullptr;
   QAction* fWiederherstellen = nullptr;
-  QList<QAction*> fKursAktionen;        // the commands of the teaching-load windows
-  QList<QAction*> fVersionsAktionen;    // enabled only with more than one plan version
-  QList<QAction*> fWerkzeugAktionen;    // palette and menu, by tool number
-  QList<QAction*> fFensterArtAktionen;  // "Werkzeuge": "Grunddaten", "Deputat", "Plan"
+  QAction* fProtokollLoeschen = nullptr;  // "Löschen Protokoll", while manual planning is open
+  QList<QAction*> fKursAktionen;          // the commands of the teaching-load windows
+  QList<QAction*> fVersionsAktionen;      // enabled only with more than one plan version
+  QList<QAction*> fWerkzeugAktionen;      // palette and menu, by tool number
+  QList<QAction*> fFensterArtAktionen;    // "Werkzeuge": "Grunddaten", "Deputat", "Plan"
 };
 
 }  // namespace orbato

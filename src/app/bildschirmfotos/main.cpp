@@ -29,6 +29,7 @@
 #include "model/kurse/kurs.h"
 #include "model/uv/uvtab.h"
 #include "model/woche/versionen.h"
+#include "placement/regeln.h"
 #include "placement/tausch.h"
 #include "platform/qsettingsspeicher.h"
 #include "ui/automatikvoreinstellung.h"
@@ -36,6 +37,7 @@
 #include "ui/fensterwege.h"
 #include "ui/kennwortdialog.h"
 #include "ui/kuerzeldialog.h"
+#include "ui/manuellfenster.h"
 #include "ui/menuedaten.h"
 #include "ui/orbatopalette.h"
 #include "ui/planloeschdialog.h"
@@ -231,6 +233,41 @@ int main(int argc, char** argv) {
     return false;
   });
   palette.PlaeneLoeschen();
+  // Manual planning over the course with lessons left that has the most free cells: its class's,
+  // its teacher's and its room's plan showing in every cell what stands in the way; closed
+  // without the question, nothing placed.
+  {
+    orbato::TKurs* kurs = nullptr;
+    int meisteFrei = -1;
+    for (orbato::TKurs* k : schule.fKursMenge) {
+      if (k->fKopplung || !k->fLehrer || !k->ErsteKlasse() || !k->ErsterRaum() ||
+          k->RestStunden(-1) < 1 || k->VerplanteStunden(-1) < 1)
+        continue;
+      int frei = 0;
+      for (int tag = 1; tag <= palette.standard().fMaxTageNeu; ++tag) {
+        for (int std = 1; std <= palette.standard().fPlnStd; ++std)
+          frei += orbato::SetzungPossible(*k, -1, tag, k->ErsterRaum(), std);
+      }
+      if (frei > meisteFrei) {
+        meisteFrei = frei;
+        kurs = k;
+      }
+    }
+    auto* alle = qobject_cast<orbato::TDepForm*>(palette.AlleKurseZeigen()->widget());
+    for (int z = 0; z < alle->Zeilen(); ++z) {
+      if (alle->ZeilenKurs(z) == kurs) alle->Auswaehlen({z});
+    }
+    palette.standard().fManArt = 4;
+    palette.ManuellRechnung(false);
+    if (orbato::TManuellFenster* manuell = palette.ManuellFenster()) {
+      manuell->parentWidget()->showMaximized();
+      QApplication::processEvents();
+      fotograf.Speichere(&palette, QStringLiteral("manuell"));
+      manuell->FensterSchliessen();
+    }
+    palette.standard().fManArt = 0;
+    palette.Arbeitsflaeche()->closeAllSubWindows();
+  }
   // Menus are popups, not modal: opened, drawn and photographed directly.
   const auto menuFoto = [&](QMenu* menu, const QString& name) {
     menu->popup(palette.mapToGlobal(QPoint(20, 20)));

@@ -113,6 +113,8 @@ void TSchule::Entferne(TListe<T>& menge, T* element) {
   if (element->fDepFenster) element->fDepFenster->FensterSchliessen();
   // The history would name the element's courses and grids after they are gone.
   fVerlauf.Leeren();
+  const auto schnappschuss = fFensterListe;
+  for (const auto& [name, fenster] : schnappschuss) fenster->ElementEntfernt(element);
   Vergiss(menge, element);
   delete element;
   SetDirty();
@@ -192,6 +194,8 @@ void TSchule::RaumLoeschen(TRaum* raum) {
     if (k->fRaum == raum) k->fRaum = nullptr;
   }
   FehlLoeschen(fFehlRaumMenge, raum);
+  // The journal would give the room back to lessons it takes back.
+  if (fProtokoll) fProtokoll->RaumLoeschen(raum);
   if (raum->fPlnFenster) raum->fPlnFenster->FensterSchliessen();
   Entferne(fRaumMenge, raum);
 }

@@ -56,7 +56,12 @@ class TSchule {
 
   void SetDateiName(std::string_view name) { fDateiName = name; }
   void SetFensterArt(TFensterArt art) { fFensterArt = art; }
-  void SetToolArt(TToolArt art) { fToolArt = art; }
+  // The manual-planning window, while it is open, follows the tool with its conflict display.
+  void SetToolArt(TToolArt art) {
+    fToolArt = art;
+    if (fBeiToolArt) fBeiToolArt(art);
+  }
+  std::function<void(TToolArt)> fBeiToolArt;
 
   // Where the core asks the user; without one installed a scripted set answers the first button.
   Dialoge& Dialog();

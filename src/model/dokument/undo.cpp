@@ -28,6 +28,12 @@ void TUndoProtokoll::KursLoeschen(const TKurs* kurs) {
   }
 }
 
+void TUndoProtokoll::RaumLoeschen(const TRaum* raum) {
+  for (TUndoElement* e : fUndoListe) {
+    if (e->fRaum == raum) e->SetRaum(nullptr);
+  }
+}
+
 void TUndoProtokoll::Loeschen() {
   fUndoListe.ListeEntfernen(true);
   if (fBefehleAn) fBefehleAn(false);

@@ -42,6 +42,8 @@ class TUndoProtokoll {
   void Merke(TKurs* kurs, const TSetzung& setzung, TUndoArt art);
   // A course that is destroyed takes its entries along.
   void KursLoeschen(const TKurs* kurs);
+  // A room that is destroyed leaves the entries; their lessons come back without a room.
+  void RaumLoeschen(const TRaum* raum);
   // "Löschen Protokoll": every entry goes, nothing is replayed.
   void Loeschen();
 

@@ -8,6 +8,7 @@
 
 namespace orbato {
 
+class TElement;
 class TKurs;
 
 // A document window as the core sees it: records keep non-owning links to the windows that show
@@ -28,6 +29,8 @@ class Fenster {
 
   // A course is about to be destroyed: a window that lists it or edits it lets go of it.
   virtual void KursEntfernt(const TKurs* kurs) { (void)kurs; }
+  // An element is about to be destroyed: a window that shows it without being its own lets go.
+  virtual void ElementEntfernt(const TElement* element) { (void)element; }
 
   // The window's kind number (9..11 plan windows, 21 "alle Kurse", 61..66 master data, 67 "Kurs",
   // 69 "Vertretungen", …), which decides how refresh, copy, paste and new-course commands are
