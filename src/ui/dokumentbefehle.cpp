@@ -198,14 +198,17 @@ void TOrbatoPalette::Widerrufen() {
   fSchule->fVerlauf.Widerrufen(*fSchule);
 }
 
+// Not while manual planning records: the journal would not know what came back.
 void TOrbatoPalette::Wiederherstellen() {
+  if (fSchule->fProtokoll) return;
   TWarteZeiger warten;
   fSchule->fVerlauf.Wiederherstellen(*fSchule);
 }
 
 void TOrbatoPalette::VerlaufBefehleSetzen() {
-  if (fSchule->fProtokoll == nullptr) fWiderrufen->setEnabled(fSchule->fVerlauf.KannWiderrufen());
-  fWiederherstellen->setEnabled(fSchule->fVerlauf.KannWiederherstellen());
+  const bool protokoll = fSchule->fProtokoll != nullptr;
+  if (!protokoll) fWiderrufen->setEnabled(fSchule->fVerlauf.KannWiderrufen());
+  fWiederherstellen->setEnabled(!protokoll && fSchule->fVerlauf.KannWiederherstellen());
 }
 
 void TOrbatoPalette::EckdatenAendern() {

@@ -81,6 +81,7 @@ void TOrbatoPalette::ProtokollBefehleZeigen(bool offen) {
   fProtokollLoeschen->setEnabled(false);
   if (offen) {
     fWiderrufen->setEnabled(false);
+    fWiederherstellen->setEnabled(false);
   } else {
     VerlaufBefehleSetzen();
   }

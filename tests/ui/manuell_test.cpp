@@ -99,6 +99,8 @@ class ManuellFensterTest : public QObject {
     QVERIFY(!widerrufen->isEnabled());
     QVERIFY(loeschen->isVisible());
     QVERIFY(!loeschen->isEnabled());
+    // What the history would bring back the journal would not know of.
+    QVERIFY(!lauf.An({"Bearbeiten", "Wiederherstellen"}));
     const std::vector<TManuellPlan*> plaene = fenster->Plaene();
     QCOMPARE(plaene.size(), std::size_t{2});
     QVERIFY(QTest::qWaitForWindowExposed(fenster));
