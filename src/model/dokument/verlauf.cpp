@@ -307,6 +307,7 @@ void TVerlauf::Schliessen(bool dirtyVorher) {
   schritt->dirtyVorher = dirtyVorher;
   fGroesse += schritt->Groesse();
   fSchritte.push_back(std::move(schritt));
+  for (const auto& s : fRueckgaengig) fGroesse -= s->Groesse();
   fRueckgaengig.clear();
   while (fGroesse > kHoechstGroesse && fSchritte.size() > 1) {
     fGroesse -= fSchritte.front()->Groesse();

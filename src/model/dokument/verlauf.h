@@ -78,6 +78,7 @@ class TVerlauf {
   // Replaying records nothing.
   int32_t fAus = 0;
   bool fVerworfen = false;
+  // What the steps of both lists take, for the limit on memory.
   size_t fGroesse = 0;
 };
 
