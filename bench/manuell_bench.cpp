@@ -4,21 +4,14 @@
 // the courses with lessons left.
 #include <benchmark/benchmark.h>
 
-#include "model/demo/demoschule.h"
-#include "model/dokument/schule.h"
+#include "demobench.h"
 #include "model/elemente/kopplung.h"
 #include "placement/manuell.h"
 
 namespace orbato {
 namespace {
 
-struct TGrosseSchule {
-  TStandard standard;
-  TStandardEinsetzen standardEingesetzt{standard};
-  TSchule schule;
-  TSchuleEinsetzen schuleEingesetzt{schule};
-
-  TGrosseSchule() { ErzeugeDemoSchule(schule, standard, TDemoGroesse::gross); }
+struct TGrosseSchule : TDemoBench {
   // A course of the coupling with the most courses.
   TKurs* KursDerBreitestenKopplung() const {
     const TKopplung* breiteste = nullptr;

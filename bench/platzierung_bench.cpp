@@ -5,8 +5,7 @@
 
 #include <random>
 
-#include "model/demo/demoschule.h"
-#include "model/dokument/schule.h"
+#include "demobench.h"
 #include "placement/konfliktliste.h"
 #include "placement/regeln.h"
 #include "placement/setzen.h"
@@ -15,14 +14,9 @@
 namespace orbato {
 namespace {
 
-struct TGrosseSchule {
-  TStandard standard;
-  TStandardEinsetzen standardEingesetzt{standard};
-  TSchule schule;
-  TSchuleEinsetzen schuleEingesetzt{schule};
+struct TGrosseSchule : TDemoBench {
   std::mt19937 zufall{7};
 
-  TGrosseSchule() { ErzeugeDemoSchule(schule, standard, TDemoGroesse::gross); }
   TKurs* Kurs() {
     const int n = schule.fKursMenge.ListeZahlElemente();
     return schule.fKursMenge.ListeNrInhalt(std::uniform_int_distribution<int>(1, n)(zufall));

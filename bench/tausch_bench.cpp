@@ -4,24 +4,15 @@
 // forth, so that the plan stays the same from one iteration to the next.
 #include <benchmark/benchmark.h>
 
-#include "model/demo/demoschule.h"
-#include "model/dokument/schule.h"
+#include "demobench.h"
 #include "model/dokument/verlauf.h"
 #include "placement/tausch.h"
 
 namespace orbato {
 namespace {
 
-struct TGrosseSchule {
-  TStandard standard;
-  TStandardEinsetzen standardEingesetzt{standard};
-  TSchule schule;
-  TSchuleEinsetzen schuleEingesetzt{schule};
-
-  explicit TGrosseSchule(bool eineWoche) {
-    ErzeugeDemoSchule(schule, standard, TDemoGroesse::gross);
-    standard.fEineWoche = eineWoche;
-  }
+struct TGrosseSchule : TDemoBench {
+  explicit TGrosseSchule(bool eineWoche) { standard.fEineWoche = eineWoche; }
 };
 
 // Monday period 2 and Wednesday period 4, both inside the demo's school day.

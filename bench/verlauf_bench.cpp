@@ -3,36 +3,23 @@
 // BM_Aufnahme is what recording costs the run itself.
 #include <benchmark/benchmark.h>
 
-#include <memory>
 #include <vector>
 
-#include "model/basis/dialoge.h"
-#include "model/demo/demoschule.h"
-#include "model/dokument/schule.h"
+#include "demobench.h"
 #include "model/kurse/kurs.h"
 #include "scheduler/automatik.h"
 
 namespace orbato {
 namespace {
 
-struct TLaufSchule {
-  TStandard standard;
-  TStandardEinsetzen standardEingesetzt{standard};
-  std::unique_ptr<TSchule> schule = std::make_unique<TSchule>();
-  TSchuleEinsetzen schuleEingesetzt{*schule};
-  TSkriptDialoge dialoge;
-
-  TLaufSchule() {
-    schule->SetDialoge(&dialoge);
-    ErzeugeDemoSchule(*schule, standard, TDemoGroesse::gross);
-    standard.fEineWoche = false;
-  }
+struct TLaufSchule : TDemoBench {
+  TLaufSchule() { standard.fEineWoche = false; }
   void Automatik() {
-    TAutomatik(std::vector<TKurs*>(schule->fKursMenge.begin(), schule->fKursMenge.end())).Rechne();
+    TAutomatik(std::vector<TKurs*>(schule.fKursMenge.begin(), schule.fKursMenge.end())).Rechne();
   }
   int32_t Setzungen() const {
     int32_t n = 0;
-    for (const TKurs* k : schule->fKursMenge) n += k->fSetzungen.ListeZahlElemente();
+    for (const TKurs* k : schule.fKursMenge) n += k->fSetzungen.ListeZahlElemente();
     return n;
   }
 };
@@ -43,9 +30,9 @@ void BM_WiderrufenAutomatik(benchmark::State& state) {
   s.Automatik();
   state.counters["gesetzt"] = s.Setzungen() - vorher;
   for (auto _ : state) {
-    s.schule->fVerlauf.Widerrufen(*s.schule);
+    s.schule.fVerlauf.Widerrufen(s.schule);
     state.PauseTiming();
-    s.schule->fVerlauf.Wiederherstellen(*s.schule);
+    s.schule.fVerlauf.Wiederherstellen(s.schule);
     state.ResumeTiming();
   }
 }
@@ -56,9 +43,9 @@ void BM_WiederherstellenAutomatik(benchmark::State& state) {
   s.Automatik();
   for (auto _ : state) {
     state.PauseTiming();
-    s.schule->fVerlauf.Widerrufen(*s.schule);
+    s.schule.fVerlauf.Widerrufen(s.schule);
     state.ResumeTiming();
-    s.schule->fVerlauf.Wiederherstellen(*s.schule);
+    s.schule.fVerlauf.Wiederherstellen(s.schule);
   }
 }
 BENCHMARK(BM_WiederherstellenAutomatik)->Unit(benchmark::kMillisecond);

@@ -49,15 +49,20 @@ struct TVerlauf::TSchritt {
 
 namespace {
 
-TEintrag Zelle(TEintragArt art, const TKurs& kurs, const TSetzung& s) {
+TEintrag Zelle(TEintragArt art, TKurs* kurs, int32_t woche, int32_t tag, int32_t std, TRaum* raum,
+               bool fix) {
   TEintrag e{art};
-  e.kurs = const_cast<TKurs*>(&kurs);
-  e.woche = s.fWoche;
-  e.tag = s.fTag;
-  e.std = s.fStunde;
-  e.raum = s.fRaum;
-  e.fix = s.fFixiert;
+  e.kurs = kurs;
+  e.woche = woche;
+  e.tag = tag;
+  e.std = std;
+  e.raum = raum;
+  e.fix = fix;
   return e;
+}
+
+TEintrag Zelle(TEintragArt art, const TKurs& kurs, const TSetzung& s) {
+  return Zelle(art, const_cast<TKurs*>(&kurs), s.fWoche, s.fTag, s.fStunde, s.fRaum, s.fFixiert);
 }
 
 void Setze(const TEintrag& e) {
@@ -197,14 +202,7 @@ void Verdichten(std::vector<TEintrag>& eintraege, Geaendert&& geaendert) {
     }
   }
   const auto eintrag = [](TEintragArt art, const TZellSchluessel& z, const TZustand& zustand) {
-    TEintrag e{art};
-    e.kurs = z.kurs;
-    e.woche = z.woche;
-    e.tag = z.tag;
-    e.std = z.std;
-    e.raum = zustand.raum;
-    e.fix = zustand.fix;
-    return e;
+    return Zelle(art, z.kurs, z.woche, z.tag, z.std, zustand.raum, zustand.fix);
   };
   std::vector<TEintrag> setzen;
   for (const TZellSchluessel& z : reihe) {
