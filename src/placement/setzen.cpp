@@ -57,7 +57,7 @@ TSetzung* NeueSetzung(TKurs& kurs, int32_t woche, int32_t tag, TRaum* raum, int3
 TSetzung* VerlegteSetzung(TKurs& kurs, int32_t woche, int32_t tag, TRaum* raum, int32_t std) {
   auto* setzung = new TSetzung(woche, tag, std, raum);
   TSchule& schule = Schule();
-  if (schule.fBeiNeuerSetzung) schule.fBeiNeuerSetzung(kurs, *setzung);
+  kurs.VertretungenAnlegen(*setzung);
   Merke(kurs, *setzung, hin);
   kurs.SetzungAufnehmen(setzung);
   kurs.MerkeZeit(raum, schule.Jetzt());

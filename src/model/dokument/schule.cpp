@@ -1,6 +1,7 @@
 #include "model/dokument/schule.h"
 
 #include <unordered_set>
+#include <utility>
 
 #include "model/basis/dialoge.h"
 #include "model/basis/uhr.h"
@@ -51,6 +52,20 @@ const TListe<TFehl>* TSchule::FehlMenge(TKuerzelArt art) const {
          : art == kla ? &fFehlKlassenMenge
          : art == rau ? &fFehlRaumMenge
                       : nullptr;
+}
+
+TListe<TFehl>* TSchule::FehlMenge(TKuerzelArt art) {
+  return const_cast<TListe<TFehl>*>(std::as_const(*this).FehlMenge(art));
+}
+
+std::string TSchule::FehlGrund(const TPlanElement* element, TDatumZeit datum) const {
+  std::string grund = "-";
+  if (const TListe<TFehl>* menge = element ? FehlMenge(element->Art()) : nullptr) {
+    for (const TFehl* f : *menge) {
+      if (f->fElement == element && GanzerTag(f->fDatum) == GanzerTag(datum)) grund = f->fGrund.str();
+    }
+  }
+  return "(" + grund + ")";
 }
 
 void TSchule::FehlLoeschen(TListe<TFehl>& menge, const TPlanElement* element) {

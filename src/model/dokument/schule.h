@@ -132,6 +132,9 @@ class TSchule {
   TListe<TFehl> fFehlRaumMenge{true};
   // The absences of a kind of element; none for kinds that cannot be absent.
   const TListe<TFehl>* FehlMenge(TKuerzelArt art) const;
+  TListe<TFehl>* FehlMenge(TKuerzelArt art);
+  // The reason of the element's absence on that date in parentheses, "(-)" without one.
+  std::string FehlGrund(const TPlanElement* element, TDatumZeit datum) const;
   TParListe fParListe;
   // Every substitution record; the placements own them.
   TListe<TVertretung> fVertretungsMenge;
@@ -154,9 +157,9 @@ class TSchule {
   // The user's actions on the plan, for "Widerrufen" and "Wiederherstellen"; it goes with the
   // document.
   TVerlauf fVerlauf;
-  // Called for every lesson placed, so that the substitution records of absences recorded for
-  // that time can be made.
-  std::function<void(TKurs&, TSetzung&)> fBeiNeuerSetzung;
+  // The substitution window and the proposal window, while they are open.
+  Fenster* fVertrForm = nullptr;
+  Fenster* fVertrWahlForm = nullptr;
 
  private:
   template <class T>

@@ -68,6 +68,7 @@ TEintrag Zelle(TEintragArt art, const TKurs& kurs, const TSetzung& s) {
 void Setze(const TEintrag& e) {
   auto* s = new TSetzung(e.woche, e.tag, e.std, e.raum);
   s->fFixiert = e.fix;
+  e.kurs->VertretungenAnlegen(*s);
   e.kurs->SetzungAufnehmen(s);
 }
 

@@ -29,6 +29,8 @@ class TKlasse : public TSollElement {
   int32_t HohlStunden(int32_t woche, int32_t& maxim, std::array<int32_t, 8>& maximum) const;
 
   bool KopDop() const override { return fKopDop; }
+  void FehltNeuIn(int32_t std, TDatumZeit datum) override;
+  void FehltNichtMehrIn(int32_t std, TDatumZeit datum) override;
 
   TLehrer* fLehrer1 = nullptr;
   TLehrer* fLehrer2 = nullptr;

@@ -10,6 +10,8 @@ class TRaum : public TPlanElement {
   // Only placements in this room count.
   TKurs* FindeKurs(int32_t woche, int32_t tag, int32_t std) const override;
   TKurs* NeuerKurs();
+  void FehltNeuIn(int32_t std, TDatumZeit datum) override;
+  void FehltNichtMehrIn(int32_t std, TDatumZeit datum) override;
 };
 
 }  // namespace orbato

@@ -246,7 +246,14 @@ void TKurs::SetzungAufnehmen(TSetzung* setzung) {
 }
 
 void TKurs::SetzungAufgeben(TSetzung* setzung) {
-  if (!fSetzungen.ListeElemEnthalten(setzung)) return;
+  if (fSetzungen.ListeElemNr(setzung) == 0) return;
+  // The balances its records moved are set right before they go.
+  while (TVertretung* v = setzung->fVertretungen.ListeNrInhalt(1)) {
+    v->fSetzung = setzung;  // so that freeing it takes it out of this list
+    if (v->fKurs == nullptr) v->fKurs = this;
+    VertretungZerstoeren(v);
+  }
+  fSetzungen.ListeElemEnthalten(setzung);
   Schule().fVerlauf.Entfernt(*this, *setzung);
   fSetzungen.ListeLoeschen(false);
   BelegeZelle(*setzung, false);

@@ -19,6 +19,7 @@ class TKopplung;
 class TLehrer;
 class TPlanElement;
 class TRaum;
+class TVertretung;
 
 // One teaching assignment: a teacher teaches a subject to classes for a number of lessons per
 // week, in given rooms, perhaps as part of a coupling. The course owns its placements.
@@ -89,6 +90,12 @@ class TKurs {
   int32_t StatistikSumme() const;
   // The course has classes and each is absent then, or is the class `ohne`.
   bool AlleKlassenAbwesend(int32_t std, const TKlasse* ohne, TDatumZeit datum) const;
+  // The record that lets this course's placement take the place of the lesson of `v`: the
+  // substitute's own lesson in that period, now given by nobody (substitution planning).
+  TVertretung* SetzeStattVertretung(TVertretung* v, TSetzung* setzung);
+  // The records of a new placement for the absences recorded at its time, on every date still
+  // kept (substitution planning).
+  void VertretungenAnlegen(TSetzung& setzung);
   bool HatKlasse(const TKlasse* klasse) const { return fKlassen.ListeElemNr(klasse) > 0; }
   bool HatRaum(const TRaum* raum) const { return fRaeume.ListeElemNr(raum) > 0; }
   // The room most of the placements use; on a tie the one earlier in the room list.

@@ -40,4 +40,11 @@ void TSetzung::SetFixiert(bool fixiert) {
   Schule().SetDirty();
 }
 
+TVertretung* TSetzung::VertretungFinden(TDatumZeit datum) const {
+  for (TVertretung* v : fVertretungen) {
+    if (GanzerTag(v->fDatum) == GanzerTag(datum)) return v;
+  }
+  return nullptr;
+}
+
 }  // namespace orbato

@@ -36,6 +36,8 @@ class TSetzung {
   // Whether the lesson is the first or the last of the class's day: the class is free in every
   // period after it, or in every period before it. Periods 1 and 16 are always at the edge.
   bool AmRand(const TPlanElement& klasse) const;
+  // The first record of the date, if any.
+  TVertretung* VertretungFinden(TDatumZeit datum) const;
 
   int32_t fReihe = 0;  // kept in the file, read by nothing
   int32_t fStunde;

@@ -23,6 +23,16 @@ class TFehl {
   // Period 1 is the most significant of the 16 mask bits, period 16 bit 0.
   static uint32_t StundenBit(int32_t std) { return uint32_t{1} << (16 - std); }
   bool FehltIn(int32_t std) const { return std >= 1 && std <= 16 && (fZeit & StundenBit(std)); }
+  // Absent in that period of that weekday and plan version: the date's weekday and the version
+  // the calendar gives its week.
+  bool FehltAn(int32_t woche, int32_t tag, int32_t std) const;
+  // The first and the last absent period; only for a non-empty mask.
+  int32_t FehltVon() const;
+  int32_t FehltBis() const;
+  void ChangeZeit(int32_t std) { fZeit ^= StundenBit(std); }
+  // Applies the new mask the caller put into fHilfe: the two masks change places, and the element
+  // hears of every period that changed, in ascending order.
+  void AendereVertretung();
 
   TDatumZeit fDatum = 0.5;  // the date at noon
   uint32_t fZeit = 0;

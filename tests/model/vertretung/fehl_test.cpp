@@ -70,15 +70,15 @@ TEST_F(FehlTest, SubstitutionsDieWithTheirPlacement) {
   TSetzung* s = Setze(k, 1, 1, 1);
   auto* v = new TVertretung;
   auto* partner = new TVertretung;
-  v->fZu = partner;
-  partner->fVon = v;
+  v->fVon = partner;  // the record that caused v stays, v's own partner would go with it
+  partner->fZu = v;
   s->fVertretungen.ListeAnhaengen(v);
   fSchule.fVertretungsMenge.ListeAnhaengen(v);
   fSchule.fVertretungsMenge.ListeAnhaengen(partner);  // belongs to no placement here
   k->SetzungAufgeben(s);
   ASSERT_EQ(fSchule.fVertretungsMenge.ListeZahlElemente(), 1);
   EXPECT_EQ(fSchule.fVertretungsMenge.ListeNrInhalt(1), partner);
-  EXPECT_EQ(partner->fVon, nullptr);
+  EXPECT_EQ(partner->fZu, nullptr);
   // The document frees what is left when it goes, the placements' records through them.
   auto* nochEiner = new TVertretung;
   Setze(k, 1, 2, 1)->fVertretungen.ListeAnhaengen(nochEiner);
