@@ -359,7 +359,7 @@ class TPlanLeser {
         ++i;
         continue;
       }
-      if (!v->fGueltig && v->fAngerechnet && fForm.fKorrektur) fForm.fKorrektur(*v);
+      if (!v->fGueltig && v->fAngerechnet) v->Korrektur();
       const int32_t vorher = alle.ListeZahlElemente();
       VertretungFreigeben(v);
       if (alle.ListeZahlElemente() < vorher - 1) i = 1;
@@ -395,9 +395,8 @@ class TPlanLeser {
   }
 
   void ErzeugeMonatsStunden() {
-    if (!fForm.fMonatsStunden) return;
     for (TLehrer* l : fSchule.fLehrerMenge) {
-      for (int32_t versatz : {0, -1, 1}) fForm.fMonatsStunden(*l, Monat(Heute(), versatz));
+      for (int32_t versatz : {0, -1, 1}) l->erzeugeMonatsStunden(Monat(Heute(), versatz));
     }
   }
 

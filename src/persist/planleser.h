@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -10,8 +9,6 @@
 namespace orbato {
 
 class Dialoge;
-class TLehrer;
-class TVertretung;
 class Uhr;
 
 // A file whose format version this program does not read; the message says which way.
@@ -35,12 +32,6 @@ class TReadForm {
 
   // The format version read; every old-layout branch tests it.
   int32_t fVersion = 0;
-
-  // Seams for the substitution bookkeeping: the balance correction of a counted record that is
-  // not in force, applied before the record is purged as too old, and a teacher's monthly tallies
-  // (yyyymm), recomputed for this, the previous and the next month after loading.
-  std::function<void(TVertretung&)> fKorrektur;
-  std::function<void(TLehrer&, int32_t monat)> fMonatsStunden;
 
  private:
   friend class TPlanLeser;

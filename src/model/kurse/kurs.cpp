@@ -247,12 +247,7 @@ void TKurs::SetzungAufnehmen(TSetzung* setzung) {
 
 void TKurs::SetzungAufgeben(TSetzung* setzung) {
   if (fSetzungen.ListeElemNr(setzung) == 0) return;
-  // The balances its records moved are set right before they go.
-  while (TVertretung* v = setzung->fVertretungen.ListeNrInhalt(1)) {
-    v->fSetzung = setzung;  // so that freeing it takes it out of this list
-    if (v->fKurs == nullptr) v->fKurs = this;
-    VertretungZerstoeren(v);
-  }
+  VertretungenAufgeben(*setzung);
   fSetzungen.ListeElemEnthalten(setzung);
   Schule().fVerlauf.Entfernt(*this, *setzung);
   fSetzungen.ListeLoeschen(false);

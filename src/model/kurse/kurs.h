@@ -96,6 +96,8 @@ class TKurs {
   // The records of a new placement for the absences recorded at its time, on every date still
   // kept (substitution planning).
   void VertretungenAnlegen(TSetzung& setzung);
+  // The same when a placement goes: its records are destroyed with their balances.
+  void VertretungenAufgeben(TSetzung& setzung);
   bool HatKlasse(const TKlasse* klasse) const { return fKlassen.ListeElemNr(klasse) > 0; }
   bool HatRaum(const TRaum* raum) const { return fRaeume.ListeElemNr(raum) > 0; }
   // The room most of the placements use; on a tie the one earlier in the room list.

@@ -62,6 +62,8 @@ class TVertretung {
   // Enters T as the substitute, after the questions of "Lehrer fehlt"; with a swap offered by
   // the "statt" menu the class's own teacher gives this lesson instead. False on "Nein".
   bool TrageLehrerEin(TLehrer* lehrer, const TStatt* statt = nullptr);
+  // The swap: the teacher of the offer gives this lesson, his lesson on the offer's date goes.
+  bool StattEintragen(TStatt& statt);
   // Enters the room (none clears it), after the questions of "Raum ist besetzt". False on "Nein".
   bool TrageRaumEin(TRaum* raum);
   void MacheUngueltig();

@@ -1,0 +1,109 @@
+// The text rows of a record for printouts, the clipboard and the dated substitution list.
+#include "model/basis/datumformat.h"
+#include "model/dokument/schule.h"
+
+namespace orbato {
+
+namespace {
+
+std::string Lehrertext(const TLehrer* l, const TVDEinstellung& e) {
+  if (l == nullptr) return {};
+  return e.LehrerBezeichnung == 1 ? l->fInfo.str() : l->fKuerzel.str();
+}
+
+std::string Klassentext(const TKurs* k, const TVDEinstellung& e) {
+  if (k == nullptr) return {};
+  if (e.MitKopplungen && k->fKopplung) return k->fKopplung->fKuerzel.str();
+  return KuerzelVon(k->ErsteKlasse());
+}
+
+const TVDEinstellung& Einstellung(int32_t layout) {
+  const size_t i = layout >= 1 && layout <= 4 ? static_cast<size_t>(layout - 1) : 0;
+  return Standard().fVDEinstellung[i];
+}
+
+std::string Zusammen(const std::string (&teile)[4], int32_t teil, char trenner) {
+  if (teil >= 1 && teil <= 4) return teile[teil - 1];
+  std::string text;
+  for (const std::string& t : teile) {
+    if (t.empty()) continue;
+    if (!text.empty()) text += trenner;
+    text += t;
+  }
+  return text;
+}
+
+std::string Paar(const TElement* e) {
+  return e ? e->fKuerzel.str() + ";" + e->fInfo.str() + ";" : std::string("-;-;");
+}
+
+}  // namespace
+
+std::string TVertretung::OriginalTabString(int32_t layout, int32_t teil) const {
+  const TVDEinstellung& e = Einstellung(layout);
+  const std::string teile[4] = {
+      e.OrigLehrer ? Lehrertext(fKurs ? fKurs->fLehrer : nullptr, e) : std::string(),
+      e.OrigKlasse ? Klassentext(fKurs, e) : std::string(),
+      e.OrigFach && fKurs ? KuerzelVon(fKurs->fFach) : std::string(),
+      e.OrigRaum && fSetzung ? KuerzelVon(fSetzung->fRaum) : std::string()};
+  return Zusammen(teile, teil, '\t');
+}
+
+std::string TVertretung::VertretungsTabString(int32_t layout, int32_t teil) const {
+  const TVDEinstellung& e = Einstellung(layout);
+  const std::string teile[4] = {e.VertrLehrer ? Lehrertext(fLehrer, e) : std::string(),
+                                e.VertrKlasse ? Klassentext(fKurs, e) : std::string(),
+                                e.VertrFach ? KuerzelVon(fFach) : std::string(),
+                                e.VertrRaum ? KuerzelVon(fRaum) : std::string()};
+  return Zusammen(teile, teil, '\t');
+}
+
+std::string TVertretung::OriginalString(int32_t layout, int32_t teil) const {
+  std::string text = OriginalTabString(layout, teil);
+  for (char& c : text) {
+    if (c == '\t') c = ' ';
+  }
+  return text;
+}
+
+std::string TVertretung::VertretungsString(int32_t layout, int32_t teil) const {
+  std::string text = VertretungsTabString(layout, teil);
+  for (char& c : text) {
+    if (c == '\t') c = ' ';
+  }
+  return text;
+}
+
+std::string TVertretung::ExportString() const {
+  const TStandard& s = Standard();
+  const int32_t std = Stunde();
+  const int32_t woche = Woche();
+  std::string zeile = FormatDatum("yyyymmdd", fDatum) + ";" + FormatDatum("dddd", fDatum) + ";" +
+                      std::to_string(Wochentag(fDatum)) + ";";
+  if (woche >= 1 && std >= 1) zeile += s.fStdBez[woche - 1][std - 1].str();
+  zeile += ";" + std::to_string(std) + ";";
+  const TLehrer* lehrer = fKurs ? fKurs->fLehrer : nullptr;
+  zeile += Paar(lehrer) + Paar(fLehrer) + Paar(fSetzung ? fSetzung->fRaum : nullptr) + Paar(fRaum) +
+           Paar(fKurs ? fKurs->fFach : nullptr) + Paar(fFach);
+  zeile += fLInfo.str() + ";" + fSInfo.str() + ";";
+  if (lehrer) {
+    for (const TFehl* f : Schule().fFehlLehrerMenge) {
+      if (f->fElement == lehrer && GanzerTag(f->fDatum) == GanzerTag(fDatum)) {
+        zeile += f->fGrund.str();
+        break;
+      }
+    }
+  }
+  zeile += ";";
+  if (fKurs) {
+    bool erste = true;
+    for (const TKlasse* k : fKurs->fKlassen) {
+      if (!erste) zeile += ",";
+      zeile += k->fKuerzel.str();
+      erste = false;
+    }
+  }
+  return zeile;
+}
+
+}  // namespace orbato
