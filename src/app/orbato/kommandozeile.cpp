@@ -1,6 +1,7 @@
 #include "app/orbato/kommandozeile.h"
 
 #include "app/orbato/automatikkommando.h"
+#include "app/orbato/fehltkommando.h"
 #include "app/orbato/kompkommando.h"
 #include "app/orbato/lauf.h"
 #include "app/orbato/plankommandos.h"
@@ -141,6 +142,14 @@ const std::vector<TKommando>& Kommandos() {
        2,
        {{"--bruecken", false}, {"--mehrfach", false}},
        PlanKomprimieren},
+      {"fehlt",
+       "EIN.orb AUS.orb DATUM ART KUERZEL STUNDEN [--grund X] [--bis JJJJ-MM-TT]",
+       "eine Fehlzeit eintragen (ART lehrer, klasse oder raum; STUNDEN wie 1-4 oder keine) "
+       "und sichern",
+       6,
+       6,
+       {{"--grund", true}, {"--bis", true}},
+       Fehlt},
   };
   return kommandos;
 }
