@@ -152,7 +152,7 @@ void TOrbatoPalette::ErzeugeBearbeitenMenu() {
   Eintrag(vor, QStringLiteral("Kurse"), [this] { KurseAendern(); });
   fVersionsAktionen << Eintrag(vor, QStringLiteral("Planversionen"),
                                [this] { PlanversionenAendern(); });
-  Eintrag(vor, QStringLiteral("Kalender"));
+  Eintrag(vor, QStringLiteral("Kalender"), [this] { KalenderAendern(); });
   Eintrag(vor, QStringLiteral("Zeiten"), [this] { ZeitenAendern(); });
   Eintrag(vor, QStringLiteral("Kennwort"), [this] { KennwortAendern(); });
   Eintrag(vor, QStringLiteral("Automatik"), [this] { AutomatikAendern(); });

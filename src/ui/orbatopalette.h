@@ -95,6 +95,8 @@ class TOrbatoPalette : public QMainWindow {
   // single-version mode; "Zeiten": the period labels of every version.
   void PlanversionenAendern();
   void ZeitenAendern();
+  // "Kalender": which plan version holds in which calendar week, and the holidays.
+  void KalenderAendern();
   // The window of an element chosen in a short-name menu, of the kind the palette's window
   // buttons choose; none for kinds without one.
   QMdiSubWindow* ElementFensterOeffnen(TElement* element);

@@ -1,6 +1,7 @@
 // The commands on plan versions as a whole: copying between them with the single-version mode,
-// and the period labels of every version.
+// the period labels of every version, and the calendar of which version holds in which week.
 
+#include "ui/kalenderdialog.h"
 #include "ui/orbatopalette.h"
 #include "ui/versionsdialog.h"
 #include "ui/zeitendialog.h"
@@ -17,6 +18,12 @@ void TOrbatoPalette::PlanversionenAendern() {
 void TOrbatoPalette::ZeitenAendern() {
   TZeitenDialog dialog(*fSchule, *fStandard, this);
   dialog.exec();
+}
+
+void TOrbatoPalette::KalenderAendern() {
+  TKalenderDialog dialog(*fSchule, *fStandard, this);
+  // Substitutions may have gone with the calendar.
+  if (dialog.exec() == QDialog::Accepted) fSchule->AlleFensterUpdate();
 }
 
 }  // namespace orbato

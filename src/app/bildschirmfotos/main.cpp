@@ -366,6 +366,9 @@ int main(int argc, char** argv) {
   palette.PlanversionenAendern();
   fotograf.Erwarte(QStringLiteral("zeiten"));
   palette.ZeitenAendern();
+  // The calendar on today's month, closed without "Ok".
+  fotograf.Erwarte(QStringLiteral("kalender"));
+  palette.KalenderAendern();
   // The school-wide swap of Monday's first two periods: "Stundentausch", answered "Ok", then the
   // obstacles of a few hours fixed for the picture, answered "Nein"; the fixings go again after.
   {
