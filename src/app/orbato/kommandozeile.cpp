@@ -1,5 +1,6 @@
 #include "app/orbato/kommandozeile.h"
 
+#include "app/orbato/ausfallkommando.h"
 #include "app/orbato/automatikkommando.h"
 #include "app/orbato/kompkommando.h"
 #include "app/orbato/lauf.h"
@@ -141,6 +142,13 @@ const std::vector<TKommando>& Kommandos() {
        2,
        {{"--bruecken", false}, {"--mehrfach", false}},
        PlanKomprimieren},
+      {"ausfall",
+       "EIN.orb KW JAHR",
+       "den wöchentlichen Unterrichtsausfall einer Kalenderwoche ausgeben",
+       3,
+       3,
+       {},
+       WochenAusfallKommando},
   };
   return kommandos;
 }
