@@ -234,11 +234,12 @@ void TOrbatoPalette::ErzeugeDatenMenues() {
   fHauptMenues << vertretung;
   fDokumentAktionen << vertretung->menuAction();
   Eintrag(vertretung, QStringLiteral("Heute"), {}, QKeySequence(Qt::CTRL | Qt::Key_H));
-  for (const char* text :
-       {"Morgen", "anderer Tag", "Vertretungsstunden", "Vertretungsübersicht für Lehrer",
-        "Vertretungsübersicht für Klassen", "wöchentlicher Unterrichtsausfall (NRW)"}) {
+  for (const char* text : {"Morgen", "anderer Tag", "Vertretungsstunden",
+                           "Vertretungsübersicht für Lehrer", "Vertretungsübersicht für Klassen"}) {
     Eintrag(vertretung, QString::fromUtf8(text));
   }
+  Eintrag(vertretung, QStringLiteral("wöchentlicher Unterrichtsausfall (NRW)"),
+          [this] { WoAusfall(); });
   QMenu* pruefen = new QMenu(QStringLiteral("P&rüfen"), this);
   fHauptMenues << pruefen;
   fDokumentAktionen << pruefen->menuAction();

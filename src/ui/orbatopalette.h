@@ -147,6 +147,9 @@ class TOrbatoPalette : public QMainWindow {
   // leave the courses.
   void NichtBelegteRaeume();
   void SpaeterEingetrageneRaeume();
+  // "Vertretung" / "wöchentlicher Unterrichtsausfall (NRW)": the report window, one per
+  // document; an open one comes to the front.
+  QMdiSubWindow* WoAusfall();
   TFehlerFenster& FehlerFenster() { return fFehler; }
 
   // The menu entry reached by captions without the "&" marks: {"Datei", "Sichern"}; none when

@@ -1,5 +1,6 @@
 #include "app/orbato/kommandozeile.h"
 
+#include "app/orbato/ausfallkommando.h"
 #include "app/orbato/automatikkommando.h"
 #include "app/orbato/fehltkommando.h"
 #include "app/orbato/kompkommando.h"
@@ -150,6 +151,13 @@ const std::vector<TKommando>& Kommandos() {
        6,
        {{"--grund", true}, {"--bis", true}},
        Fehlt},
+      {"ausfall",
+       "EIN.orb KW JAHR",
+       "den wöchentlichen Unterrichtsausfall einer Kalenderwoche ausgeben",
+       3,
+       3,
+       {},
+       WochenAusfallKommando},
   };
   return kommandos;
 }
