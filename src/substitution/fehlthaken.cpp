@@ -138,11 +138,11 @@ void TRaum::FehltNeuIn(int32_t std, TDatumZeit datum) {
 }
 
 void TRaum::FehltNichtMehrIn(int32_t std, TDatumZeit datum) {
+  // The records that only the missing room needed go, whoever was entered into them.
   for (TVertretung* v : VertretungenAm(datum, std)) {
-    if (!NochDa(v) || v->fSetzung == nullptr || v->fSetzung->fRaum != this) continue;
-    if (v->fRaum != this && v->fKurs && v->fLehrer == v->fKurs->fLehrer && v->fLehrer) {
-      VertretungZerstoeren(v);
-    }
+    if (!NochDa(v) || v->fSetzung == nullptr || v->fSetzung->fRaum != this || v->fVon) continue;
+    const TLehrer* lehrer = v->fKurs ? v->fKurs->fLehrer : nullptr;
+    if (lehrer == nullptr || !lehrer->Abwesend(std, datum)) VertretungZerstoeren(v);
   }
   for (TVertretung* v : VertretungenAm(datum, std)) {
     if (!NochDa(v) || v->fRaum != this || (v->fSetzung && v->fSetzung->fRaum == this)) continue;

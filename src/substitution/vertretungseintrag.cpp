@@ -21,6 +21,15 @@ void PartnerFreigeben(TVertretung& v) {
   v.fZu = nullptr;
 }
 
+// Whether `kandidat` is the record itself or one of the records that caused it.
+bool Vorfahr(const TVertretung& kandidat, const TVertretung& v) {
+  int schritte = 0;
+  for (const TVertretung* r = &v; r && schritte < 1000; r = r->fVon, ++schritte) {
+    if (r == &kandidat) return true;
+  }
+  return false;
+}
+
 bool Bestaetigt(std::string_view titel, const std::string& zeile) {
   return Schule().Dialog().Frage(titel, {zeile, "Trotzdem einsetzen?"}, {"Ja", "Nein"}) == 0;
 }
@@ -113,7 +122,10 @@ bool TVertretung::TrageLehrerEin(TLehrer* lehrer, const TStatt* statt) {
   TKurs* eigener = lehrer->KursAm(std, fDatum);
   TSetzung* eigene = eigener ? eigener->SetzungFinden(Woche(), Tag(), std) : nullptr;
   if (eigene && eigene != fSetzung && !(schon && schon != this) && !fehlt) {
-    eigener->SetzeStattVertretung(this, eigene);
+    // His lesson may be the one whose substitute he now replaces: the two teachers just swap,
+    // and linking the records again would close a circle.
+    const TVertretung* vorhanden = eigene->VertretungFinden(fDatum);
+    if (!vorhanden || !Vorfahr(*vorhanden, *this)) eigener->SetzeStattVertretung(this, eigene);
     if (!lehrer->WurdeFrei(std, fDatum)) fAngerechnet = false;
   }
   fLehrer = lehrer;
@@ -160,6 +172,11 @@ TVertretung* TKurs::SetzeStattVertretung(TVertretung* v, TSetzung* setzung) {
     TGutschrift gutschrift(neu);
     PartnerFreigeben(*neu);
     neu->fLehrer = nullptr;
+    // A record has one cause: the swap that made it before gives it up.
+    if (TVertretung* vorher = neu->fVon; vorher && vorher != v) {
+      if (vorher->fZu == neu) vorher->fZu = nullptr;
+      vorher->FuelleBemerkung();
+    }
   } else {
     neu = NeueVertretung(*this, *setzung, v->fDatum);
   }

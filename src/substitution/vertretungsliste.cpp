@@ -177,9 +177,14 @@ void TVertretung::Korrektur() {
 void VertretungZerstoeren(TVertretung* v) {
   if (v == nullptr) return;
   TSchule& schule = Schule();
-  // The record created because of this one goes first, with its own balance.
-  if (v->fZu && v->fZu->fVon == v) VertretungZerstoeren(v->fZu);
+  // Links are cut before the record created because of this one goes first, with its own
+  // balance, so that even a circle read from a damaged file ends.
   TVertretung* von = v->fVon;
+  if (von && von->fZu == v) von->fZu = nullptr;
+  if (TVertretung* zu = std::exchange(v->fZu, nullptr); zu && zu->fVon == v) {
+    zu->fVon = nullptr;
+    VertretungZerstoeren(zu);
+  }
   {
     TGutschrift gutschrift(v);
     if (!v->fGueltig && v->fAngerechnet && !v->KlassenAbwesend()) v->Korrektur();
