@@ -171,6 +171,9 @@ void TSchule::LehrerLoeschen(TLehrer* lehrer) {
     if (f->fPopLehrer == lehrer) f->fPopLehrer = nullptr;
   }
   for (TUVTab* t : fUVTabMenge) Vergiss(t->fLehrer, lehrer);
+  for (TVertretung* v : fVertretungsMenge) {
+    if (v->fLehrer == lehrer) v->fLehrer = nullptr;
+  }
   FehlLoeschen(fFehlLehrerMenge, lehrer);
   if (lehrer->fPlnFenster) lehrer->fPlnFenster->FensterSchliessen();
   Entferne(fLehrerMenge, lehrer);
@@ -208,6 +211,9 @@ void TSchule::RaumLoeschen(TRaum* raum) {
   for (TKlasse* k : fKlassenMenge) {
     if (k->fRaum == raum) k->fRaum = nullptr;
   }
+  for (TVertretung* v : fVertretungsMenge) {
+    if (v->fRaum == raum) v->fRaum = nullptr;
+  }
   FehlLoeschen(fFehlRaumMenge, raum);
   // The journal would give the room back to lessons it takes back.
   if (fProtokoll) fProtokoll->RaumLoeschen(raum);
@@ -222,6 +228,9 @@ void TSchule::FachLoeschen(TFach* fach) {
     if (l->fPopFach == fach) l->fPopFach = nullptr;
   }
   for (TUVTab* t : fUVTabMenge) Vergiss(t->fFaecher, fach);
+  for (TVertretung* v : fVertretungsMenge) {
+    if (v->fFach == fach) v->fFach = nullptr;
+  }
   Entferne(fFachMenge, fach);
 }
 

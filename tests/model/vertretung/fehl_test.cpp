@@ -85,5 +85,25 @@ TEST_F(FehlTest, SubstitutionsDieWithTheirPlacement) {
   fSchule.fVertretungsMenge.ListeAnhaengen(nochEiner);
 }
 
+TEST_F(FehlTest, DeletedElementsLeaveNoSubstitutionPointingAtThem) {
+  TKurs* k = Kurs(fSchule.HoleLehrer("A"), nullptr, 2);
+  TSetzung* s = Setze(k, 1, 1, 1);
+  auto* v = new TVertretung;
+  v->fKurs = k;
+  v->fSetzung = s;
+  v->fLehrer = fSchule.HoleLehrer("B");
+  v->fRaum = fSchule.HoleRaum("R9");
+  v->fFach = fSchule.HoleFach("M");
+  s->fVertretungen.ListeAnhaengen(v);
+  fSchule.fVertretungsMenge.ListeAnhaengen(v);
+  fSchule.LehrerLoeschen(v->fLehrer);
+  fSchule.RaumLoeschen(v->fRaum);
+  fSchule.FachLoeschen(v->fFach);
+  ASSERT_EQ(fSchule.fVertretungsMenge.ListeZahlElemente(), 1);
+  EXPECT_EQ(v->fLehrer, nullptr);
+  EXPECT_EQ(v->fRaum, nullptr);
+  EXPECT_EQ(v->fFach, nullptr);
+}
+
 }  // namespace
 }  // namespace orbato
