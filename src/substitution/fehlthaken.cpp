@@ -131,6 +131,7 @@ void TRaum::FehltNeuIn(int32_t std, TDatumZeit datum) {
     }
     TVertretung* v = NeueVertretung(k, s, datum);
     v->fLehrer = k.fLehrer;
+    VertretungUmordnen(v);
     v->fRaum = nullptr;
     v->fGueltig = !k.AlleKlassenAbwesend(std, nullptr, datum);
     v->FuelleBemerkung();

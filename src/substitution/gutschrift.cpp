@@ -8,12 +8,17 @@ TLehrer* GutgeschriebenerLehrer(const TVertretung& v) {
   return v.EchteVertretung() && v.fAngerechnet && v.fGueltig ? v.fLehrer : nullptr;
 }
 
-TGutschrift::TGutschrift(const TVertretung* v)
-    : fV(v), fLehrer(GutgeschriebenerLehrer(*v)), fBetrag(v->Faktor()), fDatum(v->fDatum) {}
+TGutschrift::TGutschrift(TVertretung* v)
+    : fV(v),
+      fVertreter(v->fLehrer),
+      fLehrer(GutgeschriebenerLehrer(*v)),
+      fBetrag(v->Faktor()),
+      fDatum(v->fDatum) {}
 
 void TGutschrift::Abschliessen() {
   if (fFertig) return;
   fFertig = true;
+  if (fV && fV->fLehrer != fVertreter) VertretungUmordnen(fV);
   TLehrer* jetzt = fV ? GutgeschriebenerLehrer(*fV) : nullptr;
   const int32_t betrag = fV ? fV->Faktor() : 0;
   if (jetzt == fLehrer && betrag == fBetrag) return;

@@ -13,10 +13,11 @@ class TVertretung;
 // The credit a record gives its substitute: the course's factor for a real substitute whose
 // lesson counts and is in force. Every change of a record is bracketed by one of these, so that
 // the balance follows the record whatever the change was; balances therefore return to where they
-// were when the records that moved them are gone.
+// were when the records that moved them are gone. A record whose substitute changed also moves to
+// its place in the document's sorted list.
 class TGutschrift {
  public:
-  explicit TGutschrift(const TVertretung* v);
+  explicit TGutschrift(TVertretung* v);
   ~TGutschrift() { Abschliessen(); }
   TGutschrift(const TGutschrift&) = delete;
   TGutschrift& operator=(const TGutschrift&) = delete;
@@ -26,7 +27,8 @@ class TGutschrift {
   void Vergessen() { fV = nullptr; }
 
  private:
-  const TVertretung* fV;
+  TVertretung* fV;
+  TLehrer* fVertreter;
   TLehrer* fLehrer;
   int32_t fBetrag;
   TDatumZeit fDatum;

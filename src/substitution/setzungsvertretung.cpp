@@ -56,6 +56,7 @@ void TKurs::VertretungenAnlegen(TSetzung& s) {
       v->fLehrer = nullptr;
     } else {
       v->fLehrer = fLehrer;  // only the room is missing
+      VertretungUmordnen(v);
     }
     if (s.fRaum && s.fRaum->Abwesend(s.fStunde, datum)) v->fRaum = nullptr;
     v->FuelleBemerkung();

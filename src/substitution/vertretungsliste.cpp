@@ -148,6 +148,13 @@ void VertretungEinordnen(TVertretung* v) {
   Schule().fVertretungsMenge.ListeEinfuegen(v, VertretungVergleich);
 }
 
+void VertretungUmordnen(TVertretung* v) {
+  TListe<TVertretung>& alle = Schule().fVertretungsMenge;
+  if (!alle.ListeElemEnthalten(v)) return;
+  alle.ListeLoeschen(false);
+  alle.ListeEinfuegen(v, VertretungVergleich);
+}
+
 void VertretungenSortieren() {
   Schule().fVertretungsMenge.ListeSort(VertretungVergleich);
   Schule().SetDirty();

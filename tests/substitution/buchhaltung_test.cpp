@@ -207,6 +207,11 @@ class Buchhaltung : public ::testing::TestWithParam<unsigned> {
     if (eigene != bekannt.size() || bekannt.size() != size_t(alle.ListeZahlElemente())) {
       return "Vertretung ohne Setzung oder doppelt";
     }
+    for (int32_t i = 2; i <= alle.ListeZahlElemente(); ++i) {
+      if (VertretungVergleich(alle.ListeNrInhalt(i - 1), alle.ListeNrInhalt(i)) > 0) {
+        return "Liste nicht sortiert";
+      }
+    }
     for (const TVertretung* v : alle) {
       if (v->fVon && !bekannt.contains(v->fVon)) return "fVon zeigt ins Leere";
       if (v->fZu && !bekannt.contains(v->fZu)) return "fZu zeigt ins Leere";
@@ -288,8 +293,11 @@ TEST_P(Buchhaltung, RandomStepsKeepTheRecordsWholeAndTheBalancesReturn) {
       Fehlzeit();
     } else if (wahl < 19) {
       Vertreten();
-    } else {
+    } else if (Zahl(0, 3)) {
       Umsetzen();
+    } else {
+      fStandard.fVertrSortArt = Zahl(0, 3);
+      VertretungenSortieren();
     }
     hoechstens = std::max(hoechstens, fSchule.fVertretungsMenge.ListeZahlElemente());
     const std::string fehler = Fehler();

@@ -141,6 +141,8 @@ void VertretungZerstoeren(TVertretung* v);
 TVertretung* NeueVertretung(TKurs& kurs, TSetzung& setzung, TDatumZeit datum);
 // Inserts a record into the document's list at the place of the chosen order.
 void VertretungEinordnen(TVertretung* v);
+// Moves a record whose substitute changed to its place in the list.
+void VertretungUmordnen(TVertretung* v);
 // Sorts the whole list again, after the order was changed.
 void VertretungenSortieren();
 // The comparison of the chosen order (fVertrSortArt 0..3): negative when a comes first.
