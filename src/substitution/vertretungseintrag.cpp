@@ -50,9 +50,14 @@ bool RaumHatUnterricht(const TRaum& raum, const TVertretung& v) {
   return false;
 }
 
+// Another record that moved its lesson into the room. A record that keeps its lesson's own room
+// counts as the lesson does, by whether its classes are there.
 bool RaumSchonEingesetzt(const TRaum& raum, const TVertretung& v) {
   for (const TVertretung* andere : VertretungenAm(v.fDatum, v.Stunde())) {
-    if (andere != &v && andere->fRaum == &raum) return true;
+    if (andere != &v && andere->fRaum == &raum && andere->fSetzung &&
+        andere->fSetzung->fRaum != &raum) {
+      return true;
+    }
   }
   return false;
 }

@@ -64,10 +64,11 @@ TEST_F(VertretungsTest, AClassComingBackRevalidatesItsRecordsAndTakesItsRoomBack
   ASSERT_TRUE(deutsch->TrageRaumEin(fR1));
   ASSERT_TRUE(deutsch->TrageLehrerEin(fSch));
   EXPECT_EQ(deutsch->fLInfo, "in Raum R1 ");
-  EXPECT_EQ(Liste(), (Zeilen{"9.12 2 MUE/M -> ? R1 UA", "9.12 2 MEI/D -> SCH R1 GA"}));
+  // A real substitute moves his record to the front.
+  EXPECT_EQ(Liste(), (Zeilen{"9.12 2 MEI/D -> SCH R1 GA", "9.12 2 MUE/M -> ? R1 UA"}));
 
   Fehlt(kla, f5a, fMi, "");
-  EXPECT_EQ(Liste(), (Zeilen{"9.12 2 MUE/M -> ? R1 GA", "9.12 2 MEI/D -> SCH ? GA"}));
+  EXPECT_EQ(Liste(), (Zeilen{"9.12 2 MEI/D -> SCH ? GA", "9.12 2 MUE/M -> ? R1 GA"}));
   EXPECT_EQ(mathe->fLInfo, "");
   EXPECT_EQ(deutsch->fLInfo, "");
   EXPECT_EQ(deutsch->fSInfo, "");
@@ -224,6 +225,17 @@ TEST_F(VertretungsTest, EnteringTheSameSubstituteAgainAsksNothingAndCountsOnce) 
   ASSERT_TRUE(v->TrageLehrerEin(fSch));
   EXPECT_EQ(Fragen(), Zeilen{});
   EXPECT_EQ(Konten(fSch), "2 12");
+}
+
+TEST_F(VertretungsTest, TheRoomOfALessonWhoseClassIsAwayIsFreeForAnotherRecord) {
+  Fehlt(leh, fMue, fMi, "-+");
+  Fehlt(leh, fMei, fMi, "-+");
+  Fehlt(kla, f5a, fMi, "-+");
+  TVertretung* deutsch = fDeutschMi->VertretungFinden(fMi);
+  // Mathe keeps R1 in its own record, but 5a is away: nobody is in the room.
+  ASSERT_TRUE(deutsch->TrageRaumEin(fR1));
+  EXPECT_EQ(Fragen(), Zeilen{});
+  EXPECT_EQ(deutsch->fRaum, fR1);
 }
 
 TEST_F(VertretungsTest, TheRoomQuestionsComeInTheirOrderAndJaOnAnAbsentRoomLiftsTheAbsence) {
