@@ -62,7 +62,8 @@ std::string TSchule::FehlGrund(const TPlanElement* element, TDatumZeit datum) co
   std::string grund = "-";
   if (const TListe<TFehl>* menge = element ? FehlMenge(element->Art()) : nullptr) {
     for (const TFehl* f : *menge) {
-      if (f->fElement == element && GanzerTag(f->fDatum) == GanzerTag(datum)) grund = f->fGrund.str();
+      if (f->fElement == element && GanzerTag(f->fDatum) == GanzerTag(datum))
+        grund = f->fGrund.str();
     }
   }
   return "(" + grund + ")";
