@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "model/dokument/verlauf.h"
 #include "placement/setzen.h"
 #include "substitution/vertretungsfixture.h"
 
@@ -652,6 +653,25 @@ TEST_F(VertretungsTest, APlacementWhileItsClassIsAwayFreesTheTeacherUntilItGoes)
   SetzungEntfernen(*fMathe, s);
   EXPECT_EQ(Liste(), Zeilen{});
   EXPECT_EQ(Konten(fMue), "0 10");
+}
+
+TEST_F(VertretungsTest, UndoingAndRedoingARemovedLessonBringsItsRecordsBackAndTakesThemAgain) {
+  Fehlt(leh, fMue, fMi, "-+");
+  ASSERT_TRUE(fMatheMi->VertretungFinden(fMi)->TrageLehrerEin(fSch));
+  EXPECT_EQ(Konten(fSch), "2 12");
+  {
+    TVerlaufSchritt schritt(fSchule);
+    SetzungEntfernen(*fMathe, fMatheMi);
+  }
+  EXPECT_EQ(Liste(), Zeilen{});
+  EXPECT_EQ(Konten(fSch), "0 10");
+  // The lesson comes back with a record for the absence; the substitute is for the planner to
+  // choose again.
+  ASSERT_TRUE(fSchule.fVerlauf.Widerrufen(fSchule));
+  EXPECT_EQ(Liste(), Zeilen{"9.12 2 MUE/M -> ? R1 GA"});
+  EXPECT_EQ(Konten(fSch), "0 10");
+  ASSERT_TRUE(fSchule.fVerlauf.Wiederherstellen(fSchule));
+  EXPECT_EQ(Liste(), Zeilen{});
 }
 
 // The monthly log.

@@ -170,6 +170,11 @@ int main(int argc, char** argv) {
   QApplication::processEvents();
   fotograf.Speichere(&palette, QStringLiteral("statistik"));
   palette.Arbeitsflaeche()->closeAllSubWindows();
+  // The weekly cancellation report of the week it last showed.
+  if (QMdiSubWindow* ausfall = palette.WoAusfall()) ausfall->showMaximized();
+  QApplication::processEvents();
+  fotograf.Speichere(&palette, QStringLiteral("unterrichtsausfall"));
+  palette.Arbeitsflaeche()->closeAllSubWindows();
   // A teacher's and a class's master data side by side.
   palette.ElementFensterOeffnen(lehrer, orbato::GFenster);
   palette.ElementFensterOeffnen(schule.fKlassenMenge.ListeNrInhalt(1), orbato::GFenster);
