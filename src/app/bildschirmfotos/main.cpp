@@ -32,8 +32,10 @@
 #include "placement/regeln.h"
 #include "placement/tausch.h"
 #include "platform/qsettingsspeicher.h"
+#include "substitution/kalender.h"
 #include "ui/automatikvoreinstellung.h"
 #include "ui/deputatfenster.h"
+#include "ui/fehlfenster.h"
 #include "ui/fensterwege.h"
 #include "ui/kennwortdialog.h"
 #include "ui/kuerzeldialog.h"
@@ -374,6 +376,25 @@ int main(int argc, char** argv) {
   // The calendar on today's month, closed without "Ok".
   fotograf.Erwarte(QStringLiteral("kalender"));
   palette.KalenderAendern();
+  // The absence windows of the next school day, each opened on the first element of its kind,
+  // and the long absence of the rooms' row; all closed without "Ok".
+  {
+    orbato::TDatumZeit tag = orbato::HeuteMittag();
+    while (orbato::Wochentag(tag) > palette.standard().fMaxTageNeu) tag += 1;
+    fotograf.Erwarte(QStringLiteral("fehlende_lehrer"));
+    orbato::FehlFensterZeigen(&palette, orbato::leh, tag, schule.fLehrerMenge.ListeNrInhalt(1));
+    fotograf.Erwarte(QStringLiteral("fehlende_klassen"));
+    orbato::FehlFensterZeigen(&palette, orbato::kla, tag, schule.fKlassenMenge.ListeNrInhalt(1));
+    fotograf.Erwarte(QStringLiteral("fehlende_raeume"), [&](QWidget* fenster) {
+      auto* raeume = static_cast<orbato::TFehlFenster*>(fenster);
+      fotograf.Speichere(raeume, QStringLiteral("fehlende_raeume"));
+      fotograf.Erwarte(QStringLiteral("laengere_fehlzeit"));
+      raeume->LangeFehlzeit(0);
+      raeume->reject();
+      return true;
+    });
+    orbato::FehlFensterZeigen(&palette, orbato::rau, tag, schule.fRaumMenge.ListeNrInhalt(1));
+  }
   // The school-wide swap of Monday's first two periods: "Stundentausch", answered "Ok", then the
   // obstacles of a few hours fixed for the picture, answered "Nein"; the fixings go again after.
   {
