@@ -30,7 +30,7 @@ namespace {
 constexpr int kPerioden = 16;
 // One period of the day line; the click rule of the form counts in the same width.
 constexpr int kStundenBreite = 9;
-constexpr int kZeilenHoehe = 20;
+constexpr int kZeilenHoehe = 24;
 // The rows in view: the selected one and the eight above it (TFehlForm::ObersteZeile).
 constexpr int kSichtbar = 9;
 // The mark of an absent period below its cell.
@@ -63,15 +63,18 @@ class TTagesZeilenMaler : public QStyledItemDelegate {
 
   void paint(QPainter* maler, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override {
-    QStyledItemDelegate::paint(maler, option, index);
+    // The selection shows in the other columns; here it would drown the colours.
+    QStyleOptionViewItem ohneAuswahl(option);
+    ohneAuswahl.state &= ~QStyle::State_Selected;
+    QStyledItemDelegate::paint(maler, ohneAuswahl, index);
     const QString codes = index.data(TFehlFenster::kTagesZeilenRolle).toString();
     const QString stunden = index.data(TFehlFenster::kStundenRolle).toString();
     const int gezeigt = Standard().fPlnStd;
     const QRect r = option.rect;
     maler->save();
     for (int i = 0; i < kPerioden; ++i) {
-      const QRect zelle(r.left() + i * kStundenBreite, r.top() + 2, kStundenBreite,
-                        r.height() - kMarkeHoehe - 5);
+      const QRect zelle(r.left() + i * kStundenBreite, r.top() + 3, kStundenBreite,
+                        r.height() - kMarkeHoehe - 7);
       QColor farbe = CodeFarbe(i < codes.size() ? codes[i] : QLatin1Char('F'));
       // Periods past the day's end stand back.
       if (i >= gezeigt) farbe = farbe.lighter(125);
