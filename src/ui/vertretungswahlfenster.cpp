@@ -428,6 +428,8 @@ void TVertrWahlForm::ListenZeigen() {
     Zeile(fRaumListe, static_cast<int>(i),
           {QtText(raeume[i].fKuerzel), QtText(raeume[i].fTagesZeile)});
   }
+  fLehrerListe->resizeColumnsToContents();
+  fRaumListe->resizeColumnsToContents();
 }
 
 void TVertrWahlForm::FelderZeigen() {
@@ -463,6 +465,7 @@ void TVertrWahlForm::TagesplanZeigen() {
   for (std::size_t i = 0; i < zeilen.size(); ++i) {
     Zeile(fTagesplan, static_cast<int>(i), {QtText(zeilen[i].fStunde), QtText(zeilen[i].fText)});
   }
+  fTagesplan->resizeColumnToContents(0);
 }
 
 TVertrWahlForm* VertretungswahlZeigen(TVertretung* v) {
