@@ -20,6 +20,7 @@
 #include <cstdio>
 #include <deque>
 #include <functional>
+#include <string>
 
 #include "model/basis/uhr.h"
 #include "model/einstellungen/standard.h"
@@ -32,7 +33,9 @@
 #include "placement/regeln.h"
 #include "placement/tausch.h"
 #include "platform/qsettingsspeicher.h"
+#include "substitution/fehlzeiten.h"
 #include "substitution/kalender.h"
+#include "substitution/vertretungswahl.h"
 #include "ui/automatikvoreinstellung.h"
 #include "ui/deputatfenster.h"
 #include "ui/fehlfenster.h"
@@ -47,6 +50,7 @@
 #include "ui/sperrraster.h"
 #include "ui/startbild.h"
 #include "ui/versionsdialog.h"
+#include "ui/vertretungswahlfenster.h"
 
 namespace {
 
@@ -177,6 +181,43 @@ int main(int argc, char** argv) {
   QApplication::processEvents();
   fotograf.Speichere(&palette, QStringLiteral("unterrichtsausfall"));
   palette.Arbeitsflaeche()->closeAllSubWindows();
+  // The proposal window over the first record of a teacher absent for a whole day, in teacher
+  // and in room mode; the absence goes again afterwards.
+  {
+    const orbato::TDatumZeit montag = 46090.5;  // 2026-03-09
+    for (orbato::TDatumZeit datum = montag; datum < montag + 28; ++datum) {
+      if (!orbato::Schultag(datum)) continue;
+      orbato::TVertretung* v = nullptr;
+      orbato::TLehrer* krank = nullptr;
+      for (orbato::TLehrer* l : schule.fLehrerMenge) {
+        orbato::TFehlForm form(orbato::leh, datum);
+        form.ElementHinzufuegen(l);
+        form.SetStunden(0, std::string(16, '+'));
+        form.Ok();
+        for (orbato::TVertretung* r : orbato::VertretungenDesTages(datum, false)) v = v ? v : r;
+        krank = l;
+        if (v) break;
+        orbato::TFehlForm zurueck(orbato::leh, datum);
+        zurueck.SetStunden(zurueck.ZeileVon(l), std::string(16, '-'));
+        zurueck.Ok();
+      }
+      if (!v) continue;
+      orbato::TVertrWahlForm* wahl = orbato::VertretungswahlZeigen(v);
+      wahl->parentWidget()->showMaximized();
+      QApplication::processEvents();
+      fotograf.Speichere(&palette, QStringLiteral("vertretungswahl_lehrer"));
+      wahl->Wahl().SetModus(orbato::TVertretungsWahl::TModus::Raum);
+      wahl->FensterUpdate();
+      QApplication::processEvents();
+      fotograf.Speichere(&palette, QStringLiteral("vertretungswahl_raum"));
+      wahl->FensterSchliessen();
+      orbato::TFehlForm zurueck(orbato::leh, datum);
+      zurueck.SetStunden(zurueck.ZeileVon(krank), std::string(16, '-'));
+      zurueck.Ok();
+      break;
+    }
+    palette.Arbeitsflaeche()->closeAllSubWindows();
+  }
   // A teacher's and a class's master data side by side.
   palette.ElementFensterOeffnen(lehrer, orbato::GFenster);
   palette.ElementFensterOeffnen(schule.fKlassenMenge.ListeNrInhalt(1), orbato::GFenster);
