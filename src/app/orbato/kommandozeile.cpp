@@ -8,6 +8,7 @@
 #include "app/orbato/plankommandos.h"
 #include "app/orbato/pruefkommando.h"
 #include "app/orbato/textkommandos.h"
+#include "app/orbato/vertretungskommando.h"
 
 #include <map>
 #include <optional>
@@ -158,6 +159,13 @@ const std::vector<TKommando>& Kommandos() {
        3,
        {},
        WochenAusfallKommando},
+      {"vertretungen",
+       "EIN.orb DATUM [--inaktiv]",
+       "die Vertretungen eines Tages ausgeben, wie das Fenster \"Vertretungen\" sie zeigt",
+       2,
+       2,
+       {{"--inaktiv", false}},
+       VertretungenKommando},
   };
   return kommandos;
 }
