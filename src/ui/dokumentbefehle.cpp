@@ -45,6 +45,8 @@ void TOrbatoPalette::DokumentEinsetzen(std::unique_ptr<TSchule> schule) {
   fSchule = std::move(schule);
   fSchuleEingesetzt = std::make_unique<TSchuleEinsetzen>(*fSchule);
   fSchule->SetDialoge(&fDialoge);
+  // Every rule of the document that asks for today asks the program's clock.
+  fSchule->SetUhr(&fUhr);
   fSchule->fBeiDirty = [this](bool geaendert) {
     if (geaendert && fDokumentOffen) fSichern->setEnabled(true);
   };

@@ -8,6 +8,7 @@
 #include "model/elemente/element.h"
 #include "model/elemente/planelement.h"
 #include "model/uv/uvtab.h"
+#include "substitution/kalender.h"
 #include "ui/deputatfenster.h"
 #include "ui/fensterwege.h"
 #include "ui/grunddatenfenster.h"
@@ -55,6 +56,10 @@ void TOrbatoPalette::FensterWegeAnlegen() {
   FensterArtAnmelden(21, [this](const TFenster&, TElement*) { return AlleKurseZeigen(); });
   FensterArtAnmelden(72, [this](const TFenster&, TElement*) { return StatistikZeigen(leh); });
   FensterArtAnmelden(73, [this](const TFenster&, TElement*) { return StatistikZeigen(kla); });
+  // The substitution window comes back on today, when school is held today.
+  FensterArtAnmelden(69, [this](const TFenster&, TElement*) {
+    return Schultag(HeuteMittag()) ? VertretungHeute() : nullptr;
+  });
 }
 
 QMdiSubWindow* TOrbatoPalette::FensterEinsetzen(QWidget* fenster) {

@@ -233,9 +233,13 @@ void TOrbatoPalette::ErzeugeDatenMenues() {
   QMenu* vertretung = new QMenu(QStringLiteral("&Vertretung"), this);
   fHauptMenues << vertretung;
   fDokumentAktionen << vertretung->menuAction();
-  Eintrag(vertretung, QStringLiteral("Heute"), {}, QKeySequence(Qt::CTRL | Qt::Key_H));
-  for (const char* text : {"Morgen", "anderer Tag", "Vertretungsstunden",
-                           "Vertretungsübersicht für Lehrer", "Vertretungsübersicht für Klassen"}) {
+  Eintrag(
+      vertretung, QStringLiteral("Heute"), [this] { VertretungHeute(); },
+      QKeySequence(Qt::CTRL | Qt::Key_H));
+  Eintrag(vertretung, QStringLiteral("Morgen"), [this] { VertretungMorgen(); });
+  Eintrag(vertretung, QStringLiteral("anderer Tag"), [this] { VertretungAndererTag(); });
+  for (const char* text : {"Vertretungsstunden", "Vertretungsübersicht für Lehrer",
+                           "Vertretungsübersicht für Klassen"}) {
     Eintrag(vertretung, QString::fromUtf8(text));
   }
   Eintrag(vertretung, QStringLiteral("wöchentlicher Unterrichtsausfall (NRW)"),

@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "checks/pruefung.h"
@@ -30,6 +31,8 @@ namespace orbato {
 
 class TKurs;
 class TManuellFenster;
+class TPlanElement;
+class TVertretung;
 class Zwischenablage;
 
 // The main window: the tool palette with the main menu, the tool and window-kind buttons and the
@@ -150,6 +153,21 @@ class TOrbatoPalette : public QMainWindow {
   // "Vertretung" / "wöchentlicher Unterrichtsausfall (NRW)": the report window, one per
   // document; an open one comes to the front.
   QMdiSubWindow* WoAusfall();
+  // "Vertretung" / "Heute", "Morgen", "anderer Tag": the substitution window of the date, one
+  // per document, after the check of weekends and holidays, whose "Anderer Tag" asks for another
+  // date; "anderer Tag" asks first. None when no window opened.
+  QMdiSubWindow* VertretungHeute();
+  QMdiSubWindow* VertretungMorgen();
+  QMdiSubWindow* VertretungAndererTag();
+  QMdiSubWindow* VertretungZeigen(TDatumZeit datum);
+  // How the user picks a date: the date dialog, or what a test puts in its place; none when
+  // cancelled.
+  std::function<std::optional<TDatumZeit>(TDatumZeit vorschlag)> fDatumWaehlen;
+  // Where the substitution window leads: the absence window of a kind for a date (on the element,
+  // none for the window as it opens) and the proposal window of a record. The windows themselves
+  // unless a test puts something in their place.
+  std::function<void(TKuerzelArt art, TDatumZeit datum, TPlanElement* element)> fFehlendeOeffnen;
+  std::function<void(TVertretung* v)> fVertretungWaehlen;
   TFehlerFenster& FehlerFenster() { return fFehler; }
 
   // The menu entry reached by captions without the "&" marks: {"Datei", "Sichern"}; none when

@@ -216,6 +216,31 @@ int main(int argc, char** argv) {
       zurueck.Ok();
       break;
     }
+  }
+  // The substitution window of today, or of the next school day: the first two teachers with
+  // lessons that day absent in the morning, one lesson cancelled with a remark.
+  {
+    orbato::TDatumZeit tag = orbato::HeuteMittag();
+    while (!orbato::Schultag(tag)) tag += 1;
+    const int32_t woche = orbato::PlanVersionAm(tag);
+    const int32_t wochentag = orbato::Wochentag(tag);
+    int fehlend = 0;
+    for (orbato::TLehrer* l : schule.fLehrerMenge) {
+      if (fehlend == 2) break;
+      if (!l->fBesetzung.GetWocheTagStd(woche, wochentag, 1)) continue;
+      orbato::TFehlForm form(orbato::leh, tag);
+      form.ElementHinzufuegen(l);
+      form.SetStunden(form.ZeileVon(l), "++++");
+      form.Ok();
+      ++fehlend;
+    }
+    if (orbato::TVertretung* v = palette.schule().fVertretungsMenge.ListeNrInhalt(1)) {
+      v->Frei();
+      v->SetSInfo("Aufgaben im Klassenbuch");
+    }
+    if (QMdiSubWindow* vertretungen = palette.VertretungZeigen(tag)) vertretungen->showMaximized();
+    QApplication::processEvents();
+    fotograf.Speichere(&palette, QStringLiteral("vertretungen"));
     palette.Arbeitsflaeche()->closeAllSubWindows();
   }
   // A teacher's and a class's master data side by side.

@@ -9,6 +9,7 @@
 #include "app/orbato/pruefkommando.h"
 #include "app/orbato/textkommandos.h"
 #include "app/orbato/vertretenkommando.h"
+#include "app/orbato/vertretungskommando.h"
 
 #include <map>
 #include <optional>
@@ -174,6 +175,13 @@ const std::vector<TKommando>& Kommandos() {
         {"--statt", true},
         {"--anrechnen", false}},
        Vertreten},
+      {"vertretungen",
+       "EIN.orb DATUM [--inaktiv]",
+       "die Vertretungen eines Tages ausgeben, wie das Fenster \"Vertretungen\" sie zeigt",
+       2,
+       2,
+       {{"--inaktiv", false}},
+       VertretungenKommando},
   };
   return kommandos;
 }
