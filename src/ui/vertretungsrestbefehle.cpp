@@ -69,7 +69,7 @@ QMdiSubWindow* TOrbatoPalette::VStunden() {
 }
 
 QMdiSubWindow* TOrbatoPalette::VertretungsUebersicht(TKuerzelArt art) {
-  const TDatumZeit heute = HeuteMittag();
+  const TDatumZeit heute = Mittag(fUhr.Jetzt());
   const auto bereich = Zeitraum(UebersichtTitel(art), heute, heute, this);
   if (!bereich) return nullptr;
   return VertretungsUebersicht(art, bereich->first, bereich->second);
@@ -127,7 +127,7 @@ bool TOrbatoPalette::UebersichtExportieren(TKuerzelArt art) {
   if (const TVUebForm* offen = OffeneUebersicht(fArbeitsflaeche, art)) {
     uebersicht = &offen->Uebersicht();
   } else {
-    const TDatumZeit heute = HeuteMittag();
+    const TDatumZeit heute = Mittag(fUhr.Jetzt());
     const auto bereich = Zeitraum(UebersichtTitel(art), heute, heute, this);
     if (!bereich) return false;
     uebersicht = &berechnet.emplace(*fSchule, art, bereich->first, bereich->second);
