@@ -556,6 +556,7 @@ void Vertretungswerte(Tabelle& t) {
   Bool(t, 28, "vfc", F(&TStandard::fVertrFreiCheck));
   Bool(t, 28, "vrc", F(&TStandard::fVertrRandCheck));
   Bool(t, 28, "via", F(&TStandard::fVertrInaktivCheck));
+  Bool(t, 28, "vne", F(&TStandard::fVertrNachEignung));
 
   Schrift(t, 29, "v", F(&TStandard::fVertrDruckFont));
   Int(t, 29, "vra", F(&TStandard::fVertrDruckRand));

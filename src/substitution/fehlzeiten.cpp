@@ -154,6 +154,14 @@ TFehlForm::TZugang TFehlForm::ElementHinzufuegen(TPlanElement* element) {
   return TZugang::Neu;
 }
 
+void TFehlForm::ElementZeigen(TPlanElement* element) {
+  if (const int32_t zeile = ZeileVon(element); zeile >= 0) {
+    Sichtbar(zeile);
+  } else {
+    ElementHinzufuegen(element);
+  }
+}
+
 void TFehlForm::Sichtbar(int32_t zeile) {
   fAuswahl = zeile;
   fOberste = zeile < kSichtbareZeilen ? 0 : zeile - kSichtbareZeilen;

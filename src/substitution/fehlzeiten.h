@@ -77,6 +77,9 @@ class TFehlForm {
   // A new row with "(-)" and the range, selected and scrolled into view; an element with a row
   // gets "Fehlt schon" and its row is selected.
   TZugang ElementHinzufuegen(TPlanElement* element);
+  // The window opened on one element: its row selected and in view, a new row when it has none;
+  // no "Fehlt schon", since the element was picked as one absent that day.
+  void ElementZeigen(TPlanElement* element);
 
   // What the element has in each period of the window's weekday and plan version (column 1).
   std::string TagesZeile(int32_t zeile) const;

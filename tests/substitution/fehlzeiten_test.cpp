@@ -148,6 +148,27 @@ TEST_F(FehlzeitenTest, AnElementWithARecordOfTheDayIsThereAlready) {
   EXPECT_EQ(form.Auswahl(), 0);
 }
 
+TEST_F(FehlzeitenTest, OpenedOnAnElementSelectsItsRowOrAddsOne) {
+  std::vector<TRaum*> raeume;
+  for (int i = 1; i <= 10; ++i) {
+    raeume.push_back(Raum("R" + std::to_string(i), i));
+    Fehlt(raeume.back(), fDatum, 0x8000);
+  }
+  TRaum* neu = Raum("R11", 11);
+  TFehlForm form(rau, fDatum);
+  form.ElementZeigen(raeume[9]);
+  EXPECT_EQ(form.Zeilen().size(), 10u);
+  EXPECT_EQ(form.Auswahl(), 9);
+  EXPECT_EQ(form.ObersteZeile(), 1);
+  form.ElementZeigen(neu);
+  ASSERT_EQ(form.Zeilen().size(), 11u);
+  EXPECT_EQ(form.Zeilen()[10].fElement, neu);
+  EXPECT_EQ(form.Zeilen()[10].fStunden, "++++++++--------");
+  EXPECT_EQ(form.Auswahl(), 10);
+  EXPECT_EQ(form.ObersteZeile(), 2);
+  EXPECT_EQ(fDialoge.Protokoll().size(), 0u);
+}
+
 TEST_F(FehlzeitenTest, TheElementMenuListsTheKindAndAddsTheChoice) {
   Raum("R1", 1);
   TRaum* r2 = Raum("R2", 2);

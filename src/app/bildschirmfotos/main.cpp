@@ -21,6 +21,7 @@
 #include <cstdio>
 #include <deque>
 #include <functional>
+#include <string>
 
 #include "model/basis/uhr.h"
 #include "model/einstellungen/standard.h"
@@ -36,8 +37,10 @@
 #include "platform/qsettingsspeicher.h"
 #include "substitution/fehlzeiten.h"
 #include "substitution/kalender.h"
+#include "substitution/vertretungswahl.h"
 #include "ui/automatikvoreinstellung.h"
 #include "ui/deputatfenster.h"
+#include "ui/fehlfenster.h"
 #include "ui/fensterwege.h"
 #include "ui/kennwortdialog.h"
 #include "ui/kuerzeldialog.h"
@@ -49,6 +52,7 @@
 #include "ui/sperrraster.h"
 #include "ui/startbild.h"
 #include "ui/versionsdialog.h"
+#include "ui/vertretungswahlfenster.h"
 #include "ui/vuebersichtfenster.h"
 
 namespace {
@@ -226,6 +230,43 @@ int main(int argc, char** argv) {
     palette.Arbeitsflaeche()->closeAllSubWindows();
     fotograf.Erwarte(QStringLiteral("vertretung_voreinstellung"));
     palette.VertretungAendern();
+  }
+  // The proposal window over the first record of a teacher absent for a whole day, in teacher
+  // and in room mode; the absence goes again afterwards.
+  {
+    const orbato::TDatumZeit montag = 46090.5;  // 2026-03-09
+    for (orbato::TDatumZeit datum = montag; datum < montag + 28; ++datum) {
+      if (!orbato::Schultag(datum)) continue;
+      orbato::TVertretung* v = nullptr;
+      orbato::TLehrer* krank = nullptr;
+      for (orbato::TLehrer* l : schule.fLehrerMenge) {
+        orbato::TFehlForm form(orbato::leh, datum);
+        form.ElementHinzufuegen(l);
+        form.SetStunden(0, std::string(16, '+'));
+        form.Ok();
+        for (orbato::TVertretung* r : orbato::VertretungenDesTages(datum, false)) v = v ? v : r;
+        krank = l;
+        if (v) break;
+        orbato::TFehlForm zurueck(orbato::leh, datum);
+        zurueck.SetStunden(zurueck.ZeileVon(l), std::string(16, '-'));
+        zurueck.Ok();
+      }
+      if (!v) continue;
+      orbato::TVertrWahlForm* wahl = orbato::VertretungswahlZeigen(v);
+      wahl->parentWidget()->showMaximized();
+      QApplication::processEvents();
+      fotograf.Speichere(&palette, QStringLiteral("vertretungswahl_lehrer"));
+      wahl->Wahl().SetModus(orbato::TVertretungsWahl::TModus::Raum);
+      wahl->FensterUpdate();
+      QApplication::processEvents();
+      fotograf.Speichere(&palette, QStringLiteral("vertretungswahl_raum"));
+      wahl->FensterSchliessen();
+      orbato::TFehlForm zurueck(orbato::leh, datum);
+      zurueck.SetStunden(zurueck.ZeileVon(krank), std::string(16, '-'));
+      zurueck.Ok();
+      break;
+    }
+    palette.Arbeitsflaeche()->closeAllSubWindows();
   }
   // A teacher's and a class's master data side by side.
   palette.ElementFensterOeffnen(lehrer, orbato::GFenster);
@@ -426,6 +467,25 @@ int main(int argc, char** argv) {
   // The calendar on today's month, closed without "Ok".
   fotograf.Erwarte(QStringLiteral("kalender"));
   palette.KalenderAendern();
+  // The absence windows of the next school day, each opened on the first element of its kind,
+  // and the long absence of the rooms' row; all closed without "Ok".
+  {
+    orbato::TDatumZeit tag = orbato::HeuteMittag();
+    while (orbato::Wochentag(tag) > palette.standard().fMaxTageNeu) tag += 1;
+    fotograf.Erwarte(QStringLiteral("fehlende_lehrer"));
+    orbato::FehlFensterZeigen(&palette, orbato::leh, tag, schule.fLehrerMenge.ListeNrInhalt(1));
+    fotograf.Erwarte(QStringLiteral("fehlende_klassen"));
+    orbato::FehlFensterZeigen(&palette, orbato::kla, tag, schule.fKlassenMenge.ListeNrInhalt(1));
+    fotograf.Erwarte(QStringLiteral("fehlende_raeume"), [&](QWidget* fenster) {
+      auto* raeume = static_cast<orbato::TFehlFenster*>(fenster);
+      fotograf.Speichere(raeume, QStringLiteral("fehlende_raeume"));
+      fotograf.Erwarte(QStringLiteral("laengere_fehlzeit"));
+      raeume->LangeFehlzeit(0);
+      raeume->reject();
+      return true;
+    });
+    orbato::FehlFensterZeigen(&palette, orbato::rau, tag, schule.fRaumMenge.ListeNrInhalt(1));
+  }
   // The school-wide swap of Monday's first two periods: "Stundentausch", answered "Ok", then the
   // obstacles of a few hours fixed for the picture, answered "Nein"; the fixings go again after.
   {

@@ -8,6 +8,7 @@
 #include "app/orbato/plankommandos.h"
 #include "app/orbato/pruefkommando.h"
 #include "app/orbato/textkommandos.h"
+#include "app/orbato/vertretenkommando.h"
 
 #include <map>
 #include <optional>
@@ -158,6 +159,21 @@ const std::vector<TKommando>& Kommandos() {
        3,
        {},
        WochenAusfallKommando},
+      {"vertreten",
+       "EIN.orb AUS.orb DATUM ZEILE [--lehrer K] [--raum K] [--fach K] [--frei] [--lbem TEXT] "
+       "[--sbem TEXT] [--statt N] [--anrechnen]",
+       "eine Vertretung des Tages bearbeiten, wie die Vertretungswahl es tut, und sichern",
+       4,
+       4,
+       {{"--lehrer", true},
+        {"--raum", true},
+        {"--fach", true},
+        {"--frei", false},
+        {"--lbem", true},
+        {"--sbem", true},
+        {"--statt", true},
+        {"--anrechnen", false}},
+       Vertreten},
   };
   return kommandos;
 }
@@ -213,6 +229,7 @@ std::optional<std::string> Zerlege(const TKommando& k, const std::vector<std::st
     if (!option) return "unbekannte Option " + wort;
     if (option->mitWert && i + 1 == worte.size()) return "der Option " + wort + " fehlt ihr Wert";
     aufruf.optionen.emplace(wort, option->mitWert ? worte[++i] : std::string());
+    aufruf.folge.emplace_back(wort, option->mitWert ? worte[i] : std::string());
   }
   if (aufruf.argumente.size() < k.minArgumente) return "zu wenige Argumente";
   if (aufruf.argumente.size() > k.maxArgumente) return "zu viele Argumente";

@@ -3,6 +3,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/orbato/kommandozeile.h"
@@ -16,6 +17,8 @@ class Uhr;
 struct TAufruf {
   std::vector<std::string> argumente;
   std::multimap<std::string, std::string> optionen;
+  // The same options as a sequence, for commands whose options act one after the other.
+  std::vector<std::pair<std::string, std::string>> folge;
 
   std::optional<std::string> Option(const std::string& name) const {
     const auto it = optionen.find(name);

@@ -165,6 +165,8 @@ class TStandard {
   int32_t fVertrLeft = 100, fVertrTop = 50;
   int32_t fVertrVStdAuswahl = 1, fVertrPlnAuswahl = 0;
   bool fVertrFreiCheck = true, fVertrRandCheck = true, fVertrInaktivCheck = true;
+  // The proposal window orders the teachers it offers by how well they suit the lesson.
+  bool fVertrNachEignung = false;
   TSchrift fVertrDruckFont;
   int32_t fVertrDruckRand = 1;
   std::array<std::vector<std::string>, 10> fVMemo;
