@@ -14,7 +14,11 @@ QMdiSubWindow* TOrbatoPalette::WoAusfall() {
       return f;
     }
   }
-  return FensterEinsetzen(new TWoAusfallForm(*fSchule));
+  auto* fenster = new TWoAusfallForm(*fSchule);
+  fenster->fUebersicht = [this](TKuerzelArt art, TDatumZeit von, TDatumZeit bis) {
+    VertretungsUebersicht(art, von, bis);
+  };
+  return FensterEinsetzen(fenster);
 }
 
 }  // namespace orbato

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "platform/qttext.h"
+#include "substitution/kalender.h"
 
 namespace orbato {
 namespace {
@@ -20,11 +21,9 @@ QSpinBox* Zahlfeld(int von, int bis, int wert, QWidget* eltern) {
   return feld;
 }
 
-// The substitution overviews are not there yet; their buttons stand where they belong.
 QPushButton* UebersichtKnopf(const QString& text, const QString& fenster, QWidget* eltern) {
   auto* knopf = new QPushButton(text, eltern);
-  knopf->setEnabled(false);
-  knopf->setToolTip(fenster + QStringLiteral(" (noch nicht verfügbar)"));
+  knopf->setToolTip(fenster);
   return knopf;
 }
 
@@ -46,10 +45,12 @@ TWoAusfallForm::TWoAusfallForm(const TSchule& schule, QWidget* eltern)
   zeile->addWidget(fJahr);
   zeile->addWidget(rechnen);
   zeile->addStretch();
-  zeile->addWidget(UebersichtKnopf(QStringLiteral("VÜK"),
-                                   QStringLiteral("Vertretungsübersicht für Klassen"), this));
-  zeile->addWidget(UebersichtKnopf(QStringLiteral("VÜL"),
-                                   QStringLiteral("Vertretungsübersicht für Lehrer"), this));
+  auto* vuek = UebersichtKnopf(QStringLiteral("VÜK"),
+                               QStringLiteral("Vertretungsübersicht für Klassen"), this);
+  auto* vuel = UebersichtKnopf(QStringLiteral("VÜL"),
+                               QStringLiteral("Vertretungsübersicht für Lehrer"), this);
+  zeile->addWidget(vuek);
+  zeile->addWidget(vuel);
   fBericht->setReadOnly(true);
   fBericht->setLineWrapMode(QPlainTextEdit::NoWrap);
   auto* layout = new QVBoxLayout(this);
@@ -68,6 +69,8 @@ TWoAusfallForm::TWoAusfallForm(const TSchule& schule, QWidget* eltern)
     fAusfall.SetJahr(jahr);
     Zeigen();
   });
+  connect(vuek, &QPushButton::clicked, this, [this] { UebersichtZeigen(kla); });
+  connect(vuel, &QPushButton::clicked, this, [this] { UebersichtZeigen(leh); });
   connect(rechnen, &QPushButton::clicked, this, [this] {
     fAusfall.Rechnen();
     Zeigen();
@@ -92,9 +95,19 @@ void TWoAusfallForm::closeEvent(QCloseEvent* ereignis) {
   ereignis->accept();
 }
 
+// A week that does not exist has no range to show.
 void TWoAusfallForm::Zeigen() {
   fBereich->setText(QtText(fAusfall.Bereich()));
   fBericht->setPlainText(QtText(fAusfall.Text()));
+  const bool woche = IsoWochenMontag(fAusfall.KW(), fAusfall.Jahr()).has_value();
+  for (const QString& text : {QStringLiteral("VÜK"), QStringLiteral("VÜL")}) {
+    if (QPushButton* knopf = Knopf(text)) knopf->setEnabled(woche);
+  }
+}
+
+void TWoAusfallForm::UebersichtZeigen(TKuerzelArt art) {
+  const std::optional<TDatumZeit> montag = IsoWochenMontag(fAusfall.KW(), fAusfall.Jahr());
+  if (montag && fUebersicht) fUebersicht(art, *montag + 0.5, *montag + 6.5);
 }
 
 }  // namespace orbato

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
+
+#include "model/elemente/kuerzelart.h"
 
 #include "substitution/wochenausfall.h"
 
@@ -28,6 +31,8 @@ class TWoAusfallForm : public QWidget {
   QLabel* Bereich() const { return fBereich; }
   QPlainTextEdit* Bericht() const { return fBericht; }
   QPushButton* Knopf(const QString& text) const;
+  // How "VÜK" (kla) and "VÜL" (leh) open the overview of the week's Monday to Sunday.
+  std::function<void(TKuerzelArt art, TDatumZeit von, TDatumZeit bis)> fUebersicht;
   QSize sizeHint() const override;
 
  protected:
@@ -35,6 +40,7 @@ class TWoAusfallForm : public QWidget {
 
  private:
   void Zeigen();
+  void UebersichtZeigen(TKuerzelArt art);
 
   TWochenAusfall fAusfall;
   QSpinBox* fKW;

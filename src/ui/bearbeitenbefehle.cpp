@@ -23,6 +23,7 @@
 #include "ui/planfenster.h"
 #include "ui/statistikfenster.h"
 #include "ui/uvtabfenster.h"
+#include "ui/vuebersichtfenster.h"
 
 namespace orbato {
 namespace {
@@ -52,6 +53,8 @@ void TOrbatoPalette::Kopieren() {
     Ablage().SetzeText(matrix->Text());
   } else if (const TStatForm* statistik = Aktiv<TStatForm>(fArbeitsflaeche)) {
     Ablage().SetzeText(statistik->Text());
+  } else if (const TVUebForm* uebersicht = Aktiv<TVUebForm>(fArbeitsflaeche)) {
+    Ablage().SetzeText(uebersicht->Text());
   } else if (TDepForm* dep = Aktiv<TDepForm>(fArbeitsflaeche)) {
     dep->Kopieren(false, ShiftGehalten(), Ablage());
   } else if (const TKursForm* kurs = Aktiv<TKursForm>(fArbeitsflaeche)) {

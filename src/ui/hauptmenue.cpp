@@ -156,9 +156,8 @@ void TOrbatoPalette::ErzeugeBearbeitenMenu() {
   Eintrag(vor, QStringLiteral("Zeiten"), [this] { ZeitenAendern(); });
   Eintrag(vor, QStringLiteral("Kennwort"), [this] { KennwortAendern(); });
   Eintrag(vor, QStringLiteral("Automatik"), [this] { AutomatikAendern(); });
-  for (const char* text : {"Vertretung", "HTML-Farben"}) {
-    Eintrag(vor, QString::fromUtf8(text));
-  }
+  Eintrag(vor, QStringLiteral("Vertretung"), [this] { VertretungAendern(); });
+  Eintrag(vor, QStringLiteral("HTML-Farben"));
 }
 
 // The same commands as the palette's buttons, on Ctrl+F1 … Ctrl+F12.
@@ -238,10 +237,11 @@ void TOrbatoPalette::ErzeugeDatenMenues() {
       QKeySequence(Qt::CTRL | Qt::Key_H));
   Eintrag(vertretung, QStringLiteral("Morgen"), [this] { VertretungMorgen(); });
   Eintrag(vertretung, QStringLiteral("anderer Tag"), [this] { VertretungAndererTag(); });
-  for (const char* text : {"Vertretungsstunden", "Vertretungsübersicht für Lehrer",
-                           "Vertretungsübersicht für Klassen"}) {
-    Eintrag(vertretung, QString::fromUtf8(text));
-  }
+  Eintrag(vertretung, QStringLiteral("Vertretungsstunden"), [this] { VStunden(); });
+  Eintrag(vertretung, QStringLiteral("Vertretungsübersicht für Lehrer"),
+          [this] { VertretungsUebersicht(leh); });
+  Eintrag(vertretung, QStringLiteral("Vertretungsübersicht für Klassen"),
+          [this] { VertretungsUebersicht(kla); });
   Eintrag(vertretung, QStringLiteral("wöchentlicher Unterrichtsausfall (NRW)"),
           [this] { WoAusfall(); });
   QMenu* pruefen = new QMenu(QStringLiteral("P&rüfen"), this);

@@ -168,6 +168,18 @@ class TOrbatoPalette : public QMainWindow {
   // unless a test puts something in their place.
   std::function<void(TKuerzelArt art, TDatumZeit datum, TPlanElement* element)> fFehlendeOeffnen;
   std::function<void(TVertretung* v)> fVertretungWaehlen;
+  // "Vertretung" / "Vertretungsstunden": the balances window, one per document; nothing without
+  // teachers.
+  QMdiSubWindow* VStunden();
+  // "Vertretung" / "Vertretungsübersicht für Lehrer" (leh) and "… für Klassen" (kla): the range,
+  // both dates starting at today, then the overview; an open one shows the new range.
+  QMdiSubWindow* VertretungsUebersicht(TKuerzelArt art);
+  QMdiSubWindow* VertretungsUebersicht(TKuerzelArt art, TDatumZeit von, TDatumZeit bis);
+  // "Bearbeiten" / "Voreinstellungen" / "Vertretung".
+  void VertretungAendern();
+  // "Export": "Vertretungsplan...", "Vertretungsübersicht für Lehrer...", "… für Klassen...";
+  // false when nothing was written.
+  bool VertretungExportieren(const char* eintrag);
   TFehlerFenster& FehlerFenster() { return fFehler; }
 
   // The menu entry reached by captions without the "&" marks: {"Datei", "Sichern"}; none when
@@ -201,6 +213,12 @@ class TOrbatoPalette : public QMainWindow {
  private:
   // The command of an "Export" entry; none for the exports still to come.
   std::function<void()> ExportBefehl(const QString& eintrag);
+  std::function<void()> VertretungsExportBefehl(const QString& eintrag);
+  bool VertretungsplanExportieren();
+  bool UebersichtExportieren(TKuerzelArt art);
+  // Asks for the file and writes it; a file error is shown.
+  bool VertretungsDateiSchreiben(const QString& vorschlag,
+                                 const std::function<void(const std::string&)>& schreiben);
   // The file dialog of import and export, starting in the folder last used for them.
   QString TextDateiWaehlen(const QString& titel, const QString& name, bool speichern);
   // A new window of the kind for the element.

@@ -78,6 +78,7 @@ bool TOrbatoPalette::Importieren(const QString& pfad) {
 }
 
 std::function<void()> TOrbatoPalette::ExportBefehl(const QString& eintrag) {
+  if (auto befehl = VertretungsExportBefehl(eintrag)) return befehl;
   for (const TExportEintrag& e : kExporte) {
     if (QString::fromUtf8(e.fEintrag) == eintrag) return [this, &e] { Exportieren(e.fEintrag); };
   }

@@ -7,6 +7,11 @@
 #include <vector>
 
 #include "app/kommandolauf.h"
+#include "app/orbato/plankommandos.h"
+#include "model/dokument/schule.h"
+#include "model/einstellungen/standard.h"
+#include "model/kurse/kurs.h"
+#include "model/kurse/setzung.h"
 #include "testordner.h"
 
 namespace orbato {
@@ -104,8 +109,7 @@ TEST_F(TextKommandoTest, RefusedImportsWriteNothing) {
   EXPECT_EQ(Orbato({"import", Pfad("kurse.txt"), Pfad("aus.orb")}).status, 0);
 }
 
-// Each art writes its file; the substitution list is not there yet, an unknown art is wrong
-// usage.
+// Each art writes its file; an unknown art is wrong usage.
 TEST_F(TextKommandoTest, ExportArts) {
   ASSERT_EQ(Orbato({"demo", Pfad("demo.orb"), "--groesse", "klein"}).status, 0);
   for (const char* art :
@@ -116,11 +120,54 @@ TEST_F(TextKommandoTest, ExportArts) {
   EXPECT_TRUE(
       LiesDatei(Pfad("csv"))
           .starts_with("Id;Art;Lehrerkuerzel;Fach;Kurs;Raum;Wochentag;Stunde;Woche;Klassen\r1;"));
-  const TErgebnis v = Orbato({"export", "vertretungen", Pfad("demo.orb"), Pfad("v.csv"), "--von",
-                              "2026-12-01", "--bis", "2026-12-31"});
-  EXPECT_EQ(v.status, 1);
-  EXPECT_EQ(v.fehler, "Die Vertretungsliste kann noch nicht exportiert werden.\n");
   EXPECT_EQ(Orbato({"export", "html", Pfad("demo.orb"), Pfad("x")}).status, 2);
+}
+
+// The substitution list of the days from --von to --bis, both needed as JJJJ-MM-TT.
+TEST_F(TextKommandoTest, TheSubstitutionListOfARange) {
+  {
+    TStandard standard;
+    TStandardEinsetzen standardEingesetzt(standard);
+    TSchule schule;
+    TSchuleEinsetzen schuleEingesetzt(schule);
+    auto* kurs = new TKurs;
+    kurs->IKurs(schule.HoleLehrer("M\xDC"), schule.HoleKlasse("5a"), 1, nullptr, nullptr, nullptr);
+    kurs->SetzungAufnehmen(new TSetzung(1, 1, 1));
+    Sichere(schule, Pfad("ein.orb"));
+  }
+  const std::vector<std::string> heute = {"--heute", "2025-03-01"};
+  const auto mit = [&](std::vector<std::string> worte) {
+    worte.insert(worte.end(), heute.begin(), heute.end());
+    return Orbato(worte);
+  };
+  ASSERT_EQ(
+      mit({"fehlt", Pfad("ein.orb"), Pfad("aus.orb"), "2025-03-03", "lehrer", "MÜ", "1"}).status,
+      0);
+  const TErgebnis e = mit({"export", "vertretungen", Pfad("aus.orb"), Pfad("v.csv"), "--von",
+                           "2025-03-01", "--bis", "2025-03-03"});
+  EXPECT_EQ(e.status, 0) << e.fehler;
+  EXPECT_EQ(LiesDatei(Pfad("v.csv")),
+            "20250303;Montag;;;\r\n"
+            "100;MÜ\r\n"
+            "101;\r\n"
+            "20250303;Montag;1; 1;1;MÜ;;-;-;-;-;-;-;-;-;-;-;;;-;5a\r\n");
+  EXPECT_EQ(mit({"export", "vertretungen", Pfad("aus.orb"), Pfad("leer.csv"), "--von", "2025-03-04",
+                 "--bis", "2025-03-31"})
+                .status,
+            0);
+  EXPECT_EQ(LiesDatei(Pfad("leer.csv")), "");
+
+  const TErgebnis ohne =
+      mit({"export", "vertretungen", Pfad("aus.orb"), Pfad("x.csv"), "--von", "2025-03-01"});
+  EXPECT_EQ(ohne.status, 2);
+  EXPECT_TRUE(ohne.fehler.starts_with("orbato: vertretungen braucht --von und --bis\n"))
+      << ohne.fehler;
+  const TErgebnis falsch = mit({"export", "vertretungen", Pfad("aus.orb"), Pfad("x.csv"), "--von",
+                                "2025-02-30", "--bis", "2025-03-31"});
+  EXPECT_EQ(falsch.status, 2);
+  EXPECT_TRUE(falsch.fehler.starts_with("orbato: --von erwartet JJJJ-MM-TT: 2025-02-30\n"))
+      << falsch.fehler;
+  EXPECT_FALSE(fs::exists(Pfad("x.csv")));
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -28,6 +29,7 @@
 #include "model/elemente/klasse.h"
 #include "model/elemente/lehrer.h"
 #include "model/kurse/kurs.h"
+#include "model/kurse/setzung.h"
 #include "model/uv/uvtab.h"
 #include "model/woche/versionen.h"
 #include "placement/regeln.h"
@@ -51,6 +53,7 @@
 #include "ui/startbild.h"
 #include "ui/versionsdialog.h"
 #include "ui/vertretungswahlfenster.h"
+#include "ui/vuebersichtfenster.h"
 
 namespace {
 
@@ -181,6 +184,53 @@ int main(int argc, char** argv) {
   QApplication::processEvents();
   fotograf.Speichere(&palette, QStringLiteral("unterrichtsausfall"));
   palette.Arbeitsflaeche()->closeAllSubWindows();
+  // A teacher absent all morning on the next school day on which he teaches, the next teacher
+  // entered for his first lesson: the balances, the teachers' overview of that week and the
+  // substitution preferences.
+  {
+    orbato::TDatumZeit tag = orbato::Mittag(uhr.Jetzt());
+    while (!orbato::Schultag(tag)) tag += 1;
+    const auto unterrichtet = [&](const orbato::TLehrer* l) {
+      for (const orbato::TKurs* k : l->fKurse) {
+        for (const orbato::TSetzung* s : k->fSetzungen) {
+          if (s->fWoche == orbato::PlanVersionAm(tag) && s->fTag == orbato::Wochentag(tag) &&
+              s->fStunde <= 6)
+            return true;
+        }
+      }
+      return false;
+    };
+    int32_t nr = 1;
+    while (nr < schule.fLehrerMenge.ListeZahlElemente() &&
+           !unterrichtet(schule.fLehrerMenge.ListeNrInhalt(nr)))
+      ++nr;
+    orbato::TLehrer* fehlt = schule.fLehrerMenge.ListeNrInhalt(nr);
+    orbato::TFehlForm form(orbato::leh, tag);
+    form.ElementHinzufuegen(fehlt);
+    form.SetStunden(form.ZeileVon(fehlt), "++++++");
+    form.Ok();
+    if (orbato::TVertretung* v = palette.schule().fVertretungsMenge.ListeNrInhalt(1)) {
+      // Whatever the entry asks is answered "Ja" for the picture.
+      orbato::TSkriptDialoge ja;
+      palette.schule().SetDialoge(&ja);
+      v->TrageLehrerEin(
+          schule.fLehrerMenge.ListeNrInhalt(nr % schule.fLehrerMenge.ListeZahlElemente() + 1));
+      palette.schule().SetDialoge(&palette.dialoge());
+    }
+    if (QMdiSubWindow* stunden = palette.VStunden()) stunden->showMaximized();
+    QApplication::processEvents();
+    fotograf.Speichere(&palette, QStringLiteral("vertretene_stunden"));
+    palette.Arbeitsflaeche()->closeAllSubWindows();
+    const orbato::TDatumZeit montag = tag - (orbato::Wochentag(tag) - 1);
+    QMdiSubWindow* uebersicht = palette.VertretungsUebersicht(orbato::leh, montag, montag + 6);
+    uebersicht->showMaximized();
+    qobject_cast<orbato::TVUebForm*>(uebersicht->widget())->Raster()->setCurrentCell(nr - 1, 0);
+    QApplication::processEvents();
+    fotograf.Speichere(&palette, QStringLiteral("vertretungsuebersicht_lehrer"));
+    palette.Arbeitsflaeche()->closeAllSubWindows();
+    fotograf.Erwarte(QStringLiteral("vertretung_voreinstellung"));
+    palette.VertretungAendern();
+  }
   // The proposal window over the first record of a teacher absent for a whole day, in teacher
   // and in room mode; the absence goes again afterwards.
   {

@@ -6,11 +6,14 @@
 #include <utility>
 
 #include "app/orbato/plankommandos.h"
+#include "model/basis/datum.h"
 #include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
 #include "persist/kursimport.h"
 #include "persist/plandatei.h"
+#include "persist/standardkodierung.h"
 #include "persist/textexport.h"
+#include "substitution/vertretungsexport.h"
 
 namespace orbato {
 namespace {
@@ -20,6 +23,39 @@ std::unique_ptr<TSchule> Dokument(TLauf& lauf, const std::optional<std::string>&
                                   Dialoge& dialoge) {
   if (!pfad) return std::make_unique<TSchule>();
   return LadePlan(*pfad, dialoge, lauf.uhr).schule;
+}
+
+// "JJJJ-MM-TT" as that day at noon, the form substitution dates are kept in.
+std::optional<TDatumZeit> LiesTag(std::string_view text) {
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
+  const auto jahr = DekodiereInt(text.substr(0, 4));
+  const auto monat = DekodiereInt(text.substr(5, 2));
+  const auto tag = DekodiereInt(text.substr(8, 2));
+  if (!jahr || !monat || !tag) return std::nullopt;
+  const auto datum = KodiereDatum(*jahr, *monat, *tag);
+  if (!datum) return std::nullopt;
+  return *datum + 0.5;
+}
+
+// The dated substitution list of the days from --von to --bis.
+int VertretungenExportieren(TLauf& lauf) {
+  TDatumZeit tage[2] = {0, 0};
+  const char* const namen[2] = {"--von", "--bis"};
+  for (int i = 0; i < 2; ++i) {
+    const auto text = lauf.aufruf.Option(namen[i]);
+    if (!text) return Falsch(lauf.umgebung, std::string("vertretungen braucht --von und --bis"));
+    const auto tag = LiesTag(*text);
+    if (!tag)
+      return Falsch(lauf.umgebung, std::string(namen[i]) + " erwartet JJJJ-MM-TT: " + *text);
+    tage[i] = *tag;
+  }
+  return MitDateiFehlern(lauf, [&] {
+    TSkriptDialoge dialoge;
+    std::unique_ptr<TSchule> schule = Dokument(lauf, lauf.aufruf.argumente[1], dialoge);
+    TSchuleEinsetzen eingesetzt(*schule);
+    VertretungExportToFile(*schule, dialoge, lauf.aufruf.argumente[2], tage[0], tage[1]);
+    return 0;
+  });
 }
 
 }  // namespace
@@ -58,9 +94,7 @@ int Exportieren(TLauf& lauf) {
   for (const auto& [name, a] : kArten) {
     if (art == name) export_ = a;
   }
-  if (art == "vertretungen") {
-    return Fehler(lauf.umgebung, "Die Vertretungsliste kann noch nicht exportiert werden.");
-  }
+  if (art == "vertretungen") return VertretungenExportieren(lauf);
   if (!export_) {
     return Falsch(lauf.umgebung,
                   "ART erwartet kurse, csv, schulmanager, lehrerplaene, "
