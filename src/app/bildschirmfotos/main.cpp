@@ -279,7 +279,7 @@ int main(int argc, char** argv) {
       if (fehlend == 2) break;
       if (!l->fBesetzung.GetWocheTagStd(woche, wochentag, 1)) continue;
       orbato::TFehlForm form(orbato::leh, tag);
-      form.ElementHinzufuegen(l);
+      if (form.ZeileVon(l) < 0) form.ElementHinzufuegen(l);  // one may be absent already
       form.SetStunden(form.ZeileVon(l), "++++");
       form.Ok();
       ++fehlend;
