@@ -26,15 +26,6 @@ struct TFehlAuftrag {
   std::optional<TKalenderDatum> bis;
 };
 
-std::optional<TKalenderDatum> LiesDatum(std::string_view text) {
-  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
-  const auto jahr = DekodiereInt(text.substr(0, 4));
-  const auto monat = DekodiereInt(text.substr(5, 2));
-  const auto tag = DekodiereInt(text.substr(8, 2));
-  if (!jahr || !monat || !tag || !KodiereDatum(*jahr, *monat, *tag)) return std::nullopt;
-  return TKalenderDatum{*jahr, *monat, *tag};
-}
-
 std::optional<TKuerzelArt> LiesArt(std::string_view text) {
   if (text == "lehrer") return leh;
   if (text == "klasse") return kla;
@@ -74,9 +65,9 @@ std::optional<std::string> LiesStunden(std::string_view text, std::string& stund
 // The arguments as a task, or the usage message that refuses them.
 std::optional<std::string> LiesAuftrag(const TAufruf& aufruf, TFehlAuftrag& auftrag) {
   const auto& a = aufruf.argumente;
-  const auto datum = LiesDatum(a[2]);
+  const auto datum = LiesTag(a[2]);
   if (!datum) return "DATUM erwartet JJJJ-MM-TT: " + a[2];
-  auftrag.datum = *KodiereDatum(datum->Jahr, datum->Monat, datum->Tag) + 0.5;
+  auftrag.datum = *datum;
   const auto art = LiesArt(a[3]);
   if (!art) return "ART erwartet lehrer, klasse oder raum: " + a[3];
   auftrag.art = *art;
@@ -87,10 +78,10 @@ std::optional<std::string> LiesAuftrag(const TAufruf& aufruf, TFehlAuftrag& auft
     if (auftrag.grund->size() != 1) return "--grund erwartet ein Zeichen: " + *grund;
   }
   if (const auto bis = aufruf.Option("--bis")) {
-    auftrag.bis = LiesDatum(*bis);
-    if (!auftrag.bis) return "--bis erwartet JJJJ-MM-TT: " + *bis;
-    const TDatumZeit ende = *KodiereDatum(auftrag.bis->Jahr, auftrag.bis->Monat, auftrag.bis->Tag);
-    if (GanzerTag(ende) < GanzerTag(auftrag.datum)) return "--bis liegt vor DATUM: " + *bis;
+    const auto ende = LiesTag(*bis);
+    if (!ende) return "--bis erwartet JJJJ-MM-TT: " + *bis;
+    if (GanzerTag(*ende) < GanzerTag(auftrag.datum)) return "--bis liegt vor DATUM: " + *bis;
+    auftrag.bis = DekodiereDatum(*ende);
   }
   return std::nullopt;
 }

@@ -269,6 +269,11 @@ std::optional<std::string> Ueberschreibe(const TAufruf& aufruf, TSpeicherMitVorr
 
 }  // namespace
 
+std::optional<TDatumZeit> LiesTag(std::string_view text) {
+  if (text.size() != 10) return std::nullopt;
+  return LiesZeitpunkt(std::string(text));  // without a time of day it is noon
+}
+
 int Falsch(TKommandoUmgebung& u, const std::string& grund) {
   u.fehler << "orbato: " << grund << "\n\n";
   Aufrufhilfe(u.fehler);

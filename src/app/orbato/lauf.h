@@ -3,10 +3,12 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "app/orbato/kommandozeile.h"
+#include "model/basis/datum.h"
 
 namespace orbato {
 
@@ -34,6 +36,10 @@ struct TLauf {
   TStandard& standard;
   const Uhr& uhr;
 };
+
+// "JJJJ-MM-TT" as that day at noon, the form absences and substitutions keep their dates in; none
+// for anything else.
+std::optional<TDatumZeit> LiesTag(std::string_view text);
 
 // Wrong usage: the reason and the usage text on stderr, exit status 2.
 int Falsch(TKommandoUmgebung& u, const std::string& grund);

@@ -25,18 +25,6 @@ std::unique_ptr<TSchule> Dokument(TLauf& lauf, const std::optional<std::string>&
   return LadePlan(*pfad, dialoge, lauf.uhr).schule;
 }
 
-// "JJJJ-MM-TT" as that day at noon, the form substitution dates are kept in.
-std::optional<TDatumZeit> LiesTag(std::string_view text) {
-  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
-  const auto jahr = DekodiereInt(text.substr(0, 4));
-  const auto monat = DekodiereInt(text.substr(5, 2));
-  const auto tag = DekodiereInt(text.substr(8, 2));
-  if (!jahr || !monat || !tag) return std::nullopt;
-  const auto datum = KodiereDatum(*jahr, *monat, *tag);
-  if (!datum) return std::nullopt;
-  return *datum + 0.5;
-}
-
 // The dated substitution list of the days from --von to --bis.
 int VertretungenExportieren(TLauf& lauf) {
   TDatumZeit tage[2] = {0, 0};

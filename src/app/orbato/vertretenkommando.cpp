@@ -23,17 +23,6 @@ struct TVertretenAuftrag {
   std::vector<std::pair<std::string, std::string>> schritte;  // the options in order, Windows-1252
 };
 
-std::optional<TDatumZeit> LiesDatum(std::string_view text) {
-  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
-  const auto jahr = DekodiereInt(text.substr(0, 4));
-  const auto monat = DekodiereInt(text.substr(5, 2));
-  const auto tag = DekodiereInt(text.substr(8, 2));
-  if (!jahr || !monat || !tag) return std::nullopt;
-  const auto datum = KodiereDatum(*jahr, *monat, *tag);
-  if (!datum) return std::nullopt;
-  return *datum + 0.5;
-}
-
 std::optional<int32_t> LiesNummer(std::string_view text) {
   if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) {
     return std::nullopt;
@@ -49,7 +38,7 @@ bool IstSchritt(const std::string& option) {
 
 std::optional<std::string> LiesAuftrag(const TAufruf& aufruf, TVertretenAuftrag& auftrag) {
   const auto& a = aufruf.argumente;
-  const auto datum = LiesDatum(a[2]);
+  const auto datum = LiesTag(a[2]);
   if (!datum) return "DATUM erwartet JJJJ-MM-TT: " + a[2];
   auftrag.datum = *datum;
   const auto zeile = LiesNummer(a[3]);

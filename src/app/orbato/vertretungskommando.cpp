@@ -25,17 +25,6 @@ void Zeile(std::ostream& aus, const Felder& felder, Text&& text) {
 
 }  // namespace
 
-std::optional<TDatumZeit> LiesTag(std::string_view text) {
-  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
-  const auto jahr = DekodiereInt(text.substr(0, 4));
-  const auto monat = DekodiereInt(text.substr(5, 2));
-  const auto tag = DekodiereInt(text.substr(8, 2));
-  if (!jahr || !monat || !tag) return std::nullopt;
-  const auto datum = KodiereDatum(*jahr, *monat, *tag);
-  if (!datum) return std::nullopt;
-  return *datum + 0.5;
-}
-
 int VertretungenKommando(TLauf& lauf) {
   const std::string& datumText = lauf.aufruf.argumente[1];
   const std::optional<TDatumZeit> datum = LiesTag(datumText);
