@@ -1,17 +1,13 @@
 // The automatic remarks of a record and the time and course lines they are made of.
 #include "model/basis/datumformat.h"
 #include "model/dokument/schule.h"
+#include "substitution/kalender.h"
 
 namespace orbato {
 
 namespace {
 
 constexpr size_t kBemLaenge = 81;
-
-std::string StundenText(int32_t woche, int32_t std) {
-  if (woche < 1 || woche > kMaxWochen || std < 1 || std > kMaxStunden) return {};
-  return Standard().fStdBez[static_cast<size_t>(woche - 1)][static_cast<size_t>(std - 1)].str();
-}
 
 bool EineGleicheKlasse(const TKurs* a, const TKurs* b) {
   return a && b && a->fKlassen.ListeZahlElemente() == 1 && b->fKlassen.ListeZahlElemente() == 1 &&
@@ -21,7 +17,7 @@ bool EineGleicheKlasse(const TKurs* a, const TKurs* b) {
 }  // namespace
 
 std::string TVertretung::ZeitZeile(const TVertretung* bezug) const {
-  const std::string stunde = StundenText(Woche(), Stunde());
+  const std::string stunde = StundenBezeichnung(Woche(), Stunde());
   if (bezug && GanzerTag(bezug->fDatum) == GanzerTag(fDatum)) {
     return bezug->Stunde() == Stunde() ? std::string() : stunde;
   }

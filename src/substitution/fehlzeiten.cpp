@@ -91,9 +91,7 @@ std::string TFehlForm::DatumText() const {
 }
 
 std::string TFehlForm::StundenName(int32_t std) const {
-  return Standard()
-      .fStdBez[static_cast<std::size_t>(fWoche - 1)][static_cast<std::size_t>(std - 1)]
-      .str();
+  return StundenBezeichnung(fWoche, std);
 }
 
 TListe<TFehl>& TFehlForm::Menge() const {

@@ -18,6 +18,11 @@ TDatumZeit Mittag(TDatumZeit datum) {
   return GanzerTag(datum) + 0.5;
 }
 
+std::string StundenBezeichnung(int32_t woche, int32_t std) {
+  if (woche < 1 || woche > kMaxWochen || std < 1 || std > kMaxStunden) return {};
+  return Standard().fStdBez[static_cast<size_t>(woche - 1)][static_cast<size_t>(std - 1)].str();
+}
+
 TDatumZeit HeuteMittag() {
   return Mittag(Schule().Jetzt());
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "model/basis/datum.h"
 
@@ -13,6 +14,8 @@ int32_t PlanVersionAm(TDatumZeit datum);
 bool Schultag(TDatumZeit datum);
 // The date at noon, the form in which absences and substitutions keep their dates.
 TDatumZeit Mittag(TDatumZeit datum);
+// The period label the settings keep for a plan version and period; empty outside the grid.
+std::string StundenBezeichnung(int32_t woche, int32_t std);
 // Today at noon by the document's clock.
 TDatumZeit HeuteMittag();
 

@@ -33,7 +33,7 @@ std::string StundenText(const TVertretung& v) {
   const int std = v.Stunde();
   std::string text = tag >= 1 && tag <= kMaxTage ? s.fTagName[tag - 1].str() : std::string();
   if (woche >= 1 && woche <= kMaxWochen && std >= 1 && std <= kMaxStunden) {
-    text += " " + s.fStdBez[woche - 1][std - 1].str();
+    text += " " + StundenBezeichnung(woche, std);
   }
   return text;
 }

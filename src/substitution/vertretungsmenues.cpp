@@ -14,9 +14,7 @@ constexpr int kTageHin = 89;
 constexpr int kAngeboteJeRichtung = 2;
 
 std::string StundenText(const TSetzung& s) {
-  return Standard()
-      .fStdBez[static_cast<size_t>(s.fWoche - 1)][static_cast<size_t>(s.fStunde - 1)]
-      .str();
+  return StundenBezeichnung(s.fWoche, s.fStunde);
 }
 
 // Up to two dates from `start` on in steps of `schritt` days whose weekday and plan version fit

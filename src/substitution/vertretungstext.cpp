@@ -1,6 +1,7 @@
 // The text rows of a record for printouts, the clipboard and the dated substitution list.
 #include "model/basis/datumformat.h"
 #include "model/dokument/schule.h"
+#include "substitution/kalender.h"
 
 namespace orbato {
 
@@ -75,12 +76,11 @@ std::string TVertretung::VertretungsString(int32_t layout, int32_t teil) const {
 }
 
 std::string TVertretung::ExportString() const {
-  const TStandard& s = Standard();
   const int32_t std = Stunde();
   const int32_t woche = Woche();
   std::string zeile = FormatDatum("yyyymmdd", fDatum) + ";" + FormatDatum("dddd", fDatum) + ";" +
                       std::to_string(Wochentag(fDatum)) + ";";
-  if (woche >= 1 && std >= 1) zeile += s.fStdBez[woche - 1][std - 1].str();
+  zeile += StundenBezeichnung(woche, std);
   zeile += ";" + std::to_string(std) + ";";
   const TLehrer* lehrer = fKurs ? fKurs->fLehrer : nullptr;
   zeile += Paar(lehrer) + Paar(fLehrer) + Paar(fSetzung ? fSetzung->fRaum : nullptr) + Paar(fRaum) +

@@ -7,6 +7,7 @@
 #include "model/dokument/schule.h"
 #include "model/dokument/zwischenablage.h"
 #include "model/uv/stundenwert.h"
+#include "substitution/kalender.h"
 
 namespace orbato {
 namespace {
@@ -50,8 +51,7 @@ std::string Wert(int32_t zeiteinheiten) {
 std::string Stunde(const TVertretung& v) {
   const int32_t woche = v.Woche();
   const int32_t std = v.Stunde();
-  if (woche < 1 || woche > kMaxWochen || std < 1 || std > kMaxStunden) return {};
-  std::string text = Standard().fStdBez[woche - 1][std - 1].str();
+  std::string text = StundenBezeichnung(woche, std);
   text.erase(0, text.find_first_not_of(' '));
   return text;
 }

@@ -317,10 +317,7 @@ std::vector<TTagesplanZeile> TVertretungsWahl::Tagesplan() const {
   const int32_t stunden = std::clamp(s.fPlnStd, 1, kPerioden);
   for (int32_t std = 1; std <= stunden; ++std) {
     TTagesplanZeile z;
-    if (woche >= 1 && woche <= kMaxWochen) {
-      z.fStunde =
-          s.fStdBez[static_cast<std::size_t>(woche - 1)][static_cast<std::size_t>(std - 1)].str();
-    }
+    z.fStunde = StundenBezeichnung(woche, std);
     for (const TKurs* k : e->KurseFinden(woche, tag, nullptr, std)) {
       if (!z.fText.empty()) z.fText += ", ";
       z.fText += k->KurzZeile(woche, tag, nullptr, std);
