@@ -1,4 +1,6 @@
 // The text rows of a record for printouts, the clipboard and the dated substitution list.
+#include <array>
+
 #include "model/basis/datumformat.h"
 #include "model/dokument/schule.h"
 #include "substitution/kalender.h"
@@ -23,7 +25,9 @@ const TVDEinstellung& Einstellung(int32_t layout) {
   return Standard().fVDEinstellung[i];
 }
 
-std::string Zusammen(const std::string (&teile)[4], int32_t teil, char trenner) {
+using TTeile = std::array<std::string, 4>;
+
+std::string Zusammen(const TTeile& teile, int32_t teil, char trenner) {
   if (teil >= 1 && teil <= 4) return teile[teil - 1];
   std::string text;
   for (const std::string& t : teile) {
@@ -38,41 +42,39 @@ std::string Paar(const TElement* e) {
   return e ? e->fKuerzel.str() + ";" + e->fInfo.str() + ";" : std::string("-;-;");
 }
 
+// Teacher, class, subject and room of the planned lesson and of the substitution, each empty
+// where the layout leaves it out.
+TTeile OriginalTeile(const TVertretung& v, const TVDEinstellung& e) {
+  const TKurs* k = v.fKurs;
+  return {e.OrigLehrer ? Lehrertext(k ? k->fLehrer : nullptr, e) : std::string(),
+          e.OrigKlasse ? Klassentext(k, e) : std::string(),
+          e.OrigFach && k ? KuerzelVon(k->fFach) : std::string(),
+          e.OrigRaum && v.fSetzung ? KuerzelVon(v.fSetzung->fRaum) : std::string()};
+}
+
+TTeile VertretungsTeile(const TVertretung& v, const TVDEinstellung& e) {
+  return {e.VertrLehrer ? Lehrertext(v.fLehrer, e) : std::string(),
+          e.VertrKlasse ? Klassentext(v.fKurs, e) : std::string(),
+          e.VertrFach ? KuerzelVon(v.fFach) : std::string(),
+          e.VertrRaum ? KuerzelVon(v.fRaum) : std::string()};
+}
+
 }  // namespace
 
-std::string TVertretung::OriginalTabString(int32_t layout, int32_t teil) const {
-  const TVDEinstellung& e = Einstellung(layout);
-  const std::string teile[4] = {
-      e.OrigLehrer ? Lehrertext(fKurs ? fKurs->fLehrer : nullptr, e) : std::string(),
-      e.OrigKlasse ? Klassentext(fKurs, e) : std::string(),
-      e.OrigFach && fKurs ? KuerzelVon(fKurs->fFach) : std::string(),
-      e.OrigRaum && fSetzung ? KuerzelVon(fSetzung->fRaum) : std::string()};
-  return Zusammen(teile, teil, '\t');
-}
-
-std::string TVertretung::VertretungsTabString(int32_t layout, int32_t teil) const {
-  const TVDEinstellung& e = Einstellung(layout);
-  const std::string teile[4] = {e.VertrLehrer ? Lehrertext(fLehrer, e) : std::string(),
-                                e.VertrKlasse ? Klassentext(fKurs, e) : std::string(),
-                                e.VertrFach ? KuerzelVon(fFach) : std::string(),
-                                e.VertrRaum ? KuerzelVon(fRaum) : std::string()};
-  return Zusammen(teile, teil, '\t');
-}
-
 std::string TVertretung::OriginalString(int32_t layout, int32_t teil) const {
-  std::string text = OriginalTabString(layout, teil);
-  for (char& c : text) {
-    if (c == '\t') c = ' ';
-  }
-  return text;
+  return Zusammen(OriginalTeile(*this, Einstellung(layout)), teil, ' ');
+}
+
+std::string TVertretung::OriginalTabString(int32_t layout, int32_t teil) const {
+  return Zusammen(OriginalTeile(*this, Einstellung(layout)), teil, '\t');
 }
 
 std::string TVertretung::VertretungsString(int32_t layout, int32_t teil) const {
-  std::string text = VertretungsTabString(layout, teil);
-  for (char& c : text) {
-    if (c == '\t') c = ' ';
-  }
-  return text;
+  return Zusammen(VertretungsTeile(*this, Einstellung(layout)), teil, ' ');
+}
+
+std::string TVertretung::VertretungsTabString(int32_t layout, int32_t teil) const {
+  return Zusammen(VertretungsTeile(*this, Einstellung(layout)), teil, '\t');
 }
 
 std::string TVertretung::ExportString() const {
