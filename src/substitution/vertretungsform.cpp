@@ -90,6 +90,7 @@ bool TVertretungsForm::Oeffnen() {
   const int32_t version = PlanVersionAm(fDatum);
   const bool anders = version != standard.fAktuelleWoche;
   if (anders) standard.SetAktuelleWoche(version);
+  VertretungenOrdnen();
   Aufbauen();
   return anders;
 }
@@ -176,8 +177,8 @@ void TVertretungsForm::SetInaktive(bool zeigen) {
 }
 
 const std::array<std::string_view, 4>& TVertretungsForm::SortNamen() {
-  static const std::array<std::string_view, 4> namen = {"Klasse", "Lehrer", "Vertretungslehrer",
-                                                        "Stunde"};
+  static const std::array<std::string_view, 4> namen = {"Klassen", "fehl. Lehrern",
+                                                        "vertr. Lehrern", "Stunden"};
   return namen;
 }
 

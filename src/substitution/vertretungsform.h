@@ -71,7 +71,7 @@ class TVertretungsForm {
   explicit TVertretungsForm(TDatumZeit datum);
 
   // The plan version of the date becomes the current one; true when it changed, and then every
-  // window is to be redrawn. Builds the rows.
+  // window is to be redrawn. A list saved under another order is sorted first; builds the rows.
   bool Oeffnen();
   TDatumZeit Datum() const { return fDatum; }
   // "Mi, 9. Dez 2026".

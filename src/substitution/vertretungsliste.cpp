@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <utility>
 
 #include "model/dokument/schule.h"
@@ -158,6 +159,16 @@ void VertretungUmordnen(TVertretung* v) {
 void VertretungenSortieren() {
   Schule().fVertretungsMenge.ListeSort(VertretungVergleich);
   Schule().SetDirty();
+}
+
+void VertretungenOrdnen() {
+  const TListe<TVertretung>& alle = Schule().fVertretungsMenge;
+  const bool geordnet = std::is_sorted(alle.begin(), alle.end(), [](const auto* a, const auto* b) {
+    return VertretungVergleich(a, b) < 0;
+  });
+  // The file keeps the records with their placements, not in this order, so sorting changes
+  // nothing that is saved.
+  if (!geordnet) Schule().fVertretungsMenge.ListeSort(VertretungVergleich);
 }
 
 TVertretung* NeueVertretung(TKurs& kurs, TSetzung& setzung, TDatumZeit datum) {

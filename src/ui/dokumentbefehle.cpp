@@ -36,7 +36,9 @@ void TOrbatoPalette::FensterAlleSchliessen() {
     const auto offen = fSchule->fFensterListe;
     for (const auto& eintrag : offen) eintrag.second->FensterSchliessen();
   }
-  for (QMdiSubWindow* f : fArbeitsflaeche->subWindowList()) delete f;
+  // A closed frame only waits for its deferred deletion and is no longer in the workspace's
+  // list; it goes now too, so that no window outlives the document it shows.
+  for (QMdiSubWindow* f : fArbeitsflaeche->findChildren<QMdiSubWindow*>()) delete f;
 }
 
 void TOrbatoPalette::DokumentEinsetzen(std::unique_ptr<TSchule> schule) {

@@ -1,5 +1,7 @@
 #include "ui/fensterwege.h"
 
+#include <algorithm>
+
 #include <QWidget>
 
 #include "ui/kursfenster.h"
@@ -32,6 +34,17 @@ void DokumentFensterZeigen(QWidget* fenster) {
   } else {
     fenster->show();
   }
+}
+
+void RahmenVersetzen(QWidget* fenster, int links, int oben) {
+  QWidget* rahmen = fenster->parentWidget() ? fenster->parentWidget() : fenster;
+  rahmen->move(std::max(links, 0), std::max(oben, 0));
+}
+
+void RahmenPlatz(const QWidget* fenster, int& links, int& oben) {
+  const QWidget* rahmen = fenster->parentWidget() ? fenster->parentWidget() : fenster;
+  links = rahmen->x();
+  oben = rahmen->y();
 }
 
 void PlanFensterZeigen(TElement* element) {

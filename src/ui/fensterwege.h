@@ -28,6 +28,10 @@ void RahmenSchliessen(QWidget* fenster);
 void RahmenNachVorn(QWidget* fenster);
 // Shows a new document window.
 void DokumentFensterZeigen(QWidget* fenster);
+// The place of the frame around a document window (or of the window itself) in the workspace,
+// for the windows that open where the planner last left them.
+void RahmenVersetzen(QWidget* fenster, int links, int oben);
+void RahmenPlatz(const QWidget* fenster, int& links, int& oben);
 // The element's plan window.
 void PlanFensterZeigen(TElement* element);
 // The element's master-data (GFenster), teaching-load (DFenster) or plan window (PFenster).

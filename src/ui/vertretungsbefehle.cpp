@@ -7,6 +7,7 @@
 #include "substitution/vertretungsform.h"
 #include "ui/datumsdialog.h"
 #include "ui/fehlfenster.h"
+#include "ui/fensterwege.h"
 #include "ui/orbatopalette.h"
 #include "ui/vertretungsfenster.h"
 #include "ui/vertretungswahlfenster.h"
@@ -51,6 +52,7 @@ QMdiSubWindow* TOrbatoPalette::VertretungZeigen(TDatumZeit datum) {
     datum = *anderer;
   }
   auto* fenster = dynamic_cast<TVertrForm*>(fSchule->fVertrForm);
+  const bool neu = fenster == nullptr;
   bool gewechselt = false;
   if (fenster) {
     gewechselt = fenster->SetDatum(datum);
@@ -73,6 +75,7 @@ QMdiSubWindow* TOrbatoPalette::VertretungZeigen(TDatumZeit datum) {
     };
   }
   QMdiSubWindow* rahmen = FensterEinsetzen(fenster);
+  if (neu) RahmenVersetzen(fenster, Standard().fVertrLeft, Standard().fVertrTop);
   if (gewechselt) {
     VersionsKnopfAktualisieren();
     fSchule->AlleFensterUpdate();

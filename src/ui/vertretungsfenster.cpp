@@ -19,6 +19,7 @@
 #include <algorithm>
 
 #include "model/dokument/schule.h"
+#include "model/einstellungen/standard.h"
 #include "platform/qttext.h"
 #include "substitution/gutschrift.h"
 #include "ui/fensterwege.h"
@@ -157,7 +158,9 @@ TVertrForm::TVertrForm(TDatumZeit datum, QWidget* eltern)
   Fuellen();
 }
 
+// The next substitution window opens where this one was.
 TVertrForm::~TVertrForm() {
+  RahmenPlatz(this, Standard().fVertrLeft, Standard().fVertrTop);
   if (Schule().fVertrForm == this) Schule().fVertrForm = nullptr;
   Schule().FensterAbmelden(this);
 }

@@ -13,6 +13,7 @@
 
 #include "model/einstellungen/standard.h"
 #include "platform/qttext.h"
+#include "substitution/vertretungsform.h"
 #include "ui/dialogknoepfe.h"
 
 namespace orbato {
@@ -51,8 +52,7 @@ QWidget* TVertrVoreinstellung::Allgemein() {
   auto* seite = new QWidget(this);
   auto* form = new QFormLayout(seite);
   fSortierung = new QComboBox(seite);
-  fSortierung->addItems({QStringLiteral("Klassen"), QStringLiteral("fehl. Lehrern"),
-                         QStringLiteral("vertr. Lehrern"), QStringLiteral("Stunden")});
+  for (std::string_view name : TVertretungsForm::SortNamen()) fSortierung->addItem(QtText(name));
   fSortierung->setCurrentIndex(std::clamp(fStandard.fVertrSortArt, 0, 3));
   form->addRow(QStringLiteral("sortiert nach"), fSortierung);
   fBemAuto = Schalter(QStringLiteral("automatische Bemerkungen"), fStandard.fVBemAuto, seite);

@@ -155,7 +155,13 @@ TVertrWahlForm::TVertrWahlForm()
   Zeigen();
 }
 
+// The proposal window keeps a place for each of its two modes.
 TVertrWahlForm::~TVertrWahlForm() {
+  if (fWahl.Modus() == TVertretungsWahl::TModus::Raum) {
+    RahmenPlatz(this, Standard().fVertrRaLeft, Standard().fVertrRaTop);
+  } else {
+    RahmenPlatz(this, Standard().fVertrLeLeft, Standard().fVertrLeTop);
+  }
   fWahl.Loslassen();
   if (Schule().fVertrWahlForm == this) Schule().fVertrWahlForm = nullptr;
   Schule().FensterAbmelden(this);
@@ -470,9 +476,18 @@ void TVertrWahlForm::TagesplanZeigen() {
 
 TVertrWahlForm* VertretungswahlZeigen(TVertretung* v) {
   auto* form = dynamic_cast<TVertrWahlForm*>(Schule().fVertrWahlForm);
-  if (form == nullptr) form = new TVertrWahlForm;
+  const bool neu = form == nullptr;
+  if (neu) form = new TVertrWahlForm;
   form->Bearbeite(v);
   DokumentFensterZeigen(form);
+  if (neu) {
+    const TStandard& st = Standard();
+    if (form->RaumModus()->isChecked()) {
+      RahmenVersetzen(form, st.fVertrRaLeft, st.fVertrRaTop);
+    } else {
+      RahmenVersetzen(form, st.fVertrLeLeft, st.fVertrLeTop);
+    }
+  }
   return form;
 }
 

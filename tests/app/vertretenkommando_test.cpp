@@ -47,6 +47,18 @@ class VertretenKommandoTest : public VertretungsTest {
   const std::string fAus = (fOrdner.Pfad() / "aus.orb").string();
 };
 
+// An entry made on the command line is an ad hoc change of the day --heute names.
+TEST_F(VertretenKommandoTest, MarksTheChangeWithTheDayOfTheRun) {
+  ASSERT_EQ(Vertreten({"1", "--lehrer", "KOC"}).status, 0);
+  TSkriptDialoge dialoge;
+  TGeladenerPlan plan = LadePlan(fAus, dialoge, fUhr);
+  TSchuleEinsetzen eingesetzt(*plan.schule);
+  const TVertretung* v = plan.schule->fVertretungsMenge.ListeNrInhalt(1);
+  ASSERT_NE(v, nullptr);
+  EXPECT_EQ(v->fLehrer->fKuerzel.str(), "KOC");
+  EXPECT_EQ(v->fAdHoc, 46363.5);  // 2026-12-07, noon
+}
+
 TEST_F(VertretenKommandoTest, EditsTheRowThroughTheWindowsCommandsInTheirOrder) {
   const TErgebnis e =
       Vertreten({"1", "--lehrer", "KOC", "--raum", "R4", "--fach", "E", "--sbem", "Buch S. 12"});

@@ -46,8 +46,8 @@ TEST_F(VertretungenKommandoTest, PrintsTheRowsOfTheWindowTabSeparated) {
 
   const TErgebnis inaktiv = Liste({"--inaktiv"});
   EXPECT_EQ(inaktiv.status, 0);
-  // Loading appends the records course by course, and the window keeps the list's order.
-  EXPECT_EQ(inaktiv.aus, kopf + mathe + "\tMittwoch  1\tSCH\t5a\tE\t\tR3\t==>\t?????\tE\tR3\n");
+  // Loading appends the records course by course; the window sorts them: class, then period.
+  EXPECT_EQ(inaktiv.aus, kopf + "\tMittwoch  1\tSCH\t5a\tE\t\tR3\t==>\t?????\tE\tR3\n" + mathe);
 
   EXPECT_EQ(Orbato({"vertretungen", Pfad(), "2026-12-13"}).aus, kopf);
 }

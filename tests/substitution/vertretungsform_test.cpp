@@ -142,7 +142,7 @@ TEST_F(VertretungsFormTest, ShowsRecordsNotInForceInTealOnlyWhenAsked) {
 TEST_F(VertretungsFormTest, SortsTheWholeListInTheChosenOrder) {
   const auto& namen = TVertretungsForm::SortNamen();
   EXPECT_EQ(std::vector<std::string>(namen.begin(), namen.end()),
-            (Zeilen{"Klasse", "Lehrer", "Vertretungslehrer", "Stunde"}));
+            (Zeilen{"Klassen", "fehl. Lehrern", "vertr. Lehrern", "Stunden"}));
   ASSERT_TRUE(Mathe()->TrageLehrerEin(fKoc));
   fForm.Aufbauen();
   // A real substitute comes first.
@@ -154,6 +154,17 @@ TEST_F(VertretungsFormTest, SortsTheWholeListInTheChosenOrder) {
   EXPECT_EQ(fSchule.fVertretungsMenge.ListeNrInhalt(1), Englisch());
   fForm.SetSortArt(3);
   EXPECT_EQ(fForm.Zeilen()[0].fVertretung, Mathe());
+}
+
+// Loading gives the records in the file's order, course by course; the window sorts them when
+// it opens, which changes nothing that is saved.
+TEST_F(VertretungsFormTest, OpeningSortsAListKeptInAnotherOrder) {
+  ASSERT_TRUE(Mathe()->TrageLehrerEin(fKoc));
+  fStandard.fVertrSortArt = 2;
+  fSchule.SetDirty(false);
+  EXPECT_FALSE(fForm.Oeffnen());
+  EXPECT_EQ(fSchule.fVertretungsMenge.ListeNrInhalt(1), Englisch());
+  EXPECT_FALSE(fSchule.IsDirty());
 }
 
 TEST_F(VertretungsFormTest, ADoubleClickLeadsToTheProposalWindowOrTheNote) {

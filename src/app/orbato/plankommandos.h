@@ -23,7 +23,8 @@ int MitDateiFehlern(TLauf& lauf, Schritt&& schritt) {
 }
 
 // Loads the plan file named first into a fresh document, installs it as the program's with
-// scripted dialogs (the first button answers every question) and runs the step on it.
+// scripted dialogs (the first button answers every question) and the run's clock, and runs the
+// step on it.
 template <class Schritt>
 int MitGeladenemPlan(TLauf& lauf, Schritt&& schritt) {
   return MitDateiFehlern(lauf, [&] {
@@ -32,6 +33,8 @@ int MitGeladenemPlan(TLauf& lauf, Schritt&& schritt) {
     TSchule& schule = *plan.schule;
     TSchuleEinsetzen eingesetzt(schule);
     schule.SetDialoge(&dialoge);
+    // "Today" of every rule is the run's: the system clock or the one --heute fixes.
+    schule.SetUhr(&lauf.uhr);
     return schritt(schule, dialoge);
   });
 }

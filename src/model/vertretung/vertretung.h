@@ -145,6 +145,9 @@ void VertretungEinordnen(TVertretung* v);
 void VertretungUmordnen(TVertretung* v);
 // Sorts the whole list again, after the order was changed.
 void VertretungenSortieren();
+// Sorts the list when it is out of order, as it is after loading, without marking the document
+// changed.
+void VertretungenOrdnen();
 // The comparison of the chosen order (fVertrSortArt 0..3): negative when a comes first.
 int VertretungVergleich(const TVertretung* a, const TVertretung* b);
 
