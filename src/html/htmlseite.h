@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "persist/puffer.h"
+
 namespace orbato {
 
 // A name, label or school name as it may stand in a page: the umlauts, "ß", "<" and ">" become

@@ -13,6 +13,8 @@
 
 #include "model/basis/dialoge.h"
 #include "model/schulfixture.h"
+#include "persist/puffer.h"
+#include "persist/streamfehler.h"
 #include "testordner.h"
 
 namespace orbato {
@@ -454,6 +456,37 @@ TEST_F(PlanHTML, AnExistingFolderIsRefusedAndNothingWritten) {
   EXPECT_TRUE(std::filesystem::is_empty(ordner / "plan"));
   EXPECT_FALSE(std::filesystem::exists(ordner / "fehlt"));
   EXPECT_EQ(dialoge.Anzahl(TDialogVorgang::FortschrittBeginnen), 0u);
+}
+
+// A page holds every character as the stream writes text, one byte each; a line ends with CR.
+TEST(PlanHTMLSeite, WritesTextAsTheStreamDoes) {
+  std::string alle;
+  for (int c = 0; c < 256; ++c) alle += static_cast<char>(c);
+  THTMLSeite seite;
+  seite.Teil(alle);
+  seite.Zeile("\xE4");
+  TBuffer strom;
+  strom.WriteStr(alle + "\xE4");
+  std::vector<uint8_t> erwartet = strom.Bytes();
+  erwartet.push_back(13);
+  EXPECT_EQ(seite.Bytes(), erwartet);
+}
+
+TEST(PlanHTMLSeite, APageThatCannotBeCreatedRaisesTheStreamError) {
+  TTestOrdner ordner("planhtml");
+  THTMLSeite seite;
+  seite.Zeile("<HTML>");
+  const std::string pfad = (ordner / "fehlt" / "index.html").string();
+  try {
+    SchreibeNeueSeite(pfad, seite);
+    FAIL() << "kein Fehler";
+  } catch (const TStreamFehler& f) {
+    EXPECT_EQ(std::string(f.what()).rfind("Datei \"" + pfad + "\" kann nicht erstellt werden. ", 0),
+              0u)
+        << f.what();
+  }
+  SchreibeNeueSeite((ordner / "index.html").string(), seite);
+  EXPECT_EQ(LiesDatei(ordner / "index.html"), "<HTML>\r");
 }
 
 }  // namespace
