@@ -1,11 +1,19 @@
 #include "html/htmlseite.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <array>
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 #include <utility>
 
+#include "model/basis/zeichensatz.h"
+#include "persist/puffer.h"
 #include "persist/sicherndatei.h"
+#include "persist/streamfehler.h"
+#include "persist/systemgrund.h"
 
 namespace orbato {
 namespace {
@@ -25,6 +33,22 @@ constexpr std::array<std::pair<char, const char*>, 9> kEntitaeten{{
     {'<', "&lt;"},
     {'>', "&gt;"},
 }};
+
+// The file code of every character, as TBuffer::WriteStr writes it one by one: a page is several
+// kilobytes of text, and the table spares it the conversion of each character on its own.
+const std::array<uint8_t, 256>& DateiZeichen() {
+  static const std::array<uint8_t, 256> tabelle = [] {
+    std::array<uint8_t, 256> t{};
+    for (std::size_t i = 0; i < t.size(); ++i) {
+      TBuffer b;
+      const char c = static_cast<char>(i);
+      b.WriteStr(std::string_view(&c, 1));
+      t[i] = b.Bytes().at(0);
+    }
+    return t;
+  }();
+  return tabelle;
+}
 
 const char* Entitaet(char c) {
   for (const auto& [zeichen, ersatz] : kEntitaeten) {
@@ -54,15 +78,40 @@ void THTMLSeite::Zeile(std::string_view cp1252) {
 }
 
 void THTMLSeite::Teil(std::string_view cp1252) {
-  fBuffer.WriteStr(cp1252);
+  const auto& code = DateiZeichen();
+  const std::size_t anfang = fBytes.size();
+  fBytes.resize(anfang + cp1252.size());
+  for (std::size_t i = 0; i < cp1252.size(); ++i) {
+    fBytes[anfang + i] = code[static_cast<unsigned char>(cp1252[i])];
+  }
 }
 
 void THTMLSeite::Zeilenende() {
-  fBuffer.WriteByte(kCR);
+  fBytes.push_back(kCR);
 }
 
 void SchreibeSeite(const std::string& pfad, const THTMLSeite& seite) {
   SchreibeDateiSicher(pfad, seite.Bytes());
+}
+
+void SchreibeNeueSeite(const std::string& pfad, const THTMLSeite& seite) {
+  const int fd = ::open(pfad.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    throw TStreamFehler("Datei \"" + Cp1252AusUtf8(pfad) + "\" kann nicht erstellt werden. " +
+                        SystemGrund(errno));
+  }
+  const std::vector<uint8_t>& bytes = seite.Bytes();
+  std::size_t geschrieben = 0;
+  while (geschrieben < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + geschrieben, bytes.size() - geschrieben);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      ::close(fd);
+      throw TStreamFehler("Stream-Schreibfehler");
+    }
+    geschrieben += static_cast<std::size_t>(n);
+  }
+  if (::close(fd) != 0) throw TStreamFehler("Stream-Schreibfehler");
 }
 
 bool ErstelleOrdner(const std::string& pfad) {

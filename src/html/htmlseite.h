@@ -25,15 +25,20 @@ class THTMLSeite {
   // A line end alone.
   void Zeilenende();
 
-  const std::vector<uint8_t>& Bytes() const { return fBuffer.Bytes(); }
+  const std::vector<uint8_t>& Bytes() const { return fBytes; }
 
  private:
-  TBuffer fBuffer;
+  std::vector<uint8_t> fBytes;
 };
 
 // Writes a finished page, replacing a file of that name (through a temporary file, so an old page
 // survives a failed write).
 void SchreibeSeite(const std::string& pfad, const THTMLSeite& seite);
+// Writes a page into a folder the export has just made, where no older page can be lost: straight
+// into the file, without the temporary file and the flushes of SchreibeSeite, which would cost
+// more than building the pages. TStreamFehler ("Datei "%s" kann nicht erstellt werden. %s",
+// "Stream-Schreibfehler") on failure.
+void SchreibeNeueSeite(const std::string& pfad, const THTMLSeite& seite);
 
 // Creates the export folder. False when it exists already or cannot be made: the exports then
 // write nothing.

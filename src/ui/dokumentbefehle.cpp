@@ -217,7 +217,9 @@ void TOrbatoPalette::VerlaufBefehleSetzen() {
 
 void TOrbatoPalette::EckdatenAendern() {
   TEckdatenDialog dialog(EckdatenAus(*fStandard), this);
+  dialog.SetSchulname(fStandard->fSchulname);
   if (dialog.exec() != QDialog::Accepted) return;
+  fStandard->fSchulname = dialog.Schulname();
   EckdatenUebernehmen(*fSchule, *fStandard, dialog.Werte());
   SpaltenBerechnen();
   PaletteAktualisieren();

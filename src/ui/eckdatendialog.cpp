@@ -2,9 +2,12 @@
 
 #include <QButtonGroup>
 #include <QFormLayout>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include "platform/qttext.h"
 
 namespace orbato {
 
@@ -29,6 +32,17 @@ TEckdatenDialog::TEckdatenDialog(const TEckdaten& werte, QWidget* eltern)
       Zahl(QStringLiteral("Vertretungen merken\n(Tage)"), "vertrMerke", 0, 9999, werte.fVertrMerke);
   fSpeicherZeit = Zahl(QStringLiteral("Erinnerung ans Sichern\n(Minuten, 0 = nie)"), "speicherZeit",
                        0, 9999, werte.fSpeicherZeit);
+  fSchulname = new QLineEdit(this);
+  fSchulname->setObjectName(QStringLiteral("schulname"));
+  Formular()->addRow(QStringLiteral("Schulname"), fSchulname);
+}
+
+void TEckdatenDialog::SetSchulname(const std::string& schulname) {
+  fSchulname->setText(QtText(schulname));
+}
+
+std::string TEckdatenDialog::Schulname() const {
+  return ModellText(fSchulname->text());
 }
 
 TEckdaten TEckdatenDialog::Werte() const {

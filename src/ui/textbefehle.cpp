@@ -7,6 +7,7 @@
 #include "persist/puffer.h"
 #include "persist/textexport.h"
 #include "platform/qttext.h"
+#include "ui/htmlexportfenster.h"
 #include "ui/orbatopalette.h"
 #include "ui/ordnerpfad.h"
 #include "ui/wartezeiger.h"
@@ -79,6 +80,7 @@ bool TOrbatoPalette::Importieren(const QString& pfad) {
 
 std::function<void()> TOrbatoPalette::ExportBefehl(const QString& eintrag) {
   if (auto befehl = VertretungsExportBefehl(eintrag)) return befehl;
+  if (eintrag == QStringLiteral("HTML-Dateien...")) return [this] { PlanHTMLExportieren(*this); };
   for (const TExportEintrag& e : kExporte) {
     if (QString::fromUtf8(e.fEintrag) == eintrag) return [this, &e] { Exportieren(e.fEintrag); };
   }

@@ -23,6 +23,7 @@
 #include <functional>
 #include <string>
 
+#include "html/planhtml.h"
 #include "model/basis/uhr.h"
 #include "model/einstellungen/standard.h"
 #include "model/elemente/fach.h"
@@ -42,6 +43,7 @@
 #include "ui/deputatfenster.h"
 #include "ui/fehlfenster.h"
 #include "ui/fensterwege.h"
+#include "ui/htmlexportfenster.h"
 #include "ui/kennwortdialog.h"
 #include "ui/kuerzeldialog.h"
 #include "ui/manuellfenster.h"
@@ -412,6 +414,19 @@ int main(int argc, char** argv) {
   }
   fotograf.Erwarte(QStringLiteral("eckdaten"));
   palette.EckdatenAendern();
+  // The export window of the timetable pages halfway through the teachers.
+  {
+    orbato::THTMLExportFenster fenster(palette.dialoge(), &palette);
+    const int lehrer = schule.fLehrerMenge.ListeZahlElemente();
+    fenster.FortschrittBeginnen(orbato::kPlanHTMLTitel, lehrer);
+    fenster.FortschrittText("Stundenplan");
+    if (lehrer > 0) {
+      fenster.FortschrittInfo(schule.fLehrerMenge.ListeNrInhalt((lehrer + 1) / 2)->fKuerzel.str());
+    }
+    fenster.FortschrittSetzen((lehrer + 1) / 2);
+    fotograf.Speichere(&fenster, QStringLiteral("html_export"));
+    fenster.FortschrittBeenden();
+  }
   fotograf.Erwarte(QStringLiteral("grunddaten"));
   palette.GrunddatenAendern();
   fotograf.Erwarte(QStringLiteral("kurse"));

@@ -3,6 +3,7 @@
 #include "app/orbato/ausfallkommando.h"
 #include "app/orbato/automatikkommando.h"
 #include "app/orbato/fehltkommando.h"
+#include "app/orbato/htmlkommando.h"
 #include "app/orbato/kompkommando.h"
 #include "app/orbato/lauf.h"
 #include "app/orbato/plankommandos.h"
@@ -119,6 +120,13 @@ const std::vector<TKommando>& Kommandos() {
        3,
        {{"--von", true}, {"--bis", true}},
        Exportieren},
+      {"html",
+       "EIN.orb ORDNER [--schulname TEXT]",
+       "das Planinformationssystem der aktuellen Planversion in den neuen Ordner schreiben",
+       2,
+       2,
+       {{"--schulname", true}},
+       PlanHTMLKommando},
       {"pruefen",
        "EIN.orb [--test NAME]… [--aus AUS.orb]",
        "die Plan-Prüfungen ausführen und ihre Meldungen ausgeben",
