@@ -462,19 +462,26 @@ TEST_F(VertretungsHTMLTest, ReplacementRoomsGroupedByRoomTeacherAndPeriod) {
   // Mathe on Thursday in R1 moves to R5 while MUE teaches it himself.
   Fehlt(rau, fR1, Dez(10), "-+");
   fMatheDo2->VertretungFinden(Dez(10))->TrageRaumEin(fR5);
-  Fehlt(rau, fR2, Dez(10), "-----+");
-  fEnglischDo->VertretungFinden(Dez(10))->TrageRaumEin(fR4);
+  Fehlt(rau, fR3, Dez(10), "--+");
+  TVertretung* englischDo = fEnglisch->fSetzungen.ListeNrInhalt(2)->VertretungFinden(Dez(10));
+  ASSERT_NE(englischDo, nullptr);
+  englischDo->TrageRaumEin(fR4);
   const auto mathe = Reihe({" 2", "MUE 5a M R1", "==&gt;", "MUE 5a M R5", "in Raum R5 "});
-  const auto englisch = Reihe({" 6", "SCH 5a E R2", "==&gt;", "SCH 5a E R4", "in Raum R4 "});
+  const auto englisch = Reihe({" 3", "SCH 5a E R3", "==&gt;", "SCH 5a E R4", "in Raum R4 "});
   Layout(1).PlanDrucken = false;
   Layout(1).ErsatzSortierung = 2;
-  EXPECT_EQ(Ausschnitt(ErsatzraumplanSeite(Dez(10), 1, {"Info"}), "<HR>", "</TABLE>"),
-            (std::vector<std::string>{"<HR>", "Info", "<HR>"}));
+  // With the plan part off the remarks stand before the replacement rooms.
+  EXPECT_EQ(Ausschnitt(ErsatzraumplanSeite(Dez(10), 1, {"Info"}), "&nbsp;", "<TABLE>"),
+            (std::vector<std::string>{"&nbsp;", "<HR>", "Info", "<HR>", "<TABLE>"}));
   EXPECT_EQ(Ausschnitt(ErsatzraumplanSeite(Dez(10), 1, {}), "<TABLE>", "</TABLE>"),
-            Tabelle({Ueber("R1"), mathe, Ueber("R2"), englisch}));
+            Tabelle({Ueber("R1"), mathe, Ueber("R3"), englisch}));
   Layout(1).ErsatzSortierung = 1;
   EXPECT_EQ(Ausschnitt(ErsatzraumplanSeite(Dez(10), 1, {}), "<TABLE>", "</TABLE>"),
             Tabelle({Ueber("MUE"), mathe, Ueber("SCH"), englisch}));
+  // By class the first class's courses in the order of the list: period before teacher.
+  Layout(1).ErsatzSortierung = 0;
+  EXPECT_EQ(Ausschnitt(ErsatzraumplanSeite(Dez(10), 1, {}), "<TABLE>", "</TABLE>"),
+            Tabelle({Ueber("5a"), mathe, englisch}));
 }
 
 }  // namespace
