@@ -9,6 +9,7 @@
 #include "app/orbato/pruefkommando.h"
 #include "app/orbato/textkommandos.h"
 #include "app/orbato/vertretenkommando.h"
+#include "app/orbato/vertretungshtmlkommando.h"
 #include "app/orbato/vertretungskommando.h"
 
 #include <map>
@@ -182,6 +183,13 @@ const std::vector<TKommando>& Kommandos() {
        2,
        {{"--inaktiv", false}},
        VertretungenKommando},
+      {"vertretung-html",
+       "EIN.orb DATUM ZIEL [--einstellung N] [--schulname TEXT]",
+       "die Vertretungsseiten eines Tages als HTML veröffentlichen",
+       3,
+       3,
+       {{"--einstellung", true}, {"--schulname", true}},
+       VertretungHTMLKommando},
   };
   return kommandos;
 }
