@@ -54,6 +54,7 @@
 #include "ui/sperrraster.h"
 #include "ui/startbild.h"
 #include "ui/versionsdialog.h"
+#include "ui/vertretungshtmldialog.h"
 #include "ui/vertretungswahlfenster.h"
 #include "ui/vuebersichtfenster.h"
 
@@ -547,6 +548,9 @@ int main(int argc, char** argv) {
     orbato::StundenTausch(palette.schule(), 1, 1, 1, 2);
     for (auto& [k, s] : fixiert) k->SetzeFixiert(s, false);
   }
+  // The settings of the substitution pages, closed without "Ok".
+  fotograf.Erwarte(QStringLiteral("vertretung_html"));
+  orbato::TVertrHTMLDialog(palette.standard(), &palette).exec();
   palette.schule().SetDirty();
   fotograf.Erwarte(QStringLiteral("beenden"));
   palette.close();

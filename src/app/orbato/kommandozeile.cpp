@@ -10,6 +10,7 @@
 #include "app/orbato/pruefkommando.h"
 #include "app/orbato/textkommandos.h"
 #include "app/orbato/vertretenkommando.h"
+#include "app/orbato/vertretungshtmlkommando.h"
 #include "app/orbato/vertretungskommando.h"
 
 #include <map>
@@ -190,6 +191,13 @@ const std::vector<TKommando>& Kommandos() {
        2,
        {{"--inaktiv", false}},
        VertretungenKommando},
+      {"vertretung-html",
+       "EIN.orb DATUM ZIEL [--einstellung N] [--schulname TEXT]",
+       "die Vertretungsseiten eines Tages als HTML veröffentlichen",
+       3,
+       3,
+       {{"--einstellung", true}, {"--schulname", true}},
+       VertretungHTMLKommando},
   };
   return kommandos;
 }
