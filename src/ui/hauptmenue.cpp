@@ -9,6 +9,7 @@
 #include "checks/pruefung.h"
 #include "platform/qttext.h"
 #include "ui/orbatopalette.h"
+#include "ui/vertretungsdruckbefehle.h"
 
 namespace orbato {
 namespace {
@@ -93,7 +94,10 @@ void TOrbatoPalette::ErzeugeDateiMenu() {
   }
   const auto gruppe = [&](const char* titel, std::initializer_list<const char*> texte) {
     QMenu* menu = Untermenu(drucken, QString::fromUtf8(titel));
-    for (const char* text : texte) Eintrag(menu, QString::fromUtf8(text));
+    for (const char* text : texte) {
+      Eintrag(menu, QString::fromUtf8(text),
+              VertretungsDruckBefehl(*this, QString::fromUtf8(text)));
+    }
   };
   gruppe("Übersichten", {"Lehrer...", "Klassen...", "Räume...", "Fächer...", "Kombination..."});
   gruppe("Listen",

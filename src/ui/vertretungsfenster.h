@@ -46,6 +46,7 @@ class TVertrForm : public QWidget, public Fenster {
   QSize sizeHint() const override;
 
   TVertretungsForm& Form() { return fForm; }
+  TDatumZeit Datum() const { return fForm.Datum(); }
   QTableWidget* Tabelle() const { return fTabelle; }
   QLabel* DatumFeld() const { return fDatumFeld; }
   QComboBox* Sortierung() const { return fSortierung; }

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -294,6 +295,21 @@ int main(int argc, char** argv) {
     if (QMdiSubWindow* vertretungen = palette.VertretungZeigen(tag)) vertretungen->showMaximized();
     QApplication::processEvents();
     fotograf.Speichere(&palette, QStringLiteral("vertretungen"));
+    // The print dialog of that day, from the menu while the window is active, with a remark;
+    // then its first layout. Both closed without storing.
+    fotograf.Erwarte(QStringLiteral("vertretungsdruck"), [&](QWidget* fenster) {
+      if (auto* bemerkung = fenster->findChild<QPlainTextEdit*>()) {
+        bemerkung->setPlainText(QStringLiteral("Die 6. Stunde endet heute um 12.45 Uhr."));
+      }
+      fotograf.Speichere(fenster, QStringLiteral("vertretungsdruck"));
+      fotograf.Erwarte(QStringLiteral("vertretungsdruck_einstellung"));
+      if (QAbstractButton* einstellung = Knopf(fenster, QStringLiteral("Einstellung &1"))) {
+        einstellung->click();
+      }
+      orbato::SchliesseOhneAenderung(fenster);
+      return true;
+    });
+    palette.Aktion({"Datei", "Drucken", "Vertretung", "Vertretungsplan..."})->trigger();
     palette.Arbeitsflaeche()->closeAllSubWindows();
   }
   // A teacher's and a class's master data side by side.
