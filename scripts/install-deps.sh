@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package that the build, the tests, the benchmarks, the fuzzers and the
-# desktop program need. Does nothing when all of them are present.
+# desktop program need; Chromium and Python check the published pages in a browser. Does nothing
+# when all of them are present.
 set -euo pipefail
 
 pakete=(
@@ -8,6 +9,7 @@ pakete=(
   qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
+  chromium python3
 )
 
 fehlend=()

@@ -541,6 +541,29 @@ void VertretungsEinstellungen(Tabelle& t) {
   }
 }
 
+// The look of the published pages, beside the other values of the pages. A store written before
+// these values existed lacks them and gives the defaults.
+void HTMLFarbwerte(Tabelle& t) {
+  using H = THTMLFarben;
+  const auto farbe = [&](const char* name, int32_t H::*m) {
+    Int(t, 29, name, F(&TStandard::fHTMLFarben, m), 0, 0xFFFFFF);
+  };
+  farbe("hfhg", &H::Hintergrund);
+  farbe("hfte", &H::Text);
+  Schrift(t, 29, "hf", F(&TStandard::fHTMLFarben, &H::Schrift));
+  farbe("hfth", &H::TitelHintergrund);
+  farbe("hftt", &H::TitelText);
+  Bool(t, 29, "hftf", F(&TStandard::fHTMLFarben, &H::TitelFett));
+  farbe("hfph", &H::PlanHintergrund);
+  farbe("hfpt", &H::PlanText);
+  farbe("hfpr", &H::PlanRahmen);
+  farbe("hfah", &H::AdhocHintergrund);
+  farbe("hfat", &H::AdhocText);
+  farbe("hfue", &H::Ueberschrift);
+  farbe("hfve", &H::Verweis);
+  Text(t, 29, "hfpf", F(&TStandard::fHTMLFarbenPfad));
+}
+
 // Tevi28 to Tevi33: the substitution windows, printouts and pages, remarks and compression.
 void Vertretungswerte(Tabelle& t) {
   Int(t, 28, "vsa", F(&TStandard::fVertrSortArt));
@@ -581,6 +604,7 @@ void Vertretungswerte(Tabelle& t) {
   Text(t, 29, "vcs", F(&TStandard::fVertrCSS));
   Datum(t, 29, "vv", F(&TStandard::fVExpVon), false);
   Datum(t, 29, "vb", F(&TStandard::fVExpBis), false);
+  HTMLFarbwerte(t);
 
   using D = TDruckEinstellung;
   const Druck fueb = &TStandard::fFUebDruck;

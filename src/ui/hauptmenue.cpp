@@ -8,6 +8,7 @@
 
 #include "checks/pruefung.h"
 #include "platform/qttext.h"
+#include "ui/htmlfarbendialog.h"
 #include "ui/orbatopalette.h"
 #include "ui/vertretungsdruckbefehle.h"
 
@@ -161,7 +162,8 @@ void TOrbatoPalette::ErzeugeBearbeitenMenu() {
   Eintrag(vor, QStringLiteral("Kennwort"), [this] { KennwortAendern(); });
   Eintrag(vor, QStringLiteral("Automatik"), [this] { AutomatikAendern(); });
   Eintrag(vor, QStringLiteral("Vertretung"), [this] { VertretungAendern(); });
-  Eintrag(vor, QStringLiteral("HTML-Farben"));
+  Eintrag(vor, QStringLiteral("HTML-Farben"),
+          [this] { THTMLFarbenDialog(*fStandard, this).exec(); });
 }
 
 // The same commands as the palette's buttons, on Ctrl+F1 … Ctrl+F12.

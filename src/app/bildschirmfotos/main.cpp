@@ -521,6 +521,12 @@ int main(int argc, char** argv) {
   palette.PlanversionenAendern();
   fotograf.Erwarte(QStringLiteral("zeiten"));
   palette.ZeitenAendern();
+  // The look of the published pages with its preview.
+  fotograf.Erwarte(QStringLiteral("html_farben"));
+  palette
+      .Aktion({QStringLiteral("Bearbeiten"), QStringLiteral("Voreinstellungen"),
+               QStringLiteral("HTML-Farben")})
+      ->trigger();
   // The calendar on today's month, closed without "Ok".
   fotograf.Erwarte(QStringLiteral("kalender"));
   palette.KalenderAendern();

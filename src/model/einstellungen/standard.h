@@ -69,6 +69,26 @@ struct TVDEinstellung {
   friend bool operator==(const TVDEinstellung&, const TVDEinstellung&) = default;
 };
 
+// The look of the published pages, written into their stylesheet. Colours are Windows colour
+// values (red in the low byte), as everywhere in the settings; the font size is in points.
+struct THTMLFarben {
+  static constexpr int32_t Farbe(int rot, int gruen, int blau) {
+    return rot | gruen << 8 | blau << 16;
+  }
+  int32_t Hintergrund = Farbe(255, 255, 255), Text = Farbe(0, 0, 0);
+  TSchrift Schrift{"Arial", 14};
+  // Header cells: weekdays and periods of a plan, group headings of the substitution pages.
+  int32_t TitelHintergrund = Farbe(31, 58, 95), TitelText = Farbe(255, 255, 255);
+  bool TitelFett = true;
+  // Data cells of plans and substitution rows.
+  int32_t PlanHintergrund = Farbe(255, 255, 255), PlanText = Farbe(0, 0, 0);
+  int32_t PlanRahmen = Farbe(128, 128, 128);
+  // Rows changed today.
+  int32_t AdhocHintergrund = Farbe(255, 230, 128), AdhocText = Farbe(160, 0, 0);
+  int32_t Ueberschrift = Farbe(31, 58, 95), Verweis = Farbe(6, 69, 173);
+  friend bool operator==(const THTMLFarben&, const THTMLFarben&) = default;
+};
+
 // The program's preferences. Created once at start-up with the values of an empty settings store,
 // loaded right after, saved when the main window closes. Plain fields are assigned directly; the
 // fields whose change has a rule have a setter.
@@ -183,6 +203,9 @@ class TStandard {
   int32_t fVertrLeerzeilen = 0;
   std::string fVertrCSS = "orbato.css";
   TDatumZeit fVExpVon = 41640, fVExpBis = 41699;  // 2014-01-01, 2014-03-01
+  // The look of the pages and the folder the stylesheet was last written to.
+  THTMLFarben fHTMLFarben;
+  std::string fHTMLFarbenPfad;
 
   // Compression
   bool fKompMehrfach = false, fKompBruecken = false;
