@@ -59,15 +59,11 @@ std::vector<const TVertretung*> Auswahl(const TVDEinstellung& e, TDatumZeit datu
   return auswahl;
 }
 
-// Sorted by one of the orders the substitution list can keep. The comparison reads the order
-// from the settings, so the settings carry this one while sorting and get theirs back after.
+// Sorted by one of the orders the substitution list can keep.
 void NachOrdnung(std::vector<const TVertretung*>& liste, int32_t ordnung) {
-  TStandard& standard = Standard();
-  const int32_t eigene = std::exchange(standard.fVertrSortArt, ordnung);
-  std::stable_sort(liste.begin(), liste.end(), [](const TVertretung* a, const TVertretung* b) {
-    return VertretungVergleich(a, b) < 0;
+  std::stable_sort(liste.begin(), liste.end(), [ordnung](const auto* a, const auto* b) {
+    return VertretungVergleich(a, b, ordnung) < 0;
   });
-  standard.fVertrSortArt = eigene;
 }
 
 int Vergleiche(const TElement* a, const TElement* b) {

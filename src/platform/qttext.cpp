@@ -1,5 +1,7 @@
 #include "platform/qttext.h"
 
+#include <cstdio>
+
 #include "model/basis/zeichensatz.h"
 
 namespace orbato {
@@ -32,6 +34,18 @@ QColor QtFarbe(int32_t farbe) {
 
 int32_t ModellFarbe(const QColor& farbe) {
   return farbe.red() | (farbe.green() << 8) | (farbe.blue() << 16);
+}
+
+QColor EigeneFarbe(const std::string& text) {
+  unsigned wert = 0xFFFFFF;
+  if (text.size() != 6 || std::sscanf(text.c_str(), "%6x", &wert) != 1) wert = 0xFFFFFF;
+  return QtFarbe(static_cast<int32_t>(wert));
+}
+
+std::string EigeneFarbeText(const QColor& farbe) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%06X", static_cast<unsigned>(ModellFarbe(farbe)) & 0xFFFFFFu);
+  return text;
 }
 
 }  // namespace orbato

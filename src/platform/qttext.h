@@ -21,5 +21,9 @@ TSchrift ModellSchrift(const QFont& font);
 // Colours are stored as Windows colour values: red in the low byte, blue in the third.
 QColor QtFarbe(int32_t farbe);
 int32_t ModellFarbe(const QColor& farbe);
+// The custom colours of the colour dialog are kept as six hexadecimal digits of the Windows
+// colour value; anything else reads as white.
+QColor EigeneFarbe(const std::string& text);
+std::string EigeneFarbeText(const QColor& farbe);
 
 }  // namespace orbato

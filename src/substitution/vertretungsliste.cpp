@@ -107,6 +107,10 @@ bool TVertretung::EchteVertretung() const {
 }
 
 int VertretungVergleich(const TVertretung* a, const TVertretung* b) {
+  return VertretungVergleich(a, b, Standard().fVertrSortArt);
+}
+
+int VertretungVergleich(const TVertretung* a, const TVertretung* b, int32_t art) {
   if (int c = Vergleiche(GanzerTag(a->fDatum), GanzerTag(b->fDatum))) return c;
   const TKurs* ka = a->fKurs;
   const TKurs* kb = b->fKurs;
@@ -117,7 +121,7 @@ int VertretungVergleich(const TVertretung* a, const TVertretung* b) {
   const int stunde = Vergleiche(a->Stunde(), b->Stunde());
   const int lehrer = Vergleiche(lehrerA, lehrerB);
   int folge[4] = {0, 0, 0, 0};
-  switch (Standard().fVertrSortArt) {
+  switch (art) {
     case 1:
       folge[0] = EchteZuerst(a, b);
       folge[1] = lehrer;

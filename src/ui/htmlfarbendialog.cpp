@@ -34,20 +34,6 @@ const char* const kFarbNamen[THTMLFarbenDialog::kFarbenZahl] = {
     "Hintergrund", "Text", "Überschriften", "Verweise",    "Hintergrund", "Text",
     "Hintergrund", "Text", "Rahmen",        "Hintergrund", "Text"};
 
-// The colour dialog's custom colours are kept as six hexadecimal digits of the Windows colour
-// value.
-QColor EigeneFarbe(const std::string& text) {
-  unsigned wert = 0xFFFFFF;
-  if (text.size() != 6 || std::sscanf(text.c_str(), "%6x", &wert) != 1) wert = 0xFFFFFF;
-  return QtFarbe(static_cast<int32_t>(wert));
-}
-
-std::string EigeneFarbeText(const QColor& farbe) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%06X", static_cast<unsigned>(ModellFarbe(farbe)) & 0xFFFFFFu);
-  return text;
-}
-
 QIcon Farbfeld(const QColor& farbe) {
   QPixmap feld(16, 16);
   feld.fill(farbe);

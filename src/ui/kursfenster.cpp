@@ -50,20 +50,6 @@ int32_t Versionen() {
   return s.fEineWoche ? 1 : s.WochenZahl();
 }
 
-// The custom colours of the colour dialog are kept as six hexadecimal digits of the Windows
-// colour value.
-QColor EigeneFarbe(const std::string& text) {
-  int32_t wert = 0xFFFFFF;
-  if (text.size() == 6) std::sscanf(text.c_str(), "%6x", reinterpret_cast<unsigned*>(&wert));
-  return QtFarbe(wert);
-}
-
-std::string EigeneFarbeText(const QColor& farbe) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%06X", static_cast<unsigned>(ModellFarbe(farbe)) & 0xFFFFFFu);
-  return text;
-}
-
 void Setze(QSpinBox* feld, int von, int bis, int schritt, int wert) {
   const QSignalBlocker sperre(feld);
   feld->setRange(von, bis);

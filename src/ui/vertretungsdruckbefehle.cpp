@@ -8,16 +8,22 @@
 #include "ui/orbatopalette.h"
 #include "ui/vertretungsdruckdialog.h"
 #include "ui/vertretungsfenster.h"
+#include "ui/vertretungshtmlbefehle.h"
 
 namespace orbato {
 
 // The one place where the print dialog learns what its buttons do. A button stays hidden while
 // its call is unset: "als HTML-Datei" and "HTML 4" get the substitution HTML export of the
-// document, "Drucken" and "Ansehen" the printout of the substitution plan, each a call of
-// (date, remark lines).
-void VertretungsdruckAnschliessen([[maybe_unused]] TVertrDruckDialog& dialog,
-                                  [[maybe_unused]] QWidget* eltern,
-                                  [[maybe_unused]] TSchule& schule) {}
+// document; "Drucken" and "Ansehen" wait for the printout of the substitution plan. Each is a
+// call of (date, remark lines).
+void VertretungsdruckAnschliessen(TVertrDruckDialog& dialog, QWidget* eltern, TSchule& schule) {
+  dialog.fAlsHTML = [eltern, &schule](TDatumZeit datum, const std::vector<std::string>& zeilen) {
+    VertretungAlsHTML(eltern, schule, datum, zeilen);
+  };
+  dialog.fHTML4 = [eltern, &schule](TDatumZeit datum, const std::vector<std::string>& zeilen) {
+    VierHTMLDateien(eltern, schule, datum, zeilen);
+  };
+}
 
 void VertretungsdruckZeigen(QWidget* eltern, TSchule& schule, TDatumZeit datum) {
   TVertrDruckDialog dialog(Standard(), datum, eltern);
