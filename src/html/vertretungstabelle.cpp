@@ -62,7 +62,7 @@ std::vector<const TVertretung*> Auswahl(const TVDEinstellung& e, TDatumZeit datu
 // Sorted by one of the orders the substitution list can keep.
 void NachOrdnung(std::vector<const TVertretung*>& liste, int32_t ordnung) {
   std::stable_sort(liste.begin(), liste.end(), [ordnung](const auto* a, const auto* b) {
-    return VertretungVergleich(a, b, ordnung) < 0;
+    return VertretungVergleichNach(a, b, ordnung) < 0;
   });
 }
 

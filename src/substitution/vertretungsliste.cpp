@@ -107,10 +107,10 @@ bool TVertretung::EchteVertretung() const {
 }
 
 int VertretungVergleich(const TVertretung* a, const TVertretung* b) {
-  return VertretungVergleich(a, b, Standard().fVertrSortArt);
+  return VertretungVergleichNach(a, b, Standard().fVertrSortArt);
 }
 
-int VertretungVergleich(const TVertretung* a, const TVertretung* b, int32_t art) {
+int VertretungVergleichNach(const TVertretung* a, const TVertretung* b, int32_t art) {
   if (int c = Vergleiche(GanzerTag(a->fDatum), GanzerTag(b->fDatum))) return c;
   const TKurs* ka = a->fKurs;
   const TKurs* kb = b->fKurs;

@@ -151,6 +151,6 @@ void VertretungenOrdnen();
 // The comparison of the chosen order (fVertrSortArt 0..3): negative when a comes first.
 int VertretungVergleich(const TVertretung* a, const TVertretung* b);
 // The same in one of the four orders, whatever the list keeps.
-int VertretungVergleich(const TVertretung* a, const TVertretung* b, int32_t art);
+int VertretungVergleichNach(const TVertretung* a, const TVertretung* b, int32_t art);
 
 }  // namespace orbato
