@@ -107,6 +107,8 @@ std::string Stilvorlage(const THTMLFarben& f) {
   r.Regel(".Adhoc",
           {"background-color: " + CSSFarbe(f.AdhocHintergrund), "color: " + CSSFarbe(f.AdhocText),
            "font-weight: bold", "margin: -0.15em -0.4em", "padding: 0.15em 0.4em"});
+  // An empty cell of such a row has no text to carry the mark, so the cell itself takes it.
+  r.Regel("td:has(.Adhoc)", {"background-color: " + CSSFarbe(f.AdhocHintergrund)});
   return r.Text();
 }
 

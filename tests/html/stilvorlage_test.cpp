@@ -85,10 +85,15 @@ TEST(Stilvorlage, ChangedColourChangesOnlyItsRules) {
   H a;
   a.AdhocHintergrund = H::Farbe(0, 0, 255);
   a.AdhocText = 0xFFFFFF;
-  EXPECT_EQ(Stilvorlage(a), MitRegel(".Adhoc",
-                                     ".Adhoc {\n  background-color: #0000FF;\n"
-                                     "  color: #FFFFFF;\n  font-weight: bold;\n"
-                                     "  margin: -0.15em -0.4em;\n  padding: 0.15em 0.4em;\n}\n"));
+  std::string adhoc = MitRegel(".Adhoc",
+                               ".Adhoc {\n  background-color: #0000FF;\n"
+                               "  color: #FFFFFF;\n  font-weight: bold;\n"
+                               "  margin: -0.15em -0.4em;\n  padding: 0.15em 0.4em;\n}\n");
+  // The cell around an empty mark takes the same background.
+  const std::string zelle = Regel(adhoc, "td:has(.Adhoc)");
+  adhoc.replace(adhoc.find(zelle), zelle.size(),
+                "td:has(.Adhoc) {\n  background-color: #0000FF;\n}\n");
+  EXPECT_EQ(Stilvorlage(a), adhoc);
 
   H p;
   p.PlanHintergrund = H::Farbe(0xF0, 0xF0, 0xF0);
