@@ -1,5 +1,6 @@
 // The substitution table and the replacement-room table of a substitution page.
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <utility>
 
@@ -202,30 +203,20 @@ void SchreibeTabelle(THTMLSeite& seite, const std::vector<TTabellenZeile>& zeile
   seite.Zeile("</TABLE>");
 }
 
+// The sort orders 0..3 of a layout's two parts as groupings; anything else groups by class.
+TGruppierung Gruppierung(const std::array<TGruppierung, 4>& folge, int32_t sortierung) {
+  return sortierung >= 0 && sortierung < 4 ? folge[static_cast<std::size_t>(sortierung)]
+                                           : TGruppierung::Klasse;
+}
+
 TGruppierung PlanGruppierung(int32_t sortierung) {
-  switch (sortierung) {
-    case 1:
-      return TGruppierung::Vertreter;
-    case 2:
-      return TGruppierung::Fehlender;
-    case 3:
-      return TGruppierung::Stunde;
-    default:
-      return TGruppierung::Klasse;
-  }
+  using enum TGruppierung;
+  return Gruppierung({Klasse, Vertreter, Fehlender, Stunde}, sortierung);
 }
 
 TGruppierung ErsatzGruppierung(int32_t sortierung) {
-  switch (sortierung) {
-    case 1:
-      return TGruppierung::Fehlender;
-    case 2:
-      return TGruppierung::Raum;
-    case 3:
-      return TGruppierung::Stunde;
-    default:
-      return TGruppierung::Klasse;
-  }
+  using enum TGruppierung;
+  return Gruppierung({Klasse, Fehlender, Raum, Stunde}, sortierung);
 }
 
 void Tabelle(THTMLSeite& seite, int32_t layout, TDatumZeit datum, TGruppierung art,
