@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # Installs every Debian package that the build, the tests, the benchmarks, the fuzzers and the
-# desktop program need; Chromium and Python check the published pages in a browser. Does nothing
-# when all of them are present.
+# desktop program need; Chromium and Python check the published pages in a browser, the poppler
+# tools the printed PDF pages. Does nothing when all of them are present.
 set -euo pipefail
 
 pakete=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core
+  qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   chromium python3
+  poppler-utils
 )
 
 fehlend=()

@@ -8,9 +8,9 @@
 
 #include "checks/pruefung.h"
 #include "platform/qttext.h"
+#include "ui/druckbefehle.h"
 #include "ui/htmlfarbendialog.h"
 #include "ui/orbatopalette.h"
-#include "ui/vertretungsdruckbefehle.h"
 
 namespace orbato {
 namespace {
@@ -91,13 +91,12 @@ void TOrbatoPalette::ErzeugeDateiMenu() {
   for (const char* text :
        {"Kürzel...", "Deputate...", "Lehrerpläne...", "Klassenpläne...", "Raumpläne...",
         "Kopplungspläne für Lehrer...", "Kopplungspläne für Klassen..."}) {
-    Eintrag(drucken, QString::fromUtf8(text));
+    Eintrag(drucken, QString::fromUtf8(text), DruckBefehl(*this, QString::fromUtf8(text)));
   }
   const auto gruppe = [&](const char* titel, std::initializer_list<const char*> texte) {
     QMenu* menu = Untermenu(drucken, QString::fromUtf8(titel));
     for (const char* text : texte) {
-      Eintrag(menu, QString::fromUtf8(text),
-              VertretungsDruckBefehl(*this, QString::fromUtf8(text)));
+      Eintrag(menu, QString::fromUtf8(text), DruckBefehl(*this, QString::fromUtf8(text)));
     }
   };
   gruppe("Übersichten", {"Lehrer...", "Klassen...", "Räume...", "Fächer...", "Kombination..."});

@@ -1,0 +1,40 @@
+#include "print/plandruck.h"
+
+#include "print/druckauftrag.h"
+#include "print/prevprinter.h"
+#include "print/seitenkopf.h"
+
+namespace orbato {
+
+namespace {
+
+// A page with the header only, until the layout of this printout is built.
+void NurKopf(TPrevPrinter& drucker, const TDruckAuftrag& auftrag) {
+  drucker.NewJob();
+  DruckKopf(drucker, auftrag, true, drucker.XInch(1 / 2.54), drucker.YInch(1 / 2.54));
+  drucker.DonePrinting();
+}
+
+}  // namespace
+
+void LehrerplaeneDrucken(TPrevPrinter& drucker, const TDruckAuftrag& auftrag) {
+  NurKopf(drucker, auftrag);
+}
+
+void KlassenplaeneDrucken(TPrevPrinter& drucker, const TDruckAuftrag& auftrag) {
+  NurKopf(drucker, auftrag);
+}
+
+void RaumplaeneDrucken(TPrevPrinter& drucker, const TDruckAuftrag& auftrag) {
+  NurKopf(drucker, auftrag);
+}
+
+void KopplungsplaeneLehrerDrucken(TPrevPrinter& drucker, const TDruckAuftrag& auftrag) {
+  NurKopf(drucker, auftrag);
+}
+
+void KopplungsplaeneKlassenDrucken(TPrevPrinter& drucker, const TDruckAuftrag& auftrag) {
+  NurKopf(drucker, auftrag);
+}
+
+}  // namespace orbato

@@ -1,0 +1,92 @@
+#include "textsammler.h"
+
+#include <QPaintDevice>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QTextItem>
+
+#include "print/prevprinter.h"
+
+namespace orbato {
+namespace {
+
+class TSammelMotor : public QPaintEngine {
+ public:
+  explicit TSammelMotor(std::vector<TGedruckterText>& texte)
+      : QPaintEngine(QPaintEngine::AllFeatures), fTexte(texte) {}
+  bool begin(QPaintDevice*) override { return true; }
+  bool end() override { return true; }
+  void updateState(const QPaintEngineState& zustand) override {
+    if (zustand.state() & QPaintEngine::DirtyTransform) fTransform = zustand.transform();
+  }
+  void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+  void drawTextItem(const QPointF& punkt, const QTextItem& item) override {
+    fTexte.push_back({item.text(), fTransform.map(punkt), item.font()});
+  }
+  Type type() const override { return QPaintEngine::User; }
+
+ private:
+  std::vector<TGedruckterText>& fTexte;
+  QTransform fTransform;
+};
+
+class TSammelGeraet : public QPaintDevice {
+ public:
+  TSammelGeraet(std::vector<TGedruckterText>& texte, QSize groesse, int ppi)
+      : fMotor(texte), fGroesse(groesse), fPpi(ppi) {}
+  QPaintEngine* paintEngine() const override { return &fMotor; }
+
+ protected:
+  int metric(PaintDeviceMetric m) const override {
+    switch (m) {
+      case PdmWidth:
+        return fGroesse.width();
+      case PdmHeight:
+        return fGroesse.height();
+      case PdmDpiX:
+      case PdmDpiY:
+      case PdmPhysicalDpiX:
+      case PdmPhysicalDpiY:
+        return fPpi;
+      case PdmDepth:
+        return 32;
+      case PdmDevicePixelRatio:
+        return 1;
+      case PdmDevicePixelRatioScaled:
+        return static_cast<int>(devicePixelRatioFScale());
+      default:
+        return 0;
+    }
+  }
+
+ private:
+  mutable TSammelMotor fMotor;
+  QSize fGroesse;
+  int fPpi;
+};
+
+}  // namespace
+
+std::vector<TGedruckterText> TexteDerSeite(const TPrevPrinter& drucker, int seite) {
+  std::vector<TGedruckterText> texte;
+  TSammelGeraet geraet(texte, drucker.PrintSize(), drucker.pYppi());
+  QPainter maler(&geraet);
+  drucker.SeiteZeichnen(maler, seite, QRectF(QPointF(0, 0), QSizeF(drucker.PrintSize())));
+  maler.end();
+  return texte;
+}
+
+std::vector<QString> ZeilenDerSeite(const TPrevPrinter& drucker, int seite) {
+  std::vector<QString> zeilen;
+  for (const TGedruckterText& t : TexteDerSeite(drucker, seite)) zeilen.push_back(t.text);
+  return zeilen;
+}
+
+bool SeiteEnthaelt(const TPrevPrinter& drucker, int seite, const QString& text) {
+  for (const TGedruckterText& t : TexteDerSeite(drucker, seite)) {
+    if (t.text.contains(text)) return true;
+  }
+  return false;
+}
+
+}  // namespace orbato
