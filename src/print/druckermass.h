@@ -1,13 +1,13 @@
 #pragma once
 
 #include <QPageLayout>
+#include <QPdfWriter>
 #include <QPoint>
 #include <QSize>
 #include <QString>
 #include <memory>
 
 class QPagedPaintDevice;
-class QPdfWriter;
 
 namespace orbato {
 
