@@ -8,6 +8,7 @@
 
 #include "checks/pruefung.h"
 #include "platform/qttext.h"
+#include "ui/anzeigevorgaben.h"
 #include "ui/druckbefehle.h"
 #include "ui/htmlfarbendialog.h"
 #include "ui/orbatopalette.h"
@@ -151,8 +152,12 @@ void TOrbatoPalette::ErzeugeBearbeitenMenu() {
   QMenu* vor = Untermenu(bearbeiten, QStringLiteral("Voreinstellungen"));
   Eintrag(vor, QStringLiteral("Eckdaten"), [this] { EckdatenAendern(); });
   Eintrag(vor, QStringLiteral("Grunddaten"), [this] { GrunddatenAendern(); });
-  Eintrag(vor, QStringLiteral("Deputate"));
-  Eintrag(vor, QStringLiteral("Pläne"));
+  Eintrag(vor, QStringLiteral("Deputate"), [this] {
+    DeputatVorgabenAendern(this, *fStandard, fDokumentOffen ? fSchule.get() : nullptr);
+  });
+  Eintrag(vor, QStringLiteral("Pläne"), [this] {
+    PlanVorgabenAendern(this, *fStandard, fDokumentOffen ? fSchule.get() : nullptr);
+  });
   Eintrag(vor, QStringLiteral("Kurse"), [this] { KurseAendern(); });
   fVersionsAktionen << Eintrag(vor, QStringLiteral("Planversionen"),
                                [this] { PlanversionenAendern(); });

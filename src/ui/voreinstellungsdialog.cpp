@@ -1,5 +1,6 @@
 #include "ui/voreinstellungsdialog.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QPushButton>
@@ -30,6 +31,14 @@ QSpinBox* TVoreinstellungsDialog::Zahl(const QString& beschriftung, const char* 
   feld->setRange(von, bis);
   feld->setValue(wert);
   fFormular->addRow(beschriftung, feld);
+  return feld;
+}
+
+QCheckBox* TVoreinstellungsDialog::Schaltfeld(const QString& text, const char* name, bool wert) {
+  auto* feld = new QCheckBox(text, this);
+  feld->setObjectName(QString::fromLatin1(name));
+  feld->setChecked(wert);
+  fFormular->addRow(feld);
   return feld;
 }
 

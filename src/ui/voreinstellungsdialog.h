@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QDialogButtonBox;
 class QFormLayout;
 class QPushButton;
@@ -19,6 +20,8 @@ class TVoreinstellungsDialog : public QDialog {
  protected:
   // A whole-number field; `name` lets tests find it.
   QSpinBox* Zahl(const QString& beschriftung, const char* name, int von, int bis, int wert);
+  // A check box on a row of its own.
+  QCheckBox* Schaltfeld(const QString& text, const char* name, bool wert);
   QFormLayout* Formular() const { return fFormular; }
   QPushButton* Ok() const;
 

@@ -30,15 +30,6 @@ int32_t Einheiten(const QDoubleSpinBox* feld, const TStandard& s) {
   return static_cast<int32_t>(std::lround(feld->value() * (s.fDivisor > 0 ? s.fDivisor : 1)));
 }
 
-QCheckBox* Schalter(QFormLayout* formular, QWidget* eltern, const QString& text, const char* name,
-                    bool wert) {
-  auto* feld = new QCheckBox(text, eltern);
-  feld->setObjectName(QString::fromLatin1(name));
-  feld->setChecked(wert);
-  formular->addRow(feld);
-  return feld;
-}
-
 }  // namespace
 
 TGrunddatenDialog::TGrunddatenDialog(TStandard& standard, QWidget* eltern)
@@ -71,14 +62,14 @@ TKursVorgabenDialog::TKursVorgabenDialog(TStandard& standard, QWidget* eltern)
   fTabellenNr =
       Zahl(QStringLiteral("Tabelle"), "tabellenNr", 1, kAutoTabellen, standard.fTabellenNr);
   fFaktor = Zahl(QStringLiteral("Faktor"), "faktor", 0, 9999, standard.fFaktor);
-  fNichtVerplanen = Schalter(Formular(), this, QStringLiteral("nicht verplanen"), "nichtVerplanen",
-                             standard.fNichtVerplanen);
-  fNichtZaehlenLe = Schalter(Formular(), this, QStringLiteral("beim Lehrer nicht zählen"),
-                             "nichtZaehlenLe", standard.fNichtZaehlenLe);
-  fNichtZaehlenKl = Schalter(Formular(), this, QStringLiteral("bei der Klasse nicht zählen"),
-                             "nichtZaehlenKl", standard.fNichtZaehlenKl);
-  fNachKlSortiert = Schalter(Formular(), this, QStringLiteral("Kurse der Klassen nach Fächern"),
-                             "nachKlSortiert", standard.fNachKlSortiert);
+  fNichtVerplanen =
+      Schaltfeld(QStringLiteral("nicht verplanen"), "nichtVerplanen", standard.fNichtVerplanen);
+  fNichtZaehlenLe = Schaltfeld(QStringLiteral("beim Lehrer nicht zählen"), "nichtZaehlenLe",
+                               standard.fNichtZaehlenLe);
+  fNichtZaehlenKl = Schaltfeld(QStringLiteral("bei der Klasse nicht zählen"), "nichtZaehlenKl",
+                               standard.fNichtZaehlenKl);
+  fNachKlSortiert = Schaltfeld(QStringLiteral("Kurse der Klassen nach Fächern"), "nachKlSortiert",
+                               standard.fNachKlSortiert);
   fFarbKnopf = new QPushButton(QStringLiteral("Farbe..."), this);
   fFarbKnopf->setObjectName(QStringLiteral("farbe"));
   Formular()->addRow(QStringLiteral("Kursfarbe"), fFarbKnopf);
