@@ -10,6 +10,7 @@
 #include "platform/qttext.h"
 #include "ui/anzeigevorgaben.h"
 #include "ui/druckbefehle.h"
+#include "ui/handbuchfenster.h"
 #include "ui/htmlfarbendialog.h"
 #include "ui/orbatopalette.h"
 
@@ -276,9 +277,14 @@ void TOrbatoPalette::ErzeugeFensterUndHilfe() {
   FensterMenuFuellen();
   QMenu* hilfe = new QMenu(QStringLiteral("&Hilfe"), this);
   fHauptMenues << hilfe;
-  Eintrag(hilfe, QStringLiteral("WinOrbato Hilfe"));
-  Eintrag(hilfe, QStringLiteral("Orbato-Handbuch"));
-  Eintrag(hilfe, QStringLiteral("Updates"));
+  Eintrag(
+      hilfe, QStringLiteral("WinOrbato Hilfe"),
+      [this] { HandbuchOeffnen(THandbuchFenster::kHilfeTitel, THandbuchFenster::kHilfeSeite); },
+      QKeySequence(Qt::Key_F1));
+  Eintrag(hilfe, QStringLiteral("Orbato-Handbuch"), [this] {
+    HandbuchOeffnen(THandbuchFenster::kHandbuchTitel, THandbuchFenster::kHandbuchSeite);
+  });
+  Eintrag(hilfe, QStringLiteral("Updates"), [this] { Updates(); });
   hilfe->addSeparator();
   Eintrag(hilfe, QStringLiteral("Über WinOrbato..."), [this] { UeberWinOrbato(); });
 }

@@ -11,7 +11,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 #include <QToolBar>
@@ -339,12 +338,6 @@ void TOrbatoPalette::ZwischenablageZeigen() {
   fenster->setAttribute(Qt::WA_DeleteOnClose);
   fenster->resize(420, 300);
   fenster->show();
-}
-
-void TOrbatoPalette::UeberWinOrbato() {
-  QMessageBox::about(this, QStringLiteral("Über WinOrbato"),
-                     QStringLiteral("WinOrbato 3.9.16\n\nUnterrichtsverteilung, Stundenplan "
-                                    "und Vertretungsplan für eine Schule."));
 }
 
 }  // namespace orbato

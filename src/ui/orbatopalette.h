@@ -261,6 +261,10 @@ class TOrbatoPalette : public QMainWindow {
   bool SichernGefragt(std::string_view titel);
   void FensterSaetzeSammeln();
   void FensterWiederOeffnen();
+  // "Hilfe": the help window on a page of the manual under a title, the installed version and
+  // where updates come from, the about box.
+  void HandbuchOeffnen(const char* titel, const char* seite);
+  void Updates();
   void UeberWinOrbato();
   void FensterWegeAnlegen();
   Zwischenablage& Ablage();

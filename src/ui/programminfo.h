@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace orbato {
+
+// The version of this build, "3.9.16".
+QString ProgrammVersion();
+
+// The text of "Über WinOrbato...": program, version, licence and the libraries of this build, the
+// Qt library as found at run time.
+QString UeberWinOrbatoText();
+
+// The text of "Updates": the installed version and where a newer one comes from.
+QString UpdatesText();
+
+}  // namespace orbato
