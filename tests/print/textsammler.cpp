@@ -18,16 +18,26 @@ class TSammelMotor : public QPaintEngine {
   bool end() override { return true; }
   void updateState(const QPaintEngineState& zustand) override {
     if (zustand.state() & QPaintEngine::DirtyTransform) fTransform = zustand.transform();
+    if (zustand.state() & QPaintEngine::DirtyFont) fUnterstrichen = zustand.font().underline();
   }
   void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+  // Lines, rectangles and cells are not collected; without these the engine's defaults hand
+  // polygons back and forth between its two overloads for ever.
+  void drawPath(const QPainterPath&) override {}
+  void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
   void drawTextItem(const QPointF& punkt, const QTextItem& item) override {
-    fTexte.push_back({item.text(), fTransform.map(punkt), item.font()});
+    // The painter draws an underline as a line of its own, so the item's font has none; the
+    // painter's font tells.
+    QFont font = item.font();
+    font.setUnderline(fUnterstrichen);
+    fTexte.push_back({item.text(), fTransform.map(punkt), font});
   }
   Type type() const override { return QPaintEngine::User; }
 
  private:
   std::vector<TGedruckterText>& fTexte;
   QTransform fTransform;
+  bool fUnterstrichen = false;
 };
 
 class TSammelGeraet : public QPaintDevice {
