@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
-#include <QFontDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,7 +13,6 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
 
 #include "model/dokument/schule.h"
 #include "model/elemente/klasse.h"
@@ -25,6 +23,7 @@
 #include "print/druckauftrag.h"
 #include "print/plandruck.h"
 #include "ui/mehrfachwahl.h"
+#include "ui/schriftfeld.h"
 
 namespace orbato {
 namespace {
@@ -134,8 +133,7 @@ TPlanDruckDialog::TPlanDruckDialog(TPlanDruckArt art, TStandard& standard, TSchu
       fArt(art),
       fStandard(standard),
       fSchule(schule),
-      fEinstellung(PlanDruckEinstellung(standard, art)),
-      fSchrift(fEinstellung.Font) {
+      fEinstellung(PlanDruckEinstellung(standard, art)) {
   setWindowTitle(QString::fromUtf8(ArtText(art).titel));
   fDrucken = [this](const TAufzeichnung& aufzeichnen) {
     DruckenNachDialog(parentWidget(), fSchule.Dialog(), aufzeichnen);
@@ -263,17 +261,14 @@ QWidget* TPlanDruckDialog::Raender() {
 QWidget* TPlanDruckDialog::SchriftUndAuswahl() {
   auto* gruppe = new QGroupBox(this);
   auto* raster = new QGridLayout(gruppe);
-  fSchriftFeld = new QLabel(gruppe);
-  auto* schrift = new QPushButton(QStringLiteral("Sch&rift..."), gruppe);
-  schrift->setAutoDefault(false);
-  connect(schrift, &QPushButton::clicked, this, [this] { SchriftAendern(); });
-  raster->addWidget(fSchriftFeld, 0, 0);
-  raster->addWidget(schrift, 0, 1);
+  fSchriftFeld = new TSchriftFeld(fEinstellung.Font, gruppe);
+  fSchriftFeld->setAutoDefault(false);
+  raster->addWidget(new QLabel(QStringLiteral("Schrift"), gruppe), 0, 0);
+  raster->addWidget(fSchriftFeld, 0, 1);
   raster->addWidget(new QLabel(QString::fromUtf8(ArtText(fArt).fuer), gruppe), 1, 0);
   fAuswahlFeld = new QLabel(gruppe);
   fAuswahlFeld->setWordWrap(true);
   raster->addWidget(fAuswahlFeld, 2, 0, 1, 2);
-  SchriftZeigen();
   AuswahlZeigen();
   return gruppe;
 }
@@ -306,24 +301,6 @@ QCheckBox* TPlanDruckDialog::Haken(const QString& text) const {
     if (feld->text() == text) return feld;
   }
   return nullptr;
-}
-
-void TPlanDruckDialog::SchriftAendern() {
-  QFont schrift = QtSchrift(fSchrift);
-  bool gewaehlt = false;
-  if (fSchriftWaehlen) {
-    gewaehlt = fSchriftWaehlen(schrift);
-  } else {
-    schrift = QFontDialog::getFont(&gewaehlt, schrift, this, QStringLiteral("Schrift"));
-  }
-  if (!gewaehlt) return;
-  fSchrift = ModellSchrift(schrift);
-  SchriftZeigen();
-}
-
-void TPlanDruckDialog::SchriftZeigen() {
-  fSchriftFeld->setText(
-      QStringLiteral("%1, %2 pt").arg(QtText(fSchrift.Name)).arg(std::abs(fSchrift.Groesse)));
 }
 
 std::vector<const TPlanElement*> TPlanDruckDialog::Angebot() const {
@@ -385,7 +362,7 @@ void TPlanDruckDialog::Uebernehmen() {
   e.RandRe = fRand[1]->value();
   e.RandOb = fRand[2]->value();
   e.RandUn = fRand[3]->value();
-  e.Font = fSchrift;
+  e.Font = fSchriftFeld->Schrift();
 }
 
 TAufzeichnung TPlanDruckDialog::Aufzeichnung() const {

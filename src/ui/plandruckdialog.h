@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QFont>
 #include <QStringList>
 #include <array>
 #include <functional>
@@ -23,6 +22,7 @@ class QSpinBox;
 namespace orbato {
 
 class TPlanElement;
+class TSchriftFeld;
 class TSchule;
 
 // The five plan printouts of the "Drucken" menu.
@@ -48,8 +48,6 @@ class TPlanDruckDialog : public QDialog {
   // preview unless a test puts something else in.
   std::function<void(const TAufzeichnung&)> fDrucken;
   std::function<void(const TAufzeichnung&)> fAnsehen;
-  // How "Schrift..." asks for the font; answers whether one was chosen.
-  std::function<bool(QFont& schrift)> fSchriftWaehlen;
   // How "Auswahl" asks: the 0-based positions chosen among the short names.
   std::function<std::vector<int>(const QStringList& kuerzel)> fWaehlen;
 
@@ -77,7 +75,8 @@ class TPlanDruckDialog : public QDialog {
   QDateTimeEdit* Ab() const { return fAb; }
   // "links", "rechts", "oben", "unten".
   QSpinBox* Rand(int i) const { return fRand[static_cast<std::size_t>(i)]; }
-  QLabel* SchriftFeld() const { return fSchriftFeld; }
+  // The font button; a test puts its answer into its fSchriftWaehlen.
+  TSchriftFeld* SchriftFeld() const { return fSchriftFeld; }
   QLabel* AuswahlFeld() const { return fAuswahlFeld; }
   QPushButton* OkKnopf() const { return fOk; }
   QPushButton* AnsehenKnopf() const { return fAnsehenKnopf; }
@@ -91,8 +90,6 @@ class TPlanDruckDialog : public QDialog {
   QWidget* Raender();
   QWidget* SchriftUndAuswahl();
   QWidget* Knoepfe();
-  void SchriftAendern();
-  void SchriftZeigen();
   void Waehlen();
   void AuswahlZeigen();
   // The elements "Auswahl" offers: teachers, classes or rooms.
@@ -102,7 +99,6 @@ class TPlanDruckDialog : public QDialog {
   TStandard& fStandard;
   TSchule& fSchule;
   TDruckEinstellung& fEinstellung;
-  TSchrift fSchrift;
   std::vector<const TPlanElement*> fAuswahl;
   QComboBox* fVonTag = nullptr;
   QComboBox* fVonStd = nullptr;
@@ -116,7 +112,7 @@ class TPlanDruckDialog : public QDialog {
   std::vector<std::pair<QCheckBox*, bool TDruckEinstellung::*>> fHaken;
   QDateTimeEdit* fAb = nullptr;
   std::array<QSpinBox*, 4> fRand{};
-  QLabel* fSchriftFeld = nullptr;
+  TSchriftFeld* fSchriftFeld = nullptr;
   QLabel* fAuswahlFeld = nullptr;
   QPushButton* fOk = nullptr;
   QPushButton* fAnsehenKnopf = nullptr;

@@ -17,6 +17,7 @@
 #include "oberflaeche.h"
 #include "print/druckermass.h"
 #include "print/prevprinter.h"
+#include "ui/schriftfeld.h"
 
 namespace orbato {
 namespace {
@@ -111,7 +112,7 @@ class PlanDruckDialogTest : public QObject {
       gedruckt.push_back(a);
     };
     d.fAnsehen = [](const TAufzeichnung&) { QFAIL("Ansehen"); };
-    d.fSchriftWaehlen = [](QFont& f) {
+    d.SchriftFeld()->fSchriftWaehlen = [](QFont& f) {
       f = QFont(QStringLiteral("Times New Roman"));
       f.setPointSize(12);
       return true;
@@ -132,7 +133,7 @@ class PlanDruckDialogTest : public QObject {
     d.Ab()->setDateTime(QDateTime(QDate(2026, 3, 1), QTime(6, 0)));
     d.Rand(1)->setValue(2);
     d.Rand(3)->setValue(1);
-    KnopfMit(&d, QStringLiteral("Schrift..."))->click();
+    d.SchriftFeld()->click();
     QCOMPARE(d.SchriftFeld()->text(), QStringLiteral("Times New Roman, 12 pt"));
     d.AuswahlKnopf()->click();
     QCOMPARE(d.AuswahlFeld()->text(), QStringLiteral("SCH"));
