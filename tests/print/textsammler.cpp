@@ -20,6 +20,9 @@ class TSammelMotor : public QPaintEngine {
     if (zustand.state() & QPaintEngine::DirtyTransform) fTransform = zustand.transform();
   }
   void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+  // Shapes are not collected; without these the engine's defaults call each other for ever.
+  void drawPath(const QPainterPath&) override {}
+  void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
   void drawTextItem(const QPointF& punkt, const QTextItem& item) override {
     fTexte.push_back({item.text(), fTransform.map(punkt), item.font()});
   }
