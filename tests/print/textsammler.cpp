@@ -20,8 +20,15 @@ class TSammelMotor : public QPaintEngine {
     if (zustand.state() & QPaintEngine::DirtyTransform) fTransform = zustand.transform();
   }
   void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+  // Lines, rectangles and cells are not collected; without these the engine's defaults hand
+  // polygons back and forth between its two overloads for ever.
+  void drawPath(const QPainterPath&) override {}
+  void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
   void drawTextItem(const QPointF& punkt, const QTextItem& item) override {
-    fTexte.push_back({item.text(), fTransform.map(punkt), item.font()});
+    // The painter draws an underline as a decoration of the item, not as part of its font.
+    QFont font = item.font();
+    if (item.renderFlags() & QTextItem::Underline) font.setUnderline(true);
+    fTexte.push_back({item.text(), fTransform.map(punkt), font});
   }
   Type type() const override { return QPaintEngine::User; }
 
