@@ -20,8 +20,9 @@ using TZellBau = std::function<TUebersichtZelle(int32_t tag, int32_t std)>;
 
 // The short names of a lesson, one line each, in the order its overview lists them: the plan
 // element's partners first (a teacher sees the class, a class the teacher, a room both), then
-// subject, room and coupling. "Kopplung statt Klasse" puts the coupling of a coupled course in
-// the partner's place, and the coupling is then not named a second time.
+// subject, room and coupling, or "*" when none of them is shown. "Kopplung statt Klasse" puts the
+// coupling of a coupled course in the partner's place, and the coupling is then not named a second
+// time.
 std::vector<std::string> LehrstundenZeilen(TUebersichtArt art, const TKurs& kurs,
                                            const TSetzung& setzung, const TDruckEinstellung& e) {
   const bool statt = e.Statt && kurs.fKopplung != nullptr;
@@ -51,6 +52,8 @@ std::vector<std::string> LehrstundenZeilen(TUebersichtArt art, const TKurs& kurs
   for (const TElement* teil : teile) {
     if (!KuerzelVon(teil).empty()) zeilen.push_back(KuerzelVon(teil));
   }
+  // An occupied cell never looks free.
+  if (zeilen.empty()) zeilen.push_back("*");
   return zeilen;
 }
 

@@ -141,6 +141,10 @@ TEST_F(Uebersicht, TeachersShowClassOrCouplingSubjectAndRoomOfEachLesson) {
   // With both the coupling in the class's place and "mit Kopplung" it is named once.
   e.Statt = true;
   EXPECT_EQ(Zelle(Daten(TUebersichtArt::Lehrer), 0, 3, 3), (TZeilen{"REL", "RE"}));
+  // A lesson of which nothing is shown still marks its cell.
+  e.Kl = e.Fa = e.Ko = false;
+  EXPECT_EQ(Zelle(Daten(TUebersichtArt::Lehrer), 0, 2, 2), TZeilen{"*"});
+  EXPECT_EQ(Zelle(Daten(TUebersichtArt::Lehrer), 0, 2, 3), TZeilen{});
 }
 
 TEST_F(Uebersicht, ClassesShowTheTeacherAndRoomsTeacherAndClass) {
