@@ -1,5 +1,8 @@
 #pragma once
 
+#include "print/druckarten.h"
+#include "print/uebersichtdaten.h"
+
 namespace orbato {
 
 class TPrevPrinter;
@@ -11,5 +14,8 @@ void UebersichtKlassenDrucken(TPrevPrinter& drucker, const TDruckAuftrag& auftra
 void UebersichtRaeumeDrucken(TPrevPrinter& drucker, const TDruckAuftrag& auftrag);
 void UebersichtFaecherDrucken(TPrevPrinter& drucker, const TDruckAuftrag& auftrag);
 void UebersichtKombinationDrucken(TPrevPrinter& drucker, const TDruckAuftrag& auftrag);
+
+// The one of the five for the kind.
+TDruckFunktion UebersichtDrucken(TUebersichtArt art);
 
 }  // namespace orbato

@@ -26,10 +26,10 @@ class TSammelMotor : public QPaintEngine {
   void drawPath(const QPainterPath&) override {}
   void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
   void drawTextItem(const QPointF& punkt, const QTextItem& item) override {
-    // The painter draws an underline as a line of its own, so the item's font has none; the
-    // painter's font tells.
+    // The painter draws an underline as a line or decoration of its own, so the item's font has
+    // none; the painter's font or the item's flags tell.
     QFont font = item.font();
-    font.setUnderline(fUnterstrichen);
+    font.setUnderline(fUnterstrichen || (item.renderFlags() & QTextItem::Underline));
     fTexte.push_back({item.text(), fTransform.map(punkt), font});
   }
   Type type() const override { return QPaintEngine::User; }
