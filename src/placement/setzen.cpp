@@ -47,6 +47,7 @@ void PlanFensterAktualisieren(const TKurs& kurs, const TRaum* raum) {
   update(kurs.fLehrer);
   for (const TKlasse* k : kurs.fKlassen) update(k);
   update(raum);
+  Schule().BelegungGeaendert();
 }
 
 TSetzung* NeueSetzung(TKurs& kurs, int32_t woche, int32_t tag, TRaum* raum, int32_t std) {

@@ -7,6 +7,7 @@
 
 #include "model/elemente/element.h"
 #include "model/elemente/planelement.h"
+#include "model/uv/statistik.h"
 #include "model/uv/uvtab.h"
 #include "substitution/kalender.h"
 #include "ui/deputatfenster.h"
@@ -15,6 +16,7 @@
 #include "ui/orbatopalette.h"
 #include "ui/planfenster.h"
 #include "ui/statistikfenster.h"
+#include "ui/svfenster.h"
 #include "ui/uvtabfenster.h"
 
 namespace orbato {
@@ -54,8 +56,12 @@ void TOrbatoPalette::FensterWegeAnlegen() {
     });
   }
   FensterArtAnmelden(21, [this](const TFenster&, TElement*) { return AlleKurseZeigen(); });
-  FensterArtAnmelden(72, [this](const TFenster&, TElement*) { return StatistikZeigen(leh); });
-  FensterArtAnmelden(73, [this](const TFenster&, TElement*) { return StatistikZeigen(kla); });
+  for (TKuerzelArt art : {leh, kla, fac, kop, rau, uvt}) {
+    FensterArtAnmelden(StatistikFensterArt(art),
+                       [this, art](const TFenster&, TElement*) { return StatistikZeigen(art); });
+  }
+  FensterArtAnmelden(
+      71, [this](const TFenster&, TElement*) { return FensterEinsetzen(SVFormOeffnen()); });
   // The substitution window comes back on today, when school is held today.
   FensterArtAnmelden(69, [this](const TFenster&, TElement*) {
     return Schultag(HeuteMittag()) ? VertretungHeute() : nullptr;

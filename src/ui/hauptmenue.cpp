@@ -13,6 +13,7 @@
 #include "ui/handbuchfenster.h"
 #include "ui/htmlfarbendialog.h"
 #include "ui/orbatopalette.h"
+#include "ui/svfenster.h"
 
 namespace orbato {
 namespace {
@@ -218,19 +219,24 @@ void TOrbatoPalette::ErzeugeDatenMenues() {
       QKeySequence(Qt::CTRL | Qt::Key_U));
   fDokumentAktionen << Eintrag(daten, QStringLiteral("Parallele Kopplungen"));
   daten->addSeparator();
-  fDokumentAktionen << Eintrag(daten, QStringLiteral("UV-Statistik"));
+  fDokumentAktionen << Eintrag(daten, QStringLiteral("UV-Statistik"),
+                               [this] { StatistikZeigen(uvt); });
   fDokumentAktionen << Eintrag(daten, QStringLiteral("Lehrer"), [this] { StatistikZeigen(leh); });
   fDokumentAktionen << Eintrag(daten, QStringLiteral("Klassen"), [this] { StatistikZeigen(kla); });
-  for (const char* text : {"Kopplungen", "Fächer", "Räume", "UV-Tabellen"}) {
-    Eintrag(daten, QString::fromUtf8(text));
-  }
+  fDokumentAktionen << Eintrag(daten, QStringLiteral("Kopplungen"),
+                               [this] { StatistikZeigen(kop); });
+  fDokumentAktionen << Eintrag(daten, QStringLiteral("Fächer"), [this] { StatistikZeigen(fac); });
+  fDokumentAktionen << Eintrag(daten, QStringLiteral("Räume"), [this] { StatistikZeigen(rau); });
+  fDokumentAktionen << Eintrag(daten, QStringLiteral("UV-Tabellen"),
+                               [this] { StatistikZeigen(uvt); });
 
   QMenu* plaene = new QMenu(QStringLiteral("&Pläne"), this);
   fHauptMenues << plaene;
   fDokumentAktionen << plaene->menuAction();
   Eintrag(plaene, QStringLiteral("Löschen..."), [this] { PlaeneLoeschen(); });
   Eintrag(plaene, QStringLiteral("Komprimieren"), [this] { Komprimieren(); });
-  Eintrag(plaene, QStringLiteral("Stundenverteilung"));
+  Eintrag(plaene, QStringLiteral("Stundenverteilung"),
+          [this] { FensterEinsetzen(SVFormOeffnen()); });
   Eintrag(plaene, QStringLiteral("nicht belegte Räume"), [this] { NichtBelegteRaeume(); });
   Eintrag(plaene, QStringLiteral("später eingetragene Räume"),
           [this] { SpaeterEingetrageneRaeume(); });

@@ -106,7 +106,8 @@ class TOrbatoPalette : public QMainWindow {
   QMdiSubWindow* ElementFensterOeffnen(TElement* element, TFensterArt art);
   // "Daten" / "Kurse": the window "alle Kurse".
   QMdiSubWindow* AlleKurseZeigen();
-  // "Daten" / "Lehrer", "Klassen": the statistics of teachers (leh) or classes (kla).
+  // "Daten" / "Lehrer", "Klassen", "Fächer", "Kopplungen", "Räume", "UV-Statistik": the
+  // statistics of an element kind (uvt: of the distribution tables).
   QMdiSubWindow* StatistikZeigen(TKuerzelArt art);
   // Puts a document window into the workspace (unless it is there already) and activates it.
   QMdiSubWindow* FensterEinsetzen(QWidget* fenster);

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -19,20 +20,34 @@
 namespace orbato {
 namespace {
 
-// The hour columns are right-aligned, so that the decimal points stand under each other.
-constexpr int kZahlSpalten = 4;
-
 QStringList QtTexte(const std::vector<std::string>& texte) {
   QStringList liste;
   for (const std::string& t : texte) liste << QtText(t);
   return liste;
 }
 
+Fenster*& StatistikVerweis(TKuerzelArt art) {
+  TSchule& s = Schule();
+  switch (art) {
+    case leh:
+      return s.fLeStatForm;
+    case kla:
+      return s.fKlStatForm;
+    case fac:
+      return s.fFaStatForm;
+    case kop:
+      return s.fKoStatForm;
+    case rau:
+      return s.fRaStatForm;
+    default:
+      return s.fUVStatForm;
+  }
+}
+
 }  // namespace
 
 TStatForm::TStatForm(TKuerzelArt art) : fArt(art), fTabelle(new QTableWidget(this)) {
-  setWindowTitle(art == leh ? QStringLiteral("Lehrerstatistik")
-                            : QStringLiteral("Klassenstatistik"));
+  setWindowTitle(QtText(StatistikTitel(art)));
   Verweis() = this;
   Schule().FensterAnmelden(FensterTitel(), this);
   auto* layout = new QVBoxLayout(this);
@@ -45,7 +60,7 @@ TStatForm::TStatForm(TKuerzelArt art) : fArt(art), fTabelle(new QTableWidget(thi
   const QFontMetrics schrift = fTabelle->fontMetrics();
   fTabelle->verticalHeader()->setDefaultSectionSize(
       std::max(schrift.height() + 6, ZeilenHoehe(schrift)));
-  fTabelle->setColumnCount(6);
+  fTabelle->setColumnCount(static_cast<int>(StatistikKoepfe(art).size()));
   fTabelle->setHorizontalHeaderLabels(QtTexte(StatistikKoepfe(art)));
   connect(fTabelle, &QTableWidget::cellDoubleClicked, this, [this](int zeile, int) {
     Doppelgeklickt(zeile, QGuiApplication::keyboardModifiers() & Qt::ShiftModifier);
@@ -59,7 +74,18 @@ TStatForm::~TStatForm() {
 }
 
 Fenster*& TStatForm::Verweis() const {
-  return fArt == leh ? Schule().fLeStatForm : Schule().fKlStatForm;
+  return StatistikVerweis(fArt);
+}
+
+int TStatForm::FensterArt() const {
+  return StatistikFensterArt(fArt);
+}
+
+// A run of the scheduler tells of every lesson; the table is filled once after it.
+void TStatForm::BelegungGeaendert() {
+  if (fFuellenVorgemerkt) return;
+  fFuellenVorgemerkt = true;
+  QTimer::singleShot(0, this, [this] { Fuellen(); });
 }
 
 void TStatForm::FensterSchliessen() {
@@ -78,12 +104,15 @@ std::string TStatForm::FensterTitel() const {
 
 // Every row anew: a change of one course may move the sums of several elements.
 void TStatForm::Fuellen() {
+  fFuellenVorgemerkt = false;
   const auto zeilen = StatistikZeilen(Schule(), fArt);
+  // The number columns are right-aligned, so that the decimal points stand under each other.
+  const int zahlSpalten = StatistikZahlSpalten(fArt);
   fTabelle->setRowCount(static_cast<int>(zeilen.size()));
   for (int z = 0; z < static_cast<int>(zeilen.size()); ++z) {
-    for (int s = 0; s < 6; ++s) {
+    for (int s = 0; s < static_cast<int>(zeilen[z].size()); ++s) {
       auto* item = new QTableWidgetItem(QtText(zeilen[z][s]));
-      if (s < kZahlSpalten) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      if (s < zahlSpalten) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       fTabelle->setItem(z, s, item);
     }
   }
@@ -102,10 +131,8 @@ QSize TStatForm::sizeHint() const {
 }
 
 void TStatForm::Doppelgeklickt(int zeile, bool shift) {
-  TElement* element = fArt == leh
-                          ? static_cast<TElement*>(Schule().fLehrerMenge.ListeNrInhalt(zeile + 1))
-                          : Schule().fKlassenMenge.ListeNrInhalt(zeile + 1);
-  ElementFensterZeigen(element, shift ? DFenster : GFenster);
+  TElement* element = StatistikElement(Schule(), fArt, zeile);
+  if (element) ElementFensterZeigen(element, shift ? DFenster : GFenster);
 }
 
 std::string TStatForm::Text() const {
@@ -113,10 +140,21 @@ std::string TStatForm::Text() const {
 }
 
 TStatForm* StatistikOeffnen(TKuerzelArt art) {
-  Fenster* offen = art == leh ? Schule().fLeStatForm : Schule().fKlStatForm;
-  if (auto* form = dynamic_cast<TStatForm*>(offen)) return form;
-  if (art == leh) return new TLeStatForm;
-  return new TKlStatForm;
+  if (auto* form = dynamic_cast<TStatForm*>(StatistikVerweis(art))) return form;
+  switch (art) {
+    case leh:
+      return new TLeStatForm;
+    case kla:
+      return new TKlStatForm;
+    case fac:
+      return new TFaStatForm;
+    case kop:
+      return new TKoStatForm;
+    case rau:
+      return new TRaStatForm;
+    default:
+      return new TUVStatForm;
+  }
 }
 
 }  // namespace orbato

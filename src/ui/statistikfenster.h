@@ -9,8 +9,9 @@ class QTableWidget;
 
 namespace orbato {
 
-// "Lehrerstatistik" and "Klassenstatistik": for every teacher or class the target against the
-// workload of its courses and what remains. One of each per document.
+// The statistics of an element kind: "Lehrerstatistik" and "Klassenstatistik" (for every teacher
+// or class the target against the workload of its courses and what remains), "Fachstatistik",
+// "Kopplungsstatistik", "Raumstatistik" and "UV-Statistik". One of each per document.
 class TStatForm : public QWidget, public Fenster {
   Q_OBJECT
 
@@ -19,14 +20,17 @@ class TStatForm : public QWidget, public Fenster {
 
   void FensterUpdate() override { Fuellen(); }
   void FensterRefresh() override { Fuellen(); }
+  // Placed and open lessons follow the plan, once the current command is done.
+  void BelegungGeaendert() override;
   void FensterSchliessen() override;
   void FensterNachVorn() override;
-  int FensterArt() const override { return fArt == leh ? 72 : 73; }
+  int FensterArt() const override;
   std::string FensterTitel() const override;
   QSize sizeHint() const override;
 
   QTableWidget* Tabelle() const { return fTabelle; }
-  // A double-click on a row: the element's window, with Shift its teaching-load window.
+  // A double-click on a row: the element's window, with Shift its teaching-load window (a
+  // distribution table's matrix).
   void Doppelgeklickt(int zeile, bool shift);
   // The table as tab-separated text, a header line first.
   std::string Text() const;
@@ -40,6 +44,7 @@ class TStatForm : public QWidget, public Fenster {
 
   TKuerzelArt fArt;
   QTableWidget* fTabelle;
+  bool fFuellenVorgemerkt = false;
 };
 
 class TLeStatForm : public TStatForm {
@@ -54,7 +59,32 @@ class TKlStatForm : public TStatForm {
   TKlStatForm() : TStatForm(kla) {}
 };
 
-// The statistics of teachers (leh) or classes (kla): the one open, or a new one.
+class TFaStatForm : public TStatForm {
+  Q_OBJECT
+ public:
+  TFaStatForm() : TStatForm(fac) {}
+};
+
+class TKoStatForm : public TStatForm {
+  Q_OBJECT
+ public:
+  TKoStatForm() : TStatForm(kop) {}
+};
+
+class TRaStatForm : public TStatForm {
+  Q_OBJECT
+ public:
+  TRaStatForm() : TStatForm(rau) {}
+};
+
+class TUVStatForm : public TStatForm {
+  Q_OBJECT
+ public:
+  TUVStatForm() : TStatForm(uvt) {}
+};
+
+// The statistics of teachers (leh), classes (kla), subjects (fac), couplings (kop), rooms (rau) or
+// of the distribution tables (uvt): the one open, or a new one.
 TStatForm* StatistikOeffnen(TKuerzelArt art);
 
 }  // namespace orbato

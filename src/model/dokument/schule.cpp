@@ -356,6 +356,10 @@ void TSchule::FensterAktualisieren() {
   for (const auto& [name, fenster] : schnappschuss) fenster->FensterRefresh();
 }
 
+void TSchule::BelegungGeaendert() {
+  for (const auto& [name, fenster] : fFensterListe) fenster->BelegungGeaendert();
+}
+
 TSchule& Schule() {
   static TSchule vorgabe;
   return gSchule ? *gSchule : vorgabe;

@@ -116,6 +116,8 @@ class TSchule {
   // Recomputes and redraws every open window where it stands, after a change of a course that
   // several windows may show.
   void FensterAktualisieren();
+  // Tells every open window that a placement or a blocking changed.
+  void BelegungGeaendert();
 
   str255 fDateiName = "Ohne Titel";
   TFensterArt fFensterArt = GFenster;
@@ -143,12 +145,17 @@ class TSchule {
   TWochBereich fUEWoBereich;
   Fenster* fAktivesFenster = nullptr;
   std::vector<std::pair<std::string, Fenster*>> fFensterListe;
-  // The windows of which there is one at most: "alle Kurse", the course window and the two
-  // statistics.
+  // The windows of which there is one at most: "alle Kurse", the course window, the statistics
+  // and the hour distribution.
   Fenster* fKursDepForm = nullptr;
   Fenster* fKursForm = nullptr;
   Fenster* fLeStatForm = nullptr;
   Fenster* fKlStatForm = nullptr;
+  Fenster* fKoStatForm = nullptr;
+  Fenster* fFaStatForm = nullptr;
+  Fenster* fRaStatForm = nullptr;
+  Fenster* fUVStatForm = nullptr;
+  Fenster* fSVForm = nullptr;
   // The window records the plan file is saved with: those read with the document until the
   // shell reopens them, and what the shell collects from its open windows before saving.
   std::vector<TFenster> fFensterSaetze;

@@ -31,6 +31,10 @@ class Fenster {
   virtual void KursEntfernt(const TKurs* kurs) { (void)kurs; }
   // An element is about to be destroyed: a window that shows it without being its own lets go.
   virtual void ElementEntfernt(const TElement* element) { (void)element; }
+  // Some placement or blocking changed. Told after every single step of a longer run (the
+  // scheduler, a bulk deletion), so a window that shows the whole school gathers the calls and
+  // redraws once the run is over.
+  virtual void BelegungGeaendert() {}
 
   // The window's kind number (9..11 plan windows, 21 "alle Kurse", 61..66 master data, 67 "Kurs",
   // 69 "Vertretungen", …), which decides how refresh, copy, paste and new-course commands are

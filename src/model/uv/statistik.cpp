@@ -2,22 +2,78 @@
 
 #include "model/dokument/schule.h"
 #include "model/dokument/zwischenablage.h"
+#include "model/uv/elementstatistik.h"
 #include "model/uv/stundenwert.h"
+#include "model/uv/uvstatistik.h"
 
 namespace orbato {
 namespace {
 
-constexpr std::size_t kSpalten = 6;
+template <class T, class F>
+void ZeilenVon(const TListe<T>& menge, F zeile, std::vector<std::vector<std::string>>& zeilen) {
+  for (const T* e : menge) zeilen.push_back(zeile(*e));
+}
 
 template <class T>
-void ZeilenVon(const TListe<T>& menge, std::vector<std::vector<std::string>>& zeilen) {
-  for (const T* e : menge) zeilen.push_back(StatistikZeile(*e));
+TElement* ElementVon(const TListe<T>& menge, int zeile) {
+  return menge.ListeNrInhalt(zeile + 1);
 }
 
 }  // namespace
 
+std::string StatistikTitel(TKuerzelArt art) {
+  switch (art) {
+    case leh:
+      return "Lehrerstatistik";
+    case kla:
+      return "Klassenstatistik";
+    case fac:
+      return "Fachstatistik";
+    case kop:
+      return "Kopplungsstatistik";
+    case rau:
+      return "Raumstatistik";
+    default:
+      return "UV-Statistik";
+  }
+}
+
+int StatistikFensterArt(TKuerzelArt art) {
+  switch (art) {
+    case leh:
+      return 72;
+    case kla:
+      return 73;
+    case fac:
+      return 74;
+    case kop:
+      return 75;
+    case rau:
+      return 76;
+    default:
+      return 77;
+  }
+}
+
 std::vector<std::string> StatistikKoepfe(TKuerzelArt art) {
-  return {"Soll", "Ist", "(Ist)", "Rest", art == leh ? "Lehrer" : "Klasse", "Info"};
+  switch (art) {
+    case leh:
+    case kla:
+      return {"Soll", "Ist", "(Ist)", "Rest", art == leh ? "Lehrer" : "Klasse", "Info"};
+    case fac:
+      return FachStatistikKoepfe();
+    case kop:
+      return KopplungsStatistikKoepfe();
+    case rau:
+      return RaumStatistikKoepfe();
+    default:
+      return UVStatistikKoepfe();
+  }
+}
+
+int StatistikZahlSpalten(TKuerzelArt art) {
+  // The subjects' course count and the rooms' share are numbers too.
+  return art == fac || art == rau ? 5 : 4;
 }
 
 std::vector<std::string> StatistikZeile(const TSollElement& element) {
@@ -35,10 +91,37 @@ std::vector<std::string> StatistikZeile(const TSollElement& element) {
 
 std::vector<std::vector<std::string>> StatistikZeilen(const TSchule& schule, TKuerzelArt art) {
   std::vector<std::vector<std::string>> zeilen;
-  if (art == leh) ZeilenVon(schule.fLehrerMenge, zeilen);
-  if (art == kla) ZeilenVon(schule.fKlassenMenge, zeilen);
-  if (zeilen.empty()) zeilen.emplace_back(kSpalten);
+  const auto soll = [](const TSollElement& e) { return StatistikZeile(e); };
+  if (art == leh) ZeilenVon(schule.fLehrerMenge, soll, zeilen);
+  if (art == kla) ZeilenVon(schule.fKlassenMenge, soll, zeilen);
+  if (art == fac) ZeilenVon(schule.fFachMenge, FachStatistikZeile, zeilen);
+  if (art == kop) ZeilenVon(schule.fKopplMenge, KopplungsStatistikZeile, zeilen);
+  if (art == rau) ZeilenVon(schule.fRaumMenge, RaumStatistikZeile, zeilen);
+  if (art == uvt) {
+    for (TUVStatistikZeile& z : UVStatistik(schule)) zeilen.push_back(std::move(z.fTexte));
+  }
+  if (zeilen.empty()) zeilen.emplace_back(StatistikKoepfe(art).size());
   return zeilen;
+}
+
+TElement* StatistikElement(const TSchule& schule, TKuerzelArt art, int zeile) {
+  if (zeile < 0) return nullptr;
+  switch (art) {
+    case leh:
+      return ElementVon(schule.fLehrerMenge, zeile);
+    case kla:
+      return ElementVon(schule.fKlassenMenge, zeile);
+    case fac:
+      return ElementVon(schule.fFachMenge, zeile);
+    case kop:
+      return ElementVon(schule.fKopplMenge, zeile);
+    case rau:
+      return ElementVon(schule.fRaumMenge, zeile);
+    default:
+      break;
+  }
+  const std::vector<TUVStatistikZeile> zeilen = UVStatistik(schule);
+  return zeile < static_cast<int>(zeilen.size()) ? zeilen[zeile].fElement : nullptr;
 }
 
 std::string StatistikText(const TSchule& schule, TKuerzelArt art) {
