@@ -20,6 +20,7 @@
 #include "ui/grunddatenfenster.h"
 #include "ui/kursfenster.h"
 #include "ui/orbatopalette.h"
+#include "ui/parfenster.h"
 #include "ui/planfenster.h"
 #include "ui/statistikfenster.h"
 #include "ui/uvtabfenster.h"
@@ -55,6 +56,8 @@ void TOrbatoPalette::Kopieren() {
     Ablage().SetzeText(statistik->Text());
   } else if (const TVUebForm* uebersicht = Aktiv<TVUebForm>(fArbeitsflaeche)) {
     Ablage().SetzeText(uebersicht->Text());
+  } else if (const TParForm* parallel = Aktiv<TParForm>(fArbeitsflaeche)) {
+    Ablage().SetzeText(parallel->Text());
   } else if (TDepForm* dep = Aktiv<TDepForm>(fArbeitsflaeche)) {
     dep->Kopieren(false, ShiftGehalten(), Ablage());
   } else if (const TKursForm* kurs = Aktiv<TKursForm>(fArbeitsflaeche)) {

@@ -14,6 +14,7 @@
 #include "ui/fensterwege.h"
 #include "ui/grunddatenfenster.h"
 #include "ui/orbatopalette.h"
+#include "ui/parfenster.h"
 #include "ui/planfenster.h"
 #include "ui/statistikfenster.h"
 #include "ui/svfenster.h"
@@ -62,6 +63,8 @@ void TOrbatoPalette::FensterWegeAnlegen() {
   }
   FensterArtAnmelden(
       71, [this](const TFenster&, TElement*) { return FensterEinsetzen(SVFormOeffnen()); });
+  FensterArtAnmelden(
+      22, [this](const TFenster&, TElement*) { return FensterEinsetzen(ParFormWiederOeffnen()); });
   // The substitution window comes back on today, when school is held today.
   FensterArtAnmelden(69, [this](const TFenster&, TElement*) {
     return Schultag(HeuteMittag()) ? VertretungHeute() : nullptr;

@@ -13,6 +13,7 @@
 #include "ui/handbuchfenster.h"
 #include "ui/htmlfarbendialog.h"
 #include "ui/orbatopalette.h"
+#include "ui/parfenster.h"
 #include "ui/svfenster.h"
 
 namespace orbato {
@@ -217,7 +218,9 @@ void TOrbatoPalette::ErzeugeDatenMenues() {
   fDokumentAktionen << Eintrag(
       daten, QStringLiteral("Kurse"), [this] { AlleKurseZeigen(); },
       QKeySequence(Qt::CTRL | Qt::Key_U));
-  fDokumentAktionen << Eintrag(daten, QStringLiteral("Parallele Kopplungen"));
+  fDokumentAktionen << Eintrag(daten, QStringLiteral("Parallele Kopplungen"), [this] {
+    if (TParForm* fenster = ParFormOeffnen(this)) FensterEinsetzen(fenster);
+  });
   daten->addSeparator();
   fDokumentAktionen << Eintrag(daten, QStringLiteral("UV-Statistik"),
                                [this] { StatistikZeigen(uvt); });

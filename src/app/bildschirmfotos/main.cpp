@@ -29,6 +29,7 @@
 #include "model/einstellungen/standard.h"
 #include "model/elemente/fach.h"
 #include "model/elemente/klasse.h"
+#include "model/elemente/kopplung.h"
 #include "model/elemente/lehrer.h"
 #include "model/kurse/kurs.h"
 #include "model/kurse/setzung.h"
@@ -50,6 +51,8 @@
 #include "ui/manuellfenster.h"
 #include "ui/menuedaten.h"
 #include "ui/orbatopalette.h"
+#include "ui/parfenster.h"
+#include "ui/parstartdialog.h"
 #include "ui/planloeschdialog.h"
 #include "ui/qtdialoge.h"
 #include "ui/sperrraster.h"
@@ -408,6 +411,31 @@ int main(int argc, char** argv) {
       manuell->FensterSchliessen();
     }
     palette.standard().fManArt = 0;
+    palette.Arbeitsflaeche()->closeAllSubWindows();
+  }
+  // "Parallele Kopplungen": the start dialog, closed without "Ok", then the grid of the first
+  // couplings of the school, three columns, with their subjects and each row's count.
+  fotograf.Erwarte(QStringLiteral("parallel_start"));
+  {
+    orbato::TParStartForm start(palette.standard(), schule.fParListe, &palette);
+    start.exec();
+  }
+  {
+    orbato::TSchule& dokument = palette.schule();
+    const orbato::TParListe vorher = dokument.fParListe;
+    orbato::TParRaster raster(dokument, 10, 3);
+    int32_t nr = 0;
+    for (orbato::TKopplung* k : schule.fKopplMenge) {
+      if (nr == 30) break;
+      raster.Setze(nr / 10 + 1, nr % 10 + 1, k);
+      ++nr;
+    }
+    auto* parallel = new orbato::TParForm(raster, true);
+    palette.FensterEinsetzen(parallel)->showMaximized();
+    QApplication::processEvents();
+    fotograf.Speichere(&palette, QStringLiteral("parallele_kopplungen"));
+    parallel->FensterSchliessen();
+    dokument.fParListe = vorher;
     palette.Arbeitsflaeche()->closeAllSubWindows();
   }
   // Menus are popups, not modal: opened, drawn and photographed directly.

@@ -145,8 +145,8 @@ class TSchule {
   TWochBereich fUEWoBereich;
   Fenster* fAktivesFenster = nullptr;
   std::vector<std::pair<std::string, Fenster*>> fFensterListe;
-  // The windows of which there is one at most: "alle Kurse", the course window, the statistics
-  // and the hour distribution.
+  // The windows of which there is one at most: "alle Kurse", the course window, the statistics,
+  // the hour distribution and the parallel couplings.
   Fenster* fKursDepForm = nullptr;
   Fenster* fKursForm = nullptr;
   Fenster* fLeStatForm = nullptr;
@@ -156,6 +156,7 @@ class TSchule {
   Fenster* fRaStatForm = nullptr;
   Fenster* fUVStatForm = nullptr;
   Fenster* fSVForm = nullptr;
+  Fenster* fParForm = nullptr;
   // The window records the plan file is saved with: those read with the document until the
   // shell reopens them, and what the shell collects from its open windows before saving.
   std::vector<TFenster> fFensterSaetze;
