@@ -8,39 +8,13 @@
 #include <QTableWidget>
 #include <memory>
 
-#include "model/demo/demoschule.h"
-#include "model/dokument/schule.h"
-#include "model/einstellungen/standard.h"
-#include "model/elemente/klasse.h"
-#include "model/elemente/lehrer.h"
-#include "model/kurse/kurs.h"
+#include "grosseschule.h"
 #include "placement/setzen.h"
 #include "ui/deputatfenster.h"
 #include "ui/planfenster.h"
 
 namespace orbato {
 namespace {
-
-struct TGrosseSchule {
-  TGrosseSchule() { ErzeugeDemoSchule(schule, standard, TDemoGroesse::gross); }
-  TStandard standard;
-  TStandardEinsetzen standardEingesetzt{standard};
-  TSchule schule;
-  TSchuleEinsetzen schuleEingesetzt{schule};
-};
-
-// A course of the school's first teacher and a cell where neither the teacher nor the class
-// has a lesson yet.
-bool FreieZelle(const TKurs& kurs, int32_t& tag, int32_t& std) {
-  for (tag = 1; tag <= 5; ++tag) {
-    for (std = 1; std <= 6; ++std) {
-      if (!kurs.fLehrer->fBesetzung.GetWocheTagStd(1, tag, std) &&
-          !kurs.ErsteKlasse()->fBesetzung.GetWocheTagStd(1, tag, std))
-        return true;
-    }
-  }
-  return false;
-}
 
 void BM_PlanNachSetzung(benchmark::State& state) {
   TGrosseSchule g;

@@ -23,6 +23,7 @@
 #include "ui/parfenster.h"
 #include "ui/planfenster.h"
 #include "ui/statistikfenster.h"
+#include "ui/uebersichtfenster.h"
 #include "ui/uvtabfenster.h"
 #include "ui/vuebersichtfenster.h"
 
@@ -50,6 +51,8 @@ bool TOrbatoPalette::ShiftGehalten() const {
 void TOrbatoPalette::Kopieren() {
   if (const TPlnForm* plan = Aktiv<TPlnForm>(fArbeitsflaeche)) {
     Ablage().SetzeText(ModellText(plan->PlanText()));
+  } else if (const TUeberForm* uebersicht = Aktiv<TUeberForm>(fArbeitsflaeche)) {
+    Ablage().SetzeText(ModellText(uebersicht->UebersichtText()));
   } else if (const TUVTabForm* matrix = Aktiv<TUVTabForm>(fArbeitsflaeche)) {
     Ablage().SetzeText(matrix->Text());
   } else if (const TStatForm* statistik = Aktiv<TStatForm>(fArbeitsflaeche)) {

@@ -18,6 +18,7 @@
 #include "ui/planfenster.h"
 #include "ui/statistikfenster.h"
 #include "ui/svfenster.h"
+#include "ui/uebersichtfenster.h"
 #include "ui/uvtabfenster.h"
 
 namespace orbato {
@@ -60,6 +61,11 @@ void TOrbatoPalette::FensterWegeAnlegen() {
   for (TKuerzelArt art : {leh, kla, fac, kop, rau, uvt}) {
     FensterArtAnmelden(StatistikFensterArt(art),
                        [this, art](const TFenster&, TElement*) { return StatistikZeigen(art); });
+  }
+  for (TKuerzelArt art : {leh, kla, rau}) {
+    FensterArtAnmelden(UeberFensterArt(art), [this, art](const TFenster&, TElement*) {
+      return FensterEinsetzen(UeberFormOeffnen(art));
+    });
   }
   FensterArtAnmelden(
       71, [this](const TFenster&, TElement*) { return FensterEinsetzen(SVFormOeffnen()); });

@@ -4,6 +4,11 @@
 
 #include <QWidget>
 
+#include "model/elemente/klasse.h"
+#include "model/elemente/lehrer.h"
+#include "model/elemente/raum.h"
+#include "model/fenster/planzelle.h"
+#include "model/kurse/kurs.h"
 #include "ui/kursfenster.h"
 
 namespace orbato {
@@ -49,6 +54,13 @@ void RahmenPlatz(const QWidget* fenster, int& links, int& oben) {
 
 void PlanFensterZeigen(TElement* element) {
   ElementFensterZeigen(element, PFenster);
+}
+
+void KursPlaeneZeigen(const TKurs& kurs, int32_t tag, int32_t std) {
+  const TSetzung* setzung = kurs.SetzungFinden(PlanVersion(), tag, std);
+  PlanFensterZeigen(setzung ? setzung->fRaum : nullptr);
+  PlanFensterZeigen(kurs.ErsteKlasse());
+  PlanFensterZeigen(kurs.fLehrer);
 }
 
 void ElementFensterZeigen(TElement* element, TFensterArt art) {

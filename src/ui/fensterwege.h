@@ -34,6 +34,9 @@ void RahmenVersetzen(QWidget* fenster, int links, int oben);
 void RahmenPlatz(const QWidget* fenster, int& links, int& oben);
 // The element's plan window.
 void PlanFensterZeigen(TElement* element);
+// Where a lesson is held: the plans of its room in that cell, of the course's first class and of
+// its teacher.
+void KursPlaeneZeigen(const TKurs& kurs, int32_t tag, int32_t std);
 // The element's master-data (GFenster), teaching-load (DFenster) or plan window (PFenster).
 void ElementFensterZeigen(TElement* element, TFensterArt art);
 // The course window with the course, opened from the course list `vater`.

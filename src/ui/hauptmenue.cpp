@@ -15,6 +15,7 @@
 #include "ui/orbatopalette.h"
 #include "ui/parfenster.h"
 #include "ui/svfenster.h"
+#include "ui/uebersichtfenster.h"
 
 namespace orbato {
 namespace {
@@ -246,9 +247,12 @@ void TOrbatoPalette::ErzeugeDatenMenues() {
   QMenu* uebersichten = new QMenu(QStringLiteral("Ü&bersichten"), this);
   fHauptMenues << uebersichten;
   fDokumentAktionen << uebersichten->menuAction();
-  for (const char* text : {"Lehrerübersicht", "Klassenübersicht", "Raumübersicht"}) {
-    Eintrag(uebersichten, QString::fromUtf8(text));
-  }
+  Eintrag(uebersichten, QStringLiteral("Lehrerübersicht"),
+          [this] { FensterEinsetzen(UeberFormOeffnen(leh)); });
+  Eintrag(uebersichten, QStringLiteral("Klassenübersicht"),
+          [this] { FensterEinsetzen(UeberFormOeffnen(kla)); });
+  Eintrag(uebersichten, QStringLiteral("Raumübersicht"),
+          [this] { FensterEinsetzen(UeberFormOeffnen(rau)); });
   QMenu* vertretung = new QMenu(QStringLiteral("&Vertretung"), this);
   fHauptMenues << vertretung;
   fDokumentAktionen << vertretung->menuAction();

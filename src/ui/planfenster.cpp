@@ -16,16 +16,18 @@
 #include "model/elemente/kopplung.h"
 #include "model/elemente/lehrer.h"
 #include "model/elemente/raum.h"
+#include "model/fenster/planzelle.h"
 #include "model/kurse/kurs.h"
 #include "placement/passtin.h"
+#include "placement/planwerkzeug.h"
 #include "placement/raeume.h"
 #include "placement/regeln.h"
 #include "placement/setzen.h"
 #include "placement/setzmenue.h"
-#include "placement/tausch.h"
 #include "platform/qttext.h"
 #include "ui/fensterwege.h"
 #include "ui/menuedaten.h"
+#include "ui/planraster.h"
 #include "ui/wochentabelle.h"
 
 namespace orbato {
@@ -36,8 +38,7 @@ QString Kuerzel(const TElement* e) {
 }
 
 int32_t Version() {
-  const int32_t w = Standard().fAktuelleWoche;
-  return w >= 1 && w <= Standard().WochenZahl() ? w : 1;
+  return PlanVersion();
 }
 
 }  // namespace
@@ -108,13 +109,13 @@ std::string TPlnForm::FensterTitel() const {
 }
 
 char TPlnForm::ZellMarke(int32_t tag, int32_t std) const {
-  return tag >= 1 && tag <= 7 && std >= 1 && std <= 16 ? fMarke[tag][std] : ' ';
+  return tag >= 1 && tag <= 7 && std >= 1 && std <= 16 ? fZellen.fMarke[tag][std] : ' ';
 }
 
 void TPlnForm::ZelleZeigen(int32_t tag, int32_t std, TKurs* kurs, char marke) {
   if (tag < 1 || tag > 7 || std < 1 || std > 16) return;
-  fKurs[tag][std] = kurs;
-  fMarke[tag][std] = marke;
+  fZellen.fKurs[tag][std] = kurs;
+  fZellen.fMarke[tag][std] = marke;
   ZelleMalen(tag, std);
 }
 
@@ -137,18 +138,7 @@ void TPlnForm::Fuellen() {
   if (fElement == nullptr) return;
   const int32_t woche = Version();
   const auto [tage, stunden] = WochenTabelle(*fRaster, woche);
-  for (auto& zeile : fKurs) zeile.fill(nullptr);
-  for (auto& zeile : fMarke) zeile.fill(' ');
-  const bool raumPlan = fElement->Art() == rau;
-  for (TKurs* k : fElement->fKurse) {
-    for (const TSetzung* st : k->fSetzungen) {
-      if (st->fWoche != woche || (raumPlan && st->fRaum != fElement)) continue;
-      if (st->fTag < 1 || st->fTag > 7 || st->fStunde < 1 || st->fStunde > 16) continue;
-      if (fKurs[st->fTag][st->fStunde]) continue;
-      fKurs[st->fTag][st->fStunde] = k;
-      fMarke[st->fTag][st->fStunde] = st->fFixiert ? 'F' : 'N';
-    }
-  }
+  PlanBelegungFuellen(*fElement, woche, fZellen);
   Abmessen();
   for (int t = 1; t <= tage; ++t) {
     for (int p = 1; p <= stunden; ++p) ZelleMalen(t, p);
@@ -160,7 +150,7 @@ void TPlnForm::Fuellen() {
 void TPlnForm::Abmessen() {
   const TStandard& s = Standard();
   fRaster->setFont(QtSchrift(s.fPlnFont));
-  const std::vector<int32_t> teile = TeilBreiten();
+  const std::vector<int32_t> teile = PlanTeilBreiten(fElement->Art());
   int32_t breite = 0;
   for (int32_t b : teile) breite = s.fNebenEinander ? breite + b : std::max(breite, b);
   const int32_t zeilen = s.fNebenEinander ? 1 : static_cast<int32_t>(teile.size());
@@ -184,24 +174,15 @@ QSize TPlnForm::sizeHint() const {
 
 void TPlnForm::ZelleMalen(int32_t tag, int32_t std) {
   if (fElement == nullptr || tag > fRaster->columnCount() || std > fRaster->rowCount()) return;
-  const TStandard& s = Standard();
   auto* item = new QTableWidgetItem;
   QFont schrift = fRaster->font();
-  const TKurs* kurs = fKurs[tag][std];
-  const TSetzung* setzung = kurs ? kurs->SetzungFinden(Version(), tag, std) : nullptr;
-  if (kurs && setzung) {
-    item->setText(
-        Texte(*kurs, *setzung).join(s.fNebenEinander ? QStringLiteral(" ") : QStringLiteral("\n")));
-    item->setBackground(QtFarbe(kurs->fColor));
-    schrift.setBold(kurs->fKopplung && s.fPlnKoppFett);
-    schrift.setUnderline(setzung->fFixiert);
-  } else if (fElement->fSperrung.GetWocheTagStd(Version(), tag, std)) {
-    item->setText(QStringLiteral("*sperrung*"));
-    item->setBackground(Qt::lightGray);
-  } else {
-    item->setBackground(Qt::white);
-  }
-  if (fMarke[tag][std] == 'R') {
+  const TZellBild bild =
+      PlanZellBild(*fElement, fZellen.fKurs[tag][std], tag, std, fKopplungZeigen);
+  item->setText(QtText(PlanZellZeile(bild)));
+  item->setBackground(ZellHintergrund(bild));
+  schrift.setBold(bild.fFett);
+  schrift.setUnderline(bild.fUnterstrichen);
+  if (fZellen.fMarke[tag][std] == 'R') {
     item->setBackground(palette().color(QPalette::Highlight));
     item->setForeground(palette().color(QPalette::HighlightedText));
   }
@@ -212,23 +193,18 @@ void TPlnForm::ZelleMalen(int32_t tag, int32_t std) {
 TMenu TPlnForm::KlickMenu(int32_t tag, int32_t std) {
   TMenu menu;
   if (fElement == nullptr) return menu;
-  TKurs* kurs = fKurs[tag][std];
-  TRaum* raum = fElement->Art() == rau ? static_cast<TRaum*>(fElement) : nullptr;
+  TKurs* kurs = fZellen.fKurs[tag][std];
   switch (Schule().fToolArt) {
     case ZeigTool:
       if (kurs == nullptr) break;
-      for (TKurs* k : fElement->fKurse) {
-        ErzeugePlnMenu(
-            *k, menu, false, fElement->Art(), raum, std, tag,
-            [this](TKurs& gewaehlt, int32_t t, int32_t p) { ZelleZeigen(t, p, &gewaehlt, 'N'); });
-      }
+      ZeigMenuFuellen(*fElement, menu, tag, std, [this](TKurs& gewaehlt, int32_t t, int32_t p) {
+        ZelleZeigen(t, p, &gewaehlt, 'N');
+      });
       break;
     case SetzTool:
       if (kurs == nullptr) {
-        if (fElement->fSperrung.GetWocheTagStd(-1, tag, std)) break;
-        for (TKurs* k : fElement->fKurse)
-          ErzeugeSetzMenu(*k, menu, tag, raum == nullptr, std, raum);
-      } else if (raum == nullptr) {
+        SetzMenuFuellen(*fElement, menu, tag, std);
+      } else if (fElement->Art() != rau) {
         for (const TSetzung* s : kurs->fSetzungen) {
           if (s->fWoche == Version()) ZelleZeigen(s->fTag, s->fStunde, kurs, 'R');
         }
@@ -249,26 +225,23 @@ void TPlnForm::Geklickt(int32_t tag, int32_t std) {
 }
 
 void TPlnForm::Doppelgeklickt(int32_t tag, int32_t std, Qt::KeyboardModifiers tasten) {
-  TKurs* kurs = fKurs[tag][std];
+  TKurs* kurs = fZellen.fKurs[tag][std];
   if (kurs == nullptr) return;
   switch (Schule().fToolArt) {
     case ZeigTool:
       if (tasten & Qt::ControlModifier) {
-        ZeigePlanFenster(*kurs, tag, std);
+        KursPlaeneZeigen(*kurs, tag, std);
       } else {
         KursFensterZeigen(kurs, &fElement->fKurse);
       }
       break;
     case LoeschTool:
-      for (const auto& [t, p] : AuswahlZellen(tag, std)) {
+      for (const auto& [t, p] : AuswahlZellen(*fRaster, tag, std)) {
         // A cell may have lost its lesson with a coupled one deleted before it.
-        if (fKurs[t][p] == nullptr) continue;
-        // With Alt the hour stays and only loses its room.
-        if (tasten & Qt::AltModifier) {
-          LoescheRaumInSetzung(*fKurs[t][p], -1, t, p);
-        } else {
-          Loeschen(t, p);
-        }
+        if (fZellen.fKurs[t][p] == nullptr) continue;
+        // With Alt the hour stays and only loses its room. The placement code has redrawn the
+        // plan windows of everything the lesson touched.
+        ZelleLoeschen(*fZellen.fKurs[t][p], t, p, tasten & Qt::AltModifier);
         Fuellen();
       }
       break;
@@ -276,8 +249,8 @@ void TPlnForm::Doppelgeklickt(int32_t tag, int32_t std, Qt::KeyboardModifiers ta
       if (!(tasten & Qt::ControlModifier)) Markieren(*kurs);
       break;
     case FixTool:
-      for (const auto& [t, p] : AuswahlZellen(tag, std)) {
-        if (TKurs* k = fKurs[t][p]) {
+      for (const auto& [t, p] : AuswahlZellen(*fRaster, tag, std)) {
+        if (TKurs* k = fZellen.fKurs[t][p]) {
           FixiereZelle(*k, t, p);
           PlanFensterAktualisieren(*k, k->RaumFuerZelle(Version(), t, p));
         }
@@ -287,44 +260,6 @@ void TPlnForm::Doppelgeklickt(int32_t tag, int32_t std, Qt::KeyboardModifiers ta
     default:
       break;
   }
-}
-
-std::vector<std::pair<int32_t, int32_t>> TPlnForm::AuswahlZellen(int32_t tag, int32_t std) const {
-  std::vector<std::pair<int32_t, int32_t>> zellen{{tag, std}};
-  for (const QModelIndex& i : fRaster->selectionModel()->selectedIndexes()) {
-    const std::pair<int32_t, int32_t> zelle{i.column() + 1, i.row() + 1};
-    if (zelle != zellen.front()) zellen.push_back(zelle);
-  }
-  return zellen;
-}
-
-// The plans of the room the lesson is held in, of the first class and of the teacher.
-void TPlnForm::ZeigePlanFenster(const TKurs& kurs, int32_t tag, int32_t std) {
-  const TSetzung* setzung = kurs.SetzungFinden(Version(), tag, std);
-  PlanFensterZeigen(setzung ? setzung->fRaum : nullptr);
-  PlanFensterZeigen(kurs.ErsteKlasse());
-  PlanFensterZeigen(kurs.fLehrer);
-}
-
-// A coupled lesson is deleted alone or with its coupling, as the user answers.
-void TPlnForm::Loeschen(int32_t tag, int32_t std) {
-  TKurs* kurs = fKurs[tag][std];
-  if (kurs->fKopplung == nullptr) {
-    LoescheSetzung(*kurs, -1, tag, false, std);
-  } else {
-    switch (FrageKopplung(*kurs, Version(), tag, std)) {
-      case TKopplungsWahl::DieserKurs:
-        LoescheSetzung(*kurs, -1, tag, false, std);
-        break;
-      case TKopplungsWahl::Kopplung:
-        LoescheSetzung(*kurs, -1, tag, true, std);
-        break;
-      case TKopplungsWahl::Nein:
-      case TKopplungsWahl::Abbrechen:
-        break;
-    }
-  }
-  // The placement code has redrawn the plan windows of everything the lesson touched.
 }
 
 TMenu TPlnForm::RechtsMenu() {
@@ -337,7 +272,7 @@ TMenu TPlnForm::RechtsMenu() {
       for (int32_t t = 1; t <= fRaster->columnCount(); ++t) {
         for (int32_t p = 1; p <= fRaster->rowCount(); ++p) {
           if (!k->fSetzungUnmoeglich.GetWocheTagStd(s.fAktuelleWoche, t, p)) {
-            fMarke[t][p] = 'R';
+            fZellen.fMarke[t][p] = 'R';
             ZelleMalen(t, p);
           }
         }
@@ -355,27 +290,20 @@ void TPlnForm::RechtsKlick() {
 void TPlnForm::Markieren(const TKurs& kurs) {
   for (const TSetzung* s : kurs.fSetzungen) {
     if (s->fWoche == Version() && s->fTag <= 7 && s->fStunde <= 16) {
-      fMarke[s->fTag][s->fStunde] = 'R';
+      fZellen.fMarke[s->fTag][s->fStunde] = 'R';
       ZelleMalen(s->fTag, s->fStunde);
     }
   }
 }
 
 void TPlnForm::Vorschau(int32_t tag, int32_t std, bool ohneRaum) {
-  TKurs* kurs = fKurs[tag][std];
+  TKurs* kurs = fZellen.fKurs[tag][std];
   if (kurs == nullptr) return;
   Fuellen();
-  std::vector<const TKurs*> kurse{kurs};
-  if (kurs->fKopplung) kurse.assign(kurs->fKopplung->fKurse.begin(), kurs->fKopplung->fKurse.end());
   for (int32_t t = 1; t <= fRaster->columnCount(); ++t) {
     for (int32_t p = 1; p <= fRaster->rowCount(); ++p) {
-      bool frei = true;
-      for (const TKurs* k : kurse) {
-        const TRaum* raum = ohneRaum ? nullptr : k->RaumFuerZelle(Version(), tag, std);
-        frei = frei && SetzungPossible(*k, -1, t, raum, p);
-      }
-      if (frei) {
-        fMarke[t][p] = 'R';
+      if (VorschauFrei(*kurs, tag, std, t, p, ohneRaum)) {
+        fZellen.fMarke[t][p] = 'R';
         ZelleMalen(t, p);
       }
     }
@@ -383,7 +311,7 @@ void TPlnForm::Vorschau(int32_t tag, int32_t std, bool ohneRaum) {
 }
 
 bool TPlnForm::Aufnehmen(int32_t tag, int32_t std) {
-  fGezogen = fKurs[tag][std];
+  fGezogen = fZellen.fKurs[tag][std];
   fVonTag = tag;
   fVonStd = std;
   if (fGezogen) Markieren(*fGezogen);
@@ -394,34 +322,12 @@ void TPlnForm::Ablegen(int32_t tag, int32_t std, bool alt, bool shift) {
   TKurs* kurs = fGezogen;
   fGezogen = nullptr;
   if (kurs == nullptr) return;
-  const bool andereZelle = tag != fVonTag || std != fVonStd;
-  if (shift) {
-    // The swap refreshes every open window itself.
-    if (andereZelle) StundenTausch(Schule(), fVonTag, fVonStd, tag, std);
-  } else if (andereZelle && !kurs->fBesetzung.GetWocheTagStd(-1, tag, std)) {
-    TListe<TKonflikt> konflikte(true);
-    if (PasstIn(*kurs, tag, std, !alt, konflikte, fVonStd, fVonTag)) {
-      Schiebe(*kurs, tag, std, !alt, fVonStd, fVonTag);
-    }
-  }
+  ZelleAblegen(Schule(), *kurs, fVonTag, fVonStd, tag, std, alt, shift);
   Fuellen();
 }
 
 QString TPlnForm::PlanText() const {
-  QStringList zeilen;
-  QStringList kopf{QString()};
-  for (int t = 0; t < fRaster->columnCount(); ++t) {
-    kopf << fRaster->horizontalHeaderItem(t)->text();
-  }
-  zeilen << kopf.join(QLatin1Char('\t'));
-  for (int p = 1; p <= fRaster->rowCount(); ++p) {
-    QStringList zeile{fRaster->verticalHeaderItem(p - 1)->text()};
-    for (int t = 1; t <= fRaster->columnCount(); ++t) {
-      zeile << ZellText(t, p).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    }
-    zeilen << zeile.join(QLatin1Char('\t'));
-  }
-  return zeilen.join(QLatin1Char('\n')) + QLatin1Char('\n');
+  return RasterText(*fRaster->model());
 }
 
 bool TPlnForm::ZelleBei(const QPoint& punkt, int32_t& tag, int32_t& std) const {
@@ -482,51 +388,9 @@ bool TPlnForm::eventFilter(QObject* objekt, QEvent* ereignis) {
 
 TLePlnForm::TLePlnForm(TLehrer* lehrer) : TPlnForm(lehrer, 9), fLehrer(lehrer) {}
 
-std::vector<int32_t> TLePlnForm::TeilBreiten() const {
-  const TStandard& s = Standard();
-  std::vector<int32_t> teile{std::max(s.fPlnKlBreite, s.fPlnKoBreite), s.fPlnFaBreite};
-  if (s.fMitRaum) teile.push_back(s.fPlnRaBreite);
-  return teile;
-}
-
-// A coupled course shows its coupling while the switch reads "o", otherwise its first class.
-QStringList TLePlnForm::Texte(const TKurs& kurs, const TSetzung& setzung) const {
-  QStringList texte{
-      kurs.fKopplung && fKopplungZeigen ? Kuerzel(kurs.fKopplung) : Kuerzel(kurs.ErsteKlasse()),
-      Kuerzel(kurs.fFach)};
-  if (Standard().fMitRaum) texte << Kuerzel(setzung.fRaum);
-  return texte;
-}
-
 TKlPlnForm::TKlPlnForm(TKlasse* klasse) : TPlnForm(klasse, 10), fKlasse(klasse) {}
 
-std::vector<int32_t> TKlPlnForm::TeilBreiten() const {
-  const TStandard& s = Standard();
-  std::vector<int32_t> teile{std::max(s.fPlnLeBreite, s.fPlnKoBreite), s.fPlnFaBreite};
-  if (s.fMitRaum) teile.push_back(s.fPlnRaBreite);
-  return teile;
-}
-
-QStringList TKlPlnForm::Texte(const TKurs& kurs, const TSetzung& setzung) const {
-  QStringList texte{
-      kurs.fKopplung && fKopplungZeigen ? Kuerzel(kurs.fKopplung) : Kuerzel(kurs.fLehrer),
-      Kuerzel(kurs.fFach)};
-  if (Standard().fMitRaum) texte << Kuerzel(setzung.fRaum);
-  return texte;
-}
-
 TRaPlnForm::TRaPlnForm(TRaum* raum) : TPlnForm(raum, 11), fRaum(raum) {}
-
-std::vector<int32_t> TRaPlnForm::TeilBreiten() const {
-  const TStandard& s = Standard();
-  return {s.fPlnLeBreite, std::max(s.fPlnKlBreite, s.fPlnKoBreite), s.fPlnFaBreite};
-}
-
-QStringList TRaPlnForm::Texte(const TKurs& kurs, const TSetzung&) const {
-  return {Kuerzel(kurs.fLehrer),
-          kurs.fKopplung && fKopplungZeigen ? Kuerzel(kurs.fKopplung) : Kuerzel(kurs.ErsteKlasse()),
-          Kuerzel(kurs.fFach)};
-}
 
 TPlnForm* PlanFensterOeffnen(TPlanElement* element) {
   if (auto* offen = dynamic_cast<TPlnForm*>(element->fPlnFenster)) return offen;

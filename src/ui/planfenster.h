@@ -10,6 +10,7 @@
 #include "model/basis/menue.h"
 
 #include "model/fenster/fenster.h"
+#include "model/fenster/planzelle.h"
 #include "placement/planzellen.h"
 
 class QTableWidget;
@@ -47,7 +48,7 @@ class TPlnForm : public QWidget, public Fenster, public TPlanZellen {
   TPlanElement* Element() const { return fElement; }
   QTableWidget* Raster() const { return fRaster; }
   QToolButton* Schalter() const { return fSchalter; }
-  TKurs* ZellKurs(int32_t tag, int32_t std) const { return fKurs[tag][std]; }
+  TKurs* ZellKurs(int32_t tag, int32_t std) const { return fZellen.fKurs[tag][std]; }
   // The cell's texts joined as the window shows them.
   QString ZellText(int32_t tag, int32_t std) const;
 
@@ -76,30 +77,21 @@ class TPlnForm : public QWidget, public Fenster, public TPlanZellen {
 
  protected:
   TPlnForm(TPlanElement* element, int art);
-  // The texts of a course's cell in this kind of plan.
-  virtual QStringList Texte(const TKurs& kurs, const TSetzung& setzung) const = 0;
-  // The widths of those texts, from the plan settings.
-  virtual std::vector<int32_t> TeilBreiten() const = 0;
   bool fKopplungZeigen = true;  // the corner switch reads "o"
 
  private:
   void Fuellen();
   void Abmessen();
   void ZelleMalen(int32_t tag, int32_t std);
-  void Loeschen(int32_t tag, int32_t std);
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
   void Markieren(const TKurs& kurs);
-  // The cell double-clicked first, then the other selected cells.
-  std::vector<std::pair<int32_t, int32_t>> AuswahlZellen(int32_t tag, int32_t std) const;
-  static void ZeigePlanFenster(const TKurs& kurs, int32_t tag, int32_t std);
   bool ZelleBei(const QPoint& punkt, int32_t& tag, int32_t& std) const;
 
   TPlanElement* fElement;
   int fArt;
   QTableWidget* fRaster;
   QToolButton* fSchalter;
-  std::array<std::array<TKurs*, 17>, 8> fKurs{};
-  std::array<std::array<char, 17>, 8> fMarke{};
+  TPlanBelegung fZellen;
   TKurs* fGezogen = nullptr;  // the course picked up by the move tool
   int32_t fVonTag = 0;
   int32_t fVonStd = 0;
@@ -110,10 +102,6 @@ class TLePlnForm : public TPlnForm {
  public:
   explicit TLePlnForm(TLehrer* lehrer);
   TLehrer* fLehrer;
-
- protected:
-  QStringList Texte(const TKurs& kurs, const TSetzung& setzung) const override;
-  std::vector<int32_t> TeilBreiten() const override;
 };
 
 class TKlPlnForm : public TPlnForm {
@@ -121,10 +109,6 @@ class TKlPlnForm : public TPlnForm {
  public:
   explicit TKlPlnForm(TKlasse* klasse);
   TKlasse* fKlasse;
-
- protected:
-  QStringList Texte(const TKurs& kurs, const TSetzung& setzung) const override;
-  std::vector<int32_t> TeilBreiten() const override;
 };
 
 class TRaPlnForm : public TPlnForm {
@@ -132,10 +116,6 @@ class TRaPlnForm : public TPlnForm {
  public:
   explicit TRaPlnForm(TRaum* raum);
   TRaum* fRaum;
-
- protected:
-  QStringList Texte(const TKurs& kurs, const TSetzung& setzung) const override;
-  std::vector<int32_t> TeilBreiten() const override;
 };
 
 // The element's plan window: the one open, or a new one.

@@ -537,9 +537,9 @@ class OrbatoPaletteTest : public QObject {
     QCOMPARE(saetze.size(), std::size_t{1});
     QCOMPARE(saetze[0], (TFenster{9, "Plan M\xDCL", 30, 40, 200, 100}));
 
-    // Without an element of that name, and for a kind without window code, nothing opens.
+    // Without an element of that name, and for a kind that is not reopened, nothing opens.
     lauf.palette->schule().fFensterSaetze = {TFenster{9, "Plan XYZ", 0, 0, 10, 10},
-                                             TFenster{31, "Lehrer M\xDCL", 0, 0, 10, 10}};
+                                             TFenster{68, "Manuell", 0, 0, 10, 10}};
     const std::vector<uint8_t> bytes = TWriteForm::PlanBytes(lauf.palette->schule());
     QFile andere(lauf.Pfad(QStringLiteral("andere.orb")));
     QVERIFY(andere.open(QIODevice::WriteOnly));

@@ -57,6 +57,7 @@
 #include "ui/qtdialoge.h"
 #include "ui/sperrraster.h"
 #include "ui/startbild.h"
+#include "ui/uebersichtfenster.h"
 #include "ui/versionsdialog.h"
 #include "ui/vertretungshtmldialog.h"
 #include "ui/vertretungswahlfenster.h"
@@ -185,6 +186,11 @@ int main(int argc, char** argv) {
   palette.Arbeitsflaeche()->tileSubWindows();
   QApplication::processEvents();
   fotograf.Speichere(&palette, QStringLiteral("statistik"));
+  palette.Arbeitsflaeche()->closeAllSubWindows();
+  // Every teacher's plan side by side.
+  palette.FensterEinsetzen(orbato::UeberFormOeffnen(orbato::leh))->showMaximized();
+  QApplication::processEvents();
+  fotograf.Speichere(&palette, QStringLiteral("lehreruebersicht"));
   palette.Arbeitsflaeche()->closeAllSubWindows();
   // The weekly cancellation report of the week it last showed.
   if (QMdiSubWindow* ausfall = palette.WoAusfall()) ausfall->showMaximized();

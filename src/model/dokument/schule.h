@@ -146,7 +146,7 @@ class TSchule {
   Fenster* fAktivesFenster = nullptr;
   std::vector<std::pair<std::string, Fenster*>> fFensterListe;
   // The windows of which there is one at most: "alle Kurse", the course window, the statistics,
-  // the hour distribution and the parallel couplings.
+  // the overviews, the hour distribution and the parallel couplings.
   Fenster* fKursDepForm = nullptr;
   Fenster* fKursForm = nullptr;
   Fenster* fLeStatForm = nullptr;
@@ -155,6 +155,9 @@ class TSchule {
   Fenster* fFaStatForm = nullptr;
   Fenster* fRaStatForm = nullptr;
   Fenster* fUVStatForm = nullptr;
+  Fenster* fLehrUebForm = nullptr;
+  Fenster* fKlasUebForm = nullptr;
+  Fenster* fRaumUebForm = nullptr;
   Fenster* fSVForm = nullptr;
   Fenster* fParForm = nullptr;
   // The window records the plan file is saved with: those read with the document until the

@@ -24,9 +24,10 @@ std::optional<int> FensterPaletteArt(int fensterArt);
 bool FensterWiederOeffnen(int fensterArt);
 
 // Whether the tool (0 Zeigen … 4 Fixieren) does anything in a window of the kind: every tool in
-// the plan windows, the grid of parallel couplings and in manual planning, all but fixing in the
-// teaching-load windows and the course window, showing, setting and deleting in the master-data
-// windows, only showing elsewhere. With no window active (kind 0) every tool may be chosen.
+// the plan windows, the overviews, the grid of parallel couplings and in manual planning, all but
+// fixing in the teaching-load windows and the course window, showing, setting and deleting in the
+// master-data windows, only showing elsewhere. With no window active (kind 0) every tool may be
+// chosen.
 bool WerkzeugErlaubt(int fensterArt, int werkzeug);
 
 // The element a saved element window showed: the title without everything up to and including

@@ -66,6 +66,7 @@ TEST_F(FensterartenTest, OffersTheToolsThatDoSomethingInTheWindow) {
   EXPECT_EQ(erlaubt(10), "11111");
   EXPECT_EQ(erlaubt(21), "11110");
   EXPECT_EQ(erlaubt(22), "11111");
+  EXPECT_EQ(erlaubt(32), "11111");
   EXPECT_EQ(erlaubt(62), "11100");
   EXPECT_EQ(erlaubt(68), "11111");
   EXPECT_EQ(erlaubt(69), "10100");

@@ -1,0 +1,87 @@
+#include "placement/planwerkzeug.h"
+
+#include <vector>
+
+#include "model/elemente/kopplung.h"
+#include "model/elemente/planelement.h"
+#include "model/elemente/raum.h"
+#include "model/fenster/planzelle.h"
+#include "model/kurse/kurs.h"
+#include "placement/passtin.h"
+#include "placement/raeume.h"
+#include "placement/regeln.h"
+#include "placement/setzen.h"
+#include "placement/tausch.h"
+
+namespace orbato {
+namespace {
+
+TRaum* AlsRaum(TPlanElement& element) {
+  return element.Art() == rau ? static_cast<TRaum*>(&element) : nullptr;
+}
+
+}  // namespace
+
+void ZeigMenuFuellen(TPlanElement& element, TMenu& menu, int32_t tag, int32_t std,
+                     const TKlPlanWechsel& wechseln) {
+  for (TKurs* k : element.fKurse) {
+    ErzeugePlnMenu(*k, menu, false, element.Art(), AlsRaum(element), std, tag, wechseln);
+  }
+}
+
+void SetzMenuFuellen(TPlanElement& element, TMenu& menu, int32_t tag, int32_t std) {
+  if (element.fSperrung.GetWocheTagStd(-1, tag, std)) return;
+  TRaum* raum = AlsRaum(element);
+  for (TKurs* k : element.fKurse) ErzeugeSetzMenu(*k, menu, tag, raum == nullptr, std, raum);
+}
+
+void ZelleLoeschen(TKurs& kurs, int32_t tag, int32_t std, bool nurRaum) {
+  if (nurRaum) {
+    LoescheRaumInSetzung(kurs, -1, tag, std);
+    return;
+  }
+  if (kurs.fKopplung == nullptr) {
+    LoescheSetzung(kurs, -1, tag, false, std);
+    return;
+  }
+  switch (FrageKopplung(kurs, PlanVersion(), tag, std)) {
+    case TKopplungsWahl::DieserKurs:
+      LoescheSetzung(kurs, -1, tag, false, std);
+      break;
+    case TKopplungsWahl::Kopplung:
+      LoescheSetzung(kurs, -1, tag, true, std);
+      break;
+    case TKopplungsWahl::Nein:
+    case TKopplungsWahl::Abbrechen:
+      break;
+  }
+}
+
+bool VorschauFrei(const TKurs& kurs, int32_t vonTag, int32_t vonStd, int32_t tag, int32_t std,
+                  bool ohneRaum) {
+  std::vector<const TKurs*> kurse{&kurs};
+  if (kurs.fKopplung) kurse.assign(kurs.fKopplung->fKurse.begin(), kurs.fKopplung->fKurse.end());
+  for (const TKurs* k : kurse) {
+    const TRaum* raum = ohneRaum ? nullptr : k->RaumFuerZelle(PlanVersion(), vonTag, vonStd);
+    if (!SetzungPossible(*k, -1, tag, raum, std)) return false;
+  }
+  return true;
+}
+
+void ZelleAblegen(TSchule& schule, TKurs& kurs, int32_t vonTag, int32_t vonStd, int32_t tag,
+                  int32_t std, bool alt, bool shift) {
+  const bool andereZelle = tag != vonTag || std != vonStd;
+  if (!andereZelle) return;
+  if (shift) {
+    // The swap refreshes every open window itself.
+    StundenTausch(schule, vonTag, vonStd, tag, std);
+    return;
+  }
+  if (kurs.fBesetzung.GetWocheTagStd(-1, tag, std)) return;
+  TListe<TKonflikt> konflikte(true);
+  if (PasstIn(kurs, tag, std, !alt, konflikte, vonStd, vonTag)) {
+    Schiebe(kurs, tag, std, !alt, vonStd, vonTag);
+  }
+}
+
+}  // namespace orbato

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+
+#include "model/basis/menue.h"
+#include "placement/setzmenue.h"
+
+namespace orbato {
+
+class TKurs;
+class TPlanElement;
+class TSchule;
+
+// What the palette's tools do on one cell of an element's timetable, the same whether the cell
+// lies in the element's plan window or in its column of an overview. The windows mark cells and
+// redraw; these run the placement commands.
+
+// The show tool's menu for an occupied cell: the week lines of every course of the element
+// there; choosing a line of a class plan calls `wechseln`.
+void ZeigMenuFuellen(TPlanElement& element, TMenu& menu, int32_t tag, int32_t std,
+                     const TKlPlanWechsel& wechseln);
+// The set tool's menu for an empty cell: the courses of the element that can go there; empty
+// while the element is blocked there.
+void SetzMenuFuellen(TPlanElement& element, TMenu& menu, int32_t tag, int32_t std);
+// The delete tool on a cell of the course: with `nurRaum` the hour only loses its room; a
+// coupled hour goes alone or with its coupling as the user answers "gekoppelten Kurs löschen".
+void ZelleLoeschen(TKurs& kurs, int32_t tag, int32_t std, bool nurRaum);
+// The preview of the move tool: whether the course lifted from (vonTag, vonStd), every course of
+// its coupling with it, could go into (tag, std) without any obstacle; with `ohneRaum` the rooms
+// of the lifted lessons are not asked for.
+bool VorschauFrei(const TKurs& kurs, int32_t vonTag, int32_t vonStd, int32_t tag, int32_t std,
+                  bool ohneRaum);
+// The drop of the move tool. With `shift` on another cell the school-wide swap of the two
+// periods; otherwise, unless the course holds the target already, the fit test (with the
+// coupling unless `alt`) and the move.
+void ZelleAblegen(TSchule& schule, TKurs& kurs, int32_t vonTag, int32_t vonStd, int32_t tag,
+                  int32_t std, bool alt, bool shift);
+
+}  // namespace orbato
