@@ -161,6 +161,10 @@ void TPrevPrinter::FillRect(const QRect& rechteck) {
   if (QPainter* maler = Maler()) maler->fillRect(rechteck.translated(-fDrucker.Versatz), fBrush);
 }
 
+void TPrevPrinter::StretchDraw(const QRect& rechteck, const QImage& bild) {
+  if (QPainter* maler = Maler()) maler->drawImage(rechteck.translated(-fDrucker.Versatz), bild);
+}
+
 void TPrevPrinter::SeiteZeichnen(QPainter& maler, int seite, const QRectF& ziel) const {
   if (seite < 1 || seite > GetPageCount()) return;
   const QSizeF quelle(fDrucker.Druckbereich);

@@ -2,6 +2,7 @@
 
 #include <QBrush>
 #include <QFont>
+#include <QImage>
 #include <QPen>
 #include <QPicture>
 #include <QPoint>
@@ -68,6 +69,8 @@ class TPrevPrinter {
   void Ellipse(int x1, int y1, int x2, int y2);
   // The rectangle filled with the brush, without an outline.
   void FillRect(const QRect& rechteck);
+  // The picture stretched over the rectangle.
+  void StretchDraw(const QRect& rechteck, const QImage& bild);
 
   const QFont& GetFont() const { return fFont; }
   void SetFont(const QFont& font);

@@ -1,9 +1,11 @@
 #include "ui/druckausgabe.h"
 
+#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 
 #include "print/prevprinter.h"
+#include "ui/vorschaufenster.h"
 
 namespace orbato {
 
@@ -23,9 +25,16 @@ bool DruckenNachDialog(QWidget* eltern, Dialoge& dialoge, const TAufzeichnung& a
 }
 
 void DruckAnsehen(QWidget* eltern, Dialoge& dialoge, const TAufzeichnung& aufzeichnen) {
-  (void)eltern;
   TPrevPrinter aufnahme(dialoge, DruckerMass(AktuellerDrucker()));
   aufzeichnen(aufnahme);
+  TVorschauFenster vorschau(aufnahme, dialoge, eltern);
+  vorschau.exec();
+}
+
+void PapierformatEinrichten(QWidget* eltern) {
+  QPageSetupDialog dialog(&AktuellerDrucker(), eltern);
+  dialog.setWindowTitle(QStringLiteral("Papierformat"));
+  dialog.exec();
 }
 
 }  // namespace orbato

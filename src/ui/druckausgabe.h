@@ -21,7 +21,10 @@ QPrinter& AktuellerDrucker();
 // printer and printed. A cancelled printer dialog records nothing. True when pages were printed.
 bool DruckenNachDialog(QWidget* eltern, Dialoge& dialoge, const TAufzeichnung& aufzeichnen);
 
-// "Ansehen": the pages recorded for the current printer, in the preview window.
+// "Ansehen": the pages recorded for the current printer, in the preview window (modal).
 void DruckAnsehen(QWidget* eltern, Dialoge& dialoge, const TAufzeichnung& aufzeichnen);
+
+// "Papierformat...": the page set-up of the program's printer.
+void PapierformatEinrichten(QWidget* eltern);
 
 }  // namespace orbato

@@ -9,7 +9,9 @@
 #include "checks/pruefung.h"
 #include "platform/qttext.h"
 #include "ui/anzeigevorgaben.h"
+#include "ui/druckausgabe.h"
 #include "ui/druckbefehle.h"
+#include "ui/fensterdruck.h"
 #include "ui/handbuchfenster.h"
 #include "ui/htmlfarbendialog.h"
 #include "ui/orbatopalette.h"
@@ -89,8 +91,10 @@ void TOrbatoPalette::ErzeugeDateiMenu() {
       datei, QStringLiteral("&Sichern"), [this] { Sichern(); }, QKeySequence(Qt::CTRL | Qt::Key_S));
   fSichernUnter = Eintrag(datei, QStringLiteral("Sichern &unter..."), [this] { SichernUnter(); });
   datei->addSeparator();
-  Eintrag(datei, QStringLiteral("Papierformat..."));
-  Eintrag(datei, QStringLiteral("Fenster drucken..."), {}, QKeySequence(Qt::CTRL | Qt::Key_P));
+  Eintrag(datei, QStringLiteral("Papierformat..."), [this] { PapierformatEinrichten(this); });
+  Eintrag(
+      datei, QStringLiteral("Fenster drucken..."), [this] { FensterDrucken(*this); },
+      QKeySequence(Qt::CTRL | Qt::Key_P));
   QMenu* drucken = Untermenu(datei, QStringLiteral("Drucken"));
   fDokumentAktionen << drucken->menuAction();
   for (const char* text :

@@ -122,6 +122,17 @@ TEST(Kommandozeile, WrongUsageAnswersTwoWithTheUsageText) {
          "--heute erwartet JJJJ-MM-TT[THH:MM]: 2026-13-01");
   pruefe({"einstellungen", "--heute", "2026-12-08T25:00"},
          "--heute erwartet JJJJ-MM-TT[THH:MM]: 2026-12-08T25:00");
+  pruefe({"drucken", "lehrerplaene", "x.orb"}, "zu wenige Argumente");
+  pruefe({"drucken", "lehrerplaene", "x.orb", "x.pdf", "--seiten", "2"},
+         "unbekannte Option --seiten");
+}
+
+// Without the printouts linked in, printing is a command that cannot be done.
+TEST(Kommandozeile, PrintingWithoutThePrintoutsEndsWithStatusOne) {
+  const TErgebnis e = Orbato({"drucken", "lehrerplaene", "x.orb", "x.pdf"});
+  EXPECT_EQ(e.status, 1);
+  EXPECT_EQ(e.aus, "");
+  EXPECT_EQ(e.fehler, "Dieses Programm wurde ohne Druckausgabe erstellt.\n");
 }
 
 TEST(Kommandozeile, HelpGoesToStandardOutput) {
@@ -129,6 +140,8 @@ TEST(Kommandozeile, HelpGoesToStandardOutput) {
   EXPECT_EQ(e.status, 0);
   EXPECT_EQ(e.aus.substr(0, 47), "Aufruf: orbato KOMMANDO [OPTIONEN] ARGUMENTE…");
   EXPECT_NE(e.aus.find("\n  einstellungen"), std::string::npos);
+  EXPECT_NE(e.aus.find("\n  drucken ART EIN.orb AUS.pdf [--datum JJJJ-MM-TT]  einen Ausdruck"),
+            std::string::npos);
   EXPECT_EQ(Orbato({"einstellungen", "--heute", "2026-12-08T07:30"}).status, 0);
 }
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
@@ -86,6 +88,42 @@ TEST(PrevPrinter, ShiftsBySheetOffsetsAndStartsEachPageInArialTenPoint) {
   EXPECT_EQ(drucker.YInch(0.5), 300);
   EXPECT_EQ(drucker.PageSize(), QSize(4960, 7016));
   EXPECT_EQ(drucker.PrintSize(), QSize(4760, 6866));
+}
+
+// A picture lands where the sheet's coordinates put it, shifted by the unprintable offsets.
+TEST(PrevPrinter, StretchDrawFillsTheRectangleOfTheSheet) {
+  TDruckerMass klein;
+  klein.Seite = QSize(400, 300);
+  klein.Versatz = QPoint(10, 20);
+  klein.Druckbereich = QSize(380, 260);
+  klein.XPpi = klein.YPpi = 100;
+  TSkriptDialoge dialoge;
+  TPrevPrinter drucker(dialoge, klein);
+  QImage schwarz(4, 3, QImage::Format_RGB32);
+  schwarz.fill(Qt::black);
+  drucker.StretchDraw(QRect(0, 0, 400, 300), schwarz);  // before the first page: ignored
+  drucker.NewJob();
+  drucker.StretchDraw(QRect(60, 70, 40, 30), schwarz);
+  drucker.DonePrinting();
+  drucker.StretchDraw(QRect(0, 0, 400, 300), schwarz);  // after the end: ignored
+
+  QImage seite(klein.Druckbereich, QImage::Format_RGB32);
+  seite.fill(Qt::white);
+  {
+    QPainter maler(&seite);
+    drucker.SeiteZeichnen(maler, 1, QRectF(QPointF(0, 0), QSizeF(klein.Druckbereich)));
+  }
+  int links = seite.width(), oben = seite.height(), rechts = -1, unten = -1;
+  for (int y = 0; y < seite.height(); ++y) {
+    for (int x = 0; x < seite.width(); ++x) {
+      if (qGray(seite.pixel(x, y)) >= 128) continue;
+      links = std::min(links, x);
+      rechts = std::max(rechts, x);
+      oben = std::min(oben, y);
+      unten = std::max(unten, y);
+    }
+  }
+  EXPECT_EQ(QRect(QPoint(links, oben), QPoint(rechts, unten)), QRect(50, 50, 40, 30));
 }
 
 TEST(PrevPrinter, ANewJobDiscardsThePagesBefore) {

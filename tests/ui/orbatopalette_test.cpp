@@ -179,8 +179,8 @@ class OrbatoPaletteTest : public QObject {
     QVERIFY(lauf.An({"Daten", "Kürzel..."}));
     QVERIFY(lauf.An({"Daten", "Kurse"}));
     QVERIFY(lauf.An({"Prüfen", "Konsistenz"}));
-    // Entries whose code does not exist yet stay off.
-    QVERIFY(!lauf.An({"Datei", "Papierformat..."}));
+    QVERIFY(lauf.An({"Datei", "Papierformat..."}));
+    QVERIFY(lauf.An({"Datei", "Fenster drucken..."}));
 
     lauf.Waehle({"Datei", "Datei schließen"});
     QCOMPARE(lauf.palette->windowTitle(), QStringLiteral("WinOrbato 3.9.16"));

@@ -38,26 +38,33 @@
 #include "placement/regeln.h"
 #include "placement/tausch.h"
 #include "platform/qsettingsspeicher.h"
+#include "print/druckauftrag.h"
+#include "print/plandruck.h"
+#include "print/prevprinter.h"
 #include "substitution/fehlzeiten.h"
 #include "substitution/kalender.h"
 #include "substitution/vertretungswahl.h"
 #include "ui/automatikvoreinstellung.h"
 #include "ui/deputatfenster.h"
+#include "ui/druckausgabe.h"
 #include "ui/fehlfenster.h"
 #include "ui/fensterwege.h"
 #include "ui/htmlexportfenster.h"
 #include "ui/kennwortdialog.h"
 #include "ui/kuerzeldialog.h"
+#include "ui/listendruckdialog.h"
 #include "ui/manuellfenster.h"
 #include "ui/menuedaten.h"
 #include "ui/orbatopalette.h"
 #include "ui/parfenster.h"
 #include "ui/parstartdialog.h"
+#include "ui/plandruckdialog.h"
 #include "ui/planloeschdialog.h"
 #include "ui/qtdialoge.h"
 #include "ui/sperrraster.h"
 #include "ui/startbild.h"
 #include "ui/uebersichtfenster.h"
+#include "ui/uebersichtdruckdialog.h"
 #include "ui/versionsdialog.h"
 #include "ui/vertretungshtmldialog.h"
 #include "ui/vertretungswahlfenster.h"
@@ -604,6 +611,25 @@ int main(int argc, char** argv) {
     orbato::StundenTausch(palette.schule(), 1, 1, 1, 2);
     for (auto& [k, s] : fixiert) k->SetzeFixiert(s, false);
   }
+  // Three print dialogs, each closed without "Ok", and the preview of the teacher plans as
+  // "Ansehen" shows it.
+  fotograf.Erwarte(QStringLiteral("druck_lehrerplaene_dialog"));
+  orbato::TPlanDruckDialog(orbato::TPlanDruckArt::Lehrer, palette.standard(), palette.schule(),
+                           &palette)
+      .exec();
+  fotograf.Erwarte(QStringLiteral("druck_kuerzel_dialog"));
+  orbato::TListenDruckDialog(orbato::TListenDruck::Kuerzel, palette.schule(), palette.standard(),
+                             &palette)
+      .exec();
+  fotograf.Erwarte(QStringLiteral("druck_uebersicht_dialog"));
+  orbato::TUebersichtDruckDialog(orbato::TUebersichtArt::Klassen, palette.schule(),
+                                 palette.standard(), &palette)
+      .exec();
+  fotograf.Erwarte(QStringLiteral("druckvorschau"));
+  orbato::DruckAnsehen(&palette, palette.schule().Dialog(), [&](orbato::TPrevPrinter& drucker) {
+    orbato::LehrerplaeneDrucken(
+        drucker, orbato::TDruckAuftrag{palette.schule(), palette.standard(), {}, 0, {}, {}});
+  });
   // The settings of the substitution pages, closed without "Ok".
   fotograf.Erwarte(QStringLiteral("vertretung_html"));
   orbato::TVertrHTMLDialog(palette.standard(), &palette).exec();

@@ -87,6 +87,12 @@ int Einstellungen(TLauf& lauf) {
   return 0;
 }
 
+// Printing lives outside the core; the program hands it in when it was built with Qt.
+int Drucken(TLauf& lauf) {
+  if (lauf.umgebung.drucken) return lauf.umgebung.drucken(lauf);
+  return Fehler(lauf.umgebung, "Dieses Programm wurde ohne Druckausgabe erstellt.");
+}
+
 const std::vector<TKommando>& Kommandos() {
   static const std::vector<TKommando> kommandos = {
       {"einstellungen",
@@ -198,6 +204,14 @@ const std::vector<TKommando>& Kommandos() {
        3,
        {{"--einstellung", true}, {"--schulname", true}},
        VertretungHTMLKommando},
+      {"drucken",
+       "ART EIN.orb AUS.pdf [--datum JJJJ-MM-TT]",
+       "einen Ausdruck des Menüs \"Drucken\" als PDF schreiben (ART wie lehrerplaene, "
+       "uebersicht-klassen, vertretungsplan)",
+       3,
+       3,
+       {{"--datum", true}},
+       Drucken},
   };
   return kommandos;
 }

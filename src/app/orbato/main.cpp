@@ -4,6 +4,7 @@
 
 #include "app/orbato/kommandozeile.h"
 #ifdef ORBATO_MIT_QT
+#include "app/orbato/druckkommando.h"
 #include "platform/qsettingsspeicher.h"
 #endif
 
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
 #ifdef ORBATO_MIT_QT
   // Without --einstellungen the commands read the user's own settings (and never write them).
   umgebung.benutzerEinstellungen = [] { return std::make_unique<orbato::TQSettingsSpeicher>(); };
+  umgebung.drucken = orbato::DruckKommando;
 #endif
   return orbato::OrbatoAusfuehren(argumente, umgebung);
 }

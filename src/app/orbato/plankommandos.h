@@ -22,14 +22,14 @@ int MitDateiFehlern(TLauf& lauf, Schritt&& schritt) {
   }
 }
 
-// Loads the plan file named first into a fresh document, installs it as the program's with
-// scripted dialogs (the first button answers every question) and the run's clock, and runs the
-// step on it.
+// Loads the plan file named first (or at position `argument`) into a fresh document, installs
+// it as the program's with scripted dialogs (the first button answers every question) and the
+// run's clock, and runs the step on it.
 template <class Schritt>
-int MitGeladenemPlan(TLauf& lauf, Schritt&& schritt) {
+int MitGeladenemPlan(TLauf& lauf, Schritt&& schritt, std::size_t argument = 0) {
   return MitDateiFehlern(lauf, [&] {
     TSkriptDialoge dialoge;
-    TGeladenerPlan plan = LadePlan(lauf.aufruf.argumente[0], dialoge, lauf.uhr);
+    TGeladenerPlan plan = LadePlan(lauf.aufruf.argumente[argument], dialoge, lauf.uhr);
     TSchule& schule = *plan.schule;
     TSchuleEinsetzen eingesetzt(schule);
     schule.SetDialoge(&dialoge);
