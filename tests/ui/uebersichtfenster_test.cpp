@@ -1,5 +1,6 @@
 #include "ui/uebersichtfenster.h"
 
+#include <QHeaderView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTableView>
@@ -114,6 +115,34 @@ class UebersichtFensterTest : public QObject, protected TEingesetztesDokument {
     f->Schalter()->click();
     QCOMPARE(f->Schalter()->text(), QStringLiteral("x"));
     QCOMPARE(f->ZellText(1, 1), QStringLiteral("5a D R1"));
+  }
+
+  // Without fNebenEinander the texts stand one above the other, three lines with the room; the
+  // clipboard has them side by side.
+  void StacksTheTextsOfACell() {
+    fStandard->fNebenEinander = false;
+    fStandard->fPlnStd = 1;
+    fStandard->fMaxTageNeu = 1;
+    std::unique_ptr<TUeberForm> f(UeberFormOeffnen(kla));
+    QCOMPARE(f->ZellText(1, 1), QStringLiteral("MEI\nD\nR1"));
+    QCOMPARE(f->Raster()->verticalHeader()->defaultSectionSize(), 3 * fStandard->fPlnHoehe);
+    QCOMPARE(f->UebersichtText(), QStringLiteral("\t5a\t6b\nMo  1\tMEI D R1\t\n"));
+  }
+
+  // A deleted teacher's column goes; the other columns stay as they were.
+  void DropsTheColumnOfADeletedTeacher() {
+    NeueSetzung(*fMathe, 1, 1, nullptr, 2);
+    std::unique_ptr<TUeberForm> f(UeberFormOeffnen(leh));
+    f->show();
+    fSchule->LehrerLoeschen(fMei);
+    QCOMPARE(f->Element(1), nullptr);
+    QCOMPARE(f->ZellText(1, 1), QString());
+    QTest::qWait(0);
+    QCOMPARE(f->Spalten(), 1);
+    QCOMPARE(f->Raster()->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("ABE"));
+    QCOMPARE(f->ZellText(1, 2), QStringLiteral("6b M "));
+    fSchule->KursEntfernen(fMathe);
+    QCOMPARE(f->ZellText(1, 2), QString());
   }
 
   // Monday 1 to Monday 3 moves the teacher's course though the drop lands in another teacher's
