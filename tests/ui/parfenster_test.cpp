@@ -154,6 +154,7 @@ class ParFensterTest : public QObject {
     QTest::mouseRelease(t->viewport(), Qt::LeftButton, Qt::ShiftModifier, Mitte(t, 2, 2));
     QCOMPARE(Zeile(t, 1), (QStringList{"1", "PC PM", "PC PM"}));
     lauf.Waehle({"Werkzeuge", "Löschen"});
+    QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, Mitte(t, 2, 2));
     QTest::mouseDClick(t->viewport(), Qt::LeftButton, {}, Mitte(t, 2, 2));
     QCOMPARE(Zeile(t, 1), (QStringList{"0", "PC PM", ""}));
 
@@ -178,9 +179,10 @@ class ParFensterTest : public QObject {
 
     TSpeicherZwischenablage ablage;
     lauf.palette->fAblage = &ablage;
+    lauf.palette->FensterEinsetzen(par);
     lauf.Waehle({"Bearbeiten", "Kopieren"});
-    QCOMPARE(ablage.HoleText(), std::string("Konfl.\tSpalte 1\tSpalte 2\n0\tPC PM\tPB PM\n"
-                                            "0\tPA PM\t\n"));
+    QCOMPARE(QString::fromStdString(ablage.HoleText()),
+             QStringLiteral("Konfl.\tSpalte 1\tSpalte 2\n0\tPC PM\tPB PM\n0\tPA PM\t\n"));
 
     // Open already, the window comes to the front without asking.
     lauf.Waehle({"Daten", "Parallele Kopplungen"});
@@ -189,7 +191,7 @@ class ParFensterTest : public QObject {
 
     QVERIFY(lauf.palette->Sichern());
     QVERIFY(lauf.palette->DateiSchliessen());
-    QCOMPARE(s.fParForm, nullptr);
+    QCOMPARE(lauf.palette->schule().fParForm, nullptr);
     QVERIFY(lauf.palette->Oeffnen(lauf.Pfad(QStringLiteral("s.orb"))));
     TSchule& neu = lauf.palette->schule();
     auto* wieder = dynamic_cast<TParForm*>(neu.fParForm);
