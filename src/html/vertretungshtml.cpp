@@ -11,19 +11,18 @@
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
 #include "substitution/kalender.h"
+#include "substitution/vertretungsinhalt.h"
 
 namespace orbato {
 namespace {
 
 const TVDEinstellung& Layout(int32_t layout) {
-  return Standard().fVDEinstellung[static_cast<std::size_t>(std::clamp(layout, 1, 4) - 1)];
+  return VertretungsLayout(layout);
 }
 
 // "<H3>Vertretungsplan f&uuml;r Mittwoch, 09. Dez 2026  KW 50</H3>", an empty line, "&nbsp;".
 void Ueberschrift(THTMLSeite& seite, const char* was, TDatumZeit datum, const TVDEinstellung& e) {
-  std::string text = std::string(was) + " f\xFCr " + FormatDatum("dddd, dd. mmm yyyy", datum);
-  if (e.MitKalenderwoche) text += "  KW " + std::to_string(IsoWoche(datum).Woche);
-  seite.Zeile("<H3>" + HTMLText(text) + "</H3>");
+  seite.Zeile("<H3>" + HTMLText(TagesTitel(was, datum, e)) + "</H3>");
   seite.Zeile("");
   seite.Zeile("&nbsp;");
 }

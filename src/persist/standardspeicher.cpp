@@ -591,6 +591,8 @@ void Vertretungswerte(Tabelle& t) {
   VertretungsEinstellungen(t);
   Schrift(t, 29, "s", F(&TStandard::fVStdDruckFont));
   Int(t, 29, "sra", F(&TStandard::fVStdDruckRand));
+  Datum(t, 29, "sv", F(&TStandard::fVStdDruckVon), false);
+  Datum(t, 29, "sb", F(&TStandard::fVStdDruckBis), false);
   Bool(t, 29, "vhg", F(&TStandard::fVertrHTMLGemeinsam));
   Bool(t, 29, "vhs", F(&TStandard::fVertrHTMLScrollen));
   Int(t, 29, "vsi", F(&TStandard::fVertrHTMLSize));
@@ -622,6 +624,8 @@ void Vertretungswerte(Tabelle& t) {
   const Druck vueb = &TStandard::fVUebDruck;
   Schrift(t, 31, "vu", F(vueb, &D::Font));
   DruckInt(t, 31, "vura", vueb, &D::Rand);
+  Datum(t, 31, "vuv", F(&TStandard::fVUebDruckVon), false);
+  Datum(t, 31, "vub", F(&TStandard::fVUebDruckBis), false);
 
   Reihe(t, 32, "bem", &TStandard::fBemBez);
   Reihe(t, 32, "grd", &TStandard::fGrund);

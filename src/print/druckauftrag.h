@@ -23,6 +23,9 @@ struct TDruckAuftrag {
   TDatumZeit datum = 0;
   std::vector<int> einstellungen;
   std::vector<std::string> bemerkungen;
+  // The last day of the printouts over a range of days, which begins at `datum`; a date before
+  // `datum` (as when none is given) makes the range that one day.
+  TDatumZeit bis = 0;
 };
 
 }  // namespace orbato

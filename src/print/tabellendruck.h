@@ -28,6 +28,8 @@ struct TDruckSpalte {
   int breite = 0;
   // Draws the cell in place of its text, into the cell less its padding.
   TZeichnen zeichnen;
+  // Long texts go on over further lines of the row instead of being cut.
+  bool umbrechen = false;
 };
 
 // A list as it is printed: a title line, a table with a header row, lines below it.
@@ -37,6 +39,10 @@ struct TDruckTabelle {
   std::vector<std::vector<QString>> zeilen;
   // A background per row; missing or invalid colours leave the row white.
   std::vector<QColor> farben;
+  // Rows marked here are group headings: their first text in bold over the whole width. A
+  // heading is not left alone at the foot of a page, and a group that goes on over a page
+  // break gets its heading again.
+  std::vector<bool> gruppenKopf;
   std::vector<QString> schluss;
 };
 
@@ -56,6 +62,8 @@ class TTabellenDruck {
   // The next table begins on a page of its own, unless nothing is on the current one yet.
   void NeueSeite();
   void Drucke(const TDruckTabelle& tabelle);
+  // A title and lines of text below it, each line broken at blanks to the printable width.
+  void Absatz(const QString& titel, const std::vector<QString>& zeilen);
   void Beenden();
 
   // The printable part of the page inside the margins, and the measures of a table.
@@ -70,7 +78,14 @@ class TTabellenDruck {
  private:
   void Seite();
   // Title, header row, rows and the lines below, as on one page.
-  int Hoehe(const TDruckTabelle& tabelle) const;
+  int Hoehe(const TDruckTabelle& tabelle, const std::vector<int>& breiten) const;
+  // One row with all the lines its broken texts take.
+  int ZeilenHoehe(const TDruckTabelle& tabelle, const std::vector<int>& breiten,
+                  std::size_t nr) const;
+  bool IstGruppenKopf(const TDruckTabelle& tabelle, std::size_t nr) const {
+    return nr < tabelle.gruppenKopf.size() && tabelle.gruppenKopf[nr];
+  }
+  void GruppenZeile(const QString& text, int breite);
   void Titel(const QString& titel);
   void Kopfzeile(const TDruckTabelle& tabelle, const std::vector<int>& breiten);
   void Zeile(const TDruckTabelle& tabelle, const std::vector<int>& breiten, std::size_t nr);
@@ -97,5 +112,8 @@ QString ZellenText(const std::string& text);
 
 // The text cut at the end, with "…", so that it is at most `breite` wide in the current font.
 QString Abgeschnitten(const TPrevPrinter& drucker, const QString& text, int breite);
+// The text broken into lines at most `breite` wide in the current font: at blanks where it can,
+// inside a word that is wider than a line. An empty text is one empty line.
+std::vector<QString> Umgebrochen(const TPrevPrinter& drucker, const QString& text, int breite);
 
 }  // namespace orbato

@@ -24,8 +24,8 @@ void VertretungsdruckAnschliessen(TVertrDruckDialog& dialog, QWidget* eltern, TS
 // today by the document's clock.
 TDatumZeit VertretungsdruckDatum(const TOrbatoPalette& palette);
 
-// The command of an entry of "Datei" / "Drucken" / "Vertretung" by its caption; none for the
-// printouts still to come.
+// The command of an entry of "Datei" / "Drucken" / "Vertretung" by its caption: the print dialog of
+// the substitution plan or of one of the printouts over a range of days; none for other captions.
 std::function<void()> VertretungsDruckBefehl(TOrbatoPalette& palette, const QString& eintrag);
 
 }  // namespace orbato

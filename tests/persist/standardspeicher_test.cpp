@@ -228,3 +228,28 @@ TEST(Standardspeicher, SavesEveryKeyInOrderWithTheValueNamesOfItsLayout) {
 
 }  // namespace
 }  // namespace orbato
+
+namespace orbato {
+namespace {
+
+// The ranges of the substitution printouts over days sit beside their fonts; a store written
+// before they existed gives "never chosen" (0).
+TEST(Standardspeicher, RangesOfTheSubstitutionPrintoutsRoundTrip) {
+  EXPECT_EQ(Geladen("Tevi29", {{"sfs", "10"}}).fVStdDruckVon, 0);
+  EXPECT_EQ(Geladen("Tevi31", {}).fVUebDruckBis, 0);
+  TStandard s;
+  s.fVStdDruckVon = *KodiereDatum(2026, 12, 7) + 0.5;
+  s.fVStdDruckBis = *KodiereDatum(2026, 12, 11) + 0.5;
+  s.fVUebDruckVon = *KodiereDatum(2027, 1, 4) + 0.5;
+  s.fVUebDruckBis = *KodiereDatum(2027, 2, 28) + 0.5;
+  EXPECT_EQ(Gespeichert(s, "Tevi29", "sv3"), "7");
+  EXPECT_EQ(Gespeichert(s, "Tevi29", "sb3"), "11");
+  EXPECT_EQ(Gespeichert(s, "Tevi31", "vuv1"), "2027");
+  EXPECT_EQ(Gespeichert(s, "Tevi31", "vub2"), "2");
+  const TStandard t = Geladen("Tevi31", {{"vuv1", "2027"}, {"vuv2", "1"}, {"vuv3", "4"}});
+  EXPECT_EQ(t.fVUebDruckVon, *KodiereDatum(2027, 1, 4));
+  EXPECT_EQ(t.fVUebDruckBis, 0);
+}
+
+}  // namespace
+}  // namespace orbato

@@ -78,10 +78,10 @@ class VertretungsDruckDialogTest : public QObject {
       QCOMPARE((THaken{d->Haken(1)->isChecked(), d->Haken(2)->isChecked(), d->Haken(3)->isChecked(),
                        d->Haken(4)->isChecked()}),
                (THaken{true, false, false, false}));
-      // The HTML export is connected, the printout not yet.
+      // The HTML export and the printout are connected; printing is the default.
       QVERIFY(d->AlsHTMLKnopf()->isVisible() && d->HTML4Knopf()->isVisible());
-      QVERIFY(d->DruckenKnopf()->isHidden() && d->AnsehenKnopf()->isHidden());
-      QVERIFY(d->SchliessenKnopf()->isVisible() && d->SchliessenKnopf()->isDefault());
+      QVERIFY(d->DruckenKnopf()->isVisible() && d->AnsehenKnopf()->isVisible());
+      QVERIFY(d->SchliessenKnopf()->isVisible() && d->DruckenKnopf()->isDefault());
       Ankreuzen(d->Haken(1));
       Ankreuzen(d->Haken(3));
       Ankreuzen(d->Haken(4));

@@ -193,6 +193,10 @@ class TStandard {
   std::array<bool, 4> fVertrCheck{true, false, false, false};
   TSchrift fVStdDruckFont;
   int32_t fVStdDruckRand = 1;
+  // The ranges of days the printouts "Vertretungsstunden" and "Vertretungsübersicht" were last
+  // asked for; 0 until then, and the dialogs start at today.
+  TDatumZeit fVStdDruckVon = 0, fVStdDruckBis = 0;
+  TDatumZeit fVUebDruckVon = 0, fVUebDruckBis = 0;
   std::array<TVDEinstellung, 4> fVDEinstellung;
 
   // Substitution HTML
