@@ -186,6 +186,8 @@ class TOrbatoPalette : public QMainWindow {
   // The menu entry reached by captions without the "&" marks: {"Datei", "Sichern"}; none when
   // absent.
   QAction* Aktion(const QStringList& pfad) const;
+  // The paths of every entry and sub-menu of the main window's menus, in path order.
+  QStringList AktionsPfade() const { return fAktionen.keys(); }
   const TKuerzelMenues& KuerzelMenues() const { return fKuerzelMenues; }
   // The plan-version menu as the button opens it.
   TMenu VersionsMenuDaten();

@@ -138,7 +138,7 @@ class SVFensterTest : public QObject {
 
     QVERIFY(lauf.palette->Sichern());
     QVERIFY(lauf.palette->DateiSchliessen());
-    QCOMPARE(s.fSVForm, nullptr);
+    QCOMPARE(lauf.palette->schule().fSVForm, nullptr);
     QVERIFY(lauf.palette->Oeffnen(lauf.Pfad(QStringLiteral("s.orb"))));
     TSchule& neu = lauf.palette->schule();
     QVERIFY(dynamic_cast<TSVForm*>(neu.fSVForm));

@@ -44,11 +44,13 @@
 #include "substitution/fehlzeiten.h"
 #include "substitution/kalender.h"
 #include "substitution/vertretungswahl.h"
+#include "ui/anzeigevorgaben.h"
 #include "ui/automatikvoreinstellung.h"
 #include "ui/deputatfenster.h"
 #include "ui/druckausgabe.h"
 #include "ui/fehlfenster.h"
 #include "ui/fensterwege.h"
+#include "ui/handbuchfenster.h"
 #include "ui/htmlexportfenster.h"
 #include "ui/kennwortdialog.h"
 #include "ui/kuerzeldialog.h"
@@ -63,8 +65,8 @@
 #include "ui/qtdialoge.h"
 #include "ui/sperrraster.h"
 #include "ui/startbild.h"
-#include "ui/uebersichtfenster.h"
 #include "ui/uebersichtdruckdialog.h"
+#include "ui/uebersichtfenster.h"
 #include "ui/versionsdialog.h"
 #include "ui/vertretungshtmldialog.h"
 #include "ui/vertretungswahlfenster.h"
@@ -199,6 +201,33 @@ int main(int argc, char** argv) {
   QApplication::processEvents();
   fotograf.Speichere(&palette, QStringLiteral("lehreruebersicht"));
   palette.Arbeitsflaeche()->closeAllSubWindows();
+  // The statistics of subjects, rooms and distribution tables, and the hour distribution.
+  palette.StatistikZeigen(orbato::fac);
+  palette.StatistikZeigen(orbato::rau);
+  palette.StatistikZeigen(orbato::uvt);
+  palette.Arbeitsflaeche()->tileSubWindows();
+  QApplication::processEvents();
+  fotograf.Speichere(&palette, QStringLiteral("statistik_faecher_raeume_uv"));
+  palette.Arbeitsflaeche()->closeAllSubWindows();
+  palette.Aktion({QStringLiteral("Pläne"), QStringLiteral("Stundenverteilung")})->trigger();
+  if (QMdiSubWindow* sv = palette.Arbeitsflaeche()->activeSubWindow()) sv->showMaximized();
+  QApplication::processEvents();
+  fotograf.Speichere(&palette, QStringLiteral("stundenverteilung"));
+  palette.Arbeitsflaeche()->closeAllSubWindows();
+  // The display preferences, the about box and a page of the manual.
+  fotograf.Erwarte(QStringLiteral("voreinstellung_plaene"));
+  orbato::TPlanVorgabenDialog(palette.standard(), &palette).exec();
+  fotograf.Erwarte(QStringLiteral("voreinstellung_deputate"));
+  orbato::TDeputatVorgabenDialog(palette.standard(), &palette).exec();
+  fotograf.Erwarte(QStringLiteral("ueber_winorbato"));
+  palette.Aktion({QStringLiteral("Hilfe"), QStringLiteral("Über WinOrbato...")})->trigger();
+  palette.Aktion({QStringLiteral("Hilfe"), QStringLiteral("Orbato-Handbuch")})->trigger();
+  if (auto* handbuch = palette.findChild<orbato::THandbuchFenster*>()) {
+    handbuch->resize(900, 700);
+    QApplication::processEvents();
+    fotograf.Speichere(handbuch, QStringLiteral("handbuch"));
+    handbuch->close();
+  }
   // The weekly cancellation report of the week it last showed.
   if (QMdiSubWindow* ausfall = palette.WoAusfall()) ausfall->showMaximized();
   QApplication::processEvents();
