@@ -177,7 +177,9 @@ TUeberForm::TUeberForm(TKuerzelArt art, int fensterArt, const QString& titel)
 }
 
 TUeberForm::~TUeberForm() {
-  // The view asks the model for cells while the widget closes, when the columns are gone.
+  // The view asks the model for cells while the widget closes, when the columns are gone; its
+  // viewport sends events while it dies, which must not reach the filter of a half-gone view.
+  fRaster->viewport()->removeEventFilter(this);
   delete fRaster;
   if (UeberFormZeiger(fArt) == this) UeberFormZeiger(fArt) = nullptr;
   Schule().FensterAbmelden(this);

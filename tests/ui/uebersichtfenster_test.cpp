@@ -290,7 +290,7 @@ class UebersichtFensterTest : public QObject, protected TEingesetztesDokument {
 
     QVERIFY(lauf.palette->Sichern());
     QVERIFY(lauf.palette->DateiSchliessen());
-    QCOMPARE(s.fLehrUebForm, nullptr);
+    QCOMPARE(lauf.palette->schule().fLehrUebForm, nullptr);
     QVERIFY(lauf.palette->Oeffnen(lauf.Pfad(QStringLiteral("u.orb"))));
     TSchule& neu = lauf.palette->schule();
     QVERIFY(dynamic_cast<TUeberForm*>(neu.fLehrUebForm));
