@@ -18,6 +18,7 @@
 #include "print/druckarten.h"
 #include "print/druckauftrag.h"
 #include "print/listendruck.h"
+#include "ui/dialogknoepfe.h"
 
 namespace orbato {
 namespace {
@@ -222,23 +223,11 @@ QWidget* TListenDruckDialog::Druckbild() {
 }
 
 QWidget* TListenDruckDialog::Knoepfe() {
-  auto* seite = new QWidget(this);
-  auto* reihe = new QHBoxLayout(seite);
-  reihe->setContentsMargins(0, 0, 0, 0);
-  fOkKnopf = new QPushButton(QStringLiteral("Ok"), seite);
-  fOkKnopf->setDefault(true);
-  connect(fOkKnopf, &QPushButton::clicked, this, &QDialog::accept);
-  fAnsehenKnopf = new QPushButton(QStringLiteral("&Ansehen"), seite);
-  fAnsehenKnopf->setAutoDefault(false);
-  connect(fAnsehenKnopf, &QPushButton::clicked, this, [this] { Ansehen(); });
-  fAbbrechenKnopf = new QPushButton(QStringLiteral("Abbrechen"), seite);
-  fAbbrechenKnopf->setAutoDefault(false);
-  connect(fAbbrechenKnopf, &QPushButton::clicked, this, &QDialog::reject);
-  reihe->addStretch();
-  reihe->addWidget(fOkKnopf);
-  reihe->addWidget(fAnsehenKnopf);
-  reihe->addWidget(fAbbrechenKnopf);
-  return seite;
+  const TDruckKnoepfe k = DruckKnoepfe(this, [this] { Ansehen(); });
+  fOkKnopf = k.ok;
+  fAnsehenKnopf = k.ansehen;
+  fAbbrechenKnopf = k.abbrechen;
+  return k.reihe;
 }
 
 void TListenDruckDialog::SchriftAendern() {

@@ -15,6 +15,7 @@
 #include "print/vertretungsdruck.h"
 #include "substitution/kalender.h"
 #include "ui/datumsfeld.h"
+#include "ui/dialogknoepfe.h"
 #include "ui/schriftfeld.h"
 
 namespace orbato {
@@ -129,23 +130,11 @@ QWidget* TVBereichDruckDialog::Druckbild() {
 }
 
 QWidget* TVBereichDruckDialog::Knoepfe() {
-  auto* seite = new QWidget(this);
-  auto* reihe = new QHBoxLayout(seite);
-  reihe->setContentsMargins(0, 0, 0, 0);
-  fOkKnopf = new QPushButton(QStringLiteral("Ok"), seite);
-  fOkKnopf->setDefault(true);
-  connect(fOkKnopf, &QPushButton::clicked, this, &QDialog::accept);
-  fAnsehenKnopf = new QPushButton(QStringLiteral("&Ansehen"), seite);
-  fAnsehenKnopf->setAutoDefault(false);
-  connect(fAnsehenKnopf, &QPushButton::clicked, this, [this] { Ansehen(); });
-  fAbbrechenKnopf = new QPushButton(QStringLiteral("Abbrechen"), seite);
-  fAbbrechenKnopf->setAutoDefault(false);
-  connect(fAbbrechenKnopf, &QPushButton::clicked, this, &QDialog::reject);
-  reihe->addStretch();
-  reihe->addWidget(fOkKnopf);
-  reihe->addWidget(fAnsehenKnopf);
-  reihe->addWidget(fAbbrechenKnopf);
-  return seite;
+  const TDruckKnoepfe k = DruckKnoepfe(this, [this] { Ansehen(); });
+  fOkKnopf = k.ok;
+  fAnsehenKnopf = k.ansehen;
+  fAbbrechenKnopf = k.abbrechen;
+  return k.reihe;
 }
 
 TDatumZeit TVBereichDruckDialog::Von() const {
