@@ -1,9 +1,7 @@
 #include "ui/deputatfenster.h"
 
-#include <QCursor>
 #include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QStyle>
@@ -72,12 +70,7 @@ TDepForm::TDepForm(TElement* element, int art, bool nurGekoppelt, bool nurOffen)
   });
   connect(fTabelle, &QTableView::doubleClicked, this,
           [this](const QModelIndex& i) { Doppelgeklickt(i.row()); });
-  fMenuZeigen = [this](TMenu& menu) {
-    if (menu.empty()) return;
-    QMenu qmenu(this);
-    MenuFuellen(&qmenu, menu);
-    qmenu.exec(QCursor::pos());
-  };
+  fMenuZeigen = [this](TMenu& menu) { MenuAmZeiger(this, menu); };
   fKlassenWaehlen = [this] { return KlassenWaehlen(this); };
   Fuellen();
 }

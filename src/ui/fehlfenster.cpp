@@ -1,12 +1,10 @@
 #include "ui/fehlfenster.h"
 
-#include <QCursor>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -183,11 +181,11 @@ TFehlFenster::TFehlFenster(TKuerzelArt art, TDatumZeit datum, QWidget* eltern)
   connect(fBis, &QPushButton::clicked, this, [this] { StundenWahl(true); });
   fRaster->viewport()->installEventFilter(this);
   fMenuZeigen = [this](TMenu& menu, QWidget* knopf) {
-    if (knopf != nullptr) return MenuUnterKnopf(menu, knopf);
-    if (menu.empty()) return;
-    QMenu qmenu(this);
-    MenuFuellen(&qmenu, menu);
-    qmenu.exec(QCursor::pos());
+    if (knopf != nullptr) {
+      MenuUnterKnopf(menu, knopf);
+    } else {
+      MenuAmZeiger(this, menu);
+    }
   };
   Fuellen();
 }

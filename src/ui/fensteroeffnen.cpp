@@ -1,9 +1,11 @@
 // How the main window opens document windows: an element's window by the palette's window kind,
 // "alle Kurse", and every window another window asks for.
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 
 #include "model/elemente/element.h"
 #include "model/elemente/planelement.h"
@@ -82,6 +84,8 @@ QMdiSubWindow* TOrbatoPalette::FensterEinsetzen(QWidget* fenster) {
   if (rahmen == nullptr) {
     rahmen = fArbeitsflaeche->addSubWindow(fenster);
     rahmen->setAttribute(Qt::WA_DeleteOnClose);
+    // Ctrl+W is the main menu's "Fenster schließen"; the frame's own menu would make it ambiguous.
+    for (QAction* a : rahmen->systemMenu()->actions()) a->setShortcuts({});
     rahmen->show();
     // As large as the workspace allows from where the window opened.
     const QSize platz = fArbeitsflaeche->size() - QSize(rahmen->x(), rahmen->y());

@@ -43,7 +43,8 @@ QAction* TOrbatoPalette::Eintrag(QMenu* menu, const QString& text, std::function
   aktion->setShortcut(taste);
   aktion->setShortcutContext(Qt::ApplicationShortcut);
   if (befehl) {
-    connect(aktion, &QAction::triggered, this, std::move(befehl));
+    connect(aktion, &QAction::triggered, this,
+            [this, befehl = std::move(befehl)] { fWartend->Ausfuehren(befehl); });
   } else {
     aktion->setEnabled(false);
     aktion->setProperty("ohneBefehl", true);
@@ -81,10 +82,7 @@ void TOrbatoPalette::ErzeugeDateiMenu() {
       QKeySequence(Qt::CTRL | Qt::Key_O));
   fSchliessen = Eintrag(datei, QStringLiteral("Datei schließen"), [this] { DateiSchliessen(); });
   Eintrag(
-      datei, QStringLiteral("Fenster schließen"),
-      [this] {
-        if (QMdiSubWindow* f = fArbeitsflaeche->activeSubWindow()) f->close();
-      },
+      datei, QStringLiteral("Fenster schließen"), [this] { AktivesFensterSchliessen(); },
       QKeySequence(Qt::CTRL | Qt::Key_W));
   datei->addSeparator();
   fSichern = Eintrag(

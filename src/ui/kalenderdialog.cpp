@@ -1,11 +1,9 @@
 #include "ui/kalenderdialog.h"
 
-#include <QCursor>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QRubberBand>
 #include <QShortcut>
@@ -89,12 +87,7 @@ TKalenderDialog::TKalenderDialog(TSchule& schule, TStandard& standard, QWidget* 
           [this] { Blaettern(true); });
   connect(fRaster, &QTableWidget::cellClicked, this, &TKalenderDialog::Geklickt);
   fRaster->viewport()->installEventFilter(this);
-  fMenuZeigen = [this](TMenu& menu) {
-    if (menu.empty()) return;
-    QMenu qmenu(this);
-    MenuFuellen(&qmenu, menu);
-    qmenu.exec(QCursor::pos());
-  };
+  fMenuZeigen = [this](TMenu& menu) { MenuAmZeiger(this, menu); };
   Fuellen();
 }
 

@@ -104,8 +104,8 @@ TKursForm::TKursForm()
   Verbinden();
   fMenuZeigen = [this](TMenu& menu) {
     fMenuOffen = true;
-    MenuUnterKnopf(menu, fKuerzel);
-    fMenuOffen = false;
+    // The button dies with the window, should the window close meanwhile.
+    if (MenuUnterKnopf(menu, fKuerzel)) fMenuOffen = false;
   };
 }
 

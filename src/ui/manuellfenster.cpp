@@ -115,12 +115,7 @@ TManuellFenster::TManuellFenster(TSchule& schule, QWidget* eltern)
     teil->addWidget(fPlaene[i], 1);
     fPlanTeile[i]->hide();
   }
-  fMenuZeigen = [this](TMenu& menu, QWidget* knopf) {
-    if (menu.empty()) return;
-    QMenu qmenu(this);
-    MenuFuellen(&qmenu, menu);
-    qmenu.exec(knopf->mapToGlobal(QPoint(0, knopf->height())));
-  };
+  fMenuZeigen = [this](TMenu& menu, QWidget* knopf) { MenuUnterKnopf(menu, knopf); };
   fForm.fZeigen = [this] { Zeigen(); };
   fForm.fVeraltet = [this] { SpaeterNeuaufbauen(); };
   fForm.fSchliessenNoetig = [this] { FensterSchliessen(); };

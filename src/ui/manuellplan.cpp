@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QHelpEvent>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -123,12 +122,7 @@ TManuellPlan::TManuellPlan(TManuellForm& form, int32_t plan, QWidget* eltern)
   horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   viewport()->installEventFilter(this);
-  fMenuZeigen = [this](TMenu& menu, const QPoint& global) {
-    if (menu.empty()) return;
-    QMenu qmenu(this);
-    MenuFuellen(&qmenu, menu);
-    qmenu.exec(global);
-  };
+  fMenuZeigen = [this](TMenu& menu, const QPoint& global) { MenuZeigen(this, menu, global); };
 }
 
 // Cells two lines high, as wide as the widest group name, or subject and room side by side.

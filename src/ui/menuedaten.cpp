@@ -1,7 +1,9 @@
 #include "ui/menuedaten.h"
 
+#include <QCursor>
 #include <QGridLayout>
 #include <QMenu>
+#include <QPointer>
 #include <QToolButton>
 #include <QWidget>
 #include <QWidgetAction>
@@ -12,6 +14,8 @@
 
 namespace orbato {
 namespace {
+
+int gOffeneMenues = 0;
 
 bool HatSpalten(const TMenu& daten) {
   for (const TMenuEintrag& e : daten) {
@@ -92,11 +96,29 @@ void MenuFuellen(QMenu* menu, const TMenu& daten) {
   for (const TMenuEintrag& e : daten) EintragEinfuegen(menu, e);
 }
 
-void MenuUnterKnopf(const TMenu& daten, QWidget* knopf) {
-  if (daten.empty()) return;
-  QMenu menu(knopf);
+bool MenuZeigen(QWidget* besitzer, const TMenu& daten, const QPoint& wo) {
+  if (daten.empty()) return true;
+  QPointer<QWidget> wache(besitzer);
+  // A child of the window would die with it while its own event loop still runs.
+  QMenu menu;
   MenuFuellen(&menu, daten);
-  menu.exec(knopf->mapToGlobal(QPoint(0, knopf->height())));
+  if (besitzer) QObject::connect(besitzer, &QObject::destroyed, &menu, &QMenu::close);
+  ++gOffeneMenues;
+  menu.exec(wo);
+  --gOffeneMenues;
+  return besitzer == nullptr || !wache.isNull();
+}
+
+bool MenuAmZeiger(QWidget* besitzer, const TMenu& daten) {
+  return MenuZeigen(besitzer, daten, QCursor::pos());
+}
+
+bool MenuUnterKnopf(const TMenu& daten, QWidget* knopf) {
+  return MenuZeigen(knopf, daten, knopf->mapToGlobal(QPoint(0, knopf->height())));
+}
+
+bool ElementMenuOffen() {
+  return gOffeneMenues > 0;
 }
 
 }  // namespace orbato

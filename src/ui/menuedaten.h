@@ -3,6 +3,7 @@
 #include "model/basis/menue.h"
 
 class QMenu;
+class QPoint;
 class QWidget;
 
 namespace orbato {
@@ -11,8 +12,17 @@ namespace orbato {
 // its command. A menu with column breaks is laid out in columns side by side, since a Qt menu
 // knows no break of its own: each column a list of flat buttons.
 void MenuFuellen(QMenu* menu, const TMenu& daten);
-// The menu as a pop-up below the button that offers it, the chosen entry run; nothing for an
-// empty menu.
-void MenuUnterKnopf(const TMenu& daten, QWidget* knopf);
+// The menu as a pop-up at `wo` (global), the chosen entry run; nothing for an empty menu. The
+// pop-up runs its own event loop, in which anything may happen to the window that opened it: it
+// belongs to no window, closes when `besitzer` goes, and the answer says whether `besitzer` still
+// lives, so that the caller touches nothing of a window that closed meanwhile.
+bool MenuZeigen(QWidget* besitzer, const TMenu& daten, const QPoint& wo);
+// The same at the mouse pointer.
+bool MenuAmZeiger(QWidget* besitzer, const TMenu& daten);
+// The menu below the button that offers it; the button is its owner.
+bool MenuUnterKnopf(const TMenu& daten, QWidget* knopf);
+// Whether one of these pop-up menus is open now: the program does not close under it, and main
+// menu commands wait until it has closed.
+bool ElementMenuOffen();
 
 }  // namespace orbato

@@ -186,12 +186,7 @@ TMenu TOrbatoPalette::VersionsMenuDaten() {
 }
 
 void TOrbatoPalette::VersionsMenuZeigen() {
-  QMenu menu(this);
-  MenuFuellen(&menu, VersionsMenuDaten());
-  // The program may not close under an open menu whose command would then act on nothing.
-  fMenuOffen = true;
-  menu.exec(fVersionsKnopf->mapToGlobal(QPoint(0, fVersionsKnopf->height())));
-  fMenuOffen = false;
+  MenuUnterKnopf(VersionsMenuDaten(), fVersionsKnopf);
 }
 
 // Black in single-version mode, red while edits go to every version.
@@ -290,7 +285,8 @@ void TOrbatoPalette::keyReleaseEvent(QKeyEvent* ereignis) {
 }
 
 void TOrbatoPalette::closeEvent(QCloseEvent* ereignis) {
-  if (fMenuOffen) {
+  // The program may not close under an open menu whose command would then act on nothing.
+  if (ElementMenuOffen()) {
     ereignis->ignore();
     return;
   }
@@ -317,6 +313,16 @@ void TOrbatoPalette::KennwortAendern() {
   dialog.exec();
 }
 
+void TOrbatoPalette::AktivesFensterSchliessen() {
+  QWidget* aktiv = QApplication::activeWindow();
+  if (aktiv != nullptr && aktiv != this && !aktiv->isModal()) {
+    aktiv->close();
+  } else if (QMdiSubWindow* f = fArbeitsflaeche->currentSubWindow()) {
+    // The workspace's current window, even while another program has the focus.
+    f->close();
+  }
+}
+
 void TOrbatoPalette::FensterAnordnen() {
   TAnordnungsDialog dialog(fStandard->fFensterOrd, this);
   if (dialog.exec() != QDialog::Accepted) return;
@@ -335,10 +341,7 @@ void TOrbatoPalette::ZwischenablageZeigen() {
       return;
     }
   }
-  QMdiSubWindow* fenster = fArbeitsflaeche->addSubWindow(new TZwischenablageFenster);
-  fenster->setAttribute(Qt::WA_DeleteOnClose);
-  fenster->resize(420, 300);
-  fenster->show();
+  FensterEinsetzen(new TZwischenablageFenster)->resize(420, 300);
 }
 
 }  // namespace orbato

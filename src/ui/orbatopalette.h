@@ -17,6 +17,7 @@
 #include "persist/einstellungsspeicher.h"
 #include "ui/fehlerfenster.h"
 #include "ui/qtdialoge.h"
+#include "ui/wartendebefehle.h"
 
 class QAction;
 class QActionGroup;
@@ -134,6 +135,8 @@ class TOrbatoPalette : public QMainWindow {
   std::vector<TKurs*> AusgewaehlteKurse() const;
   // "Fenster": the layout of the workspace's windows, and the clipboard view (one at a time).
   void FensterAnordnen();
+  // "Fenster schließen" (Ctrl+W): the active document window, in the workspace or beside it.
+  void AktivesFensterSchliessen();
   void ZwischenablageZeigen();
   // "Import...": a course exchange file into the open document, or into a new one; false when
   // nothing was imported.
@@ -283,7 +286,6 @@ class TOrbatoPalette : public QMainWindow {
   bool fAktiv = false;
   bool fSpeicherMeldungDa = false;
   bool fShift = false;
-  bool fMenuOffen = false;
   bool fGesichert = false;
   std::unique_ptr<TStandard> fStandard;
   std::unique_ptr<TSchule> fSchule;
@@ -291,6 +293,7 @@ class TOrbatoPalette : public QMainWindow {
   std::unique_ptr<TSchuleEinsetzen> fSchuleEingesetzt;
   TKuerzelMenues fKuerzelMenues;
   QMap<int, TFensterOeffner> fFensterOeffner;
+  TWartendeBefehle* fWartend = new TWartendeBefehle(this);
 
   QMdiArea* fArbeitsflaeche = nullptr;
   QToolBar* fPalette = nullptr;

@@ -1,9 +1,7 @@
 #include "ui/parfenster.h"
 
-#include <QCursor>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTableWidget>
@@ -57,12 +55,7 @@ TParForm::TParForm(TParRaster raster, bool mitFach)
           [this](int zeile, int spalte) { Geklickt(spalte, zeile + 1); });
   connect(fTabelle, &QTableWidget::cellDoubleClicked, this,
           [this](int zeile, int spalte) { Doppelgeklickt(spalte, zeile + 1); });
-  fMenuZeigen = [this](TMenu& menu) {
-    if (menu.empty()) return;
-    QMenu qmenu(this);
-    MenuFuellen(&qmenu, menu);
-    qmenu.exec(QCursor::pos());
-  };
+  fMenuZeigen = [this](TMenu& menu) { MenuAmZeiger(this, menu); };
   fRaster.AlleBerechnen();
   Fuellen();
 }

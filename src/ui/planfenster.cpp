@@ -1,11 +1,10 @@
 #include "ui/planfenster.h"
 
-#include <QCursor>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QMenu>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -76,12 +75,7 @@ TPlnForm::TPlnForm(TPlanElement* element, int art)
   fRaster->viewport()->installEventFilter(this);
   fRaster->setContextMenuPolicy(Qt::PreventContextMenu);
   fRaster->setAutoScroll(true);
-  fMenuZeigen = [this](TMenu& menu) {
-    if (menu.empty()) return;
-    QMenu qmenu(this);
-    MenuFuellen(&qmenu, menu);
-    qmenu.exec(QCursor::pos());
-  };
+  fMenuZeigen = [this](TMenu& menu) { MenuAmZeiger(this, menu); };
 }
 
 TPlnForm::~TPlnForm() {
@@ -219,7 +213,9 @@ TMenu TPlnForm::KlickMenu(int32_t tag, int32_t std) {
 
 void TPlnForm::Geklickt(int32_t tag, int32_t std) {
   TMenu menu = KlickMenu(tag, std);
+  const QPointer<TPlnForm> wache(this);
   fMenuZeigen(menu);
+  if (!wache) return;
   // The marks of a room menu last as long as the menu.
   if (Schule().fToolArt == SetzTool) Fuellen();
 }

@@ -1,6 +1,7 @@
 #include "ui/qtdialoge.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -37,9 +38,35 @@ QString Zeilen(const std::vector<std::string>& zeilen) {
   return text.join(QLatin1Char('\n'));
 }
 
+// The progress window stays until its operation ends: Escape and the close box only ask the
+// operation to stop, as its button does, and the window closes when the operation is over.
+class TFortschrittsFenster : public QDialog {
+ public:
+  TFortschrittsFenster(QWidget* eltern, bool& abbruch) : QDialog(eltern), fAbbruch(abbruch) {}
+  void reject() override { fAbbruch = true; }
+  void Schliessen() {
+    fFertig = true;
+    close();
+  }
+
+ protected:
+  void closeEvent(QCloseEvent* ereignis) override {
+    if (!fFertig) {
+      fAbbruch = true;
+      ereignis->ignore();
+      return;
+    }
+    // Not QDialog's, which would reject first.
+    QWidget::closeEvent(ereignis);
+  }
+
+ private:
+  bool& fAbbruch;
+  bool fFertig = false;
+};
+
 // A small frameless-looking window that stays beside the work, not modal.
-QDialog* KleinesFenster(QWidget* eltern, std::string_view titel) {
-  auto* fenster = new QDialog(eltern);
+QDialog* KleinesFenster(QDialog* fenster, std::string_view titel) {
   fenster->setAttribute(Qt::WA_DeleteOnClose);
   // It shows what is under way; the keyboard stays with the window the user works in.
   fenster->setAttribute(Qt::WA_ShowWithoutActivating);
@@ -118,7 +145,7 @@ void TQtDialoge::Nachricht(std::string_view titel, const std::vector<std::string
 
 void TQtDialoge::MeldungZeigen(std::string_view text, std::string_view titel) {
   if (!fMeldung) {
-    fMeldung = KleinesFenster(fEltern, titel);
+    fMeldung = KleinesFenster(new QDialog(fEltern), titel);
     fMeldungsText = new QLabel(fMeldung);
     fMeldungsText->setMinimumWidth(280);
     fMeldung->layout()->addWidget(fMeldungsText);
@@ -143,12 +170,15 @@ void TQtDialoge::MeldungSchliessen() {
 void TQtDialoge::FortschrittBeginnen(std::string_view titel, int maximum) {
   FortschrittBeenden();
   fAbbruch = false;
-  fFortschritt = KleinesFenster(fEltern, titel);
+  fFortschritt = KleinesFenster(new TFortschrittsFenster(fEltern, fAbbruch), titel);
   fFortschrittText = new QLabel(fFortschritt);
   fFortschrittInfo = new QLabel(fFortschritt);
   fBalken = new QProgressBar(fFortschritt);
   fBalken->setRange(0, std::max(maximum, 0));
   fBalken->setMinimumWidth(280);
+  // The progress window alone takes input while it runs.
+  fFortschritt->setWindowModality(Qt::ApplicationModal);
+  fFortschritt->setObjectName(QStringLiteral("Fortschritt"));
   auto* abbrechen = new QPushButton(QStringLiteral("Abbrechen"), fFortschritt);
   QObject::connect(abbrechen, &QPushButton::clicked, [this] { fAbbruch = true; });
   for (QWidget* w :
@@ -184,7 +214,7 @@ bool TQtDialoge::Abgebrochen() {
 }
 
 void TQtDialoge::FortschrittBeenden() {
-  if (fFortschritt) fFortschritt->close();
+  if (fFortschritt) static_cast<TFortschrittsFenster*>(fFortschritt.data())->Schliessen();
   fFortschritt = nullptr;
 }
 
@@ -192,8 +222,9 @@ void TQtDialoge::Piep() {
   QApplication::beep();
 }
 
-void TQtDialoge::Zeichne() {
-  QApplication::processEvents(QEventLoop::ExcludeSocketNotifiers);
+void TQtDialoge::Zeichne() const {
+  QApplication::processEvents(fFortschritt ? QEventLoop::ExcludeSocketNotifiers
+                                           : QEventLoop::ExcludeUserInputEvents);
 }
 
 void SchliesseOhneAenderung(QWidget* fenster) {

@@ -49,8 +49,10 @@ class TQtDialoge : public Dialoge {
   QDialog* FortschrittsFenster() const { return fFortschritt; }
 
  private:
-  // Lets the window paint and the cancel button be pressed during a long operation.
-  static void Zeichne();
+  // Lets the windows paint during a long operation. Of the user's input only the progress
+  // window's cancel button is taken meanwhile: a command or a closed window in the middle of the
+  // operation would pull the data from under it.
+  void Zeichne() const;
 
   QWidget* fEltern;
   QPointer<QDialog> fMeldung;

@@ -1,11 +1,10 @@
 #include "ui/uebersichtfenster.h"
 
 #include <QAbstractTableModel>
-#include <QCursor>
 #include <QFontMetrics>
 #include <QHeaderView>
-#include <QMenu>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
@@ -167,12 +166,7 @@ TUeberForm::TUeberForm(TKuerzelArt art, int fensterArt, const QString& titel)
   fRaster->viewport()->installEventFilter(this);
   fRaster->setContextMenuPolicy(Qt::PreventContextMenu);
   fRaster->setAutoScroll(true);
-  fMenuZeigen = [this](TMenu& menu) {
-    if (menu.empty()) return;
-    QMenu qmenu(this);
-    MenuFuellen(&qmenu, menu);
-    qmenu.exec(QCursor::pos());
-  };
+  fMenuZeigen = [this](TMenu& menu) { MenuAmZeiger(this, menu); };
   Fuellen();
 }
 
@@ -435,7 +429,9 @@ TMenu TUeberForm::KlickMenu(int spalte, int zeile) {
 
 void TUeberForm::Geklickt(int spalte, int zeile) {
   TMenu menu = KlickMenu(spalte, zeile);
+  const QPointer<TUeberForm> wache(this);
   fMenuZeigen(menu);
+  if (!wache) return;
   // The marks of a room menu last as long as the menu.
   if (Schule().fToolArt == SetzTool) {
     MarkenLoeschen();

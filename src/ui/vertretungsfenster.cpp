@@ -2,14 +2,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCursor>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -62,14 +60,6 @@ QTableWidget* NeueTabelle(QWidget* eltern) {
   return tabelle;
 }
 
-// The core's menu as a pop-up at the mouse.
-void MenuAnDerMaus(TMenu& daten) {
-  if (daten.empty()) return;
-  QMenu menu;
-  MenuFuellen(&menu, daten);
-  menu.exec(QCursor::pos());
-}
-
 }  // namespace
 
 QColor VertretungsFarbe(TVertrFarbe farbe) {
@@ -108,7 +98,7 @@ TVertrForm::TVertrForm(TDatumZeit datum, QWidget* eltern)
       fInaktive(new QCheckBox(QStringLiteral("inaktive Vertretungen"), this)),
       fTabelle(NeueTabelle(this)) {
   setWindowTitle(QStringLiteral("Vertretungen"));
-  fMenuZeigen = MenuAnDerMaus;
+  fMenuZeigen = [this](TMenu& menu) { MenuAmZeiger(this, menu); };
   Schule().fVertrForm = this;
   Schule().FensterAnmelden(FensterTitel(), this);
   fVersionGewechselt = fForm.Oeffnen();

@@ -34,6 +34,7 @@ class TDialogSchliesser : public QObject {
     fUhr.setInterval(20);
     connect(&fUhr, &QTimer::timeout, this, [] {
       QWidget* modal = QApplication::activeModalWidget();
+      if (modal != nullptr && modal->objectName() == QStringLiteral("Fortschritt")) return;
       if (auto* dialog = qobject_cast<QDialog*>(modal)) {
         dialog->reject();
       } else if (modal != nullptr) {

@@ -65,6 +65,8 @@ class TModalSkript : public QObject {
   void Pruefe() {
     QWidget* fenster = QApplication::activeModalWidget();
     if (fenster == nullptr || !fenster->isVisible()) return;
+    // A progress window is modal only to keep the input to itself; nobody answers it.
+    if (fenster->objectName() == QStringLiteral("Fortschritt")) return;
     for (const QPointer<QWidget>& f : fErledigt) {
       if (f == fenster) return;
     }

@@ -112,6 +112,7 @@ class TFotograf : public QObject {
   void Pruefe() {
     QWidget* fenster = QApplication::activeModalWidget();
     if (fenster == nullptr || !fenster->isVisible()) return;
+    if (fenster->objectName() == QStringLiteral("Fortschritt")) return;
     for (const QPointer<QWidget>& f : fErledigt) {
       if (f == fenster) return;
     }

@@ -1,0 +1,42 @@
+#include "ui/wartendebefehle.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include "ui/menuedaten.h"
+
+namespace orbato {
+
+TWartendeBefehle::TWartendeBefehle(QObject* eltern) : QObject(eltern) {
+  fTakt.setInterval(10);
+  connect(&fTakt, &QTimer::timeout, this, &TWartendeBefehle::Nachholen);
+}
+
+bool TWartendeBefehle::Verschachtelt() {
+  return ElementMenuOffen() || QApplication::activePopupWidget() != nullptr;
+}
+
+void TWartendeBefehle::Ausfuehren(std::function<void()> befehl) {
+  if (!Verschachtelt() && fBefehle.empty()) {
+    befehl();
+    return;
+  }
+  // Closing a pop-up ends its event loop; a menu that refuses to close is left to the user.
+  for (int i = 0; i < 8; ++i) {
+    QWidget* popup = QApplication::activePopupWidget();
+    if (popup == nullptr) break;
+    popup->close();
+  }
+  fBefehle.push_back(std::move(befehl));
+  fTakt.start();
+}
+
+void TWartendeBefehle::Nachholen() {
+  if (Verschachtelt() || QApplication::activeModalWidget() != nullptr) return;
+  fTakt.stop();
+  const auto befehle = std::move(fBefehle);
+  fBefehle.clear();
+  for (const auto& befehl : befehle) befehl();
+}
+
+}  // namespace orbato
