@@ -11,6 +11,7 @@
 #include "html/planhtml.h"
 #include "persist/streamfehler.h"
 #include "platform/qttext.h"
+#include "ui/eingabepause.h"
 #include "ui/orbatopalette.h"
 #include "ui/ordnerpfad.h"
 #include "ui/wartezeiger.h"
@@ -93,7 +94,7 @@ void THTMLExportFenster::FortschrittSchritt(int schritte) {
 }
 
 bool THTMLExportFenster::Abgebrochen() {
-  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  ZeichnenOhneEingaben();
   return false;
 }
 

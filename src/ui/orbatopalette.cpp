@@ -253,7 +253,7 @@ void TOrbatoPalette::StartDatei(const QString& pfad) {
 // Idle time: at most one reminder on screen, and the clock is reset even when there is nothing
 // to save.
 void TOrbatoPalette::SpeicherErinnerung() {
-  if (fStandard->fSpeicherZeit <= 0 || fSpeicherMeldungDa) return;
+  if (fStandard->fSpeicherZeit <= 0 || fSpeicherMeldungDa || !TWartendeBefehle::Ruhig()) return;
   const TDatumZeit jetzt = fUhr.Jetzt();
   const double tage = jetzt - std::floor(jetzt) - fStandard->fSaveZeit;
   // The stored time is a time of day; past midnight the day starts over.

@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "platform/qttext.h"
+#include "ui/eingabepause.h"
 
 namespace orbato {
 namespace {
@@ -223,8 +224,11 @@ void TQtDialoge::Piep() {
 }
 
 void TQtDialoge::Zeichne() const {
-  QApplication::processEvents(fFortschritt ? QEventLoop::ExcludeSocketNotifiers
-                                           : QEventLoop::ExcludeUserInputEvents);
+  if (fFortschritt) {
+    QApplication::processEvents(QEventLoop::ExcludeSocketNotifiers);
+  } else {
+    ZeichnenOhneEingaben();
+  }
 }
 
 void SchliesseOhneAenderung(QWidget* fenster) {

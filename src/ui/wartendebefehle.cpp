@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "ui/eingabepause.h"
 #include "ui/menuedaten.h"
 
 namespace orbato {
@@ -14,6 +15,10 @@ TWartendeBefehle::TWartendeBefehle(QObject* eltern) : QObject(eltern) {
 
 bool TWartendeBefehle::Verschachtelt() {
   return ElementMenuOffen() || QApplication::activePopupWidget() != nullptr;
+}
+
+bool TWartendeBefehle::Ruhig() {
+  return !Verschachtelt() && QApplication::activeModalWidget() == nullptr && !EingabenPausieren();
 }
 
 void TWartendeBefehle::Ausfuehren(std::function<void()> befehl) {
@@ -32,7 +37,7 @@ void TWartendeBefehle::Ausfuehren(std::function<void()> befehl) {
 }
 
 void TWartendeBefehle::Nachholen() {
-  if (Verschachtelt() || QApplication::activeModalWidget() != nullptr) return;
+  if (!Ruhig()) return;
   fTakt.stop();
   const auto befehle = std::move(fBefehle);
   fBefehle.clear();

@@ -17,8 +17,11 @@ class TWartendeBefehle : public QObject {
   explicit TWartendeBefehle(QObject* eltern);
 
   void Ausfuehren(std::function<void()> befehl);
-  // Whether a command would wait now.
+  // Whether a command would wait now: a pop-up menu is open.
   static bool Verschachtelt();
+  // Whether the program is idle: no pop-up menu, no dialog, no operation under way. Timers that
+  // start something of their own wait for it, as the commands here do.
+  static bool Ruhig();
 
  private:
   void Nachholen();

@@ -13,6 +13,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPointer>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QWidgetAction>
@@ -27,7 +28,10 @@
 #include "lauf.h"
 #include "model/dokument/schule.h"
 #include "model/elemente/element.h"
+#include "model/elemente/klasse.h"
 #include "platform/qttext.h"
+#include "ui/eingabepause.h"
+#include "ui/planfenster.h"
 
 namespace orbato {
 
@@ -90,6 +94,11 @@ class TDauerlauf : public QObject {
     if (fFertig) return;
     if (fSchritt >= fZiel || !fBefund.isEmpty()) {
       Ausklingen();
+      return;
+    }
+    // In the middle of an operation that takes no input a planner can do nothing either.
+    if (EingabenPausieren()) {
+      Planen();
       return;
     }
     ++fSchritt;
@@ -171,8 +180,10 @@ class TDauerlauf : public QObject {
       FensterOeffnen();
     } else if (w < 47) {
       WerkzeugWaehlen();
-    } else if (w < 80) {
+    } else if (w < 72) {
       Zellklick();
+    } else if (w < 80) {
+      StundeZeigen();
     } else if (w < 85) {
       Rastertaste();
     } else if (w < 90) {
@@ -218,6 +229,11 @@ class TDauerlauf : public QObject {
         Qt::CTRL | Qt::Key_F12, Qt::CTRL | Qt::Key_P,
     };
     const QKeyCombination taste = Eines(tasten);
+    // The program has the focus: a closed dialog leaves no active window on this platform.
+    if (QApplication::activeWindow() == nullptr && QApplication::activePopupWidget() == nullptr) {
+      fLauf.palette->activateWindow();
+      QApplication::setActiveWindow(fLauf.palette.get());
+    }
     Notiere(QStringLiteral("Taste ") + QKeySequence(taste).toString() + QStringLiteral(" an ") +
             QString::fromLatin1(ziel->metaObject()->className()));
     QTest::keyClick(ziel, taste.key(), taste.keyboardModifiers());
@@ -327,6 +343,45 @@ class TDauerlauf : public QObject {
       if (flaeche) QTest::mouseMove(flaeche, ende);
       if (flaeche) QTest::mouseRelease(flaeche, Qt::LeftButton, tasten, ende);
     }
+  }
+
+  // The pop-up of a lesson in a plan window, with the tool "Zeigen": what a planner does most.
+  void StundeZeigen() {
+    QList<TPlnForm*> plaene;
+    for (QMdiSubWindow* f : fLauf.palette->Arbeitsflaeche()->subWindowList()) {
+      if (auto* plan = qobject_cast<TPlnForm*>(f->widget()); plan && f->isVisible()) plaene << plan;
+    }
+    if (plaene.isEmpty()) {
+      // "Kl" / a class, as a plan.
+      TListe<TKlasse>& klassen = fLauf.palette->schule().fKlassenMenge;
+      if (klassen.ListeZahlElemente() == 0) return;
+      TKlasse* klasse = klassen.ListeNrInhalt(1 + Zahl(klassen.ListeZahlElemente()));
+      Notiere(QStringLiteral("Plan ") + QtText(klasse->fKuerzel.str()));
+      QMdiSubWindow* rahmen = fLauf.palette->ElementFensterOeffnen(klasse, PFenster);
+      if (rahmen == nullptr) return;
+      plaene << qobject_cast<TPlnForm*>(rahmen->widget());
+    }
+    TPlnForm* plan = Eines(plaene);
+    QTableWidget* raster = plan->Raster();
+    QList<QTableWidgetItem*> stunden;
+    for (int z = 0; z < raster->rowCount(); ++z) {
+      for (int s = 0; s < raster->columnCount(); ++s) {
+        QTableWidgetItem* item = raster->item(z, s);
+        if (item && !item->text().trimmed().isEmpty()) stunden << item;
+      }
+    }
+    if (stunden.isEmpty()) return;
+    QTableWidgetItem* item = Eines(stunden);
+    fLauf.palette->Arbeitsflaeche()->setActiveSubWindow(
+        qobject_cast<QMdiSubWindow*>(plan->parentWidget()));
+    if (QAction* a =
+            fLauf.palette->Aktion({QStringLiteral("Werkzeuge"), QStringLiteral("Zeigen")})) {
+      a->trigger();
+    }
+    Notiere(QStringLiteral("Stunde zeigen in %1: %2").arg(plan->windowTitle(), item->text()));
+    raster->scrollToItem(item);
+    QTest::mouseClick(raster->viewport(), Qt::LeftButton, {},
+                      raster->visualItemRect(item).center());
   }
 
   static QWidget* RahmenVon(QWidget* w) {
