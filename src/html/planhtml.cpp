@@ -130,7 +130,7 @@ THTMLSeite TPlanHTML::Index() const {
     seite.Zeile(zeile);
   }
   seite.Zeile(H1(HTMLText(Standard().fSchulname)));
-  seite.Zeile("<H1>Planinformationssytem</H1>");
+  seite.Zeile("<H1>Planinformationssystem</H1>");
   seite.Zeile("&nbsp;");
   const auto eintrag = [&](const std::string& datei, std::string_view text) {
     seite.Zeile("<H2>" + Verweis(datei, text) + "</H2>");

@@ -56,7 +56,7 @@ TEST_F(HTMLKommandoTest, WritesEveryPageWithTheSchoolNameGiven) {
                                    "fa.html", "ku.html", "lpl1.html", "lpl2.html", "kpl1.html",
                                    "rpl1.html", "fa1.html"}));
   const std::string index = LiesDatei(fOrdner / "plan" / "index.html");
-  EXPECT_NE(index.find("\r<BODY>\r<H1>Schule am Gr&uuml;nen Weg</H1>\r<H1>Planinformationssytem"),
+  EXPECT_NE(index.find("\r<BODY>\r<H1>Schule am Gr&uuml;nen Weg</H1>\r<H1>Planinformationssystem"),
             std::string::npos);
   EXPECT_NE(LiesDatei(fOrdner / "plan" / "lpl2.html").find("<H1>Lehrerplan &Ouml;Z </H1>"),
             std::string::npos);

@@ -121,7 +121,7 @@ TEST_F(PlanHTML, IndexNamesTheSchoolAndLinksTheSixListPages) {
   EXPECT_EQ(Text(TPlanHTML(fSchule).Index()),
             std::string(kKopf) + "<TITLE>Planinformationssystem</TITLE>\r" + kStil +
                 "</HEAD>\r<BODY>\r" + kSchule +
-                Zeilen({"<H1>Planinformationssytem</H1>", "&nbsp;",
+                Zeilen({"<H1>Planinformationssystem</H1>", "&nbsp;",
                         "<H2><A HREF=\"lpl.html\">Lehrerpl&auml;ne</A></H2>",
                         "<H2><A HREF=\"kpl.html\">Klassenpl&auml;ne</A></H2>",
                         "<H2><A HREF=\"rpl.html\">Raumpl&auml;ne</A></H2>",
