@@ -57,6 +57,29 @@ const char* Entitaet(char c) {
   return nullptr;
 }
 
+// Writes the bytes straight into the file, opened with O_CREAT and `art`; false when O_EXCL
+// finds the file there.
+bool SchreibeDatei(const std::string& pfad, const std::vector<uint8_t>& bytes, int art) {
+  const int fd = ::open(pfad.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | art, 0666);
+  if (fd < 0 && errno == EEXIST && (art & O_EXCL)) return false;
+  if (fd < 0) {
+    throw TStreamFehler("Datei \"" + Cp1252AusUtf8(pfad) + "\" kann nicht erstellt werden. " +
+                        SystemGrund(errno));
+  }
+  std::size_t geschrieben = 0;
+  while (geschrieben < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + geschrieben, bytes.size() - geschrieben);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      ::close(fd);
+      throw TStreamFehler("Stream-Schreibfehler");
+    }
+    geschrieben += static_cast<std::size_t>(n);
+  }
+  if (::close(fd) != 0) throw TStreamFehler("Stream-Schreibfehler");
+  return true;
+}
+
 }  // namespace
 
 std::string HTMLText(std::string_view cp1252) {
@@ -95,23 +118,12 @@ void SchreibeSeite(const std::string& pfad, const THTMLSeite& seite) {
 }
 
 void SchreibeNeueSeite(const std::string& pfad, const THTMLSeite& seite) {
-  const int fd = ::open(pfad.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd < 0) {
-    throw TStreamFehler("Datei \"" + Cp1252AusUtf8(pfad) + "\" kann nicht erstellt werden. " +
-                        SystemGrund(errno));
-  }
-  const std::vector<uint8_t>& bytes = seite.Bytes();
-  std::size_t geschrieben = 0;
-  while (geschrieben < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + geschrieben, bytes.size() - geschrieben);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      ::close(fd);
-      throw TStreamFehler("Stream-Schreibfehler");
-    }
-    geschrieben += static_cast<std::size_t>(n);
-  }
-  if (::close(fd) != 0) throw TStreamFehler("Stream-Schreibfehler");
+  SchreibeDatei(pfad, seite.Bytes(), O_TRUNC);
+}
+
+bool SchreibeFallsNeu(const std::string& pfad, const std::vector<uint8_t>& bytes) {
+  // O_EXCL makes the test and the creation one step: a file that appears meanwhile is kept too.
+  return SchreibeDatei(pfad, bytes, O_EXCL);
 }
 
 bool ErstelleOrdner(const std::string& pfad) {

@@ -40,6 +40,10 @@ void SchreibeSeite(const std::string& pfad, const THTMLSeite& seite);
 // "Stream-Schreibfehler") on failure.
 void SchreibeNeueSeite(const std::string& pfad, const THTMLSeite& seite);
 
+// Writes the bytes into a file of that name unless there is one already, which is left as it is:
+// false then. TStreamFehler as SchreibeNeueSeite when it cannot be written.
+bool SchreibeFallsNeu(const std::string& pfad, const std::vector<uint8_t>& bytes);
+
 // Creates the export folder. False when it exists already or cannot be made: the exports then
 // write nothing.
 bool ErstelleOrdner(const std::string& pfad);

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "html/planhtmlteile.h"
+#include "html/stilvorlage.h"
 #include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
@@ -130,7 +131,7 @@ THTMLSeite TPlanHTML::Index() const {
     seite.Zeile(zeile);
   }
   seite.Zeile(H1(HTMLText(Standard().fSchulname)));
-  seite.Zeile("<H1>Planinformationssytem</H1>");
+  seite.Zeile("<H1>Planinformationssystem</H1>");
   seite.Zeile("&nbsp;");
   const auto eintrag = [&](const std::string& datei, std::string_view text) {
     seite.Zeile("<H2>" + Verweis(datei, text) + "</H2>");
@@ -224,6 +225,7 @@ bool PlanHTMLExport(const TSchule& schule, const std::string& ordner, Dialoge& d
   // One window for the whole run; each kind starts its bar anew.
   TFortschritt fortschritt(dialoge, kPlanHTMLTitel, 0);
   fortschritt.Text(name);
+  StilvorlageBeilegen(ordner, Standard());
   schreibe("index.html", plan.Index());
   for (TKuerzelArt art : TPlanHTML::kArten) schreibe(PlanSeitenName(art), plan.Liste(art));
   schreibe("ku.html", plan.AlleKurse());

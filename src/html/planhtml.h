@@ -57,7 +57,8 @@ std::string PlanSeitenName(TKuerzelArt art, int32_t nr = 0);
 
 // Publishes the pages into the new folder `ordner`: when it cannot be made, because it exists
 // or its parent does not, the warning "Kann Verzeichnis nicht erstellen!" is shown, nothing is
-// written and the answer is false. The files go into the folder by their full paths; the working
+// written and the answer is false. The stylesheet goes with the pages (StilvorlageBeilegen) unless
+// the settings leave it out. The files go into the folder by their full paths; the working
 // directory of the process stays as it was. The progress window shows the folder's name and the
 // short name of the element being written, its bar counting the elements of the kind. A file
 // that cannot be written raises TStreamFehler.

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "html/htmlseite.h"
 #include "persist/sicherndatei.h"
 
 namespace orbato {
@@ -76,7 +77,8 @@ std::string Stilvorlage(const THTMLFarben& f) {
   TRegeln r;
   r.Kommentar("orbato.css: the look of the timetable and substitution pages of WinOrbato.");
   r.Kommentar(
-      "Copy it next to the pages. Bearbeiten > Voreinstellungen > HTML-Farben writes it anew.");
+      "The exports write it beside the pages. Bearbeiten > Voreinstellungen > HTML-Farben sets "
+      "the look.");
   r.Regel("body", {"background-color: " + CSSFarbe(f.Hintergrund), "color: " + CSSFarbe(f.Text),
                    "font-family: " + CSSSchriftName(f.Schrift.Name) + ", sans-serif",
                    "font-size: " + std::to_string(groesse) + "pt", "margin: 0.5em 1em"});
@@ -117,6 +119,13 @@ std::string SchreibeStilvorlage(const std::string& ordner, const THTMLFarben& fa
   const std::string text = Stilvorlage(farben);
   SchreibeDateiSicher(pfad, std::vector<uint8_t>(text.begin(), text.end()));
   return pfad;
+}
+
+bool StilvorlageBeilegen(const std::string& ordner, const TStandard& standard) {
+  if (!standard.fStilvorlageSchreiben) return false;
+  const std::string text = Stilvorlage(standard.fHTMLFarben);
+  return SchreibeFallsNeu((std::filesystem::path(ordner) / kStilvorlageName).string(),
+                          std::vector<uint8_t>(text.begin(), text.end()));
 }
 
 }  // namespace orbato

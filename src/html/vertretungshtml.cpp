@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "html/scrollskript.h"
+#include "html/stilvorlage.h"
 #include "html/vertretungsbloecke.h"
 #include "model/basis/datumformat.h"
 #include "model/basis/dialoge.h"
@@ -121,6 +122,8 @@ bool VertretungImTagesordner(TSchule& schule, TDatumZeit datum, int32_t layout,
   }
   TExportMeldung meldung(schule);
   const std::filesystem::path pfad(ordner);
+  // Pages that link a sheet elsewhere (such as "../orbato.css") find it there.
+  if (Standard().fVertrCSS == kStilvorlageName) StilvorlageBeilegen(ordner, Standard());
   SchreibeSeite((pfad / "index.html").string(), VertretungsIndexSeite(datum));
   SchreibeSeite((pfad / "vp.html").string(), VertretungsplanSeite(datum, layout, bemerkung));
   if (!Standard().fVertrHTMLGemeinsam) {

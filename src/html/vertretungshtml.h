@@ -12,8 +12,9 @@
 //                                const std::vector<std::string>& bemerkung,
 //                                const std::string& ordner);
 //       Creates `ordner` and writes index.html, vp.html and, unless fVertrHTMLGemeinsam,
-//       ep.html into it. A folder that exists or cannot be made gives the warning
-//       "Kann Verzeichnis nicht erstellen!" and writes nothing (false).
+//       ep.html into it; when the pages link the stylesheet by its plain name (fVertrCSS
+//       "orbato.css"), the stylesheet too (StilvorlageBeilegen). A folder that exists or cannot
+//       be made gives the warning "Kann Verzeichnis nicht erstellen!" and writes nothing (false).
 //
 //   void VertretungInDateien(TSchule& schule, TDatumZeit datum, int32_t layout,
 //                            const std::vector<std::string>& bemerkung,

@@ -562,6 +562,7 @@ void HTMLFarbwerte(Tabelle& t) {
   farbe("hfue", &H::Ueberschrift);
   farbe("hfve", &H::Verweis);
   Text(t, 29, "hfpf", F(&TStandard::fHTMLFarbenPfad));
+  Bool(t, 29, "hfss", F(&TStandard::fStilvorlageSchreiben));
 }
 
 // Tevi28 to Tevi33: the substitution windows, printouts and pages, remarks and compression.

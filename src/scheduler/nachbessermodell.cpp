@@ -10,6 +10,7 @@
 #include "model/elemente/lehrer.h"
 #include "model/elemente/raum.h"
 #include "model/kurse/kurs.h"
+#include "scheduler/rangfolge.h"
 
 namespace orbato {
 namespace {
@@ -30,6 +31,23 @@ TZellen Bits(const TWochBereich& bereich, int32_t woche) {
 
 uint32_t Bit(int zelle) {
   return 1u << (zelle % 16);
+}
+
+// Bit p-1 set where periods p and p + 1 are both set.
+uint32_t Paare(uint32_t bits) {
+  return bits & (bits >> 1);
+}
+
+// Per day the periods the course's rating table links with the next one, bit p-1.
+std::array<uint32_t, 8> Verbindungen(const TRangfolge& rangfolge, int32_t tabelle) {
+  std::array<uint32_t, 8> tage{};
+  for (int32_t tag = 1; tag <= kMaxTage; ++tag) {
+    for (int32_t std = 1; std < kMaxStunden; ++std) {
+      if (rangfolge.MitNaechsterVerbunden(tabelle, tag, std))
+        tage[static_cast<std::size_t>(tag - 1)] |= 1u << (std - 1);
+    }
+  }
+  return tage;
 }
 
 // No hour at all, or one run of consecutive periods.
@@ -85,6 +103,7 @@ int TNachbesserModell::Index(std::unordered_map<const void*, int>& tabelle, cons
 }
 
 void TNachbesserModell::ElementeAufnehmen(const std::vector<TKurs*>& alleKurse) {
+  const TRangfolge rangfolge(Standard());
   int kursZahl = 0;
   for (TKurs* kurs : alleKurse) {
     Index(fKursIndex, kurs, kursZahl);
@@ -111,6 +130,7 @@ void TNachbesserModell::ElementeAufnehmen(const std::vector<TKurs*>& alleKurse) 
     d.kopplung = Index(fKopplungIndex, kurs->fKopplung, fKopplungZahl);
     d.stdProTag = std::max(1, kurs->fStdProTag);
     d.gesperrt = Bits(kurs->fSperrung, fWoche);
+    d.paare = Verbindungen(rangfolge, kurs->fTabellenNr);
     fKurse.push_back(std::move(d));
   }
   // Rooms that lessons use without being in their course's list still count as occupied.
@@ -164,6 +184,10 @@ void TNachbesserModell::SetzungenAufnehmen(const std::vector<TKurs*>& beweglich)
     }
   }
   for (std::size_t e = 0; e < fEreignisse.size(); ++e) Belege(static_cast<int>(e), true);
+  // Blocks placed by hand, or fixed, may run across a missing link; they stay allowed.
+  for (TKursDaten& d : fKurse) {
+    for (std::size_t tag = 0; tag < d.tage.size(); ++tag) d.paare[tag] |= Paare(d.tage[tag]);
+  }
 }
 
 void TNachbesserModell::OffeneAufnehmen(const std::vector<TKurs*>& beweglich) {
@@ -248,8 +272,9 @@ int TNachbesserModell::OffeneStunden() const {
 
 bool TNachbesserModell::TagErlaubtDazu(int kurs, int zelle) const {
   const TKursDaten& d = fKurse[static_cast<std::size_t>(kurs)];
-  const uint32_t bits = d.tage[static_cast<std::size_t>(zelle / 16)] | Bit(zelle);
-  return std::popcount(bits) <= d.stdProTag && EinBlock(bits);
+  const auto tag = static_cast<std::size_t>(zelle / 16);
+  const uint32_t bits = d.tage[tag] | Bit(zelle);
+  return std::popcount(bits) <= d.stdProTag && EinBlock(bits) && (Paare(bits) & ~d.paare[tag]) == 0;
 }
 
 bool TNachbesserModell::TagErlaubtWeg(int kurs, int zelle) const {

@@ -44,6 +44,9 @@ class TNachbesserModell {
     int stdProTag = 1;
     TZellen gesperrt;                // the course's own blocking
     std::array<uint32_t, 8> tage{};  // per day the periods the course holds, bit p-1
+    // Per day the periods p the course may hold together with p + 1, bit p-1: those its rating
+    // table links, and those it held so before the pass.
+    std::array<uint32_t, 8> paare{};
   };
 
   // `beweglich`: the courses whose unfixed lessons may move and whose open hours are to be
@@ -83,7 +86,8 @@ class TNachbesserModell {
   void ElementeDerEreignisse();
   void Belege(int e, bool setzen);
   // The hours of the course on the cell's day stay one block of at most fStdProTag periods
-  // with the cell added, respectively taken out.
+  // with the cell added, respectively taken out; an added hour joins its neighbours only across
+  // the links of the course's rating table, as the scheduler's blocks do.
   bool TagErlaubtDazu(int kurs, int zelle) const;
   bool TagErlaubtWeg(int kurs, int zelle) const;
   bool RaumFrei(int raum, std::size_t zelle, const std::vector<int>& weg) const;

@@ -67,10 +67,11 @@ std::string Abwesende(const TListe<TFehl>& fehlMenge, TDatumZeit datum) {
   return text;
 }
 
+// Both lines carry the date, so a reader can take any line on its own.
 void TagesZeilen(const TSchule& schule, TBuffer& b, TDatumZeit datum) {
-  b.WriteStrUTF8(FormatDatum("yyyymmdd;dddd;;;", datum) + kCRLF);
-  b.WriteStrUTF8("100;" + Abwesende(schule.fFehlLehrerMenge, datum) + kCRLF);
-  b.WriteStrUTF8("101;" + Abwesende(schule.fFehlKlassenMenge, datum) + kCRLF);
+  const std::string tag = FormatDatum("yyyymmdd;dddd;;;", datum);
+  b.WriteStrUTF8(tag + "100;" + Abwesende(schule.fFehlLehrerMenge, datum) + kCRLF);
+  b.WriteStrUTF8(tag + "101;" + Abwesende(schule.fFehlKlassenMenge, datum) + kCRLF);
 }
 
 void VertretungExport(const std::vector<const TVertretung*>& liste, const TSchule& schule,

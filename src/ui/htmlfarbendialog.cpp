@@ -115,8 +115,13 @@ THTMLFarbenDialog::THTMLFarbenDialog(TStandard& standard, QWidget* eltern)
   connect(
       knoepfe->addButton(QStringLiteral("Stylesheet schreiben..."), QDialogButtonBox::ActionRole),
       &QPushButton::clicked, this, [this] { StilvorlageSchreiben(); });
+  // Not part of the look: "Standard" leaves it as it is.
+  fMitDenSeiten =
+      new QCheckBox(QStringLiteral("Stylesheet orbato.css mit den Seiten schreiben"), this);
+  fMitDenSeiten->setChecked(standard.fStilvorlageSchreiben);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(oben);
+  layout->addWidget(fMitDenSeiten);
   layout->addWidget(knoepfe);
 
   FelderZeigen();
@@ -224,6 +229,7 @@ void THTMLFarbenDialog::StilvorlageSchreiben() {
 void THTMLFarbenDialog::accept() {
   fStandard.fHTMLFarben = fFarben;
   fStandard.fHTMLFarbenPfad = fPfad;
+  fStandard.fStilvorlageSchreiben = fMitDenSeiten->isChecked();
   fStandard.fCustomFarbe = fEigeneFarben;
   QDialog::accept();
 }

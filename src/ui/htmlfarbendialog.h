@@ -17,10 +17,10 @@ class QTextBrowser;
 namespace orbato {
 
 // "HTML-Farben": the look of the published pages. Colour buttons, the font and its size, a preview
-// of a timetable and a substitution table in the stylesheet of the chosen look, and "Stylesheet
-// schreiben..." for the "orbato.css" a school puts next to its pages. "Ok" stores the look, the
-// folder written to and the colour dialog's custom colours; "Abbrechen" none of them; "Standard"
-// shows the built-in look.
+// of a timetable and a substitution table in the stylesheet of the chosen look, whether the exports
+// write that stylesheet beside the pages they publish, and "Stylesheet schreiben..." for an
+// "orbato.css" anywhere else. "Ok" stores the look, the choice, the folder written to and the
+// colour dialog's custom colours; "Abbrechen" none of them; "Standard" shows the built-in look.
 class THTMLFarbenDialog : public QDialog {
   Q_OBJECT
 
@@ -49,6 +49,8 @@ class THTMLFarbenDialog : public QDialog {
   QComboBox* Schriftart() const { return fSchriftart; }
   QSpinBox* Groesse() const { return fGroesse; }
   QCheckBox* TitelFett() const { return fTitelFett; }
+  // "Stylesheet orbato.css mit den Seiten schreiben"
+  QCheckBox* MitDenSeiten() const { return fMitDenSeiten; }
   QTextBrowser* Vorschau() const { return fVorschau; }
 
   // Asks for the folder the stylesheet goes into, starting in the one given; empty when
@@ -75,6 +77,7 @@ class THTMLFarbenDialog : public QDialog {
   QComboBox* fSchriftart = nullptr;
   QSpinBox* fGroesse = nullptr;
   QCheckBox* fTitelFett = nullptr;
+  QCheckBox* fMitDenSeiten = nullptr;
   QTextBrowser* fVorschau = nullptr;
 };
 

@@ -6,6 +6,7 @@
 
 #include "app/kommandolauf.h"
 #include "app/orbato/plankommandos.h"
+#include "html/stilvorlage.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
 #include "model/kurse/kurs.h"
@@ -54,9 +55,9 @@ TEST_F(HTMLKommandoTest, WritesEveryPageWithTheSchoolNameGiven) {
   EXPECT_EQ(Dateien(fOrdner / "plan"),
             (std::set<std::string>{"index.html", "lpl.html", "kpl.html", "rpl.html", "ko.html",
                                    "fa.html", "ku.html", "lpl1.html", "lpl2.html", "kpl1.html",
-                                   "rpl1.html", "fa1.html"}));
+                                   "rpl1.html", "fa1.html", "orbato.css"}));
   const std::string index = LiesDatei(fOrdner / "plan" / "index.html");
-  EXPECT_NE(index.find("\r<BODY>\r<H1>Schule am Gr&uuml;nen Weg</H1>\r<H1>Planinformationssytem"),
+  EXPECT_NE(index.find("\r<BODY>\r<H1>Schule am Gr&uuml;nen Weg</H1>\r<H1>Planinformationssystem"),
             std::string::npos);
   EXPECT_NE(LiesDatei(fOrdner / "plan" / "lpl2.html").find("<H1>Lehrerplan &Ouml;Z </H1>"),
             std::string::npos);
@@ -67,6 +68,20 @@ TEST_F(HTMLKommandoTest, WritesEveryPageWithTheSchoolNameGiven) {
 }
 
 // Without the option the stored school name is used; --set stands for a stored one.
+// The stylesheet goes with the pages in the stored look, unless the option or the stored setting
+// leaves it out.
+TEST_F(HTMLKommandoTest, WritesTheStylesheetUnlessLeftOut) {
+  ASSERT_EQ(Orbato({"html", Pfad("ein.orb"), Pfad("mit"), "--set", "Tevi29/hfth=255"}).status, 0);
+  THTMLFarben farben;
+  farben.TitelHintergrund = 255;
+  EXPECT_EQ(LiesDatei(fOrdner / "mit" / "orbato.css"), Stilvorlage(farben));
+  ASSERT_EQ(Orbato({"html", Pfad("ein.orb"), Pfad("ohne"), "--ohne-stylesheet"}).status, 0);
+  EXPECT_FALSE(fs::exists(fOrdner / "ohne" / "orbato.css"));
+  ASSERT_EQ(Orbato({"html", Pfad("ein.orb"), Pfad("aus"), "--set", "Tevi29/hfss=0"}).status, 0);
+  EXPECT_FALSE(fs::exists(fOrdner / "aus" / "orbato.css"));
+  EXPECT_TRUE(fs::exists(fOrdner / "aus" / "index.html"));
+}
+
 TEST_F(HTMLKommandoTest, TakesTheStoredSchoolNameWithoutTheOption) {
   ASSERT_EQ(Orbato({"html", Pfad("ein.orb"), Pfad("a"), "--set", "Tevi0/snm=Realschule"}).status,
             0);

@@ -147,9 +147,8 @@ TEST_F(TextKommandoTest, TheSubstitutionListOfARange) {
                            "2025-03-01", "--bis", "2025-03-03"});
   EXPECT_EQ(e.status, 0) << e.fehler;
   EXPECT_EQ(LiesDatei(Pfad("v.csv")),
-            "20250303;Montag;;;\r\n"
-            "100;MÜ\r\n"
-            "101;\r\n"
+            "20250303;Montag;;;100;MÜ\r\n"
+            "20250303;Montag;;;101;\r\n"
             "20250303;Montag;1; 1;1;MÜ;;-;-;-;-;-;-;-;-;-;-;;;-;5a\r\n");
   EXPECT_EQ(mit({"export", "vertretungen", Pfad("aus.orb"), Pfad("leer.csv"), "--von", "2025-03-04",
                  "--bis", "2025-03-31"})

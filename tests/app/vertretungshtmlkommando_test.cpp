@@ -46,6 +46,7 @@ TEST_F(VertretungHTMLKommandoTest, WritesTheSingleFileWithoutTheRoomFile) {
             std::string::npos);
   EXPECT_NE(seite.find("<H3>Ersatzraumplan f&uuml;r"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(fOrdner / "ep.html"));
+  EXPECT_FALSE(std::filesystem::exists(fOrdner / "orbato.css"));
   // Ad hoc marks follow --heute.
   const std::vector<std::string> adhoc = {"--set", "Tevi29/vah1=1"};
   std::vector<std::string> heute = adhoc;
@@ -63,7 +64,7 @@ TEST_F(VertretungHTMLKommandoTest, DayFolderWhenTheSettingsAskForOne) {
   const TErgebnis e = Lauf(ziel, ordner);
   EXPECT_EQ(e.fehler, "");
   ASSERT_EQ(e.status, 0);
-  for (const char* name : {"index.html", "vp.html", "ep.html"}) {
+  for (const char* name : {"index.html", "vp.html", "ep.html", "orbato.css"}) {
     EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(ziel) / name)) << name;
   }
   EXPECT_NE(LiesDatei(std::filesystem::path(ziel) / "index.html")
@@ -75,6 +76,13 @@ TEST_F(VertretungHTMLKommandoTest, DayFolderWhenTheSettingsAskForOne) {
   const TErgebnis nochmal = Lauf(ziel, ordner);
   EXPECT_EQ(nochmal.status, 1);
   EXPECT_EQ(nochmal.fehler, "Kann Verzeichnis nicht erstellen!\n");
+
+  const std::string ohne = (fOrdner / "Vertretung 10-12-2026").string();
+  std::vector<std::string> optionen = ordner;
+  optionen.push_back("--ohne-stylesheet");
+  ASSERT_EQ(Lauf(ohne, optionen).status, 0);
+  EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(ohne) / "vp.html"));
+  EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(ohne) / "orbato.css"));
 }
 
 TEST_F(VertretungHTMLKommandoTest, RefusesAWrongLayoutOrDate) {

@@ -2,8 +2,9 @@
 """Publishes the demo school's pages with the command line and looks at them in a real browser.
 
 Makes the `mittel` demo school, records absences and a few substitutions for one school day,
-exports the plan pages and the substitution pages of that day (scrolling and day folder on), puts
-the stylesheet next to them and then checks:
+exports the plan pages and the substitution pages of that day (scrolling and day folder on), which
+write their stylesheet next to them in the default look, the shipped share/orbato.css, and then
+checks:
   a) every link and the stylesheet of every page lead to a written file, and every plan page is
      reachable from the index;
   b) headless Chromium loads every page completely, with its stylesheet and without a script error;
@@ -150,7 +151,11 @@ def seiten_exportieren(lauf, datei, stilvorlage):
         melde_fehler("index.html des Tages verweist auf %d statt 2 Nachbartage" % len(nachbarn))
     ordner = [lauf.arbeit / "plan", haupt, *nachbarn]
     for o in ordner:
-        shutil.copyfile(stilvorlage, o / "orbato.css")
+        geschrieben = o / "orbato.css"
+        if not geschrieben.is_file():
+            melde_fehler("%s: orbato.css nicht geschrieben" % o.name)
+        elif geschrieben.read_bytes() != stilvorlage.read_bytes():
+            melde_fehler("%s/orbato.css ist nicht die mitgelieferte Stilvorlage" % o.name)
     return ordner
 
 
@@ -433,7 +438,8 @@ def bilder_speichern(browser, ziel, plan, vp):
 def main():
     teile = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     teile.add_argument("--orbato", type=pathlib.Path)
-    teile.add_argument("--stilvorlage", type=pathlib.Path)
+    teile.add_argument("--stilvorlage", type=pathlib.Path,
+                       help="die mitgelieferte Stilvorlage, mit der die geschriebene gleich sein muss")
     teile.add_argument("--ordner", nargs="+", type=pathlib.Path,
                        help="nur pr\u00fcfen: Planordner, Tagesordner und Nachbartage, wie sie sind")
     teile.add_argument("--arbeit", required=True, type=pathlib.Path,

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "html/stilvorlage.h"
 #include "model/basis/dialoge.h"
 #include "model/schulfixture.h"
 #include "persist/puffer.h"
@@ -121,7 +122,7 @@ TEST_F(PlanHTML, IndexNamesTheSchoolAndLinksTheSixListPages) {
   EXPECT_EQ(Text(TPlanHTML(fSchule).Index()),
             std::string(kKopf) + "<TITLE>Planinformationssystem</TITLE>\r" + kStil +
                 "</HEAD>\r<BODY>\r" + kSchule +
-                Zeilen({"<H1>Planinformationssytem</H1>", "&nbsp;",
+                Zeilen({"<H1>Planinformationssystem</H1>", "&nbsp;",
                         "<H2><A HREF=\"lpl.html\">Lehrerpl&auml;ne</A></H2>",
                         "<H2><A HREF=\"kpl.html\">Klassenpl&auml;ne</A></H2>",
                         "<H2><A HREF=\"rpl.html\">Raumpl&auml;ne</A></H2>",
@@ -405,8 +406,10 @@ TEST_F(PlanHTML, ExportWritesEveryPageIntoTheNewFolder) {
   for (const auto& e : std::filesystem::directory_iterator(ziel)) {
     geschrieben.insert(e.path().filename().string());
   }
-  const std::vector<std::string> dateien = plan.Dateien();
-  EXPECT_EQ(geschrieben, std::set<std::string>(dateien.begin(), dateien.end()));
+  const std::vector<std::string> seiten = plan.Dateien();
+  std::set<std::string> dateien(seiten.begin(), seiten.end());
+  dateien.insert("orbato.css");
+  EXPECT_EQ(geschrieben, dateien);
   EXPECT_EQ(LiesDatei(ziel / "index.html"), Text(plan.Index()));
   EXPECT_EQ(LiesDatei(ziel / "ku.html"), Text(plan.AlleKurse()));
   EXPECT_EQ(LiesDatei(ziel / "kpl.html"), Text(plan.Liste(kla)));
@@ -414,6 +417,23 @@ TEST_F(PlanHTML, ExportWritesEveryPageIntoTheNewFolder) {
   EXPECT_EQ(LiesDatei(ziel / "rpl1.html"), Text(plan.Element(rau, 1)));
   EXPECT_EQ(LiesDatei(ziel / "fa2.html"), Text(plan.Element(fac, 2)));
   EXPECT_EQ(dialoge.Anzahl(TDialogVorgang::Nachricht), 0u);
+}
+
+// The pages find their stylesheet beside them, in the look of the settings; a school that keeps
+// its own sheet has it left out.
+TEST_F(PlanHTML, ExportWritesTheStylesheetOfTheLookUnlessLeftOut) {
+  TTestOrdner ordner("planhtml");
+  TSkriptDialoge dialoge;
+  fStandard.fHTMLFarben.TitelHintergrund = THTMLFarben::Farbe(0, 128, 0);
+  ASSERT_TRUE(PlanHTMLExport(fSchule, (ordner / "mit").string(), dialoge));
+  EXPECT_EQ(LiesDatei(ordner / "mit" / "orbato.css"), Stilvorlage(fStandard.fHTMLFarben));
+  EXPECT_NE(LiesDatei(ordner / "mit" / "orbato.css").find("background-color: #008000;"),
+            std::string::npos);
+
+  fStandard.fStilvorlageSchreiben = false;
+  ASSERT_TRUE(PlanHTMLExport(fSchule, (ordner / "ohne").string(), dialoge));
+  EXPECT_FALSE(std::filesystem::exists(ordner / "ohne" / "orbato.css"));
+  EXPECT_TRUE(std::filesystem::exists(ordner / "ohne" / "index.html"));
 }
 
 TEST_F(PlanHTML, ExportShowsTheFolderTheElementAndEveryFifthStep) {

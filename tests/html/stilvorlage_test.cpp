@@ -154,6 +154,27 @@ TEST(Stilvorlage, WritesTheSheetIntoTheFolderReplacingAnOldOne) {
             1);
 }
 
+// Beside published pages the sheet is written only where none is: a school's own stays as it is.
+TEST(Stilvorlage, BesideThePagesOnlyWhereNoneIsAndWhenTheSettingsAskForIt) {
+  const TTestOrdner ordner("stilvorlage");
+  TStandard s;
+  s.fHTMLFarben.PlanRahmen = H::Farbe(1, 2, 3);
+  EXPECT_TRUE(StilvorlageBeilegen(ordner.Pfad().string(), s));
+  EXPECT_EQ(LiesDatei(ordner / "orbato.css"), Stilvorlage(s.fHTMLFarben));
+
+  {
+    std::ofstream eigene(ordner / "orbato.css", std::ios::trunc);
+    eigene << "body { color: red; }\n";
+  }
+  EXPECT_FALSE(StilvorlageBeilegen(ordner.Pfad().string(), s));
+  EXPECT_EQ(LiesDatei(ordner / "orbato.css"), "body { color: red; }\n");
+
+  std::filesystem::remove(ordner / "orbato.css");
+  s.fStilvorlageSchreiben = false;
+  EXPECT_FALSE(StilvorlageBeilegen(ordner.Pfad().string(), s));
+  EXPECT_TRUE(std::filesystem::is_empty(ordner.Pfad()));
+}
+
 TEST(Stilvorlage, MissingFolderIsAStreamError) {
   const TTestOrdner ordner("stilvorlage");
   const std::string fehlt = (ordner / "fehlt").string();
@@ -184,6 +205,7 @@ TEST(HTMLFarbenSpeicher, LookSurvivesSaveAndLoad) {
   s.fHTMLFarben.Ueberschrift = 12;
   s.fHTMLFarben.Verweis = 13;
   s.fHTMLFarbenPfad = "/srv/www/plan/";
+  s.fStilvorlageSchreiben = false;
   TEinstellungenImSpeicher speicher;
   SaveStandard(s, speicher);
   speicher.OeffneSchluessel("Tevi29");
@@ -193,10 +215,12 @@ TEST(HTMLFarbenSpeicher, LookSurvivesSaveAndLoad) {
   EXPECT_EQ(speicher.LiesWert("hftf"), "0");
   EXPECT_EQ(speicher.LiesWert("hfve"), "13");
   EXPECT_EQ(speicher.LiesWert("hfpf"), "/srv/www/plan/");
+  EXPECT_EQ(speicher.LiesWert("hfss"), "0");
   TStandard geladen;
   LoadStandard(geladen, speicher);
   EXPECT_EQ(geladen.fHTMLFarben, s.fHTMLFarben);
   EXPECT_EQ(geladen.fHTMLFarbenPfad, s.fHTMLFarbenPfad);
+  EXPECT_FALSE(geladen.fStilvorlageSchreiben);
 }
 
 TEST(HTMLFarbenSpeicher, OlderStoreAndBadValuesGiveTheDefaults) {
@@ -209,12 +233,19 @@ TEST(HTMLFarbenSpeicher, OlderStoreAndBadValuesGiveTheDefaults) {
   TStandard s;
   s.fHTMLFarben.TitelHintergrund = 1;
   s.fHTMLFarbenPfad = "x";
+  s.fStilvorlageSchreiben = false;
   LoadStandard(s, speicher);
   EXPECT_EQ(s.fVertrCSS, "schule.css");
+  EXPECT_TRUE(s.fStilvorlageSchreiben);
   H erwartet;
   erwartet.AdhocHintergrund = 255;
   EXPECT_EQ(s.fHTMLFarben, erwartet);
   EXPECT_EQ(s.fHTMLFarbenPfad, "");
+
+  // Like every Boolean, only "1" is true.
+  speicher.Setze("Tevi29", "hfss", "true");
+  LoadStandard(s, speicher);
+  EXPECT_FALSE(s.fStilvorlageSchreiben);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "html/stilvorlage.h"
 #include "substitution/vertretungsfixture.h"
 #include "testordner.h"
 
@@ -274,7 +275,7 @@ TEST_F(VertretungsHTMLTest, DayFolderHoldsThreeFilesOrTwo) {
     namen.push_back(e.path().filename().string());
   }
   std::sort(namen.begin(), namen.end());
-  EXPECT_EQ(namen, (std::vector<std::string>{"ep.html", "index.html", "vp.html"}));
+  EXPECT_EQ(namen, (std::vector<std::string>{"ep.html", "index.html", "orbato.css", "vp.html"}));
   EXPECT_EQ(Lies(getrennt + "/index.html"), Bytes(VertretungsIndexSeite(fMi)));
   EXPECT_EQ(Lies(getrennt + "/vp.html"), Bytes(VertretungsplanSeite(fMi, 1, {"Hallo"})));
   EXPECT_EQ(Lies(getrennt + "/ep.html"), Bytes(ErsatzraumplanSeite(fMi, 1, {"Hallo"})));
@@ -290,7 +291,7 @@ TEST_F(VertretungsHTMLTest, DayFolderHoldsThreeFilesOrTwo) {
   ASSERT_TRUE(VertretungImTagesordner(fSchule, fMi, 1, {}, gemeinsam));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(gemeinsam),
                           std::filesystem::directory_iterator()),
-            2);
+            3);
   EXPECT_TRUE(std::filesystem::exists(gemeinsam + "/vp.html"));
   EXPECT_TRUE(std::filesystem::exists(gemeinsam + "/index.html"));
 
@@ -304,6 +305,26 @@ TEST_F(VertretungsHTMLTest, DayFolderHoldsThreeFilesOrTwo) {
   EXPECT_EQ(fDialoge.Anzahl(TDialogVorgang::MeldungZeigen), 0u);
 }
 
+// The day folder gets the stylesheet in the look of the settings when its pages link it by its
+// plain name; not when they link one elsewhere, nor when the settings leave it out.
+TEST_F(VertretungsHTMLTest, DayFolderGetsTheStylesheetOnlyWhenItsPagesLinkItThere) {
+  TTestOrdner ordner("vertretungshtml");
+  fStandard.fHTMLFarben.AdhocHintergrund = THTMLFarben::Farbe(255, 0, 255);
+  ASSERT_TRUE(VertretungImTagesordner(fSchule, fMi, 1, {}, (ordner / "a").string()));
+  EXPECT_EQ(Lies(ordner / "a" / "orbato.css"), Stilvorlage(fStandard.fHTMLFarben));
+
+  fStandard.fVertrCSS = "../orbato.css";
+  ASSERT_TRUE(VertretungImTagesordner(fSchule, fMi, 1, {}, (ordner / "b").string()));
+  EXPECT_FALSE(std::filesystem::exists(ordner / "b" / "orbato.css"));
+  EXPECT_FALSE(std::filesystem::exists(ordner / "orbato.css"));
+
+  fStandard.fVertrCSS = "orbato.css";
+  fStandard.fStilvorlageSchreiben = false;
+  ASSERT_TRUE(VertretungImTagesordner(fSchule, fMi, 1, {}, (ordner / "c").string()));
+  EXPECT_FALSE(std::filesystem::exists(ordner / "c" / "orbato.css"));
+  EXPECT_TRUE(std::filesystem::exists(ordner / "c" / "vp.html"));
+}
+
 TEST_F(VertretungsHTMLTest, SingleFilesSkipAnEmptyPathAndTheRoomFileWhenCommon) {
   TTestOrdner ordner("vertretungshtml");
   const std::string vp = (ordner / "a.html").string(), ep = (ordner / "b.html").string();
@@ -315,6 +336,8 @@ TEST_F(VertretungsHTMLTest, SingleFilesSkipAnEmptyPathAndTheRoomFileWhenCommon) 
   VertretungInDateien(fSchule, fMi, 1, {}, vp, ep);
   EXPECT_EQ(Lies(vp), Bytes(VertretungsplanSeite(fMi, 1, {})));
   EXPECT_FALSE(std::filesystem::exists(ep));
+  // Named files go where the school keeps its pages, and its stylesheet with them.
+  EXPECT_FALSE(std::filesystem::exists(ordner / "orbato.css"));
 }
 
 TEST_F(VertretungsHTMLTest, GroupsBySubstituteAbsentTeacherAndPeriod) {

@@ -14,6 +14,7 @@
 #include "model/elemente/lehrer.h"
 #include "model/elemente/raum.h"
 #include "model/kurse/kurs.h"
+#include "scheduler/rangfolge.h"
 
 namespace orbato {
 
@@ -76,6 +77,41 @@ inline std::vector<std::string> HarteRegelFehler(const TSchule& schule, int32_t 
                        kurse[1]->OhneRaumZeile(nullptr) + " " +
                        std::to_string(std::get<1>(schluessel)) + "." +
                        std::to_string(std::get<2>(schluessel)));
+    }
+  }
+  return fehler;
+}
+
+// Per course and day of version `woche`, the pairs of consecutive periods the course holds: bit
+// p - 1 set when it holds periods p and p + 1.
+using TDoppelStunden = std::map<std::pair<const TKurs*, int32_t>, uint32_t>;
+
+inline TDoppelStunden DoppelStunden(const TSchule& schule, int32_t woche) {
+  TDoppelStunden paare;
+  for (const TKurs* k : schule.fKursMenge) {
+    for (int32_t tag = 1; tag <= kMaxTage; ++tag) {
+      const auto bits = static_cast<uint32_t>(k->fBesetzung.GetWocheTag(woche, tag)) & 0xFFFFu;
+      if (const uint32_t p = bits & (bits >> 1)) paare[{k, tag}] = p;
+    }
+  }
+  return paare;
+}
+
+// The pairs of consecutive periods of one course on one day that its rating table does not link
+// and that were not among `vorher`, as "course day.period-period+1".
+inline std::vector<std::string> UnverbundeneBloecke(const TSchule& schule, int32_t woche,
+                                                    const TDoppelStunden& vorher) {
+  const TRangfolge rangfolge(Standard());
+  std::vector<std::string> fehler;
+  for (const auto& [wo, paare] : DoppelStunden(schule, woche)) {
+    const auto& [kurs, tag] = wo;
+    const auto alt = vorher.find(wo);
+    for (int32_t p = 1; p < kMaxStunden; ++p) {
+      if (!(paare >> (p - 1) & 1u)) continue;
+      if (alt != vorher.end() && (alt->second >> (p - 1) & 1u)) continue;
+      if (rangfolge.MitNaechsterVerbunden(kurs->fTabellenNr, tag, p)) continue;
+      fehler.push_back(kurs->OhneRaumZeile(nullptr) + " " + std::to_string(tag) + "." +
+                       std::to_string(p) + "-" + std::to_string(p + 1));
     }
   }
   return fehler;

@@ -39,29 +39,27 @@ class VertretungsExportTest : public VertretungsTest {
 };
 
 const char kWoche[] =
-    "20261209;Mittwoch;;;\r\n"
-    "100;MUE,MEI\r\n"
-    "101;\r\n"
+    "20261209;Mittwoch;;;100;MUE,MEI\r\n"
+    "20261209;Mittwoch;;;101;\r\n"
     "20261209;Mittwoch;3; 2;2;MUE;M\xC3\xBCller;SCH;Schmidt;R1;Raum 1;R2;Raum 2;M;Mathematik;M;"
     "Mathematik;in Raum R2 ;in Raum R2 ;K;5a\r\n"
     "20261209;Mittwoch;3; 2;2;MEI;;-;-;R3;;R3;;D;;D;;;;-;5b\r\n"
-    "20261210;Donnerstag;;;\r\n"
-    "100;SCH\r\n"
-    "101;5b\r\n"
+    "20261210;Donnerstag;;;100;SCH\r\n"
+    "20261210;Donnerstag;;;101;5b\r\n"
     "20261210;Donnerstag;4; 3;3;SCH;Schmidt;-;-;R3;;R3;;E;;E;;;;-;5a\r\n";
 
-// Day lines before each new date with the absent teachers and classes of that day, then one line
-// per record: date, weekday, its number, period label and number, the six pairs of short name and
-// long name ("-;-;" where there is none), both remarks, the absence reason and the classes; UTF-8
-// and CR LF throughout. The 16th lies outside the range.
+// Two day lines before each new date, the date and weekday followed by "100;" and the absent
+// teachers, then by "101;" and the absent classes of that day; then one line per record: date,
+// weekday, its number, period label and number, the six pairs of short name and long name ("-;-;"
+// where there is none), both remarks, the absence reason and the classes; UTF-8 and CR LF
+// throughout. The 16th lies outside the range.
 TEST_F(VertretungsExportTest, DayLinesThenOneLinePerRecordOfTheRange) {
   EXPECT_EQ(Text(VertretungExportBytes(fSchule, Dez(7), Dez(11))), kWoche);
   // The last day belongs to the range, whatever the time of the bounds.
   EXPECT_EQ(Text(VertretungExportBytes(fSchule, Dez(9) - 0.5, Dez(10) - 0.5)), kWoche);
   EXPECT_EQ(Text(VertretungExportBytes(fSchule, Dez(16), Dez(16))),
-            "20261216;Mittwoch;;;\r\n"
-            "100;MUE\r\n"
-            "101;\r\n"
+            "20261216;Mittwoch;;;100;MUE\r\n"
+            "20261216;Mittwoch;;;101;\r\n"
             "20261216;Mittwoch;3; 2;2;MUE;M\xC3\xBCller;-;-;R1;Raum 1;R1;Raum 1;M;Mathematik;M;"
             "Mathematik;;;-;5a\r\n");
 }
@@ -92,8 +90,7 @@ TEST_F(VertretungsExportTest, NoDayLinesUpToTheFirstOfJanuary2020) {
   const std::string text = Text(VertretungExportBytes(fSchule, neujahr - 1, Dez(9)));
   EXPECT_TRUE(
       text.starts_with("20200101;Mittwoch;3; 2;2;MEI;;-;-;R3;;R3;;D;;D;;;;-;5b\r\n"
-                       "20261209;Mittwoch;;;\r\n"
-                       "100;MUE,MEI\r\n"))
+                       "20261209;Mittwoch;;;100;MUE,MEI\r\n"))
       << text;
 }
 

@@ -36,7 +36,7 @@ class HTMLExportFensterTest : public QObject {
 
  private slots:
   // The folder dialog starts in the folder last used and keeps the new folder's parent; every
-  // page of the list is written there, the file names with the export's own.
+  // page of the list is written there with the stylesheet, the file names with the export's own.
   void MenuWritesThePagesIntoTheFolderNamed() {
     TLauf lauf;
     QVERIFY(lauf.palette->Oeffnen(
@@ -53,6 +53,7 @@ class HTMLExportFensterTest : public QObject {
     const TPlanHTML plan(lauf.palette->schule());
     QStringList erwartet;
     for (const std::string& name : plan.Dateien()) erwartet << QString::fromStdString(name);
+    erwartet << QStringLiteral("orbato.css");
     erwartet.sort();
     QStringList geschrieben = QDir(lauf.Pfad(QStringLiteral("netz/plan"))).entryList(QDir::Files);
     geschrieben.sort();

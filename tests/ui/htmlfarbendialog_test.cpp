@@ -142,6 +142,45 @@ class HTMLFarbenDialogTest : public QObject {
     QVERIFY(QFile::exists(ordner.filePath(QStringLiteral("orbato.css"))));
   }
 
+  // The check box shows whether the exports write the stylesheet beside their pages; "Ok" stores
+  // it, "Abbrechen" does not, and "Standard", which concerns the look, leaves it alone.
+  void TheExportsWriteTheSheetAsTheCheckBoxSays() {
+    TLauf lauf;
+    TStandard& st = lauf.palette->standard();
+    QVERIFY(st.fStilvorlageSchreiben);
+    const auto umschalten = [](const QString& knopf) {
+      return [knopf](QWidget* w) {
+        D* d = Dialog(w);
+        QVERIFY(d);
+        QCOMPARE(d->MitDenSeiten()->text(),
+                 QStringLiteral("Stylesheet orbato.css mit den Seiten schreiben"));
+        const bool vorher = d->MitDenSeiten()->isChecked();
+        d->MitDenSeiten()->click();
+        KnopfMit(d, QStringLiteral("Standard"))->click();
+        QCOMPARE(d->MitDenSeiten()->isChecked(), !vorher);
+        KnopfMit(d, knopf)->click();
+      };
+    };
+    TModalSkript skript;
+    skript.Dann(umschalten(QStringLiteral("Abbrechen")));
+    skript.Dann(umschalten(QStringLiteral("Ok")));
+    skript.Dann([](QWidget* w) {
+      D* d = Dialog(w);
+      QVERIFY(d);
+      QVERIFY(!d->MitDenSeiten()->isChecked());
+      d->MitDenSeiten()->click();
+      KnopfMit(d, QStringLiteral("Ok"))->click();
+    });
+    lauf.Waehle(Pfad());
+    QVERIFY(st.fStilvorlageSchreiben);
+    lauf.Waehle(Pfad());
+    QVERIFY(!st.fStilvorlageSchreiben);
+    lauf.Waehle(Pfad());
+    QTRY_VERIFY(skript.Fertig());
+    QVERIFY(st.fStilvorlageSchreiben);
+    QVERIFY(skript.fUnerwartet.isEmpty());
+  }
+
   void StandardShowsTheBuiltInLook() {
     TLauf lauf;
     TStandard& st = lauf.palette->standard();

@@ -162,8 +162,9 @@ class VertretungsHTMLDialogTest : public QObject, TEingesetztesDokument {
     QVERIFY(skript.Fertig());
     QCOMPARE(fGefragt, QStringList{QStringLiteral("Vertretungsplan als HTML-Datei: ") +
                                    fOrdner.path() + QStringLiteral("/Vertretung 09-12-2026 ")});
-    QCOMPARE(Dateien(ordner), (QStringList{QStringLiteral("ep.html"), QStringLiteral("index.html"),
-                                           QStringLiteral("vp.html")}));
+    QCOMPARE(Dateien(ordner),
+             (QStringList{QStringLiteral("ep.html"), QStringLiteral("index.html"),
+                          QStringLiteral("orbato.css"), QStringLiteral("vp.html")}));
     QCOMPARE(QString::fromStdString(fStandard->fHTMLVertPfad), unter + QStringLiteral("/"));
     QVERIFY(fStandard->fVertrHTMLMitTagesordner);
     QVERIFY(Meldungen().isEmpty());

@@ -182,7 +182,7 @@ class VUebersichtFensterTest : public QObject {
     QCOMPARE(st.fVExpVon, *KodiereDatum(2026, 12, 7) + 0.5);
     QCOMPARE(st.fVExpBis, *KodiereDatum(2026, 12, 11) + 0.5);
     QCOMPARE(Lies(plan), Bytes(VertretungExportBytes(s, st.fVExpVon, st.fVExpBis)));
-    QVERIFY(Lies(plan).startsWith("20261208;Dienstag;;;\r\n100;MUE\r\n101;\r\n"));
+    QVERIFY(Lies(plan).startsWith("20261208;Dienstag;;;100;MUE\r\n20261208;Dienstag;;;101;\r\n"));
     QVERIFY(skript.fUnerwartet.isEmpty());
     QVERIFY(fLauf->fehler.isEmpty());
   }

@@ -10,6 +10,7 @@ int PlanHTMLKommando(TLauf& lauf) {
   if (const auto name = lauf.aufruf.Option("--schulname")) {
     lauf.standard.fSchulname = Cp1252AusUtf8(*name);
   }
+  if (lauf.aufruf.Option("--ohne-stylesheet")) lauf.standard.fStilvorlageSchreiben = false;
   return MitGeladenemPlan(lauf, [&](TSchule& schule, TSkriptDialoge& dialoge) {
     if (PlanHTMLExport(schule, lauf.aufruf.argumente[1], dialoge)) return 0;
     // The warning the program showed, in its own words.

@@ -32,6 +32,7 @@ int VertretungHTMLKommando(TLauf& lauf) {
     if (const auto name = lauf.aufruf.Option("--schulname")) {
       standard.fSchulname = Cp1252AusUtf8(*name);
     }
+    if (lauf.aufruf.Option("--ohne-stylesheet")) standard.fStilvorlageSchreiben = false;
     if (!standard.fVertrHTMLMitTagesordner) {
       VertretungInDateien(schule, *datum, layout, {}, ziel, "");
     } else if (!VertretungImTagesordner(schule, *datum, layout, {}, ziel)) {

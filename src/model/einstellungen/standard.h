@@ -210,6 +210,9 @@ class TStandard {
   // The look of the pages and the folder the stylesheet was last written to.
   THTMLFarben fHTMLFarben;
   std::string fHTMLFarbenPfad;
+  // Whether the exports write the stylesheet of that look beside the pages they publish; a school
+  // that keeps its own sheet switches it off.
+  bool fStilvorlageSchreiben = true;
 
   // Compression
   bool fKompMehrfach = false, fKompBruecken = false;
