@@ -80,6 +80,20 @@ TEST_F(PlanKommandoTest, FilesItCannotReadEndWithTheirMessage) {
 
 // A folder, a device or a FIFO where the plan file should be: the message, exit status 1, and
 // nothing written.
+// A text file or an empty file under a plan file's name says so, the same words as the program.
+TEST_F(PlanKommandoTest, AFileThatIsNoPlanFileSaysSo) {
+  std::ofstream(Pfad("x.orb"), std::ios::binary) << "Stundenplan 2026\n";
+  const TErgebnis text = Orbato({"info", Pfad("x.orb")});
+  EXPECT_EQ(text.status, 1);
+  EXPECT_EQ(text.fehler, "Die Datei x.orb ist keine Plandatei.\n");
+  EXPECT_EQ(text.aus, "");
+  std::ofstream{Pfad("leer.orb")};
+  const TErgebnis leer = Orbato({"umwandeln", Pfad("leer.orb"), Pfad("aus.orb")});
+  EXPECT_EQ(leer.status, 1);
+  EXPECT_EQ(leer.fehler, "Die Datei leer.orb ist keine Plandatei.\n");
+  EXPECT_FALSE(fs::exists(Pfad("aus.orb")));
+}
+
 TEST_F(PlanKommandoTest, APathWithoutAPlanFileEndsWithItsMessage) {
   const std::string tmp = fs::temp_directory_path().string();
   const TErgebnis ordner = Orbato({"info", tmp});
