@@ -94,6 +94,19 @@ TEST_F(PlanKommandoTest, AFileThatIsNoPlanFileSaysSo) {
   EXPECT_FALSE(fs::exists(Pfad("aus.orb")));
 }
 
+// The command line writes the file it is asked for and nothing else: no backup of the file it
+// replaces, no lock, no recovery file.
+TEST_F(PlanKommandoTest, WritesNoBackupLockOrRecoveryFile) {
+  ASSERT_EQ(Orbato({"neu", Pfad("aus.orb")}).status, 0);
+  ASSERT_EQ(Orbato({"umwandeln", kDaten + "/alle_saetze.orb", Pfad("aus.orb")}).status, 0);
+  ASSERT_EQ(Orbato({"info", Pfad("aus.orb")}).status, 0);
+  std::vector<std::string> dateien;
+  for (const fs::directory_entry& e : fs::directory_iterator(fOrdner.Pfad())) {
+    dateien.push_back(e.path().filename().string());
+  }
+  EXPECT_EQ(dateien, std::vector<std::string>{"aus.orb"});
+}
+
 TEST_F(PlanKommandoTest, APathWithoutAPlanFileEndsWithItsMessage) {
   const std::string tmp = fs::temp_directory_path().string();
   const TErgebnis ordner = Orbato({"info", tmp});
