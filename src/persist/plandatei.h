@@ -16,7 +16,8 @@ class Uhr;
 // A plan file read into a document of its own.
 struct TGeladenerPlan {
   std::unique_ptr<TSchule> schule;
-  int32_t version = 0;  // the format version read
+  int32_t version = 0;             // the format version read
+  bool wiederhergestellt = false;  // read from a recovery file, not from the plan file itself
 };
 
 // Reads a plan file into a fresh document, so that a failure part-way leaves the caller's

@@ -5,6 +5,7 @@
 
 #include "model/basis/dialoge.h"
 #include "model/basis/uhr.h"
+#include "model/basis/zeichensatz.h"
 #include "model/dokument/schule.h"
 #include "persist/plangrenzen.h"
 #include "persist/planschreiber.h"
@@ -26,6 +27,10 @@ int32_t Monat(TDatumZeit datum, int32_t versatz) {
 
 }  // namespace
 
+TKeinePlandatei::TKeinePlandatei(const std::string& pfad)
+    : TStreamFehler("Die Datei " + Cp1252AusUtf8(DateiNameOhnePfad(pfad)) +
+                    " ist keine Plandatei.") {}
+
 // One load: the stream, the document it fills and the moment that counts as now.
 class TPlanLeser {
  public:
@@ -33,7 +38,9 @@ class TPlanLeser {
       : fForm(form), fEin(ein), fSchule(Schule()), fStandard(Standard()) {}
 
   void Lies(const std::string& pfad) {
+    if (fEin.Groesse() < 2) throw TKeinePlandatei(pfad);
     fForm.fVersion = fEin.ReadInt();
+    if (fForm.fVersion >= 0) throw TKeinePlandatei(pfad);
     if (fForm.fVersion > kAlteVersion) throw TVersionsFehler("Die Version der Daten ist zu alt!");
     if (fForm.fVersion < kAeltesteVersion) {
       throw TVersionsFehler("Die Version der Daten ist zu neu!");

@@ -17,6 +17,14 @@ class TVersionsFehler : public TStreamFehler {
   using TStreamFehler::TStreamFehler;
 };
 
+// A file that is no plan file at all: too short to hold the version number, or one no plan file
+// ever began with (zero or positive: every version number is negative). "Die Datei NAME ist keine
+// Plandatei." names the file without folder.
+class TKeinePlandatei : public TStreamFehler {
+ public:
+  explicit TKeinePlandatei(const std::string& pfad);
+};
+
 // Loading a plan file into the document, inside the progress window "Einlesen".
 class TReadForm {
  public:

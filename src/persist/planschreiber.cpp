@@ -6,7 +6,7 @@
 #include "model/dokument/schule.h"
 #include "persist/plangrenzen.h"
 #include "persist/puffer.h"
-#include "persist/sicherndatei.h"
+#include "persist/sicherungskopien.h"
 
 namespace orbato {
 namespace {
@@ -304,13 +304,13 @@ std::vector<uint8_t> TWriteForm::PlanBytes(TSchule& schule, Dialoge* dialoge) {
   return TPlanSchreiber(schule, dialoge).Schreibe();
 }
 
-void TWriteForm::WriteToFile(const std::string& pfad) {
+void TWriteForm::WriteToFile(const std::string& pfad, int kopien) {
   TSchule& schule = Schule();
   if (const auto meldung = PlanGrenzenUeberschritten(schule)) throw TStreamFehler(*meldung);
   const std::string name = DateiNameOhnePfad(pfad);
   TFortschritt fortschritt(fDialoge, "Speichern", 0);
   fortschritt.Text(name);
-  SchreibeDateiSicher(pfad, PlanBytes(schule, &fDialoge));
+  SchreibeMitSicherungsKopien(pfad, PlanBytes(schule, &fDialoge), kopien);
   schule.SetDateiName(name);
   schule.SetDirty(false);
 }

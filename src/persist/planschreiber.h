@@ -20,8 +20,9 @@ class TWriteForm {
   // Writes Schule() to the file. A document beyond the format's limits is refused before anything
   // is written; the old file survives every failure. On success the document takes the file's name
   // (without folder) and is clean; on failure it keeps its name and its dirty mark. Failures raise
-  // TStreamFehler with the message for the user.
-  void WriteToFile(const std::string& pfad);
+  // TStreamFehler with the message for the user. With `kopien` the versions the file replaces are
+  // kept as backups NAME.orb.1 … (see SchreibeMitSicherungsKopien).
+  void WriteToFile(const std::string& pfad, int kopien = 0);
 
   // The bytes of the plan file of a document; numbers its substitution records on the way.
   static std::vector<uint8_t> PlanBytes(TSchule& schule, Dialoge* dialoge = nullptr);

@@ -196,6 +196,8 @@ void Fensterwerte(Tabelle& t) {
   Int(t, 1, "spz", F(&TStandard::fSpeicherZeit), 0);
   Int(t, 1, "efa", F(&TStandard::fHintergrundFarbe));
   Bool(t, 1, "hga", F(&TStandard::fHintergrundAn));
+  Int(t, 1, "wdz", F(&TStandard::fWiederherstellZeit), 0, TStandard::kMaxWiederherstellZeit);
+  Int(t, 1, "skp", F(&TStandard::fSicherungsKopien), 0, TStandard::kMaxSicherungsKopien);
 
   Int(t, 2, "pst", F(&TStandard::fPlnStd), 1, kMaxStunden);
   Bool(t, 2, "neb", F(&TStandard::fNebenEinander));

@@ -36,6 +36,7 @@ void TOrbatoPalette::AutomatikRechnung() {
     TAutoStartForm start(*fStandard, this);
     if (start.exec() != QDialog::Accepted) return;
   }
+  WiederherstellungSchreiben();
   TAutomatForm automatik(auswahl, this);
   automatik.exec();
   PaletteAktualisieren();

@@ -135,6 +135,7 @@ void TAutomatForm::Fertig() {
 }
 
 void TAutomatForm::NachbessernKnopfClick() {
+  Schule().VorGrossemUmbau();
   TNachbessern nachbessern(fAutomatik->AlleKurse());
   nachbessern.fZwischendurch = [this](int32_t schritt, int32_t maximum) {
     fBalken->setRange(0, std::max(1, maximum));

@@ -51,7 +51,10 @@ void TOrbatoPalette::DokumentEinsetzen(std::unique_ptr<TSchule> schule) {
   fSchule->SetUhr(&fUhr);
   fSchule->fBeiDirty = [this](bool geaendert) {
     if (geaendert && fDokumentOffen) fSichern->setEnabled(true);
+    TitelSetzen();
   };
+  fSchule->fVorGrossemUmbau = [this] { WiederherstellungSchreiben(); };
+  fWiederherstellFehler = false;
   fSchule->fVerlauf.fBeiAenderung = [this] { VerlaufBefehleSetzen(); };
   VerlaufBefehleSetzen();
 }
@@ -92,13 +95,16 @@ void TOrbatoPalette::OeffnenWaehlen() {
   if (!pfad.isEmpty()) Oeffnen(pfad);
 }
 
+// The plan file's lock and recovery file are settled before it is read: the user may open it
+// read-only, restore the changes a crash left, or not open it at all.
 bool TOrbatoPalette::Oeffnen(const QString& pfad) {
+  const QString absolut = QFileInfo(pfad).absoluteFilePath();
   TGeladenerPlan plan;
   QString fehler;
   {
     TWarteZeiger warten;
     try {
-      plan = LadePlan(QFile::encodeName(pfad).toStdString(), fDialoge, fUhr);
+      plan = fBindung->Oeffnen(QFile::encodeName(absolut).toStdString());
     } catch (const TStreamFehler& f) {
       fehler = QtText(f.what());
     }
@@ -107,30 +113,31 @@ bool TOrbatoPalette::Oeffnen(const QString& pfad) {
     fFehlerZeigen(fehler);
     return false;
   }
+  if (!plan.schule) return false;
   // A file of the old layout, converted while read, keeps the title "Ohne Titel" and is saved
   // under a name the user chooses, so that the old file stays for the programs that read it.
   // The folder of the file read, from the dialog or the command line, is where it is saved.
   fStandard->fOpenPfad = OrdnerVon(pfad);
-  const bool umgewandelt = plan.schule->IsDirty();
-  fPfad = umgewandelt ? QString() : QFileInfo(pfad).absoluteFilePath();
+  const bool umgewandelt = plan.schule->IsDirty() && !plan.wiederhergestellt;
+  if (umgewandelt) fBindung->Loesen();
+  fPfad = umgewandelt ? QString() : absolut;
+  fUmgewandelt = umgewandelt;
   DokumentEinsetzen(std::move(plan.schule));
   fSchule->SetDateiName(ModellText(QFileInfo(pfad).fileName()));
   DateiBefehleSetzen(true);
-  if (umgewandelt) {
-    setWindowTitle(QStringLiteral("WinOrbato 3.9.16 [Ohne Titel]"));
-    fSichern->setEnabled(true);
-  } else {
-    TitelSetzen();
-  }
+  // Restored changes, like a converted file, wait to be saved.
+  if (fSchule->IsDirty()) fSichern->setEnabled(true);
+  TitelSetzen();
   KuerzelMenuesAnlegen();
   FensterWiederOeffnen();
   PaletteAktualisieren();
   return true;
 }
 
+// A read-only document is saved under another name: its file belongs to another planner.
 bool TOrbatoPalette::Sichern() {
   if (!fDokumentOffen) return false;
-  if (fPfad.isEmpty()) return SichernUnter();
+  if (fPfad.isEmpty() || fBindung->Schreibgeschuetzt()) return SichernUnter();
   return Schreiben(fPfad);
 }
 
@@ -146,13 +153,17 @@ bool TOrbatoPalette::SichernUnter() {
   return Schreiben(QFileInfo(pfad).absoluteFilePath());
 }
 
+// The file is written only when nobody else's work is overwritten unasked, and its previous
+// versions are kept as the settings say.
 bool TOrbatoPalette::Schreiben(const QString& pfad) {
+  const std::string ziel = QFile::encodeName(pfad).toStdString();
+  if (!fBindung->DarfSchreiben(ziel)) return false;
   FensterSaetzeSammeln();
   QString fehler;
   {
     TWarteZeiger warten;
     try {
-      TWriteForm(fDialoge).WriteToFile(QFile::encodeName(pfad).toStdString());
+      TWriteForm(fDialoge).WriteToFile(ziel, fStandard->fSicherungsKopien);
     } catch (const TStreamFehler& f) {
       fehler = QtText(f.what());
     }
@@ -161,6 +172,8 @@ bool TOrbatoPalette::Schreiben(const QString& pfad) {
     fFehlerZeigen(fehler);
     return false;
   }
+  fBindung->Gesichert(ziel);
+  fUmgewandelt = false;
   fPfad = pfad;
   DateiBefehleSetzen(true);
   fSichern->setEnabled(true);
@@ -182,7 +195,10 @@ bool TOrbatoPalette::SichernGefragt(std::string_view titel) {
 bool TOrbatoPalette::DateiSchliessen() {
   if (!fDokumentOffen) return true;
   if (fSchule->IsDirty() && !SichernGefragt("Daten sichern?")) return false;
+  // Saved or given up: the recovery file has nothing left to keep.
+  fBindung->Loesen();
   fPfad.clear();
+  fUmgewandelt = false;
   DokumentEinsetzen(std::make_unique<TSchule>());
   DateiBefehleSetzen(false);
   TitelSetzen();

@@ -174,6 +174,7 @@ void TOrbatoPalette::ErzeugeBearbeitenMenu() {
   Eintrag(vor, QStringLiteral("Vertretung"), [this] { VertretungAendern(); });
   Eintrag(vor, QStringLiteral("HTML-Farben"),
           [this] { THTMLFarbenDialog(*fStandard, this).exec(); });
+  Eintrag(vor, QStringLiteral("Sicherung"), [this] { SicherungAendern(); });
 }
 
 // The same commands as the palette's buttons, on Ctrl+F1 … Ctrl+F12.

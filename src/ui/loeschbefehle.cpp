@@ -7,16 +7,21 @@ namespace orbato {
 
 void TOrbatoPalette::PlaeneLoeschen() {
   if (!fDokumentOffen) return;
+  WiederherstellungSchreiben();
   TPlLoeschForm dialog(*fSchule, this);
   dialog.exec();
 }
 
 void TOrbatoPalette::NichtBelegteRaeume() {
-  if (fDokumentOffen) UnbelegteRaeumeLoeschen(*fSchule);
+  if (!fDokumentOffen) return;
+  WiederherstellungSchreiben();
+  UnbelegteRaeumeLoeschen(*fSchule);
 }
 
 void TOrbatoPalette::SpaeterEingetrageneRaeume() {
-  if (fDokumentOffen) ErgaenzteRaeumeLoeschen(*fSchule);
+  if (!fDokumentOffen) return;
+  WiederherstellungSchreiben();
+  ErgaenzteRaeumeLoeschen(*fSchule);
 }
 
 }  // namespace orbato

@@ -45,6 +45,7 @@ TOrbatoPalette::TOrbatoPalette(Einstellungsspeicher& speicher, const Uhr& uhr, Q
   fFehlerZeigen = [this](const QString& text) {
     fDialoge.Nachricht("Fehler", {ModellText(text)}, TMeldungsArt::Fehler);
   };
+  fBindung = std::make_unique<TPlanBindung>(fDialoge, fUhr, std::string());
   fArbeitsflaeche = new QMdiArea(this);
   setCentralWidget(fArbeitsflaeche);
   LoadStandard(*fStandard, fSpeicher);
@@ -65,6 +66,10 @@ TOrbatoPalette::TOrbatoPalette(Einstellungsspeicher& speicher, const Uhr& uhr, Q
   auto* takt = new QTimer(this);
   connect(takt, &QTimer::timeout, this, &TOrbatoPalette::SpeicherErinnerung);
   takt->start(kErinnerungsTakt);
+  fWiederherstellTakt = new QTimer(this);
+  connect(fWiederherstellTakt, &QTimer::timeout, this,
+          &TOrbatoPalette::WiederherstellTaktAbgelaufen);
+  WiederherstellTaktStellen();
   connect(qApp, &QApplication::applicationStateChanged, this,
           [this](Qt::ApplicationState zustand) { fAktiv = zustand == Qt::ApplicationActive; });
   FensterWegeAnlegen();
@@ -156,8 +161,13 @@ void TOrbatoPalette::FaerbeHintergrund() {
 
 void TOrbatoPalette::TitelSetzen() {
   QString titel = QStringLiteral("WinOrbato 3.9.16");
-  if (fDokumentOffen)
-    titel += QStringLiteral(" [") + QtText(fSchule->fDateiName.str()) + QLatin1Char(']');
+  if (fDokumentOffen) {
+    const QString name =
+        fUmgewandelt ? QStringLiteral("Ohne Titel") : QtText(fSchule->fDateiName.str());
+    titel += QStringLiteral(" [") + name + QLatin1Char(']');
+    if (fSchule->IsDirty()) titel += QLatin1Char('*');
+    if (fBindung->Schreibgeschuetzt()) titel += QStringLiteral(" [schreibgeschützt]");
+  }
   setWindowTitle(titel);
 }
 
@@ -243,10 +253,10 @@ bool TOrbatoPalette::KennwortPruefen() {
 }
 
 void TOrbatoPalette::StartDatei(const QString& pfad) {
-  if (pfad.isEmpty()) {
-    OeffnenWaehlen();
-  } else {
+  if (!pfad.isEmpty()) {
     Oeffnen(pfad);
+  } else if (!UnbenannteWiederherstellen()) {
+    OeffnenWaehlen();
   }
 }
 

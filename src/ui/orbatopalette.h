@@ -15,6 +15,7 @@
 #include "model/fenster/fenster.h"
 #include "model/kuerzel/kuerzelmenue.h"
 #include "persist/einstellungsspeicher.h"
+#include "persist/planbindung.h"
 #include "ui/fehlerfenster.h"
 #include "ui/qtdialoge.h"
 #include "ui/wartendebefehle.h"
@@ -24,6 +25,7 @@ class QActionGroup;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QTimer;
 class QToolBar;
 class QToolButton;
 class QWidget;
@@ -61,8 +63,21 @@ class TOrbatoPalette : public QMainWindow {
   // Asks for the password when one is set; false when the program must end: a wrong entry or
   // "Abbrechen".
   bool KennwortPruefen();
-  // The last step of start-up: the file named on the command line, or the open dialog.
+  // The last step of start-up: the file named on the command line; without one the changes that
+  // untitled documents of ended runs left behind, else the open dialog.
   void StartDatei(const QString& pfad);
+  // The user's data folder, where untitled and read-only documents keep their recovery files;
+  // without one (tests) they keep none. Set before the first document opens.
+  void DatenOrdnerSetzen(const QString& ordner);
+  // Writes a changed document's state to its recovery file: in the interval of the settings, and
+  // before commands that change much at once. A failure is reported once per document.
+  void WiederherstellungSchreiben();
+  // The clock of the recovery writes; its interval follows the settings.
+  QTimer* WiederherstellTakt() const { return fWiederherstellTakt; }
+  // Whether the document was opened read-only, its plan file being held by another planner.
+  bool Schreibgeschuetzt() const { return fBindung->Schreibgeschuetzt(); }
+  // "Bearbeiten" / "Voreinstellungen" / "Sicherung": the recovery interval and the backups.
+  void SicherungAendern();
 
   // The document commands, as the menu runs them.
   void Neu();
@@ -249,7 +264,14 @@ class TOrbatoPalette : public QMainWindow {
   void FensterAlleSchliessen();
   // The file commands and the document menus for a document open or not.
   void DateiBefehleSetzen(bool offen);
+  // "WinOrbato 3.9.16 [NAME]", "*" after it while the document has unsaved changes, and
+  // " [schreibgeschützt]" for a read-only one.
   void TitelSetzen();
+  // The recovery writes start again with the interval of the settings (none at 0).
+  void WiederherstellTaktStellen();
+  void WiederherstellTaktAbgelaufen();
+  // At start: a document restored from what an untitled one of an ended run left; false if none.
+  bool UnbenannteWiederherstellen();
   void KuerzelMenuesAnlegen();
   void SpaltenBerechnen();
   void VersionsKnopfAktualisieren();
@@ -279,6 +301,10 @@ class TOrbatoPalette : public QMainWindow {
   Einstellungsspeicher& fSpeicher;
   const Uhr& fUhr;
   TQtDialoge fDialoge{this};
+  std::unique_ptr<TPlanBindung> fBindung;
+  QTimer* fWiederherstellTakt = nullptr;
+  bool fWiederherstellFehler = false;  // reported once until a write succeeds again
+  bool fUmgewandelt = false;           // an old-layout file, titled "Ohne Titel" until saved
   TFehlerFenster fFehler{[this](QWidget* fenster) { FensterEinsetzen(fenster); }};
   QString fStartDir;
   QString fPfad;  // the file of a titled document, empty while untitled

@@ -8,6 +8,7 @@ namespace orbato {
 // The run redraws every open window once at its end.
 void TOrbatoPalette::Komprimieren() {
   if (!fDokumentOffen || !KompWarnung(fDialoge)) return;
+  WiederherstellungSchreiben();
   TKompForm fenster(*fSchule, this);
   fenster.exec();
 }

@@ -57,6 +57,7 @@ void TOrbatoPalette::ImportWaehlen() {
 // after the imported file, without a folder, so that saving asks where it goes and no plan file is
 // overwritten unasked.
 bool TOrbatoPalette::Importieren(const QString& pfad) {
+  WiederherstellungSchreiben();
   TImportErgebnis ergebnis = TImportErgebnis::FalschesFormat;
   try {
     TWarteZeiger warten;
@@ -67,6 +68,10 @@ bool TOrbatoPalette::Importieren(const QString& pfad) {
     return false;
   }
   if (ergebnis != TImportErgebnis::Importiert) return false;
+  // The document no longer belongs to its plan file: its lock goes back, its changes are kept
+  // as an untitled document's.
+  fBindung->Loesen();
+  fUmgewandelt = false;
   fPfad.clear();
   fSchule->SetDateiName(ModellText(QFileInfo(pfad).completeBaseName() + QStringLiteral(".ORB")));
   DateiBefehleSetzen(true);

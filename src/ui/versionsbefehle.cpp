@@ -9,6 +9,7 @@
 namespace orbato {
 
 void TOrbatoPalette::PlanversionenAendern() {
+  WiederherstellungSchreiben();
   TVersionsDialog dialog(*fSchule, *fStandard, this);
   dialog.exec();
   // The version button shows the mode in its colour, and a copy can be undone.

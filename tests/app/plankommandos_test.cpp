@@ -80,6 +80,33 @@ TEST_F(PlanKommandoTest, FilesItCannotReadEndWithTheirMessage) {
 
 // A folder, a device or a FIFO where the plan file should be: the message, exit status 1, and
 // nothing written.
+// A text file or an empty file under a plan file's name says so, the same words as the program.
+TEST_F(PlanKommandoTest, AFileThatIsNoPlanFileSaysSo) {
+  std::ofstream(Pfad("x.orb"), std::ios::binary) << "Stundenplan 2026\n";
+  const TErgebnis text = Orbato({"info", Pfad("x.orb")});
+  EXPECT_EQ(text.status, 1);
+  EXPECT_EQ(text.fehler, "Die Datei x.orb ist keine Plandatei.\n");
+  EXPECT_EQ(text.aus, "");
+  std::ofstream{Pfad("leer.orb")};
+  const TErgebnis leer = Orbato({"umwandeln", Pfad("leer.orb"), Pfad("aus.orb")});
+  EXPECT_EQ(leer.status, 1);
+  EXPECT_EQ(leer.fehler, "Die Datei leer.orb ist keine Plandatei.\n");
+  EXPECT_FALSE(fs::exists(Pfad("aus.orb")));
+}
+
+// The command line writes the file it is asked for and nothing else: no backup of the file it
+// replaces, no lock, no recovery file.
+TEST_F(PlanKommandoTest, WritesNoBackupLockOrRecoveryFile) {
+  ASSERT_EQ(Orbato({"neu", Pfad("aus.orb")}).status, 0);
+  ASSERT_EQ(Orbato({"umwandeln", kDaten + "/alle_saetze.orb", Pfad("aus.orb")}).status, 0);
+  ASSERT_EQ(Orbato({"info", Pfad("aus.orb")}).status, 0);
+  std::vector<std::string> dateien;
+  for (const fs::directory_entry& e : fs::directory_iterator(fOrdner.Pfad())) {
+    dateien.push_back(e.path().filename().string());
+  }
+  EXPECT_EQ(dateien, std::vector<std::string>{"aus.orb"});
+}
+
 TEST_F(PlanKommandoTest, APathWithoutAPlanFileEndsWithItsMessage) {
   const std::string tmp = fs::temp_directory_path().string();
   const TErgebnis ordner = Orbato({"info", tmp});

@@ -363,6 +363,28 @@ TEST_F(PlandateiTest, AcceptsOnlyTheVersionsItKnows) {
   EXPECT_EQ(versuche(-300), "gelesen");
 }
 
+// Every plan file begins with a negative version number: a file that begins otherwise, a text
+// file given the plan file's extension say, is no plan file. Negative numbers stay versions.
+TEST_F(PlandateiTest, AFileThatBeginsWithoutANegativeVersionIsNoPlanFile) {
+  const auto meldung = [&](std::vector<uint8_t> bytes) -> std::string {
+    try {
+      Lade(std::move(bytes), "x.orb");
+      return "gelesen";
+    } catch (const TStreamFehler& f) {
+      return f.what();
+    }
+  };
+  const std::string text = "Stundenplan 2026\r\n";
+  EXPECT_EQ(meldung({text.begin(), text.end()}), "Die Datei x.orb ist keine Plandatei.");
+  EXPECT_EQ(meldung({0x00}), "Die Datei x.orb ist keine Plandatei.");
+  EXPECT_EQ(meldung(MitVersion(Golden("leer.orb"), 0)), "Die Datei x.orb ist keine Plandatei.");
+  EXPECT_EQ(meldung(MitVersion(Golden("leer.orb"), 32767)), "Die Datei x.orb ist keine Plandatei.");
+  EXPECT_EQ(meldung(MitVersion(Golden("leer.orb"), -1)), "Die Version der Daten ist zu alt!");
+  EXPECT_EQ(meldung({0xFF, 0x2E}), "Die Version der Daten ist zu alt!")
+      << "-210 with nothing after";
+  EXPECT_EQ(meldung({0xFE, 0xD4}), "Stream-Lesefehler") << "-300 with nothing after";
+}
+
 TEST_F(PlandateiTest, SubstitutionPartnersSurviveNewNumbers) {
   auto schule = AlleSaetze();
   TVertretung* v1 = schule->fVertretungsMenge.ListeNrInhalt(1);
@@ -489,7 +511,8 @@ TEST_F(PlandateiTest, ARecordWithoutShortNameLinksToNothing) {
   EXPECT_EQ(plan.schule->fLehrerMenge.ListeZahlElemente(), 0);
 }
 
-// Every shorter file fails with the stream's error; the user's document and settings stay.
+// Every shorter file fails with the stream's error, one without room for the version number as no
+// plan file at all; the user's document and settings stay.
 TEST_F(PlandateiTest, ATruncatedFileLeavesTheCurrentDocumentAlone) {
   const std::vector<uint8_t> ganz = Golden("alle_saetze.orb");
   fStandard.SetMaxWocheNeu(3);
@@ -499,7 +522,9 @@ TEST_F(PlandateiTest, ATruncatedFileLeavesTheCurrentDocumentAlone) {
       Lade({ganz.begin(), ganz.begin() + static_cast<std::ptrdiff_t>(laenge)});
       ADD_FAILURE() << "loaded " << laenge << " bytes";
     } catch (const TStreamFehler& f) {
-      ASSERT_STREQ(f.what(), "Stream-Lesefehler") << laenge;
+      ASSERT_STREQ(f.what(),
+                   laenge < 2 ? "Die Datei schule.orb ist keine Plandatei." : "Stream-Lesefehler")
+          << laenge;
     }
     ASSERT_EQ(fStandard.fMaxWocheNeu, 3) << laenge;
     ASSERT_EQ(fStandard.fAktuelleWoche, 3) << laenge;
@@ -542,8 +567,8 @@ TEST_F(PlandateiTest, APathWithoutAPlanFileLeavesTheCurrentDocumentAlone) {
     EXPECT_EQ(f.what(), NichtGeoeffnet(pfade.Ordner(), "Der Pfad bezeichnet einen Ordner."));
   }
   EXPECT_TRUE(fDialoge.Protokoll().empty());
-  // An empty file is opened and ends at its first field.
-  EXPECT_EQ(meldung(pfade.Leer()), "Stream-Lesefehler");
+  // An empty file is opened and has no room for a version number.
+  EXPECT_EQ(meldung(pfade.Leer()), "Die Datei leer ist keine Plandatei.");
   EXPECT_EQ(fStandard.fMaxWocheNeu, 3);
   EXPECT_EQ(fStandard.fAktuelleWoche, 3);
   EXPECT_EQ(&Schule(), &fBenutzer);

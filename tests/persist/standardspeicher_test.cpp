@@ -165,6 +165,22 @@ TEST(Standardspeicher, UnreadableValuesKeepTheirDefault) {
   EXPECT_TRUE(m.fVMemo[0].empty());
 }
 
+// The recovery interval and the number of backups: a fresh user has them on, a value outside
+// what the preferences offer falls back to the default.
+TEST(Standardspeicher, RecoveryAndBackupSettingsRepairOutOfRangeValues) {
+  const TStandard frisch = Geladen("Tevi1", {});
+  EXPECT_EQ(frisch.fWiederherstellZeit, 5);
+  EXPECT_EQ(frisch.fSicherungsKopien, 3);
+  EXPECT_EQ(Geladen("Tevi1", {{"wdz", "0"}}).fWiederherstellZeit, 0);
+  EXPECT_EQ(Geladen("Tevi1", {{"wdz", "1440"}}).fWiederherstellZeit, 1440);
+  EXPECT_EQ(Geladen("Tevi1", {{"wdz", "1441"}}).fWiederherstellZeit, 5);
+  EXPECT_EQ(Geladen("Tevi1", {{"wdz", "-1"}}).fWiederherstellZeit, 5);
+  EXPECT_EQ(Geladen("Tevi1", {{"skp", "0"}}).fSicherungsKopien, 0);
+  EXPECT_EQ(Geladen("Tevi1", {{"skp", "9"}}).fSicherungsKopien, 9);
+  EXPECT_EQ(Geladen("Tevi1", {{"skp", "10"}}).fSicherungsKopien, 3);
+  EXPECT_EQ(Geladen("Tevi1", {{"skp", "drei"}}).fSicherungsKopien, 3);
+}
+
 TEST(Standardspeicher, FontSizesSetTheRowHeights) {
   const TStandard s = Geladen("Tevi2", {{"pfs", "-12"}});
   EXPECT_EQ(s.fPlnFont.Groesse, -12);

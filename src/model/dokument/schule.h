@@ -53,6 +53,11 @@ class TSchule {
   void SetDirty(bool geaendert = true);
   bool IsDirty() const { return fDirty; }
   std::function<void(bool)> fBeiDirty;
+  // Before a command that changes much at once, so that the shell can keep the state before it.
+  void VorGrossemUmbau() {
+    if (fVorGrossemUmbau) fVorGrossemUmbau();
+  }
+  std::function<void()> fVorGrossemUmbau;
 
   void SetDateiName(std::string_view name) { fDateiName = name; }
   void SetFensterArt(TFensterArt art) { fFensterArt = art; }

@@ -124,6 +124,10 @@ class TStandard {
 
   // Units and numbers
   int32_t fDivisor = 1, fVorKomma = 2, fNachKomma = 1, fVertrMerke = 10, fSpeicherZeit = 0;
+  // Minutes between two writes of a changed document's recovery file (0 = never, at most a day),
+  // and how many earlier versions "Sichern" keeps beside the plan file as NAME.orb.1 … (0 = none).
+  static constexpr int32_t kMaxWiederherstellZeit = 1440, kMaxSicherungsKopien = 9;
+  int32_t fWiederherstellZeit = 5, fSicherungsKopien = 3;
 
   // Background
   bool fHintergrundAn = true;
