@@ -10,4 +10,6 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+# Qt Test ends a test function after five minutes unless told otherwise.
+export QTEST_FUNCTION_TIMEOUT=${QTEST_FUNCTION_TIMEOUT:-86400000}
 ORBATO_DAUERLAUF_SCHRITTE=${1:-50000} build-asan/tests/dauerlauf_test
