@@ -1,6 +1,5 @@
 // What keeps the user's work when the program or the computer fails: the recovery file written
 // while a document has unsaved changes, its offer at start, and the preferences of both.
-#include <QApplication>
 #include <QFile>
 #include <QTimer>
 
