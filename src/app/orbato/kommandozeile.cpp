@@ -8,6 +8,7 @@
 #include "app/orbato/lauf.h"
 #include "app/orbato/plankommandos.h"
 #include "app/orbato/pruefkommando.h"
+#include "app/orbato/qualitaetskommando.h"
 #include "app/orbato/textkommandos.h"
 #include "app/orbato/vertretenkommando.h"
 #include "app/orbato/vertretungshtmlkommando.h"
@@ -160,6 +161,13 @@ const std::vector<TKommando>& Kommandos() {
        2,
        {{"--bruecken", false}, {"--mehrfach", false}},
        PlanKomprimieren},
+      {"qualitaet",
+       "EIN.orb [--woche N]",
+       "die Kennzahlen einer Planversion als JSON ausgeben",
+       1,
+       1,
+       {{"--woche", true}},
+       Qualitaet},
       {"fehlt",
        "EIN.orb AUS.orb DATUM ART KUERZEL STUNDEN [--grund X] [--bis JJJJ-MM-TT]",
        "eine Fehlzeit eintragen (ART lehrer, klasse oder raum; STUNDEN wie 1-4 oder keine) "

@@ -9,24 +9,16 @@
 #include <unordered_map>
 #include <vector>
 
-#include "model/basis/zeichensatz.h"
+#include "app/orbato/jsonausgabe.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
 
 namespace orbato {
 namespace {
 
-// Values as JSON text. Numbers go through to_chars, so the output never depends on a locale.
-
-std::string Zahl(int64_t n) {
-  std::array<char, 24> puffer{};
-  const auto ende = std::to_chars(puffer.data(), puffer.data() + puffer.size(), n).ptr;
-  return std::string(puffer.data(), ende);
-}
-
 // A day word or a period mask: the bits as they stand, never a negative number.
 std::string Wort(int32_t wort) {
-  return Zahl(static_cast<uint32_t>(wort));
+  return JsonZahl(static_cast<uint32_t>(wort));
 }
 
 std::string Wahr(bool b) {
@@ -48,33 +40,9 @@ std::string Zeitpunkt(TDatumZeit d) {
   return text;
 }
 
-// A Windows-1252 text of the model as a JSON string in UTF-8.
-std::string Text(std::string_view cp1252) {
-  static constexpr std::string_view kHex = "0123456789ABCDEF";
-  const std::string utf8 = Utf8AusCp1252(cp1252);
-  std::string json;
-  json.reserve(utf8.size() + 2);
-  json += '"';
-  for (const char c : utf8) {
-    const auto b = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      json += '\\';
-      json += c;
-    } else if (b < 0x20) {
-      json += "\\u00";
-      json += kHex[b >> 4];
-      json += kHex[b & 0x0F];
-    } else {
-      json += c;
-    }
-  }
-  json += '"';
-  return json;
-}
-
 // An element reference: its short name, or null.
 std::string Name(const TElement* element) {
-  return element != nullptr ? Text(element->fKuerzel) : "null";
+  return element != nullptr ? JsonText(element->fKuerzel) : "null";
 }
 
 // An array of values on one line.
@@ -99,73 +67,9 @@ std::string Namen(const TListe<T>& liste) {
 template <class Wert>
 std::string JeVersion(int32_t versionen, Wert&& wert) {
   std::vector<std::string> werte;
-  for (int32_t w = 1; w <= versionen; ++w) werte.push_back(Zahl(wert(w)));
+  for (int32_t w = 1; w <= versionen; ++w) werte.push_back(JsonZahl(wert(w)));
   return Zeile(werte);
 }
-
-// Writes objects and arrays of objects or arrays one member or element per line; every other value
-// arrives as finished JSON text.
-class TJsonAusgabe {
- public:
-  explicit TJsonAusgabe(std::ostream& aus) : fAus(aus) {}
-
-  void Auf(char klammer) {
-    fAus << klammer;
-    fEbenen.push_back({klammer == '{' ? '}' : ']', true});
-  }
-  void Zu() {
-    const TEbene ebene = fEbenen.back();
-    fEbenen.pop_back();
-    if (!ebene.leer) {
-      fAus << '\n';
-      Einzug();
-    }
-    fAus << ebene.schluss;
-  }
-
-  // A member of the open object.
-  void Feld(std::string_view name, std::string_view wert) {
-    Schluessel(name);
-    fAus << wert;
-  }
-  void FeldAuf(std::string_view name, char klammer) {
-    Schluessel(name);
-    Auf(klammer);
-  }
-  // An element of the open array.
-  void Element(std::string_view wert) {
-    Naechster();
-    fAus << wert;
-  }
-  void ElementAuf(char klammer) {
-    Naechster();
-    Auf(klammer);
-  }
-
- private:
-  struct TEbene {
-    char schluss;
-    bool leer;
-  };
-
-  void Naechster() {
-    TEbene& ebene = fEbenen.back();
-    if (!ebene.leer) fAus << ',';
-    ebene.leer = false;
-    fAus << '\n';
-    Einzug();
-  }
-  void Schluessel(std::string_view name) {
-    Naechster();
-    fAus << '"' << name << "\": ";
-  }
-  void Einzug() {
-    for (std::size_t i = 0; i < fEbenen.size(); ++i) fAus << "  ";
-  }
-
-  std::ostream& fAus;
-  std::vector<TEbene> fEbenen;
-};
 
 class TPlanInfo {
  public:
@@ -177,13 +81,13 @@ class TPlanInfo {
 
   void Schreibe(int32_t formatVersion, int32_t aktuelleWoche) {
     fJson.Auf('{');
-    fJson.Feld("formatversion", Zahl(formatVersion));
-    fJson.Feld("dateiName", Text(fSchule.fDateiName));
+    fJson.Feld("formatversion", JsonZahl(formatVersion));
+    fJson.Feld("dateiName", JsonText(fSchule.fDateiName));
     fJson.Feld("geaendert", Wahr(fSchule.IsDirty()));
-    fJson.Feld("versionen", Zahl(fVersionen));
-    fJson.Feld("aktuelleWoche", Zahl(aktuelleWoche));
+    fJson.Feld("versionen", JsonZahl(fVersionen));
+    fJson.Feld("aktuelleWoche", JsonZahl(aktuelleWoche));
     std::vector<std::string> kalender;
-    for (const uint8_t woche : fSchule.fKalender) kalender.push_back(Zahl(woche));
+    for (const uint8_t woche : fSchule.fKalender) kalender.push_back(JsonZahl(woche));
     fJson.Feld("kalender", Zeile(kalender));
     Maske("grWoBereich", fSchule.fGrWoBereich);
     Maske("ueWoBereich", fSchule.fUEWoBereich);
@@ -234,8 +138,8 @@ class TPlanInfo {
   }
 
   void Benannt(const TElement& e) {
-    fJson.Feld("kuerzel", Text(e.fKuerzel));
-    fJson.Feld("info", Text(e.fInfo));
+    fJson.Feld("kuerzel", JsonText(e.fKuerzel));
+    fJson.Feld("info", JsonText(e.fInfo));
   }
 
   void Lehrer(const TLehrer& l) {
@@ -245,8 +149,8 @@ class TPlanInfo {
     fJson.Feld("faecher", Namen(l.fFaecher));
     Maske("sperrung", l.fSperrung);
     Maske("besetzung", l.fBesetzung);
-    fJson.Feld("vstunden1", Zahl(l.fVStunden1));
-    fJson.Feld("vstunden2", Zahl(l.fVStunden2));
+    fJson.Feld("vstunden1", JsonZahl(l.fVStunden1));
+    fJson.Feld("vstunden2", JsonZahl(l.fVStunden2));
     fJson.Feld("letzteAenderung", Zeitpunkt(l.fLetzteAenderung));
     fJson.Feld("freierTag", Wahr(l.fFreierTag));
   }
@@ -293,23 +197,23 @@ class TPlanInfo {
     fJson.Feld("raumErgaenzt", Namen(k.fRaumErgaenzt));
     fJson.Feld("stunden",
                JeVersion(fVersionen, [&k](int32_t w) { return k.fStunden.GetWochenStunde(w); }));
-    fJson.Feld("info", Text(k.fInfo));
-    fJson.Feld("faktor", Zahl(k.fFaktor));
-    fJson.Feld("einzelStd", Zahl(k.fEinzelStd));
-    fJson.Feld("stdProTag", Zahl(k.fStdProTag));
-    fJson.Feld("tabellenNr", Zahl(k.fTabellenNr));
+    fJson.Feld("info", JsonText(k.fInfo));
+    fJson.Feld("faktor", JsonZahl(k.fFaktor));
+    fJson.Feld("einzelStd", JsonZahl(k.fEinzelStd));
+    fJson.Feld("stdProTag", JsonZahl(k.fStdProTag));
+    fJson.Feld("tabellenNr", JsonZahl(k.fTabellenNr));
     fJson.Feld("nichtVerplanen", Wahr(k.fNichtVerplanen));
     fJson.Feld("nichtZaehlenLe", Wahr(k.fNichtZaehlenLe));
     fJson.Feld("nichtZaehlenKl", Wahr(k.fNichtZaehlenKl));
     Maske("sperrung", k.fSperrung);
-    fJson.Feld("farbe", Zahl(k.fColor));
+    fJson.Feld("farbe", JsonZahl(k.fColor));
     Liste("setzungen", k.fSetzungen, [this](const TSetzung& s) { Setzung(s); });
   }
 
   void Setzung(const TSetzung& s) {
-    fJson.Feld("woche", Zahl(s.fWoche));
-    fJson.Feld("tag", Zahl(s.fTag));
-    fJson.Feld("stunde", Zahl(s.fStunde));
+    fJson.Feld("woche", JsonZahl(s.fWoche));
+    fJson.Feld("tag", JsonZahl(s.fTag));
+    fJson.Feld("stunde", JsonZahl(s.fStunde));
     fJson.Feld("raum", Name(s.fRaum));
     fJson.Feld("fixiert", Wahr(s.fFixiert));
     Liste("vertretungen", s.fVertretungen, [this](const TVertretung& v) { Vertretung(v); });
@@ -318,7 +222,7 @@ class TPlanInfo {
   // A record's number is its place in the document's list; a partner outside it has none.
   std::string VertretungsNr(const TVertretung* v) const {
     const auto stelle = fVertretungsNr.find(v);
-    return stelle != fVertretungsNr.end() ? Zahl(stelle->second) : "null";
+    return stelle != fVertretungsNr.end() ? JsonZahl(stelle->second) : "null";
   }
 
   void Vertretung(const TVertretung& v) {
@@ -328,8 +232,8 @@ class TPlanInfo {
     fJson.Feld("lehrer", Name(v.fLehrer));
     fJson.Feld("raum", Name(v.fRaum));
     fJson.Feld("fach", Name(v.fFach));
-    fJson.Feld("lInfo", Text(v.fLInfo));
-    fJson.Feld("sInfo", Text(v.fSInfo));
+    fJson.Feld("lInfo", JsonText(v.fLInfo));
+    fJson.Feld("sInfo", JsonText(v.fSInfo));
     fJson.Feld("frei", Wahr(v.fFrei));
     fJson.Feld("gueltig", Wahr(v.fGueltig));
     fJson.Feld("angerechnet", Wahr(v.fAngerechnet));
@@ -340,8 +244,8 @@ class TPlanInfo {
   void Fehl(const TFehl& f) {
     fJson.Feld("datum", Zeitpunkt(f.fDatum));
     fJson.Feld("element", Name(f.fElement));
-    fJson.Feld("zeit", Zahl(f.fZeit));
-    fJson.Feld("grund", Text(f.fGrund));
+    fJson.Feld("zeit", JsonZahl(f.fZeit));
+    fJson.Feld("grund", JsonText(f.fGrund));
   }
 
   void Parallel() {
@@ -349,20 +253,20 @@ class TPlanInfo {
     std::vector<std::string> zellen;
     for (const TKopplung* k : par.fListe) zellen.push_back(Name(k));
     fJson.FeldAuf("parallel", '{');
-    fJson.Feld("zeilen", Zahl(par.fZeilen));
-    fJson.Feld("spalten", Zahl(par.fSpalten));
+    fJson.Feld("zeilen", JsonZahl(par.fZeilen));
+    fJson.Feld("spalten", JsonZahl(par.fSpalten));
     fJson.Feld("zellen", Zeile(zellen));
     fJson.Zu();
   }
 
   void FensterSatz(const TFenster& f) {
     fJson.ElementAuf('{');
-    fJson.Feld("art", Zahl(f.fArt));
-    fJson.Feld("titel", Text(f.fTitel));
-    fJson.Feld("links", Zahl(f.fLinks));
-    fJson.Feld("oben", Zahl(f.fOben));
-    fJson.Feld("breite", Zahl(f.fBreite));
-    fJson.Feld("hoehe", Zahl(f.fHoehe));
+    fJson.Feld("art", JsonZahl(f.fArt));
+    fJson.Feld("titel", JsonText(f.fTitel));
+    fJson.Feld("links", JsonZahl(f.fLinks));
+    fJson.Feld("oben", JsonZahl(f.fOben));
+    fJson.Feld("breite", JsonZahl(f.fBreite));
+    fJson.Feld("hoehe", JsonZahl(f.fHoehe));
     fJson.Zu();
   }
 
