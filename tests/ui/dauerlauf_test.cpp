@@ -98,13 +98,7 @@ class DauerlaufTest : public QObject {
   void Dauerlauf() {
     QFETCH(int, saat);
     TLauf lauf;
-    const QString demo = lauf.Pfad(QStringLiteral("demo.orb"));
-    {
-      TSchule schule;
-      TSchuleEinsetzen eingesetzt(schule);
-      ErzeugeDemoSchule(schule, lauf.palette->standard(), TDemoGroesse::mittel);
-      TWriteForm(schule.Dialog()).WriteToFile(demo.toStdString());
-    }
+    const QString demo = lauf.Demo(TDemoGroesse::mittel);
     QVERIFY(lauf.palette->Oeffnen(demo));
 
     TDauerlauf dauerlauf(lauf, demo, static_cast<unsigned>(saat),

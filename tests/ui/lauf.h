@@ -10,6 +10,9 @@
 #include <memory>
 
 #include "model/basis/uhr.h"
+#include "model/demo/demoschule.h"
+#include "model/dokument/schule.h"
+#include "persist/planschreiber.h"
 #include "platform/qsettingsspeicher.h"
 #include "ui/orbatopalette.h"
 
@@ -31,6 +34,15 @@ struct TLauf {
       return dateiAntworten.isEmpty() ? QString() : dateiAntworten.takeFirst();
     };
     palette->show();
+  }
+  // The demo school of that size written into the run's folder; answers its path.
+  QString Demo(TDemoGroesse groesse) const {
+    const QString pfad = Pfad(QStringLiteral("demo.orb"));
+    TSchule demo;
+    TSchuleEinsetzen eingesetzt(demo);
+    ErzeugeDemoSchule(demo, palette->standard(), groesse);
+    TWriteForm(demo.Dialog()).WriteToFile(pfad.toStdString());
+    return pfad;
   }
   QString EinstellungsDatei() const { return ordner.filePath(QStringLiteral("e.ini")); }
   QString Pfad(const QString& name) const { return ordner.filePath(name); }

@@ -58,14 +58,7 @@ class MenueWegeTest : public QObject {
   // school without bringing the program down; the document stays open throughout.
   void EveryEntryHasItsCommand() {
     TLauf lauf;
-    const QString pfad = lauf.Pfad(QStringLiteral("demo.orb"));
-    {
-      TSchule demo;
-      TSchuleEinsetzen eingesetzt(demo);
-      ErzeugeDemoSchule(demo, lauf.palette->standard(), TDemoGroesse::klein);
-      TWriteForm(demo.Dialog()).WriteToFile(pfad.toStdString());
-    }
-    QVERIFY(lauf.palette->Oeffnen(pfad));
+    QVERIFY(lauf.palette->Oeffnen(lauf.Demo(TDemoGroesse::klein)));
 
     const QStringList pfade = lauf.palette->AktionsPfade();
     QVERIFY(pfade.size() > 100);

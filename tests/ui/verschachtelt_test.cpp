@@ -28,14 +28,7 @@ void WarnungenSammeln(QtMsgType art, const QMessageLogContext&, const QString& t
 
 // The demo school open in the program.
 void DemoOeffnen(TLauf& lauf) {
-  const QString pfad = lauf.Pfad(QStringLiteral("demo.orb"));
-  {
-    TSchule demo;
-    TSchuleEinsetzen eingesetzt(demo);
-    ErzeugeDemoSchule(demo, lauf.palette->standard(), TDemoGroesse::klein);
-    TWriteForm(demo.Dialog()).WriteToFile(pfad.toStdString());
-  }
-  QVERIFY(lauf.palette->Oeffnen(pfad));
+  QVERIFY(lauf.palette->Oeffnen(lauf.Demo(TDemoGroesse::klein)));
 }
 
 // The plan window of the first class, and the centre of a cell that holds a lesson.
