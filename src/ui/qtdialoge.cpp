@@ -66,7 +66,7 @@ class TFortschrittsFenster : public QDialog {
   bool fFertig = false;
 };
 
-// A small frameless-looking window that stays beside the work, not modal.
+// A small frameless-looking window that stays beside the work; the message window is not modal.
 QDialog* KleinesFenster(QDialog* fenster, std::string_view titel) {
   fenster->setAttribute(Qt::WA_DeleteOnClose);
   // It shows what is under way; the keyboard stays with the window the user works in.
