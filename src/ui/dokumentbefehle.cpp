@@ -122,8 +122,13 @@ bool TOrbatoPalette::Oeffnen(const QString& pfad) {
   if (umgewandelt) fBindung->Loesen();
   fPfad = umgewandelt ? QString() : absolut;
   fUmgewandelt = umgewandelt;
-  DokumentEinsetzen(std::move(plan.schule));
-  fSchule->SetDateiName(ModellText(QFileInfo(pfad).fileName()));
+  GeladenesEinsetzen(std::move(plan.schule), ModellText(QFileInfo(pfad).fileName()));
+  return true;
+}
+
+void TOrbatoPalette::GeladenesEinsetzen(std::unique_ptr<TSchule> schule, const std::string& name) {
+  DokumentEinsetzen(std::move(schule));
+  fSchule->SetDateiName(name);
   DateiBefehleSetzen(true);
   // Restored changes, like a converted file, wait to be saved.
   if (fSchule->IsDirty()) fSichern->setEnabled(true);
@@ -131,7 +136,6 @@ bool TOrbatoPalette::Oeffnen(const QString& pfad) {
   KuerzelMenuesAnlegen();
   FensterWiederOeffnen();
   PaletteAktualisieren();
-  return true;
 }
 
 // A read-only document is saved under another name: its file belongs to another planner.

@@ -261,6 +261,9 @@ class TOrbatoPalette : public QMainWindow {
 
   // The document becomes the program's: installed, its dirty mark wired to "Sichern".
   void DokumentEinsetzen(std::unique_ptr<TSchule> schule);
+  // A document read from a file (or a recovery file) becomes the program's under that name, with
+  // its short-name menus and its saved windows.
+  void GeladenesEinsetzen(std::unique_ptr<TSchule> schule, const std::string& name);
   void FensterAlleSchliessen();
   // The file commands and the document menus for a document open or not.
   void DateiBefehleSetzen(bool offen);

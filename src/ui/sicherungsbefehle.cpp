@@ -65,14 +65,7 @@ bool TOrbatoPalette::UnbenannteWiederherstellen() {
   if (!plan.schule) return false;
   fPfad.clear();
   fUmgewandelt = false;
-  DokumentEinsetzen(std::move(plan.schule));
-  fSchule->SetDateiName("ohne Titel");
-  DateiBefehleSetzen(true);
-  fSichern->setEnabled(true);
-  TitelSetzen();
-  KuerzelMenuesAnlegen();
-  FensterWiederOeffnen();
-  PaletteAktualisieren();
+  GeladenesEinsetzen(std::move(plan.schule), "ohne Titel");
   return true;
 }
 
