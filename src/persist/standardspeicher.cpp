@@ -639,6 +639,30 @@ void Vertretungswerte(Tabelle& t) {
   Bool(t, 33, "kmpb", F(&TStandard::fKompBruecken));
 }
 
+// Tevi36: "Optimieren", a key of its own after the program's original ones, so that those stay
+// exactly as other installations read them.
+void Optimierwerte(Tabelle& t) {
+  using O = TOptimierEinstellungen;
+  const auto wert = [&](const char* name, int32_t O::*m, int32_t min, int32_t max) {
+    Int(t, 36, name, F(&TStandard::fOptimieren, m), min, max);
+  };
+  wert("okl", &O::fKlassenLuecke, 0, 10000);
+  wert("osb", &O::fSpaeterBeginn, 0, 10000);
+  wert("oll", &O::fLehrerLuecke, 0, 10000);
+  wert("osl", &O::fSchlechtesterLehrer, 0, 10000);
+  wert("ofd", &O::fFachDoppelt, 0, 10000);
+  wert("okt", &O::fKlassenTag, 0, 10000);
+  wert("olt", &O::fLehrerTag, 0, 10000);
+  wert("oft", &O::fFreierTag, 0, 10000);
+  wert("org", &O::fRang, 0, 10000);
+  wert("ova", &O::fVollzeitAb, 0, 112);
+  wert("okn", &O::fKlasseMin, 0, 16);
+  wert("okx", &O::fKlasseMax, 1, 16);
+  wert("oln", &O::fLehrerMin, 0, 16);
+  wert("olx", &O::fLehrerMax, 1, 16);
+  wert("ose", &O::fSekunden, 1, 3600);
+}
+
 Tabelle BaueTabelle() {
   Tabelle t;
   Grundwerte(t);
@@ -649,6 +673,7 @@ Tabelle BaueTabelle() {
   Listendruckwerte(t);
   Vertretungswerte(t);
   PlanDruck(t, 35, "o", &TStandard::fKoLePlnDruck, {}, true);
+  Optimierwerte(t);
   // Loading and saving walk the keys in order; the groups above need not be written in it.
   std::stable_sort(t.begin(), t.end(),
                    [](const TWert& a, const TWert& b) { return a.schluessel < b.schluessel; });
@@ -660,7 +685,7 @@ const Tabelle& Werte() {
   return tabelle;
 }
 
-// Runs `schritt` for every value, key by key in the order Tevi0 … Tevi35, opening each key once.
+// Runs `schritt` for every value, key by key in the order Tevi0 … Tevi36, opening each key once.
 template <class Schritt>
 void FuerJedenSchluessel(Einstellungsspeicher& speicher, Schritt schritt) {
   auto wert = Werte().begin();

@@ -8,7 +8,7 @@
 namespace orbato {
 
 // The settings live in the keys Tevi0 … Tevi35 of the store.
-inline constexpr int kStandardSchluessel = 36;
+inline constexpr int kStandardSchluessel = 37;
 std::string StandardSchluesselName(int nr);
 
 // Reads every value from the store, key by key: a value the store lacks, or one that cannot be

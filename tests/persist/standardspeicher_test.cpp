@@ -223,8 +223,8 @@ TEST(Standardspeicher, LoweringTheVersionsMovesTheCurrentVersion) {
 TEST(Standardspeicher, SavesEveryKeyInOrderWithTheValueNamesOfItsLayout) {
   TEinstellungenImSpeicher speicher;
   SaveStandard(TStandard(), speicher);
-  ASSERT_EQ(speicher.Schluessel().size(), 36u);
-  for (int k = 0; k < 36; ++k) EXPECT_EQ(speicher.Schluessel()[k].name, "Tevi" + std::to_string(k));
+  ASSERT_EQ(speicher.Schluessel().size(), 37u);
+  for (int k = 0; k < 37; ++k) EXPECT_EQ(speicher.Schluessel()[k].name, "Tevi" + std::to_string(k));
   const auto anzahl = [&](int k) { return speicher.Schluessel()[k].werte.size(); };
   EXPECT_EQ(anzahl(0), 5u + 54u + 2u + 2u + 5u + 1u);
   EXPECT_EQ(anzahl(7), 64u + 5u);
@@ -234,6 +234,7 @@ TEST(Standardspeicher, SavesEveryKeyInOrderWithTheValueNamesOfItsLayout) {
   EXPECT_EQ(anzahl(35), 26u);
   EXPECT_EQ(anzahl(32), 42u);
   EXPECT_EQ(anzahl(34), 0u);
+  EXPECT_EQ(anzahl(36), 15u);
   EXPECT_EQ(speicher.Schluessel()[14].werte[9].first, "kle");
   EXPECT_EQ(speicher.Schluessel()[13].werte[19].first, "d1s");
   EXPECT_TRUE(IstStandardWert(29, "M205"));
@@ -247,6 +248,21 @@ TEST(Standardspeicher, SavesEveryKeyInOrderWithTheValueNamesOfItsLayout) {
 
 namespace orbato {
 namespace {
+
+// The weights of "Optimieren" live in a key of their own; values outside their range give the
+// default.
+TEST(Standardspeicher, WeightsOfTheOptimisationRoundTripInTheirOwnKey) {
+  TStandard s;
+  s.fOptimieren.fLehrerLuecke = 45;
+  s.fOptimieren.fKlasseMax = 7;
+  TEinstellungenImSpeicher speicher;
+  SaveStandard(s, speicher);
+  TStandard geladen;
+  LoadStandard(geladen, speicher);
+  EXPECT_EQ(geladen.fOptimieren, s.fOptimieren);
+  EXPECT_EQ(Geladen("Tevi36", {{"oll", "-1"}, {"okx", "17"}, {"ose", "60"}}).fOptimieren,
+            (TOptimierEinstellungen{.fSekunden = 60}));
+}
 
 // The ranges of the substitution printouts over days sit beside their fonts; a store written
 // before they existed gives "never chosen" (0).

@@ -89,6 +89,26 @@ struct THTMLFarben {
   friend bool operator==(const THTMLFarben&, const THTMLFarben&) = default;
 };
 
+// "Optimieren": the weights of the cost its local search lowers, and the limits of a day it
+// measures against. The weights are points per occurrence; only their ratios matter.
+struct TOptimierEinstellungen {
+  // Per gap period of a class; per day a full-time class starts after its first free period.
+  int32_t fKlassenLuecke = 300, fSpaeterBeginn = 100;
+  // Per gap period of a teacher, and per gap of the teacher with the most, so that the gaps
+  // left are shared fairly.
+  int32_t fLehrerLuecke = 30, fSchlechtesterLehrer = 30;
+  int32_t fFachDoppelt = 100;  // per day on which a class has one subject twice
+  int32_t fKlassenTag = 50;    // per lesson a class's day lies outside fKlasseMin..fKlasseMax
+  int32_t fLehrerTag = 20;     // per lesson a teacher's day lies outside fLehrerMin..fLehrerMax
+  int32_t fFreierTag = 100;    // per teacher marked for a free day who has none
+  int32_t fRang = 1;           // per rank of a lesson's cell in its course's rating table
+  int32_t fVollzeitAb = 20;    // the weekly hours from which a class counts as full-time
+  int32_t fKlasseMin = 4, fKlasseMax = 8;
+  int32_t fLehrerMin = 2, fLehrerMax = 6;
+  int32_t fSekunden = 30;  // the longest run
+  friend bool operator==(const TOptimierEinstellungen&, const TOptimierEinstellungen&) = default;
+};
+
 // The program's preferences. Created once at start-up with the values of an empty settings store,
 // loaded right after, saved when the main window closes. Plain fields are assigned directly; the
 // fields whose change has a rule have a setter.
@@ -171,6 +191,7 @@ class TStandard {
   std::array<std::array<std::array<int32_t, kMaxTage>, kMaxStunden>, kAutoTabellen> fAuTab{};
   int32_t fAuStd = 1000, fAuProzent = 100;
   bool fAuRaumUnwichtig = true, fAuEinzelUnwichtig = true, fAuFreiUnwichtig = true;
+  TOptimierEinstellungen fOptimieren;
 
   // Parallel view
   int32_t fParZeilen = 10, fParSpalten = 3;
