@@ -710,6 +710,14 @@ void LoadStandard(TStandard& standard, Einstellungsspeicher& speicher) {
   standard.TesteTabelle();
 }
 
+void LoadStandardSchluessel(TStandard& standard, Einstellungsspeicher& speicher, int schluessel) {
+  const TStandard vorher = standard;
+  speicher.OeffneSchluessel(StandardSchluesselName(schluessel));
+  for (const TWert& w : Werte()) {
+    if (w.schluessel == schluessel) w.laden(standard, speicher, vorher);
+  }
+}
+
 void SaveStandard(const TStandard& standard, Einstellungsspeicher& speicher) {
   FuerJedenSchluessel(speicher, [&](const TWert& w) { w.speichern(standard, speicher); });
 }

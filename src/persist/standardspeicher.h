@@ -7,7 +7,7 @@
 
 namespace orbato {
 
-// The settings live in the keys Tevi0 … Tevi35 of the store.
+// The settings live in the keys Tevi0 … Tevi36 of the store.
 inline constexpr int kStandardSchluessel = 37;
 std::string StandardSchluesselName(int nr);
 
@@ -15,6 +15,10 @@ std::string StandardSchluesselName(int nr);
 // converted, takes its default. Afterwards the row heights follow the fonts, the current version
 // lies inside the number of versions and the automatic tables are checked.
 void LoadStandard(TStandard& standard, Einstellungsspeicher& speicher);
+
+// Reads the values of one key only (0 … kStandardSchluessel - 1): a value the store lacks, or one
+// that cannot be converted, keeps what `standard` holds.
+void LoadStandardSchluessel(TStandard& standard, Einstellungsspeicher& speicher, int schluessel);
 
 // Writes every value under the key and name it is loaded from, opening each key in turn.
 void SaveStandard(const TStandard& standard, Einstellungsspeicher& speicher);

@@ -10,6 +10,7 @@
 #include "model/elemente/lehrer.h"
 #include "model/elemente/raum.h"
 #include "model/kurse/kurs.h"
+#include "placement/setzen.h"
 #include "scheduler/rangfolge.h"
 
 namespace orbato {
@@ -48,13 +49,6 @@ std::array<uint32_t, 8> Verbindungen(const TRangfolge& rangfolge, int32_t tabell
     }
   }
   return tage;
-}
-
-// No hour at all, or one run of consecutive periods.
-bool EinBlock(uint32_t bits) {
-  if (bits == 0) return true;
-  const uint32_t lauf = bits >> std::countr_zero(bits);
-  return (lauf & (lauf + 1)) == 0;
 }
 
 void Entnimm(std::vector<int>& liste, int e) {
@@ -111,12 +105,16 @@ void TNachbesserModell::ElementeAufnehmen(const std::vector<TKurs*>& alleKurse) 
     d.kurs = kurs;
     const int l = Index(fLehrerIndex, kurs->fLehrer, fLehrerZahl);
     d.lehrer = l;
-    if (l == static_cast<int>(fLehrerGesperrt.size()))
+    if (l == static_cast<int>(fLehrerGesperrt.size())) {
       fLehrerGesperrt.push_back(Bits(kurs->fLehrer->fSperrung, fWoche));
+      fLehrer.push_back(kurs->fLehrer);
+    }
     for (TKlasse* klasse : kurs->fKlassen) {
       const int k = Index(fKlassenIndex, klasse, fKlassenZahl);
-      if (k == static_cast<int>(fKlasseGesperrt.size()))
+      if (k == static_cast<int>(fKlasseGesperrt.size())) {
         fKlasseGesperrt.push_back(Bits(klasse->fSperrung, fWoche));
+        fKlassen.push_back(klasse);
+      }
       d.klassen.push_back(k);
     }
     for (TRaum* raum : kurs->fRaeume) {
@@ -260,6 +258,86 @@ void TNachbesserModell::Entferne(int e) {
   TEreignis& ev = fEreignisse[static_cast<std::size_t>(e)];
   ev.zelle = -1;
   std::fill(ev.raeume.begin(), ev.raeume.end(), -1);
+}
+
+bool TNachbesserModell::EinBlock(uint32_t bits) {
+  if (bits == 0) return true;
+  const uint32_t lauf = bits >> std::countr_zero(bits);
+  return (lauf & (lauf + 1)) == 0;
+}
+
+void TNachbesserModell::Hindernisse(int e, int zelle, std::vector<int>& weg) const {
+  weg.clear();
+  const TEreignis& ev = fEreignisse[static_cast<std::size_t>(e)];
+  const auto z = static_cast<std::size_t>(zelle);
+  const auto stoert = [&](int x) {
+    if (x != e && !Enthalten(weg, x)) weg.push_back(x);
+  };
+  for (int l : ev.lehrer) {
+    for (int x : fLehrerBelegt[static_cast<std::size_t>(l)][z]) stoert(x);
+  }
+  for (int k : ev.klassen) {
+    for (int x : fKlasseBelegt[static_cast<std::size_t>(k)][z]) {
+      if (ev.kopplung < 0 || fKopplungVon[static_cast<std::size_t>(x)] != ev.kopplung) stoert(x);
+    }
+  }
+}
+
+bool TNachbesserModell::Herausnehmbar(int e) const {
+  const TEreignis& ev = fEreignisse[static_cast<std::size_t>(e)];
+  for (int kurs : ev.kurse) {
+    if (!TagErlaubtWeg(kurs, ev.zelle)) return false;
+  }
+  return true;
+}
+
+TNachbesserModell::TStand TNachbesserModell::Stand() const {
+  TStand s;
+  s.zellen.reserve(fEreignisse.size());
+  s.raeume.reserve(fEreignisse.size());
+  for (const TEreignis& ev : fEreignisse) {
+    s.zellen.push_back(ev.zelle);
+    s.raeume.push_back(ev.raeume);
+  }
+  return s;
+}
+
+void TNachbesserModell::Herstellen(const TStand& s) {
+  for (std::size_t e = 0; e < fEreignisse.size(); ++e) {
+    if (fEreignisse[e].zelle >= 0 && !fEreignisse[e].fix) Entferne(static_cast<int>(e));
+  }
+  for (std::size_t e = 0; e < fEreignisse.size(); ++e) {
+    if (s.zellen[e] >= 0 && fEreignisse[e].zelle < 0)
+      Setze(static_cast<int>(e), s.zellen[e], s.raeume[e]);
+  }
+}
+
+void TNachbesserModell::Uebernehmen() const {
+  const auto geaendert = [](const TEreignis& ev, std::size_t i) {
+    return ev.zelle != ev.start || ev.raeume[i] != ev.startRaeume[i];
+  };
+  const auto kursVon = [this](const TEreignis& ev, std::size_t i) -> TKurs& {
+    return *fKurse[static_cast<std::size_t>(ev.kurse[i])].kurs;
+  };
+  // First every lesson that moves or changes its room leaves its old cell, then the lessons go
+  // into their new ones with their rooms, so that no placement meets one about to move and the
+  // journal holds every change, rooms included.
+  for (const TEreignis& ev : fEreignisse) {
+    if (ev.fix || ev.start < 0) continue;
+    for (std::size_t i = 0; i < ev.kurse.size(); ++i) {
+      if (!geaendert(ev, i)) continue;
+      TKurs& kurs = kursVon(ev, i);
+      SetzungEntfernen(kurs, kurs.SetzungFinden(fWoche, Tag(ev.start), Stunde(ev.start)));
+    }
+  }
+  for (const TEreignis& ev : fEreignisse) {
+    if (ev.fix || ev.zelle < 0) continue;
+    for (std::size_t i = 0; i < ev.kurse.size(); ++i) {
+      if (ev.start >= 0 && !geaendert(ev, i)) continue;
+      TRaum* raum = ev.raeume[i] >= 0 ? fRaeume[static_cast<std::size_t>(ev.raeume[i])] : nullptr;
+      NeueSetzung(kursVon(ev, i), fWoche, Tag(ev.zelle), raum, Stunde(ev.zelle));
+    }
+  }
 }
 
 int TNachbesserModell::OffeneStunden() const {

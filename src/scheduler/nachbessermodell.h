@@ -49,6 +49,12 @@ class TNachbesserModell {
     std::array<uint32_t, 8> paare{};
   };
 
+  // Where every event stands, to go back to a plan found earlier.
+  struct TStand {
+    std::vector<int> zellen;
+    std::vector<std::vector<int>> raeume;
+  };
+
   // `beweglich`: the courses whose unfixed lessons may move and whose open hours are to be
   // placed; every other lesson of the school stands where it is.
   TNachbesserModell(const std::vector<TKurs*>& alleKurse, const std::vector<TKurs*>& beweglich,
@@ -67,6 +73,20 @@ class TNachbesserModell {
   bool RaeumeFinden(int e, int zelle, const std::vector<int>& weg, std::vector<int>& raeume) const;
   void Setze(int e, int zelle, const std::vector<int>& raeume);
   void Entferne(int e);
+  // The events in the cell that share a teacher or a class with the event (the courses of one
+  // coupling share their classes), whatever else may forbid the cell.
+  void Hindernisse(int e, int zelle, std::vector<int>& weg) const;
+  // No hour at all, or one run of consecutive periods.
+  static bool EinBlock(uint32_t bits);
+  // Whether the placed event may leave its cell: the hours its courses keep that day stay one
+  // block.
+  bool Herausnehmbar(int e) const;
+
+  TStand Stand() const;
+  void Herstellen(const TStand& stand);
+  // Writes the events that moved or changed rooms into the real plan, through the placement
+  // operations.
+  void Uebernehmen() const;
 
   int32_t Woche() const { return fWoche; }
   bool RaeumeWichtig() const { return fRaeumeWichtig; }
@@ -77,6 +97,9 @@ class TNachbesserModell {
   std::vector<TEreignis> fEreignisse;
   std::vector<TKursDaten> fKurse;
   std::vector<TRaum*> fRaeume;
+  // The teachers and classes by their index in TKursDaten.
+  std::vector<TLehrer*> fLehrer;
+  std::vector<TKlasse*> fKlassen;
 
  private:
   int Index(std::unordered_map<const void*, int>& tabelle, const void* element, int& zahl);

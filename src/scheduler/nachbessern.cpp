@@ -4,43 +4,16 @@
 #include <random>
 
 #include "model/dokument/schule.h"
+#include "model/dokument/verlauf.h"
 #include "model/kurse/kurs.h"
-#include "placement/setzen.h"
 #include "placement/wochenspanne.h"
 #include "scheduler/nachbessermodell.h"
 
 namespace orbato {
 namespace {
 
-using TEreignis = TNachbesserModell::TEreignis;
-
 // Restarts from the best plan without any gain before the search gives up.
 constexpr int kNeustarts = 3;
-
-// Where every movable event stands, to go back to the best plan found.
-struct TStand {
-  std::vector<int> zellen;
-  std::vector<std::vector<int>> raeume;
-};
-
-TStand Merke(const TNachbesserModell& m) {
-  TStand s;
-  for (const TEreignis& ev : m.fEreignisse) {
-    s.zellen.push_back(ev.zelle);
-    s.raeume.push_back(ev.raeume);
-  }
-  return s;
-}
-
-void Herstellen(TNachbesserModell& m, const TStand& s) {
-  for (std::size_t e = 0; e < m.fEreignisse.size(); ++e) {
-    if (m.fEreignisse[e].zelle >= 0 && !m.fEreignisse[e].fix) m.Entferne(static_cast<int>(e));
-  }
-  for (std::size_t e = 0; e < m.fEreignisse.size(); ++e) {
-    if (s.zellen[e] >= 0 && m.fEreignisse[e].zelle < 0)
-      m.Setze(static_cast<int>(e), s.zellen[e], s.raeume[e]);
-  }
-}
 
 int32_t OffenImPlan(const std::vector<TKurs*>& kurse) {
   int32_t n = 0;
@@ -66,7 +39,7 @@ int32_t TNachbessern::Rechne() {
     TNachbesserModell modell(alle, fKurse, w);
     if (modell.OffeneStunden() == 0) continue;
     Suche(modell);
-    Uebernehmen(modell);
+    modell.Uebernehmen();
   }
   return OffenImPlan(fKurse);
 }
@@ -84,7 +57,7 @@ void TNachbessern::Suche(TNachbesserModell& m) {
                                          std::vector<int32_t>(TNachbesserModell::kZellen, 0));
   int offenJetzt = m.OffeneStunden();
   int offenBest = offenJetzt;
-  TStand best = Merke(m);
+  TNachbesserModell::TStand best = m.Stand();
   const int32_t schritte =
       std::min<int64_t>(fHoechstSchritte, int64_t{fSchritteJeStunde} * std::max(1, offenJetzt));
   const int32_t stillstand = std::max<int32_t>(2000, schritte / 20);
@@ -125,13 +98,13 @@ void TNachbessern::Suche(TNachbesserModell& m) {
     offen.erase(std::find(offen.begin(), offen.end(), e));
     if (offenJetzt < offenBest) {
       offenBest = offenJetzt;
-      best = Merke(m);
+      best = m.Stand();
       letzteBesserung = schritt;
       vergeblicheNeustarts = 0;
     } else if (schritt - letzteBesserung > stillstand) {
       if (++vergeblicheNeustarts > kNeustarts) break;
       // Stuck: start again from the best plan with a fresh tabu memory.
-      Herstellen(m, best);
+      m.Herstellen(best);
       offenJetzt = offenBest;
       offen.clear();
       for (std::size_t x = 0; x < ereignisse; ++x) {
@@ -141,38 +114,7 @@ void TNachbessern::Suche(TNachbesserModell& m) {
       letzteBesserung = schritt;
     }
   }
-  Herstellen(m, best);
-}
-
-void TNachbessern::Uebernehmen(const TNachbesserModell& m) {
-  const int32_t w = m.Woche();
-  const auto geaendert = [](const TEreignis& ev, std::size_t i) {
-    return ev.zelle != ev.start || ev.raeume[i] != ev.startRaeume[i];
-  };
-  const auto kursVon = [&m](const TEreignis& ev, std::size_t i) -> TKurs& {
-    return *m.fKurse[static_cast<std::size_t>(ev.kurse[i])].kurs;
-  };
-  // First every lesson that moves or changes its room leaves its old cell, then the lessons go
-  // into their new ones with their rooms, so that no placement meets one about to move and the
-  // journal holds every change, rooms included.
-  for (const TEreignis& ev : m.fEreignisse) {
-    if (ev.fix || ev.start < 0) continue;
-    for (std::size_t i = 0; i < ev.kurse.size(); ++i) {
-      if (!geaendert(ev, i)) continue;
-      TKurs& kurs = kursVon(ev, i);
-      SetzungEntfernen(kurs, kurs.SetzungFinden(w, TNachbesserModell::Tag(ev.start),
-                                                TNachbesserModell::Stunde(ev.start)));
-    }
-  }
-  for (const TEreignis& ev : m.fEreignisse) {
-    if (ev.fix || ev.zelle < 0) continue;
-    for (std::size_t i = 0; i < ev.kurse.size(); ++i) {
-      if (ev.start >= 0 && !geaendert(ev, i)) continue;
-      TRaum* raum = ev.raeume[i] >= 0 ? m.fRaeume[static_cast<std::size_t>(ev.raeume[i])] : nullptr;
-      NeueSetzung(kursVon(ev, i), w, TNachbesserModell::Tag(ev.zelle), raum,
-                  TNachbesserModell::Stunde(ev.zelle));
-    }
-  }
+  m.Herstellen(best);
 }
 
 }  // namespace orbato

@@ -36,7 +36,6 @@ class TNachbessern {
 
  private:
   void Suche(TNachbesserModell& modell);
-  void Uebernehmen(const TNachbesserModell& modell);
 
   std::vector<TKurs*> fKurse;
   int32_t fOffenVorher = 0;

@@ -9,6 +9,8 @@
 namespace orbato {
 
 class TKurs;
+class TNachbesserModell;
+class TOptimierKosten;
 
 // The figures a run of "Optimieren" shows while it works and when it ends, of the plan it
 // started from and of the best plan found so far.
@@ -61,10 +63,15 @@ class TOptimierung {
   // pending input and may call Abbrechen.
   std::function<void(const TOptimierFortschritt&)> fZwischendurch;
   uint32_t fSaat = 20261210;
-  // The longest run in seconds; the search also ends when it finds nothing better for long.
+  // The longest run in seconds; the search also ends after fHoechstSchritte steps, or after
+  // fStillstand steps without a better plan.
   double fSekunden;
+  int64_t fHoechstSchritte = 50'000'000;
+  int64_t fStillstand = 3'000'000;
 
  private:
+  void Suche(TNachbesserModell& modell, TOptimierKosten& kosten);
+
   std::vector<TKurs*> fKurse;
   TOptimierEinstellungen fEinstellungen;
   TOptimierZahlen fVorher;

@@ -8,6 +8,7 @@
 #include "app/orbato/lauf.h"
 #include "app/orbato/plankommandos.h"
 #include "app/orbato/pruefkommando.h"
+#include "app/orbato/optimierkommando.h"
 #include "app/orbato/qualitaetskommando.h"
 #include "app/orbato/textkommandos.h"
 #include "app/orbato/vertretenkommando.h"
@@ -161,6 +162,13 @@ const std::vector<TKommando>& Kommandos() {
        2,
        {{"--bruecken", false}, {"--mehrfach", false}},
        PlanKomprimieren},
+      {"optimieren",
+       "EIN.orb AUS.orb [--sekunden N] [--gewichte DATEI]",
+       "Spring- und Hohlstunden der aktuellen Planversion verringern und das Ergebnis sichern",
+       2,
+       2,
+       {{"--sekunden", true}, {"--gewichte", true}},
+       Optimieren},
       {"qualitaet",
        "EIN.orb [--woche N]",
        "die Kennzahlen einer Planversion als JSON ausgeben",

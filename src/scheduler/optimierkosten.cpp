@@ -1,0 +1,307 @@
+#include "scheduler/optimierkosten.h"
+
+#include <algorithm>
+#include <bit>
+#include <map>
+#include <utility>
+
+#include "model/elemente/klasse.h"
+#include "model/elemente/lehrer.h"
+#include "model/kurse/kurs.h"
+#include "scheduler/nachbessermodell.h"
+#include "scheduler/rangfolge.h"
+
+namespace orbato {
+namespace {
+
+using TModell = TNachbesserModell;
+
+int32_t Anzahl(uint32_t bits) {
+  return std::popcount(bits);
+}
+
+// The free, unblocked periods between the first and the last held period of a day.
+int32_t Luecken(uint32_t belegt, uint32_t gesperrt) {
+  if (Anzahl(belegt) < 2) return 0;
+  const int erste = std::countr_zero(belegt);
+  const int letzte = 31 - std::countl_zero(belegt);
+  const uint32_t dazwischen = ((1u << letzte) - 1u) & ~((1u << erste) - 1u);
+  return Anzahl(dazwischen & ~belegt & ~gesperrt);
+}
+
+// The free, unblocked periods of the day before its first lesson.
+int32_t VorDemBeginn(uint32_t belegt, uint32_t gesperrt, uint32_t sichtbar) {
+  if (belegt == 0) return 0;
+  const uint32_t davor = (1u << std::countr_zero(belegt)) - 1u;
+  return Anzahl(davor & ~gesperrt & sichtbar);
+}
+
+bool Geteilt(uint32_t bits) {
+  return Anzahl(bits & ~(bits << 1)) > 1;
+}
+
+// How far n lies outside min..max.
+int32_t Ausserhalb(int32_t n, int32_t min, int32_t max) {
+  return n < min ? min - n : (n > max ? n - max : 0);
+}
+
+}  // namespace
+
+TOptimierKosten::TOptimierKosten(const TModell& modell, const TOptimierEinstellungen& einstellungen,
+                                 int32_t plnStd, int32_t tage)
+    : fE(einstellungen), fSichtbar((1u << plnStd) - 1u), fTage(tage) {
+  const TRangfolge rangfolge(Standard());
+  for (std::size_t t = 0; t < kAutoTabellen; ++t) {
+    const std::vector<TRangZelle>& zellen = rangfolge.Zellen(static_cast<int32_t>(t + 1));
+    for (std::size_t r = 0; r < zellen.size(); ++r)
+      fRangVon[t][static_cast<std::size_t>(TModell::Zelle(zellen[r].fTag, zellen[r].fStd))] =
+          static_cast<int32_t>(r + 1);
+  }
+  ElementeAufnehmen(modell);
+  ZellenAufnehmen(modell);
+}
+
+void TOptimierKosten::ElementeAufnehmen(const TModell& modell) {
+  const int32_t woche = modell.Woche();
+  const auto gesperrt = [&](const TWochBereich& sperrung) {
+    TTage tage{};
+    for (int32_t tag = 1; tag <= kMaxTage; ++tag)
+      tage[static_cast<std::size_t>(tag - 1)] =
+          static_cast<uint32_t>(sperrung.GetWocheTag(woche, tag));
+    return tage;
+  };
+  const auto neues = [&](TArt art, const TTage& sperre, int klasse) {
+    fElemente.emplace_back();
+    fElemente.back().gesperrt = sperre;
+    fArt.push_back(art);
+    fVollzeit.push_back(false);
+    fFreierTagWunsch.push_back(false);
+    fKlasseVon.push_back(klasse);
+    return static_cast<int>(fElemente.size() - 1);
+  };
+  for (const TLehrer* lehrer : modell.fLehrer) {
+    const int i = neues(TArt::Lehrer, gesperrt(lehrer->fSperrung), -1);
+    fFreierTagWunsch[static_cast<std::size_t>(i)] = lehrer->fFreierTag;
+  }
+  const int ersteKlasse = static_cast<int>(fElemente.size());
+  for (const TKlasse* klasse : modell.fKlassen)
+    neues(TArt::Klasse, gesperrt(klasse->fSperrung), -1);
+  std::map<std::pair<int, const void*>, int> faecher;  // (class, subject) -> element
+  std::vector<int32_t> stunden(modell.fKlassen.size(), 0);
+  for (const TModell::TEreignis& ev : modell.fEreignisse) {
+    TEreignisDaten d;
+    for (int l : ev.lehrer) d.elemente.push_back(l);
+    for (int k : ev.klassen) {
+      d.elemente.push_back(ersteKlasse + k);
+      ++stunden[static_cast<std::size_t>(k)];
+    }
+    for (int kurs : ev.kurse) {
+      const TModell::TKursDaten& kd = modell.fKurse[static_cast<std::size_t>(kurs)];
+      if (kd.kurs->fFach == nullptr) continue;
+      for (int k : kd.klassen) {
+        const auto [it, neu] = faecher.try_emplace({k, kd.kurs->fFach}, 0);
+        if (neu) it->second = neues(TArt::Fach, {}, ersteKlasse + k);
+        if (std::find(d.elemente.begin(), d.elemente.end(), it->second) == d.elemente.end())
+          d.elemente.push_back(it->second);
+      }
+    }
+    const int32_t nr = modell.fKurse[static_cast<std::size_t>(ev.kurse.front())].kurs->fTabellenNr;
+    d.tabelle = nr >= 1 && nr <= kAutoTabellen ? static_cast<std::size_t>(nr - 1) : 0;
+    fEreignisse.push_back(std::move(d));
+  }
+  for (std::size_t k = 0; k < stunden.size(); ++k)
+    fVollzeit[static_cast<std::size_t>(ersteKlasse) + k] = stunden[k] >= fE.fVollzeitAb;
+}
+
+void TOptimierKosten::ZellenAufnehmen(const TModell& modell) {
+  for (std::size_t e = 0; e < modell.fEreignisse.size(); ++e) {
+    const int zelle = modell.fEreignisse[e].zelle;
+    if (zelle >= 0) Dazu(static_cast<int>(e), zelle);
+  }
+  // A class's day that had a subject twice at the start, whichever.
+  fGeteiltAmAnfang.assign(fElemente.size(), TTage{});
+  for (std::size_t i = 0; i < fElemente.size(); ++i) {
+    if (fArt[i] != TArt::Fach) continue;
+    TTage& klasse = fGeteiltAmAnfang[static_cast<std::size_t>(fKlasseVon[i])];
+    for (std::size_t tag = 0; tag < klasse.size(); ++tag)
+      klasse[tag] |= Geteilt(fElemente[i].belegt[tag]) ? 1u : 0u;
+  }
+  fLueckenHistogramm.assign(7 * 16 + 1, 0);
+  fElementSumme = 0;
+  for (std::size_t i = 0; i < fElemente.size(); ++i) {
+    TElement& el = fElemente[i];
+    el.kosten = ElementKosten(static_cast<int>(i), el.luecken);
+    fElementSumme += el.kosten;
+    if (fArt[i] == TArt::Lehrer) ++fLueckenHistogramm[static_cast<std::size_t>(el.luecken)];
+  }
+  fBeruehrt.clear();
+  fRang = fNeuerRang;
+  fKosten = fElementSumme + int64_t{fE.fSchlechtesterLehrer} * Schlechtester(fLueckenHistogramm) +
+            int64_t{fE.fRang} * fRang;
+}
+
+void TOptimierKosten::Trage(int ereignis, int zelle, int richtung) {
+  const TEreignisDaten& d = fEreignisse[static_cast<std::size_t>(ereignis)];
+  const auto z = static_cast<std::size_t>(zelle);
+  const std::size_t tag = z / 16;
+  const uint32_t bit = 1u << (z % 16);
+  for (int i : d.elemente) {
+    TElement& el = fElemente[static_cast<std::size_t>(i)];
+    el.anzahl[z] = static_cast<uint8_t>(el.anzahl[z] + richtung);
+    el.belegt[tag] = el.anzahl[z] > 0 ? el.belegt[tag] | bit : el.belegt[tag] & ~bit;
+    if (el.beruehrt != fSchritt) {
+      el.beruehrt = fSchritt;
+      fBeruehrt.push_back(i);
+    }
+  }
+  fNeuerRang += richtung * fRangVon[d.tabelle][z];
+}
+
+int64_t TOptimierKosten::ElementKosten(int index, int32_t& luecken) const {
+  const auto i = static_cast<std::size_t>(index);
+  const TElement& el = fElemente[i];
+  luecken = 0;
+  switch (fArt[i]) {
+    case TArt::Lehrer:
+      return LehrerKosten(el, fFreierTagWunsch[i], luecken);
+    case TArt::Klasse:
+      return KlassenKosten(el, fVollzeit[i]);
+    case TArt::Fach:
+      return FachKosten(el);
+  }
+  return 0;
+}
+
+int64_t TOptimierKosten::LehrerKosten(const TElement& el, bool freierTagWunsch,
+                                      int32_t& luecken) const {
+  int64_t kosten = 0;
+  bool freierTag = false;
+  for (std::size_t tag = 0; tag < static_cast<std::size_t>(fTage); ++tag) {
+    const uint32_t belegt = el.belegt[tag] & fSichtbar;
+    luecken += Luecken(belegt, el.gesperrt[tag]);
+    const int32_t n = Anzahl(el.belegt[tag]);
+    freierTag = freierTag || n == 0;
+    if (n > 0) kosten += int64_t{fE.fLehrerTag} * Ausserhalb(n, fE.fLehrerMin, fE.fLehrerMax);
+  }
+  kosten += int64_t{fE.fLehrerLuecke} * luecken;
+  if (freierTagWunsch && !freierTag) kosten += fE.fFreierTag;
+  return kosten;
+}
+
+int64_t TOptimierKosten::KlassenKosten(const TElement& el, bool vollzeit) const {
+  int64_t kosten = 0;
+  for (std::size_t tag = 0; tag < static_cast<std::size_t>(fTage); ++tag) {
+    const uint32_t belegt = el.belegt[tag] & fSichtbar;
+    const uint32_t gesperrt = el.gesperrt[tag];
+    kosten += int64_t{fE.fKlassenLuecke} * Luecken(belegt, gesperrt);
+    if ((fSichtbar & ~gesperrt) == 0) continue;  // a day the class is blocked for
+    const int32_t n = Anzahl(belegt);
+    if (vollzeit) kosten += int64_t{fE.fSpaeterBeginn} * VorDemBeginn(belegt, gesperrt, fSichtbar);
+    if (n > 0 || vollzeit)
+      kosten += int64_t{fE.fKlassenTag} * Ausserhalb(n, fE.fKlasseMin, fE.fKlasseMax);
+  }
+  return kosten;
+}
+
+int64_t TOptimierKosten::FachKosten(const TElement& el) const {
+  int32_t tage = 0;
+  for (std::size_t tag = 0; tag < static_cast<std::size_t>(fTage); ++tag) {
+    if (Geteilt(el.belegt[tag])) ++tage;
+  }
+  return int64_t{fE.fFachDoppelt} * tage;
+}
+
+bool TOptimierKosten::NeuGeteilt(int index) const {
+  const auto i = static_cast<std::size_t>(index);
+  const TTage& anfang = fGeteiltAmAnfang[static_cast<std::size_t>(fKlasseVon[i])];
+  for (std::size_t tag = 0; tag < static_cast<std::size_t>(fTage); ++tag) {
+    if (!anfang[tag] && Geteilt(fElemente[i].belegt[tag])) return true;
+  }
+  return false;
+}
+
+int32_t TOptimierKosten::Schlechtester(const std::vector<int32_t>& histogramm) const {
+  for (std::size_t g = histogramm.size(); g-- > 0;) {
+    if (histogramm[g] > 0) return static_cast<int32_t>(g);
+  }
+  return 0;
+}
+
+bool TOptimierKosten::Bewerten(int64_t& kosten) {
+  int64_t summe = fElementSumme;
+  for (int i : fBeruehrt) {
+    if (fArt[static_cast<std::size_t>(i)] == TArt::Fach && NeuGeteilt(i)) return false;
+    TElement& el = fElemente[static_cast<std::size_t>(i)];
+    el.neueKosten = ElementKosten(i, el.neueLuecken);
+    summe += el.neueKosten - el.kosten;
+  }
+  // The worst teacher's gaps with the step's changes, the histogram put back after.
+  const auto verschiebe = [this](int richtung) {
+    for (int i : fBeruehrt) {
+      const TElement& el = fElemente[static_cast<std::size_t>(i)];
+      if (fArt[static_cast<std::size_t>(i)] != TArt::Lehrer) continue;
+      fLueckenHistogramm[static_cast<std::size_t>(el.luecken)] -= richtung;
+      fLueckenHistogramm[static_cast<std::size_t>(el.neueLuecken)] += richtung;
+    }
+  };
+  verschiebe(+1);
+  const int32_t schlechtester = Schlechtester(fLueckenHistogramm);
+  verschiebe(-1);
+  kosten =
+      summe + int64_t{fE.fSchlechtesterLehrer} * schlechtester + int64_t{fE.fRang} * fNeuerRang;
+  fNeueKosten = kosten;
+  fNeueSumme = summe;
+  return true;
+}
+
+void TOptimierKosten::Annehmen() {
+  for (int i : fBeruehrt) {
+    TElement& el = fElemente[static_cast<std::size_t>(i)];
+    if (fArt[static_cast<std::size_t>(i)] == TArt::Lehrer) {
+      --fLueckenHistogramm[static_cast<std::size_t>(el.luecken)];
+      ++fLueckenHistogramm[static_cast<std::size_t>(el.neueLuecken)];
+    }
+    el.kosten = el.neueKosten;
+    el.luecken = el.neueLuecken;
+  }
+  fElementSumme = fNeueSumme;
+  fRang = fNeuerRang;
+  fKosten = fNeueKosten;
+  fBeruehrt.clear();
+  ++fSchritt;
+}
+
+void TOptimierKosten::Verwerfen() {
+  fNeuerRang = fRang;
+  fBeruehrt.clear();
+  ++fSchritt;
+}
+
+TOptimierZahlen TOptimierKosten::Zahlen() const {
+  TOptimierZahlen z;
+  z.fKosten = fKosten;
+  std::vector<TTage> geteilt(fElemente.size(), TTage{});
+  for (std::size_t i = 0; i < fElemente.size(); ++i) {
+    const TElement& el = fElemente[i];
+    for (std::size_t tag = 0; tag < static_cast<std::size_t>(fTage); ++tag) {
+      const uint32_t belegt = el.belegt[tag] & fSichtbar;
+      if (fArt[i] == TArt::Klasse) {
+        z.fKlassenLuecken += Luecken(belegt, el.gesperrt[tag]);
+        if (fVollzeit[i] && VorDemBeginn(belegt, el.gesperrt[tag], fSichtbar) > 0)
+          ++z.fSpaeteBeginne;
+      } else if (fArt[i] == TArt::Fach && Geteilt(el.belegt[tag])) {
+        geteilt[static_cast<std::size_t>(fKlasseVon[i])][tag] = 1;
+      }
+    }
+    if (fArt[i] == TArt::Lehrer) {
+      z.fLehrerLuecken += el.luecken;
+      z.fSchlechtesterLehrer = std::max(z.fSchlechtesterLehrer, el.luecken);
+    }
+  }
+  for (const TTage& tage : geteilt) {
+    for (const uint32_t t : tage) z.fFachDoppelt += static_cast<int32_t>(t);
+  }
+  return z;
+}
+
+}  // namespace orbato

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "model/einstellungen/standard.h"
+#include "scheduler/optimierung.h"
+
+namespace orbato {
+
+class TNachbesserModell;
+
+// The cost "Optimieren" lowers, kept up to date lesson by lesson: for every teacher, class and
+// subject of a class the periods it holds on each day, and what those days cost.
+//
+// A step of the search tells every lesson that leaves or enters a cell (Weg, Dazu), then asks
+// Bewerten for the cost the plan would have; Annehmen keeps the step, Verwerfen forgets it after
+// the search has put the lessons back (with Weg and Dazu the other way round). Only the elements
+// a step touched are counted again, so a step costs the same on a small school as on a large one.
+class TOptimierKosten {
+ public:
+  TOptimierKosten(const TNachbesserModell& modell, const TOptimierEinstellungen& einstellungen,
+                  int32_t plnStd, int32_t tage);
+
+  void Weg(int ereignis, int zelle) { Trage(ereignis, zelle, -1); }
+  void Dazu(int ereignis, int zelle) { Trage(ereignis, zelle, +1); }
+  // The cost of the plan as it stands now; false when the step made a subject twice on a class's
+  // day that had no subject twice at the start.
+  bool Bewerten(int64_t& kosten);
+  void Annehmen();
+  void Verwerfen();
+
+  int64_t Kosten() const { return fKosten; }
+  // The figures counted afresh from the periods held.
+  TOptimierZahlen Zahlen() const;
+
+ private:
+  using TTage = std::array<uint32_t, 8>;
+
+  // A teacher, class or subject of a class: how many lessons it holds in each cell, the periods
+  // it holds per day, and what it costs.
+  struct TElement {
+    std::array<uint8_t, 7 * 16> anzahl{};
+    TTage belegt{};
+    TTage gesperrt{};
+    int64_t kosten = 0;
+    int32_t luecken = 0;  // teachers: the gaps of the week
+    int32_t neueLuecken = 0;
+    int64_t neueKosten = 0;
+    uint32_t beruehrt = 0;  // the step that touched it last
+  };
+  enum class TArt { Lehrer, Klasse, Fach };
+
+  // The elements an event touches, each once, by index into fElemente.
+  struct TEreignisDaten {
+    std::vector<int> elemente;
+    std::size_t tabelle = 0;  // the rating table of its first course, 0..3
+  };
+
+  void ElementeAufnehmen(const TNachbesserModell& modell);
+  void ZellenAufnehmen(const TNachbesserModell& modell);
+  void Trage(int ereignis, int zelle, int richtung);
+  int64_t ElementKosten(int index, int32_t& luecken) const;
+  int64_t LehrerKosten(const TElement& el, bool freierTagWunsch, int32_t& luecken) const;
+  int64_t KlassenKosten(const TElement& el, bool vollzeit) const;
+  int64_t FachKosten(const TElement& el) const;
+  bool NeuGeteilt(int index) const;
+  int32_t Schlechtester(const std::vector<int32_t>& histogramm) const;
+
+  TOptimierEinstellungen fE;
+  uint32_t fSichtbar;  // the periods the plans show, bit p - 1
+  int32_t fTage;
+  std::vector<TElement> fElemente;
+  std::vector<TArt> fArt;
+  std::vector<bool> fVollzeit;          // per element: a full-time class
+  std::vector<bool> fFreierTagWunsch;   // per element: a teacher marked for a free day
+  std::vector<TTage> fGeteiltAmAnfang;  // per class: days it had a subject twice at the start
+  std::vector<int> fKlasseVon;          // per subject of a class: the class's element
+  std::vector<TEreignisDaten> fEreignisse;
+  // Per rating table and cell: the cell's rank.
+  std::array<std::array<int32_t, 7 * 16>, kAutoTabellen> fRangVon{};
+  std::vector<int32_t> fLueckenHistogramm;  // teachers by their gaps of the week
+  std::vector<int> fBeruehrt;               // the elements the step under way touched
+  uint32_t fSchritt = 1;
+  int64_t fRang = 0, fNeuerRang = 0;
+  int64_t fKosten = 0, fNeueKosten = 0;
+  int64_t fElementSumme = 0, fNeueSumme = 0;
+};
+
+}  // namespace orbato
