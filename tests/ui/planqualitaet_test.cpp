@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "lauf.h"
+#include "model/basis/menue.h"
 #include "model/dokument/zwischenablage.h"
 #include "model/kurse/kurs.h"
 #include "model/kurse/setzung.h"
@@ -167,6 +168,25 @@ class PlanQualitaetTest : public QObject {
     QCOMPARE(t->item(9, 0)->text(), QStringLiteral("Lehrertage über 5 Stunden"));
     QTest::mouseClick(form->AktualisierenKnopf(), Qt::LeftButton);
     QCOMPARE(Paare(t), Erwartet(PlanQualitaet(s, 1, {2, 7, 2}), 7));
+  }
+
+  // Another plan version chosen at the palette's button: the window shows that version.
+  void FollowsTheChosenVersion() {
+    TLauf lauf;
+    QVERIFY(lauf.palette->Oeffnen(lauf.Demo(TDemoGroesse::mittel)));
+    TSchule& s = lauf.palette->schule();
+    TStandard& st = lauf.palette->standard();
+    QCOMPARE(st.fMaxWocheNeu, 2);
+    lauf.Waehle({"Pläne", "Planqualität..."});
+    TQualitaetForm* form = Aktives(lauf);
+    QVERIFY(form);
+    const int32_t andere = st.fAktuelleWoche == 1 ? 2 : 1;
+    const TMenu versionen = lauf.palette->VersionsMenuDaten();
+    QCOMPARE(versionen.size(), std::size_t{2});
+    versionen[andere - 1].fBefehl();
+    QCOMPARE(st.fAktuelleWoche, andere);
+    QCOMPARE(form->Ueberschrift()->text(), QStringLiteral("Planversion %1").arg(andere));
+    QCOMPARE(Paare(form->Tabelle()), Erwartet(PlanQualitaet(s, andere, {2, 6, 2}), 6));
   }
 
   // "Lehrer" shows a row per teacher in list order, sortable by a click on a column; Ctrl+C and
