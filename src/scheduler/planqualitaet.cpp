@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <map>
 #include <optional>
+#include <string>
 #include <unordered_map>
-#include <utility>
+#include <vector>
 
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
@@ -47,7 +47,10 @@ struct TElementPlan {
 // Everything the figures are counted from, gathered in one pass over the placements.
 struct TErhebung {
   std::unordered_map<const TPlanElement*, TElementPlan> fElemente;
-  std::map<std::pair<const TKlasse*, const TFach*>, TTage> fFaecher;
+  // Per class the days of each of its subjects.
+  std::unordered_map<const TKlasse*, std::unordered_map<const TFach*, TTage>> fFaecher;
+  int32_t fSoll = 0;
+  int32_t fGesetzt = 0;
   int32_t fHarte = 0;
   int32_t fUnverbunden = 0;
 };
@@ -92,7 +95,7 @@ void ErfasseKurs(const TKurs& kurs, int32_t woche, const TStandard& st, const TR
     if (s->fRaum) erhebung.fElemente[s->fRaum].Halte(kurs, tag, std, false);
     for (const TKlasse* klasse : kurs.fKlassen) {
       erhebung.fElemente[klasse].Halte(kurs, tag, std, true);
-      if (kurs.fFach) erhebung.fFaecher[{klasse, kurs.fFach}][tag - 1] |= 1u << (std - 1);
+      if (kurs.fFach) erhebung.fFaecher[klasse][kurs.fFach][tag - 1] |= 1u << (std - 1);
     }
   }
   for (int32_t tag = 1; tag <= st.fMaxTageNeu; ++tag) {
@@ -106,56 +109,112 @@ void ErfasseKurs(const TKurs& kurs, int32_t woche, const TStandard& st, const TR
   }
 }
 
+// The one pass over the placements of the version that every figure is counted from.
+TErhebung Erhebe(const TSchule& schule, int32_t woche, const TStandard& st) {
+  const TRangfolge rangfolge(st);
+  TErhebung erhebung;
+  for (const TKurs* kurs : schule.fKursMenge) {
+    if (!kurs->fNichtVerplanen) {
+      erhebung.fSoll += kurs->fStunden.GetWochenStunde(woche);
+      erhebung.fGesetzt += kurs->VerplanteStunden(woche);
+    }
+    ErfasseKurs(*kurs, woche, st, rangfolge, erhebung);
+  }
+  for (const auto& [element, plan] : erhebung.fElemente) {
+    for (const uint32_t doppelt : plan.fDoppelt) erhebung.fHarte += Anzahl(doppelt);
+  }
+  return erhebung;
+}
+
 const TElementPlan& PlanVon(const TErhebung& erhebung, const TPlanElement* element) {
   static const TElementPlan kLeer;
   const auto it = erhebung.fElemente.find(element);
   return it != erhebung.fElemente.end() ? it->second : kLeer;
 }
 
-void MerkeSchlechtesten(std::optional<TSchlechtester>& schlechtester, const TElement& element,
+// The days on which one of the class's subjects does not form one run of periods.
+int32_t FachDoppeltTage(const TErhebung& erhebung, const TKlasse* klasse, const TStandard& st) {
+  const auto it = erhebung.fFaecher.find(klasse);
+  if (it == erhebung.fFaecher.end()) return 0;
+  uint32_t geteilt = 0;
+  for (const auto& [fach, tage] : it->second) {
+    for (int32_t tag = 1; tag <= st.fMaxTageNeu; ++tag) {
+      const uint32_t bits = tage[tag - 1];
+      if (Anzahl(bits & ~(bits << 1)) > 1) geteilt |= 1u << (tag - 1);
+    }
+  }
+  return Anzahl(geteilt);
+}
+
+bool SpaeterBeginn(uint32_t belegt, uint32_t gesperrt, int32_t plnStd) {
+  const uint32_t sichtbar = (1u << plnStd) - 1u;
+  const uint32_t gehalten = belegt & sichtbar;
+  const uint32_t offen = ~gesperrt & sichtbar;
+  return gehalten != 0 && std::countr_zero(gehalten) > std::countr_zero(offen);
+}
+
+TKlassenQualitaet KlassenQualitaet(const TKlasse& klasse, const TErhebung& erhebung, int32_t woche,
+                                   const TStandard& st) {
+  const TElementPlan& plan = PlanVon(erhebung, &klasse);
+  TKlassenQualitaet z;
+  z.fKuerzel = klasse.fKuerzel.str();
+  z.fLuecken = WochenLuecken(klasse, plan, woche, st);
+  z.fFachDoppeltTage = FachDoppeltTage(erhebung, &klasse, st);
+  for (int32_t tag = 1; tag <= st.fMaxTageNeu; ++tag) {
+    const uint32_t belegt = plan.fBelegt[tag - 1];
+    z.fStunden += Anzahl(belegt);
+    const auto gesperrt = static_cast<uint32_t>(klasse.fSperrung.GetWocheTag(woche, tag));
+    if (SpaeterBeginn(belegt, gesperrt, st.fPlnStd)) ++z.fSpaeteTage;
+  }
+  return z;
+}
+
+TLehrerQualitaet LehrerQualitaet(const TLehrer& lehrer, const TErhebung& erhebung, int32_t woche,
+                                 const TStandard& st, const TQualitaetsGrenzen& grenzen) {
+  const TElementPlan& plan = PlanVon(erhebung, &lehrer);
+  TLehrerQualitaet z;
+  z.fKuerzel = lehrer.fKuerzel.str();
+  z.fLuecken = WochenLuecken(lehrer, plan, woche, st);
+  z.fFreierTagGewuenscht = lehrer.fFreierTag;
+  for (int32_t tag = 1; tag <= st.fMaxTageNeu; ++tag) {
+    const int32_t stunden = Anzahl(plan.fBelegt[tag - 1]);
+    z.fStunden += stunden;
+    if (stunden > grenzen.fMaxTagesStunden) ++z.fTageUeberMax;
+    if (stunden > 0 && stunden < grenzen.fMinTagesStunden) ++z.fTageUnterMin;
+    z.fFreierTag = z.fFreierTag || stunden == 0;
+  }
+  return z;
+}
+
+void MerkeSchlechtesten(std::optional<TSchlechtester>& schlechtester, const std::string& kuerzel,
                         int32_t luecken) {
   if (luecken > 0 && (!schlechtester || luecken > schlechtester->fLuecken))
-    schlechtester = TSchlechtester{element.fKuerzel.str(), luecken};
+    schlechtester = TSchlechtester{kuerzel, luecken};
 }
 
 void ZaehleKlassen(const TSchule& schule, int32_t woche, const TStandard& st,
                    const TErhebung& erhebung, TPlanQualitaet& q) {
   for (const TKlasse* klasse : schule.fKlassenMenge) {
-    const int32_t luecken = WochenLuecken(*klasse, PlanVon(erhebung, klasse), woche, st);
-    q.fKlassenLueckenSumme += luecken;
-    if (luecken > 0) ++q.fKlassenMitLuecken;
-    MerkeSchlechtesten(q.fSchlechtesteKlasse, *klasse, luecken);
+    const TKlassenQualitaet z = KlassenQualitaet(*klasse, erhebung, woche, st);
+    q.fKlassenLueckenSumme += z.fLuecken;
+    if (z.fLuecken > 0) ++q.fKlassenMitLuecken;
+    MerkeSchlechtesten(q.fSchlechtesteKlasse, z.fKuerzel, z.fLuecken);
+    q.fFachDoppeltTage += z.fFachDoppeltTage;
   }
-  // A day of a class counts once, however many of its subjects are split that day.
-  std::map<std::pair<const TKlasse*, int32_t>, bool> geteilt;
-  for (const auto& [wer, tage] : erhebung.fFaecher) {
-    for (int32_t tag = 1; tag <= st.fMaxTageNeu; ++tag) {
-      const uint32_t bits = tage[tag - 1];
-      const bool mehrereLaeufe = Anzahl(bits & ~(bits << 1)) > 1;
-      if (mehrereLaeufe) geteilt[{wer.first, tag}] = true;
-    }
-  }
-  q.fFachDoppeltTage = static_cast<int32_t>(geteilt.size());
 }
 
 void ZaehleLehrer(const TSchule& schule, int32_t woche, const TStandard& st,
                   const TQualitaetsGrenzen& grenzen, const TErhebung& erhebung, TPlanQualitaet& q) {
   for (const TLehrer* lehrer : schule.fLehrerMenge) {
-    const TElementPlan& plan = PlanVon(erhebung, lehrer);
-    const int32_t luecken = WochenLuecken(*lehrer, plan, woche, st);
-    q.fLehrerLueckenSumme += luecken;
-    if (luecken > grenzen.fLehrerLuecken) ++q.fLehrerUeberGrenze;
-    MerkeSchlechtesten(q.fSchlechtesterLehrer, *lehrer, luecken);
-    bool freierTag = false;
-    for (int32_t tag = 1; tag <= st.fMaxTageNeu; ++tag) {
-      const int32_t stunden = Anzahl(plan.fBelegt[tag - 1]);
-      if (stunden > grenzen.fMaxTagesStunden) ++q.fLehrerTageUeberMax;
-      if (stunden > 0 && stunden < grenzen.fMinTagesStunden) ++q.fLehrerTageUnterMin;
-      freierTag = freierTag || stunden == 0;
-    }
-    if (lehrer->fFreierTag) {
+    const TLehrerQualitaet z = LehrerQualitaet(*lehrer, erhebung, woche, st, grenzen);
+    q.fLehrerLueckenSumme += z.fLuecken;
+    if (z.fLuecken > grenzen.fLehrerLuecken) ++q.fLehrerUeberGrenze;
+    MerkeSchlechtesten(q.fSchlechtesterLehrer, z.fKuerzel, z.fLuecken);
+    q.fLehrerTageUeberMax += z.fTageUeberMax;
+    q.fLehrerTageUnterMin += z.fTageUnterMin;
+    if (z.fFreierTagGewuenscht) {
       ++q.fFreierTagGewuenscht;
-      if (freierTag) ++q.fFreierTagErfuellt;
+      if (z.fFreierTag) ++q.fFreierTagErfuellt;
     }
   }
 }
@@ -165,24 +224,27 @@ void ZaehleLehrer(const TSchule& schule, int32_t woche, const TStandard& st,
 TPlanQualitaet PlanQualitaet(const TSchule& schule, int32_t woche,
                              const TQualitaetsGrenzen& grenzen) {
   const TStandard& st = Standard();
-  const TRangfolge rangfolge(st);
+  const TErhebung erhebung = Erhebe(schule, woche, st);
   TPlanQualitaet q;
-  TErhebung erhebung;
-  for (const TKurs* kurs : schule.fKursMenge) {
-    if (!kurs->fNichtVerplanen) {
-      q.fStundenSoll += kurs->fStunden.GetWochenStunde(woche);
-      q.fStundenGesetzt += kurs->VerplanteStunden(woche);
-    }
-    ErfasseKurs(*kurs, woche, st, rangfolge, erhebung);
-  }
-  for (const auto& [element, plan] : erhebung.fElemente) {
-    for (const uint32_t doppelt : plan.fDoppelt) erhebung.fHarte += Anzahl(doppelt);
-  }
+  q.fStundenSoll = erhebung.fSoll;
+  q.fStundenGesetzt = erhebung.fGesetzt;
   ZaehleKlassen(schule, woche, st, erhebung, q);
   ZaehleLehrer(schule, woche, st, grenzen, erhebung, q);
   q.fUnverbundeneBloecke = erhebung.fUnverbunden;
   q.fHarteVerletzungen = erhebung.fHarte;
   return q;
+}
+
+TElementQualitaet ElementQualitaet(const TSchule& schule, int32_t woche,
+                                   const TQualitaetsGrenzen& grenzen) {
+  const TStandard& st = Standard();
+  const TErhebung erhebung = Erhebe(schule, woche, st);
+  TElementQualitaet e;
+  for (const TLehrer* lehrer : schule.fLehrerMenge)
+    e.fLehrer.push_back(LehrerQualitaet(*lehrer, erhebung, woche, st, grenzen));
+  for (const TKlasse* klasse : schule.fKlassenMenge)
+    e.fKlassen.push_back(KlassenQualitaet(*klasse, erhebung, woche, st));
+  return e;
 }
 
 }  // namespace orbato

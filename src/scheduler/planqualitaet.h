@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace orbato {
 
@@ -67,5 +68,39 @@ struct TPlanQualitaet {
 // The figures of plan version `woche` (1..fMaxWocheNeu) of the school.
 TPlanQualitaet PlanQualitaet(const TSchule& schule, int32_t woche,
                              const TQualitaetsGrenzen& grenzen = {});
+
+// One teacher's share of the figures, counted as above: lessons are the cells he holds.
+struct TLehrerQualitaet {
+  std::string fKuerzel;  // Windows-1252
+  int32_t fStunden = 0;
+  int32_t fLuecken = 0;
+  int32_t fTageUeberMax = 0;
+  int32_t fTageUnterMin = 0;
+  bool fFreierTagGewuenscht = false;
+  bool fFreierTag = false;  // a day of the week without lessons, wished or not
+
+  bool operator==(const TLehrerQualitaet&) const = default;
+};
+
+// One class's share. A late start is a day on which the class's first lesson comes after a
+// period within 1..fPlnStd that is free and not blocked for it.
+struct TKlassenQualitaet {
+  std::string fKuerzel;
+  int32_t fStunden = 0;
+  int32_t fLuecken = 0;
+  int32_t fFachDoppeltTage = 0;
+  int32_t fSpaeteTage = 0;
+
+  bool operator==(const TKlassenQualitaet&) const = default;
+};
+
+// The figures per element, in the order of the school's lists.
+struct TElementQualitaet {
+  std::vector<TLehrerQualitaet> fLehrer;
+  std::vector<TKlassenQualitaet> fKlassen;
+};
+
+TElementQualitaet ElementQualitaet(const TSchule& schule, int32_t woche,
+                                   const TQualitaetsGrenzen& grenzen = {});
 
 }  // namespace orbato

@@ -22,6 +22,7 @@
 #include "ui/orbatopalette.h"
 #include "ui/parfenster.h"
 #include "ui/planfenster.h"
+#include "ui/qualitaetfenster.h"
 #include "ui/statistikfenster.h"
 #include "ui/uebersichtfenster.h"
 #include "ui/uvtabfenster.h"
@@ -61,6 +62,8 @@ void TOrbatoPalette::Kopieren() {
     Ablage().SetzeText(uebersicht->Text());
   } else if (const TParForm* parallel = Aktiv<TParForm>(fArbeitsflaeche)) {
     Ablage().SetzeText(parallel->Text());
+  } else if (const TQualitaetForm* qualitaet = Aktiv<TQualitaetForm>(fArbeitsflaeche)) {
+    Ablage().SetzeText(qualitaet->Text());
   } else if (TDepForm* dep = Aktiv<TDepForm>(fArbeitsflaeche)) {
     dep->Kopieren(false, ShiftGehalten(), Ablage());
   } else if (const TKursForm* kurs = Aktiv<TKursForm>(fArbeitsflaeche)) {

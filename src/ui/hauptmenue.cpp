@@ -16,6 +16,7 @@
 #include "ui/htmlfarbendialog.h"
 #include "ui/orbatopalette.h"
 #include "ui/parfenster.h"
+#include "ui/qualitaetfenster.h"
 #include "ui/svfenster.h"
 #include "ui/uebersichtfenster.h"
 
@@ -244,6 +245,7 @@ void TOrbatoPalette::ErzeugeDatenMenues() {
   Eintrag(plaene, QStringLiteral("Komprimieren"), [this] { Komprimieren(); });
   Eintrag(plaene, QStringLiteral("Stundenverteilung"),
           [this] { FensterEinsetzen(SVFormOeffnen()); });
+  Eintrag(plaene, QStringLiteral("Planqualität..."), [this] { PlanQualitaetZeigen(*this); });
   Eintrag(plaene, QStringLiteral("nicht belegte Räume"), [this] { NichtBelegteRaeume(); });
   Eintrag(plaene, QStringLiteral("später eingetragene Räume"),
           [this] { SpaeterEingetrageneRaeume(); });
@@ -278,6 +280,8 @@ void TOrbatoPalette::ErzeugeDatenMenues() {
     QAction* a = Eintrag(pruefen, QtText(MenueText(p)), [this, p] { PlanPruefen(p); });
     if (p == TPruefung::Versionen) fVersionsAktionen << a;
   }
+  pruefen->addSeparator();
+  Eintrag(pruefen, QStringLiteral("Planqualität..."), [this] { PlanQualitaetZeigen(*this); });
 
   for (const char* titel : {"Le", "Kl", "Ko", "Fa", "Ra", "UV"}) {
     auto* menu = new QMenu(QString::fromLatin1(titel), this);

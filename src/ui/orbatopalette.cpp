@@ -222,7 +222,7 @@ void TOrbatoPalette::PaletteAktualisieren() {
   if (!WerkzeugErlaubt(art, fSchule->fToolArt)) fSchule->SetToolArt(ZeigTool);
   fKopieren->setEnabled((art >= 9 && art <= 12) || (art >= 16 && art <= 22) ||
                         (art >= 31 && art <= 33) || art == 67 || (art >= 72 && art <= 77) ||
-                        art == 81 || art == 82);
+                        art == 81 || art == 82 || art == 90);
   for (QAction* a : fKursAktionen) a->setEnabled(art == 12 || (art >= 16 && art <= 21));
   const TToolArt tool = fSchule->fToolArt;
   for (QAction* a : fWerkzeuge->actions()) a->setChecked(a->data().toInt() == tool);

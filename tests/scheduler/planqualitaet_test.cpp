@@ -22,6 +22,16 @@ void PrintTo(const TSchlechtester& s, std::ostream* aus) {
   *aus << s.fKuerzel << ':' << s.fLuecken;
 }
 
+void PrintTo(const TLehrerQualitaet& z, std::ostream* aus) {
+  *aus << z.fKuerzel << ' ' << z.fStunden << '/' << z.fLuecken << '/' << z.fTageUeberMax << '/'
+       << z.fTageUnterMin << '/' << z.fFreierTagGewuenscht << z.fFreierTag;
+}
+
+void PrintTo(const TKlassenQualitaet& z, std::ostream* aus) {
+  *aus << z.fKuerzel << ' ' << z.fStunden << '/' << z.fLuecken << '/' << z.fFachDoppeltTage << '/'
+       << z.fSpaeteTage;
+}
+
 void PrintTo(const TPlanQualitaet& q, std::ostream* aus) {
   *aus << "{soll " << q.fStundenSoll << ", gesetzt " << q.fStundenGesetzt << ", klassen "
        << q.fKlassenLueckenSumme << '/' << q.fKlassenMitLuecken << '/'
@@ -172,6 +182,30 @@ TEST_F(PlanQualitaetTest, HardViolationsAndCouplingsSharedByAClass) {
   EXPECT_EQ(Q().fHarteVerletzungen, 2);
 }
 
+TEST_F(PlanQualitaetTest, EachTeacherAndClassHasItsShareInListOrder) {
+  TLehrer* de = fSchule.HoleLehrer("De");
+  fSchule.HoleLehrer("Mu");
+  TKlasse* f6a = fSchule.HoleKlasse("6a");
+  KursMitStunden(fMa, f5a, fSchule.HoleFach("D"), {2, 4});
+  KursMitStunden(de, f5a, fSchule.HoleFach("E"), {5});
+  KursMitStunden(de, f6a, nullptr, {2});
+  fMa->fFreierTag = true;
+  // Blocked first periods do not make a late start.
+  f6a->fSperrung.SetWocheTagStd(1, 1, true, 1);
+
+  const TElementQualitaet e = ElementQualitaet(fSchule, 1);
+  EXPECT_EQ(e.fLehrer, (std::vector<TLehrerQualitaet>{{"Ma", 2, 1, 0, 0, true, true},
+                                                      {"De", 2, 2, 0, 0, false, true},
+                                                      {"Mu", 0, 0, 0, 0, false, true}}));
+  EXPECT_EQ(e.fKlassen, (std::vector<TKlassenQualitaet>{{"5a", 3, 1, 1, 1}, {"6a", 1, 0, 0, 0}}));
+
+  // The day limits of the caller; a wished free day that is gone.
+  for (int32_t tag = 2; tag <= 5; ++tag) Setze(Kurs(fMa, nullptr, 1), 1, tag, 1);
+  const TElementQualitaet eng = ElementQualitaet(fSchule, 1, {2, 1, 3});
+  EXPECT_EQ(eng.fLehrer[0], (TLehrerQualitaet{"Ma", 6, 1, 1, 5, true, false}));
+  EXPECT_EQ(eng.fLehrer[1], (TLehrerQualitaet{"De", 2, 2, 1, 1, false, true}));
+}
+
 // The figures of whole schools after the scheduler: no hard rule is broken, and the gaps agree
 // with the gap counts the plan windows show.
 class PlanQualitaetSchulen : public SchulTest {
@@ -215,6 +249,23 @@ TEST_F(PlanQualitaetSchulen, DemoSchoolAfterTheScheduler) {
   erwartet.fFachDoppeltTage = 29;
   erwartet.fLehrerTageUnterMin = 14;
   EXPECT_EQ(q, erwartet);
+
+  // The rows of the elements add up to the figures of the school.
+  const TElementQualitaet e = ElementQualitaet(fSchule, fStandard.fAktuelleWoche);
+  int32_t klassen = 0, fach = 0, lehrer = 0, unter = 0;
+  for (const TKlassenQualitaet& z : e.fKlassen) {
+    klassen += z.fLuecken;
+    fach += z.fFachDoppeltTage;
+  }
+  for (const TLehrerQualitaet& z : e.fLehrer) {
+    lehrer += z.fLuecken;
+    unter += z.fTageUnterMin;
+  }
+  EXPECT_EQ(static_cast<int32_t>(e.fKlassen.size()), fSchule.fKlassenMenge.ListeZahlElemente());
+  EXPECT_EQ(klassen, 69);
+  EXPECT_EQ(fach, 29);
+  EXPECT_EQ(lehrer, 278);
+  EXPECT_EQ(unter, 14);
 }
 
 TEST_F(PlanQualitaetSchulen, RealSchoolAfterTheScheduler) {

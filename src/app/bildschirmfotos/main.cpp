@@ -215,6 +215,10 @@ int main(int argc, char** argv) {
   QApplication::processEvents();
   fotograf.Speichere(&palette, QStringLiteral("stundenverteilung"));
   palette.Arbeitsflaeche()->closeAllSubWindows();
+  palette.Aktion({QStringLiteral("Pläne"), QStringLiteral("Planqualität...")})->trigger();
+  QApplication::processEvents();
+  fotograf.Speichere(&palette, QStringLiteral("planqualitaet"));
+  palette.Arbeitsflaeche()->closeAllSubWindows();
   // The display preferences, the about box and a page of the manual.
   fotograf.Erwarte(QStringLiteral("voreinstellung_plaene"));
   orbato::TPlanVorgabenDialog(palette.standard(), &palette).exec();
