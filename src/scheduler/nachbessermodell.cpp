@@ -51,6 +51,18 @@ std::array<uint32_t, 8> Verbindungen(const TRangfolge& rangfolge, int32_t tabell
   return tage;
 }
 
+// The cells a course holds in the version, in the order of the week: the events, and with them
+// every choice of a search, follow the plan and not the order its placements were made in, so
+// that a plan taken back and searched again comes out the same.
+std::vector<int> ZellenDerWoche(const TKurs& kurs, int32_t woche) {
+  std::vector<int> zellen;
+  for (const TSetzung* s : kurs.fSetzungen) {
+    if (s->fWoche == woche) zellen.push_back(TNachbesserModell::Zelle(s->fTag, s->fStunde));
+  }
+  std::sort(zellen.begin(), zellen.end());
+  return zellen;
+}
+
 void Entnimm(std::vector<int>& liste, int e) {
   const auto it = std::find(liste.begin(), liste.end(), e);
   if (it != liste.end()) liste.erase(it);
@@ -155,9 +167,8 @@ void TNachbesserModell::SetzungenAufnehmen(const std::vector<TKurs*>& beweglich)
   std::map<std::pair<int, int>, int> kopplungsZelle;  // (coupling, cell) -> event
   for (TKursDaten& d : fKurse) {
     const int kurs = static_cast<int>(&d - fKurse.data());
-    for (const TSetzung* s : d.kurs->fSetzungen) {
-      if (s->fWoche != fWoche) continue;
-      const int zelle = Zelle(s->fTag, s->fStunde);
+    for (const int zelle : ZellenDerWoche(*d.kurs, fWoche)) {
+      const TSetzung* s = d.kurs->SetzungFinden(fWoche, Tag(zelle), Stunde(zelle));
       int e = -1;
       if (d.kopplung >= 0) {
         const auto it = kopplungsZelle.find({d.kopplung, zelle});

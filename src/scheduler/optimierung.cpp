@@ -263,7 +263,10 @@ bool TOptimierung::Rechne() {
   fVorher = fNachher = kosten.Zahlen();
   Suche(modell, kosten);
   fNachher = TOptimierKosten(modell, fEinstellungen, st.fPlnStd, st.fMaxTageNeu).Zahlen();
-  if (fNachher.fKosten >= fVorher.fKosten) return false;
+  if (fNachher.fKosten >= fVorher.fKosten) {
+    fNachher = fVorher;
+    return false;
+  }
   TVerlaufSchritt schritt;
   modell.Uebernehmen();
   return true;
