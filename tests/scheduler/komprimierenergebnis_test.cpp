@@ -1,5 +1,5 @@
-// What a whole compression run does on whole schools, pinned to the move: the demo schools and a
-// real school after the scheduler. Every move the run makes and takes back, in order, the plan it
+// What a whole compression run does on whole schools, pinned to the move: the demo schools and two
+// real schools after the scheduler. Every move the run makes and takes back, in order, the plan it
 // leaves, its counters, how often it lets input in and redraws, and that one step of the history
 // takes it all back and does it again. Making the search faster must leave every figure here as
 // it is.
