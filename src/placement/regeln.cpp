@@ -56,8 +56,10 @@ bool SetzungPossible(const TKurs& kurs, int32_t woche, int32_t tag, const TRaum*
     if (k->fSperrung.GetWocheTagStd(woche, tag, std)) return false;
     const TWochenSpanne spanne = Wochen(woche);
     for (int32_t w = spanne.von; w <= spanne.bis; ++w) {
+      // The grid first: looking for the course walks every course of the class.
+      if (!k->fBesetzung.GetWocheTagStd(w, tag, std)) continue;
       const TKurs* gefunden = k->FindeKurs(w, tag, std);
-      if (gefunden == nullptr || !k->fBesetzung.GetWocheTagStd(w, tag, std)) continue;
+      if (gefunden == nullptr) continue;
       if (kurs.fKopplung == nullptr || gefunden->fKopplung != kurs.fKopplung) return false;
     }
   }

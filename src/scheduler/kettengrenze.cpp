@@ -1,5 +1,6 @@
 #include "scheduler/kettengrenze.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "model/einstellungen/standard.h"
@@ -19,35 +20,85 @@ struct TGruppe {
   TKettenGrenze::TZellen passt;
 };
 
-// A course without the class holds the element in the cell: no chain of the class moves it.
-bool FremdBelegt(const TPlanElement& e, const TKlasse& klasse, int32_t woche, int32_t tag,
-                 int32_t std, const TRaum* raum) {
-  if (!e.fBesetzung.GetWocheTagStd(woche, tag, std)) return false;
-  for (const TKurs* k : e.fKurse) {
-    if (k->HatKlasse(&klasse)) continue;
-    const TSetzung* s = k->SetzungFinden(woche, tag, std);
-    if (s && (raum == nullptr || s->fRaum == raum)) return true;
+using TZellen = TKettenGrenze::TZellen;
+
+// The cells of one version of a grid.
+TZellen Zellen(const TWochBereich& bereich, int32_t woche) {
+  TZellen zellen;
+  for (int32_t tag = 1; tag <= 7; ++tag) {
+    const auto wort = static_cast<uint32_t>(bereich.GetWocheTag(woche, tag)) & 0xFFFFu;
+    zellen |= TZellen(wort) << static_cast<size_t>(TKettenGrenze::Zelle(tag, 1));
   }
-  return false;
+  return zellen;
 }
 
-// The free fit of the placement rules in a cell that is the class's gap.
-bool PasstInLuecke(const TGruppe& g, const TKlasse& klasse, int32_t woche, int32_t tag,
-                   int32_t std) {
-  const TKurs& kurs = *g.kurs;
-  if (kurs.fSperrung.GetWocheTagStd(woche, tag, std)) return false;
-  if (const TLehrer* l = kurs.fLehrer) {
-    if (l->fSperrung.GetWocheTagStd(woche, tag, std) ||
-        FremdBelegt(*l, klasse, woche, tag, std, nullptr)) {
-      return false;
+// The cells in which a course without the class holds the element (with `raum`, holds it in that
+// room): no chain of the class moves those hours. Each element is looked at once per class and
+// version, since many hours of the class share a teacher or a room.
+class TFremdBelegt {
+ public:
+  TFremdBelegt(const TKlasse& klasse, int32_t woche) : fKlasse(klasse), fWoche(woche) {}
+
+  const TZellen& Belegt(const TPlanElement& e, const TRaum* raum) {
+    for (const TBekannt& b : fBekannt) {
+      if (b.element == &e && b.raum == raum) return b.zellen;
     }
+    return fBekannt.emplace_back(TBekannt{&e, raum, Suche(e, raum)}).zellen;
+  }
+
+ private:
+  TZellen Suche(const TPlanElement& e, const TRaum* raum) const {
+    TZellen zellen;
+    for (const TKurs* k : e.fKurse) {
+      if (k->HatKlasse(&fKlasse)) continue;
+      for (const TSetzung* s : k->fSetzungen) {
+        if (s->fWoche != fWoche || (raum != nullptr && s->fRaum != raum)) continue;
+        if (s->fTag < 1 || s->fTag > 7 || s->fStunde < 1 || s->fStunde > 16) continue;
+        zellen.set(static_cast<size_t>(TKettenGrenze::Zelle(s->fTag, s->fStunde)));
+      }
+    }
+    return zellen & Zellen(e.fBesetzung, fWoche);
+  }
+
+  const TKlasse& fKlasse;
+  const int32_t fWoche;
+  struct TBekannt {
+    const TPlanElement* element;
+    const TRaum* raum;
+    TZellen zellen;
+  };
+  std::vector<TBekannt> fBekannt;
+};
+
+// The cells where the group's hour fits by the placement rules while the cell is the class's gap:
+// no blocking of the course, its teacher, its classes or its room, and no course without the
+// class holding one of them there.
+TZellen PasstInLuecke(const TGruppe& g, const TKlasse& klasse, int32_t woche, TFremdBelegt& fremd) {
+  const TKurs& kurs = *g.kurs;
+  TZellen frei = ~Zellen(kurs.fSperrung, woche);
+  if (const TLehrer* l = kurs.fLehrer) {
+    frei &= ~Zellen(l->fSperrung, woche) & ~fremd.Belegt(*l, nullptr);
   }
   for (const TKlasse* k : kurs.fKlassen) {
-    if (k->fSperrung.GetWocheTagStd(woche, tag, std)) return false;
-    if (k != &klasse && FremdBelegt(*k, klasse, woche, tag, std, nullptr)) return false;
+    frei &= ~Zellen(k->fSperrung, woche);
+    if (k != &klasse) frei &= ~fremd.Belegt(*k, nullptr);
   }
-  return g.raum == nullptr || (!g.raum->fSperrung.GetWocheTagStd(woche, tag, std) &&
-                               !FremdBelegt(*g.raum, klasse, woche, tag, std, g.raum));
+  if (g.raum != nullptr) {
+    frei &= ~Zellen(g.raum->fSperrung, woche) & ~fremd.Belegt(*g.raum, g.raum);
+  }
+  return frei;
+}
+
+// Periods after the last one shown and days after the last school day are no targets.
+TZellen Schulwoche() {
+  const TStandard& st = Standard();
+  TZellen woche;
+  for (int32_t tag = 1; tag <= std::min(st.fMaxTageNeu, 7); ++tag) {
+    for (int32_t std = 1; std <= std::min(st.fPlnStd, 16); ++std) {
+      woche.set(static_cast<size_t>(TKettenGrenze::Zelle(tag, std)));
+    }
+  }
+  return woche;
 }
 
 std::vector<TGruppe> Gruppen(const TKlasse& klasse, int32_t woche) {
@@ -63,15 +114,9 @@ std::vector<TGruppe> Gruppen(const TKlasse& klasse, int32_t woche) {
       g->da.set(TKettenGrenze::Zelle(s->fTag, s->fStunde));
     }
   }
-  // Periods after the last one shown and days after the last school day are no targets.
-  const TStandard& st = Standard();
-  for (TGruppe& g : gruppen) {
-    for (int32_t tag = 1; tag <= st.fMaxTageNeu; ++tag) {
-      for (int32_t std = 1; std <= st.fPlnStd; ++std) {
-        if (PasstInLuecke(g, klasse, woche, tag, std)) g.passt.set(TKettenGrenze::Zelle(tag, std));
-      }
-    }
-  }
+  const TZellen schulwoche = Schulwoche();
+  TFremdBelegt fremd(klasse, woche);
+  for (TGruppe& g : gruppen) g.passt = PasstInLuecke(g, klasse, woche, fremd) & schulwoche;
   return gruppen;
 }
 

@@ -82,10 +82,42 @@ void TKomprimierung::Berechnen() {
   fMaxim = 0;
   fMaximum.fill(0);
   fStand = 0;
-  fGescheitert.clear();
+  // Clearing an empty table would still wipe all its buckets, and most classes have none.
+  if (!fGescheitert.empty()) fGescheitert.clear();
+  fKursIn.fill(nullptr);
   if (fKlasse == nullptr) return;
   fHohl = fKlasse->HohlStunden(fVersion, fMaxim, fMaximum);
   fGrenze.Berechnen(*fKlasse, fVersion, fMaximum);
+  KurseMerken();
+}
+
+// What FindeKurs answers for every cell, into the emptied table, from one walk over the class's
+// courses in their order: a cell belongs to the first course placed there.
+void TKomprimierung::KurseMerken() {
+  for (TKurs* kurs : fKlasse->fKurse) {
+    for (const TSetzung* s : kurs->fSetzungen) {
+      if (s->fWoche != fVersion || s->fTag < 1 || s->fTag > 7 || s->fStunde < 1 || s->fStunde > 16)
+        continue;
+      TKurs*& erster = fKursIn[static_cast<size_t>(TKettenGrenze::Zelle(s->fTag, s->fStunde))];
+      if (erster == nullptr) erster = kurs;
+    }
+  }
+  // The candidate test asks the class's grid first.
+  for (int32_t tag = 1; tag <= 7; ++tag) {
+    const auto belegt = static_cast<uint32_t>(fKlasse->fBesetzung.GetWocheTag(fVersion, tag));
+    for (int32_t std = 1; std <= 16; ++std) {
+      if ((belegt >> (std - 1) & 1u) == 0)
+        fKursIn[static_cast<size_t>(TKettenGrenze::Zelle(tag, std))] = nullptr;
+    }
+  }
+}
+
+void TKomprimierung::KursMerken(int32_t tag, int32_t std) {
+  if (tag < 1 || tag > 7 || std < 1 || std > 16) return;
+  TKurs*& kurs = fKursIn[static_cast<size_t>(TKettenGrenze::Zelle(tag, std))];
+  kurs = fKlasse->fBesetzung.GetWocheTagStd(fVersion, tag, std)
+             ? fKlasse->FindeKurs(fVersion, tag, std)
+             : nullptr;
 }
 
 void TKomprimierung::Anzeigen() const {
@@ -121,12 +153,18 @@ void TKomprimierung::MehrfachClick(bool an) {
 TKurs* TKomprimierung::Kandidat(int32_t woche, int32_t cTag, int32_t cStd, int32_t gTag,
                                 int32_t gStd) const {
   if (!fKlasse->fBesetzung.GetWocheTagStd(woche, cTag, cStd)) return nullptr;
-  TKurs* kurs = fKlasse->FindeKurs(woche, cTag, cStd);
+  return Pruefe(fKlasse->FindeKurs(woche, cTag, cStd), woche, cTag, cStd, gTag, gStd);
+}
+
+TKurs* TKomprimierung::Pruefe(TKurs* kurs, int32_t woche, int32_t cTag, int32_t cStd, int32_t gTag,
+                              int32_t gStd) const {
   const TSetzung* setzung = kurs ? kurs->SetzungFinden(woche, cTag, cStd) : nullptr;
-  if (setzung == nullptr || !KompVerschiebbar(*kurs, *setzung, woche)) return nullptr;
+  if (setzung == nullptr) return nullptr;
+  // The tests that look at single cells first: counting the course's hours takes longer.
   const TStandard& s = Standard();
   if (cTag != gTag && !s.fKompBruecken && HatStundeAmTag(*kurs, woche, gTag)) return nullptr;
   if (!s.fKompMehrfach && HaeltNachbarStunde(*kurs, woche, cTag, cStd)) return nullptr;
+  if (!KompVerschiebbar(*kurs, *setzung, woche)) return nullptr;
   return SetzungPossible(*kurs, woche, gTag, setzung->fRaum, gStd) ? kurs : nullptr;
 }
 
@@ -134,6 +172,7 @@ void TKomprimierung::Verschiebe(const TZug& zug) {
   Bewege(*zug.kurs, zug.woche, zug.vonTag, zug.vonStd, zug.nachTag, zug.nachStd, zug.raum);
   fStand ^= Anteil(*zug.kurs, zug.vonTag, zug.vonStd, zug.raum) ^
             Anteil(*zug.kurs, zug.nachTag, zug.nachStd, zug.raum);
+  ZellenMerken(zug);
   fZuege.push_back(zug);
 }
 
@@ -141,7 +180,21 @@ void TKomprimierung::ZugZurueck(const TZug& zug) {
   Bewege(*zug.kurs, zug.woche, zug.nachTag, zug.nachStd, zug.vonTag, zug.vonStd, zug.raum);
   fStand ^= Anteil(*zug.kurs, zug.vonTag, zug.vonStd, zug.raum) ^
             Anteil(*zug.kurs, zug.nachTag, zug.nachStd, zug.raum);
+  ZellenMerken(zug);
   fZuege.pop_back();
+}
+
+TKurs* TKomprimierung::ErsterKurs(int32_t woche, int32_t tag, int32_t std) const {
+  if (woche == fVersion && tag >= 1 && tag <= 7)
+    return fKursIn[static_cast<size_t>(TKettenGrenze::Zelle(tag, std))];
+  return fKlasse->fBesetzung.GetWocheTagStd(woche, tag, std) ? fKlasse->FindeKurs(woche, tag, std)
+                                                             : nullptr;
+}
+
+void TKomprimierung::ZellenMerken(const TZug& zug) {
+  if (fKlasse == nullptr || zug.woche != fVersion) return;
+  KursMerken(zug.vonTag, zug.vonStd);
+  KursMerken(zug.nachTag, zug.nachStd);
 }
 
 void TKomprimierung::DurchgangZurueck() {
@@ -166,7 +219,7 @@ bool TKomprimierung::FuelleLuecke(int32_t woche, int32_t tag, int32_t std, int32
   }
   for (int32_t cStd = 16; cStd >= 1; --cStd) {
     for (int32_t cTag = 1; cTag <= s.fMaxTageNeu; ++cTag) {
-      if (TKurs* kurs = Kandidat(woche, cTag, cStd, tag, std)) {
+      if (TKurs* kurs = Pruefe(ErsterKurs(woche, cTag, cStd), woche, cTag, cStd, tag, std)) {
         const TZug zug{
             kurs, woche, cTag, cStd, tag, std, kurs->SetzungFinden(woche, cTag, cStd)->fRaum};
         Verschiebe(zug);

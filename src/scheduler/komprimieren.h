@@ -100,6 +100,16 @@ class TKomprimierung {
   // Makes the class current and recomputes its gap count in the version shown.
   void KlasseZeigen(TKlasse* klasse);
   void Berechnen();
+  // The first course of the class in each cell of the version shown (FindeKurs, fKursIn), which
+  // the gap search asks for every cell it looks at: filled by Berechnen and kept by every move,
+  // which changes no other cell than its two.
+  void KurseMerken();
+  void KursMerken(int32_t tag, int32_t std);
+  void ZellenMerken(const TZug& zug);
+  TKurs* ErsterKurs(int32_t woche, int32_t tag, int32_t std) const;
+  // The candidate test of the hour of `kurs` at (cTag, cStd), the class's first course there.
+  TKurs* Pruefe(TKurs* kurs, int32_t woche, int32_t cTag, int32_t cStd, int32_t gTag,
+                int32_t gStd) const;
   void Anzeigen() const;
   void Eingaben() const;
   bool Stop() const { return fAbbruch || fNext; }
@@ -122,6 +132,8 @@ class TKomprimierung {
   int32_t fMaxim = 0;
   std::array<int32_t, 8> fMaximum{};
   TKettenGrenze fGrenze;
+  // The class's first course in each cell of fVersion, none where the class is free.
+  std::array<TKurs*, TKettenGrenze::kZellen> fKursIn{};
   // The fingerprint of the plan against the one Berechnen found: the XOR of the shares of the
   // placements moved since; and the gap searches that failed in a plan, by fingerprint and gap,
   // with the smallest depth they failed at.

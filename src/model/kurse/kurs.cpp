@@ -211,7 +211,10 @@ void TKurs::StimmeZelleAb(TPlanElement& e, const TSetzung& s, bool nurImRaum) {
   bool belegt = false;
   for (const TKurs* k : e.fKurse) {
     const TSetzung* andere = k->SetzungFinden(s.fWoche, s.fTag, s.fStunde);
-    if (andere && (!nurImRaum || andere->fRaum == &e)) belegt = true;
+    if (andere && (!nurImRaum || andere->fRaum == &e)) {
+      belegt = true;
+      break;
+    }
   }
   e.fBesetzung.SetWocheTagStd(s.fWoche, s.fTag, belegt, s.fStunde);
 }
