@@ -10,6 +10,7 @@
 #include "model/kurse/kurs.h"
 #include "scheduler/nachbessermodell.h"
 #include "scheduler/rangfolge.h"
+#include "scheduler/tagesbits.h"
 
 namespace orbato {
 namespace {
@@ -18,26 +19,6 @@ using TModell = TNachbesserModell;
 
 int32_t Anzahl(uint32_t bits) {
   return std::popcount(bits);
-}
-
-// The free, unblocked periods between the first and the last held period of a day.
-int32_t Luecken(uint32_t belegt, uint32_t gesperrt) {
-  if (Anzahl(belegt) < 2) return 0;
-  const int erste = std::countr_zero(belegt);
-  const int letzte = 31 - std::countl_zero(belegt);
-  const uint32_t dazwischen = ((1u << letzte) - 1u) & ~((1u << erste) - 1u);
-  return Anzahl(dazwischen & ~belegt & ~gesperrt);
-}
-
-// The free, unblocked periods of the day before its first lesson.
-int32_t VorDemBeginn(uint32_t belegt, uint32_t gesperrt, uint32_t sichtbar) {
-  if (belegt == 0) return 0;
-  const uint32_t davor = (1u << std::countr_zero(belegt)) - 1u;
-  return Anzahl(davor & ~gesperrt & sichtbar);
-}
-
-bool Geteilt(uint32_t bits) {
-  return Anzahl(bits & ~(bits << 1)) > 1;
 }
 
 // How far n lies outside min..max.
@@ -124,7 +105,7 @@ void TOptimierKosten::ZellenAufnehmen(const TModell& modell) {
     if (fArt[i] != TArt::Fach) continue;
     TTage& klasse = fGeteiltAmAnfang[static_cast<std::size_t>(fKlasseVon[i])];
     for (std::size_t tag = 0; tag < klasse.size(); ++tag)
-      klasse[tag] |= Geteilt(fElemente[i].belegt[tag]) ? 1u : 0u;
+      klasse[tag] |= MehrereLaeufe(fElemente[i].belegt[tag]) ? 1u : 0u;
   }
   fLueckenHistogramm.assign(7 * 16 + 1, 0);
   fElementSumme = 0;
@@ -178,7 +159,7 @@ int64_t TOptimierKosten::LehrerKosten(const TElement& el, bool freierTagWunsch,
   bool freierTag = false;
   for (std::size_t tag = 0; tag < static_cast<std::size_t>(fTage); ++tag) {
     const uint32_t belegt = el.belegt[tag] & fSichtbar;
-    luecken += Luecken(belegt, el.gesperrt[tag]);
+    luecken += TagesLuecken(belegt, el.gesperrt[tag]);
     const int32_t n = Anzahl(el.belegt[tag]);
     freierTag = freierTag || n == 0;
     if (n > 0) kosten += int64_t{fE.fLehrerTag} * Ausserhalb(n, fE.fLehrerMin, fE.fLehrerMax);
@@ -193,7 +174,7 @@ int64_t TOptimierKosten::KlassenKosten(const TElement& el, bool vollzeit) const 
   for (std::size_t tag = 0; tag < static_cast<std::size_t>(fTage); ++tag) {
     const uint32_t belegt = el.belegt[tag] & fSichtbar;
     const uint32_t gesperrt = el.gesperrt[tag];
-    kosten += int64_t{fE.fKlassenLuecke} * Luecken(belegt, gesperrt);
+    kosten += int64_t{fE.fKlassenLuecke} * TagesLuecken(belegt, gesperrt);
     if ((fSichtbar & ~gesperrt) == 0) continue;  // a day the class is blocked for
     const int32_t n = Anzahl(belegt);
     if (vollzeit) kosten += int64_t{fE.fSpaeterBeginn} * VorDemBeginn(belegt, gesperrt, fSichtbar);
@@ -206,7 +187,7 @@ int64_t TOptimierKosten::KlassenKosten(const TElement& el, bool vollzeit) const 
 int64_t TOptimierKosten::FachKosten(const TElement& el) const {
   int32_t tage = 0;
   for (std::size_t tag = 0; tag < static_cast<std::size_t>(fTage); ++tag) {
-    if (Geteilt(el.belegt[tag])) ++tage;
+    if (MehrereLaeufe(el.belegt[tag])) ++tage;
   }
   return int64_t{fE.fFachDoppelt} * tage;
 }
@@ -215,7 +196,7 @@ bool TOptimierKosten::NeuGeteilt(int index) const {
   const auto i = static_cast<std::size_t>(index);
   const TTage& anfang = fGeteiltAmAnfang[static_cast<std::size_t>(fKlasseVon[i])];
   for (std::size_t tag = 0; tag < static_cast<std::size_t>(fTage); ++tag) {
-    if (!anfang[tag] && Geteilt(fElemente[i].belegt[tag])) return true;
+    if (!anfang[tag] && MehrereLaeufe(fElemente[i].belegt[tag])) return true;
   }
   return false;
 }
@@ -286,10 +267,10 @@ TOptimierZahlen TOptimierKosten::Zahlen() const {
     for (std::size_t tag = 0; tag < static_cast<std::size_t>(fTage); ++tag) {
       const uint32_t belegt = el.belegt[tag] & fSichtbar;
       if (fArt[i] == TArt::Klasse) {
-        z.fKlassenLuecken += Luecken(belegt, el.gesperrt[tag]);
+        z.fKlassenLuecken += TagesLuecken(belegt, el.gesperrt[tag]);
         if (fVollzeit[i] && VorDemBeginn(belegt, el.gesperrt[tag], fSichtbar) > 0)
           ++z.fSpaeteBeginne;
-      } else if (fArt[i] == TArt::Fach && Geteilt(el.belegt[tag])) {
+      } else if (fArt[i] == TArt::Fach && MehrereLaeufe(el.belegt[tag])) {
         geteilt[static_cast<std::size_t>(fKlasseVon[i])][tag] = 1;
       }
     }

@@ -18,6 +18,7 @@
 #include "model/kurse/kurs.h"
 #include "model/kurse/setzung.h"
 #include "scheduler/rangfolge.h"
+#include "scheduler/tagesbits.h"
 
 namespace orbato {
 namespace {
@@ -62,12 +63,7 @@ int32_t Anzahl(uint32_t bits) {
 // The free, unblocked periods between the first and the last lesson of a day, within the periods
 // the plans show.
 int32_t Luecken(uint32_t belegt, uint32_t gesperrt, int32_t plnStd) {
-  const uint32_t sichtbar = belegt & ((1u << plnStd) - 1u);
-  if (Anzahl(sichtbar) < 2) return 0;
-  const int erste = std::countr_zero(sichtbar);
-  const int letzte = 31 - std::countl_zero(sichtbar);
-  const uint32_t dazwischen = ((1u << letzte) - 1u) & ~((1u << erste) - 1u);
-  return Anzahl(dazwischen & ~sichtbar & ~static_cast<uint32_t>(gesperrt));
+  return TagesLuecken(belegt & ((1u << plnStd) - 1u), gesperrt);
 }
 
 int32_t WochenLuecken(const TPlanElement& element, const TElementPlan& plan, int32_t woche,
@@ -140,7 +136,7 @@ int32_t FachDoppeltTage(const TErhebung& erhebung, const TKlasse* klasse, const 
   for (const auto& [fach, tage] : it->second) {
     for (int32_t tag = 1; tag <= st.fMaxTageNeu; ++tag) {
       const uint32_t bits = tage[tag - 1];
-      if (Anzahl(bits & ~(bits << 1)) > 1) geteilt |= 1u << (tag - 1);
+      if (MehrereLaeufe(bits)) geteilt |= 1u << (tag - 1);
     }
   }
   return Anzahl(geteilt);
@@ -148,9 +144,7 @@ int32_t FachDoppeltTage(const TErhebung& erhebung, const TKlasse* klasse, const 
 
 bool SpaeterBeginn(uint32_t belegt, uint32_t gesperrt, int32_t plnStd) {
   const uint32_t sichtbar = (1u << plnStd) - 1u;
-  const uint32_t gehalten = belegt & sichtbar;
-  const uint32_t offen = ~gesperrt & sichtbar;
-  return gehalten != 0 && std::countr_zero(gehalten) > std::countr_zero(offen);
+  return VorDemBeginn(belegt & sichtbar, gesperrt, sichtbar) > 0;
 }
 
 TKlassenQualitaet KlassenQualitaet(const TKlasse& klasse, const TErhebung& erhebung, int32_t woche,
