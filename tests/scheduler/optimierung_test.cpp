@@ -13,14 +13,13 @@
 #include <vector>
 
 #include "model/basis/dialoge.h"
-#include "model/demo/demoschule.h"
 #include "model/schulfixture.h"
-#include "persist/kursimport.h"
 #include "scheduler/automatik.h"
 #include "scheduler/harteregeln.h"
 #include "scheduler/nachbessern.h"
 #include "scheduler/optimierung.h"
 #include "scheduler/planqualitaet.h"
+#include "scheduler/schulfall.h"
 
 namespace orbato {
 namespace {
@@ -146,65 +145,28 @@ TEST_F(OptimierungTest, NeverUsesABlockedCellAndStopsWhenAsked) {
   EXPECT_TRUE(gestoppt.Abgebrochen());
 }
 
-struct TSchulFall {
-  const char* name;
-  const char* datei;  // exchange file, or none for a demo school
-  TDemoGroesse groesse;
-  uint32_t saat;
-};
-
-class OptimierungSchulen : public ::testing::TestWithParam<TSchulFall> {
+class OptimierungSchulen : public SchulFallTest {
  protected:
   void SetUp() override {
-    fSchule.SetDialoge(&fDialoge);
-    const TSchulFall& fall = GetParam();
-    if (fall.datei) {
-      fStandard.fMaxTageNeu = 5;
-      ASSERT_EQ(TImportForm(fSchule, fDialoge)
-                    .ImportFromFile(std::string(ORBATO_SCHULEN "/") + fall.datei),
-                TImportErgebnis::Importiert);
-    } else {
-      ErzeugeDemoSchule(fSchule, fStandard, fall.groesse);
-    }
-    Zufaellig(fall.saat);
+    SchulFallTest::SetUp();
     const std::vector<TKurs*> alle(fSchule.fKursMenge.begin(), fSchule.fKursMenge.end());
     TAutomatik automatik(alle);
     automatik.Rechne();
     TNachbessern nachbessern(alle);
     nachbessern.fHoechstSchritte = 20000;
     nachbessern.Rechne();
-    FestUndRaeume(fall.saat);
+    FesteUndWuensche(GetParam().saat);
     fSchule.fVerlauf.Leeren();
   }
 
-  // Rooms that matter or not, and a few teachers' free cells blocked, drawn from the seed.
-  void Zufaellig(uint32_t saat) {
-    std::mt19937 zufall(saat);
-    fStandard.fAuRaumUnwichtig = zufall() % 2 == 0;
-    const int32_t woche = fStandard.fAktuelleWoche;
-    for (TLehrer* l : fSchule.fLehrerMenge) {
-      if (zufall() % 4 != 0) continue;
-      const auto tag = static_cast<int32_t>(1 + zufall() % 5);
-      const auto std = static_cast<int32_t>(1 + zufall() % 6);
-      if (!l->fBesetzung.GetWocheTagStd(woche, tag, std))
-        l->fSperrung.SetWocheTagStd(woche, tag, true, std);
-    }
-  }
-
   // Every seventh lesson fixed, and some teachers wishing a free day.
-  void FestUndRaeume(uint32_t saat) {
+  void FesteUndWuensche(uint32_t saat) {
     std::mt19937 zufall(saat + 1);
     for (TKurs* k : fSchule.fKursMenge) {
       for (TSetzung* s : k->fSetzungen) s->fFixiert = s->fFixiert || zufall() % 7 == 0;
     }
     for (TLehrer* l : fSchule.fLehrerMenge) l->fFreierTag = zufall() % 5 == 0;
   }
-
-  TStandard fStandard;
-  TStandardEinsetzen fStandardEingesetzt{fStandard};
-  TSchule fSchule;
-  TSchuleEinsetzen fSchuleEingesetzt{fSchule};
-  TSkriptDialoge fDialoge;
 };
 
 TEST_P(OptimierungSchulen, KeepsEveryRuleAndRepeatsForTheSameSeed) {
