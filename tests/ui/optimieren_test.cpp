@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -27,6 +28,7 @@
 #include "placement/setzen.h"
 #include "ui/automatikfenster.h"
 #include "ui/automatikstartdialog.h"
+#include "ui/deputatfenster.h"
 #include "ui/optimieranzeige.h"
 #include "ui/optimiergewichte.h"
 
@@ -551,6 +553,9 @@ class OptimierMenueTest : public QObject {
         const auto* b = fenster->findChild<QProgressBar*>();
         balken = QStringLiteral("%1/%2").arg(b->value()).arg(b->maximum());
         ZurueckNehmen(lauf);
+        // Where the keys go while the window is up: it takes no command.
+        for (Qt::Key taste : {Qt::Key_Z, Qt::Key_W, Qt::Key_Q})
+          QTest::keyClick(fenster, taste, Qt::ControlModifier);
         if (escape) {
           QTest::keyClick(fenster, Qt::Key_Escape);
         } else {
@@ -584,6 +589,51 @@ class OptimierMenueTest : public QObject {
     // Once the run is over, the key takes back the lesson placed before.
     ZurueckNehmen(lauf);
     QCOMPARE(kurs->VerplanteStunden(1), 0);
+  }
+
+  // The scheduler window opened from the menu: while "Optimieren" runs, the main menu's keys
+  // reach neither the window nor the program, not even later.
+  void TheMenuKeysWaitWhileTheSchedulerWindowOptimises() {
+    TLauf lauf;
+    QVERIFY(lauf.palette->Oeffnen(lauf.Kopie(QStringLiteral("leer.orb"), QStringLiteral("s.orb"))));
+    TStandard& st = lauf.palette->standard();
+    st.fMaxTageNeu = 5;
+    st.fPlnStd = 6;
+    st.fAuTab = TStandard::EingebauteTabellen();
+    st.fOptimieren.fSekunden = 3600;
+    TSchule& s = lauf.palette->schule();
+    TKurs* kurs = NeuerKurs(s.HoleLehrer("MEI"), s.HoleKlasse("5a"), 2);
+    qobject_cast<TDepForm*>(lauf.palette->AlleKurseZeigen()->widget())->AllesAuswaehlen();
+    TTestLauf testLauf;
+    testLauf.runden = 2;
+    QString stand;
+    TModalSkript skript;
+    skript.Druecke(QStringLiteral("Ok")).Dann([&](QWidget* w) {
+      auto* form = static_cast<TAutomatForm*>(w);
+      KnopfMit(form, QStringLiteral("Start"))->click();
+      testLauf.beiRunde = [&](int runde) {
+        if (runde > 1) return;
+        ZurueckNehmen(lauf);
+        for (Qt::Key taste : {Qt::Key_Z, Qt::Key_W, Qt::Key_Q, Qt::Key_N})
+          QTest::keyClick(form, taste, Qt::ControlModifier);
+      };
+      form->fOptimierLauf = std::ref(testLauf);
+      KnopfMit(form, QStringLiteral("Optimieren"))->click();
+      stand = Stand(*form);
+      QTest::keyClick(form, Qt::Key_Return);
+    });
+    lauf.Waehle({"Werkzeuge", "Automatik"});
+    QTest::qWait(50);
+    QCOMPARE(testLauf.gemeldet, 2);
+    QVERIFY(!testLauf.gestoppt);
+    QCOMPARE(stand, QStringLiteral("0 0 2/2 001010"));
+    QCOMPARE(skript.fTitel, (QStringList{"Automatisches Rechnen", "Automatisches Rechnen"}));
+    QVERIFY(skript.fUnerwartet.isEmpty());
+    QVERIFY(lauf.palette->isVisible());
+    QVERIFY(lauf.palette->DokumentOffen());
+    QCOMPARE(&lauf.palette->schule(), &s);
+    QCOMPARE(kurs->VerplanteStunden(1), 2);
+    QCOMPARE(lauf.palette->Arbeitsflaeche()->subWindowList().size(), 1);
   }
 
   // The search itself from the menu on fixed lessons: no change, and one undo at most takes the
