@@ -194,13 +194,7 @@ void TAutomatForm::OptimierenKnopfClick() {
     QApplication::processEvents();
   };
   fOptimierung = &optimierung;
-  for (QPushButton* k : {fOk, fNachbessernKnopf, fOptimierenKnopf, fRestZeigen})
-    k->setEnabled(false);
-  fAbbrechen->setEnabled(true);
-  fBalken->setRange(0, kOptimierBalken);
-  fBalken->setValue(0);
-  fOptimierFeld->setText(QStringLiteral("Der Plan wird optimiert."));
-  fOptimierFeld->show();
+  OptimierenZeigen();
   const bool geaendert = fOptimierLauf(optimierung);
   fOptimierung = nullptr;
   fOptimierFeld->setText(OptimierErgebnis(geaendert, optimierung.Vorher(), optimierung.Nachher()));
@@ -209,6 +203,16 @@ void TAutomatForm::OptimierenKnopfClick() {
   if (geaendert) PlanGeaendert();
   Fertig();
   if (fSchliessenDanach) done(QDialog::Rejected);
+}
+
+void TAutomatForm::OptimierenZeigen() {
+  for (QPushButton* k : {fOk, fNachbessernKnopf, fOptimierenKnopf, fRestZeigen})
+    k->setEnabled(false);
+  fAbbrechen->setEnabled(true);
+  fBalken->setRange(0, kOptimierBalken);
+  fBalken->setValue(0);
+  fOptimierFeld->setText(QStringLiteral("Der Plan wird optimiert."));
+  fOptimierFeld->show();
 }
 
 void TAutomatForm::RestZeigenKnopfClick() {

@@ -41,7 +41,8 @@ class TAutomatForm : public QDialog {
   // How "Optimieren" searches; tests put a run of their own in its place.
   TOptimierLauf fOptimierLauf = OptimierungRechnen;
 
-  // Escape and closing the window act as "Abbrechen" while it is enabled.
+  // Escape and closing the window act as "Abbrechen" while it is enabled; closing while
+  // "Optimieren" runs closes the window as well once the run has stopped (closeEvent).
   void reject() override;
 
  protected:
@@ -54,6 +55,8 @@ class TAutomatForm : public QDialog {
   void AbbrechenKnopfClick();
   void NachbessernKnopfClick();
   void OptimierenKnopfClick();
+  // The buttons, the bar and the figures' field as a run of "Optimieren" starts.
+  void OptimierenZeigen();
   void RestZeigenKnopfClick();
   // Counters and bar as the run stands; the window repaints and takes pending input.
   void Zwischendurch();
