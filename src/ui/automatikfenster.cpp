@@ -1,6 +1,8 @@
 #include "ui/automatikfenster.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,6 +16,7 @@
 #include "scheduler/automatik.h"
 #include "scheduler/begruendung.h"
 #include "scheduler/nachbessern.h"
+#include "scheduler/optimierung.h"
 #include "ui/deputatfenster.h"
 #include "ui/fensterwege.h"
 
@@ -46,6 +49,8 @@ TAutomatForm::TAutomatForm(const std::vector<TKurs*>& auswahl, QWidget* eltern)
       fAbbrechen(Knopf(QStringLiteral("Abbrechen"), this)),
       fOk(Knopf(QStringLiteral("Ok"), this)),
       fNachbessernKnopf(Knopf(QStringLiteral("Nachbessern"), this)),
+      fOptimierenKnopf(Knopf(QStringLiteral("Optimieren"), this)),
+      fOptimierFeld(new QLabel(this)),
       fRestZeigen(Knopf(QStringLiteral("nicht verplanbare Stunden zeigen"), this)) {
   setWindowTitle(QStringLiteral("Automatisches Rechnen"));
   setModal(true);
@@ -54,7 +59,8 @@ TAutomatForm::TAutomatForm(const std::vector<TKurs*>& auswahl, QWidget* eltern)
   zaehler->addRow(QStringLiteral("noch zu setzen"), fRestFeld);
   zaehler->addRow(QStringLiteral("nicht verplanbar"), fNvpFeld);
   auto* knoepfe = new QVBoxLayout;
-  for (QPushButton* k : {fStart, fAbbrechen, fOk, fNachbessernKnopf}) knoepfe->addWidget(k);
+  for (QPushButton* k : {fStart, fAbbrechen, fOk, fNachbessernKnopf, fOptimierenKnopf})
+    knoepfe->addWidget(k);
   knoepfe->addStretch();
   auto* oben = new QHBoxLayout;
   oben->addWidget(gruppe, 1);
@@ -62,12 +68,16 @@ TAutomatForm::TAutomatForm(const std::vector<TKurs*>& auswahl, QWidget* eltern)
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(oben);
   layout->addWidget(fBalken);
+  layout->addWidget(fOptimierFeld);
   layout->addWidget(fRestZeigen);
+  fOptimierFeld->setObjectName(QStringLiteral("OptimierFeld"));
+  fOptimierFeld->hide();
 
   fBalken->setRange(0, std::max(0, fAutomatik->FortschrittMax()));
   fBalken->setValue(0);
   fOk->setEnabled(false);
   fNachbessernKnopf->setEnabled(false);
+  fOptimierenKnopf->setEnabled(false);
   fRestZeigen->setEnabled(false);
   fStart->setDefault(true);
   ZaehlerZeigen();
@@ -76,6 +86,7 @@ TAutomatForm::TAutomatForm(const std::vector<TKurs*>& auswahl, QWidget* eltern)
   connect(fAbbrechen, &QPushButton::clicked, this, &TAutomatForm::AbbrechenKnopfClick);
   connect(fOk, &QPushButton::clicked, this, &QDialog::accept);
   connect(fNachbessernKnopf, &QPushButton::clicked, this, &TAutomatForm::NachbessernKnopfClick);
+  connect(fOptimierenKnopf, &QPushButton::clicked, this, &TAutomatForm::OptimierenKnopfClick);
   connect(fRestZeigen, &QPushButton::clicked, this, &TAutomatForm::RestZeigenKnopfClick);
 }
 
@@ -107,6 +118,11 @@ void TAutomatForm::StartKnopfClick() {
 }
 
 void TAutomatForm::AbbrechenKnopfClick() {
+  if (fOptimierung) {
+    // Like a repair pass, "Optimieren" keeps the best plan it found and the window stays.
+    fOptimierung->Abbrechen();
+    return;
+  }
   if (fNachbessern) {
     // A repair pass stops and keeps the best plan it found; the window stays.
     fNachbessern->Abbrechen();
@@ -125,6 +141,16 @@ void TAutomatForm::reject() {
   }
 }
 
+void TAutomatForm::closeEvent(QCloseEvent* ereignis) {
+  if (fOptimierung == nullptr) {
+    QDialog::closeEvent(ereignis);
+    return;
+  }
+  fOptimierung->Abbrechen();
+  fSchliessenDanach = true;
+  ereignis->ignore();
+}
+
 void TAutomatForm::Fertig() {
   ZaehlerZeigen();
   fOk->setEnabled(true);
@@ -132,6 +158,8 @@ void TAutomatForm::Fertig() {
   fAbbrechen->setEnabled(false);
   fRestZeigen->setEnabled(!fAutomatik->Rest().empty());
   fNachbessernKnopf->setEnabled(fAutomatik->NichtVerplanbar() > 0);
+  fOptimierenKnopf->setEnabled(
+      HatVerplanteStunden(fAutomatik->AlleKurse(), Standard().fAktuelleWoche));
 }
 
 void TAutomatForm::NachbessernKnopfClick() {
@@ -152,6 +180,39 @@ void TAutomatForm::NachbessernKnopfClick() {
   fBalken->setValue(fBalken->maximum());
   PlanGeaendert();
   Fertig();
+}
+
+void TAutomatForm::OptimierenKnopfClick() {
+  Schule().VorGrossemUmbau();
+  TOptimierung optimierung(fAutomatik->AlleKurse(), Standard().fOptimieren);
+  QElapsedTimer uhr;
+  uhr.start();
+  optimierung.fZwischendurch = [this, &optimierung, &uhr](const TOptimierFortschritt& stand) {
+    fBalken->setValue(
+        OptimierBalken(stand, optimierung.fSekunden, static_cast<double>(uhr.elapsed()) / 1000));
+    fOptimierFeld->setText(OptimierZwischenstand(stand.fBeste).join(QLatin1Char('\n')));
+    QApplication::processEvents();
+  };
+  fOptimierung = &optimierung;
+  OptimierenZeigen();
+  const bool geaendert = fOptimierLauf(optimierung);
+  fOptimierung = nullptr;
+  fOptimierFeld->setText(OptimierErgebnis(geaendert, optimierung.Vorher(), optimierung.Nachher()));
+  fBalken->setRange(0, std::max(0, fAutomatik->FortschrittMax()));
+  fBalken->setValue(fBalken->maximum());
+  if (geaendert) PlanGeaendert();
+  Fertig();
+  if (fSchliessenDanach) done(QDialog::Rejected);
+}
+
+void TAutomatForm::OptimierenZeigen() {
+  for (QPushButton* k : {fOk, fNachbessernKnopf, fOptimierenKnopf, fRestZeigen})
+    k->setEnabled(false);
+  fAbbrechen->setEnabled(true);
+  fBalken->setRange(0, kOptimierBalken);
+  fBalken->setValue(0);
+  fOptimierFeld->setText(QStringLiteral("Der Plan wird optimiert."));
+  fOptimierFeld->show();
 }
 
 void TAutomatForm::RestZeigenKnopfClick() {

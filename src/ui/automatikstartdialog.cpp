@@ -1,11 +1,15 @@
 #include "ui/automatikstartdialog.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include "ui/optimiergewichte.h"
 
 namespace orbato {
 namespace {
@@ -39,6 +43,13 @@ TAutoStartForm::TAutoStartForm(TStandard& standard, QWidget* eltern)
   fFreiUnwichtig = Schalter(gruppe, QStringLiteral("freie Tage nicht immer eingehalten\nwerden."),
                             "auFreiUnwichtig", standard.fAuFreiUnwichtig);
   Formular()->addRow(gruppe);
+  // The weights of "Optimieren", which polishes what the run placed, sit beside its settings;
+  // they are stored by their own dialog's "Ok".
+  QPushButton* gewichte =
+      Knoepfe()->addButton(QStringLiteral("Gewichte..."), QDialogButtonBox::ActionRole);
+  gewichte->setAutoDefault(false);
+  connect(gewichte, &QPushButton::clicked, this,
+          [this] { TOptGewichteForm(fStandard, this).exec(); });
 }
 
 void TAutoStartForm::accept() {

@@ -10,7 +10,7 @@ namespace orbato {
 
 // "Automatisches Rechnen" before a run: how many hours between two re-ratings, which share of the
 // hours to place, and what may give way when nothing else fits. Filled from the settings; "Ok"
-// stores every field, "Abbrechen" nothing.
+// stores every field, "Abbrechen" nothing. "Gewichte..." opens the weights of "Optimieren".
 class TAutoStartForm : public TVoreinstellungsDialog {
   Q_OBJECT
 

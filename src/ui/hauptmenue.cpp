@@ -243,6 +243,9 @@ void TOrbatoPalette::ErzeugeDatenMenues() {
   fDokumentAktionen << plaene->menuAction();
   Eintrag(plaene, QStringLiteral("Löschen..."), [this] { PlaeneLoeschen(); });
   Eintrag(plaene, QStringLiteral("Komprimieren"), [this] { Komprimieren(); });
+  Eintrag(plaene, QStringLiteral("Optimieren..."), [this] { Optimieren(); });
+  Eintrag(plaene, QStringLiteral("Gewichte für Optimieren..."),
+          [this] { OptimierGewichteAendern(); });
   Eintrag(plaene, QStringLiteral("Stundenverteilung"),
           [this] { FensterEinsetzen(SVFormOeffnen()); });
   Eintrag(plaene, QStringLiteral("Planqualität..."), [this] { PlanQualitaetZeigen(*this); });

@@ -17,6 +17,7 @@
 #include "persist/einstellungsspeicher.h"
 #include "persist/planbindung.h"
 #include "ui/fehlerfenster.h"
+#include "ui/optimieranzeige.h"
 #include "ui/qtdialoge.h"
 #include "ui/wartendebefehle.h"
 
@@ -163,6 +164,14 @@ class TOrbatoPalette : public QMainWindow {
   void PlanPruefen(TPruefung pruefung);
   // "Pläne" / "Komprimieren": after the warning, the compression window, modal.
   void Komprimieren();
+  // "Pläne" / "Optimieren...": moves the unfixed lessons of every course of the current version
+  // to fewer gaps, with the progress window (its "Abbrechen" and Escape keep the best plan found),
+  // as one step of the history; a message box gives the figures before and after.
+  void Optimieren();
+  // How "Optimieren..." searches; tests put a run of their own in its place.
+  TOptimierLauf fOptimierLauf = OptimierungRechnen;
+  // "Pläne" / "Gewichte für Optimieren...": the dialog "Optimieren - Gewichte".
+  void OptimierGewichteAendern();
   // "Pläne" / "Löschen...": the dialog "Pläne löschen", modal.
   void PlaeneLoeschen();
   // "Pläne" / "nicht belegte Räume" and "später eingetragene Räume": after the warning the rooms

@@ -24,6 +24,8 @@ class TVoreinstellungsDialog : public QDialog {
   QCheckBox* Schaltfeld(const QString& text, const char* name, bool wert);
   QFormLayout* Formular() const { return fFormular; }
   QPushButton* Ok() const;
+  // The row of "Ok" and "Abbrechen", for a dialog's buttons of its own.
+  QDialogButtonBox* Knoepfe() const { return fKnoepfe; }
 
  private:
   QFormLayout* fFormular;

@@ -581,6 +581,9 @@ int main(int argc, char** argv) {
     return true;
   });
   palette.AutomatikAendern();
+  // The weights of "Optimieren".
+  fotograf.Erwarte(QStringLiteral("optimieren_gewichte"));
+  palette.OptimierGewichteAendern();
   // The copy between plan versions, with two classes chosen to go from version 1 to 2, and the
   // period labels.
   orbato::VersionErweitern(palette.schule(), 2);
