@@ -31,6 +31,7 @@ class TOptimierSchritt {
   TOptimierSchritt(TNachbesserModell& modell, TOptimierKosten& kosten, uint32_t saat);
 
   bool Leer() const { return fBeweglich.empty(); }
+  std::size_t Beweglich() const { return fBeweglich.size(); }
 
   // Tries to exchange the lessons of two cells: a random lesson (with the rest of its block)
   // goes to another cell, and every lesson there that shares a teacher or class with it comes

@@ -1,5 +1,6 @@
 #include "scheduler/optimierung.h"
 
+#include <algorithm>
 #include <chrono>
 #include <utility>
 
@@ -51,13 +52,18 @@ void TOptimierung::Suche(TNachbesserModell& modell, TOptimierKosten& kosten) {
   bool bestGesichert = true;
   TNachbesserModell::TStand bestStand = modell.Stand();
   int64_t letzteBesserung = 0;
+  // A small school has found its best long before a large one.
+  const int64_t stillstand =
+      fStillstand > 0
+          ? fStillstand
+          : std::clamp<int64_t>(2000 * static_cast<int64_t>(suche.Beweglich()), 100'000, 3'000'000);
   int64_t merklich = best - best / 1000;
   int64_t bewertet = 0;
   TOptimierFortschritt fortschritt;
   fortschritt.fSchritteMax = fHoechstSchritte;
   fortschritt.fBeste = kosten.Zahlen();
   for (int64_t n = 0; n < fHoechstSchritte && !fAbbruch; ++n) {
-    if (n - letzteBesserung > fStillstand) break;
+    if (n - letzteBesserung > stillstand) break;
     if ((n & 1023) == 0) {
       const auto jetzt = TUhr::now();
       if (std::chrono::duration<double>(jetzt - start).count() > fSekunden) break;

@@ -64,10 +64,11 @@ class TOptimierung {
   std::function<void(const TOptimierFortschritt&)> fZwischendurch;
   uint32_t fSaat = 20261210;
   // The longest run in seconds; the search also ends after fHoechstSchritte steps, or after
-  // fStillstand steps without a better plan.
+  // fStillstand steps without a better plan (0: 2000 per movable lesson, at least 100 000 and at
+  // most 3 000 000).
   double fSekunden;
   int64_t fHoechstSchritte = 50'000'000;
-  int64_t fStillstand = 3'000'000;
+  int64_t fStillstand = 0;
 
  private:
   void Suche(TNachbesserModell& modell, TOptimierKosten& kosten);

@@ -28,6 +28,8 @@ struct TLauf {
     }
     speicher = std::make_unique<TQSettingsSpeicher>(EinstellungsDatei());
     palette = std::make_unique<TOrbatoPalette>(*speicher, uhr);
+    // The long runs may start "Optimieren" many times; a second each keeps them short.
+    palette->standard().fOptimieren.fSekunden = 1;
     palette->fFehlerZeigen = [this](const QString& text) { fehler << text; };
     palette->fDateiWaehlen = [this](const QString& titel, const QString& vorschlag, bool) {
       dateiDialoge << titel + QStringLiteral(": ") + vorschlag;
