@@ -499,9 +499,10 @@ class OptimierMenueTest : public QObject {
     auto* menu = qobject_cast<QMenu*>(optimieren->parent());
     QStringList texte;
     for (const QAction* a : menu->actions()) texte << a->text();
-    QCOMPARE(texte, (QStringList{"Löschen...", "Komprimieren", "Optimieren...",
-                                 "Gewichte für Optimieren...", "Stundenverteilung",
-                                 "nicht belegte Räume", "später eingetragene Räume"}));
+    QCOMPARE(texte,
+             (QStringList{"Löschen...", "Komprimieren", "Optimieren...",
+                          "Gewichte für Optimieren...", "Stundenverteilung", "Planqualität...",
+                          "nicht belegte Räume", "später eingetragene Räume"}));
     QVERIFY(!menu->menuAction()->isEnabled());
     QVERIFY(lauf.palette->Oeffnen(lauf.Kopie(QStringLiteral("leer.orb"), QStringLiteral("s.orb"))));
     QVERIFY(menu->menuAction()->isEnabled());
