@@ -55,6 +55,7 @@ TOrbatoPalette::TOrbatoPalette(Einstellungsspeicher& speicher, const Uhr& uhr, Q
   ErzeugePalette();
   PaletteAnordnen();
   DokumentEinsetzen(std::make_unique<TSchule>());
+  fWartend->fBeschaeftigt = [this] { return fDokumentOffen && schule().fVerlauf.SchrittOffen(); };
   DateiBefehleSetzen(false);
   KuerzelMenuesAnlegen();
   resize(900, 620);

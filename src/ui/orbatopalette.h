@@ -57,6 +57,8 @@ class TOrbatoPalette : public QMainWindow {
   QToolButton* VersionsKnopf() const { return fVersionsKnopf; }
   // Whether a document has been created with "Neu" or read from a file.
   bool DokumentOffen() const { return fDokumentOffen; }
+  // Main-menu commands wait to run once the program is idle.
+  bool BefehleWarten() const { return !fWartend->Leer(); }
   // Whether Shift is held: element windows opened now take the other kind (and windows reopened
   // from a plan file are opened so).
   bool Shift() const { return fShift; }

@@ -22,7 +22,7 @@ bool TWartendeBefehle::Ruhig() {
 }
 
 void TWartendeBefehle::Ausfuehren(std::function<void()> befehl) {
-  if (!Verschachtelt() && fBefehle.empty()) {
+  if (!Verschachtelt() && fBefehle.empty() && !(fBeschaeftigt && fBeschaeftigt())) {
     befehl();
     return;
   }
@@ -37,7 +37,7 @@ void TWartendeBefehle::Ausfuehren(std::function<void()> befehl) {
 }
 
 void TWartendeBefehle::Nachholen() {
-  if (!Ruhig()) return;
+  if (!Ruhig() || (fBeschaeftigt && fBeschaeftigt())) return;
   fTakt.stop();
   const auto befehle = std::move(fBefehle);
   fBefehle.clear();

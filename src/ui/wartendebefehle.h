@@ -17,6 +17,11 @@ class TWartendeBefehle : public QObject {
   explicit TWartendeBefehle(QObject* eltern);
 
   void Ausfuehren(std::function<void()> befehl);
+  bool Leer() const { return fBefehle.empty(); }
+  // Whether a command of the document is still under way. A dialog it shows ends its own event
+  // loop before the command ends, and a waiting command run there could close the document under
+  // it; so the waiting ones wait for the end of that command too.
+  std::function<bool()> fBeschaeftigt;
   // Whether a command would wait now: a pop-up menu is open.
   static bool Verschachtelt();
   // Whether the program is idle: no pop-up menu, no dialog, no operation under way. Timers that

@@ -127,7 +127,8 @@ class TDauerlauf : public QObject {
         modal->close();
       }
       Planen();
-    } else if (fTiefe > 0) {
+    } else if (fTiefe > 0 || fLauf.palette->BefehleWarten()) {
+      // A main-menu command still waiting may open a dialog of its own.
       Planen();
     } else {
       if (fBefund.isEmpty()) Pruefen();

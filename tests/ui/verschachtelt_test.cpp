@@ -11,6 +11,7 @@
 #include "lauf.h"
 #include "model/demo/demoschule.h"
 #include "model/dokument/schule.h"
+#include "model/dokument/verlauf.h"
 #include "model/elemente/klasse.h"
 #include "oberflaeche.h"
 #include "persist/planschreiber.h"
@@ -140,6 +141,27 @@ class VerschachteltTest : public QObject {
     qInstallMessageHandler(nullptr);
     for (const QString& w : gWarnungen)
       QVERIFY2(!w.contains(QStringLiteral("Ambiguous")), qPrintable(w));
+  }
+
+  // A command of the document still under way (its step open, between two of its dialogs) keeps
+  // a main-menu command waiting: Ctrl+W closes the window only after the command has ended.
+  void AMenuCommandWaitsForTheCommandUnderWay() {
+    TLauf lauf;
+    DemoOeffnen(lauf);
+    QPoint stunde;
+    QPointer<QMdiSubWindow> rahmen = KlassenPlan(lauf, stunde);
+    lauf.palette->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(lauf.palette.get()));
+    lauf.palette->Arbeitsflaeche()->setActiveSubWindow(rahmen);
+    {
+      TVerlaufSchritt schritt;
+      QTest::keyClick(rahmen->widget(), Qt::Key_W, Qt::ControlModifier);
+      QTest::qWait(50);
+      QVERIFY(!rahmen.isNull());
+      QVERIFY(lauf.palette->BefehleWarten());
+    }
+    QTRY_VERIFY(rahmen.isNull());
+    QVERIFY(!lauf.palette->BefehleWarten());
   }
 
   // While a progress window runs, the main menu's shortcuts do nothing and it stays on screen.

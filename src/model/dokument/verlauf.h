@@ -46,6 +46,8 @@ class TVerlauf {
   void MerkeStunden(TWochenStunden& stunden);
 
   bool Aufnahme() const { return fOffen != nullptr && fAus == 0 && !fVerworfen; }
+  // A command is under way: its step is open and it may still change the document.
+  bool SchrittOffen() const { return fTiefe > 0; }
   bool KannWiderrufen() const { return !fSchritte.empty(); }
   bool KannWiederherstellen() const { return !fRueckgaengig.empty(); }
   // Takes back the newest step, respectively does the newest undone step again; refreshes the
