@@ -1,5 +1,7 @@
 #include "ui/wartendebefehle.h"
 
+#include <QPointer>
+
 #include <QApplication>
 #include <QWidget>
 
@@ -41,7 +43,11 @@ void TWartendeBefehle::Nachholen() {
   fTakt.stop();
   const auto befehle = std::move(fBefehle);
   fBefehle.clear();
+  // A command may end the program and with it this queue.
+  const QPointer<TWartendeBefehle> selbst(this);
+  ++fLaufend;
   for (const auto& befehl : befehle) befehl();
+  if (selbst) --fLaufend;
 }
 
 }  // namespace orbato

@@ -17,7 +17,8 @@ class TWartendeBefehle : public QObject {
   explicit TWartendeBefehle(QObject* eltern);
 
   void Ausfuehren(std::function<void()> befehl);
-  bool Leer() const { return fBefehle.empty(); }
+  // No command waits and none of those that waited is still running.
+  bool Leer() const { return fBefehle.empty() && fLaufend == 0; }
   // Whether a command of the document is still under way. A dialog it shows ends its own event
   // loop before the command ends, and a waiting command run there could close the document under
   // it; so the waiting ones wait for the end of that command too.
@@ -33,6 +34,7 @@ class TWartendeBefehle : public QObject {
 
   QTimer fTakt;
   std::vector<std::function<void()>> fBefehle;
+  int fLaufend = 0;
 };
 
 }  // namespace orbato
