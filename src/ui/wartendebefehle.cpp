@@ -1,8 +1,7 @@
 #include "ui/wartendebefehle.h"
 
-#include <QPointer>
-
 #include <QApplication>
+#include <QPointer>
 #include <QWidget>
 
 #include "ui/eingabepause.h"
