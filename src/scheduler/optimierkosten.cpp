@@ -8,8 +8,8 @@
 #include "model/elemente/klasse.h"
 #include "model/elemente/lehrer.h"
 #include "model/kurse/kurs.h"
+#include "scheduler/bewertungstabelle.h"
 #include "scheduler/nachbessermodell.h"
-#include "scheduler/rangfolge.h"
 #include "scheduler/tagesbits.h"
 
 namespace orbato {
@@ -31,12 +31,12 @@ int32_t Ausserhalb(int32_t n, int32_t min, int32_t max) {
 TOptimierKosten::TOptimierKosten(const TModell& modell, const TOptimierEinstellungen& einstellungen,
                                  int32_t plnStd, int32_t tage)
     : fE(einstellungen), fSichtbar((1u << plnStd) - 1u), fTage(tage) {
-  const TRangfolge rangfolge(Standard());
   for (std::size_t t = 0; t < kAutoTabellen; ++t) {
-    const std::vector<TRangZelle>& zellen = rangfolge.Zellen(static_cast<int32_t>(t + 1));
-    for (std::size_t r = 0; r < zellen.size(); ++r)
-      fRangVon[t][static_cast<std::size_t>(TModell::Zelle(zellen[r].fTag, zellen[r].fStd))] =
-          static_cast<int32_t>(r + 1);
+    for (int32_t tag = 1; tag <= kMaxTage; ++tag) {
+      for (int32_t std = 1; std <= kMaxStunden; ++std)
+        fRangVon[t][static_cast<std::size_t>(TModell::Zelle(tag, std))] =
+            Rang(Standard().fAuTab[t], tag, std);
+    }
   }
   ElementeAufnehmen(modell);
   ZellenAufnehmen(modell);
@@ -52,17 +52,15 @@ void TOptimierKosten::ElementeAufnehmen(const TModell& modell) {
     return tage;
   };
   const auto neues = [&](TArt art, const TTage& sperre, int klasse) {
-    fElemente.emplace_back();
-    fElemente.back().gesperrt = sperre;
-    fArt.push_back(art);
-    fVollzeit.push_back(false);
-    fFreierTagWunsch.push_back(false);
-    fKlasseVon.push_back(klasse);
+    TElement& el = fElemente.emplace_back();
+    el.art = art;
+    el.gesperrt = sperre;
+    el.klasse = klasse;
     return static_cast<int>(fElemente.size() - 1);
   };
   for (const TLehrer* lehrer : modell.fLehrer) {
     const int i = neues(TArt::Lehrer, gesperrt(lehrer->fSperrung), -1);
-    fFreierTagWunsch[static_cast<std::size_t>(i)] = lehrer->fFreierTag;
+    fElemente[static_cast<std::size_t>(i)].freierTag = lehrer->fFreierTag;
   }
   const int ersteKlasse = static_cast<int>(fElemente.size());
   for (const TKlasse* klasse : modell.fKlassen)
@@ -91,7 +89,7 @@ void TOptimierKosten::ElementeAufnehmen(const TModell& modell) {
     fEreignisse.push_back(std::move(d));
   }
   for (std::size_t k = 0; k < stunden.size(); ++k)
-    fVollzeit[static_cast<std::size_t>(ersteKlasse) + k] = stunden[k] >= fE.fVollzeitAb;
+    fElemente[static_cast<std::size_t>(ersteKlasse) + k].vollzeit = stunden[k] >= fE.fVollzeitAb;
 }
 
 void TOptimierKosten::ZellenAufnehmen(const TModell& modell) {
@@ -101,24 +99,26 @@ void TOptimierKosten::ZellenAufnehmen(const TModell& modell) {
   }
   // A class's day that had a subject twice at the start, whichever.
   fGeteiltAmAnfang.assign(fElemente.size(), TTage{});
-  for (std::size_t i = 0; i < fElemente.size(); ++i) {
-    if (fArt[i] != TArt::Fach) continue;
-    TTage& klasse = fGeteiltAmAnfang[static_cast<std::size_t>(fKlasseVon[i])];
+  for (const TElement& el : fElemente) {
+    if (el.art != TArt::Fach) continue;
+    TTage& klasse = fGeteiltAmAnfang[static_cast<std::size_t>(el.klasse)];
     for (std::size_t tag = 0; tag < klasse.size(); ++tag)
-      klasse[tag] |= MehrereLaeufe(fElemente[i].belegt[tag]) ? 1u : 0u;
+      klasse[tag] |= MehrereLaeufe(el.belegt[tag]) ? 1u : 0u;
   }
   fLueckenHistogramm.assign(7 * 16 + 1, 0);
   fElementSumme = 0;
-  for (std::size_t i = 0; i < fElemente.size(); ++i) {
-    TElement& el = fElemente[i];
-    el.kosten = ElementKosten(static_cast<int>(i), el.luecken);
+  for (TElement& el : fElemente) {
+    el.kosten = ElementKosten(el, el.luecken);
     fElementSumme += el.kosten;
-    if (fArt[i] == TArt::Lehrer) ++fLueckenHistogramm[static_cast<std::size_t>(el.luecken)];
+    if (el.art == TArt::Lehrer) ++fLueckenHistogramm[static_cast<std::size_t>(el.luecken)];
   }
   fBeruehrt.clear();
   fRang = fNeuerRang;
-  fKosten = fElementSumme + int64_t{fE.fSchlechtesterLehrer} * Schlechtester(fLueckenHistogramm) +
-            int64_t{fE.fRang} * fRang;
+  fKosten = Gesamt(fElementSumme, Schlechtester(fLueckenHistogramm), fRang);
+}
+
+int64_t TOptimierKosten::Gesamt(int64_t elementSumme, int32_t schlechtester, int64_t rang) const {
+  return elementSumme + int64_t{fE.fSchlechtesterLehrer} * schlechtester + int64_t{fE.fRang} * rang;
 }
 
 void TOptimierKosten::Trage(int ereignis, int zelle, int richtung) {
@@ -138,23 +138,20 @@ void TOptimierKosten::Trage(int ereignis, int zelle, int richtung) {
   fNeuerRang += richtung * fRangVon[d.tabelle][z];
 }
 
-int64_t TOptimierKosten::ElementKosten(int index, int32_t& luecken) const {
-  const auto i = static_cast<std::size_t>(index);
-  const TElement& el = fElemente[i];
+int64_t TOptimierKosten::ElementKosten(const TElement& el, int32_t& luecken) const {
   luecken = 0;
-  switch (fArt[i]) {
+  switch (el.art) {
     case TArt::Lehrer:
-      return LehrerKosten(el, fFreierTagWunsch[i], luecken);
+      return LehrerKosten(el, luecken);
     case TArt::Klasse:
-      return KlassenKosten(el, fVollzeit[i]);
+      return KlassenKosten(el);
     case TArt::Fach:
       return FachKosten(el);
   }
   return 0;
 }
 
-int64_t TOptimierKosten::LehrerKosten(const TElement& el, bool freierTagWunsch,
-                                      int32_t& luecken) const {
+int64_t TOptimierKosten::LehrerKosten(const TElement& el, int32_t& luecken) const {
   int64_t kosten = 0;
   bool freierTag = false;
   for (std::size_t tag = 0; tag < static_cast<std::size_t>(fTage); ++tag) {
@@ -165,11 +162,11 @@ int64_t TOptimierKosten::LehrerKosten(const TElement& el, bool freierTagWunsch,
     if (n > 0) kosten += int64_t{fE.fLehrerTag} * Ausserhalb(n, fE.fLehrerMin, fE.fLehrerMax);
   }
   kosten += int64_t{fE.fLehrerLuecke} * luecken;
-  if (freierTagWunsch && !freierTag) kosten += fE.fFreierTag;
+  if (el.freierTag && !freierTag) kosten += fE.fFreierTag;
   return kosten;
 }
 
-int64_t TOptimierKosten::KlassenKosten(const TElement& el, bool vollzeit) const {
+int64_t TOptimierKosten::KlassenKosten(const TElement& el) const {
   int64_t kosten = 0;
   for (std::size_t tag = 0; tag < static_cast<std::size_t>(fTage); ++tag) {
     const uint32_t belegt = el.belegt[tag] & fSichtbar;
@@ -177,8 +174,9 @@ int64_t TOptimierKosten::KlassenKosten(const TElement& el, bool vollzeit) const 
     kosten += int64_t{fE.fKlassenLuecke} * TagesLuecken(belegt, gesperrt);
     if ((fSichtbar & ~gesperrt) == 0) continue;  // a day the class is blocked for
     const int32_t n = Anzahl(belegt);
-    if (vollzeit) kosten += int64_t{fE.fSpaeterBeginn} * VorDemBeginn(belegt, gesperrt, fSichtbar);
-    if (n > 0 || vollzeit)
+    if (el.vollzeit)
+      kosten += int64_t{fE.fSpaeterBeginn} * VorDemBeginn(belegt, gesperrt, fSichtbar);
+    if (n > 0 || el.vollzeit)
       kosten += int64_t{fE.fKlassenTag} * Ausserhalb(n, fE.fKlasseMin, fE.fKlasseMax);
   }
   return kosten;
@@ -192,16 +190,15 @@ int64_t TOptimierKosten::FachKosten(const TElement& el) const {
   return int64_t{fE.fFachDoppelt} * tage;
 }
 
-bool TOptimierKosten::NeuGeteilt(int index) const {
-  const auto i = static_cast<std::size_t>(index);
-  const TTage& anfang = fGeteiltAmAnfang[static_cast<std::size_t>(fKlasseVon[i])];
+bool TOptimierKosten::NeuGeteilt(const TElement& el) const {
+  const TTage& anfang = fGeteiltAmAnfang[static_cast<std::size_t>(el.klasse)];
   for (std::size_t tag = 0; tag < static_cast<std::size_t>(fTage); ++tag) {
-    if (!anfang[tag] && MehrereLaeufe(fElemente[i].belegt[tag])) return true;
+    if (!anfang[tag] && MehrereLaeufe(el.belegt[tag])) return true;
   }
   return false;
 }
 
-int32_t TOptimierKosten::Schlechtester(const std::vector<int32_t>& histogramm) const {
+int32_t TOptimierKosten::Schlechtester(const std::vector<int32_t>& histogramm) {
   for (std::size_t g = histogramm.size(); g-- > 0;) {
     if (histogramm[g] > 0) return static_cast<int32_t>(g);
   }
@@ -211,16 +208,16 @@ int32_t TOptimierKosten::Schlechtester(const std::vector<int32_t>& histogramm) c
 bool TOptimierKosten::Bewerten(int64_t& kosten) {
   int64_t summe = fElementSumme;
   for (int i : fBeruehrt) {
-    if (fArt[static_cast<std::size_t>(i)] == TArt::Fach && NeuGeteilt(i)) return false;
     TElement& el = fElemente[static_cast<std::size_t>(i)];
-    el.neueKosten = ElementKosten(i, el.neueLuecken);
+    if (el.art == TArt::Fach && NeuGeteilt(el)) return false;
+    el.neueKosten = ElementKosten(el, el.neueLuecken);
     summe += el.neueKosten - el.kosten;
   }
   // The worst teacher's gaps with the step's changes, the histogram put back after.
   const auto verschiebe = [this](int richtung) {
     for (int i : fBeruehrt) {
       const TElement& el = fElemente[static_cast<std::size_t>(i)];
-      if (fArt[static_cast<std::size_t>(i)] != TArt::Lehrer) continue;
+      if (el.art != TArt::Lehrer) continue;
       fLueckenHistogramm[static_cast<std::size_t>(el.luecken)] -= richtung;
       fLueckenHistogramm[static_cast<std::size_t>(el.neueLuecken)] += richtung;
     }
@@ -228,8 +225,7 @@ bool TOptimierKosten::Bewerten(int64_t& kosten) {
   verschiebe(+1);
   const int32_t schlechtester = Schlechtester(fLueckenHistogramm);
   verschiebe(-1);
-  kosten =
-      summe + int64_t{fE.fSchlechtesterLehrer} * schlechtester + int64_t{fE.fRang} * fNeuerRang;
+  kosten = Gesamt(summe, schlechtester, fNeuerRang);
   fNeueKosten = kosten;
   fNeueSumme = summe;
   return true;
@@ -238,7 +234,7 @@ bool TOptimierKosten::Bewerten(int64_t& kosten) {
 void TOptimierKosten::Annehmen() {
   for (int i : fBeruehrt) {
     TElement& el = fElemente[static_cast<std::size_t>(i)];
-    if (fArt[static_cast<std::size_t>(i)] == TArt::Lehrer) {
+    if (el.art == TArt::Lehrer) {
       --fLueckenHistogramm[static_cast<std::size_t>(el.luecken)];
       ++fLueckenHistogramm[static_cast<std::size_t>(el.neueLuecken)];
     }
@@ -262,19 +258,18 @@ TOptimierZahlen TOptimierKosten::Zahlen() const {
   TOptimierZahlen z;
   z.fKosten = fKosten;
   std::vector<TTage> geteilt(fElemente.size(), TTage{});
-  for (std::size_t i = 0; i < fElemente.size(); ++i) {
-    const TElement& el = fElemente[i];
+  for (const TElement& el : fElemente) {
     for (std::size_t tag = 0; tag < static_cast<std::size_t>(fTage); ++tag) {
       const uint32_t belegt = el.belegt[tag] & fSichtbar;
-      if (fArt[i] == TArt::Klasse) {
+      if (el.art == TArt::Klasse) {
         z.fKlassenLuecken += TagesLuecken(belegt, el.gesperrt[tag]);
-        if (fVollzeit[i] && VorDemBeginn(belegt, el.gesperrt[tag], fSichtbar) > 0)
+        if (el.vollzeit && VorDemBeginn(belegt, el.gesperrt[tag], fSichtbar) > 0)
           ++z.fSpaeteBeginne;
-      } else if (fArt[i] == TArt::Fach && MehrereLaeufe(el.belegt[tag])) {
-        geteilt[static_cast<std::size_t>(fKlasseVon[i])][tag] = 1;
+      } else if (el.art == TArt::Fach && MehrereLaeufe(el.belegt[tag])) {
+        geteilt[static_cast<std::size_t>(el.klasse)][tag] = 1;
       }
     }
-    if (fArt[i] == TArt::Lehrer) {
+    if (el.art == TArt::Lehrer) {
       z.fLehrerLuecken += el.luecken;
       z.fSchlechtesterLehrer = std::max(z.fSchlechtesterLehrer, el.luecken);
     }

@@ -38,9 +38,15 @@ class TOptimierKosten {
  private:
   using TTage = std::array<uint32_t, 8>;
 
+  enum class TArt { Lehrer, Klasse, Fach };
+
   // A teacher, class or subject of a class: how many lessons it holds in each cell, the periods
   // it holds per day, and what it costs.
   struct TElement {
+    TArt art = TArt::Lehrer;
+    bool vollzeit = false;   // a full-time class
+    bool freierTag = false;  // a teacher marked for a free day
+    int klasse = -1;         // a subject of a class: the class's element
     std::array<uint8_t, 7 * 16> anzahl{};
     TTage belegt{};
     TTage gesperrt{};
@@ -50,7 +56,6 @@ class TOptimierKosten {
     int64_t neueKosten = 0;
     uint32_t beruehrt = 0;  // the step that touched it last
   };
-  enum class TArt { Lehrer, Klasse, Fach };
 
   // The elements an event touches, each once, by index into fElemente.
   struct TEreignisDaten {
@@ -61,22 +66,20 @@ class TOptimierKosten {
   void ElementeAufnehmen(const TNachbesserModell& modell);
   void ZellenAufnehmen(const TNachbesserModell& modell);
   void Trage(int ereignis, int zelle, int richtung);
-  int64_t ElementKosten(int index, int32_t& luecken) const;
-  int64_t LehrerKosten(const TElement& el, bool freierTagWunsch, int32_t& luecken) const;
-  int64_t KlassenKosten(const TElement& el, bool vollzeit) const;
+  int64_t ElementKosten(const TElement& el, int32_t& luecken) const;
+  int64_t LehrerKosten(const TElement& el, int32_t& luecken) const;
+  int64_t KlassenKosten(const TElement& el) const;
   int64_t FachKosten(const TElement& el) const;
-  bool NeuGeteilt(int index) const;
-  int32_t Schlechtester(const std::vector<int32_t>& histogramm) const;
+  bool NeuGeteilt(const TElement& el) const;
+  static int32_t Schlechtester(const std::vector<int32_t>& histogramm);
+  // The whole cost from the sum of the elements', the worst teacher's gaps and the ranks.
+  int64_t Gesamt(int64_t elementSumme, int32_t schlechtester, int64_t rang) const;
 
   TOptimierEinstellungen fE;
   uint32_t fSichtbar;  // the periods the plans show, bit p - 1
   int32_t fTage;
   std::vector<TElement> fElemente;
-  std::vector<TArt> fArt;
-  std::vector<bool> fVollzeit;          // per element: a full-time class
-  std::vector<bool> fFreierTagWunsch;   // per element: a teacher marked for a free day
   std::vector<TTage> fGeteiltAmAnfang;  // per class: days it had a subject twice at the start
-  std::vector<int> fKlasseVon;          // per subject of a class: the class's element
   std::vector<TEreignisDaten> fEreignisse;
   // Per rating table and cell: the cell's rank.
   std::array<std::array<int32_t, 7 * 16>, kAutoTabellen> fRangVon{};

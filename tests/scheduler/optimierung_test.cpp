@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "model/basis/dialoge.h"
-#include "model/schulfixture.h"
 #include "scheduler/automatik.h"
+#include "scheduler/automatikfixture.h"
 #include "scheduler/harteregeln.h"
 #include "scheduler/nachbessern.h"
 #include "scheduler/optimierung.h"
@@ -55,17 +55,11 @@ TBestand Bestand(const TSchule& schule, int32_t woche) {
   return b;
 }
 
-// A five-day school of six periods with the built-in rating tables.
-class OptimierungTest : public SchulTest {
+// Single lessons in the scheduler tests' school of five days and six periods.
+class OptimierungTest : public AutomatikTest {
  protected:
-  OptimierungTest() {
-    fSchule.SetDialoge(&fDialoge);
-    fStandard.fAuTab = TStandard::EingebauteTabellen();
-    fStandard.fMaxTageNeu = 5;
-    fStandard.fPlnStd = 6;
-  }
   TKurs* Einzeln(const char* lehrer, TKlasse* klasse, int32_t tag, int32_t std) {
-    TKurs* kurs = Kurs(fSchule.HoleLehrer(lehrer), klasse, 1);
+    TKurs* kurs = SchulTest::Kurs(fSchule.HoleLehrer(lehrer), klasse, 1);
     Setze(kurs, 1, tag, std);
     return kurs;
   }
@@ -75,8 +69,6 @@ class OptimierungTest : public SchulTest {
     o.fHoechstSchritte = 100000;
     return o;
   }
-
-  TSkriptDialoge fDialoge;
 };
 
 TEST_F(OptimierungTest, ClosesAClassGapKeepsFixedLessonsAndIsOneStepOfTheHistory) {
