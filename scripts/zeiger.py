@@ -2,14 +2,14 @@
 """Draws the thirteen mouse cursors of the tools as 32x32 XPM files.
 
 Usage:
-  scripts/zeiger.py                  writes src/ui/zeiger/*.xpm
+  scripts/zeiger.py                  writes src/ui/bausteine/zeiger/*.xpm
   scripts/zeiger.py --png FILE       also writes a contact sheet (4x, on grey, white
                                      and black) with the hot spots marked in cyan
 
 Every drawing is built from simple shapes (polygons, capsules, discs). A shape is
 filled and gets a one-pixel black outline on its inside edge, so each cursor reads
 on light and dark backgrounds. The hot spots printed at the end must match the
-table in src/ui/zeiger.cpp.
+table in src/ui/bausteine/zeiger.cpp.
 
 Coordinates: pixel (x, y) sits at the point (x, y); y grows downwards.
 Standard library only.
@@ -354,7 +354,7 @@ def kontaktbogen(datei, bilder):
 
 def main():
   wurzel = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-  ziel = os.path.join(wurzel, "src", "ui", "zeiger")
+  ziel = os.path.join(wurzel, "src", "ui", "bausteine", "zeiger")
   os.makedirs(ziel, exist_ok=True)
   bilder = []
   for name, zeichnen, (hx, hy) in ZEIGER:

@@ -10,8 +10,8 @@
 
 #include "grosseschule.h"
 #include "placement/setzen.h"
-#include "ui/deputatfenster.h"
-#include "ui/planfenster.h"
+#include "ui/stammdaten/deputatfenster.h"
+#include "ui/plaene/planfenster.h"
 
 namespace orbato {
 namespace {

@@ -10,7 +10,7 @@
 #include "model/demo/demoschule.h"
 #include "persist/planschreiber.h"
 #include "platform/qsettingsspeicher.h"
-#include "ui/orbatopalette.h"
+#include "ui/hauptfenster/orbatopalette.h"
 
 namespace orbato {
 namespace {

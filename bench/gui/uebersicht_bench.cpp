@@ -10,7 +10,7 @@
 
 #include "grosseschule.h"
 #include "placement/setzen.h"
-#include "ui/uebersichtfenster.h"
+#include "ui/plaene/uebersichtfenster.h"
 
 namespace orbato {
 namespace {

@@ -30,8 +30,8 @@
 #include "model/elemente/element.h"
 #include "model/elemente/klasse.h"
 #include "platform/qttext.h"
-#include "ui/eingabepause.h"
-#include "ui/planfenster.h"
+#include "ui/hauptfenster/eingabepause.h"
+#include "ui/plaene/planfenster.h"
 
 namespace orbato {
 

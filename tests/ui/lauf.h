@@ -14,7 +14,7 @@
 #include "model/dokument/schule.h"
 #include "persist/planschreiber.h"
 #include "platform/qsettingsspeicher.h"
-#include "ui/orbatopalette.h"
+#include "ui/hauptfenster/orbatopalette.h"
 
 namespace orbato {
 

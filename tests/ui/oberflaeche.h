@@ -13,7 +13,7 @@
 #include <deque>
 #include <functional>
 
-#include "ui/qtdialoge.h"
+#include "ui/bausteine/qtdialoge.h"
 
 namespace orbato {
 

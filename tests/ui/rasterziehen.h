@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QTest>
 
-#include "ui/sperrraster.h"
+#include "ui/stammdaten/sperrraster.h"
 
 namespace orbato {
 

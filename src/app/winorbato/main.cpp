@@ -6,8 +6,8 @@
 
 #include "model/basis/uhr.h"
 #include "platform/qsettingsspeicher.h"
-#include "ui/orbatopalette.h"
-#include "ui/startbild.h"
+#include "ui/hauptfenster/orbatopalette.h"
+#include "ui/hauptfenster/startbild.h"
 
 namespace {
 

@@ -1,0 +1,24 @@
+// The command of the menu "Vertretung" that opens the weekly cancellation report.
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "ui/vertretung/ausfallfenster.h"
+#include "ui/hauptfenster/orbatopalette.h"
+
+namespace orbato {
+
+QMdiSubWindow* TOrbatoPalette::WoAusfall() {
+  for (QMdiSubWindow* f : fArbeitsflaeche->subWindowList()) {
+    if (qobject_cast<TWoAusfallForm*>(f->widget()) != nullptr) {
+      fArbeitsflaeche->setActiveSubWindow(f);
+      return f;
+    }
+  }
+  auto* fenster = new TWoAusfallForm(*fSchule);
+  fenster->fUebersicht = [this](TKuerzelArt art, TDatumZeit von, TDatumZeit bis) {
+    VertretungsUebersicht(art, von, bis);
+  };
+  return FensterEinsetzen(fenster);
+}
+
+}  // namespace orbato

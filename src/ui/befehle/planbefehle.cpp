@@ -1,0 +1,16 @@
+// The commands of the menu "Pläne".
+#include "scheduler/komprimieren.h"
+#include "ui/plaene/komprimierfenster.h"
+#include "ui/hauptfenster/orbatopalette.h"
+
+namespace orbato {
+
+// The run redraws every open window once at its end.
+void TOrbatoPalette::Komprimieren() {
+  if (!fDokumentOffen || !KompWarnung(fDialoge)) return;
+  WiederherstellungSchreiben();
+  TKompForm fenster(*fSchule, this);
+  fenster.exec();
+}
+
+}  // namespace orbato

@@ -1,0 +1,52 @@
+#include "ui/hauptfenster/wartendebefehle.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QWidget>
+
+#include "ui/hauptfenster/eingabepause.h"
+#include "ui/hauptfenster/menuedaten.h"
+
+namespace orbato {
+
+TWartendeBefehle::TWartendeBefehle(QObject* eltern) : QObject(eltern) {
+  fTakt.setInterval(10);
+  connect(&fTakt, &QTimer::timeout, this, &TWartendeBefehle::Nachholen);
+}
+
+bool TWartendeBefehle::Verschachtelt() {
+  return ElementMenuOffen() || QApplication::activePopupWidget() != nullptr;
+}
+
+bool TWartendeBefehle::Ruhig() {
+  return !Verschachtelt() && QApplication::activeModalWidget() == nullptr && !EingabenPausieren();
+}
+
+void TWartendeBefehle::Ausfuehren(std::function<void()> befehl) {
+  if (!Verschachtelt() && fBefehle.empty() && !(fBeschaeftigt && fBeschaeftigt())) {
+    befehl();
+    return;
+  }
+  // Closing a pop-up ends its event loop; a menu that refuses to close is left to the user.
+  for (int i = 0; i < 8; ++i) {
+    QWidget* popup = QApplication::activePopupWidget();
+    if (popup == nullptr) break;
+    popup->close();
+  }
+  fBefehle.push_back(std::move(befehl));
+  fTakt.start();
+}
+
+void TWartendeBefehle::Nachholen() {
+  if (!Ruhig() || (fBeschaeftigt && fBeschaeftigt())) return;
+  fTakt.stop();
+  const auto befehle = std::move(fBefehle);
+  fBefehle.clear();
+  // A command may end the program and with it this queue.
+  const QPointer<TWartendeBefehle> selbst(this);
+  ++fLaufend;
+  for (const auto& befehl : befehle) befehl();
+  if (selbst) --fLaufend;
+}
+
+}  // namespace orbato

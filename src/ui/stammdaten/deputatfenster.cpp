@@ -1,0 +1,357 @@
+#include "ui/stammdaten/deputatfenster.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "model/basis/dialoge.h"
+#include "model/dokument/schule.h"
+#include "model/einstellungen/standard.h"
+#include "model/elemente/element.h"
+#include "model/elemente/fach.h"
+#include "model/elemente/klasse.h"
+#include "model/elemente/kopplung.h"
+#include "model/elemente/lehrer.h"
+#include "model/elemente/raum.h"
+#include "model/kurse/kursablage.h"
+#include "model/kurse/kurswahl.h"
+#include "platform/qttext.h"
+#include "ui/stammdaten/deputatmodell.h"
+#include "ui/hauptfenster/fensterwege.h"
+#include "ui/bausteine/mehrfachwahl.h"
+#include "ui/hauptfenster/menuedaten.h"
+
+namespace orbato {
+namespace {
+
+bool IstZiehSpalte(TDepSpalte spalte) {
+  return spalte == TDepSpalte::Klasse || spalte == TDepSpalte::Raum ||
+         (spalte == TDepSpalte::Info && Standard().fMitKursInfo);
+}
+
+}  // namespace
+
+TDepForm::TDepForm(TElement* element, int art, bool nurGekoppelt, bool nurOffen)
+    : fElement(element),
+      fArt(art),
+      fNurGekoppelt(nurGekoppelt),
+      fNurOffen(nurOffen),
+      fModell(new TDepModell(this)),
+      fTabelle(new QTableView(this)) {
+  if (fElement) {
+    fElement->SetDepFenster(this);
+    Schule().FensterAnmelden("Deputat " + fElement->fKuerzel.str() + " " + std::to_string(art),
+                             this);
+  } else {
+    Schule().FensterAnmelden("alle Kurse", this);
+  }
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(fTabelle);
+  fTabelle->setModel(fModell);
+  fTabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
+  fTabelle->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  fTabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  fTabelle->verticalHeader()->hide();
+  fTabelle->horizontalHeader()->setSectionsClickable(true);
+  fTabelle->viewport()->installEventFilter(this);
+  connect(fTabelle->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int nr) {
+    if (IstKursSpalte(nr)) Sortieren(Spalte(nr));
+  });
+  // A click may take placements away: one step of the document's history.
+  connect(fTabelle, &QTableView::clicked, this, [this](const QModelIndex& i) {
+    TVerlaufSchritt schritt;
+    if (IstKursSpalte(i.column())) Geklickt(i.row(), Spalte(i.column()));
+  });
+  connect(fTabelle, &QTableView::doubleClicked, this,
+          [this](const QModelIndex& i) { Doppelgeklickt(i.row()); });
+  fMenuZeigen = [this](TMenu& menu) { MenuAmZeiger(this, menu); };
+  fKlassenWaehlen = [this] { return KlassenWaehlen(this); };
+  Fuellen();
+}
+
+TDepForm::~TDepForm() {
+  if (fElement && fElement->fDepFenster == this) fElement->SetDepFenster(nullptr);
+  Schule().FensterAbmelden(this);
+}
+
+void TDepForm::FensterSchliessen() {
+  if (fElement && fElement->fDepFenster == this) fElement->SetDepFenster(nullptr);
+  fElement = nullptr;
+  Schule().FensterAbmelden(this);
+  RahmenSchliessen(this);
+}
+
+void TDepForm::FensterNachVorn() {
+  RahmenNachVorn(this);
+}
+
+std::string TDepForm::FensterTitel() const {
+  return ModellText(windowTitle());
+}
+
+void TDepForm::KursEntfernt(const TKurs* kurs) {
+  if (fGezeigt) std::erase(*fGezeigt, kurs);
+  fModell->Entfernen(kurs);
+}
+
+TListe<TKurs>& TDepForm::Quelle() const {
+  return fElement ? fElement->fKurse : Schule().fKursMenge;
+}
+
+int TDepForm::Zeilen() const {
+  return fModell->rowCount();
+}
+
+TKurs* TDepForm::ZeilenKurs(int zeile) const {
+  return fModell->Kurs(zeile);
+}
+
+QString TDepForm::Text(int zeile, TDepSpalte spalte) const {
+  const int nr = fModell->SpaltenNr(spalte);
+  return nr < 0 ? QString() : fModell->index(zeile, nr).data().toString();
+}
+
+bool TDepForm::IstKursSpalte(int nr) const {
+  return nr >= 0 && nr < static_cast<int>(fModell->Spalten().size());
+}
+
+TDepSpalte TDepForm::Spalte(int nr) const {
+  const auto& spalten = fModell->Spalten();
+  return nr >= 0 && nr < static_cast<int>(spalten.size()) ? spalten[nr] : TDepSpalte::Wert;
+}
+
+std::vector<TKurs*> TDepForm::Auswahl() const {
+  std::vector<int> zeilen;
+  for (const QModelIndex& i : fTabelle->selectionModel()->selectedRows()) zeilen.push_back(i.row());
+  std::sort(zeilen.begin(), zeilen.end());
+  std::vector<TKurs*> kurse;
+  for (int z : zeilen) {
+    TKurs* k = ZeilenKurs(z);
+    if (k && std::find(kurse.begin(), kurse.end(), k) == kurse.end()) kurse.push_back(k);
+  }
+  return kurse;
+}
+
+void TDepForm::Auswaehlen(const std::vector<int>& zeilen) {
+  QItemSelectionModel* auswahl = fTabelle->selectionModel();
+  auswahl->clearSelection();
+  for (int z : zeilen) {
+    auswahl->select(fModell->index(z, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  }
+}
+
+void TDepForm::AllesAuswaehlen() {
+  fTabelle->selectAll();
+}
+
+void TDepForm::KurseZeigen(std::vector<TKurs*> kurse,
+                           std::function<std::string(const TKurs&)> grund) {
+  fGezeigt = std::move(kurse);
+  fGrund = std::move(grund);
+  fSortiertNach = -1;
+  fTabelle->clearSelection();
+  Fuellen();
+}
+
+void TDepForm::ListeZeigen() {
+  if (!fGezeigt) return;
+  fGezeigt.reset();
+  fGrund = nullptr;
+  fSortiertNach = -1;
+  Fuellen();
+}
+
+// The rows from the course list with the window's filters, in the order the user sorted by;
+// the selected courses stay selected.
+void TDepForm::Fuellen() {
+  const std::vector<TKurs*> gewaehlt = Auswahl();
+  // The rows are made anew; the view stays where the user scrolled to.
+  const int oben = fTabelle->verticalScrollBar()->value();
+  std::vector<TKurs*> kurse = fGezeigt ? *fGezeigt : DepKurse(Quelle(), fNurGekoppelt, fNurOffen);
+  if (fSortiertNach >= 0) DepSortieren(kurse, static_cast<TDepSpalte>(fSortiertNach));
+  fModell->Setzen(std::move(kurse), fGrund);
+  std::vector<int> zeilen;
+  for (int z = 0; z < Zeilen(); ++z) {
+    if (std::find(gewaehlt.begin(), gewaehlt.end(), ZeilenKurs(z)) != gewaehlt.end())
+      zeilen.push_back(z);
+  }
+  Auswaehlen(zeilen);
+  Abmessen();
+  fTabelle->verticalScrollBar()->setValue(oben);
+  TitelSetzen();
+}
+
+void TDepForm::Abmessen() {
+  const TStandard& s = Standard();
+  fTabelle->setFont(QtSchrift(s.fDepFont));
+  fTabelle->verticalHeader()->setMinimumSectionSize(std::min(s.fDepHoehe, 13));
+  fTabelle->verticalHeader()->setDefaultSectionSize(s.fDepHoehe);
+  const auto& spalten = fModell->Spalten();
+  // The settings hold the width of the text; a cell adds its margins and a header its own.
+  const int rand = 2 * fTabelle->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 6;
+  for (int i = 0; i < static_cast<int>(spalten.size()); ++i) {
+    fTabelle->setColumnWidth(i, DepBreite(spalten[i]) + rand);
+  }
+  if (fGrund) fTabelle->resizeColumnToContents(static_cast<int>(spalten.size()));
+  updateGeometry();
+}
+
+// As tall as the rows, at least one; the workspace cuts it to what fits.
+QSize TDepForm::sizeHint() const {
+  int breite = 2 * fTabelle->frameWidth() + fTabelle->verticalScrollBar()->sizeHint().width();
+  for (int i = 0; i < fModell->columnCount(); ++i) breite += fTabelle->columnWidth(i);
+  const int zeilen = std::max(Zeilen(), 1);
+  const int hoehe = 2 * fTabelle->frameWidth() + fTabelle->horizontalHeader()->sizeHint().height() +
+                    zeilen * fTabelle->verticalHeader()->defaultSectionSize();
+  return {breite, hoehe};
+}
+
+void TDepForm::TitelSetzen() {
+  setWindowTitle(fElement ? QtText(DeputatTitel(*fElement)) : QStringLiteral("alle Kurse"));
+}
+
+void TDepForm::Geaendert() {
+  Schule().SetDirty();
+  Schule().FensterAktualisieren();
+}
+
+void TDepForm::Geklickt(int zeile, TDepSpalte spalte, Qt::KeyboardModifiers tasten) {
+  TKurs* kurs = ZeilenKurs(zeile);
+  if (kurs == nullptr) return;
+  const bool ctrl = tasten & Qt::ControlModifier;
+  TMenu menu;
+  switch (Schule().fToolArt) {
+    case ZeigTool:
+      menu = DepZeigMenu(*kurs, spalte);
+      break;
+    case SetzTool:
+      if (ctrl && spalte == TDepSpalte::Klasse) {
+        if (KlassenErgaenzen(*kurs, fKlassenWaehlen())) Geaendert();
+        return;
+      }
+      menu = DepSetzMenu(*kurs, spalte);
+      break;
+    case LoeschTool:
+      if (DepLoeschen(*kurs, spalte, ctrl, menu)) {
+        Geaendert();
+        return;
+      }
+      break;
+    default:
+      return;
+  }
+  NachJedemBefehl(menu, [this] { Geaendert(); });
+  fMenuZeigen(menu);
+}
+
+void TDepForm::Doppelgeklickt(int zeile) {
+  if (Schule().fToolArt != ZeigTool) return;
+  if (TKurs* kurs = ZeilenKurs(zeile)) KursFensterZeigen(kurs, &Quelle());
+}
+
+void TDepForm::Ziehen(int vonZeile, TDepSpalte spalte, int nachZeile) {
+  TKurs* quelle = ZeilenKurs(vonZeile);
+  TKurs* ziel = ZeilenKurs(nachZeile);
+  if (quelle == nullptr || ziel == nullptr || quelle == ziel) return;
+  if (DepUebertragen(*quelle, *ziel, spalte)) Geaendert();
+}
+
+void TDepForm::Sortieren(TDepSpalte spalte) {
+  fSortiertNach = static_cast<int>(spalte);
+  Fuellen();
+}
+
+void TDepForm::Kopieren(bool mitCut, bool ohneFolgezeilen, Zwischenablage& ablage) {
+  const std::vector<TKurs*> auswahl = Auswahl();
+  if (auswahl.empty()) {
+    Schule().Dialog().Piep();
+    return;
+  }
+  KurseKopieren(Schule(), auswahl, mitCut, ohneFolgezeilen, ablage);
+  if (mitCut) Geaendert();
+}
+
+void TDepForm::Einsetzen(const Zwischenablage& ablage) {
+  if (fArt != 21) {
+    PasteFehler(Schule().Dialog());
+    return;
+  }
+  if (KurseEinsetzen(Schule(), ablage)) Geaendert();
+}
+
+void TDepForm::AuswahlLoeschen() {
+  if (DepAuswahlLoeschen(Schule(), Auswahl()) > 0) Geaendert();
+}
+
+// The move tool drags a class, room or info cell from one row to another.
+bool TDepForm::eventFilter(QObject* objekt, QEvent* ereignis) {
+  if (objekt != fTabelle->viewport() || Schule().fToolArt != SchiebTool)
+    return QWidget::eventFilter(objekt, ereignis);
+  const auto* maus = dynamic_cast<QMouseEvent*>(ereignis);
+  if (maus == nullptr || maus->button() != Qt::LeftButton) return false;
+  const QModelIndex index = fTabelle->indexAt(maus->position().toPoint());
+  if (ereignis->type() == QEvent::MouseButtonPress) {
+    fZiehZeile = index.isValid() && IstZiehSpalte(Spalte(index.column())) ? index.row() : -1;
+    fZiehSpalte = index.column();
+  } else if (ereignis->type() == QEvent::MouseButtonRelease && fZiehZeile >= 0) {
+    if (index.isValid() && index.row() != fZiehZeile)
+      Ziehen(fZiehZeile, Spalte(fZiehSpalte), index.row());
+    fZiehZeile = -1;
+  }
+  return false;
+}
+
+TLeDepForm::TLeDepForm(TLehrer* lehrer, bool nurGekoppelt, bool nurOffen)
+    : TDepForm(lehrer, 16, nurGekoppelt, nurOffen), fLehrer(lehrer) {}
+
+TKlDepForm::TKlDepForm(TKlasse* klasse, bool nurGekoppelt, bool nurOffen)
+    : TDepForm(klasse, 17, nurGekoppelt, nurOffen), fKlasse(klasse) {}
+
+TKoDepForm::TKoDepForm(TKopplung* kopplung, bool nurGekoppelt, bool nurOffen)
+    : TDepForm(kopplung, 18, nurGekoppelt, nurOffen), fKopplung(kopplung) {}
+
+TFaDepForm::TFaDepForm(TFach* fach, bool nurGekoppelt, bool nurOffen)
+    : TDepForm(fach, 19, nurGekoppelt, nurOffen), fFach(fach) {}
+
+TRaDepForm::TRaDepForm(TRaum* raum, bool nurGekoppelt, bool nurOffen)
+    : TDepForm(raum, 20, nurGekoppelt, nurOffen), fRaum(raum) {}
+
+TKursDepForm::TKursDepForm(bool nurGekoppelt, bool nurOffen)
+    : TDepForm(nullptr, 21, nurGekoppelt, nurOffen) {
+  Schule().fKursDepForm = this;
+}
+
+TKursDepForm::~TKursDepForm() {
+  if (Schule().fKursDepForm == this) Schule().fKursDepForm = nullptr;
+}
+
+TDepForm* DepFensterOeffnen(TElement* element, bool nurGekoppelt, bool nurOffen) {
+  if (auto* offen = dynamic_cast<TDepForm*>(element->fDepFenster)) return offen;
+  switch (element->Art()) {
+    case leh:
+      return new TLeDepForm(static_cast<TLehrer*>(element), nurGekoppelt, nurOffen);
+    case kla:
+      return new TKlDepForm(static_cast<TKlasse*>(element), nurGekoppelt, nurOffen);
+    case kop:
+      return new TKoDepForm(static_cast<TKopplung*>(element), nurGekoppelt, nurOffen);
+    case fac:
+      return new TFaDepForm(static_cast<TFach*>(element), nurGekoppelt, nurOffen);
+    case rau:
+      return new TRaDepForm(static_cast<TRaum*>(element), nurGekoppelt, nurOffen);
+    default:
+      return nullptr;
+  }
+}
+
+TDepForm* AlleKurseOeffnen(bool nurGekoppelt, bool nurOffen) {
+  if (auto* offen = dynamic_cast<TDepForm*>(Schule().fKursDepForm)) return offen;
+  return new TKursDepForm(nurGekoppelt, nurOffen);
+}
+
+}  // namespace orbato

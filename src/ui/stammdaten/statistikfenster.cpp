@@ -1,0 +1,160 @@
+#include "ui/stammdaten/statistikfenster.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "model/dokument/schule.h"
+#include "model/einstellungen/standard.h"
+#include "model/elemente/klasse.h"
+#include "model/elemente/lehrer.h"
+#include "model/uv/statistik.h"
+#include "platform/qttext.h"
+#include "ui/hauptfenster/fensterwege.h"
+#include "ui/bausteine/zeilenhoehe.h"
+
+namespace orbato {
+namespace {
+
+QStringList QtTexte(const std::vector<std::string>& texte) {
+  QStringList liste;
+  for (const std::string& t : texte) liste << QtText(t);
+  return liste;
+}
+
+Fenster*& StatistikVerweis(TKuerzelArt art) {
+  TSchule& s = Schule();
+  switch (art) {
+    case leh:
+      return s.fLeStatForm;
+    case kla:
+      return s.fKlStatForm;
+    case fac:
+      return s.fFaStatForm;
+    case kop:
+      return s.fKoStatForm;
+    case rau:
+      return s.fRaStatForm;
+    default:
+      return s.fUVStatForm;
+  }
+}
+
+}  // namespace
+
+TStatForm::TStatForm(TKuerzelArt art) : fArt(art), fTabelle(new QTableWidget(this)) {
+  setWindowTitle(QtText(StatistikTitel(art)));
+  Verweis() = this;
+  Schule().FensterAnmelden(FensterTitel(), this);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(fTabelle);
+  fTabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  fTabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
+  fTabelle->verticalHeader()->hide();
+  fTabelle->verticalHeader()->setMinimumSectionSize(12);
+  const QFontMetrics schrift = fTabelle->fontMetrics();
+  fTabelle->verticalHeader()->setDefaultSectionSize(
+      std::max(schrift.height() + 6, ZeilenHoehe(schrift)));
+  fTabelle->setColumnCount(static_cast<int>(StatistikKoepfe(art).size()));
+  fTabelle->setHorizontalHeaderLabels(QtTexte(StatistikKoepfe(art)));
+  connect(fTabelle, &QTableWidget::cellDoubleClicked, this, [this](int zeile, int) {
+    Doppelgeklickt(zeile, QGuiApplication::keyboardModifiers() & Qt::ShiftModifier);
+  });
+  Fuellen();
+}
+
+TStatForm::~TStatForm() {
+  if (Verweis() == this) Verweis() = nullptr;
+  Schule().FensterAbmelden(this);
+}
+
+Fenster*& TStatForm::Verweis() const {
+  return StatistikVerweis(fArt);
+}
+
+int TStatForm::FensterArt() const {
+  return StatistikFensterArt(fArt);
+}
+
+// A run of the scheduler tells of every lesson; the table is filled once after it.
+void TStatForm::BelegungGeaendert() {
+  if (fFuellenVorgemerkt) return;
+  fFuellenVorgemerkt = true;
+  QTimer::singleShot(0, this, [this] { Fuellen(); });
+}
+
+void TStatForm::FensterSchliessen() {
+  if (Verweis() == this) Verweis() = nullptr;
+  Schule().FensterAbmelden(this);
+  RahmenSchliessen(this);
+}
+
+void TStatForm::FensterNachVorn() {
+  RahmenNachVorn(this);
+}
+
+std::string TStatForm::FensterTitel() const {
+  return ModellText(windowTitle());
+}
+
+// Every row anew: a change of one course may move the sums of several elements.
+void TStatForm::Fuellen() {
+  fFuellenVorgemerkt = false;
+  const auto zeilen = StatistikZeilen(Schule(), fArt);
+  // The number columns are right-aligned, so that the decimal points stand under each other.
+  const int zahlSpalten = StatistikZahlSpalten(fArt);
+  fTabelle->setRowCount(static_cast<int>(zeilen.size()));
+  for (int z = 0; z < static_cast<int>(zeilen.size()); ++z) {
+    for (int s = 0; s < static_cast<int>(zeilen[z].size()); ++s) {
+      auto* item = new QTableWidgetItem(QtText(zeilen[z][s]));
+      if (s < zahlSpalten) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      fTabelle->setItem(z, s, item);
+    }
+  }
+  fTabelle->resizeColumnsToContents();
+  updateGeometry();
+}
+
+// As wide as the columns and as tall as the rows, at least two.
+QSize TStatForm::sizeHint() const {
+  int breite = 2 * fTabelle->frameWidth() + 20;
+  for (int s = 0; s < fTabelle->columnCount(); ++s) breite += fTabelle->columnWidth(s);
+  const int zeilen = std::max(fTabelle->rowCount(), 2);
+  const int hoehe = 2 * fTabelle->frameWidth() + fTabelle->horizontalHeader()->sizeHint().height() +
+                    zeilen * fTabelle->verticalHeader()->defaultSectionSize();
+  return {breite, hoehe};
+}
+
+void TStatForm::Doppelgeklickt(int zeile, bool shift) {
+  TElement* element = StatistikElement(Schule(), fArt, zeile);
+  if (element) ElementFensterZeigen(element, shift ? DFenster : GFenster);
+}
+
+std::string TStatForm::Text() const {
+  return StatistikText(Schule(), fArt);
+}
+
+TStatForm* StatistikOeffnen(TKuerzelArt art) {
+  if (auto* form = dynamic_cast<TStatForm*>(StatistikVerweis(art))) return form;
+  switch (art) {
+    case leh:
+      return new TLeStatForm;
+    case kla:
+      return new TKlStatForm;
+    case fac:
+      return new TFaStatForm;
+    case kop:
+      return new TKoStatForm;
+    case rau:
+      return new TRaStatForm;
+    default:
+      return new TUVStatForm;
+  }
+}
+
+}  // namespace orbato
