@@ -1,9 +1,9 @@
 #pragma once
 
-#include "model/basis/dialoge.h"
 #include "model/demo/demoschule.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
+#include "model/schnittstellen/dialoge.h"
 
 namespace orbato {
 

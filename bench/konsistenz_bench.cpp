@@ -5,9 +5,9 @@
 
 #include "checks/fehlerausgabe.h"
 #include "checks/pruefungen.h"
-#include "model/basis/dialoge.h"
 #include "model/demo/demoschule.h"
 #include "model/dokument/schule.h"
+#include "model/schnittstellen/dialoge.h"
 
 namespace orbato {
 namespace {

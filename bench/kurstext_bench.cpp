@@ -5,9 +5,9 @@
 
 #include <memory>
 
-#include "model/basis/dialoge.h"
 #include "model/demo/demoschule.h"
 #include "model/dokument/schule.h"
+#include "model/schnittstellen/dialoge.h"
 #include "persist/kursexport.h"
 #include "persist/kursimport.h"
 

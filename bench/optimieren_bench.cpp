@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "model/basis/dialoge.h"
 #include "model/demo/demoschule.h"
 #include "model/dokument/schule.h"
+#include "model/schnittstellen/dialoge.h"
 #include "persist/kursimport.h"
 #include "scheduler/automatik.h"
 #include "scheduler/nachbessern.h"

@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <memory>
 
-#include "model/basis/dialoge.h"
-#include "model/basis/uhr.h"
 #include "model/demo/demoschule.h"
+#include "model/schnittstellen/dialoge.h"
+#include "model/schnittstellen/uhr.h"
 #include "persist/plandatei.h"
 #include "persist/planschreiber.h"
 

@@ -10,8 +10,8 @@
 #include "demobench.h"
 #include "model/basis/zeichensatz.h"
 #include "model/vertretung/fehl.h"
+#include "model/vertretung/kalender.h"
 #include "substitution/fehlzeiten.h"
-#include "substitution/kalender.h"
 
 namespace orbato {
 namespace {

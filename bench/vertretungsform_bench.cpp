@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "demobench.h"
-#include "substitution/kalender.h"
+#include "model/vertretung/kalender.h"
 #include "substitution/vertretungsform.h"
 
 namespace orbato {

@@ -9,8 +9,8 @@
 
 #include "demobench.h"
 #include "html/vertretungshtml.h"
+#include "model/vertretung/kalender.h"
 #include "substitution/fehlzeiten.h"
-#include "substitution/kalender.h"
 
 namespace orbato {
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "demobench.h"
+#include "model/vertretung/kalender.h"
 #include "substitution/fehlzeiten.h"
-#include "substitution/kalender.h"
 #include "substitution/vertretungswahl.h"
 
 namespace orbato {

@@ -8,7 +8,7 @@
 
 #include "demobench.h"
 #include "model/kurse/kurs.h"
-#include "substitution/kalender.h"
+#include "model/vertretung/kalender.h"
 #include "substitution/wochenausfall.h"
 
 namespace orbato {

@@ -4,10 +4,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
-#include "model/dokument/zwischenablage.h"
 #include "model/kurse/kursablage.h"
+#include "model/schnittstellen/dialoge.h"
+#include "model/schnittstellen/zwischenablage.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
   using namespace orbato;

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
+#include "model/schnittstellen/dialoge.h"
 #include "persist/kursexport.h"
 #include "persist/kursimport.h"
 

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "model/basis/dialoge.h"
-#include "model/basis/uhr.h"
+#include "model/schnittstellen/dialoge.h"
+#include "model/schnittstellen/uhr.h"
 #include "persist/plandatei.h"
 #include "persist/planschreiber.h"
 #include "persist/puffer.h"

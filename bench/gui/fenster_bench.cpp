@@ -10,8 +10,8 @@
 
 #include "grosseschule.h"
 #include "placement/setzen.h"
-#include "ui/stammdaten/deputatfenster.h"
 #include "ui/plaene/planfenster.h"
+#include "ui/stammdaten/deputatfenster.h"
 
 namespace orbato {
 namespace {

@@ -6,8 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "model/basis/uhr.h"
 #include "model/demo/demoschule.h"
+#include "model/schnittstellen/uhr.h"
 #include "persist/planschreiber.h"
 #include "platform/qsettingsspeicher.h"
 #include "ui/hauptfenster/orbatopalette.h"

@@ -1,9 +1,9 @@
 #include "checks/konsistenz.h"
 
 #include "checks/pruefungen.h"
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
+#include "model/schnittstellen/dialoge.h"
 #include "model/woche/wochbereich.h"
 
 namespace orbato {

@@ -2,7 +2,7 @@
 
 #include "checks/befund.h"
 #include "checks/pruefungen.h"
-#include "model/basis/dialoge.h"
+#include "model/schnittstellen/dialoge.h"
 
 namespace orbato {
 

@@ -5,9 +5,9 @@
 
 #include "html/planhtmlteile.h"
 #include "html/stilvorlage.h"
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
+#include "model/schnittstellen/dialoge.h"
 
 namespace orbato {
 

@@ -8,10 +8,10 @@
 #include "html/stilvorlage.h"
 #include "html/vertretungsbloecke.h"
 #include "model/basis/datumformat.h"
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
-#include "substitution/kalender.h"
+#include "model/schnittstellen/dialoge.h"
+#include "model/vertretung/kalender.h"
 #include "substitution/vertretungsinhalt.h"
 
 namespace orbato {

@@ -3,7 +3,7 @@
 #include "html/vertretungshtml.h"
 #include "model/basis/datumformat.h"
 #include "model/einstellungen/standard.h"
-#include "substitution/kalender.h"
+#include "model/vertretung/kalender.h"
 
 namespace orbato {
 namespace {

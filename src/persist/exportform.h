@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "model/basis/dialoge.h"
+#include "model/schnittstellen/dialoge.h"
 #include "persist/puffer.h"
 
 namespace orbato {

@@ -1,7 +1,7 @@
 #include "persist/kursimport.h"
 
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
+#include "model/schnittstellen/dialoge.h"
 #include "persist/dateilesen.h"
 #include "persist/kursdatei.h"
 #include "persist/kurseinlesen.h"

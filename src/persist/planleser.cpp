@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "model/basis/dialoge.h"
-#include "model/basis/uhr.h"
 #include "model/basis/zeichensatz.h"
 #include "model/dokument/schule.h"
+#include "model/schnittstellen/dialoge.h"
+#include "model/schnittstellen/uhr.h"
 #include "persist/plangrenzen.h"
 #include "persist/planschreiber.h"
 

@@ -2,8 +2,8 @@
 
 #include <unordered_map>
 
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
+#include "model/schnittstellen/dialoge.h"
 #include "persist/plangrenzen.h"
 #include "persist/puffer.h"
 #include "persist/sicherungskopien.h"

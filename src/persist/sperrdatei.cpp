@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "model/basis/datumformat.h"
-#include "model/basis/dialoge.h"
 #include "model/basis/zeichensatz.h"
+#include "model/schnittstellen/dialoge.h"
 #include "persist/dateilesen.h"
 #include "persist/sicherndatei.h"
 #include "persist/streamfehler.h"

@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "model/basis/datumformat.h"
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
+#include "model/schnittstellen/dialoge.h"
 #include "persist/dateistand.h"
 #include "persist/plangrenzen.h"
 #include "persist/planschreiber.h"

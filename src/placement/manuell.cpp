@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <unordered_set>
 
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/dialoge.h"
 #include "placement/widerrufen.h"
 
 namespace orbato {

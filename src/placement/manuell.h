@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "model/basis/liste.h"
-#include "model/basis/menue.h"
 #include "model/dokument/undo.h"
 #include "model/elemente/kuerzelart.h"
+#include "model/schnittstellen/menue.h"
 #include "placement/konflikt.h"
 
 namespace orbato {

@@ -1,10 +1,10 @@
 // The palette's tools in the manual-planning window: a click on a cell by tool, and the drag of
 // the move tool.
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
 #include "model/elemente/kopplung.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/dialoge.h"
 #include "placement/manuell.h"
 #include "placement/passtin.h"
 #include "placement/raeume.h"

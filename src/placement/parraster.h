@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "model/basis/menue.h"
+#include "model/schnittstellen/menue.h"
 
 namespace orbato {
 

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
 #include "model/elemente/kopplung.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/dialoge.h"
 #include "placement/konfliktliste.h"
 #include "placement/setzen.h"
 

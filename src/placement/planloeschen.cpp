@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
 #include "model/dokument/verlauf.h"
 #include "model/einstellungen/standard.h"
 #include "model/kuerzel/kuerzelmenge.h"
 #include "model/kuerzel/kuerzelmenue.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/dialoge.h"
 #include "placement/setzen.h"
 #include "placement/wochenspanne.h"
 

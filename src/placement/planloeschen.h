@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/basis/menue.h"
 #include "model/elemente/kuerzelart.h"
+#include "model/schnittstellen/menue.h"
 #include "model/woche/wochbereich.h"
 
 namespace orbato {

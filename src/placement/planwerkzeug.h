@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "model/basis/menue.h"
+#include "model/schnittstellen/menue.h"
 #include "placement/setzmenue.h"
 
 namespace orbato {

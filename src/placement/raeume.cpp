@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
 #include "model/elemente/kopplung.h"
 #include "model/elemente/raum.h"
-#include "model/fenster/fenster.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/dialoge.h"
+#include "model/schnittstellen/fenster.h"
 #include "placement/planzellen.h"
 #include "placement/setzen.h"
 #include "placement/wochenspanne.h"

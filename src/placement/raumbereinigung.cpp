@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
-#include "model/fenster/fenster.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/dialoge.h"
+#include "model/schnittstellen/fenster.h"
 
 namespace orbato {
 namespace {

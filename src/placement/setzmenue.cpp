@@ -4,12 +4,12 @@
 #include <string>
 #include <utility>
 
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
 #include "model/elemente/kopplung.h"
 #include "model/elemente/raum.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/dialoge.h"
 #include "placement/planzellen.h"
 #include "placement/raeume.h"
 #include "placement/regeln.h"

@@ -4,8 +4,8 @@
 #include <functional>
 #include <vector>
 
-#include "model/basis/menue.h"
 #include "model/elemente/kuerzelart.h"
+#include "model/schnittstellen/menue.h"
 
 namespace orbato {
 

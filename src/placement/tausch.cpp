@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
 #include "model/dokument/verlauf.h"
 #include "model/einstellungen/standard.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/dialoge.h"
 #include "placement/setzen.h"
 #include "placement/wochenspanne.h"
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
 #include "model/dokument/verlauf.h"
 #include "model/einstellungen/standard.h"
@@ -11,6 +10,7 @@
 #include "model/elemente/lehrer.h"
 #include "model/elemente/raum.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/dialoge.h"
 #include "placement/setzen.h"
 
 namespace orbato {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/dokument/zwischenablage.h"
+#include "model/schnittstellen/zwischenablage.h"
 
 namespace orbato {
 

@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <cmath>
 
-#include "model/basis/dialoge.h"
+#include "model/schnittstellen/dialoge.h"
 
 namespace orbato {
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
 #include "model/elemente/kopplung.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/dialoge.h"
 #include "placement/raeume.h"
 #include "placement/wochenspanne.h"
 #include "scheduler/bewertung.h"

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "model/basis/menue.h"
 #include "model/einstellungen/standard.h"
+#include "model/schnittstellen/menue.h"
 
 namespace orbato {
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <bit>
 
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
 #include "model/elemente/klasse.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/dialoge.h"
 #include "placement/regeln.h"
 #include "placement/setzen.h"
 #include "placement/wochenspanne.h"

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <bit>
 
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
 #include "model/elemente/kopplung.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/dialoge.h"
 #include "placement/raeume.h"
 #include "placement/setzen.h"
 #include "scheduler/automatik.h"

@@ -4,12 +4,12 @@
 #include <optional>
 
 #include "model/basis/datumformat.h"
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
-#include "model/fenster/fenster.h"
+#include "model/schnittstellen/dialoge.h"
+#include "model/schnittstellen/fenster.h"
 #include "model/vertretung/fehl.h"
-#include "substitution/kalender.h"
+#include "model/vertretung/kalender.h"
 
 namespace orbato {
 namespace {

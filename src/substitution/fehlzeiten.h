@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "model/basis/datum.h"
-#include "model/basis/menue.h"
 #include "model/elemente/kuerzelart.h"
+#include "model/schnittstellen/menue.h"
 
 namespace orbato {
 

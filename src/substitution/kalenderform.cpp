@@ -5,8 +5,8 @@
 #include "model/basis/datumformat.h"
 #include "model/dokument/schule.h"
 #include "model/kurse/setzung.h"
+#include "model/vertretung/kalender.h"
 #include "model/vertretung/vertretung.h"
-#include "substitution/kalender.h"
 
 namespace orbato {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "model/basis/datum.h"
-#include "model/basis/menue.h"
 #include "model/einstellungen/standard.h"
+#include "model/schnittstellen/menue.h"
 
 namespace orbato {
 

@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "model/basis/datumformat.h"
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
-#include "model/fenster/fenster.h"
-#include "substitution/gutschrift.h"
-#include "substitution/kalender.h"
+#include "model/schnittstellen/dialoge.h"
+#include "model/schnittstellen/fenster.h"
+#include "model/vertretung/gutschrift.h"
+#include "model/vertretung/kalender.h"
 
 namespace orbato {
 namespace {

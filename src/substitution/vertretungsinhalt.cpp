@@ -8,7 +8,7 @@
 #include "model/basis/datumformat.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
-#include "substitution/kalender.h"
+#include "model/vertretung/kalender.h"
 
 namespace orbato {
 namespace {

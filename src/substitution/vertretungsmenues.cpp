@@ -3,8 +3,8 @@
 
 #include "model/basis/datumformat.h"
 #include "model/dokument/schule.h"
+#include "model/vertretung/kalender.h"
 #include "placement/eignung.h"
-#include "substitution/kalender.h"
 
 namespace orbato {
 

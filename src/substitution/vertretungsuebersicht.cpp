@@ -5,9 +5,9 @@
 
 #include "model/basis/datumformat.h"
 #include "model/dokument/schule.h"
-#include "model/dokument/zwischenablage.h"
+#include "model/schnittstellen/zwischenablage.h"
 #include "model/uv/stundenwert.h"
-#include "substitution/kalender.h"
+#include "model/vertretung/kalender.h"
 
 namespace orbato {
 namespace {

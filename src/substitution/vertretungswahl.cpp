@@ -4,10 +4,10 @@
 #include <tuple>
 
 #include "model/dokument/schule.h"
-#include "model/fenster/fenster.h"
+#include "model/schnittstellen/fenster.h"
 #include "model/uv/stundenwert.h"
-#include "substitution/gutschrift.h"
-#include "substitution/kalender.h"
+#include "model/vertretung/gutschrift.h"
+#include "model/vertretung/kalender.h"
 
 namespace orbato {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "model/basis/datum.h"
-#include "model/basis/menue.h"
+#include "model/schnittstellen/menue.h"
 
 namespace orbato {
 

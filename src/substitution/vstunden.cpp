@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
+#include "model/schnittstellen/dialoge.h"
 #include "model/uv/stundenwert.h"
 
 namespace orbato {

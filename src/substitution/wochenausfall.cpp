@@ -10,7 +10,7 @@
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
 #include "model/uv/stundenwert.h"
-#include "substitution/kalender.h"
+#include "model/vertretung/kalender.h"
 
 namespace orbato {
 namespace {

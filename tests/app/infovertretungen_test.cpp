@@ -6,9 +6,9 @@
 
 #include "app/kommandolauf.h"
 #include "app/orbato/plankommandos.h"
-#include "model/basis/uhr.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
+#include "model/schnittstellen/uhr.h"
 #include "substitution/fehlzeiten.h"
 #include "testordner.h"
 

@@ -5,9 +5,9 @@
 
 #include "app/kommandolauf.h"
 #include "app/orbato/plankommandos.h"
-#include "model/basis/dialoge.h"
-#include "model/basis/uhr.h"
 #include "model/dokument/schule.h"
+#include "model/schnittstellen/dialoge.h"
+#include "model/schnittstellen/uhr.h"
 #include "persist/plandatei.h"
 #include "testordner.h"
 

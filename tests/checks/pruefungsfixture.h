@@ -5,8 +5,8 @@
 
 #include "checks/fehlerausgabe.h"
 #include "checks/pruefungen.h"
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
+#include "model/schnittstellen/dialoge.h"
 #include "model/schulfixture.h"
 
 namespace orbato {

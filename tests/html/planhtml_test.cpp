@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "html/stilvorlage.h"
-#include "model/basis/dialoge.h"
+#include "model/schnittstellen/dialoge.h"
 #include "model/schulfixture.h"
 #include "persist/puffer.h"
 #include "persist/streamfehler.h"

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "model/basis/menue.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
+#include "model/schnittstellen/menue.h"
 
 namespace orbato {
 

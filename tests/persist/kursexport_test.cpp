@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "model/basis/dialoge.h"
+#include "model/schnittstellen/dialoge.h"
 #include "model/schulfixture.h"
 #include "model/woche/versionen.h"
 #include "persist/kursdatei.h"

@@ -9,10 +9,10 @@
 #include <tuple>
 #include <vector>
 
-#include "model/basis/dialoge.h"
 #include "model/demo/demoschule.h"
 #include "model/dokument/schule.h"
-#include "model/fenster/fenster.h"
+#include "model/schnittstellen/dialoge.h"
+#include "model/schnittstellen/fenster.h"
 #include "persist/kursdatei.h"
 #include "persist/kursexport.h"
 #include "persist/puffer.h"

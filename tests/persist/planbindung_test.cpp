@@ -9,8 +9,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "model/basis/dialoge.h"
-#include "model/basis/uhr.h"
+#include "model/schnittstellen/dialoge.h"
+#include "model/schnittstellen/uhr.h"
 #include "persist/wiederherstellung.h"
 #include "testordner.h"
 

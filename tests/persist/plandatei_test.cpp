@@ -9,9 +9,9 @@
 #include <csignal>
 #include <filesystem>
 
-#include "model/basis/dialoge.h"
-#include "model/basis/uhr.h"
 #include "model/demo/demoschule.h"
+#include "model/schnittstellen/dialoge.h"
+#include "model/schnittstellen/uhr.h"
 #include "persist/kursdatei.h"
 #include "persist/plangrenzen.h"
 #include "persist/planleser.h"

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "model/basis/dialoge.h"
+#include "model/schnittstellen/dialoge.h"
 #include "testordner.h"
 
 namespace orbato {

@@ -8,10 +8,10 @@
 #include <utility>
 #include <vector>
 
-#include "model/basis/dialoge.h"
-#include "model/basis/uhr.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
+#include "model/schnittstellen/dialoge.h"
+#include "model/schnittstellen/uhr.h"
 #include "model/vertretung/fehl.h"
 #include "persist/plandatei.h"
 #include "persist/planschreiber.h"

@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
+#include "model/schnittstellen/dialoge.h"
 #include "persist/dateilesen.h"
 #include "persist/plangrenzen.h"
 #include "persist/planschreiber.h"

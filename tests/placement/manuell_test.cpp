@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "model/basis/dialoge.h"
 #include "model/dokument/undo.h"
-#include "model/fenster/fenster.h"
+#include "model/schnittstellen/dialoge.h"
+#include "model/schnittstellen/fenster.h"
 #include "placement/platzierungsfixture.h"
 #include "placement/setzen.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "model/basis/dialoge.h"
+#include "model/schnittstellen/dialoge.h"
 #include "placement/konfliktliste.h"
 #include "placement/platzierungsfixture.h"
 

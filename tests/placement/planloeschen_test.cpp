@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "model/basis/dialoge.h"
+#include "model/schnittstellen/dialoge.h"
 #include "placement/platzierungsfixture.h"
 
 namespace orbato {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/basis/dialoge.h"
+#include "model/schnittstellen/dialoge.h"
 #include "model/schulfixture.h"
 
 namespace orbato {

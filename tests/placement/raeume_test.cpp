@@ -5,8 +5,8 @@
 #include <set>
 #include <utility>
 
-#include "model/basis/dialoge.h"
-#include "model/basis/menue.h"
+#include "model/schnittstellen/dialoge.h"
+#include "model/schnittstellen/menue.h"
 #include "model/schulfixture.h"
 #include "placement/planzellen.h"
 #include "placement/setzen.h"

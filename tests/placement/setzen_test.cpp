@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "model/basis/uhr.h"
 #include "model/dokument/undo.h"
-#include "model/fenster/fenster.h"
+#include "model/schnittstellen/fenster.h"
+#include "model/schnittstellen/uhr.h"
 #include "model/schulfixture.h"
 #include "model/woche/versionen.h"
 #include "placement/planzellen.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "model/basis/dialoge.h"
+#include "model/schnittstellen/dialoge.h"
 #include "model/schulfixture.h"
 #include "placement/setzen.h"
 

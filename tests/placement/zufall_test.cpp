@@ -7,10 +7,10 @@
 #include <set>
 #include <tuple>
 
-#include "model/basis/dialoge.h"
 #include "model/demo/demoschule.h"
 #include "model/dokument/schule.h"
 #include "model/dokument/undo.h"
+#include "model/schnittstellen/dialoge.h"
 #include "placement/passtin.h"
 #include "placement/raeume.h"
 #include "placement/regeln.h"

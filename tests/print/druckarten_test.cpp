@@ -7,8 +7,8 @@
 #include <string>
 
 #include "model/basis/datum.h"
-#include "model/basis/dialoge.h"
 #include "model/demo/demoschule.h"
+#include "model/schnittstellen/dialoge.h"
 #include "model/schulfixture.h"
 #include "pdfwerkzeug.h"
 #include "print/druckauftrag.h"

@@ -9,9 +9,9 @@
 
 #include "checks/fehlerausgabe.h"
 #include "checks/pruefungen.h"
-#include "model/basis/dialoge.h"
-#include "model/basis/uhr.h"
 #include "model/demo/demoschule.h"
+#include "model/schnittstellen/dialoge.h"
+#include "model/schnittstellen/uhr.h"
 #include "model/schulfixture.h"
 #include "pdfwerkzeug.h"
 #include "platform/qttext.h"

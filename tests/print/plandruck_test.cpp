@@ -7,8 +7,6 @@
 #include <QTemporaryDir>
 #include <algorithm>
 
-#include "model/basis/dialoge.h"
-#include "model/basis/uhr.h"
 #include "model/demo/demoschule.h"
 #include "model/elemente/fach.h"
 #include "model/elemente/klasse.h"
@@ -16,6 +14,8 @@
 #include "model/elemente/lehrer.h"
 #include "model/elemente/raum.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/dialoge.h"
+#include "model/schnittstellen/uhr.h"
 #include "model/schulfixture.h"
 #include "pdfwerkzeug.h"
 #include "platform/qttext.h"

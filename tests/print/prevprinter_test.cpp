@@ -8,7 +8,7 @@
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
-#include "model/basis/dialoge.h"
+#include "model/schnittstellen/dialoge.h"
 #include "pdfwerkzeug.h"
 #include "textsammler.h"
 

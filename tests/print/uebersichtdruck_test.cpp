@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "model/basis/dialoge.h"
 #include "model/demo/demoschule.h"
 #include "model/elemente/fach.h"
 #include "model/elemente/klasse.h"
@@ -15,6 +14,7 @@
 #include "model/elemente/lehrer.h"
 #include "model/elemente/raum.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/dialoge.h"
 #include "model/schulfixture.h"
 #include "pdfwerkzeug.h"
 #include "platform/qttext.h"

@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "model/basis/dialoge.h"
 #include "model/elemente/klasse.h"
 #include "model/elemente/kopplung.h"
 #include "model/elemente/lehrer.h"
 #include "model/elemente/raum.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/dialoge.h"
 #include "model/schulfixture.h"
 #include "scheduler/automatik.h"
 

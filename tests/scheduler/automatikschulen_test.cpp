@@ -8,9 +8,9 @@
 #include <string>
 #include <utility>
 
-#include "model/basis/dialoge.h"
 #include "model/demo/demoschule.h"
 #include "model/dokument/undo.h"
+#include "model/schnittstellen/dialoge.h"
 #include "persist/kursimport.h"
 #include "placement/widerrufen.h"
 #include "scheduler/automatik.h"

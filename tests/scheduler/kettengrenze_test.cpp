@@ -7,7 +7,7 @@
 #include <tuple>
 #include <vector>
 
-#include "model/basis/dialoge.h"
+#include "model/schnittstellen/dialoge.h"
 #include "model/schulfixture.h"
 #include "placement/regeln.h"
 #include "scheduler/komprimieren.h"

@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "model/basis/dialoge.h"
 #include "model/demo/demoschule.h"
+#include "model/schnittstellen/dialoge.h"
 #include "model/schulfixture.h"
 
 namespace orbato {

@@ -13,9 +13,9 @@
 #include <tuple>
 #include <vector>
 
-#include "model/basis/dialoge.h"
 #include "model/demo/demoschule.h"
 #include "model/dokument/undo.h"
+#include "model/schnittstellen/dialoge.h"
 #include "persist/kursimport.h"
 #include "scheduler/automatik.h"
 #include "scheduler/harteregeln.h"

@@ -12,7 +12,7 @@
 #include <tuple>
 #include <vector>
 
-#include "model/basis/dialoge.h"
+#include "model/schnittstellen/dialoge.h"
 #include "scheduler/automatik.h"
 #include "scheduler/automatikfixture.h"
 #include "scheduler/harteregeln.h"

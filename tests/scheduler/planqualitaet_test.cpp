@@ -5,13 +5,13 @@
 #include <ostream>
 #include <string>
 
-#include "model/basis/dialoge.h"
 #include "model/demo/demoschule.h"
 #include "model/elemente/fach.h"
 #include "model/elemente/klasse.h"
 #include "model/elemente/kopplung.h"
 #include "model/elemente/lehrer.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/dialoge.h"
 #include "model/schulfixture.h"
 #include "persist/kursimport.h"
 #include "scheduler/automatik.h"

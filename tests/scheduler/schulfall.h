@@ -6,11 +6,11 @@
 #include <random>
 #include <string>
 
-#include "model/basis/dialoge.h"
 #include "model/demo/demoschule.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
 #include "model/elemente/lehrer.h"
+#include "model/schnittstellen/dialoge.h"
 #include "persist/kursimport.h"
 
 namespace orbato {

@@ -10,13 +10,13 @@
 #include <set>
 #include <tuple>
 
-#include "model/basis/dialoge.h"
-#include "model/basis/uhr.h"
 #include "model/demo/demoschule.h"
 #include "model/dokument/schule.h"
+#include "model/schnittstellen/dialoge.h"
+#include "model/schnittstellen/uhr.h"
+#include "model/vertretung/kalender.h"
 #include "placement/setzen.h"
 #include "substitution/fehlzeiten.h"
-#include "substitution/kalender.h"
 
 namespace orbato {
 namespace {

@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "model/basis/uhr.h"
 #include "model/kurse/kurs.h"
 #include "model/kurse/setzung.h"
+#include "model/schnittstellen/uhr.h"
 #include "model/schulfixture.h"
+#include "model/vertretung/kalender.h"
 #include "model/vertretung/vertretung.h"
 #include "model/woche/versionen.h"
-#include "substitution/kalender.h"
 
 namespace orbato {
 namespace {

@@ -4,10 +4,10 @@
 #include <string_view>
 #include <vector>
 
-#include "model/basis/dialoge.h"
-#include "model/basis/uhr.h"
 #include "model/kurse/kurs.h"
 #include "model/kurse/setzung.h"
+#include "model/schnittstellen/dialoge.h"
+#include "model/schnittstellen/uhr.h"
 #include "model/schulfixture.h"
 #include "model/vertretung/vertretung.h"
 #include "substitution/fehlzeiten.h"

@@ -9,9 +9,9 @@
 #include <functional>
 #include <memory>
 
-#include "model/basis/uhr.h"
 #include "model/demo/demoschule.h"
 #include "model/dokument/schule.h"
+#include "model/schnittstellen/uhr.h"
 #include "persist/planschreiber.h"
 #include "platform/qsettingsspeicher.h"
 #include "ui/hauptfenster/orbatopalette.h"

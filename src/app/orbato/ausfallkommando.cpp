@@ -6,8 +6,8 @@
 
 #include "app/orbato/plankommandos.h"
 #include "model/basis/zeichensatz.h"
+#include "model/vertretung/kalender.h"
 #include "persist/standardkodierung.h"
-#include "substitution/kalender.h"
 #include "substitution/wochenausfall.h"
 
 namespace orbato {

@@ -3,10 +3,10 @@
 #include <vector>
 
 #include "app/orbato/plankommandos.h"
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/dialoge.h"
 #include "persist/plandatei.h"
 #include "persist/standardkodierung.h"
 #include "placement/wochenspanne.h"

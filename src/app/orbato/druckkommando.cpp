@@ -8,13 +8,13 @@
 #include <string>
 
 #include "app/orbato/plankommandos.h"
-#include "model/basis/uhr.h"
 #include "model/einstellungen/standard.h"
+#include "model/schnittstellen/uhr.h"
+#include "model/vertretung/kalender.h"
 #include "print/druckarten.h"
 #include "print/druckauftrag.h"
 #include "print/druckermass.h"
 #include "print/prevprinter.h"
-#include "substitution/kalender.h"
 
 namespace orbato {
 namespace {

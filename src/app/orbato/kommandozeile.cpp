@@ -19,9 +19,9 @@
 #include <optional>
 #include <ostream>
 
-#include "model/basis/uhr.h"
 #include "model/basis/zeichensatz.h"
 #include "model/einstellungen/standard.h"
+#include "model/schnittstellen/uhr.h"
 #include "persist/inidatei.h"
 #include "persist/standardkodierung.h"
 #include "persist/standardspeicher.h"

@@ -4,10 +4,10 @@
 
 #include "app/orbato/lauf.h"
 #include "app/orbato/planinfo.h"
-#include "model/basis/dialoge.h"
 #include "model/basis/zeichensatz.h"
 #include "model/demo/demoschule.h"
 #include "model/dokument/schule.h"
+#include "model/schnittstellen/dialoge.h"
 #include "persist/plandatei.h"
 #include "persist/planschreiber.h"
 

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "app/orbato/lauf.h"
-#include "model/basis/dialoge.h"
 #include "model/basis/zeichensatz.h"
 #include "model/dokument/schule.h"
+#include "model/schnittstellen/dialoge.h"
 #include "persist/plandatei.h"
 #include "persist/puffer.h"
 

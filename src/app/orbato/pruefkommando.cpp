@@ -6,8 +6,8 @@
 #include "app/orbato/plankommandos.h"
 #include "checks/fehlerausgabe.h"
 #include "checks/pruefung.h"
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
+#include "model/schnittstellen/dialoge.h"
 #include "persist/plandatei.h"
 
 namespace orbato {

@@ -7,8 +7,8 @@
 
 #include "app/orbato/plankommandos.h"
 #include "model/basis/datum.h"
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
+#include "model/schnittstellen/dialoge.h"
 #include "persist/kursimport.h"
 #include "persist/plandatei.h"
 #include "persist/standardkodierung.h"

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "model/basis/uhr.h"
+#include "model/schnittstellen/uhr.h"
 #include "platform/qsettingsspeicher.h"
 #include "ui/hauptfenster/orbatopalette.h"
 #include "ui/hauptfenster/startbild.h"

@@ -3,10 +3,10 @@
 #include <unordered_set>
 #include <utility>
 
-#include "model/basis/dialoge.h"
-#include "model/basis/uhr.h"
 #include "model/dokument/undo.h"
-#include "model/fenster/fenster.h"
+#include "model/schnittstellen/dialoge.h"
+#include "model/schnittstellen/fenster.h"
+#include "model/schnittstellen/uhr.h"
 
 namespace orbato {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "model/dokument/schule.h"
 #include "model/elemente/kopplung.h"
-#include "model/fenster/fenster.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/fenster.h"
 
 namespace orbato {
 namespace {

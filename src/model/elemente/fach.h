@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "model/basis/menue.h"
 #include "model/elemente/element.h"
+#include "model/schnittstellen/menue.h"
 
 namespace orbato {
 

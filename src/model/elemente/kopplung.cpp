@@ -1,10 +1,10 @@
 #include "model/elemente/kopplung.h"
 
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
 #include "model/elemente/lehrer.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/dialoge.h"
 
 namespace orbato {
 

@@ -1,12 +1,12 @@
 #include "model/elemente/lehrer.h"
 
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
 #include "model/elemente/fach.h"
 #include "model/elemente/klasse.h"
 #include "model/elemente/raum.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/dialoge.h"
 
 namespace orbato {
 

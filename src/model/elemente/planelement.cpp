@@ -3,8 +3,8 @@
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
 #include "model/elemente/raum.h"
-#include "model/fenster/fenster.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/fenster.h"
 
 namespace orbato {
 

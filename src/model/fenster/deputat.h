@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "model/basis/liste.h"
-#include "model/basis/menue.h"
+#include "model/schnittstellen/menue.h"
 
 namespace orbato {
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <utility>
 
-#include "model/basis/dialoge.h"
 #include "model/basis/fixtext.h"
 #include "model/dokument/schule.h"
 #include "model/elemente/element.h"
 #include "model/kuerzel/kuerzelmenge.h"
+#include "model/schnittstellen/dialoge.h"
 
 namespace orbato {
 

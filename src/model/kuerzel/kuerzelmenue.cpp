@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
 #include "model/elemente/element.h"
 #include "model/kuerzel/kuerzelmenge.h"
+#include "model/schnittstellen/dialoge.h"
 
 namespace orbato {
 

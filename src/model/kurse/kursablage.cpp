@@ -4,10 +4,10 @@
 #include <cctype>
 #include <optional>
 
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
-#include "model/dokument/zwischenablage.h"
 #include "model/fenster/deputat.h"
+#include "model/schnittstellen/dialoge.h"
+#include "model/schnittstellen/zwischenablage.h"
 
 namespace orbato {
 namespace {

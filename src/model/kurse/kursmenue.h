@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/basis/menue.h"
+#include "model/schnittstellen/menue.h"
 
 namespace orbato {
 

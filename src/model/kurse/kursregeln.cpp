@@ -1,8 +1,8 @@
 #include <algorithm>
 
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/dialoge.h"
 
 namespace orbato {
 

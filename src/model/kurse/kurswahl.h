@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "model/basis/menue.h"
 #include "model/elemente/kuerzelart.h"
+#include "model/schnittstellen/menue.h"
 
 namespace orbato {
 

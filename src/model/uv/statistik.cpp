@@ -1,7 +1,7 @@
 #include "model/uv/statistik.h"
 
 #include "model/dokument/schule.h"
-#include "model/dokument/zwischenablage.h"
+#include "model/schnittstellen/zwischenablage.h"
 #include "model/uv/elementstatistik.h"
 #include "model/uv/stundenwert.h"
 #include "model/uv/uvstatistik.h"

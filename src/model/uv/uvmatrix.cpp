@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "model/dokument/schule.h"
-#include "model/dokument/zwischenablage.h"
 #include "model/fenster/deputat.h"
 #include "model/kurse/kurswahl.h"
+#include "model/schnittstellen/zwischenablage.h"
 #include "model/uv/stundenwert.h"
 
 namespace orbato {

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "model/dokument/schule.h"
-#include "model/fenster/fenster.h"
+#include "model/schnittstellen/fenster.h"
 
 namespace orbato {
 

@@ -7,7 +7,7 @@
 #include "model/basis/datum.h"
 #include "model/basis/fixtext.h"
 #include "model/basis/liste.h"
-#include "model/basis/menue.h"
+#include "model/schnittstellen/menue.h"
 #include "model/vertretung/statt.h"
 
 namespace orbato {

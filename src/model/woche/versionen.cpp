@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
+#include "model/schnittstellen/dialoge.h"
 
 namespace orbato {
 namespace {

@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QString>
 
-#include "model/basis/dialoge.h"
+#include "model/schnittstellen/dialoge.h"
 
 class QLabel;
 class QProgressBar;

@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 
 #include "model/einstellungen/standard.h"
+#include "model/vertretung/kalender.h"
 #include "platform/qttext.h"
-#include "substitution/kalender.h"
 #include "ui/bausteine/dialogknoepfe.h"
 
 namespace orbato {

@@ -2,8 +2,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include "ui/vertretung/ausfallfenster.h"
 #include "ui/hauptfenster/orbatopalette.h"
+#include "ui/vertretung/ausfallfenster.h"
 
 namespace orbato {
 

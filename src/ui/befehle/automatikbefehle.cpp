@@ -4,12 +4,12 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+#include "ui/hauptfenster/orbatopalette.h"
 #include "ui/plaene/automatikfenster.h"
 #include "ui/plaene/automatikstartdialog.h"
-#include "ui/voreinstellungen/automatikvoreinstellung.h"
 #include "ui/stammdaten/deputatfenster.h"
-#include "ui/hauptfenster/orbatopalette.h"
 #include "ui/stammdaten/uvtabfenster.h"
+#include "ui/voreinstellungen/automatikvoreinstellung.h"
 
 namespace orbato {
 

@@ -15,12 +15,12 @@
 #include "persist/plandatei.h"
 #include "persist/planschreiber.h"
 #include "platform/qttext.h"
-#include "ui/voreinstellungen/eckdatendialog.h"
-#include "ui/stammdaten/kuerzeldialog.h"
-#include "ui/hauptfenster/orbatopalette.h"
 #include "ui/bausteine/ordnerpfad.h"
-#include "ui/voreinstellungen/vorgabendialoge.h"
 #include "ui/bausteine/wartezeiger.h"
+#include "ui/hauptfenster/orbatopalette.h"
+#include "ui/stammdaten/kuerzeldialog.h"
+#include "ui/voreinstellungen/eckdatendialog.h"
+#include "ui/voreinstellungen/vorgabendialoge.h"
 
 namespace orbato {
 namespace {

@@ -9,8 +9,8 @@
 #include <QTableWidget>
 
 #include "placement/manuell.h"
-#include "ui/plaene/manuellfenster.h"
 #include "ui/hauptfenster/orbatopalette.h"
+#include "ui/plaene/manuellfenster.h"
 #include "ui/plaene/planfenster.h"
 
 namespace orbato {

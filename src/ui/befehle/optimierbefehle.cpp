@@ -3,11 +3,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "model/basis/dialoge.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/dialoge.h"
 #include "scheduler/optimierung.h"
-#include "ui/voreinstellungen/optimiergewichte.h"
 #include "ui/hauptfenster/orbatopalette.h"
+#include "ui/voreinstellungen/optimiergewichte.h"
 
 namespace orbato {
 namespace {

@@ -1,7 +1,7 @@
 // The commands of the menu "Pläne".
 #include "scheduler/komprimieren.h"
-#include "ui/plaene/komprimierfenster.h"
 #include "ui/hauptfenster/orbatopalette.h"
+#include "ui/plaene/komprimierfenster.h"
 
 namespace orbato {
 

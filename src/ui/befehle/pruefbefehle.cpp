@@ -2,8 +2,8 @@
 #include <optional>
 
 #include "checks/pruefung.h"
-#include "ui/hauptfenster/orbatopalette.h"
 #include "ui/bausteine/wartezeiger.h"
+#include "ui/hauptfenster/orbatopalette.h"
 
 namespace orbato {
 

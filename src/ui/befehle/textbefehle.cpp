@@ -7,10 +7,10 @@
 #include "persist/puffer.h"
 #include "persist/textexport.h"
 #include "platform/qttext.h"
-#include "ui/drucken/htmlexportfenster.h"
-#include "ui/hauptfenster/orbatopalette.h"
 #include "ui/bausteine/ordnerpfad.h"
 #include "ui/bausteine/wartezeiger.h"
+#include "ui/drucken/htmlexportfenster.h"
+#include "ui/hauptfenster/orbatopalette.h"
 
 namespace orbato {
 namespace {

@@ -1,8 +1,8 @@
 // The commands on plan versions as a whole: copying between them with the single-version mode,
 // the period labels of every version, and the calendar of which version holds in which week.
 
-#include "ui/plaene/kalenderdialog.h"
 #include "ui/hauptfenster/orbatopalette.h"
+#include "ui/plaene/kalenderdialog.h"
 #include "ui/voreinstellungen/versionsdialog.h"
 #include "ui/voreinstellungen/zeitendialog.h"
 

@@ -3,12 +3,12 @@
 #include <QMdiSubWindow>
 
 #include "model/einstellungen/standard.h"
-#include "substitution/kalender.h"
+#include "model/vertretung/kalender.h"
 #include "substitution/vertretungsform.h"
 #include "ui/bausteine/datumsdialog.h"
-#include "ui/vertretung/fehlfenster.h"
 #include "ui/hauptfenster/fensterwege.h"
 #include "ui/hauptfenster/orbatopalette.h"
+#include "ui/vertretung/fehlfenster.h"
 #include "ui/vertretung/vertretungsfenster.h"
 #include "ui/vertretung/vertretungswahlfenster.h"
 

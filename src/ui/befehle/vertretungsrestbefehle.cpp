@@ -7,16 +7,16 @@
 #include <optional>
 #include <utility>
 
+#include "model/vertretung/kalender.h"
 #include "persist/streamfehler.h"
 #include "platform/qttext.h"
-#include "substitution/kalender.h"
 #include "substitution/vertretungsexport.h"
+#include "ui/bausteine/wartezeiger.h"
+#include "ui/bausteine/zeitraumdialog.h"
 #include "ui/hauptfenster/orbatopalette.h"
 #include "ui/vertretung/vertretungsvoreinstellung.h"
 #include "ui/vertretung/vstundenfenster.h"
 #include "ui/vertretung/vuebersichtfenster.h"
-#include "ui/bausteine/wartezeiger.h"
-#include "ui/bausteine/zeitraumdialog.h"
 
 namespace orbato {
 namespace {

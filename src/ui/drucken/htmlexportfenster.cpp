@@ -11,10 +11,10 @@
 #include "html/planhtml.h"
 #include "persist/streamfehler.h"
 #include "platform/qttext.h"
-#include "ui/hauptfenster/eingabepause.h"
-#include "ui/hauptfenster/orbatopalette.h"
 #include "ui/bausteine/ordnerpfad.h"
 #include "ui/bausteine/wartezeiger.h"
+#include "ui/hauptfenster/eingabepause.h"
+#include "ui/hauptfenster/orbatopalette.h"
 
 namespace orbato {
 

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <string>
 
-#include "model/basis/dialoge.h"
+#include "model/schnittstellen/dialoge.h"
 
 class QLabel;
 class QProgressBar;

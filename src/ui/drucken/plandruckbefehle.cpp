@@ -1,7 +1,7 @@
 #include "model/einstellungen/standard.h"
 #include "ui/drucken/druckbefehle.h"
-#include "ui/hauptfenster/orbatopalette.h"
 #include "ui/drucken/plandruckdialog.h"
+#include "ui/hauptfenster/orbatopalette.h"
 
 namespace orbato {
 

@@ -2,8 +2,8 @@
 #include <utility>
 
 #include "ui/drucken/druckbefehle.h"
-#include "ui/hauptfenster/orbatopalette.h"
 #include "ui/drucken/uebersichtdruckdialog.h"
+#include "ui/hauptfenster/orbatopalette.h"
 
 namespace orbato {
 

@@ -11,9 +11,9 @@
 #include <algorithm>
 
 #include "model/dokument/schule.h"
+#include "model/vertretung/kalender.h"
 #include "print/druckauftrag.h"
 #include "print/vertretungsdruck.h"
-#include "substitution/kalender.h"
 #include "ui/bausteine/datumsfeld.h"
 #include "ui/bausteine/dialogknoepfe.h"
 #include "ui/bausteine/schriftfeld.h"

@@ -5,13 +5,13 @@
 
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
+#include "model/vertretung/kalender.h"
 #include "print/druckauftrag.h"
 #include "print/vertretungsdruck.h"
-#include "substitution/kalender.h"
 #include "ui/drucken/druckausgabe.h"
-#include "ui/hauptfenster/orbatopalette.h"
 #include "ui/drucken/vbereichdruckdialog.h"
 #include "ui/drucken/vertretungsdruckdialog.h"
+#include "ui/hauptfenster/orbatopalette.h"
 #include "ui/vertretung/vertretungsfenster.h"
 #include "ui/vertretung/vertretungshtmlbefehle.h"
 

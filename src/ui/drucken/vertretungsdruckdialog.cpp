@@ -13,8 +13,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "model/vertretung/kalender.h"
 #include "platform/qttext.h"
-#include "substitution/kalender.h"
 #include "ui/drucken/vdeinstellungsdialog.h"
 
 namespace orbato {

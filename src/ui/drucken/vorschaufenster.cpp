@@ -18,7 +18,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "model/basis/dialoge.h"
+#include "model/schnittstellen/dialoge.h"
 #include "platform/qttext.h"
 #include "print/druckermass.h"
 #include "print/prevprinter.h"

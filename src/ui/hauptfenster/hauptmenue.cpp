@@ -8,17 +8,17 @@
 
 #include "checks/pruefung.h"
 #include "platform/qttext.h"
-#include "ui/voreinstellungen/anzeigevorgaben.h"
 #include "ui/drucken/druckausgabe.h"
 #include "ui/drucken/druckbefehle.h"
 #include "ui/drucken/fensterdruck.h"
-#include "ui/hauptfenster/handbuchfenster.h"
 #include "ui/drucken/htmlfarbendialog.h"
+#include "ui/hauptfenster/handbuchfenster.h"
 #include "ui/hauptfenster/orbatopalette.h"
 #include "ui/plaene/parfenster.h"
 #include "ui/plaene/qualitaetfenster.h"
 #include "ui/plaene/svfenster.h"
 #include "ui/plaene/uebersichtfenster.h"
+#include "ui/voreinstellungen/anzeigevorgaben.h"
 
 namespace orbato {
 namespace {

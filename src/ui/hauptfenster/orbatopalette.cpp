@@ -21,13 +21,13 @@
 #include "persist/standardspeicher.h"
 #include "platform/qttext.h"
 #include "platform/qttextmass.h"
+#include "ui/bausteine/zeiger.h"
 #include "ui/hauptfenster/anordnungsdialog.h"
-#include "ui/voreinstellungen/kennwortaendern.h"
 #include "ui/hauptfenster/kennwortdialog.h"
 #include "ui/hauptfenster/menuedaten.h"
-#include "ui/plaene/planfenster.h"
-#include "ui/bausteine/zeiger.h"
 #include "ui/hauptfenster/zwischenablagefenster.h"
+#include "ui/plaene/planfenster.h"
+#include "ui/voreinstellungen/kennwortaendern.h"
 
 namespace orbato {
 

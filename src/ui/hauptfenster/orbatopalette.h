@@ -9,17 +9,17 @@
 #include <vector>
 
 #include "checks/pruefung.h"
-#include "model/basis/uhr.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
-#include "model/fenster/fenster.h"
 #include "model/kuerzel/kuerzelmenue.h"
+#include "model/schnittstellen/fenster.h"
+#include "model/schnittstellen/uhr.h"
 #include "persist/einstellungsspeicher.h"
 #include "persist/planbindung.h"
-#include "ui/plaene/fehlerfenster.h"
-#include "ui/plaene/optimieranzeige.h"
 #include "ui/bausteine/qtdialoge.h"
 #include "ui/hauptfenster/wartendebefehle.h"
+#include "ui/plaene/fehlerfenster.h"
+#include "ui/plaene/optimieranzeige.h"
 
 class QAction;
 class QActionGroup;

@@ -2,7 +2,7 @@
 
 #include <QPlainTextEdit>
 
-#include "model/fenster/fenster.h"
+#include "model/schnittstellen/fenster.h"
 
 namespace orbato {
 

@@ -17,8 +17,8 @@
 #include "scheduler/begruendung.h"
 #include "scheduler/nachbessern.h"
 #include "scheduler/optimierung.h"
-#include "ui/stammdaten/deputatfenster.h"
 #include "ui/hauptfenster/fensterwege.h"
+#include "ui/stammdaten/deputatfenster.h"
 
 namespace orbato {
 namespace {

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "model/basis/menue.h"
+#include "model/schnittstellen/menue.h"
 #include "substitution/kalenderform.h"
 
 class QLabel;

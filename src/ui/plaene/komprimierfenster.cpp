@@ -20,8 +20,8 @@
 #include "model/elemente/kopplung.h"
 #include "model/elemente/lehrer.h"
 #include "model/elemente/raum.h"
-#include "model/fenster/fenster.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/fenster.h"
 #include "platform/qttext.h"
 #include "ui/plaene/wochentabelle.h"
 

@@ -17,9 +17,9 @@
 #include "model/kurse/kurs.h"
 #include "platform/qttext.h"
 #include "ui/hauptfenster/fensterwege.h"
+#include "ui/hauptfenster/menuedaten.h"
 #include "ui/plaene/manuellfarben.h"
 #include "ui/plaene/manuellplan.h"
-#include "ui/hauptfenster/menuedaten.h"
 
 namespace orbato {
 namespace {

@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "model/fenster/fenster.h"
+#include "model/schnittstellen/fenster.h"
 #include "placement/manuell.h"
 
 class QLabel;

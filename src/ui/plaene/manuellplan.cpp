@@ -14,8 +14,8 @@
 #include "model/kurse/kurs.h"
 #include "placement/manuell.h"
 #include "platform/qttext.h"
-#include "ui/plaene/manuellfarben.h"
 #include "ui/hauptfenster/menuedaten.h"
+#include "ui/plaene/manuellfarben.h"
 #include "ui/plaene/wochentabelle.h"
 
 namespace orbato {

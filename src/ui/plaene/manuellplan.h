@@ -3,7 +3,7 @@
 #include <QTableWidget>
 #include <functional>
 
-#include "model/basis/menue.h"
+#include "model/schnittstellen/menue.h"
 
 namespace orbato {
 

@@ -13,11 +13,11 @@
 #include "model/dokument/schule.h"
 #include "model/elemente/kopplung.h"
 #include "platform/qttext.h"
+#include "ui/bausteine/zeilenhoehe.h"
 #include "ui/hauptfenster/fensterwege.h"
 #include "ui/hauptfenster/menuedaten.h"
 #include "ui/plaene/parstartdialog.h"
 #include "ui/plaene/parsuchdialog.h"
-#include "ui/bausteine/zeilenhoehe.h"
 
 namespace orbato {
 namespace {

@@ -4,8 +4,8 @@
 #include <functional>
 #include <string>
 
-#include "model/basis/menue.h"
-#include "model/fenster/fenster.h"
+#include "model/schnittstellen/fenster.h"
+#include "model/schnittstellen/menue.h"
 #include "placement/parraster.h"
 
 class QPushButton;

@@ -14,9 +14,9 @@
 #include "model/elemente/element.h"
 #include "platform/qttext.h"
 #include "ui/bausteine/dialogknoepfe.h"
+#include "ui/bausteine/wartezeiger.h"
 #include "ui/hauptfenster/menuedaten.h"
 #include "ui/stammdaten/sperrraster.h"
-#include "ui/bausteine/wartezeiger.h"
 
 namespace orbato {
 

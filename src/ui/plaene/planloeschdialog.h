@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "model/basis/menue.h"
+#include "model/schnittstellen/menue.h"
 #include "model/woche/wochbereich.h"
 #include "placement/planloeschen.h"
 

@@ -13,15 +13,15 @@
 #include <vector>
 
 #include "model/dokument/schule.h"
-#include "model/dokument/zwischenablage.h"
 #include "model/einstellungen/standard.h"
+#include "model/schnittstellen/zwischenablage.h"
 #include "platform/qttext.h"
 #include "scheduler/planqualitaet.h"
 #include "scheduler/qualitaetstabelle.h"
+#include "ui/bausteine/zeilenhoehe.h"
 #include "ui/hauptfenster/fensterwege.h"
 #include "ui/hauptfenster/menuedaten.h"
 #include "ui/hauptfenster/orbatopalette.h"
-#include "ui/bausteine/zeilenhoehe.h"
 
 namespace orbato {
 namespace {

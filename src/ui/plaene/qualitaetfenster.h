@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <string>
 
-#include "model/fenster/fenster.h"
+#include "model/schnittstellen/fenster.h"
 
 class QAbstractButton;
 class QLabel;

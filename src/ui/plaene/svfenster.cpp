@@ -16,8 +16,8 @@
 #include "model/elemente/planelement.h"
 #include "model/fenster/stundenverteilung.h"
 #include "platform/qttext.h"
-#include "ui/hauptfenster/fensterwege.h"
 #include "ui/bausteine/zeilenhoehe.h"
+#include "ui/hauptfenster/fensterwege.h"
 
 namespace orbato {
 namespace {

@@ -7,10 +7,10 @@
 #include <utility>
 #include <vector>
 
-#include "model/basis/menue.h"
 #include "model/elemente/kuerzelart.h"
-#include "model/fenster/fenster.h"
 #include "model/fenster/planzelle.h"
+#include "model/schnittstellen/fenster.h"
+#include "model/schnittstellen/menue.h"
 #include "placement/raeume.h"
 
 class QTableView;

@@ -9,7 +9,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
 #include "model/elemente/element.h"
@@ -20,11 +19,12 @@
 #include "model/elemente/raum.h"
 #include "model/kurse/kursablage.h"
 #include "model/kurse/kurswahl.h"
+#include "model/schnittstellen/dialoge.h"
 #include "platform/qttext.h"
-#include "ui/stammdaten/deputatmodell.h"
-#include "ui/hauptfenster/fensterwege.h"
 #include "ui/bausteine/mehrfachwahl.h"
+#include "ui/hauptfenster/fensterwege.h"
 #include "ui/hauptfenster/menuedaten.h"
+#include "ui/stammdaten/deputatmodell.h"
 
 namespace orbato {
 namespace {

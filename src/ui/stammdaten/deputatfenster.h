@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "model/basis/liste.h"
-#include "model/basis/menue.h"
 #include "model/fenster/deputat.h"
-#include "model/fenster/fenster.h"
+#include "model/schnittstellen/fenster.h"
+#include "model/schnittstellen/menue.h"
 
 class QTableView;
 

@@ -15,13 +15,13 @@
 #include "model/elemente/raum.h"
 #include "model/fenster/grunddaten.h"
 #include "model/uv/uvtab.h"
+#include "ui/bausteine/zeilenhoehe.h"
 #include "ui/hauptfenster/fensterwege.h"
+#include "ui/hauptfenster/menuedaten.h"
 #include "ui/stammdaten/klassengrunddaten.h"
 #include "ui/stammdaten/lehrergrunddaten.h"
-#include "ui/hauptfenster/menuedaten.h"
 #include "ui/stammdaten/sperrraster.h"
 #include "ui/stammdaten/uvtabgrunddaten.h"
-#include "ui/bausteine/zeilenhoehe.h"
 
 namespace orbato {
 

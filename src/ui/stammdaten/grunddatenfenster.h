@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <functional>
 
-#include "model/basis/menue.h"
-#include "model/fenster/fenster.h"
+#include "model/schnittstellen/fenster.h"
+#include "model/schnittstellen/menue.h"
 #include "ui/stammdaten/elementfelder.h"
 
 class QFormLayout;

@@ -9,16 +9,16 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
 #include "model/elemente/klasse.h"
 #include "model/elemente/lehrer.h"
 #include "model/fenster/grunddaten.h"
 #include "model/kuerzel/kuerzelmenue.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/dialoge.h"
+#include "ui/bausteine/zeilenhoehe.h"
 #include "ui/hauptfenster/fensterwege.h"
 #include "ui/stammdaten/kursuebernahme.h"
-#include "ui/bausteine/zeilenhoehe.h"
 
 namespace orbato {
 TKlGrForm::TKlGrForm(TKlasse* klasse)

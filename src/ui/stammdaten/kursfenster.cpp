@@ -31,11 +31,11 @@
 #include "model/kurse/kurswahl.h"
 #include "model/uv/stundenwert.h"
 #include "platform/qttext.h"
-#include "ui/stammdaten/elementfelder.h"
+#include "ui/bausteine/zeilenhoehe.h"
 #include "ui/hauptfenster/fensterwege.h"
 #include "ui/hauptfenster/menuedaten.h"
+#include "ui/stammdaten/elementfelder.h"
 #include "ui/stammdaten/sperrraster.h"
-#include "ui/bausteine/zeilenhoehe.h"
 
 namespace orbato {
 namespace {

@@ -4,9 +4,9 @@
 #include <functional>
 
 #include "model/basis/liste.h"
-#include "model/basis/menue.h"
 #include "model/elemente/kuerzelart.h"
-#include "model/fenster/fenster.h"
+#include "model/schnittstellen/fenster.h"
+#include "model/schnittstellen/menue.h"
 
 class QCheckBox;
 class QLabel;

@@ -14,8 +14,8 @@
 #include "model/elemente/lehrer.h"
 #include "model/uv/statistik.h"
 #include "platform/qttext.h"
-#include "ui/hauptfenster/fensterwege.h"
 #include "ui/bausteine/zeilenhoehe.h"
+#include "ui/hauptfenster/fensterwege.h"
 
 namespace orbato {
 namespace {

@@ -3,7 +3,7 @@
 #include <QWidget>
 
 #include "model/elemente/kuerzelart.h"
-#include "model/fenster/fenster.h"
+#include "model/schnittstellen/fenster.h"
 
 class QTableWidget;
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "model/fenster/fenster.h"
+#include "model/schnittstellen/fenster.h"
 
 class QTableWidget;
 class QToolButton;

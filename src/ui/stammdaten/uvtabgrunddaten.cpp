@@ -19,9 +19,9 @@
 #include "model/elemente/lehrer.h"
 #include "model/kuerzel/kuerzelmenue.h"
 #include "model/uv/uvtab.h"
-#include "ui/hauptfenster/fensterwege.h"
 #include "ui/bausteine/mehrfachwahl.h"
 #include "ui/bausteine/zeilenhoehe.h"
+#include "ui/hauptfenster/fensterwege.h"
 
 namespace orbato {
 namespace {

@@ -8,8 +8,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "model/vertretung/kalender.h"
 #include "platform/qttext.h"
-#include "substitution/kalender.h"
 
 namespace orbato {
 namespace {

@@ -19,8 +19,8 @@
 #include "model/kuerzel/kuerzelmenue.h"
 #include "platform/qttext.h"
 #include "ui/bausteine/dialogknoepfe.h"
-#include "ui/vertretung/fehlzeitdialog.h"
 #include "ui/hauptfenster/menuedaten.h"
+#include "ui/vertretung/fehlzeitdialog.h"
 
 namespace orbato {
 namespace {

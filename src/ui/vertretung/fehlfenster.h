@@ -5,8 +5,8 @@
 #include <functional>
 
 #include "model/basis/datum.h"
-#include "model/basis/menue.h"
 #include "model/elemente/kuerzelart.h"
+#include "model/schnittstellen/menue.h"
 #include "substitution/fehlzeiten.h"
 
 class QLabel;

@@ -18,11 +18,11 @@
 
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
+#include "model/vertretung/gutschrift.h"
 #include "platform/qttext.h"
-#include "substitution/gutschrift.h"
+#include "ui/bausteine/zeilenhoehe.h"
 #include "ui/hauptfenster/fensterwege.h"
 #include "ui/hauptfenster/menuedaten.h"
-#include "ui/bausteine/zeilenhoehe.h"
 
 namespace orbato {
 namespace {

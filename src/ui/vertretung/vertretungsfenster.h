@@ -5,9 +5,9 @@
 #include <functional>
 #include <vector>
 
-#include "model/basis/menue.h"
 #include "model/elemente/kuerzelart.h"
-#include "model/fenster/fenster.h"
+#include "model/schnittstellen/fenster.h"
+#include "model/schnittstellen/menue.h"
 #include "substitution/vertretungsform.h"
 
 class QCheckBox;

@@ -5,14 +5,14 @@
 #include <algorithm>
 
 #include "html/vertretungshtml.h"
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
+#include "model/schnittstellen/dialoge.h"
 #include "persist/streamfehler.h"
 #include "platform/qttext.h"
 #include "ui/bausteine/ordnerpfad.h"
-#include "ui/vertretung/vertretungshtmldialog.h"
 #include "ui/bausteine/wartezeiger.h"
+#include "ui/vertretung/vertretungshtmldialog.h"
 
 namespace orbato {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "model/fenster/fenster.h"
+#include "model/schnittstellen/fenster.h"
 #include "substitution/vertretungswahl.h"
 
 class QButtonGroup;

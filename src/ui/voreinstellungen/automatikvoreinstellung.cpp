@@ -6,8 +6,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "ui/voreinstellungen/bewertungsraster.h"
 #include "ui/hauptfenster/menuedaten.h"
+#include "ui/voreinstellungen/bewertungsraster.h"
 
 namespace orbato {
 

@@ -4,8 +4,8 @@
 #include <array>
 #include <functional>
 
-#include "model/basis/menue.h"
 #include "model/einstellungen/standard.h"
+#include "model/schnittstellen/menue.h"
 #include "scheduler/bewertungstabelle.h"
 
 class QPushButton;

@@ -8,8 +8,8 @@
 #include <QSpinBox>
 #include <string>
 
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
+#include "model/schnittstellen/dialoge.h"
 
 namespace orbato {
 namespace {

@@ -4,8 +4,8 @@
 #include <random>
 #include <set>
 
-#include "model/basis/dialoge.h"
-#include "model/fenster/fenster.h"
+#include "model/schnittstellen/dialoge.h"
+#include "model/schnittstellen/fenster.h"
 #include "model/schulfixture.h"
 
 namespace orbato {

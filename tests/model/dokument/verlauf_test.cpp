@@ -9,13 +9,13 @@
 #include <tuple>
 #include <vector>
 
-#include "model/basis/dialoge.h"
 #include "model/demo/demoschule.h"
 #include "model/elemente/klasse.h"
 #include "model/elemente/kopplung.h"
 #include "model/elemente/lehrer.h"
 #include "model/elemente/raum.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/dialoge.h"
 #include "model/schulfixture.h"
 #include "placement/planloeschen.h"
 #include "placement/raeume.h"

@@ -1,6 +1,6 @@
 #include "model/fenster/grunddaten.h"
 
-#include "model/basis/dialoge.h"
+#include "model/schnittstellen/dialoge.h"
 #include "model/schulfixture.h"
 
 namespace orbato {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "model/basis/dialoge.h"
 #include "model/kuerzel/kuerzelmenge.h"
+#include "model/schnittstellen/dialoge.h"
 #include "model/schulfixture.h"
 
 namespace orbato {

@@ -1,7 +1,7 @@
 #include "model/kurse/kursablage.h"
 
-#include "model/basis/dialoge.h"
-#include "model/dokument/zwischenablage.h"
+#include "model/schnittstellen/dialoge.h"
+#include "model/schnittstellen/zwischenablage.h"
 #include "model/schulfixture.h"
 
 namespace orbato {

@@ -1,5 +1,5 @@
-#include "model/basis/dialoge.h"
 #include "model/kurse/kursmenue.h"
+#include "model/schnittstellen/dialoge.h"
 #include "model/schulfixture.h"
 
 namespace orbato {

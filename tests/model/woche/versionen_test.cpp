@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "model/basis/dialoge.h"
-#include "model/fenster/fenster.h"
+#include "model/schnittstellen/dialoge.h"
+#include "model/schnittstellen/fenster.h"
 #include "model/schulfixture.h"
 
 namespace orbato {

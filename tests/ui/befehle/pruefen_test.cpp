@@ -8,8 +8,8 @@
 #include "model/kurse/setzung.h"
 #include "oberflaeche.h"
 #include "platform/qttext.h"
-#include "ui/plaene/fehlerfenster.h"
 #include "ui/hauptfenster/orbatopalette.h"
+#include "ui/plaene/fehlerfenster.h"
 
 namespace orbato {
 

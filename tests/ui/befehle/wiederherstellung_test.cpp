@@ -12,9 +12,9 @@
 #include <iostream>
 #include <string_view>
 
-#include "model/basis/dialoge.h"
-#include "model/basis/uhr.h"
 #include "model/dokument/schule.h"
+#include "model/schnittstellen/dialoge.h"
+#include "model/schnittstellen/uhr.h"
 #include "oberflaeche.h"
 #include "persist/kursimport.h"
 #include "persist/planschreiber.h"

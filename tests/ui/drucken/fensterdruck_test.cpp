@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "lauf.h"
-#include "model/basis/dialoge.h"
+#include "model/schnittstellen/dialoge.h"
 #include "oberflaeche.h"
 #include "print/druckermass.h"
 #include "print/prevprinter.h"

@@ -9,11 +9,11 @@
 
 #include "html/planhtml.h"
 #include "lauf.h"
-#include "model/basis/dialoge.h"
+#include "model/schnittstellen/dialoge.h"
 #include "oberflaeche.h"
 #include "platform/qttext.h"
-#include "ui/voreinstellungen/eckdatendialog.h"
 #include "ui/hauptfenster/orbatopalette.h"
+#include "ui/voreinstellungen/eckdatendialog.h"
 
 namespace orbato {
 namespace {

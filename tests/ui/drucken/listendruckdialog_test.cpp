@@ -11,8 +11,8 @@
 
 #include "dokument.h"
 #include "lauf.h"
-#include "model/basis/dialoge.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/dialoge.h"
 #include "oberflaeche.h"
 #include "print/druckermass.h"
 #include "print/prevprinter.h"

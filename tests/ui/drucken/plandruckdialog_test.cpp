@@ -11,9 +11,9 @@
 #include <QTest>
 
 #include "lauf.h"
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
 #include "model/elemente/lehrer.h"
+#include "model/schnittstellen/dialoge.h"
 #include "oberflaeche.h"
 #include "print/druckermass.h"
 #include "print/prevprinter.h"

@@ -8,8 +8,8 @@
 
 #include "dokument.h"
 #include "lauf.h"
-#include "model/basis/dialoge.h"
-#include "model/basis/uhr.h"
+#include "model/schnittstellen/dialoge.h"
+#include "model/schnittstellen/uhr.h"
 #include "oberflaeche.h"
 #include "print/druckermass.h"
 #include "print/prevprinter.h"

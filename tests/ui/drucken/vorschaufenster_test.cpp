@@ -13,7 +13,7 @@
 #include <QTest>
 #include <cmath>
 
-#include "model/basis/dialoge.h"
+#include "model/schnittstellen/dialoge.h"
 #include "oberflaeche.h"
 #include "print/druckermass.h"
 #include "print/prevprinter.h"

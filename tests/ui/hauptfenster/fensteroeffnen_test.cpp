@@ -4,14 +4,14 @@
 #include <QTest>
 
 #include "lauf.h"
-#include "model/dokument/zwischenablage.h"
 #include "model/elemente/lehrer.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/zwischenablage.h"
 #include "oberflaeche.h"
 #include "platform/qttext.h"
+#include "ui/hauptfenster/orbatopalette.h"
 #include "ui/stammdaten/deputatfenster.h"
 #include "ui/stammdaten/kursfenster.h"
-#include "ui/hauptfenster/orbatopalette.h"
 
 namespace orbato {
 namespace {

@@ -30,10 +30,10 @@
 #include "placement/setzen.h"
 #include "platform/qsettingsspeicher.h"
 #include "platform/qttext.h"
-#include "ui/voreinstellungen/kennwortaendern.h"
 #include "ui/hauptfenster/kennwortdialog.h"
-#include "ui/stammdaten/kuerzeldialog.h"
 #include "ui/plaene/planfenster.h"
+#include "ui/stammdaten/kuerzeldialog.h"
+#include "ui/voreinstellungen/kennwortaendern.h"
 
 namespace orbato {
 namespace {

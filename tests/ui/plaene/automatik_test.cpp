@@ -13,20 +13,20 @@
 
 #include "dokument.h"
 #include "lauf.h"
-#include "model/basis/dialoge.h"
 #include "model/elemente/klasse.h"
 #include "model/elemente/lehrer.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/dialoge.h"
 #include "oberflaeche.h"
 #include "placement/setzen.h"
 #include "scheduler/automatik.h"
 #include "scheduler/bewertungstabelle.h"
 #include "ui/plaene/automatikfenster.h"
 #include "ui/plaene/automatikstartdialog.h"
-#include "ui/voreinstellungen/automatikvoreinstellung.h"
-#include "ui/voreinstellungen/bewertungsraster.h"
 #include "ui/stammdaten/deputatfenster.h"
 #include "ui/stammdaten/deputatmodell.h"
+#include "ui/voreinstellungen/automatikvoreinstellung.h"
+#include "ui/voreinstellungen/bewertungsraster.h"
 
 namespace orbato {
 namespace {

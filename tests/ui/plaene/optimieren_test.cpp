@@ -18,18 +18,18 @@
 
 #include "dokument.h"
 #include "lauf.h"
-#include "model/basis/dialoge.h"
 #include "model/dokument/verlauf.h"
 #include "model/elemente/klasse.h"
 #include "model/elemente/lehrer.h"
 #include "model/kurse/kurs.h"
 #include "model/kurse/setzung.h"
+#include "model/schnittstellen/dialoge.h"
 #include "oberflaeche.h"
 #include "placement/setzen.h"
 #include "ui/plaene/automatikfenster.h"
 #include "ui/plaene/automatikstartdialog.h"
-#include "ui/stammdaten/deputatfenster.h"
 #include "ui/plaene/optimieranzeige.h"
+#include "ui/stammdaten/deputatfenster.h"
 #include "ui/voreinstellungen/optimiergewichte.h"
 
 namespace orbato {

@@ -11,12 +11,12 @@
 #include <QTest>
 
 #include "lauf.h"
-#include "model/dokument/zwischenablage.h"
 #include "model/elemente/fach.h"
 #include "model/elemente/klasse.h"
 #include "model/elemente/kopplung.h"
 #include "model/elemente/lehrer.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/zwischenablage.h"
 #include "oberflaeche.h"
 #include "ui/hauptfenster/orbatopalette.h"
 #include "ui/plaene/parstartdialog.h"

@@ -17,10 +17,10 @@
 #include <vector>
 
 #include "lauf.h"
-#include "model/basis/menue.h"
-#include "model/dokument/zwischenablage.h"
 #include "model/kurse/kurs.h"
 #include "model/kurse/setzung.h"
+#include "model/schnittstellen/menue.h"
+#include "model/schnittstellen/zwischenablage.h"
 #include "oberflaeche.h"
 #include "placement/setzen.h"
 #include "platform/qttext.h"

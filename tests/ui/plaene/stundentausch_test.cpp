@@ -9,8 +9,8 @@
 #include "model/kurse/kurs.h"
 #include "oberflaeche.h"
 #include "placement/setzen.h"
-#include "ui/plaene/planfenster.h"
 #include "ui/bausteine/qtdialoge.h"
+#include "ui/plaene/planfenster.h"
 
 namespace orbato {
 

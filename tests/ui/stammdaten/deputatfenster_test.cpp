@@ -6,16 +6,16 @@
 
 #include "dokument.h"
 #include "model/dokument/schule.h"
-#include "model/dokument/zwischenablage.h"
 #include "model/einstellungen/standard.h"
 #include "model/elemente/klasse.h"
 #include "model/elemente/lehrer.h"
 #include "model/elemente/raum.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/zwischenablage.h"
 #include "oberflaeche.h"
 #include "placement/setzen.h"
-#include "ui/stammdaten/deputatmodell.h"
 #include "ui/bausteine/qtdialoge.h"
+#include "ui/stammdaten/deputatmodell.h"
 
 namespace orbato {
 namespace {

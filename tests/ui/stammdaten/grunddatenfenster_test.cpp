@@ -24,10 +24,10 @@
 #include "model/uv/uvtab.h"
 #include "oberflaeche.h"
 #include "rasterziehen.h"
+#include "ui/hauptfenster/orbatopalette.h"
 #include "ui/stammdaten/klassengrunddaten.h"
 #include "ui/stammdaten/kursuebernahme.h"
 #include "ui/stammdaten/lehrergrunddaten.h"
-#include "ui/hauptfenster/orbatopalette.h"
 #include "ui/stammdaten/sperrraster.h"
 #include "ui/stammdaten/uvtabgrunddaten.h"
 

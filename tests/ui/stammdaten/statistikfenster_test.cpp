@@ -6,12 +6,12 @@
 #include <QTest>
 
 #include "lauf.h"
-#include "model/dokument/zwischenablage.h"
 #include "model/elemente/fach.h"
 #include "model/elemente/kopplung.h"
 #include "model/elemente/lehrer.h"
 #include "model/elemente/raum.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/zwischenablage.h"
 #include "model/uv/uvtab.h"
 #include "placement/setzen.h"
 #include "ui/hauptfenster/orbatopalette.h"

@@ -13,8 +13,8 @@
 #include "model/kurse/kurs.h"
 #include "model/uv/uvmatrix.h"
 #include "model/uv/uvtab.h"
-#include "ui/stammdaten/kursfenster.h"
 #include "ui/bausteine/qtdialoge.h"
+#include "ui/stammdaten/kursfenster.h"
 
 namespace orbato {
 

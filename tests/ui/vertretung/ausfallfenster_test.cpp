@@ -11,7 +11,7 @@
 #include "lauf.h"
 #include "model/dokument/schule.h"
 #include "model/kurse/kurs.h"
-#include "substitution/kalender.h"
+#include "model/vertretung/kalender.h"
 #include "ui/hauptfenster/orbatopalette.h"
 
 namespace orbato {

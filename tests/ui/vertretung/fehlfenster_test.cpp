@@ -9,14 +9,14 @@
 #include <string>
 
 #include "dokument.h"
-#include "model/basis/uhr.h"
 #include "model/kurse/kurs.h"
 #include "model/kurse/setzung.h"
+#include "model/schnittstellen/uhr.h"
 #include "model/vertretung/fehl.h"
+#include "model/vertretung/kalender.h"
 #include "model/vertretung/vertretung.h"
 #include "oberflaeche.h"
 #include "platform/qttext.h"
-#include "substitution/kalender.h"
 #include "ui/vertretung/fehlzeitdialog.h"
 
 namespace orbato {

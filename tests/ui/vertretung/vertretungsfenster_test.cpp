@@ -15,10 +15,10 @@
 #include "lauf.h"
 #include "model/dokument/schule.h"
 #include "model/kurse/kurs.h"
+#include "model/vertretung/kalender.h"
 #include "oberflaeche.h"
 #include "platform/qttext.h"
 #include "substitution/fehlzeiten.h"
-#include "substitution/kalender.h"
 #include "ui/bausteine/datumsdialog.h"
 #include "ui/hauptfenster/orbatopalette.h"
 

@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "dokument.h"
-#include "model/basis/dialoge.h"
+#include "model/schnittstellen/dialoge.h"
 #include "oberflaeche.h"
 #include "ui/vertretung/vertretungshtmlbefehle.h"
 #include "ui/vertretung/vertretungshtmldialog.h"

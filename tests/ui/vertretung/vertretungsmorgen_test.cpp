@@ -9,14 +9,14 @@
 #include <QTest>
 
 #include "lauf.h"
-#include "model/basis/menue.h"
 #include "model/dokument/schule.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/menue.h"
 #include "oberflaeche.h"
 #include "platform/qttext.h"
 #include "substitution/fehlzeiten.h"
-#include "ui/vertretung/fehlfenster.h"
 #include "ui/hauptfenster/orbatopalette.h"
+#include "ui/vertretung/fehlfenster.h"
 #include "ui/vertretung/vertretungsfenster.h"
 #include "ui/vertretung/vertretungswahlfenster.h"
 #include "ui/vertretung/vstundenfenster.h"

@@ -10,9 +10,9 @@
 #include <QTest>
 
 #include "dokument.h"
-#include "model/basis/dialoge.h"
-#include "model/basis/uhr.h"
 #include "model/kurse/kurs.h"
+#include "model/schnittstellen/dialoge.h"
+#include "model/schnittstellen/uhr.h"
 #include "platform/qttext.h"
 #include "substitution/fehlzeiten.h"
 

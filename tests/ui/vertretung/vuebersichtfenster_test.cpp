@@ -10,11 +10,11 @@
 #include <QTest>
 
 #include "lauf.h"
-#include "model/dokument/zwischenablage.h"
+#include "model/schnittstellen/zwischenablage.h"
 #include "oberflaeche.h"
 #include "substitution/vertretungsexport.h"
-#include "ui/vertretung/ausfallfenster.h"
 #include "ui/bausteine/zeitraumdialog.h"
+#include "ui/vertretung/ausfallfenster.h"
 #include "vertretungsschule.h"
 
 namespace orbato {

@@ -9,8 +9,8 @@
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
 #include "oberflaeche.h"
-#include "ui/voreinstellungen/anzeigevorgaben.h"
 #include "ui/bausteine/schriftfeld.h"
+#include "ui/voreinstellungen/anzeigevorgaben.h"
 
 namespace orbato {
 

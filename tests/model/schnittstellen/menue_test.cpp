@@ -1,4 +1,4 @@
-#include "model/basis/menue.h"
+#include "model/schnittstellen/menue.h"
 
 #include <gtest/gtest.h>
 

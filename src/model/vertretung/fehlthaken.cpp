@@ -1,9 +1,9 @@
 // What an absence, newly recorded or lifted for one period of one date, does to the substitution
 // records of the lessons concerned and to the teachers' balances.
 #include "model/dokument/schule.h"
-#include "model/fenster/fenster.h"
-#include "substitution/gutschrift.h"
-#include "substitution/kalender.h"
+#include "model/schnittstellen/fenster.h"
+#include "model/vertretung/gutschrift.h"
+#include "model/vertretung/kalender.h"
 
 namespace orbato {
 

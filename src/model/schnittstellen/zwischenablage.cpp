@@ -1,4 +1,4 @@
-#include "model/dokument/zwischenablage.h"
+#include "model/schnittstellen/zwischenablage.h"
 
 namespace orbato {
 

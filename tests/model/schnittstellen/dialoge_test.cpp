@@ -1,11 +1,11 @@
-#include "model/basis/dialoge.h"
+#include "model/schnittstellen/dialoge.h"
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
-#include "model/dokument/zwischenablage.h"
-#include "model/fenster/fenster.h"
+#include "model/schnittstellen/fenster.h"
+#include "model/schnittstellen/zwischenablage.h"
 
 namespace orbato {
 namespace {

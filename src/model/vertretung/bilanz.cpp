@@ -2,7 +2,7 @@
 #include <string>
 
 #include "model/dokument/schule.h"
-#include "substitution/kalender.h"
+#include "model/vertretung/kalender.h"
 
 namespace orbato {
 

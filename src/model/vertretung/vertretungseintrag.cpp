@@ -1,9 +1,9 @@
 // Entering substitutes and rooms into a record, and the commands that cancel, clear or count it.
-#include "model/basis/dialoge.h"
 #include "model/dokument/schule.h"
-#include "model/fenster/fenster.h"
-#include "substitution/gutschrift.h"
-#include "substitution/kalender.h"
+#include "model/schnittstellen/dialoge.h"
+#include "model/schnittstellen/fenster.h"
+#include "model/vertretung/gutschrift.h"
+#include "model/vertretung/kalender.h"
 
 namespace orbato {
 

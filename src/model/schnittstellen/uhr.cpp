@@ -1,4 +1,4 @@
-#include "model/basis/uhr.h"
+#include "model/schnittstellen/uhr.h"
 
 #include <chrono>
 #include <ctime>

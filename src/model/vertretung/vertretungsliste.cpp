@@ -2,9 +2,9 @@
 #include <utility>
 
 #include "model/dokument/schule.h"
-#include "model/fenster/fenster.h"
-#include "substitution/gutschrift.h"
-#include "substitution/kalender.h"
+#include "model/schnittstellen/fenster.h"
+#include "model/vertretung/gutschrift.h"
+#include "model/vertretung/kalender.h"
 
 namespace orbato {
 

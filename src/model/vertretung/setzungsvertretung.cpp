@@ -4,7 +4,7 @@
 #include <set>
 
 #include "model/dokument/schule.h"
-#include "substitution/gutschrift.h"
+#include "model/vertretung/gutschrift.h"
 
 namespace orbato {
 

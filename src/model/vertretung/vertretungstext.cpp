@@ -3,7 +3,7 @@
 
 #include "model/basis/datumformat.h"
 #include "model/dokument/schule.h"
-#include "substitution/kalender.h"
+#include "model/vertretung/kalender.h"
 
 namespace orbato {
 

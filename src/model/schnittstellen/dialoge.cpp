@@ -1,4 +1,4 @@
-#include "model/basis/dialoge.h"
+#include "model/schnittstellen/dialoge.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "substitution/kalender.h"
+#include "model/vertretung/kalender.h"
 
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"

@@ -1,7 +1,7 @@
 // The automatic remarks of a record and the time and course lines they are made of.
 #include "model/basis/datumformat.h"
 #include "model/dokument/schule.h"
-#include "substitution/kalender.h"
+#include "model/vertretung/kalender.h"
 
 namespace orbato {
 

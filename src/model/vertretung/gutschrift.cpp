@@ -1,4 +1,4 @@
-#include "substitution/gutschrift.h"
+#include "model/vertretung/gutschrift.h"
 
 #include "model/dokument/schule.h"
 
