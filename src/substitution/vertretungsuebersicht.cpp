@@ -6,6 +6,7 @@
 #include "model/basis/datumformat.h"
 #include "model/dokument/schule.h"
 #include "model/dokument/zwischenablage.h"
+#include "model/fenster/fenstertyp.h"
 #include "model/uv/stundenwert.h"
 #include "substitution/kalender.h"
 
@@ -104,10 +105,8 @@ void TVertretungsUebersicht::SetBereich(TDatumZeit von, TDatumZeit bis) {
 }
 
 std::string TVertretungsUebersicht::Titel() const {
-  return fArt == leh ? "Vertretungs\xFC"
-                       "bersicht f\xFCr Lehrer"
-                     : "Vertretungs\xFC"
-                       "bersicht f\xFCr Klassen";
+  return FensterTypTitel(fArt == leh ? TFensterTyp::VertretungsUebersichtLehrer
+                                     : TFensterTyp::VertretungsUebersichtKlassen);
 }
 
 std::string TVertretungsUebersicht::BereichText() const {
