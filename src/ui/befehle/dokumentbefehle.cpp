@@ -15,12 +15,12 @@
 #include "persist/plandatei.h"
 #include "persist/planschreiber.h"
 #include "platform/qttext.h"
-#include "ui/voreinstellungen/eckdatendialog.h"
-#include "ui/stammdaten/kuerzeldialog.h"
-#include "ui/hauptfenster/orbatopalette.h"
 #include "ui/bausteine/ordnerpfad.h"
-#include "ui/voreinstellungen/vorgabendialoge.h"
 #include "ui/bausteine/wartezeiger.h"
+#include "ui/hauptfenster/orbatopalette.h"
+#include "ui/stammdaten/kuerzeldialog.h"
+#include "ui/voreinstellungen/eckdatendialog.h"
+#include "ui/voreinstellungen/vorgabendialoge.h"
 
 namespace orbato {
 namespace {
@@ -303,8 +303,8 @@ void TOrbatoPalette::FensterWiederOeffnen() {
       continue;
     TElement* element = FensterElement(*fSchule, *satz);
     if (FensterElementArt(satz->fArt) && element == nullptr) continue;
-    if (const std::optional<int> art = FensterPaletteArt(satz->fArt)) {
-      fSchule->SetFensterArt(static_cast<TFensterArt>(*art));
+    if (const std::optional<TFensterArt> art = FensterPaletteArt(satz->fArt)) {
+      fSchule->SetFensterArt(*art);
     }
     QMdiSubWindow* fenster = (*oeffner)(*satz, element);
     if (fenster == nullptr) continue;

@@ -6,6 +6,7 @@
 
 #include "model/basis/menue.h"
 #include "model/fenster/fenster.h"
+#include "model/fenster/fenstertyp.h"
 #include "placement/parraster.h"
 
 class QPushButton;
@@ -33,7 +34,7 @@ class TParForm : public QWidget, public Fenster {
   void FensterNachVorn() override;
   void ElementEntfernt(const TElement* element) override;
   void KursEntfernt(const TKurs* kurs) override;
-  int FensterArt() const override { return 22; }
+  int FensterArt() const override { return Nr(TFensterTyp::ParalleleKopplungen); }
   std::string FensterTitel() const override;
   QSize sizeHint() const override;
 

@@ -15,13 +15,14 @@
 #include "model/dokument/schule.h"
 #include "model/dokument/zwischenablage.h"
 #include "model/einstellungen/standard.h"
+#include "model/fenster/fenstertyp.h"
 #include "platform/qttext.h"
 #include "scheduler/planqualitaet.h"
 #include "scheduler/qualitaetstabelle.h"
+#include "ui/bausteine/zeilenhoehe.h"
 #include "ui/hauptfenster/fensterwege.h"
 #include "ui/hauptfenster/menuedaten.h"
 #include "ui/hauptfenster/orbatopalette.h"
-#include "ui/bausteine/zeilenhoehe.h"
 
 namespace orbato {
 namespace {
@@ -69,7 +70,7 @@ TQualitaetForm::TQualitaetForm()
     : fUeberschrift(new QLabel(this)),
       fAktualisieren(new QPushButton(QStringLiteral("Aktualisieren"), this)),
       fTabelle(new QTableWidget(this)) {
-  setWindowTitle(QStringLiteral("Planqualität"));
+  setWindowTitle(QtText(FensterTypTitel(TFensterTyp::Planqualitaet)));
   Schule().FensterAnmelden(FensterTitel(), this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/fenster/fenster.h"
+#include "model/fenster/fenstertyp.h"
 
 class QAbstractButton;
 class QLabel;
@@ -35,7 +36,7 @@ class TQualitaetForm : public QWidget, public Fenster {
   void BelegungGeaendert() override;
   void FensterSchliessen() override;
   void FensterNachVorn() override;
-  int FensterArt() const override { return 90; }
+  int FensterArt() const override { return Nr(TFensterTyp::Planqualitaet); }
   std::string FensterTitel() const override;
   QSize sizeHint() const override;
 

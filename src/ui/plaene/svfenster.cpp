@@ -14,10 +14,11 @@
 
 #include "model/dokument/schule.h"
 #include "model/elemente/planelement.h"
+#include "model/fenster/fenstertyp.h"
 #include "model/fenster/stundenverteilung.h"
 #include "platform/qttext.h"
-#include "ui/hauptfenster/fensterwege.h"
 #include "ui/bausteine/zeilenhoehe.h"
+#include "ui/hauptfenster/fensterwege.h"
 
 namespace orbato {
 namespace {
@@ -71,7 +72,7 @@ void SVTagZeichnen(QPainter& maler, const QRect& zelle, const std::string& codes
 }
 
 TSVForm::TSVForm() : fTabelle(new QTableWidget(this)) {
-  setWindowTitle(QStringLiteral("Stundenverteilung"));
+  setWindowTitle(QtText(FensterTypTitel(TFensterTyp::Stundenverteilung)));
   Schule().fSVForm = this;
   Schule().FensterAnmelden(FensterTitel(), this);
   auto* layout = new QVBoxLayout(this);

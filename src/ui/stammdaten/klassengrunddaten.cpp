@@ -16,13 +16,13 @@
 #include "model/fenster/grunddaten.h"
 #include "model/kuerzel/kuerzelmenue.h"
 #include "model/kurse/kurs.h"
+#include "ui/bausteine/zeilenhoehe.h"
 #include "ui/hauptfenster/fensterwege.h"
 #include "ui/stammdaten/kursuebernahme.h"
-#include "ui/bausteine/zeilenhoehe.h"
 
 namespace orbato {
 TKlGrForm::TKlGrForm(TKlasse* klasse)
-    : TSollGrForm(klasse, 62),
+    : TSollGrForm(klasse, TFensterTyp::KlassenGrunddaten),
       fLehrer1(new QPushButton),
       fLehrer2(new QPushButton),
       fKurse(TextListe()),

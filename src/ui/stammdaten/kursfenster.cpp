@@ -27,15 +27,16 @@
 #include "model/elemente/kopplung.h"
 #include "model/elemente/lehrer.h"
 #include "model/elemente/raum.h"
+#include "model/fenster/fenstertyp.h"
 #include "model/kurse/kurs.h"
 #include "model/kurse/kurswahl.h"
 #include "model/uv/stundenwert.h"
 #include "platform/qttext.h"
-#include "ui/stammdaten/elementfelder.h"
+#include "ui/bausteine/zeilenhoehe.h"
 #include "ui/hauptfenster/fensterwege.h"
 #include "ui/hauptfenster/menuedaten.h"
+#include "ui/stammdaten/elementfelder.h"
 #include "ui/stammdaten/sperrraster.h"
-#include "ui/bausteine/zeilenhoehe.h"
 
 namespace orbato {
 namespace {
@@ -97,7 +98,7 @@ TKursForm::TKursForm()
       fFarbeAendern(new QPushButton(QString::fromUtf8("Ändern"))),
       fInfo(new QLineEdit),
       fKuerzel(new QPushButton(QString::fromUtf8("Kürzel"))) {
-  setWindowTitle(QStringLiteral("Kurs"));
+  setWindowTitle(QtText(FensterTypTitel(TFensterTyp::Kurs)));
   Schule().fKursForm = this;
   Schule().FensterAnmelden("Kurs", this);
   Aufbauen();

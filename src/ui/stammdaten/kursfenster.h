@@ -7,6 +7,7 @@
 #include "model/basis/menue.h"
 #include "model/elemente/kuerzelart.h"
 #include "model/fenster/fenster.h"
+#include "model/fenster/fenstertyp.h"
 
 class QCheckBox;
 class QLabel;
@@ -36,8 +37,8 @@ class TKursForm : public QWidget, public Fenster {
   void FensterRefresh() override { Anzeigen(); }
   void FensterSchliessen() override;
   void FensterNachVorn() override;
-  int FensterArt() const override { return 67; }
-  std::string FensterTitel() const override { return "Kurs"; }
+  int FensterArt() const override { return Nr(TFensterTyp::Kurs); }
+  std::string FensterTitel() const override { return FensterTypTitel(TFensterTyp::Kurs); }
   void KursEntfernt(const TKurs* kurs) override;
 
   TKurs* Kurs() const { return fKurs; }

@@ -19,9 +19,9 @@
 #include "model/elemente/lehrer.h"
 #include "model/kuerzel/kuerzelmenue.h"
 #include "model/uv/uvtab.h"
-#include "ui/hauptfenster/fensterwege.h"
 #include "ui/bausteine/mehrfachwahl.h"
 #include "ui/bausteine/zeilenhoehe.h"
+#include "ui/hauptfenster/fensterwege.h"
 
 namespace orbato {
 namespace {
@@ -47,7 +47,7 @@ std::vector<TElement*> Gewaehlt(QWidget* eltern, const QString& titel, const TLi
 }  // namespace
 
 TUVGrForm::TUVGrForm(TUVTab* tabelle)
-    : TGrForm(tabelle, 66),
+    : TGrForm(tabelle, TFensterTyp::UVGrunddaten),
       fKlassenFaecher(new QRadioButton(QString::fromUtf8("Klassen/Fächer"))),
       fLehrerKlassen(new QRadioButton(QStringLiteral("Lehrer/Klassen"))),
       fMatrix(new QPushButton(QStringLiteral("Tabelle zeigen"))),
