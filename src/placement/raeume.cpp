@@ -7,6 +7,7 @@
 #include "model/einstellungen/standard.h"
 #include "model/elemente/kopplung.h"
 #include "model/elemente/raum.h"
+#include "model/fenster/fenstertyp.h"
 #include "model/kurse/kurs.h"
 #include "model/schnittstellen/dialoge.h"
 #include "model/schnittstellen/fenster.h"
@@ -16,9 +17,6 @@
 
 namespace orbato {
 namespace {
-
-// The kind number of the course window.
-constexpr int kKursFensterArt = 67;
 
 bool RaumBelegtOderGesperrt(const TRaum& raum, int32_t woche, int32_t tag, int32_t std) {
   return raum.fSperrung.GetWocheTagStd(woche, tag, std) ||
@@ -44,7 +42,7 @@ void RaumUebernehmen(TKurs& kurs, TRaum* raum) {
 
 void KursFensterRefresh() {
   for (const auto& [name, fenster] : Schule().fFensterListe) {
-    if (fenster && fenster->FensterArt() == kKursFensterArt) fenster->FensterRefresh();
+    if (fenster && fenster->FensterArt() == Nr(TFensterTyp::Kurs)) fenster->FensterRefresh();
   }
 }
 

@@ -5,6 +5,7 @@
 
 #include "model/basis/datumformat.h"
 #include "model/dokument/schule.h"
+#include "model/fenster/fenstertyp.h"
 #include "model/schnittstellen/zwischenablage.h"
 #include "model/uv/stundenwert.h"
 #include "model/vertretung/kalender.h"
@@ -104,10 +105,8 @@ void TVertretungsUebersicht::SetBereich(TDatumZeit von, TDatumZeit bis) {
 }
 
 std::string TVertretungsUebersicht::Titel() const {
-  return fArt == leh ? "Vertretungs\xFC"
-                       "bersicht f\xFCr Lehrer"
-                     : "Vertretungs\xFC"
-                       "bersicht f\xFCr Klassen";
+  return FensterTypTitel(fArt == leh ? TFensterTyp::VertretungsUebersichtLehrer
+                                     : TFensterTyp::VertretungsUebersichtKlassen);
 }
 
 std::string TVertretungsUebersicht::BereichText() const {

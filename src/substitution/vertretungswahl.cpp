@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "model/dokument/schule.h"
+#include "model/fenster/fenstertyp.h"
 #include "model/schnittstellen/fenster.h"
 #include "model/uv/stundenwert.h"
 #include "model/vertretung/gutschrift.h"
@@ -62,8 +63,10 @@ class TVertretungsWahl::TEigenesFenster : public Fenster {
   void FensterRefresh() override { fWahl.Aktualisieren(); }
   void FensterSchliessen() override { fWahl.Loslassen(); }
   void FensterNachVorn() override {}
-  int FensterArt() const override { return 80; }
-  std::string FensterTitel() const override { return "Vertretungswahl"; }
+  int FensterArt() const override { return Nr(TFensterTyp::Vertretungswahl); }
+  std::string FensterTitel() const override {
+    return FensterTypTitel(TFensterTyp::Vertretungswahl);
+  }
 
  private:
   TVertretungsWahl& fWahl;

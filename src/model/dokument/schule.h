@@ -18,6 +18,7 @@
 #include "model/elemente/lehrer.h"
 #include "model/elemente/raum.h"
 #include "model/fenster/fensterdaten.h"
+#include "model/fenster/fenstertyp.h"
 #include "model/kurse/kurs.h"
 #include "model/uv/uvtab.h"
 #include "model/vertretung/fehl.h"
@@ -32,7 +33,6 @@ class TSetzung;
 class TUndoProtokoll;
 class Uhr;
 
-enum TFensterArt { GFenster = 0, DFenster = 1, PFenster = 2 };
 enum TToolArt { ZeigTool = 0, SetzTool = 1, LoeschTool = 2, SchiebTool = 3, FixTool = 4 };
 
 // The answer to "Daten sichern?" when a document with unsaved changes is closed.

@@ -16,54 +16,31 @@ TElement* Suche(const TListe<T>& menge, std::string_view kuerzel) {
 }  // namespace
 
 std::optional<TKuerzelArt> FensterElementArt(int art) {
-  switch (art) {
-    case 9:
-    case 16:
-    case 61:
-      return leh;
-    case 10:
-    case 17:
-    case 62:
-      return kla;
-    case 11:
-    case 20:
-    case 65:
-      return rau;
-    case 18:
-    case 63:
-      return kop;
-    case 19:
-    case 64:
-      return fac;
-    case 12:
-    case 66:
-      return uvt;
-    default:
-      return std::nullopt;
-  }
+  return FensterTypDaten(art).fElementArt;
 }
 
-std::optional<int> FensterPaletteArt(int art) {
-  if (art >= 61 && art <= 66) return 0;
-  if (art >= 16 && art <= 21) return 1;
-  if ((art >= 9 && art <= 12) || (art >= 31 && art <= 33)) return 2;
-  return std::nullopt;
+std::optional<TFensterArt> FensterPaletteArt(int art) {
+  return FensterTypDaten(art).fPaletteArt;
 }
 
 bool FensterWiederOeffnen(int art) {
-  return (art >= 9 && art <= 12) || (art >= 16 && art <= 22) || (art >= 31 && art <= 33) ||
-         (art >= 61 && art <= 66) || art == 69 || art == 71 || (art >= 72 && art <= 77);
+  return FensterTypDaten(art).fWiederOeffnen;
 }
 
 bool WerkzeugErlaubt(int art, int werkzeug) {
-  if (werkzeug == 0 || art == 0 || (art >= 9 && art <= 11) || art == 22 || art == 68) return true;
-  // The overviews are plan windows of many elements side by side.
-  if (art >= 31 && art <= 33) return true;
-  if ((art >= 16 && art <= 21) || art == 67) return werkzeug <= 3;
-  if (art >= 61 && art <= 66) return werkzeug <= 2;
-  // The substitution window deletes a record by a double click with the delete tool.
-  if (art == 69) return werkzeug == 2;
-  return false;
+  if (werkzeug < 0 || werkzeug > 4) return false;
+  return (FensterTypDaten(art).fWerkzeuge >> werkzeug) & 1;
+}
+
+TFensterTyp ElementFensterTyp(TKuerzelArt art, TFensterArt fensterArt) {
+  if (art == uvt && fensterArt != GFenster) return TFensterTyp::UVMatrix;
+  // Couplings and subjects have no plan window; their teaching-load window stands in for it.
+  for (const TFensterArt gruppe : {fensterArt, DFenster}) {
+    for (const TFensterTypDaten& d : kFensterTypen) {
+      if (d.fElementArt == art && d.fPaletteArt == gruppe) return d.fTyp;
+    }
+  }
+  return TFensterTyp::KeinFenster;
 }
 
 TElement* FensterElement(const TSchule& schule, const TFenster& satz) {
@@ -77,7 +54,7 @@ TElement* FensterElement(const TSchule& schule, const TFenster& satz) {
   if (TElement* e = ElementMitKuerzel(schule, *art, kuerzel)) return e;
   // A teaching-load window's title goes on with its sums in brackets.
   const std::size_t klammer = kuerzel.rfind(" [");
-  if (satz.fArt < 16 || satz.fArt > 20 || klammer == std::string_view::npos) return nullptr;
+  if (FensterPaletteArt(satz.fArt) != DFenster || klammer == std::string_view::npos) return nullptr;
   return ElementMitKuerzel(schule, *art, kuerzel.substr(0, klammer));
 }
 

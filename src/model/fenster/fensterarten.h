@@ -5,21 +5,21 @@
 
 #include "model/elemente/kuerzelart.h"
 #include "model/fenster/fensterdaten.h"
+#include "model/fenster/fenstertyp.h"
 
 namespace orbato {
 
 class TElement;
 class TSchule;
 
-// What the kind number of a document window says: which elements it shows, which palette
-// button it belongs to, whether a plan file reopens it.
+// What the kind number of a document window says, read from the table of kinds.
 
 // The element kind of an element window (plan, teaching-load and master-data windows); none for
 // the other kinds.
 std::optional<TKuerzelArt> FensterElementArt(int fensterArt);
-// The palette's window kind the window belongs to: 0 master data, 1 teaching load, 2 plans;
-// none for the windows outside the three groups.
-std::optional<int> FensterPaletteArt(int fensterArt);
+// The palette's window kind the window belongs to: master data, teaching load or plans; none
+// for the windows outside the three groups.
+std::optional<TFensterArt> FensterPaletteArt(int fensterArt);
 // Whether a window of the kind is reopened when its plan file is loaded.
 bool FensterWiederOeffnen(int fensterArt);
 
@@ -29,6 +29,10 @@ bool FensterWiederOeffnen(int fensterArt);
 // master-data windows, only showing elsewhere. With no window active (kind 0) every tool may be
 // chosen.
 bool WerkzeugErlaubt(int fensterArt, int werkzeug);
+
+// The kind of the element's window that the palette's window kind opens. A distribution table's
+// matrix stands for both its plan and its teaching-load window.
+TFensterTyp ElementFensterTyp(TKuerzelArt art, TFensterArt fensterArt);
 
 // The element a saved element window showed: the title without everything up to and including
 // its first blank, compared exactly with the short names of the kind. None when no element has

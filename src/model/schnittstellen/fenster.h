@@ -36,9 +36,9 @@ class Fenster {
   // redraws once the run is over.
   virtual void BelegungGeaendert() {}
 
-  // The window's kind number (9..11 plan windows, 21 "alle Kurse", 61..66 master data, 67 "Kurs",
-  // 69 "Vertretungen", …), which decides how refresh, copy, paste and new-course commands are
-  // dispatched, and which window is reopened when a plan file is loaded.
+  // The number of the window's kind (`TFensterTyp`), as the plan file's window list stores it;
+  // the kind decides how refresh, copy, paste and new-course commands are dispatched, and which
+  // window is reopened when a plan file is loaded.
   virtual int FensterArt() const = 0;
   // The caption; the window list of the plan file stores it, and for an element window its part
   // after the first blank is the element's short name.

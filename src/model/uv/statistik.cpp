@@ -1,6 +1,7 @@
 #include "model/uv/statistik.h"
 
 #include "model/dokument/schule.h"
+#include "model/fenster/fenstertyp.h"
 #include "model/schnittstellen/zwischenablage.h"
 #include "model/uv/elementstatistik.h"
 #include "model/uv/stundenwert.h"
@@ -19,40 +20,31 @@ TElement* ElementVon(const TListe<T>& menge, int zeile) {
   return menge.ListeNrInhalt(zeile + 1);
 }
 
-}  // namespace
-
-std::string StatistikTitel(TKuerzelArt art) {
+TFensterTyp StatistikTyp(TKuerzelArt art) {
   switch (art) {
     case leh:
-      return "Lehrerstatistik";
+      return TFensterTyp::Lehrerstatistik;
     case kla:
-      return "Klassenstatistik";
+      return TFensterTyp::Klassenstatistik;
     case fac:
-      return "Fachstatistik";
+      return TFensterTyp::Fachstatistik;
     case kop:
-      return "Kopplungsstatistik";
+      return TFensterTyp::Kopplungsstatistik;
     case rau:
-      return "Raumstatistik";
+      return TFensterTyp::Raumstatistik;
     default:
-      return "UV-Statistik";
+      return TFensterTyp::UVStatistik;
   }
 }
 
+}  // namespace
+
+std::string StatistikTitel(TKuerzelArt art) {
+  return FensterTypTitel(StatistikTyp(art));
+}
+
 int StatistikFensterArt(TKuerzelArt art) {
-  switch (art) {
-    case leh:
-      return 72;
-    case kla:
-      return 73;
-    case fac:
-      return 74;
-    case kop:
-      return 75;
-    case rau:
-      return 76;
-    default:
-      return 77;
-  }
+  return Nr(StatistikTyp(art));
 }
 
 std::vector<std::string> StatistikKoepfe(TKuerzelArt art) {

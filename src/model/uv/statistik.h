@@ -17,7 +17,7 @@ class TSollElement;
 // "Raumstatistik" (rau) with workload, lessons, placed and open lessons (elementstatistik.h);
 // "UV-Statistik" (uvt) with the sums of the distribution tables (uvstatistik.h).
 
-// The window's title and kind number (72 … 77).
+// The window's title and the number of its kind.
 std::string StatistikTitel(TKuerzelArt art);
 int StatistikFensterArt(TKuerzelArt art);
 // "Soll", "Ist", "(Ist)", "Rest", "Lehrer" or "Klasse", "Info" for teachers and classes.

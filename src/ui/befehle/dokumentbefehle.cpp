@@ -303,8 +303,8 @@ void TOrbatoPalette::FensterWiederOeffnen() {
       continue;
     TElement* element = FensterElement(*fSchule, *satz);
     if (FensterElementArt(satz->fArt) && element == nullptr) continue;
-    if (const std::optional<int> art = FensterPaletteArt(satz->fArt)) {
-      fSchule->SetFensterArt(static_cast<TFensterArt>(*art));
+    if (const std::optional<TFensterArt> art = FensterPaletteArt(satz->fArt)) {
+      fSchule->SetFensterArt(*art);
     }
     QMdiSubWindow* fenster = (*oeffner)(*satz, element);
     if (fenster == nullptr) continue;

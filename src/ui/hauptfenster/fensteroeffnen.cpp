@@ -9,6 +9,7 @@
 
 #include "model/elemente/element.h"
 #include "model/elemente/planelement.h"
+#include "model/fenster/fensterarten.h"
 #include "model/uv/statistik.h"
 #include "model/uv/uvtab.h"
 #include "model/vertretung/kalender.h"
@@ -25,15 +26,6 @@
 
 namespace orbato {
 namespace {
-
-// The kind number of an element's window of the palette's kind: 61 … 66 master data, 9 … 11
-// plans, 16 … 20 teaching loads, 12 the matrix of a distribution table.
-int ElementFensterNr(TKuerzelArt art, TFensterArt fensterArt) {
-  if (fensterArt == GFenster) return 61 + art;
-  if (art == uvt) return 12;
-  if (fensterArt == PFenster) return art == leh ? 9 : art == kla ? 10 : 11;
-  return 16 + art;
-}
 
 // The window of that kind the element has open, if any.
 Fenster* OffenesFenster(TElement* element, TFensterArt art) {
@@ -53,28 +45,32 @@ void TOrbatoPalette::FensterWegeAnlegen() {
   FensterWegeSetzen(
       {[this](QWidget* fenster) { FensterEinsetzen(fenster); },
        [this](TElement* element, TFensterArt art) { ElementFensterOeffnen(element, art); }});
-  for (int art : {9, 10, 11, 12, 16, 17, 18, 19, 20, 61, 62, 63, 64, 65, 66}) {
-    const TFensterArt fensterArt = art <= 11 ? PFenster : art <= 20 ? DFenster : GFenster;
-    FensterArtAnmelden(art, [this, fensterArt](const TFenster&, TElement* e) {
+  for (const TFensterTypDaten& typ : kFensterTypen) {
+    if (!typ.fElementArt) continue;
+    const TFensterArt fensterArt = *typ.fPaletteArt;
+    FensterArtAnmelden(Nr(typ.fTyp), [this, fensterArt](const TFenster&, TElement* e) {
       return ElementFensterOeffnen(e, fensterArt);
     });
   }
-  FensterArtAnmelden(21, [this](const TFenster&, TElement*) { return AlleKurseZeigen(); });
+  FensterArtAnmelden(Nr(TFensterTyp::AlleKurse),
+                     [this](const TFenster&, TElement*) { return AlleKurseZeigen(); });
   for (TKuerzelArt art : {leh, kla, fac, kop, rau, uvt}) {
     FensterArtAnmelden(StatistikFensterArt(art),
                        [this, art](const TFenster&, TElement*) { return StatistikZeigen(art); });
   }
   for (TKuerzelArt art : {leh, kla, rau}) {
-    FensterArtAnmelden(UeberFensterArt(art), [this, art](const TFenster&, TElement*) {
+    FensterArtAnmelden(Nr(UeberFensterTyp(art)), [this, art](const TFenster&, TElement*) {
       return FensterEinsetzen(UeberFormOeffnen(art));
     });
   }
-  FensterArtAnmelden(
-      71, [this](const TFenster&, TElement*) { return FensterEinsetzen(SVFormOeffnen()); });
-  FensterArtAnmelden(
-      22, [this](const TFenster&, TElement*) { return FensterEinsetzen(ParFormWiederOeffnen()); });
+  FensterArtAnmelden(Nr(TFensterTyp::Stundenverteilung), [this](const TFenster&, TElement*) {
+    return FensterEinsetzen(SVFormOeffnen());
+  });
+  FensterArtAnmelden(Nr(TFensterTyp::ParalleleKopplungen), [this](const TFenster&, TElement*) {
+    return FensterEinsetzen(ParFormWiederOeffnen());
+  });
   // The substitution window comes back on today, when school is held today.
-  FensterArtAnmelden(69, [this](const TFenster&, TElement*) {
+  FensterArtAnmelden(Nr(TFensterTyp::Vertretungen), [this](const TFenster&, TElement*) {
     return Schultag(HeuteMittag()) ? VertretungHeute() : nullptr;
   });
 }
@@ -108,7 +104,7 @@ QMdiSubWindow* TOrbatoPalette::ElementFensterOeffnen(TElement* element, TFenster
   // Couplings, subjects and tables have no plan of their own; their teaching-load window (a
   // table's matrix) stands in for it.
   if (art == PFenster && planElement == nullptr) art = DFenster;
-  const int nr = ElementFensterNr(element->Art(), art);
+  const int nr = Nr(ElementFensterTyp(element->Art(), art));
   const bool shift = Shift() || (QGuiApplication::keyboardModifiers() & Qt::ShiftModifier);
   QMdiSubWindow* aktiv = fArbeitsflaeche->activeSubWindow();
   const Fenster* aktivesFenster = DokumentFenster(aktiv);

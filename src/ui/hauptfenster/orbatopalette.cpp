@@ -215,16 +215,14 @@ void TOrbatoPalette::PaletteAktualisieren() {
   }
   // The tools of the active window; a tool that does nothing there gives way to "Zeigen".
   const Fenster* aktiv = DokumentFenster(fArbeitsflaeche->activeSubWindow());
-  const int art = aktiv ? aktiv->FensterArt() : 0;
+  const int art = aktiv ? aktiv->FensterArt() : Nr(TFensterTyp::KeinFenster);
   for (QAction* a : fWerkzeuge->actions()) a->setEnabled(WerkzeugErlaubt(art, a->data().toInt()));
   for (QAction* a : fWerkzeugAktionen) {
     a->setEnabled(WerkzeugErlaubt(art, a->property("werkzeug").toInt()));
   }
   if (!WerkzeugErlaubt(art, fSchule->fToolArt)) fSchule->SetToolArt(ZeigTool);
-  fKopieren->setEnabled((art >= 9 && art <= 12) || (art >= 16 && art <= 22) ||
-                        (art >= 31 && art <= 33) || art == 67 || (art >= 72 && art <= 77) ||
-                        art == 81 || art == 82 || art == 90);
-  for (QAction* a : fKursAktionen) a->setEnabled(art == 12 || (art >= 16 && art <= 21));
+  fKopieren->setEnabled(FensterTypDaten(art).fKopieren);
+  for (QAction* a : fKursAktionen) a->setEnabled(FensterTypDaten(art).fKursBefehle);
   const TToolArt tool = fSchule->fToolArt;
   for (QAction* a : fWerkzeuge->actions()) a->setChecked(a->data().toInt() == tool);
   for (QAction* a : fWerkzeugAktionen) a->setChecked(a->property("werkzeug").toInt() == tool);
@@ -347,7 +345,8 @@ void TOrbatoPalette::FensterAnordnen() {
 
 void TOrbatoPalette::ZwischenablageZeigen() {
   for (QMdiSubWindow* f : fArbeitsflaeche->subWindowList()) {
-    if (const Fenster* d = DokumentFenster(f); d && d->FensterArt() == 14) {
+    if (const Fenster* d = DokumentFenster(f);
+        d && d->FensterArt() == Nr(TFensterTyp::Zwischenablage)) {
       fArbeitsflaeche->setActiveSubWindow(f);
       return;
     }

@@ -3,10 +3,13 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+#include "model/fenster/fenstertyp.h"
+#include "platform/qttext.h"
+
 namespace orbato {
 
 TZwischenablageFenster::TZwischenablageFenster(QWidget* eltern) : QPlainTextEdit(eltern) {
-  setWindowTitle(QStringLiteral("Zwischenablage"));
+  setWindowTitle(QtText(FensterTypTitel(TFensterTyp::Zwischenablage)));
   setReadOnly(true);
   setLineWrapMode(QPlainTextEdit::NoWrap);
   connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,

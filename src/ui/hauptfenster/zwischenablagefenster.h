@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 
+#include "model/fenster/fenstertyp.h"
 #include "model/schnittstellen/fenster.h"
 
 namespace orbato {
@@ -18,8 +19,8 @@ class TZwischenablageFenster : public QPlainTextEdit, public Fenster {
   void FensterRefresh() override { FensterUpdate(); }
   void FensterSchliessen() override { close(); }
   void FensterNachVorn() override { raise(); }
-  int FensterArt() const override { return 14; }
-  std::string FensterTitel() const override { return "Zwischenablage"; }
+  int FensterArt() const override { return Nr(TFensterTyp::Zwischenablage); }
+  std::string FensterTitel() const override { return FensterTypTitel(TFensterTyp::Zwischenablage); }
 };
 
 }  // namespace orbato

@@ -4,12 +4,13 @@
 #include <QTextBlock>
 #include <QVBoxLayout>
 
+#include "model/fenster/fenstertyp.h"
 #include "platform/qttext.h"
 
 namespace orbato {
 
 TFehlerForm::TFehlerForm() : fText(new QPlainTextEdit) {
-  setWindowTitle(QStringLiteral("Fehler"));
+  setWindowTitle(QtText(FensterTypTitel(TFensterTyp::Fehler)));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   fText->setReadOnly(true);

@@ -14,6 +14,7 @@
 
 #include "model/dokument/schule.h"
 #include "model/elemente/lehrer.h"
+#include "model/fenster/fenstertyp.h"
 #include "model/kurse/kurs.h"
 #include "platform/qttext.h"
 #include "ui/hauptfenster/fensterwege.h"
@@ -79,7 +80,7 @@ TManuellFenster::TManuellFenster(TSchule& schule, QWidget* eltern)
       fKursZeile(new QLabel(this)),
       fZeige(Wert(this)),
       fPlanRaster(new QGridLayout) {
-  setWindowTitle(QStringLiteral("Manuell"));
+  setWindowTitle(QtText(FensterTypTitel(TFensterTyp::Manuell)));
   fAngemeldet = fSchule.FensterAnmelden("Manuell", this);
   fLeiste->setNativeMenuBar(false);
   QMenu* bearbeite = fLeiste->addMenu(QStringLiteral("Bearbeite"));

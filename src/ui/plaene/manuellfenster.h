@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "model/fenster/fenstertyp.h"
 #include "model/schnittstellen/fenster.h"
 #include "placement/manuell.h"
 
@@ -39,8 +40,8 @@ class TManuellFenster : public QWidget, public Fenster {
   // Closes without asking: the document goes, or its last course did.
   void FensterSchliessen() override;
   void FensterNachVorn() override;
-  int FensterArt() const override { return 68; }
-  std::string FensterTitel() const override { return "Manuell"; }
+  int FensterArt() const override { return Nr(TFensterTyp::Manuell); }
+  std::string FensterTitel() const override { return FensterTypTitel(TFensterTyp::Manuell); }
   void KursEntfernt(const TKurs* kurs) override { fForm.KursEntfernt(kurs); }
   void ElementEntfernt(const TElement* element) override { fForm.ElementEntfernt(element); }
   QSize sizeHint() const override;

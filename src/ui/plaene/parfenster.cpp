@@ -12,6 +12,7 @@
 
 #include "model/dokument/schule.h"
 #include "model/elemente/kopplung.h"
+#include "model/fenster/fenstertyp.h"
 #include "platform/qttext.h"
 #include "ui/bausteine/zeilenhoehe.h"
 #include "ui/hauptfenster/fensterwege.h"
@@ -35,7 +36,7 @@ TParForm::TParForm(TParRaster raster, bool mitFach)
       fMitFach(mitFach),
       fTabelle(new QTableWidget(this)),
       fSuchen(new QPushButton(QStringLiteral("Suche Lösung"), this)) {
-  setWindowTitle(QStringLiteral("Parallele Kopplungen"));
+  setWindowTitle(QtText(FensterTypTitel(TFensterTyp::ParalleleKopplungen)));
   Schule().fParForm = this;
   Schule().FensterAnmelden(FensterTitel(), this);
   auto* layout = new QVBoxLayout(this);

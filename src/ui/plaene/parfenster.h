@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "model/fenster/fenstertyp.h"
 #include "model/schnittstellen/fenster.h"
 #include "model/schnittstellen/menue.h"
 #include "placement/parraster.h"
@@ -33,7 +34,7 @@ class TParForm : public QWidget, public Fenster {
   void FensterNachVorn() override;
   void ElementEntfernt(const TElement* element) override;
   void KursEntfernt(const TKurs* kurs) override;
-  int FensterArt() const override { return 22; }
+  int FensterArt() const override { return Nr(TFensterTyp::ParalleleKopplungen); }
   std::string FensterTitel() const override;
   QSize sizeHint() const override;
 

@@ -42,12 +42,12 @@ int32_t Version() {
 
 }  // namespace
 
-TPlnForm::TPlnForm(TPlanElement* element, int art)
-    : fElement(element), fArt(art), fRaster(new QTableWidget(this)), fSchalter(new QToolButton) {
+TPlnForm::TPlnForm(TPlanElement* element, TFensterTyp typ)
+    : fElement(element), fTyp(typ), fRaster(new QTableWidget(this)), fSchalter(new QToolButton) {
   setWindowTitle(QStringLiteral("Plan ") + Kuerzel(element));
   element->fPlnFenster = this;
   // A teacher, a class and a room may share a short name, so the kind is part of the key.
-  Schule().FensterAnmelden(FensterTitel() + " " + std::to_string(art), this);
+  Schule().FensterAnmelden(FensterTitel() + " " + std::to_string(Nr(typ)), this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(fRaster);
@@ -56,7 +56,8 @@ TPlnForm::TPlnForm(TPlanElement* element, int art)
   fRaster->setSelectionMode(QAbstractItemView::ExtendedSelection);
   fSchalter->setText(QStringLiteral("o"));
   fSchalter->setAutoRaise(true);
-  if (art == 9) fSchalter->setToolTip(QStringLiteral("Klasse oder Kopplung anzeigen"));
+  if (typ == TFensterTyp::LehrerPlan)
+    fSchalter->setToolTip(QStringLiteral("Klasse oder Kopplung anzeigen"));
   fRaster->setCornerWidget(fSchalter);
   connect(fSchalter, &QToolButton::clicked, this, [this] {
     fKopplungZeigen = !fKopplungZeigen;
@@ -382,11 +383,13 @@ bool TPlnForm::eventFilter(QObject* objekt, QEvent* ereignis) {
   }
 }
 
-TLePlnForm::TLePlnForm(TLehrer* lehrer) : TPlnForm(lehrer, 9), fLehrer(lehrer) {}
+TLePlnForm::TLePlnForm(TLehrer* lehrer)
+    : TPlnForm(lehrer, TFensterTyp::LehrerPlan), fLehrer(lehrer) {}
 
-TKlPlnForm::TKlPlnForm(TKlasse* klasse) : TPlnForm(klasse, 10), fKlasse(klasse) {}
+TKlPlnForm::TKlPlnForm(TKlasse* klasse)
+    : TPlnForm(klasse, TFensterTyp::KlassenPlan), fKlasse(klasse) {}
 
-TRaPlnForm::TRaPlnForm(TRaum* raum) : TPlnForm(raum, 11), fRaum(raum) {}
+TRaPlnForm::TRaPlnForm(TRaum* raum) : TPlnForm(raum, TFensterTyp::RaumPlan), fRaum(raum) {}
 
 TPlnForm* PlanFensterOeffnen(TPlanElement* element) {
   if (auto* offen = dynamic_cast<TPlnForm*>(element->fPlnFenster)) return offen;

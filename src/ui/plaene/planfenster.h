@@ -9,6 +9,7 @@
 
 #include "model/schnittstellen/menue.h"
 
+#include "model/fenster/fenstertyp.h"
 #include "model/fenster/planzelle.h"
 #include "model/schnittstellen/fenster.h"
 #include "placement/planzellen.h"
@@ -37,7 +38,7 @@ class TPlnForm : public QWidget, public Fenster, public TPlanZellen {
   void FensterRefresh() override { FensterUpdate(); }
   void FensterSchliessen() override;
   void FensterNachVorn() override;
-  int FensterArt() const override { return fArt; }
+  int FensterArt() const override { return Nr(fTyp); }
   std::string FensterTitel() const override;
   QSize sizeHint() const override;
 
@@ -76,7 +77,7 @@ class TPlnForm : public QWidget, public Fenster, public TPlanZellen {
   std::function<void(TMenu&)> fMenuZeigen;
 
  protected:
-  TPlnForm(TPlanElement* element, int art);
+  TPlnForm(TPlanElement* element, TFensterTyp typ);
   bool fKopplungZeigen = true;  // the corner switch reads "o"
 
  private:
@@ -88,7 +89,7 @@ class TPlnForm : public QWidget, public Fenster, public TPlanZellen {
   bool ZelleBei(const QPoint& punkt, int32_t& tag, int32_t& std) const;
 
   TPlanElement* fElement;
-  int fArt;
+  TFensterTyp fTyp;
   QTableWidget* fRaster;
   QToolButton* fSchalter;
   TPlanBelegung fZellen;

@@ -14,6 +14,7 @@
 
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
+#include "model/fenster/fenstertyp.h"
 #include "model/schnittstellen/zwischenablage.h"
 #include "platform/qttext.h"
 #include "scheduler/planqualitaet.h"
@@ -69,7 +70,7 @@ TQualitaetForm::TQualitaetForm()
     : fUeberschrift(new QLabel(this)),
       fAktualisieren(new QPushButton(QStringLiteral("Aktualisieren"), this)),
       fTabelle(new QTableWidget(this)) {
-  setWindowTitle(QStringLiteral("Planqualität"));
+  setWindowTitle(QtText(FensterTypTitel(TFensterTyp::Planqualitaet)));
   Schule().FensterAnmelden(FensterTitel(), this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <string>
 
+#include "model/fenster/fenstertyp.h"
 #include "model/schnittstellen/fenster.h"
 
 class QAbstractButton;
@@ -35,7 +36,7 @@ class TQualitaetForm : public QWidget, public Fenster {
   void BelegungGeaendert() override;
   void FensterSchliessen() override;
   void FensterNachVorn() override;
-  int FensterArt() const override { return 90; }
+  int FensterArt() const override { return Nr(TFensterTyp::Planqualitaet); }
   std::string FensterTitel() const override;
   QSize sizeHint() const override;
 

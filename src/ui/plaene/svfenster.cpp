@@ -14,6 +14,7 @@
 
 #include "model/dokument/schule.h"
 #include "model/elemente/planelement.h"
+#include "model/fenster/fenstertyp.h"
 #include "model/fenster/stundenverteilung.h"
 #include "platform/qttext.h"
 #include "ui/bausteine/zeilenhoehe.h"
@@ -71,7 +72,7 @@ void SVTagZeichnen(QPainter& maler, const QRect& zelle, const std::string& codes
 }
 
 TSVForm::TSVForm() : fTabelle(new QTableWidget(this)) {
-  setWindowTitle(QStringLiteral("Stundenverteilung"));
+  setWindowTitle(QtText(FensterTypTitel(TFensterTyp::Stundenverteilung)));
   Schule().fSVForm = this;
   Schule().FensterAnmelden(FensterTitel(), this);
   auto* layout = new QVBoxLayout(this);

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "model/elemente/kuerzelart.h"
+#include "model/fenster/fenstertyp.h"
 #include "model/schnittstellen/fenster.h"
 
 class QAbstractButton;
@@ -27,7 +28,7 @@ class TSVForm : public QWidget, public Fenster {
   void BelegungGeaendert() override;
   void FensterSchliessen() override;
   void FensterNachVorn() override;
-  int FensterArt() const override { return 71; }
+  int FensterArt() const override { return Nr(TFensterTyp::Stundenverteilung); }
   std::string FensterTitel() const override;
   QSize sizeHint() const override;
 

@@ -127,13 +127,13 @@ QVariant TUeberModell::headerData(int abschnitt, Qt::Orientation richtung, int r
   return fForm.ZeilenKopf(abschnitt + 1);
 }
 
-TUeberForm::TUeberForm(TKuerzelArt art, int fensterArt, const QString& titel)
+TUeberForm::TUeberForm(TKuerzelArt art)
     : fArt(art),
-      fFensterArt(fensterArt),
+      fTyp(UeberFensterTyp(art)),
       fRaster(new QTableView(this)),
       fModell(new TUeberModell(*this)),
       fSchalter(new QToolButton) {
-  setWindowTitle(titel);
+  setWindowTitle(QtText(FensterTypTitel(fTyp)));
   UeberFormZeiger(art) = this;
   Schule().FensterAnmelden(FensterTitel(), this);
   auto* layout = new QVBoxLayout(this);
@@ -582,14 +582,16 @@ bool TUeberForm::eventFilter(QObject* objekt, QEvent* ereignis) {
   }
 }
 
-TLehrUebForm::TLehrUebForm() : TUeberForm(leh, 31, QStringLiteral("Übersicht für Lehrer")) {}
+TLehrUebForm::TLehrUebForm() : TUeberForm(leh) {}
 
-TKlasUebForm::TKlasUebForm() : TUeberForm(kla, 32, QStringLiteral("Übersicht für Klassen")) {}
+TKlasUebForm::TKlasUebForm() : TUeberForm(kla) {}
 
-TRaumUebForm::TRaumUebForm() : TUeberForm(rau, 33, QStringLiteral("Übersicht für Räume")) {}
+TRaumUebForm::TRaumUebForm() : TUeberForm(rau) {}
 
-int UeberFensterArt(TKuerzelArt art) {
-  return art == leh ? 31 : art == kla ? 32 : 33;
+TFensterTyp UeberFensterTyp(TKuerzelArt art) {
+  return art == leh   ? TFensterTyp::LehrerUebersicht
+         : art == kla ? TFensterTyp::KlassenUebersicht
+                      : TFensterTyp::RaumUebersicht;
 }
 
 TUeberForm* UeberFormOeffnen(TKuerzelArt art) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/elemente/kuerzelart.h"
+#include "model/fenster/fenstertyp.h"
 #include "model/fenster/planzelle.h"
 #include "model/schnittstellen/fenster.h"
 #include "model/schnittstellen/menue.h"
@@ -40,7 +41,7 @@ class TUeberForm : public QWidget, public Fenster, public TUeberZellen {
   void BelegungGeaendert() override;
   void KursEntfernt(const TKurs* kurs) override;
   void ElementEntfernt(const TElement* element) override;
-  int FensterArt() const override { return fFensterArt; }
+  int FensterArt() const override { return Nr(fTyp); }
   std::string FensterTitel() const override;
   QSize sizeHint() const override;
 
@@ -83,7 +84,7 @@ class TUeberForm : public QWidget, public Fenster, public TUeberZellen {
   std::function<void(TMenu&)> fMenuZeigen;
 
  protected:
-  TUeberForm(TKuerzelArt art, int fensterArt, const QString& titel);
+  explicit TUeberForm(TKuerzelArt art);
 
  private:
   friend class TUeberModell;
@@ -106,7 +107,7 @@ class TUeberForm : public QWidget, public Fenster, public TUeberZellen {
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
   TKuerzelArt fArt;
-  int fFensterArt;
+  TFensterTyp fTyp;
   QTableView* fRaster;
   TUeberModell* fModell;
   QToolButton* fSchalter;
@@ -140,8 +141,8 @@ class TRaumUebForm : public TUeberForm {
   TRaumUebForm();
 };
 
-// The window kind of the overview of teachers (31), classes (32) or rooms (33).
-int UeberFensterArt(TKuerzelArt art);
+// The window kind of the overview of teachers, classes or rooms.
+TFensterTyp UeberFensterTyp(TKuerzelArt art);
 // The open overview of the kind, or a new one.
 TUeberForm* UeberFormOeffnen(TKuerzelArt art);
 

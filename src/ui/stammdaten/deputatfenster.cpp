@@ -36,16 +36,16 @@ bool IstZiehSpalte(TDepSpalte spalte) {
 
 }  // namespace
 
-TDepForm::TDepForm(TElement* element, int art, bool nurGekoppelt, bool nurOffen)
+TDepForm::TDepForm(TElement* element, TFensterTyp typ, bool nurGekoppelt, bool nurOffen)
     : fElement(element),
-      fArt(art),
+      fTyp(typ),
       fNurGekoppelt(nurGekoppelt),
       fNurOffen(nurOffen),
       fModell(new TDepModell(this)),
       fTabelle(new QTableView(this)) {
   if (fElement) {
     fElement->SetDepFenster(this);
-    Schule().FensterAnmelden("Deputat " + fElement->fKuerzel.str() + " " + std::to_string(art),
+    Schule().FensterAnmelden("Deputat " + fElement->fKuerzel.str() + " " + std::to_string(Nr(typ)),
                              this);
   } else {
     Schule().FensterAnmelden("alle Kurse", this);
@@ -213,7 +213,8 @@ QSize TDepForm::sizeHint() const {
 }
 
 void TDepForm::TitelSetzen() {
-  setWindowTitle(fElement ? QtText(DeputatTitel(*fElement)) : QStringLiteral("alle Kurse"));
+  setWindowTitle(fElement ? QtText(DeputatTitel(*fElement))
+                          : QtText(FensterTypTitel(TFensterTyp::AlleKurse)));
 }
 
 void TDepForm::Geaendert() {
@@ -278,7 +279,7 @@ void TDepForm::Kopieren(bool mitCut, bool ohneFolgezeilen, Zwischenablage& ablag
 }
 
 void TDepForm::Einsetzen(const Zwischenablage& ablage) {
-  if (fArt != 21) {
+  if (fTyp != TFensterTyp::AlleKurse) {
     PasteFehler(Schule().Dialog());
     return;
   }
@@ -308,22 +309,23 @@ bool TDepForm::eventFilter(QObject* objekt, QEvent* ereignis) {
 }
 
 TLeDepForm::TLeDepForm(TLehrer* lehrer, bool nurGekoppelt, bool nurOffen)
-    : TDepForm(lehrer, 16, nurGekoppelt, nurOffen), fLehrer(lehrer) {}
+    : TDepForm(lehrer, TFensterTyp::LehrerDeputat, nurGekoppelt, nurOffen), fLehrer(lehrer) {}
 
 TKlDepForm::TKlDepForm(TKlasse* klasse, bool nurGekoppelt, bool nurOffen)
-    : TDepForm(klasse, 17, nurGekoppelt, nurOffen), fKlasse(klasse) {}
+    : TDepForm(klasse, TFensterTyp::KlassenDeputat, nurGekoppelt, nurOffen), fKlasse(klasse) {}
 
 TKoDepForm::TKoDepForm(TKopplung* kopplung, bool nurGekoppelt, bool nurOffen)
-    : TDepForm(kopplung, 18, nurGekoppelt, nurOffen), fKopplung(kopplung) {}
+    : TDepForm(kopplung, TFensterTyp::KopplungsDeputat, nurGekoppelt, nurOffen),
+      fKopplung(kopplung) {}
 
 TFaDepForm::TFaDepForm(TFach* fach, bool nurGekoppelt, bool nurOffen)
-    : TDepForm(fach, 19, nurGekoppelt, nurOffen), fFach(fach) {}
+    : TDepForm(fach, TFensterTyp::FachDeputat, nurGekoppelt, nurOffen), fFach(fach) {}
 
 TRaDepForm::TRaDepForm(TRaum* raum, bool nurGekoppelt, bool nurOffen)
-    : TDepForm(raum, 20, nurGekoppelt, nurOffen), fRaum(raum) {}
+    : TDepForm(raum, TFensterTyp::RaumDeputat, nurGekoppelt, nurOffen), fRaum(raum) {}
 
 TKursDepForm::TKursDepForm(bool nurGekoppelt, bool nurOffen)
-    : TDepForm(nullptr, 21, nurGekoppelt, nurOffen) {
+    : TDepForm(nullptr, TFensterTyp::AlleKurse, nurGekoppelt, nurOffen) {
   Schule().fKursDepForm = this;
 }
 

@@ -9,6 +9,7 @@
 
 #include "model/basis/liste.h"
 #include "model/fenster/deputat.h"
+#include "model/fenster/fenstertyp.h"
 #include "model/schnittstellen/fenster.h"
 #include "model/schnittstellen/menue.h"
 
@@ -41,7 +42,7 @@ class TDepForm : public QWidget, public Fenster {
   void FensterRefresh() override { Fuellen(); }
   void FensterSchliessen() override;
   void FensterNachVorn() override;
-  int FensterArt() const override { return fArt; }
+  int FensterArt() const override { return Nr(fTyp); }
   std::string FensterTitel() const override;
   void KursEntfernt(const TKurs* kurs) override;
   QSize sizeHint() const override;
@@ -90,7 +91,7 @@ class TDepForm : public QWidget, public Fenster {
  protected:
   // `element` none for "alle Kurse"; `nurGekoppelt` and `nurOffen` the filters of opening with
   // Alt, and with Ctrl and Alt.
-  TDepForm(TElement* element, int art, bool nurGekoppelt, bool nurOffen);
+  TDepForm(TElement* element, TFensterTyp typ, bool nurGekoppelt, bool nurOffen);
 
  private:
   void Fuellen();
@@ -104,7 +105,7 @@ class TDepForm : public QWidget, public Fenster {
   bool IstKursSpalte(int nr) const;
 
   TElement* fElement;
-  int fArt;
+  TFensterTyp fTyp;
   bool fNurGekoppelt;
   bool fNurOffen;
   TDepModell* fModell;

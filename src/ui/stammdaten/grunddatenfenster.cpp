@@ -25,12 +25,12 @@
 
 namespace orbato {
 
-TGrForm::TGrForm(TElement* element, int art)
-    : fInfo(new QLineEdit), fElement(element), fArt(art), fForm(new QFormLayout) {
+TGrForm::TGrForm(TElement* element, TFensterTyp typ)
+    : fInfo(new QLineEdit), fElement(element), fTyp(typ), fForm(new QFormLayout) {
   setWindowTitle(QtText(GrunddatenTitel(*element)));
   element->SetGrDatFenster(this);
   // A teacher and a subject may share a short name: the kind keeps their entries apart.
-  Schule().FensterAnmelden(FensterTitel() + " " + std::to_string(art), this);
+  Schule().FensterAnmelden(FensterTitel() + " " + std::to_string(Nr(typ)), this);
   auto* layout = new QHBoxLayout(this);
   layout->addLayout(fForm);
   fInfo->setMaxLength(31);
@@ -98,19 +98,22 @@ void TGrForm::MenuZeigen(TMenu menu, QWidget* knopf) {
   fMenuZeigen(menu, knopf);
 }
 
-TKoGrForm::TKoGrForm(TKopplung* kopplung) : TGrForm(kopplung, 63) {
+TKoGrForm::TKoGrForm(TKopplung* kopplung) : TGrForm(kopplung, TFensterTyp::KopplungsGrunddaten) {
   Form()->addRow(QStringLiteral("Info"), fInfo);
   Anzeigen();
 }
 
-TRaGrForm::TRaGrForm(TRaum* raum) : TGrForm(raum, 65) {
+TRaGrForm::TRaGrForm(TRaum* raum) : TGrForm(raum, TFensterTyp::RaumGrunddaten) {
   Form()->addRow(QStringLiteral("Info"), fInfo);
   SperrungAnlegen();
   Anzeigen();
 }
 
 TFaGrForm::TFaGrForm(TFach* fach)
-    : TGrForm(fach, 64), fLehrer(TextListe()), fKlassen(TextListe()), fFach(fach) {
+    : TGrForm(fach, TFensterTyp::FachGrunddaten),
+      fLehrer(TextListe()),
+      fKlassen(TextListe()),
+      fFach(fach) {
   Form()->addRow(QStringLiteral("Info"), fInfo);
   Form()->addRow(QStringLiteral("Lehrer"), fLehrer);
   Form()->addRow(QStringLiteral("Klassen"), fKlassen);

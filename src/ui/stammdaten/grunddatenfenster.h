@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "model/fenster/fenstertyp.h"
 #include "model/schnittstellen/fenster.h"
 #include "model/schnittstellen/menue.h"
 #include "ui/stammdaten/elementfelder.h"
@@ -33,7 +34,7 @@ class TGrForm : public QWidget, public Fenster {
   void FensterRefresh() override { Anzeigen(); }
   void FensterSchliessen() override;
   void FensterNachVorn() override;
-  int FensterArt() const override { return fArt; }
+  int FensterArt() const override { return Nr(fTyp); }
   std::string FensterTitel() const override;
 
   TElement* Element() const { return fElement; }
@@ -48,8 +49,7 @@ class TGrForm : public QWidget, public Fenster {
   TSperrRaster* fSperrung = nullptr;  // teachers, classes and rooms
 
  protected:
-  // `art` is the window's kind number, 61 … 66.
-  TGrForm(TElement* element, int art);
+  TGrForm(TElement* element, TFensterTyp typ);
   // Shows the element as it stands; the derived windows add their fields.
   virtual void Anzeigen();
   // After a change of the element: every open window redraws, this one included.
@@ -62,7 +62,7 @@ class TGrForm : public QWidget, public Fenster {
 
  private:
   TElement* fElement;
-  int fArt;
+  TFensterTyp fTyp;
   QFormLayout* fForm;
 };
 

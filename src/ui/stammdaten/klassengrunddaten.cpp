@@ -22,7 +22,7 @@
 
 namespace orbato {
 TKlGrForm::TKlGrForm(TKlasse* klasse)
-    : TSollGrForm(klasse, 62),
+    : TSollGrForm(klasse, TFensterTyp::KlassenGrunddaten),
       fLehrer1(new QPushButton),
       fLehrer2(new QPushButton),
       fKurse(TextListe()),

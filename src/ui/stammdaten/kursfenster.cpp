@@ -27,6 +27,7 @@
 #include "model/elemente/kopplung.h"
 #include "model/elemente/lehrer.h"
 #include "model/elemente/raum.h"
+#include "model/fenster/fenstertyp.h"
 #include "model/kurse/kurs.h"
 #include "model/kurse/kurswahl.h"
 #include "model/uv/stundenwert.h"
@@ -97,7 +98,7 @@ TKursForm::TKursForm()
       fFarbeAendern(new QPushButton(QString::fromUtf8("Ändern"))),
       fInfo(new QLineEdit),
       fKuerzel(new QPushButton(QString::fromUtf8("Kürzel"))) {
-  setWindowTitle(QStringLiteral("Kurs"));
+  setWindowTitle(QtText(FensterTypTitel(TFensterTyp::Kurs)));
   Schule().fKursForm = this;
   Schule().FensterAnmelden("Kurs", this);
   Aufbauen();

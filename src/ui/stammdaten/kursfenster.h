@@ -5,6 +5,7 @@
 
 #include "model/basis/liste.h"
 #include "model/elemente/kuerzelart.h"
+#include "model/fenster/fenstertyp.h"
 #include "model/schnittstellen/fenster.h"
 #include "model/schnittstellen/menue.h"
 
@@ -36,8 +37,8 @@ class TKursForm : public QWidget, public Fenster {
   void FensterRefresh() override { Anzeigen(); }
   void FensterSchliessen() override;
   void FensterNachVorn() override;
-  int FensterArt() const override { return 67; }
-  std::string FensterTitel() const override { return "Kurs"; }
+  int FensterArt() const override { return Nr(TFensterTyp::Kurs); }
+  std::string FensterTitel() const override { return FensterTypTitel(TFensterTyp::Kurs); }
   void KursEntfernt(const TKurs* kurs) override;
 
   TKurs* Kurs() const { return fKurs; }

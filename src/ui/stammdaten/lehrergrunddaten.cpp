@@ -18,7 +18,7 @@
 namespace orbato {
 
 TLeGrForm::TLeGrForm(TLehrer* lehrer)
-    : TSollGrForm(lehrer, 61),
+    : TSollGrForm(lehrer, TFensterTyp::LehrerGrunddaten),
       fFaecher(TextListe()),
       fNeuesFach(new QPushButton(QStringLiteral("Neues Fach"))),
       fFreierTag(new QCheckBox(QStringLiteral("freier Tag"))),

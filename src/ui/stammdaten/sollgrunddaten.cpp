@@ -25,8 +25,8 @@ const TRaum* EigenerRaum(const TSollElement& e) {
 
 }  // namespace
 
-TSollGrForm::TSollGrForm(TSollElement* element, int art)
-    : TGrForm(element, art),
+TSollGrForm::TSollGrForm(TSollElement* element, TFensterTyp typ)
+    : TGrForm(element, typ),
       fSoll(new QLabel),
       fSollAuf(PfeilKnopf(Qt::UpArrow)),
       fSollAb(PfeilKnopf(Qt::DownArrow)),

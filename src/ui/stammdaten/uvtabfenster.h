@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "model/fenster/fenstertyp.h"
 #include "model/schnittstellen/fenster.h"
 
 class QTableWidget;
@@ -29,7 +30,7 @@ class TUVTabForm : public QWidget, public Fenster {
   void FensterRefresh() override { FensterUpdate(); }
   void FensterSchliessen() override;
   void FensterNachVorn() override;
-  int FensterArt() const override { return 12; }
+  int FensterArt() const override { return Nr(TFensterTyp::UVMatrix); }
   std::string FensterTitel() const override;
   void KursEntfernt(const TKurs* kurs) override;
   QSize sizeHint() const override;

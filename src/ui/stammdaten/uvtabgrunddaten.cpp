@@ -47,7 +47,7 @@ std::vector<TElement*> Gewaehlt(QWidget* eltern, const QString& titel, const TLi
 }  // namespace
 
 TUVGrForm::TUVGrForm(TUVTab* tabelle)
-    : TGrForm(tabelle, 66),
+    : TGrForm(tabelle, TFensterTyp::UVGrunddaten),
       fKlassenFaecher(new QRadioButton(QString::fromUtf8("Klassen/Fächer"))),
       fLehrerKlassen(new QRadioButton(QStringLiteral("Lehrer/Klassen"))),
       fMatrix(new QPushButton(QStringLiteral("Tabelle zeigen"))),

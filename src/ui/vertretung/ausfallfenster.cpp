@@ -8,6 +8,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "model/fenster/fenstertyp.h"
 #include "model/vertretung/kalender.h"
 #include "platform/qttext.h"
 
@@ -36,7 +37,7 @@ TWoAusfallForm::TWoAusfallForm(const TSchule& schule, QWidget* eltern)
       fJahr(Zahlfeld(1994, 2099, fAusfall.Jahr(), this)),
       fBereich(new QLabel(this)),
       fBericht(new QPlainTextEdit(this)) {
-  setWindowTitle(QStringLiteral("wöchentlicher Unterrichtsausfall"));
+  setWindowTitle(QtText(FensterTypTitel(TFensterTyp::Unterrichtsausfall)));
   auto* rechnen = new QPushButton(QStringLiteral("Rechnen"), this);
   auto* zeile = new QHBoxLayout;
   zeile->addWidget(new QLabel(QStringLiteral("KW"), this));

@@ -18,6 +18,7 @@
 
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
+#include "model/fenster/fenstertyp.h"
 #include "model/vertretung/gutschrift.h"
 #include "platform/qttext.h"
 #include "ui/bausteine/zeilenhoehe.h"
@@ -97,7 +98,7 @@ TVertrForm::TVertrForm(TDatumZeit datum, QWidget* eltern)
       fSortierung(new QComboBox(this)),
       fInaktive(new QCheckBox(QStringLiteral("inaktive Vertretungen"), this)),
       fTabelle(NeueTabelle(this)) {
-  setWindowTitle(QStringLiteral("Vertretungen"));
+  setWindowTitle(QtText(FensterTypTitel(TFensterTyp::Vertretungen)));
   fMenuZeigen = [this](TMenu& menu) { MenuAmZeiger(this, menu); };
   Schule().fVertrForm = this;
   Schule().FensterAnmelden(FensterTitel(), this);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/elemente/kuerzelart.h"
+#include "model/fenster/fenstertyp.h"
 #include "model/schnittstellen/fenster.h"
 #include "model/schnittstellen/menue.h"
 #include "substitution/vertretungsform.h"
@@ -41,8 +42,8 @@ class TVertrForm : public QWidget, public Fenster {
   void FensterRefresh() override { FensterUpdate(); }
   void FensterSchliessen() override;
   void FensterNachVorn() override;
-  int FensterArt() const override { return 69; }
-  std::string FensterTitel() const override { return "Vertretungen"; }
+  int FensterArt() const override { return Nr(TFensterTyp::Vertretungen); }
+  std::string FensterTitel() const override { return FensterTypTitel(TFensterTyp::Vertretungen); }
   QSize sizeHint() const override;
 
   TVertretungsForm& Form() { return fForm; }

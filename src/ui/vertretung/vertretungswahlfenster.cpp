@@ -24,6 +24,7 @@
 
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
+#include "model/fenster/fenstertyp.h"
 #include "model/vertretung/vertretung.h"
 #include "platform/qttext.h"
 #include "ui/hauptfenster/fensterwege.h"
@@ -120,7 +121,7 @@ TVertrWahlForm::TVertrWahlForm()
         fWahl.BemErsetzen(false, nr);
         Zeigen();
       })) {
-  setWindowTitle(QStringLiteral("Vertretungswahl"));
+  setWindowTitle(QtText(FensterTypTitel(TFensterTyp::Vertretungswahl)));
   Schule().fVertrWahlForm = this;
   Schule().FensterAnmelden(FensterTitel(), this);
 

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "model/fenster/fenstertyp.h"
 #include "model/schnittstellen/fenster.h"
 #include "substitution/vertretungswahl.h"
 
@@ -41,8 +42,10 @@ class TVertrWahlForm : public QWidget, public Fenster {
   void FensterNachVorn() override;
   void KursEntfernt(const TKurs* kurs) override;
   void ElementEntfernt(const TElement* element) override;
-  int FensterArt() const override { return 80; }
-  std::string FensterTitel() const override { return "Vertretungswahl"; }
+  int FensterArt() const override { return Nr(TFensterTyp::Vertretungswahl); }
+  std::string FensterTitel() const override {
+    return FensterTypTitel(TFensterTyp::Vertretungswahl);
+  }
   QSize sizeHint() const override;
 
   QLabel* Kopf() const { return fKopf; }

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "model/dokument/schule.h"
+#include "model/fenster/fenstertyp.h"
 #include "platform/qttext.h"
 #include "ui/hauptfenster/fensterwege.h"
 
@@ -35,7 +36,7 @@ TVStdForm::TVStdForm(TSchule& schule, QWidget* eltern)
       fHoch(Pfeil(Qt::UpArrow, "hoch", this)),
       fRunter(Pfeil(Qt::DownArrow, "runter", this)),
       fRuecksetzen(new QPushButton(QStringLiteral("Rücksetzen"), this)) {
-  setWindowTitle(QStringLiteral("Vertretene Stunden"));
+  setWindowTitle(QtText(FensterTypTitel(TFensterTyp::VertreteneStunden)));
   fSchule.FensterAnmelden(FensterTitel(), this);
   fSeiten->addTab(fTabellen[0], QStringLiteral("Tabelle 1"));
   fSeiten->addTab(fTabellen[1], QStringLiteral("Tabelle 2"));

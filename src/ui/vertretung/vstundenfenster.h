@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "model/fenster/fenstertyp.h"
 #include "model/schnittstellen/fenster.h"
 #include "substitution/vstunden.h"
 
@@ -28,7 +29,7 @@ class TVStdForm : public QWidget, public Fenster {
   void FensterRefresh() override { Fuellen(); }
   void FensterSchliessen() override;
   void FensterNachVorn() override;
-  int FensterArt() const override { return 70; }
+  int FensterArt() const override { return Nr(TFensterTyp::VertreteneStunden); }
   std::string FensterTitel() const override;
   QSize sizeHint() const override;
 

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "model/fenster/fenstertyp.h"
 #include "model/schnittstellen/fenster.h"
 #include "substitution/vertretungsuebersicht.h"
 
@@ -12,7 +13,7 @@ namespace orbato {
 
 class TSchule;
 
-// "Vertretungsübersicht für Lehrer" (kind 81) and "… für Klassen" (82): the range, the statistics
+// "Vertretungsübersicht für Lehrer" and "… für Klassen": the range, the statistics
 // grid with one row per teacher or class, and under it the records of the selected row. One of
 // each per document; opened again with another range it shows that range.
 class TVUebForm : public QWidget, public Fenster {
@@ -27,7 +28,10 @@ class TVUebForm : public QWidget, public Fenster {
   void FensterRefresh() override { Fuellen(); }
   void FensterSchliessen() override;
   void FensterNachVorn() override;
-  int FensterArt() const override { return fUebersicht.Art() == leh ? 81 : 82; }
+  int FensterArt() const override {
+    return Nr(fUebersicht.Art() == leh ? TFensterTyp::VertretungsUebersichtLehrer
+                                       : TFensterTyp::VertretungsUebersichtKlassen);
+  }
   std::string FensterTitel() const override;
   QSize sizeHint() const override;
 

@@ -72,6 +72,91 @@ TEST_F(FensterartenTest, OffersTheToolsThatDoSomethingInTheWindow) {
   EXPECT_EQ(erlaubt(69), "10100");
 }
 
+// One line per kind: number, caption, element kind, palette button, reopened, tools 0 … 4,
+// "Kopieren", course commands.
+std::string Zeile(const TFensterTypDaten& d) {
+  const char* const elemente[] = {"leh", "kla", "kop", "fac", "rau", "uvt", "kur"};
+  std::string z = std::to_string(Nr(d.fTyp)) + " " + (d.fTitel ? d.fTitel : "-") + " | ";
+  z += d.fElementArt ? elemente[*d.fElementArt] : "-";
+  z += d.fPaletteArt ? std::string(1, "GDP"[*d.fPaletteArt]) : "-";
+  z += d.fWiederOeffnen ? " w " : " - ";
+  for (int werkzeug = 0; werkzeug <= 4; ++werkzeug) z += (d.fWerkzeuge >> werkzeug) & 1 ? '1' : '0';
+  z += d.fKopieren ? " k" : " -";
+  z += d.fKursBefehle ? "u" : "-";
+  return z;
+}
+
+TEST_F(FensterartenTest, TableOfKindsKeepsTheNumbersOfThePlanFile) {
+  std::vector<std::string> zeilen;
+  for (const TFensterTypDaten& d : kFensterTypen) zeilen.push_back(Zeile(d));
+  EXPECT_EQ(zeilen, (std::vector<std::string>{
+                        "0 - | -- - 11111 --",
+                        "9 - | lehP w 11111 k-",
+                        "10 - | klaP w 11111 k-",
+                        "11 - | rauP w 11111 k-",
+                        "12 - | uvtP w 10000 ku",
+                        "14 Zwischenablage | -- - 10000 --",
+                        "15 Fehler | -- - 10000 --",
+                        "16 - | lehD w 11110 ku",
+                        "17 - | klaD w 11110 ku",
+                        "18 - | kopD w 11110 ku",
+                        "19 - | facD w 11110 ku",
+                        "20 - | rauD w 11110 ku",
+                        "21 alle Kurse | -D w 11110 ku",
+                        "22 Parallele Kopplungen | -- w 11111 k-",
+                        "31 \xDC"
+                        "bersicht f\xFCr Lehrer | -P w 11111 k-",
+                        "32 \xDC"
+                        "bersicht f\xFCr Klassen | -P w 11111 k-",
+                        "33 \xDC"
+                        "bersicht f\xFCr R\xE4ume | -P w 11111 k-",
+                        "61 - | lehG w 11100 --",
+                        "62 - | klaG w 11100 --",
+                        "63 - | kopG w 11100 --",
+                        "64 - | facG w 11100 --",
+                        "65 - | rauG w 11100 --",
+                        "66 - | uvtG w 11100 --",
+                        "67 Kurs | -- - 11110 k-",
+                        "68 Manuell | -- - 11111 --",
+                        "69 Vertretungen | -- w 10100 --",
+                        "70 Vertretene Stunden | -- - 10000 --",
+                        "71 Stundenverteilung | -- w 10000 --",
+                        "72 Lehrerstatistik | -- w 10000 k-",
+                        "73 Klassenstatistik | -- w 10000 k-",
+                        "74 Fachstatistik | -- w 10000 k-",
+                        "75 Kopplungsstatistik | -- w 10000 k-",
+                        "76 Raumstatistik | -- w 10000 k-",
+                        "77 UV-Statistik | -- w 10000 k-",
+                        "80 Vertretungswahl | -- - 10000 --",
+                        "81 Vertretungs\xFC"
+                        "bersicht f\xFCr Lehrer | -- - 10000 k-",
+                        "82 Vertretungs\xFC"
+                        "bersicht f\xFCr Klassen | -- - 10000 k-",
+                        "83 w\xF6"
+                        "chentlicher Unterrichtsausfall | -- - 10000 --",
+                        "90 Planqualit\xE4t | -- - 10000 k-",
+                    }));
+  // A number of no kind, as a damaged file may hold.
+  EXPECT_EQ(Zeile(FensterTypDaten(13)), "0 - | -- - 10000 --");
+  EXPECT_EQ(Zeile(FensterTypDaten(-1)), "0 - | -- - 10000 --");
+  EXPECT_EQ(FensterTypTitel(TFensterTyp::Kurs), "Kurs");
+  EXPECT_EQ(FensterTypTitel(TFensterTyp::LehrerPlan), "");
+}
+
+TEST_F(FensterartenTest, OpensTheElementWindowOfThePaletteButton) {
+  const auto typen = [](TFensterArt gruppe) {
+    std::vector<int> nr;
+    for (TKuerzelArt art : {leh, kla, kop, fac, rau, uvt})
+      nr.push_back(Nr(ElementFensterTyp(art, gruppe)));
+    return nr;
+  };
+  EXPECT_EQ(typen(GFenster), (std::vector<int>{61, 62, 63, 64, 65, 66}));
+  EXPECT_EQ(typen(DFenster), (std::vector<int>{16, 17, 18, 19, 20, 12}));
+  // Couplings and subjects have no plan; a table's matrix is its plan.
+  EXPECT_EQ(typen(PFenster), (std::vector<int>{9, 10, 18, 19, 11, 12}));
+  EXPECT_EQ(ElementFensterTyp(kur, DFenster), TFensterTyp::KeinFenster);
+}
+
 // A work area of 1000 by 700: the place is kept with 200 pixels to spare, the size only when
 // it is smaller than the window as it opened.
 TEST_F(FensterartenTest, PlacesAReopenedWindowWhereItFits) {
