@@ -12,7 +12,7 @@
 #include "model/basis/dialoge.h"
 #include "model/demo/demoschule.h"
 #include "model/dokument/schule.h"
-#include "model/fenster/fenster.h"
+#include "model/fenster/testfenster.h"
 #include "persist/kursdatei.h"
 #include "persist/kursexport.h"
 #include "persist/puffer.h"

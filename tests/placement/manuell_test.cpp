@@ -6,7 +6,7 @@
 
 #include "model/basis/dialoge.h"
 #include "model/dokument/undo.h"
-#include "model/fenster/fenster.h"
+#include "model/fenster/testfenster.h"
 #include "placement/platzierungsfixture.h"
 #include "placement/setzen.h"
 

@@ -7,7 +7,7 @@
 
 #include "model/basis/dialoge.h"
 #include "model/dokument/verlauf.h"
-#include "model/fenster/fenster.h"
+#include "model/fenster/testfenster.h"
 #include "placement/platzierungsfixture.h"
 #include "placement/raeume.h"
 #include "placement/setzen.h"

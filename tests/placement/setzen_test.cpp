@@ -4,7 +4,7 @@
 
 #include "model/basis/uhr.h"
 #include "model/dokument/undo.h"
-#include "model/fenster/fenster.h"
+#include "model/fenster/testfenster.h"
 #include "model/schulfixture.h"
 #include "model/woche/versionen.h"
 #include "placement/planzellen.h"

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "model/basis/dialoge.h"
-#include "model/fenster/fenster.h"
+#include "model/fenster/testfenster.h"
 #include "model/schulfixture.h"
 #include "model/vertretung/fehl.h"
 

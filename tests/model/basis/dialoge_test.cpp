@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "model/dokument/zwischenablage.h"
-#include "model/fenster/fenster.h"
+#include "model/fenster/testfenster.h"
 
 namespace orbato {
 namespace {

@@ -5,7 +5,7 @@
 #include <set>
 
 #include "model/basis/dialoge.h"
-#include "model/fenster/fenster.h"
+#include "model/fenster/testfenster.h"
 #include "model/schulfixture.h"
 
 namespace orbato {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "model/fenster/fenster.h"
+#include "model/fenster/testfenster.h"
 #include "model/schulfixture.h"
 
 namespace orbato {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "model/fenster/fenster.h"
 #include "model/fenster/spaltenbreiten.h"
+#include "model/fenster/testfenster.h"
 #include "model/schulfixture.h"
 
 namespace orbato {
