@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QDate>
 #include <QDateEdit>
-#include <QFontDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,6 +14,7 @@
 
 #include "platform/qttext.h"
 #include "substitution/kalender.h"
+#include "ui/bausteine/schriftfeld.h"
 #include "ui/drucken/vdeinstellungsdialog.h"
 
 namespace orbato {
@@ -33,7 +33,7 @@ QDate QtDatum(TDatumZeit datum) {
 }  // namespace
 
 TVertrDruckDialog::TVertrDruckDialog(TStandard& standard, TDatumZeit datum, QWidget* eltern)
-    : QDialog(eltern), fStandard(standard), fSchrift(standard.fVertrDruckFont) {
+    : QDialog(eltern), fStandard(standard) {
   setWindowTitle(QStringLiteral("Drucke Vertretungsplan"));
   auto* mitte = new QHBoxLayout;
   mitte->addWidget(DatumUndBemerkung(), 1);
@@ -104,20 +104,19 @@ QWidget* TVertrDruckDialog::Einstellungen() {
 QWidget* TVertrDruckDialog::Druckbild() {
   auto* gruppe = new QGroupBox(QStringLiteral("Ausdruck"), this);
   auto* raster = new QGridLayout(gruppe);
-  fSchriftFeld = new QLabel(gruppe);
-  auto* schrift = new QPushButton(QStringLiteral("Sch&rift..."), gruppe);
-  schrift->setAutoDefault(false);
-  connect(schrift, &QPushButton::clicked, this, [this] { SchriftAendern(); });
+  fSchriftFeld = new TSchriftFeld(fStandard.fVertrDruckFont, gruppe);
+  fSchriftFeld->setAutoDefault(false);
+  auto* schriftName = new QLabel(QStringLiteral("Sch&rift"), gruppe);
+  schriftName->setBuddy(fSchriftFeld);
   fRand = new QSpinBox(gruppe);
   fRand->setRange(0, kGroessterRand);
   fRand->setValue(std::clamp(fStandard.fVertrDruckRand, 0, kGroessterRand));
   auto* randName = new QLabel(QStringLiteral("Ra&nd [cm]"), gruppe);
   randName->setBuddy(fRand);
-  raster->addWidget(fSchriftFeld, 0, 0);
-  raster->addWidget(schrift, 0, 1);
+  raster->addWidget(schriftName, 0, 0);
+  raster->addWidget(fSchriftFeld, 0, 1);
   raster->addWidget(randName, 1, 0);
   raster->addWidget(fRand, 1, 1);
-  SchriftZeigen();
   return gruppe;
 }
 
@@ -172,24 +171,6 @@ void TVertrDruckDialog::EinstellungZeigen(int i) {
   dialog.exec();
 }
 
-void TVertrDruckDialog::SchriftAendern() {
-  QFont schrift = QtSchrift(fSchrift);
-  bool gewaehlt = false;
-  if (fSchriftWaehlen) {
-    gewaehlt = fSchriftWaehlen(schrift);
-  } else {
-    schrift = QFontDialog::getFont(&gewaehlt, schrift, this, QStringLiteral("Schrift"));
-  }
-  if (!gewaehlt) return;
-  fSchrift = ModellSchrift(schrift);
-  SchriftZeigen();
-}
-
-void TVertrDruckDialog::SchriftZeigen() {
-  fSchriftFeld->setText(
-      QStringLiteral("%1, %2 pt").arg(QtText(fSchrift.Name)).arg(fSchrift.Groesse));
-}
-
 void TVertrDruckDialog::WochentagZeigen() {
   const int tag = orbato::Wochentag(Datum());
   fWochentag->setText(QtText(fStandard.fTagName[static_cast<std::size_t>(tag - 1)].str()));
@@ -212,7 +193,7 @@ std::vector<std::string> TVertrDruckDialog::Zeilen() const {
 void TVertrDruckDialog::Uebernehmen() {
   for (std::size_t i = 0; i < fHaken.size(); ++i) fStandard.fVertrCheck[i] = fHaken[i]->isChecked();
   fStandard.fVMemo[0] = Zeilen();
-  fStandard.fVertrDruckFont = fSchrift;
+  fStandard.fVertrDruckFont = fSchriftFeld->Schrift();
   fStandard.fVertrDruckRand = fRand->value();
 }
 
