@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/basis/dialoge.h"
+#include "model/basis/zusicherung.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
 #include "model/elemente/kopplung.h"
@@ -99,7 +100,7 @@ void EntferneRaumInSetzung(TKurs& kurs, TSetzung* setzung) {
 }
 
 void AendereRaumInSetzung(TKurs& kurs, TSetzung* setzung, TRaum* raum) {
-  if (setzung == nullptr) return;
+  ORBATO_ASSERT(setzung != nullptr, return );
   EntferneRaumInSetzung(kurs, setzung);
   if (raum == nullptr) return;
   TSchule& schule = Schule();
