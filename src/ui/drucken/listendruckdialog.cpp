@@ -19,11 +19,10 @@
 #include "print/listendruck.h"
 #include "ui/bausteine/dialogknoepfe.h"
 #include "ui/bausteine/schriftfeld.h"
+#include "ui/drucken/druckbild.h"
 
 namespace orbato {
 namespace {
-
-constexpr int kGroessterRand = 10;
 
 struct TOption {
   const char* text;
@@ -199,22 +198,10 @@ void TListenDruckDialog::AuswahlFuellen() {
 }
 
 QWidget* TListenDruckDialog::Druckbild() {
-  auto* gruppe = new QGroupBox(QStringLiteral("Ausdruck"), this);
-  auto* raster = new QGridLayout(gruppe);
-  fSchriftFeld = new TSchriftFeld(Einstellung().Font, gruppe);
-  fSchriftFeld->setAutoDefault(false);
-  auto* schriftName = new QLabel(QStringLiteral("Sch&rift"), gruppe);
-  schriftName->setBuddy(fSchriftFeld);
-  fRand = new QSpinBox(gruppe);
-  fRand->setRange(0, kGroessterRand);
-  fRand->setValue(std::clamp(Einstellung().Rand, 0, kGroessterRand));
-  auto* randName = new QLabel(QStringLiteral("Ra&nd [cm]"), gruppe);
-  randName->setBuddy(fRand);
-  raster->addWidget(schriftName, 0, 0);
-  raster->addWidget(fSchriftFeld, 0, 1);
-  raster->addWidget(randName, 1, 0);
-  raster->addWidget(fRand, 1, 1);
-  return gruppe;
+  const TDruckbild bild = DruckbildGruppe(Einstellung().Font, Einstellung().Rand, this);
+  fSchriftFeld = bild.schrift;
+  fRand = bild.rand;
+  return bild.gruppe;
 }
 
 QWidget* TListenDruckDialog::Knoepfe() {

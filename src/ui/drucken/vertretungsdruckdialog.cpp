@@ -15,6 +15,7 @@
 #include "platform/qttext.h"
 #include "substitution/kalender.h"
 #include "ui/bausteine/schriftfeld.h"
+#include "ui/drucken/druckbild.h"
 #include "ui/drucken/vdeinstellungsdialog.h"
 
 namespace orbato {
@@ -23,7 +24,6 @@ namespace {
 // The years the calendar of plan versions covers, as in the date dialog.
 constexpr int kErstesJahr = 1994;
 constexpr int kLetztesJahr = 2050;
-constexpr int kGroessterRand = 10;
 
 QDate QtDatum(TDatumZeit datum) {
   const TKalenderDatum d = DekodiereDatum(datum);
@@ -102,22 +102,11 @@ QWidget* TVertrDruckDialog::Einstellungen() {
 
 // Font and margin of the printed sheet.
 QWidget* TVertrDruckDialog::Druckbild() {
-  auto* gruppe = new QGroupBox(QStringLiteral("Ausdruck"), this);
-  auto* raster = new QGridLayout(gruppe);
-  fSchriftFeld = new TSchriftFeld(fStandard.fVertrDruckFont, gruppe);
-  fSchriftFeld->setAutoDefault(false);
-  auto* schriftName = new QLabel(QStringLiteral("Sch&rift"), gruppe);
-  schriftName->setBuddy(fSchriftFeld);
-  fRand = new QSpinBox(gruppe);
-  fRand->setRange(0, kGroessterRand);
-  fRand->setValue(std::clamp(fStandard.fVertrDruckRand, 0, kGroessterRand));
-  auto* randName = new QLabel(QStringLiteral("Ra&nd [cm]"), gruppe);
-  randName->setBuddy(fRand);
-  raster->addWidget(schriftName, 0, 0);
-  raster->addWidget(fSchriftFeld, 0, 1);
-  raster->addWidget(randName, 1, 0);
-  raster->addWidget(fRand, 1, 1);
-  return gruppe;
+  const TDruckbild bild =
+      DruckbildGruppe(fStandard.fVertrDruckFont, fStandard.fVertrDruckRand, this);
+  fSchriftFeld = bild.schrift;
+  fRand = bild.rand;
+  return bild.gruppe;
 }
 
 QPushButton* TVertrDruckDialog::Ausgabe(const QString& text, TAusgabe TVertrDruckDialog::*ausgabe) {
