@@ -14,7 +14,7 @@ cmake --build build -j"${ORBATO_JOBS:-2}" --target orbato winorbato_bilder
 arbeit=$(mktemp -d)
 trap 'rm -rf "$arbeit"' EXIT
 build/src/orbato demo "$arbeit/demo.orb"
-QT_QPA_PLATFORM=offscreen build/src/winorbato_bilder "$arbeit/demo.orb" "$ziel"
+QT_QPA_PLATFORM=offscreen build/tools/winorbato_bilder "$arbeit/demo.orb" "$ziel"
 # The first page of each printout of the "Drucken" menu as the command line prints it; a printout
 # without pages (no substitutions today) is named and skipped.
 for art in kuerzel deputate lehrerplaene klassenplaene raumplaene kopplungsplaene-lehrer \

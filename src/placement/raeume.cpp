@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "model/basis/zusicherung.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
 #include "model/elemente/kopplung.h"
@@ -97,7 +98,7 @@ void EntferneRaumInSetzung(TKurs& kurs, TSetzung* setzung) {
 }
 
 void AendereRaumInSetzung(TKurs& kurs, TSetzung* setzung, TRaum* raum) {
-  if (setzung == nullptr) return;
+  ORBATO_ASSERT(setzung != nullptr, return );
   EntferneRaumInSetzung(kurs, setzung);
   if (raum == nullptr) return;
   TSchule& schule = Schule();

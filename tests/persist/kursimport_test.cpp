@@ -13,6 +13,7 @@
 #include "model/dokument/schule.h"
 #include "model/schnittstellen/dialoge.h"
 #include "model/schnittstellen/fenster.h"
+#include "model/schnittstellen/testfenster.h"
 #include "persist/kursdatei.h"
 #include "persist/kursexport.h"
 #include "persist/puffer.h"

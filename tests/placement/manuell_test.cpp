@@ -7,6 +7,7 @@
 #include "model/dokument/undo.h"
 #include "model/schnittstellen/dialoge.h"
 #include "model/schnittstellen/fenster.h"
+#include "model/schnittstellen/testfenster.h"
 #include "placement/platzierungsfixture.h"
 #include "placement/setzen.h"
 

@@ -8,6 +8,7 @@
 #include "model/dokument/verlauf.h"
 #include "model/schnittstellen/dialoge.h"
 #include "model/schnittstellen/fenster.h"
+#include "model/schnittstellen/testfenster.h"
 #include "placement/platzierungsfixture.h"
 #include "placement/raeume.h"
 #include "placement/setzen.h"

@@ -4,6 +4,7 @@
 
 #include "model/dokument/undo.h"
 #include "model/schnittstellen/fenster.h"
+#include "model/schnittstellen/testfenster.h"
 #include "model/schnittstellen/uhr.h"
 #include "model/schulfixture.h"
 #include "model/woche/versionen.h"

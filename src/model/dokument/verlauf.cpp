@@ -3,6 +3,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "model/basis/zusicherung.h"
 #include "model/dokument/schule.h"
 #include "model/kurse/kurs.h"
 #include "model/woche/wochbereich.h"
@@ -78,13 +79,16 @@ void Entferne(const TEintrag& e) {
 
 void RaumSetzen(const TEintrag& e, TRaum* raum) {
   TSetzung* s = e.kurs->SetzungFinden(e.woche, e.tag, e.std);
-  if (s == nullptr) return;
+  // Replayed in order, a step finds every lesson it changed where it left it.
+  ORBATO_ASSERT(s != nullptr, return );
   e.kurs->RaumAusSetzung(s);
   e.kurs->RaumInSetzung(s, raum);
 }
 
 void FixSetzen(const TEintrag& e, bool fix) {
-  if (TSetzung* s = e.kurs->SetzungFinden(e.woche, e.tag, e.std)) s->fFixiert = fix;
+  TSetzung* s = e.kurs->SetzungFinden(e.woche, e.tag, e.std);
+  ORBATO_ASSERT(s != nullptr, return );
+  s->fFixiert = fix;
 }
 
 // One change forwards (redo) or backwards (undo).

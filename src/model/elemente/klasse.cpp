@@ -46,7 +46,7 @@ int32_t TKlasse::HohlStunden(int32_t woche, int32_t& maxim, std::array<int32_t, 
   maximum.fill(0);
   for (int32_t tag = 1; tag <= s.fMaxTageNeu; ++tag) {
     int32_t letzte = 0;
-    for (int32_t std = 16; std >= 1 && letzte == 0; --std) {
+    for (int32_t std = kMaxStunden; std >= 1 && letzte == 0; --std) {
       if (fBesetzung.GetWocheTagStd(woche, tag, std)) {
         const TKurs* k = FindeKurs(woche, tag, std);
         if (!(k && k->IstFixiert(woche, tag, std))) letzte = std;

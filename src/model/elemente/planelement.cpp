@@ -45,9 +45,9 @@ std::string TPlanElement::SVZeile(int32_t woche, int32_t tag) const {
   const TStandard& st = Standard();
   int32_t w = st.AufgeloesteWoche(woche);
   if (w == 0) w = st.fAktuelleWoche;
-  std::string text(16, 'F');
+  std::string text(kMaxStunden, 'F');
   int erste = -1, letzte = -1;
-  for (int32_t std = 1; std <= 16; ++std) {
+  for (int32_t std = 1; std <= kMaxStunden; ++std) {
     char& zeichen = text[std - 1];
     if (fSperrung.GetWocheTagStd(w, tag, std)) {
       zeichen = 'S';

@@ -518,10 +518,11 @@ std::string TKurs::WahlZeile(int32_t woche, int32_t tag, int32_t std, int a, int
 }
 
 std::string TKurs::SVZeile(int32_t tag) const {
-  std::string text(16, 'F');
+  std::string text(kMaxStunden, 'F');
   const int32_t woche = Standard().fAktuelleWoche;
   for (const TSetzung* s : fSetzungen) {
-    if (s->fWoche != woche || s->fTag != tag || s->fStunde < 1 || s->fStunde > 16) continue;
+    if (s->fWoche != woche || s->fTag != tag || s->fStunde < 1 || s->fStunde > kMaxStunden)
+      continue;
     text[s->fStunde - 1] = fKopplung ? (s->fFixiert ? 'L' : 'K') : (s->fFixiert ? 'G' : 'E');
   }
   return text;

@@ -1,7 +1,6 @@
 #include "ui/drucken/listendruckdialog.h"
 
 #include <QCheckBox>
-#include <QFontDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,11 +18,11 @@
 #include "print/druckauftrag.h"
 #include "print/listendruck.h"
 #include "ui/bausteine/dialogknoepfe.h"
+#include "ui/bausteine/schriftfeld.h"
+#include "ui/drucken/druckbild.h"
 
 namespace orbato {
 namespace {
-
-constexpr int kGroessterRand = 10;
 
 struct TOption {
   const char* text;
@@ -117,11 +116,7 @@ const TListenDruck* ListenDruckZuEintrag(const QString& eintrag) {
 
 TListenDruckDialog::TListenDruckDialog(TListenDruck art, TSchule& schule, TStandard& standard,
                                        QWidget* eltern)
-    : QDialog(eltern),
-      fArt(art),
-      fSchule(schule),
-      fStandard(standard),
-      fSchrift(Einstellung().Font) {
+    : QDialog(eltern), fArt(art), fSchule(schule), fStandard(standard) {
   fDrucken = [](QWidget* e, Dialoge& d, const TAufzeichnung& a) { DruckenNachDialog(e, d, a); };
   fAnsehen = DruckAnsehen;
   setWindowTitle(QString::fromUtf8(Beschreibung(art).titel));
@@ -203,23 +198,10 @@ void TListenDruckDialog::AuswahlFuellen() {
 }
 
 QWidget* TListenDruckDialog::Druckbild() {
-  auto* gruppe = new QGroupBox(QStringLiteral("Ausdruck"), this);
-  auto* raster = new QGridLayout(gruppe);
-  fSchriftFeld = new QLabel(gruppe);
-  auto* schrift = new QPushButton(QStringLiteral("Sch&rift..."), gruppe);
-  schrift->setAutoDefault(false);
-  connect(schrift, &QPushButton::clicked, this, [this] { SchriftAendern(); });
-  fRand = new QSpinBox(gruppe);
-  fRand->setRange(0, kGroessterRand);
-  fRand->setValue(std::clamp(Einstellung().Rand, 0, kGroessterRand));
-  auto* randName = new QLabel(QStringLiteral("Ra&nd [cm]"), gruppe);
-  randName->setBuddy(fRand);
-  raster->addWidget(fSchriftFeld, 0, 0);
-  raster->addWidget(schrift, 0, 1);
-  raster->addWidget(randName, 1, 0);
-  raster->addWidget(fRand, 1, 1);
-  SchriftZeigen();
-  return gruppe;
+  const TDruckbild bild = DruckbildGruppe(Einstellung().Font, Einstellung().Rand, this);
+  fSchriftFeld = bild.schrift;
+  fRand = bild.rand;
+  return bild.gruppe;
 }
 
 QWidget* TListenDruckDialog::Knoepfe() {
@@ -228,24 +210,6 @@ QWidget* TListenDruckDialog::Knoepfe() {
   fAnsehenKnopf = k.ansehen;
   fAbbrechenKnopf = k.abbrechen;
   return k.reihe;
-}
-
-void TListenDruckDialog::SchriftAendern() {
-  QFont schrift = QtSchrift(fSchrift);
-  bool gewaehlt = false;
-  if (fSchriftWaehlen) {
-    gewaehlt = fSchriftWaehlen(schrift);
-  } else {
-    schrift = QFontDialog::getFont(&gewaehlt, schrift, this, QStringLiteral("Schrift"));
-  }
-  if (!gewaehlt) return;
-  fSchrift = ModellSchrift(schrift);
-  SchriftZeigen();
-}
-
-void TListenDruckDialog::SchriftZeigen() {
-  fSchriftFeld->setText(
-      QStringLiteral("%1, %2 pt").arg(QtText(fSchrift.Name)).arg(fSchrift.Groesse));
 }
 
 void TListenDruckDialog::Uebernehmen() {
@@ -258,7 +222,7 @@ void TListenDruckDialog::Uebernehmen() {
     e.Kl = fDeputatArt[1]->isChecked();
     e.Links = fDeputatArt[2]->isChecked();
   }
-  e.Font = fSchrift;
+  e.Font = fSchriftFeld->Schrift();
   e.Rand = fRand->value();
 }
 

@@ -10,7 +10,6 @@
 #include "ui/drucken/druckausgabe.h"
 
 class QCheckBox;
-class QFont;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -19,6 +18,7 @@ class QSpinBox;
 
 namespace orbato {
 
+class TSchriftFeld;
 class Dialoge;
 class TPlanElement;
 class TSchule;
@@ -53,9 +53,6 @@ class TListenDruckDialog : public QDialog {
   using TAusgabe = std::function<void(QWidget* eltern, Dialoge& dialoge, const TAufzeichnung&)>;
   TAusgabe fDrucken;
   TAusgabe fAnsehen;
-  // How "Schrift..." asks for the font; answers whether one was chosen.
-  std::function<bool(QFont& schrift)> fSchriftWaehlen;
-
   TListenDruck Art() const { return fArt; }
   // Writes the options, font and margin into the printout's settings group.
   void Uebernehmen();
@@ -71,7 +68,8 @@ class TListenDruckDialog : public QDialog {
   // "Deputate": sheets of "Lehrer", "Klassen" or "Räume" (0, 1, 2), and the choice of elements.
   QRadioButton* DeputatArt(int i) const { return fDeputatArt[static_cast<std::size_t>(i)]; }
   QListWidget* AuswahlListe() const { return fAuswahlListe; }
-  QLabel* SchriftFeld() const { return fSchriftFeld; }
+  // The font button; a test puts its answer into its fSchriftWaehlen.
+  TSchriftFeld* SchriftFeld() const { return fSchriftFeld; }
   QSpinBox* Rand() const { return fRand; }
   QPushButton* OkKnopf() const { return fOkKnopf; }
   QPushButton* AnsehenKnopf() const { return fAnsehenKnopf; }
@@ -85,19 +83,16 @@ class TListenDruckDialog : public QDialog {
   QWidget* Druckbild();
   QWidget* Knoepfe();
   void AuswahlFuellen();
-  void SchriftAendern();
-  void SchriftZeigen();
   void Ansehen();
 
   TListenDruck fArt;
   TSchule& fSchule;
   TStandard& fStandard;
-  TSchrift fSchrift;
   QList<QCheckBox*> fOptionen;
   std::array<QRadioButton*, 3> fDeputatArt{};
   QListWidget* fAuswahlListe = nullptr;
   std::vector<const TPlanElement*> fAuswahlElemente;
-  QLabel* fSchriftFeld = nullptr;
+  TSchriftFeld* fSchriftFeld = nullptr;
   QSpinBox* fRand = nullptr;
   QPushButton* fOkKnopf = nullptr;
   QPushButton* fAnsehenKnopf = nullptr;

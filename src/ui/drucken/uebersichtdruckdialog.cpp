@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,6 +16,7 @@
 #include "platform/qttext.h"
 #include "print/druckauftrag.h"
 #include "print/uebersichtdruck.h"
+#include "ui/bausteine/schriftfeld.h"
 
 namespace orbato {
 namespace {
@@ -100,8 +100,7 @@ TUebersichtDruckDialog::TUebersichtDruckDialog(TUebersichtArt art, TSchule& schu
       fArt(art),
       fSchule(schule),
       fStandard(standard),
-      fEinst(UebersichtEinstellung(standard, art)),
-      fSchrift(fEinst.Font) {
+      fEinst(UebersichtEinstellung(standard, art)) {
   setWindowTitle(UebersichtDruckTitel(art));
   auto* layout = new QVBoxLayout(this);
   if (art != TUebersichtArt::Faecher) layout->addWidget(Bereich());
@@ -204,16 +203,12 @@ QWidget* TUebersichtDruckDialog::Druckbild() {
   }
   auto* schriftGruppe = new QGroupBox(QStringLiteral("Schrift"), seite);
   auto* reihe = new QHBoxLayout(schriftGruppe);
-  fSchriftFeld = new QLabel(schriftGruppe);
-  auto* schrift = new QPushButton(QStringLiteral("Sch&rift..."), schriftGruppe);
-  schrift->setAutoDefault(false);
-  connect(schrift, &QPushButton::clicked, this, [this] { SchriftAendern(); });
-  reihe->addWidget(fSchriftFeld, 1);
-  reihe->addWidget(schrift);
+  fSchriftFeld = new TSchriftFeld(fEinst.Font, schriftGruppe);
+  fSchriftFeld->setAutoDefault(false);
+  reihe->addWidget(fSchriftFeld);
   spalte->addWidget(gruppe);
   spalte->addWidget(schriftGruppe);
   spalte->addStretch();
-  SchriftZeigen();
   return seite;
 }
 
@@ -272,24 +267,6 @@ QStringList TUebersichtDruckDialog::HakenTexte() const {
   return texte;
 }
 
-void TUebersichtDruckDialog::SchriftAendern() {
-  QFont schrift = QtSchrift(fSchrift);
-  bool gewaehlt = false;
-  if (fSchriftWaehlen) {
-    gewaehlt = fSchriftWaehlen(schrift);
-  } else {
-    schrift = QFontDialog::getFont(&gewaehlt, schrift, this, QStringLiteral("Schrift"));
-  }
-  if (!gewaehlt) return;
-  fSchrift = ModellSchrift(schrift);
-  SchriftZeigen();
-}
-
-void TUebersichtDruckDialog::SchriftZeigen() {
-  fSchriftFeld->setText(
-      QStringLiteral("%1, %2 pt").arg(QtText(fSchrift.Name)).arg(fSchrift.Groesse));
-}
-
 void TUebersichtDruckDialog::Uebernehmen() {
   if (fVonTag) {
     fEinst.VonTag = fVonTag->currentIndex() + 1;
@@ -307,7 +284,7 @@ void TUebersichtDruckDialog::Uebernehmen() {
     fEinst.RandOb = fRaender[2]->value();
     fEinst.RandUn = fRaender[3]->value();
   }
-  fEinst.Font = fSchrift;
+  fEinst.Font = fSchriftFeld->Schrift();
 }
 
 TAufzeichnung TUebersichtDruckDialog::Aufzeichnung() const {

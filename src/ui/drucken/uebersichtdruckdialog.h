@@ -18,6 +18,7 @@ class QSpinBox;
 
 namespace orbato {
 
+class TSchriftFeld;
 class Dialoge;
 class TSchule;
 
@@ -39,9 +40,6 @@ class TUebersichtDruckDialog : public QDialog {
       std::function<void(QWidget* eltern, Dialoge& dialoge, const TAufzeichnung& aufzeichnen)>;
   TAusgabe fDrucken;
   TAusgabe fAnsehen;
-  // How "Schrift..." asks for the font; answers whether one was chosen.
-  std::function<bool(QFont& schrift)> fSchriftWaehlen;
-
   // Writes the options shown into the overview's settings.
   void Uebernehmen();
   // Records the overview with the options in the settings.
@@ -60,7 +58,8 @@ class TUebersichtDruckDialog : public QDialog {
   QStringList HakenTexte() const;
   // "links", "rechts", "oben", "unten"; the subject overview has a single margin.
   const std::vector<QSpinBox*>& Raender() const { return fRaender; }
-  QLabel* SchriftFeld() const { return fSchriftFeld; }
+  // The font button; a test puts its answer into its fSchriftWaehlen.
+  TSchriftFeld* SchriftFeld() const { return fSchriftFeld; }
 
  private:
   struct THaken {
@@ -74,15 +73,12 @@ class TUebersichtDruckDialog : public QDialog {
   QWidget* Knoepfe();
   QComboBox* Auswahl(QWidget* eltern, const QStringList& texte, int32_t wert);
   void TeileAbgleichen();
-  void SchriftAendern();
-  void SchriftZeigen();
   void Ausgeben(const TAusgabe& ausgabe, QWidget* eltern);
 
   TUebersichtArt fArt;
   TSchule& fSchule;
   TStandard& fStandard;
   TDruckEinstellung& fEinst;
-  TSchrift fSchrift;
   QComboBox* fVonTag = nullptr;
   QComboBox* fVonStd = nullptr;
   QComboBox* fBisTag = nullptr;
@@ -90,7 +86,7 @@ class TUebersichtDruckDialog : public QDialog {
   QLineEdit* fBemerkung = nullptr;
   std::vector<THaken> fHaken;
   std::vector<QSpinBox*> fRaender;
-  QLabel* fSchriftFeld = nullptr;
+  TSchriftFeld* fSchriftFeld = nullptr;
 };
 
 // The dialog's window title for the kind, e.g. "Lehrerübersicht drucken".

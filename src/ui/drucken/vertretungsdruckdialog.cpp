@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QDate>
 #include <QDateEdit>
-#include <QFontDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,6 +14,8 @@
 
 #include "model/vertretung/kalender.h"
 #include "platform/qttext.h"
+#include "ui/bausteine/schriftfeld.h"
+#include "ui/drucken/druckbild.h"
 #include "ui/drucken/vdeinstellungsdialog.h"
 
 namespace orbato {
@@ -23,7 +24,6 @@ namespace {
 // The years the calendar of plan versions covers, as in the date dialog.
 constexpr int kErstesJahr = 1994;
 constexpr int kLetztesJahr = 2050;
-constexpr int kGroessterRand = 10;
 
 QDate QtDatum(TDatumZeit datum) {
   const TKalenderDatum d = DekodiereDatum(datum);
@@ -33,7 +33,7 @@ QDate QtDatum(TDatumZeit datum) {
 }  // namespace
 
 TVertrDruckDialog::TVertrDruckDialog(TStandard& standard, TDatumZeit datum, QWidget* eltern)
-    : QDialog(eltern), fStandard(standard), fSchrift(standard.fVertrDruckFont) {
+    : QDialog(eltern), fStandard(standard) {
   setWindowTitle(QStringLiteral("Drucke Vertretungsplan"));
   auto* mitte = new QHBoxLayout;
   mitte->addWidget(DatumUndBemerkung(), 1);
@@ -102,23 +102,11 @@ QWidget* TVertrDruckDialog::Einstellungen() {
 
 // Font and margin of the printed sheet.
 QWidget* TVertrDruckDialog::Druckbild() {
-  auto* gruppe = new QGroupBox(QStringLiteral("Ausdruck"), this);
-  auto* raster = new QGridLayout(gruppe);
-  fSchriftFeld = new QLabel(gruppe);
-  auto* schrift = new QPushButton(QStringLiteral("Sch&rift..."), gruppe);
-  schrift->setAutoDefault(false);
-  connect(schrift, &QPushButton::clicked, this, [this] { SchriftAendern(); });
-  fRand = new QSpinBox(gruppe);
-  fRand->setRange(0, kGroessterRand);
-  fRand->setValue(std::clamp(fStandard.fVertrDruckRand, 0, kGroessterRand));
-  auto* randName = new QLabel(QStringLiteral("Ra&nd [cm]"), gruppe);
-  randName->setBuddy(fRand);
-  raster->addWidget(fSchriftFeld, 0, 0);
-  raster->addWidget(schrift, 0, 1);
-  raster->addWidget(randName, 1, 0);
-  raster->addWidget(fRand, 1, 1);
-  SchriftZeigen();
-  return gruppe;
+  const TDruckbild bild =
+      DruckbildGruppe(fStandard.fVertrDruckFont, fStandard.fVertrDruckRand, this);
+  fSchriftFeld = bild.schrift;
+  fRand = bild.rand;
+  return bild.gruppe;
 }
 
 QPushButton* TVertrDruckDialog::Ausgabe(const QString& text, TAusgabe TVertrDruckDialog::*ausgabe) {
@@ -172,24 +160,6 @@ void TVertrDruckDialog::EinstellungZeigen(int i) {
   dialog.exec();
 }
 
-void TVertrDruckDialog::SchriftAendern() {
-  QFont schrift = QtSchrift(fSchrift);
-  bool gewaehlt = false;
-  if (fSchriftWaehlen) {
-    gewaehlt = fSchriftWaehlen(schrift);
-  } else {
-    schrift = QFontDialog::getFont(&gewaehlt, schrift, this, QStringLiteral("Schrift"));
-  }
-  if (!gewaehlt) return;
-  fSchrift = ModellSchrift(schrift);
-  SchriftZeigen();
-}
-
-void TVertrDruckDialog::SchriftZeigen() {
-  fSchriftFeld->setText(
-      QStringLiteral("%1, %2 pt").arg(QtText(fSchrift.Name)).arg(fSchrift.Groesse));
-}
-
 void TVertrDruckDialog::WochentagZeigen() {
   const int tag = orbato::Wochentag(Datum());
   fWochentag->setText(QtText(fStandard.fTagName[static_cast<std::size_t>(tag - 1)].str()));
@@ -212,7 +182,7 @@ std::vector<std::string> TVertrDruckDialog::Zeilen() const {
 void TVertrDruckDialog::Uebernehmen() {
   for (std::size_t i = 0; i < fHaken.size(); ++i) fStandard.fVertrCheck[i] = fHaken[i]->isChecked();
   fStandard.fVMemo[0] = Zeilen();
-  fStandard.fVertrDruckFont = fSchrift;
+  fStandard.fVertrDruckFont = fSchriftFeld->Schrift();
   fStandard.fVertrDruckRand = fRand->value();
 }
 

@@ -19,6 +19,7 @@ class QSpinBox;
 
 namespace orbato {
 
+class TSchriftFeld;
 // "Drucke Vertretungsplan": the date, the general remark, which of the four layouts are ticked,
 // the font and margin of the printout, and the buttons that print, preview or export the
 // substitutions of the date. The dialog only gathers: the outputs are the calls its opener puts
@@ -37,10 +38,6 @@ class TVertrDruckDialog : public QDialog {
   TAusgabe fHTML4;    // "HTML 4"
   TAusgabe fDrucken;  // "Drucken"
   TAusgabe fAnsehen;  // "Ansehen"
-
-  // How "Schrift..." asks for the font: the font dialog, or what a test puts in its place.
-  // Answers whether a font was chosen.
-  std::function<bool(QFont& schrift)> fSchriftWaehlen;
 
   // The date the date field shows, at noon.
   TDatumZeit Datum() const;
@@ -61,7 +58,8 @@ class TVertrDruckDialog : public QDialog {
   QPushButton* EinstellungKnopf(int i) const {
     return fEinstellung[static_cast<std::size_t>(i - 1)];
   }
-  QLabel* SchriftFeld() const { return fSchriftFeld; }
+  // The font button; a test puts its answer into its fSchriftWaehlen.
+  TSchriftFeld* SchriftFeld() const { return fSchriftFeld; }
   QSpinBox* Rand() const { return fRand; }
   QPushButton* AlsHTMLKnopf() const { return fAlsHTMLKnopf; }
   QPushButton* HTML4Knopf() const { return fHTML4Knopf; }
@@ -79,18 +77,15 @@ class TVertrDruckDialog : public QDialog {
   QWidget* Knoepfe();
   QPushButton* Ausgabe(const QString& text, TAusgabe TVertrDruckDialog::*ausgabe);
   void EinstellungZeigen(int i);
-  void SchriftAendern();
-  void SchriftZeigen();
   void WochentagZeigen();
 
   TStandard& fStandard;
-  TSchrift fSchrift;
   QDateEdit* fDatumFeld = nullptr;
   QLabel* fWochentag = nullptr;
   QPlainTextEdit* fBemerkung = nullptr;
   std::array<QCheckBox*, 4> fHaken{};
   std::array<QPushButton*, 4> fEinstellung{};
-  QLabel* fSchriftFeld = nullptr;
+  TSchriftFeld* fSchriftFeld = nullptr;
   QSpinBox* fRand = nullptr;
   QPushButton* fAlsHTMLKnopf = nullptr;
   QPushButton* fHTML4Knopf = nullptr;

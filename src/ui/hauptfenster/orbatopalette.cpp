@@ -25,6 +25,7 @@
 #include "ui/hauptfenster/anordnungsdialog.h"
 #include "ui/hauptfenster/kennwortdialog.h"
 #include "ui/hauptfenster/menuedaten.h"
+#include "ui/hauptfenster/programminfo.h"
 #include "ui/hauptfenster/zwischenablagefenster.h"
 #include "ui/plaene/planfenster.h"
 #include "ui/voreinstellungen/kennwortaendern.h"
@@ -161,7 +162,7 @@ void TOrbatoPalette::FaerbeHintergrund() {
 }
 
 void TOrbatoPalette::TitelSetzen() {
-  QString titel = QStringLiteral("WinOrbato 3.9.16");
+  QString titel = ProgrammTitel();
   if (fDokumentOffen) {
     const QString name =
         fUmgewandelt ? QStringLiteral("Ohne Titel") : QtText(fSchule->fDateiName.str());

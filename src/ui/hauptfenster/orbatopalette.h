@@ -278,7 +278,7 @@ class TOrbatoPalette : public QMainWindow {
   void FensterAlleSchliessen();
   // The file commands and the document menus for a document open or not.
   void DateiBefehleSetzen(bool offen);
-  // "WinOrbato 3.9.16 [NAME]", "*" after it while the document has unsaved changes, and
+  // "WinOrbato <version> [NAME]", "*" after it while the document has unsaved changes, and
   // " [schreibgeschützt]" for a read-only one.
   void TitelSetzen();
   // The recovery writes start again with the interval of the settings (none at 0).

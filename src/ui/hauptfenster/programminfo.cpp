@@ -40,9 +40,13 @@ QString ProgrammVersion() {
   return QStringLiteral(ORBATO_VERSION);
 }
 
+QString ProgrammTitel() {
+  return QStringLiteral("WinOrbato ") + ProgrammVersion();
+}
+
 QString UeberWinOrbatoText() {
   return QStringList{
-      QStringLiteral("WinOrbato ") + ProgrammVersion(),
+      ProgrammTitel(),
       QString(),
       QStringLiteral("Unterrichtsverteilung, Stundenplan und Vertretungsplan für eine Schule."),
       QString(),

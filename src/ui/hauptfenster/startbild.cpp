@@ -6,6 +6,8 @@
 #include <QSplashScreen>
 #include <QTimer>
 
+#include "ui/hauptfenster/programminfo.h"
+
 namespace orbato {
 
 QPixmap Startbild() {
@@ -19,7 +21,7 @@ QPixmap Startbild() {
   gross.setBold(true);
   maler.setFont(gross);
   maler.setPen(Qt::white);
-  maler.drawText(QRect(20, 0, 400, 70), Qt::AlignVCenter, QStringLiteral("WinOrbato 3.9.16"));
+  maler.drawText(QRect(20, 0, 400, 70), Qt::AlignVCenter, ProgrammTitel());
   QFont klein = maler.font();
   klein.setPointSize(12);
   klein.setBold(false);

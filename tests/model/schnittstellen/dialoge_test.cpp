@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "model/schnittstellen/fenster.h"
+#include "model/schnittstellen/testfenster.h"
 #include "model/schnittstellen/zwischenablage.h"
 
 namespace orbato {

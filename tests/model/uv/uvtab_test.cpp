@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/schnittstellen/fenster.h"
+#include "model/schnittstellen/testfenster.h"
 #include "model/schulfixture.h"
 
 namespace orbato {

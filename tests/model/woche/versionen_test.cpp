@@ -5,6 +5,7 @@
 
 #include "model/schnittstellen/dialoge.h"
 #include "model/schnittstellen/fenster.h"
+#include "model/schnittstellen/testfenster.h"
 #include "model/schulfixture.h"
 
 namespace orbato {

@@ -4,6 +4,7 @@
 
 #include "model/fenster/spaltenbreiten.h"
 #include "model/schnittstellen/fenster.h"
+#include "model/schnittstellen/testfenster.h"
 #include "model/schulfixture.h"
 
 namespace orbato {

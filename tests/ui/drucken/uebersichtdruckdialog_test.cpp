@@ -15,6 +15,7 @@
 #include "oberflaeche.h"
 #include "print/druckermass.h"
 #include "print/prevprinter.h"
+#include "ui/bausteine/schriftfeld.h"
 
 namespace orbato {
 namespace {
@@ -159,12 +160,12 @@ class UebersichtDruckDialogTest : public QObject {
     QCOMPARE(d.Raender()[0]->value(), 3);
     QCOMPARE(d.SchriftFeld()->text(), QStringLiteral("Courier, 9 pt"));
 
-    d.fSchriftWaehlen = [](QFont& f) {
+    d.SchriftFeld()->fSchriftWaehlen = [](QFont& f) {
       f = QFont(QStringLiteral("Arial"));
       f.setPointSize(7);
       return true;
     };
-    KnopfMit(&d, QStringLiteral("Schrift..."))->click();
+    d.SchriftFeld()->click();
     d.VonTag()->setCurrentIndex(0);
     d.BisStd()->setCurrentIndex(5);
     d.Haken(QStringLiteral("untereinander"))->setChecked(true);

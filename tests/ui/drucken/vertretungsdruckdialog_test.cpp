@@ -13,6 +13,7 @@
 
 #include "lauf.h"
 #include "oberflaeche.h"
+#include "ui/bausteine/schriftfeld.h"
 #include "ui/drucken/vdeinstellungsdialog.h"
 #include "vertretungsschule.h"
 
@@ -184,13 +185,13 @@ class VertretungsDruckDialogTest : public QObject {
       TVertrDruckDialog d(st, kDienstag);
       QCOMPARE(d.SchriftFeld()->text(), QStringLiteral("Arial, 9 pt"));
       QCOMPARE(d.Rand()->value(), 1);
-      d.fSchriftWaehlen = [](QFont& schrift) {
+      d.SchriftFeld()->fSchriftWaehlen = [](QFont& schrift) {
         if (schrift.family() != QStringLiteral("Arial") || schrift.pointSize() != 9) return false;
         schrift = QFont(QStringLiteral("Courier New"), 11);
         return true;
       };
       d.show();
-      KnopfMit(&d, QStringLiteral("Schrift..."))->click();
+      d.SchriftFeld()->click();
       QCOMPARE(d.SchriftFeld()->text(), QStringLiteral("Courier New, 11 pt"));
       d.Rand()->setValue(3);
       d.Haken(4)->setChecked(true);
