@@ -4,16 +4,14 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMouseEvent>
-#include <QRubberBand>
 #include <QShortcut>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "platform/qttext.h"
 #include "ui/bausteine/dialogknoepfe.h"
+#include "ui/bausteine/gummirahmen.h"
 #include "ui/hauptfenster/menuedaten.h"
 
 namespace orbato {
@@ -60,8 +58,7 @@ TKalenderDialog::TKalenderDialog(TSchule& schule, TStandard& standard, QWidget* 
       fMonat(new QLabel(this)),
       fZurueck(Pfeil(this, Qt::LeftArrow, QStringLiteral("zurueck"))),
       fVor(Pfeil(this, Qt::RightArrow, QStringLiteral("vor"))),
-      fRaster(NeuesRaster(this)),
-      fGummi(new QRubberBand(QRubberBand::Rectangle, fRaster->viewport())) {
+      fRaster(NeuesRaster(this)) {
   fMonat->setObjectName(QStringLiteral("monat"));
   fMonat->setAlignment(Qt::AlignCenter);
   QFont fett = fMonat->font();
@@ -86,7 +83,12 @@ TKalenderDialog::TKalenderDialog(TSchule& schule, TStandard& standard, QWidget* 
   connect(new QShortcut(QKeySequence(Qt::Key_PageDown), this), &QShortcut::activated, this,
           [this] { Blaettern(true); });
   connect(fRaster, &QTableWidget::cellClicked, this, &TKalenderDialog::Geklickt);
-  fRaster->viewport()->installEventFilter(this);
+  auto* gummi = new TGummiRahmen(fRaster, Qt::AltModifier,
+                                 [this](const QModelIndex& von, const QModelIndex& bis) {
+                                   fForm.Gezogen(von.column(), von.row(), bis.column(), bis.row());
+                                   Fuellen();
+                                 });
+  gummi->AmRandEnden();
   fMenuZeigen = [this](TMenu& menu) { MenuAmZeiger(this, menu); };
   Fuellen();
 }
@@ -129,42 +131,6 @@ void TKalenderDialog::Geklickt(int zeile, int spalte) {
   TMenu menu = fForm.VersionsMenu(spalte);
   NachJedemBefehl(menu, [this] { Fuellen(); });
   fMenuZeigen(menu);
-}
-
-bool TKalenderDialog::eventFilter(QObject* objekt, QEvent* ereignis) {
-  const auto* maus = dynamic_cast<QMouseEvent*>(ereignis);
-  if (objekt != fRaster->viewport() || maus == nullptr) {
-    return QDialog::eventFilter(objekt, ereignis);
-  }
-  const QPoint punkt = maus->position().toPoint();
-  switch (ereignis->type()) {
-    case QEvent::MouseButtonPress:
-      if (maus->button() != Qt::LeftButton || !(maus->modifiers() & Qt::AltModifier)) return false;
-      fGummiStart = punkt;
-      fGummi->setGeometry(QRect(punkt, QSize()));
-      fGummi->show();
-      return true;
-    case QEvent::MouseMove:
-      if (fGummi->isVisible()) fGummi->setGeometry(QRect(fGummiStart, punkt).normalized());
-      return fGummi->isVisible();
-    case QEvent::MouseButtonRelease: {
-      if (!fGummi->isVisible()) return false;
-      fGummi->hide();
-      const QModelIndex von = fRaster->indexAt(fGummiStart);
-      // A release beyond the grid ends the rectangle at its edge.
-      const QRect flaeche = fRaster->viewport()->rect();
-      const QPoint ende(std::clamp(punkt.x(), 0, flaeche.width() - 1),
-                        std::clamp(punkt.y(), 0, flaeche.height() - 1));
-      const QModelIndex bis = fRaster->indexAt(ende);
-      if (von.isValid() && bis.isValid()) {
-        fForm.Gezogen(von.column(), von.row(), bis.column(), bis.row());
-        Fuellen();
-      }
-      return true;
-    }
-    default:
-      return false;
-  }
 }
 
 void TKalenderDialog::accept() {

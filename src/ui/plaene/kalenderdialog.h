@@ -7,7 +7,6 @@
 #include "substitution/kalenderform.h"
 
 class QLabel;
-class QRubberBand;
 class QTableWidget;
 class QToolButton;
 
@@ -35,15 +34,12 @@ class TKalenderDialog : public QDialog {
   void Fuellen();
   void Blaettern(bool vor);
   void Geklickt(int zeile, int spalte);
-  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
   TKalenderForm fForm;
   QLabel* fMonat;
   QToolButton* fZurueck;
   QToolButton* fVor;
   QTableWidget* fRaster;
-  QRubberBand* fGummi;
-  QPoint fGummiStart;
 };
 
 }  // namespace orbato

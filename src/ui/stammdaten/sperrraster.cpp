@@ -1,12 +1,11 @@
 #include "ui/stammdaten/sperrraster.h"
 
 #include <QHeaderView>
-#include <QMouseEvent>
-#include <QRubberBand>
 
 #include "model/einstellungen/standard.h"
 #include "model/woche/wochbereich.h"
 #include "platform/qttext.h"
+#include "ui/bausteine/gummirahmen.h"
 
 namespace orbato {
 namespace {
@@ -22,7 +21,7 @@ int32_t AktuelleVersion() {
 
 }  // namespace
 
-TSperrRaster::TSperrRaster() : fGummi(new QRubberBand(QRubberBand::Rectangle, viewport())) {
+TSperrRaster::TSperrRaster() {
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionMode(QAbstractItemView::NoSelection);
   horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -31,7 +30,9 @@ TSperrRaster::TSperrRaster() : fGummi(new QRubberBand(QRubberBand::Rectangle, vi
   verticalHeader()->setDefaultSectionSize(kZeile);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  viewport()->installEventFilter(this);
+  new TGummiRahmen(this, Qt::NoModifier, [this](const QModelIndex& von, const QModelIndex& bis) {
+    if (fGezogen) fGezogen(von.column() + 1, von.row() + 1, bis.column() + 1, bis.row() + 1);
+  });
 }
 
 void TSperrRaster::Anzeigen(const TWochBereich& sperrung, const TWochBereich& besetzung,
@@ -65,35 +66,6 @@ void TSperrRaster::Anzeigen(const TWochBereich& sperrung, const TWochBereich& be
   const int breite = verticalHeader()->sizeHint().width() + tage * kSpalte + 2 * frameWidth();
   const int hoehe = horizontalHeader()->sizeHint().height() + kPerioden * kZeile + 2 * frameWidth();
   setFixedSize(breite, hoehe);
-}
-
-bool TSperrRaster::eventFilter(QObject* objekt, QEvent* ereignis) {
-  const auto* maus = dynamic_cast<QMouseEvent*>(ereignis);
-  if (objekt != viewport() || maus == nullptr) return QTableWidget::eventFilter(objekt, ereignis);
-  const QPoint punkt = maus->position().toPoint();
-  switch (ereignis->type()) {
-    case QEvent::MouseButtonPress:
-      if (maus->button() != Qt::LeftButton) return false;
-      fGummiStart = punkt;
-      fGummi->setGeometry(QRect(punkt, QSize()));
-      fGummi->show();
-      return true;
-    case QEvent::MouseMove:
-      if (fGummi->isVisible()) fGummi->setGeometry(QRect(fGummiStart, punkt).normalized());
-      return fGummi->isVisible();
-    case QEvent::MouseButtonRelease: {
-      if (!fGummi->isVisible()) return false;
-      fGummi->hide();
-      const QModelIndex von = indexAt(fGummiStart);
-      const QModelIndex bis = indexAt(punkt);
-      if (von.isValid() && bis.isValid() && fGezogen) {
-        fGezogen(von.column() + 1, von.row() + 1, bis.column() + 1, bis.row() + 1);
-      }
-      return true;
-    }
-    default:
-      return false;
-  }
 }
 
 }  // namespace orbato

@@ -4,8 +4,6 @@
 #include <QTableWidget>
 #include <functional>
 
-class QRubberBand;
-
 namespace orbato {
 
 class TWochBereich;
@@ -24,12 +22,6 @@ class TSperrRaster : public QTableWidget {
 
   // The rubber band ended: days and periods from 1, start cell first.
   std::function<void(int32_t vonTag, int32_t vonStd, int32_t bisTag, int32_t bisStd)> fGezogen;
-
- private:
-  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
-
-  QRubberBand* fGummi;
-  QPoint fGummiStart;
 };
 
 }  // namespace orbato
