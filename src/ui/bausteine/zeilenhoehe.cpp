@@ -1,8 +1,10 @@
 #include "ui/bausteine/zeilenhoehe.h"
 
 #include <QFontMetrics>
+#include <QHeaderView>
 #include <QListWidget>
 #include <QStyledItemDelegate>
+#include <QTableView>
 #include <algorithm>
 
 #include "model/basis/zeichensatz.h"
@@ -64,6 +66,13 @@ QListWidget* TextListe(QWidget* eltern) {
   auto* liste = new QListWidget(eltern);
   GanzeZeilen(liste);
   return liste;
+}
+
+void TabellenZeilen(QTableView* tabelle, int luft) {
+  const QFontMetrics schrift = tabelle->fontMetrics();
+  tabelle->verticalHeader()->setMinimumSectionSize(12);
+  tabelle->verticalHeader()->setDefaultSectionSize(
+      std::max(schrift.height() + luft, ZeilenHoehe(schrift)));
 }
 
 }  // namespace orbato

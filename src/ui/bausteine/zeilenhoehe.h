@@ -3,6 +3,7 @@
 class QAbstractItemView;
 class QFontMetrics;
 class QListWidget;
+class QTableView;
 class QWidget;
 
 namespace orbato {
@@ -18,5 +19,8 @@ int ZeilenHoehe(const QFontMetrics& schrift);
 void GanzeZeilen(QAbstractItemView* ansicht);
 // A list widget with such rows.
 QListWidget* TextListe(QWidget* eltern = nullptr);
+// The rows of a table in its own font one such line high, and at least `luft` pixels higher than
+// the font; below the style's least height where the font is small.
+void TabellenZeilen(QTableView* tabelle, int luft = 0);
 
 }  // namespace orbato

@@ -49,8 +49,7 @@ TParForm::TParForm(TParRaster raster, bool mitFach)
   connect(fSuchen, &QPushButton::clicked, this, [this] { SucheLoesung(); });
   fTabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
   fTabelle->setSelectionMode(QAbstractItemView::SingleSelection);
-  fTabelle->verticalHeader()->setMinimumSectionSize(12);
-  fTabelle->verticalHeader()->setDefaultSectionSize(ZeilenHoehe(fTabelle->fontMetrics()));
+  TabellenZeilen(fTabelle);
   fTabelle->viewport()->installEventFilter(this);
   connect(fTabelle, &QTableWidget::cellClicked, this,
           [this](int zeile, int spalte) { Geklickt(spalte, zeile + 1); });

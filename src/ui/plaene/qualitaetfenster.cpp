@@ -100,8 +100,7 @@ TQualitaetForm::TQualitaetForm()
   fTabelle->setSelectionMode(QAbstractItemView::SingleSelection);
   fTabelle->verticalHeader()->hide();
   fTabelle->horizontalHeader()->setStretchLastSection(true);
-  fTabelle->verticalHeader()->setMinimumSectionSize(12);
-  fTabelle->verticalHeader()->setDefaultSectionSize(ZeilenHoehe(fTabelle->fontMetrics()));
+  TabellenZeilen(fTabelle);
   fTabelle->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(fTabelle, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& wo) { KontextMenu(wo); });

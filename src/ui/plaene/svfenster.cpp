@@ -95,8 +95,7 @@ TSVForm::TSVForm() : fTabelle(new QTableWidget(this)) {
   fTabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
   fTabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
   fTabelle->verticalHeader()->hide();
-  fTabelle->verticalHeader()->setMinimumSectionSize(12);
-  fTabelle->verticalHeader()->setDefaultSectionSize(ZeilenHoehe(fTabelle->fontMetrics()));
+  TabellenZeilen(fTabelle);
   connect(fTabelle, &QTableWidget::cellDoubleClicked, this,
           [this](int zeile, int) { Doppelgeklickt(zeile); });
   Fuellen();

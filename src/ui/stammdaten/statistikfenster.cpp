@@ -1,6 +1,5 @@
 #include "ui/stammdaten/statistikfenster.h"
 
-#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QTableWidget>
@@ -56,10 +55,7 @@ TStatForm::TStatForm(TKuerzelArt art) : fArt(art), fTabelle(new QTableWidget(thi
   fTabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
   fTabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
   fTabelle->verticalHeader()->hide();
-  fTabelle->verticalHeader()->setMinimumSectionSize(12);
-  const QFontMetrics schrift = fTabelle->fontMetrics();
-  fTabelle->verticalHeader()->setDefaultSectionSize(
-      std::max(schrift.height() + 6, ZeilenHoehe(schrift)));
+  TabellenZeilen(fTabelle, 6);
   fTabelle->setColumnCount(static_cast<int>(StatistikKoepfe(art).size()));
   fTabelle->setHorizontalHeaderLabels(QtTexte(StatistikKoepfe(art)));
   connect(fTabelle, &QTableWidget::cellDoubleClicked, this, [this](int zeile, int) {

@@ -54,10 +54,7 @@ QTableWidget* NeueTabelle(QWidget* eltern) {
   tabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
   tabelle->setSelectionMode(QAbstractItemView::ExtendedSelection);
   tabelle->verticalHeader()->hide();
-  tabelle->verticalHeader()->setMinimumSectionSize(12);
-  const QFontMetrics schrift = tabelle->fontMetrics();
-  tabelle->verticalHeader()->setDefaultSectionSize(
-      std::max(schrift.height() + 4, ZeilenHoehe(schrift)));
+  TabellenZeilen(tabelle, 4);
   return tabelle;
 }
 
