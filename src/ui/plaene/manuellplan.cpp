@@ -14,6 +14,7 @@
 #include "model/kurse/kurs.h"
 #include "placement/manuell.h"
 #include "platform/qttext.h"
+#include "ui/bausteine/werkzeugmaus.h"
 #include "ui/hauptfenster/menuedaten.h"
 #include "ui/plaene/manuellfarben.h"
 #include "ui/plaene/wochentabelle.h"
@@ -171,21 +172,20 @@ void TManuellPlan::ZielSetzen(int32_t tag, int32_t std) {
 
 bool TManuellPlan::eventFilter(QObject* objekt, QEvent* ereignis) {
   if (objekt != viewport()) return QTableWidget::eventFilter(objekt, ereignis);
-  switch (ereignis->type()) {
-    case QEvent::MouseButtonPress:
-      return Druck(static_cast<QMouseEvent&>(*ereignis));
-    case QEvent::MouseMove:
-      return Bewegung(static_cast<QMouseEvent&>(*ereignis));
-    case QEvent::MouseButtonRelease:
-      return Loslassen(static_cast<QMouseEvent&>(*ereignis));
-    // A second click in quick succession would otherwise delete or place twice.
-    case QEvent::MouseButtonDblClick:
-      return true;
-    case QEvent::ToolTip:
-      return Hinweis(static_cast<QHelpEvent&>(*ereignis));
-    default:
-      return false;
-  }
+  if (ereignis->type() == QEvent::ToolTip) return Hinweis(static_cast<QHelpEvent&>(*ereignis));
+  return MausVerteilen(
+      {
+          {TMausAktion::Druck, kJederKnopf, kJedesWerkzeug,
+           [this](const QMouseEvent& maus) { return Druck(maus); }},
+          {TMausAktion::Zug, kJederKnopf, kJedesWerkzeug,
+           [this](const QMouseEvent& maus) { return Bewegung(maus); }},
+          {TMausAktion::Loslassen, kJederKnopf, kJedesWerkzeug,
+           [this](const QMouseEvent& maus) { return Loslassen(maus); }},
+          // A second click in quick succession would otherwise delete or place twice.
+          {TMausAktion::Doppelklick, kJederKnopf, kJedesWerkzeug,
+           [](const QMouseEvent&) { return true; }},
+      },
+      *ereignis, Schule().fToolArt);
 }
 
 bool TManuellPlan::Druck(const QMouseEvent& maus) {

@@ -14,6 +14,7 @@
 #include "model/elemente/kopplung.h"
 #include "model/fenster/fenstertyp.h"
 #include "platform/qttext.h"
+#include "ui/bausteine/werkzeugmaus.h"
 #include "ui/bausteine/zeilenhoehe.h"
 #include "ui/hauptfenster/fensterwege.h"
 #include "ui/hauptfenster/menuedaten.h"
@@ -176,25 +177,27 @@ void TParForm::Ablegen(int32_t spalte, int32_t zeile, bool kopieren) {
 }
 
 bool TParForm::eventFilter(QObject* objekt, QEvent* ereignis) {
-  if (objekt != fTabelle->viewport() || Schule().fToolArt != SchiebTool) {
-    return QWidget::eventFilter(objekt, ereignis);
-  }
-  const auto* maus = dynamic_cast<QMouseEvent*>(ereignis);
-  if (maus == nullptr || maus->button() != Qt::LeftButton) return false;
-  const QModelIndex index = fTabelle->indexAt(maus->position().toPoint());
-  if (ereignis->type() == QEvent::MouseButtonPress) {
-    if (index.isValid()) Aufnehmen(index.column(), index.row() + 1);
-    return true;
-  }
-  if (ereignis->type() == QEvent::MouseButtonRelease) {
-    if (index.isValid()) {
-      Ablegen(index.column(), index.row() + 1, maus->modifiers() & Qt::ShiftModifier);
-    } else {
-      fVonSpalte = fVonZeile = 0;
-    }
-    return true;
-  }
-  return false;
+  if (objekt != fTabelle->viewport()) return QWidget::eventFilter(objekt, ereignis);
+  return MausVerteilen(
+      {
+          {TMausAktion::Druck, Qt::LeftButton, SchiebTool,
+           [this](const QMouseEvent& maus) {
+             const QModelIndex index = fTabelle->indexAt(maus.position().toPoint());
+             if (index.isValid()) Aufnehmen(index.column(), index.row() + 1);
+             return true;
+           }},
+          {TMausAktion::Loslassen, Qt::LeftButton, SchiebTool,
+           [this](const QMouseEvent& maus) {
+             const QModelIndex index = fTabelle->indexAt(maus.position().toPoint());
+             if (index.isValid()) {
+               Ablegen(index.column(), index.row() + 1, maus.modifiers() & Qt::ShiftModifier);
+             } else {
+               fVonSpalte = fVonZeile = 0;
+             }
+             return true;
+           }},
+      },
+      *ereignis, Schule().fToolArt);
 }
 
 void TParForm::SucheLoesung() {

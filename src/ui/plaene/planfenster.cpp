@@ -24,6 +24,7 @@
 #include "placement/setzen.h"
 #include "placement/setzmenue.h"
 #include "platform/qttext.h"
+#include "ui/bausteine/werkzeugmaus.h"
 #include "ui/hauptfenster/fensterwege.h"
 #include "ui/hauptfenster/menuedaten.h"
 #include "ui/plaene/planraster.h"
@@ -339,48 +340,59 @@ bool TPlnForm::ZelleBei(const QPoint& punkt, int32_t& tag, int32_t& std) const {
 // other tools work through the table's click signals.
 bool TPlnForm::eventFilter(QObject* objekt, QEvent* ereignis) {
   if (objekt != fRaster->viewport()) return QWidget::eventFilter(objekt, ereignis);
-  const auto* maus = dynamic_cast<QMouseEvent*>(ereignis);
-  if (maus == nullptr) return false;
+  if (dynamic_cast<QMouseEvent*>(ereignis) == nullptr) return false;
+  TVerlaufSchritt schritt;
+  return MausVerteilen(
+      {
+          {TMausAktion::Druck, Qt::RightButton, SetzTool,
+           [this](const QMouseEvent&) {
+             RechtsKlick();
+             return true;
+           }},
+          {TMausAktion::Druck, Qt::LeftButton, SchiebTool,
+           [this](const QMouseEvent& maus) { return SchiebDruck(maus); }},
+          {TMausAktion::Zug, kJederKnopf, kJedesWerkzeug,
+           [this](const QMouseEvent& maus) { return Zug(maus); }},
+          {TMausAktion::Loslassen, Qt::LeftButton, kJedesWerkzeug,
+           [this](const QMouseEvent& maus) { return Loslassen(maus); }},
+      },
+      *ereignis, Schule().fToolArt);
+}
+
+bool TPlnForm::SchiebDruck(const QMouseEvent& maus) {
   int32_t tag = 0;
   int32_t std = 0;
-  const bool inZelle = ZelleBei(maus->position().toPoint(), tag, std);
-  const TToolArt tool = Schule().fToolArt;
-  TVerlaufSchritt schritt;
-  switch (ereignis->type()) {
-    case QEvent::MouseButtonPress:
-      if (maus->button() == Qt::RightButton && tool == SetzTool) {
-        RechtsKlick();
-        return true;
-      }
-      if (maus->button() == Qt::LeftButton && tool == SchiebTool && inZelle) {
-        if (maus->modifiers() & Qt::ControlModifier) {
-          Vorschau(tag, std, maus->modifiers() & Qt::AltModifier);
-        } else {
-          Aufnehmen(tag, std);
-        }
-        return true;
-      }
-      return false;
-    case QEvent::MouseMove:
-      // The target is the current cell; the table scrolls to keep it in view.
-      if (fGezogen && inZelle) {
-        fRaster->setCurrentCell(std - 1, tag - 1);
-        fRaster->scrollToItem(fRaster->item(std - 1, tag - 1));
-      }
-      return fGezogen != nullptr;
-    case QEvent::MouseButtonRelease:
-      if (fGezogen == nullptr || maus->button() != Qt::LeftButton) return false;
-      if (inZelle) {
-        Ablegen(tag, std, maus->modifiers() & Qt::AltModifier,
-                maus->modifiers() & Qt::ShiftModifier);
-      } else {
-        fGezogen = nullptr;
-        Fuellen();
-      }
-      return true;
-    default:
-      return false;
+  if (!ZelleBei(maus.position().toPoint(), tag, std)) return false;
+  if (maus.modifiers() & Qt::ControlModifier) {
+    Vorschau(tag, std, maus.modifiers() & Qt::AltModifier);
+  } else {
+    Aufnehmen(tag, std);
   }
+  return true;
+}
+
+// The target is the current cell; the table scrolls to keep it in view.
+bool TPlnForm::Zug(const QMouseEvent& maus) {
+  int32_t tag = 0;
+  int32_t std = 0;
+  if (fGezogen && ZelleBei(maus.position().toPoint(), tag, std)) {
+    fRaster->setCurrentCell(std - 1, tag - 1);
+    fRaster->scrollToItem(fRaster->item(std - 1, tag - 1));
+  }
+  return fGezogen != nullptr;
+}
+
+bool TPlnForm::Loslassen(const QMouseEvent& maus) {
+  if (fGezogen == nullptr) return false;
+  int32_t tag = 0;
+  int32_t std = 0;
+  if (ZelleBei(maus.position().toPoint(), tag, std)) {
+    Ablegen(tag, std, maus.modifiers() & Qt::AltModifier, maus.modifiers() & Qt::ShiftModifier);
+  } else {
+    fGezogen = nullptr;
+    Fuellen();
+  }
+  return true;
 }
 
 TLePlnForm::TLePlnForm(TLehrer* lehrer)

@@ -14,6 +14,7 @@
 #include "model/schnittstellen/fenster.h"
 #include "placement/planzellen.h"
 
+class QMouseEvent;
 class QTableWidget;
 class QToolButton;
 
@@ -85,6 +86,10 @@ class TPlnForm : public QWidget, public Fenster, public TPlanZellen {
   void Abmessen();
   void ZelleMalen(int32_t tag, int32_t std);
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+  // The mouse with the move tool: the press, the drag over the grid and the release.
+  bool SchiebDruck(const QMouseEvent& maus);
+  bool Zug(const QMouseEvent& maus);
+  bool Loslassen(const QMouseEvent& maus);
   void Markieren(const TKurs& kurs);
   bool ZelleBei(const QPoint& punkt, int32_t& tag, int32_t& std) const;
 

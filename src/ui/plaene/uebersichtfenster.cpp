@@ -22,6 +22,7 @@
 #include "placement/setzmenue.h"
 #include "placement/tausch.h"
 #include "platform/qttext.h"
+#include "ui/bausteine/werkzeugmaus.h"
 #include "ui/hauptfenster/fensterwege.h"
 #include "ui/hauptfenster/menuedaten.h"
 #include "ui/plaene/planraster.h"
@@ -538,48 +539,61 @@ void TUeberForm::Ablegen(int, int zeile, bool alt, bool shift) {
 // other tools work through the view's click signals.
 bool TUeberForm::eventFilter(QObject* objekt, QEvent* ereignis) {
   if (objekt != fRaster->viewport()) return QWidget::eventFilter(objekt, ereignis);
-  const auto* maus = dynamic_cast<QMouseEvent*>(ereignis);
-  if (maus == nullptr) return false;
-  const QModelIndex index = fRaster->indexAt(maus->position().toPoint());
-  const int spalte = index.column() + 1;
-  const int zeile = index.row() + 1;
-  const TToolArt tool = Schule().fToolArt;
+  if (dynamic_cast<QMouseEvent*>(ereignis) == nullptr) return false;
   TVerlaufSchritt schritt;
-  switch (ereignis->type()) {
-    case QEvent::MouseButtonPress:
-      if (maus->button() == Qt::RightButton && tool == SetzTool && index.isValid()) {
-        RechtsKlick(spalte);
-        return true;
-      }
-      if (maus->button() == Qt::LeftButton && tool == SchiebTool && index.isValid()) {
-        if (maus->modifiers() & Qt::ControlModifier) {
-          Vorschau(spalte, zeile, maus->modifiers() & Qt::AltModifier);
-        } else {
-          Aufnehmen(spalte, zeile);
-        }
-        return true;
-      }
-      return false;
-    case QEvent::MouseMove:
-      // The target is the current cell; the view scrolls to keep it in sight.
-      if (fGezogen && index.isValid()) {
-        fRaster->setCurrentIndex(index);
-        fRaster->scrollTo(index);
-      }
-      return fGezogen != nullptr;
-    case QEvent::MouseButtonRelease:
-      if (fGezogen == nullptr || maus->button() != Qt::LeftButton) return false;
-      if (index.isValid()) {
-        Ablegen(spalte, zeile, maus->modifiers() & Qt::AltModifier,
-                maus->modifiers() & Qt::ShiftModifier);
-      } else {
-        fGezogen = nullptr;
-        MarkenLoeschen();
-      }
-      return true;
-    default:
-      return false;
+  return MausVerteilen(
+      {
+          {TMausAktion::Druck, Qt::RightButton, SetzTool,
+           [this](const QMouseEvent& maus) { return SetzDruck(maus); }},
+          {TMausAktion::Druck, Qt::LeftButton, SchiebTool,
+           [this](const QMouseEvent& maus) { return SchiebDruck(maus); }},
+          {TMausAktion::Zug, kJederKnopf, kJedesWerkzeug,
+           [this](const QMouseEvent& maus) { return Zug(maus); }},
+          {TMausAktion::Loslassen, Qt::LeftButton, kJedesWerkzeug,
+           [this](const QMouseEvent& maus) { return Loslassen(maus); }},
+      },
+      *ereignis, Schule().fToolArt);
+}
+
+bool TUeberForm::SetzDruck(const QMouseEvent& maus) {
+  const QModelIndex index = fRaster->indexAt(maus.position().toPoint());
+  if (!index.isValid()) return false;
+  RechtsKlick(index.column() + 1);
+  return true;
+}
+
+bool TUeberForm::SchiebDruck(const QMouseEvent& maus) {
+  const QModelIndex index = fRaster->indexAt(maus.position().toPoint());
+  if (!index.isValid()) return false;
+  if (maus.modifiers() & Qt::ControlModifier) {
+    Vorschau(index.column() + 1, index.row() + 1, maus.modifiers() & Qt::AltModifier);
+  } else {
+    Aufnehmen(index.column() + 1, index.row() + 1);
   }
+  return true;
+}
+
+// The target is the current cell; the view scrolls to keep it in sight.
+bool TUeberForm::Zug(const QMouseEvent& maus) {
+  const QModelIndex index = fRaster->indexAt(maus.position().toPoint());
+  if (fGezogen && index.isValid()) {
+    fRaster->setCurrentIndex(index);
+    fRaster->scrollTo(index);
+  }
+  return fGezogen != nullptr;
+}
+
+bool TUeberForm::Loslassen(const QMouseEvent& maus) {
+  if (fGezogen == nullptr) return false;
+  const QModelIndex index = fRaster->indexAt(maus.position().toPoint());
+  if (index.isValid()) {
+    Ablegen(index.column() + 1, index.row() + 1, maus.modifiers() & Qt::AltModifier,
+            maus.modifiers() & Qt::ShiftModifier);
+  } else {
+    fGezogen = nullptr;
+    MarkenLoeschen();
+  }
+  return true;
 }
 
 TLehrUebForm::TLehrUebForm() : TUeberForm(leh) {}

@@ -14,6 +14,7 @@
 #include "model/schnittstellen/menue.h"
 #include "placement/raeume.h"
 
+class QMouseEvent;
 class QTableView;
 class QToolButton;
 
@@ -105,6 +106,11 @@ class TUeberForm : public QWidget, public Fenster, public TUeberZellen {
   void Markieren(int spalte, const TKurs& kurs);
   void Marke(int spalte, int zeile);
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+  // The mouse with the set and the move tool: the presses, the drag over the grid, the release.
+  bool SetzDruck(const QMouseEvent& maus);
+  bool SchiebDruck(const QMouseEvent& maus);
+  bool Zug(const QMouseEvent& maus);
+  bool Loslassen(const QMouseEvent& maus);
 
   TKuerzelArt fArt;
   TFensterTyp fTyp;

@@ -22,6 +22,7 @@
 #include "model/schnittstellen/dialoge.h"
 #include "platform/qttext.h"
 #include "ui/bausteine/mehrfachwahl.h"
+#include "ui/bausteine/werkzeugmaus.h"
 #include "ui/hauptfenster/fensterwege.h"
 #include "ui/hauptfenster/menuedaten.h"
 #include "ui/stammdaten/deputatmodell.h"
@@ -290,22 +291,30 @@ void TDepForm::AuswahlLoeschen() {
   if (DepAuswahlLoeschen(Schule(), Auswahl()) > 0) Geaendert();
 }
 
-// The move tool drags a class, room or info cell from one row to another.
+// The move tool drags a class, room or info cell from one row to another; the table still sees
+// the press and the release and selects as with any other tool.
 bool TDepForm::eventFilter(QObject* objekt, QEvent* ereignis) {
-  if (objekt != fTabelle->viewport() || Schule().fToolArt != SchiebTool)
-    return QWidget::eventFilter(objekt, ereignis);
-  const auto* maus = dynamic_cast<QMouseEvent*>(ereignis);
-  if (maus == nullptr || maus->button() != Qt::LeftButton) return false;
-  const QModelIndex index = fTabelle->indexAt(maus->position().toPoint());
-  if (ereignis->type() == QEvent::MouseButtonPress) {
-    fZiehZeile = index.isValid() && IstZiehSpalte(Spalte(index.column())) ? index.row() : -1;
-    fZiehSpalte = index.column();
-  } else if (ereignis->type() == QEvent::MouseButtonRelease && fZiehZeile >= 0) {
-    if (index.isValid() && index.row() != fZiehZeile)
-      Ziehen(fZiehZeile, Spalte(fZiehSpalte), index.row());
-    fZiehZeile = -1;
-  }
-  return false;
+  if (objekt != fTabelle->viewport()) return QWidget::eventFilter(objekt, ereignis);
+  return MausVerteilen(
+      {
+          {TMausAktion::Druck, Qt::LeftButton, SchiebTool,
+           [this](const QMouseEvent& maus) {
+             const QModelIndex index = fTabelle->indexAt(maus.position().toPoint());
+             fZiehZeile =
+                 index.isValid() && IstZiehSpalte(Spalte(index.column())) ? index.row() : -1;
+             fZiehSpalte = index.column();
+             return false;
+           }},
+          {TMausAktion::Loslassen, Qt::LeftButton, SchiebTool,
+           [this](const QMouseEvent& maus) {
+             const QModelIndex index = fTabelle->indexAt(maus.position().toPoint());
+             if (fZiehZeile >= 0 && index.isValid() && index.row() != fZiehZeile)
+               Ziehen(fZiehZeile, Spalte(fZiehSpalte), index.row());
+             fZiehZeile = -1;
+             return false;
+           }},
+      },
+      *ereignis, Schule().fToolArt);
 }
 
 TLeDepForm::TLeDepForm(TLehrer* lehrer, bool nurGekoppelt, bool nurOffen)
