@@ -71,4 +71,12 @@ void KursFensterZeigen(TKurs* kurs, TListe<TKurs>* vater) {
   if (kurs) TKursForm::Oeffnen(kurs, vater);
 }
 
+void LektionZeigen(TKurs& kurs, TListe<TKurs>* vater, int32_t tag, int32_t std, bool plaene) {
+  if (plaene) {
+    KursPlaeneZeigen(kurs, tag, std);
+  } else {
+    KursFensterZeigen(&kurs, vater);
+  }
+}
+
 }  // namespace orbato

@@ -41,5 +41,8 @@ void KursPlaeneZeigen(const TKurs& kurs, int32_t tag, int32_t std);
 void ElementFensterZeigen(TElement* element, TFensterArt art);
 // The course window with the course, opened from the course list `vater`.
 void KursFensterZeigen(TKurs* kurs, TListe<TKurs>* vater);
+// The show tool's double click on a lesson in a plan: with `plaene` (Ctrl) the plans that hold
+// it, else the course window.
+void LektionZeigen(TKurs& kurs, TListe<TKurs>* vater, int32_t tag, int32_t std, bool plaene);
 
 }  // namespace orbato

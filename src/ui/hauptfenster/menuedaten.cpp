@@ -113,6 +113,12 @@ bool MenuAmZeiger(QWidget* besitzer, const TMenu& daten) {
   return MenuZeigen(besitzer, daten, QCursor::pos());
 }
 
+bool MenuUeberstanden(QWidget* fenster, const std::function<void(TMenu&)>& zeigen, TMenu& menu) {
+  const QPointer<QWidget> wache(fenster);
+  zeigen(menu);
+  return !wache.isNull();
+}
+
 bool MenuUnterKnopf(const TMenu& daten, QWidget* knopf) {
   return MenuZeigen(knopf, daten, knopf->mapToGlobal(QPoint(0, knopf->height())));
 }

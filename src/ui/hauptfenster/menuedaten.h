@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "model/schnittstellen/menue.h"
 
 class QMenu;
@@ -19,6 +21,8 @@ void MenuFuellen(QMenu* menu, const TMenu& daten);
 bool MenuZeigen(QWidget* besitzer, const TMenu& daten, const QPoint& wo);
 // The same at the mouse pointer.
 bool MenuAmZeiger(QWidget* besitzer, const TMenu& daten);
+// Shows a menu the way its window does (tests replace that way); whether the window still lives.
+bool MenuUeberstanden(QWidget* fenster, const std::function<void(TMenu&)>& zeigen, TMenu& menu);
 // The menu below the button that offers it; the button is its owner.
 bool MenuUnterKnopf(const TMenu& daten, QWidget* knopf);
 // Whether one of these pop-up menus is open now: the program does not close under it, and main

@@ -4,7 +4,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -215,9 +214,7 @@ TMenu TPlnForm::KlickMenu(int32_t tag, int32_t std) {
 
 void TPlnForm::Geklickt(int32_t tag, int32_t std) {
   TMenu menu = KlickMenu(tag, std);
-  const QPointer<TPlnForm> wache(this);
-  fMenuZeigen(menu);
-  if (!wache) return;
+  if (!MenuUeberstanden(this, fMenuZeigen, menu)) return;
   // The marks of a room menu last as long as the menu.
   if (Schule().fToolArt == SetzTool) Fuellen();
 }
@@ -227,11 +224,7 @@ void TPlnForm::Doppelgeklickt(int32_t tag, int32_t std, Qt::KeyboardModifiers ta
   if (kurs == nullptr) return;
   switch (Schule().fToolArt) {
     case ZeigTool:
-      if (tasten & Qt::ControlModifier) {
-        KursPlaeneZeigen(*kurs, tag, std);
-      } else {
-        KursFensterZeigen(kurs, &fElement->fKurse);
-      }
+      LektionZeigen(*kurs, &fElement->fKurse, tag, std, tasten & Qt::ControlModifier);
       break;
     case LoeschTool:
       for (const auto& [t, p] : AuswahlZellen(*fRaster, tag, std)) {

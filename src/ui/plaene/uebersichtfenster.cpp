@@ -4,7 +4,6 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
@@ -430,9 +429,7 @@ TMenu TUeberForm::KlickMenu(int spalte, int zeile) {
 
 void TUeberForm::Geklickt(int spalte, int zeile) {
   TMenu menu = KlickMenu(spalte, zeile);
-  const QPointer<TUeberForm> wache(this);
-  fMenuZeigen(menu);
-  if (!wache) return;
+  if (!MenuUeberstanden(this, fMenuZeigen, menu)) return;
   // The marks of a room menu last as long as the menu.
   if (Schule().fToolArt == SetzTool) {
     MarkenLoeschen();
@@ -448,11 +445,7 @@ void TUeberForm::Doppelgeklickt(int spalte, int zeile, Qt::KeyboardModifiers tas
   const int32_t std = Stunde(zeile);
   switch (Schule().fToolArt) {
     case ZeigTool:
-      if (tasten & Qt::ControlModifier) {
-        KursPlaeneZeigen(*kurs, tag, std);
-      } else {
-        KursFensterZeigen(kurs, &Element(spalte)->fKurse);
-      }
+      LektionZeigen(*kurs, &Element(spalte)->fKurse, tag, std, tasten & Qt::ControlModifier);
       break;
     case LoeschTool:
       for (const auto& [s, z] : AuswahlZellen(*fRaster, spalte, zeile)) {
