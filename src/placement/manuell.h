@@ -8,6 +8,7 @@
 
 #include "model/basis/liste.h"
 #include "model/dokument/undo.h"
+#include "model/einstellungen/standard.h"
 #include "model/elemente/kuerzelart.h"
 #include "model/schnittstellen/menue.h"
 #include "placement/konflikt.h"
@@ -196,7 +197,7 @@ class TManuellForm {
   bool fOffen = false;
   bool fBefehleAn = false;
   bool fVeraltetSeit = false;
-  std::array<std::array<TZellListe, 17>, 8> fZellen;
+  std::array<std::array<TZellListe, kMaxStunden + 1>, kMaxTage + 1> fZellen;
   std::array<TPlanElement*, 4> fPlaene{};
   int32_t fAktiverPlan = 0;
   // The drag of the move tool and the Ctrl preview.
@@ -204,7 +205,7 @@ class TManuellForm {
   int32_t fVonTag = 0;
   int32_t fVonStd = 0;
   int32_t fVorschauPlan = -1;
-  std::array<std::array<bool, 17>, 8> fVorschau{};
+  std::array<std::array<bool, kMaxStunden + 1>, kMaxTage + 1> fVorschau{};
 };
 
 }  // namespace orbato

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "model/einstellungen/standard.h"
 #include "model/elemente/kuerzelart.h"
 
 namespace orbato {
@@ -21,8 +22,8 @@ int32_t PlanVersion();
 // occupies it (the first of the element's courses, in order; for a room only placements in that
 // room) and the cell's mark, 'F' fixed, 'N' placed, ' ' empty. Indexed [day][period] from 1.
 struct TPlanBelegung {
-  std::array<std::array<TKurs*, 17>, 8> fKurs{};
-  std::array<std::array<char, 17>, 8> fMarke{};
+  std::array<std::array<TKurs*, kMaxStunden + 1>, kMaxTage + 1> fKurs{};
+  std::array<std::array<char, kMaxStunden + 1>, kMaxTage + 1> fMarke{};
 };
 void PlanBelegungFuellen(const TPlanElement& element, int32_t woche, TPlanBelegung& belegung);
 

@@ -14,19 +14,19 @@ bool TFehl::FehltAn(int32_t woche, int32_t tag, int32_t std) const {
 
 int32_t TFehl::FehltVon() const {
   int32_t std = 1;
-  while (std < 16 && !FehltIn(std)) ++std;
+  while (std < kMaxStunden && !FehltIn(std)) ++std;
   return std;
 }
 
 int32_t TFehl::FehltBis() const {
-  int32_t std = 16;
+  int32_t std = kMaxStunden;
   while (std > 1 && !FehltIn(std)) --std;
   return std;
 }
 
 void TFehl::AendereVertretung() {
   std::swap(fZeit, fHilfe);
-  for (int32_t std = 1; std <= 16; ++std) {
+  for (int32_t std = 1; std <= kMaxStunden; ++std) {
     const bool jetzt = FehltIn(std);
     if (jetzt == ((fHilfe & StundenBit(std)) != 0) || fElement == nullptr) continue;
     if (jetzt) {

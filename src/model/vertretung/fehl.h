@@ -5,6 +5,7 @@
 
 #include "model/basis/datum.h"
 #include "model/basis/fixtext.h"
+#include "model/einstellungen/standard.h"
 
 namespace orbato {
 
@@ -20,9 +21,11 @@ class TFehl {
   // Only the first character counts; an empty text stays empty.
   void SetGrund(std::string_view grund) { fGrund = grund.substr(0, 1); }
 
-  // Period 1 is the most significant of the 16 mask bits, period 16 bit 0.
-  static uint32_t StundenBit(int32_t std) { return uint32_t{1} << (16 - std); }
-  bool FehltIn(int32_t std) const { return std >= 1 && std <= 16 && (fZeit & StundenBit(std)); }
+  // Period 1 is the most significant of the mask bits, the last period bit 0.
+  static uint32_t StundenBit(int32_t std) { return uint32_t{1} << (kMaxStunden - std); }
+  bool FehltIn(int32_t std) const {
+    return std >= 1 && std <= kMaxStunden && (fZeit & StundenBit(std));
+  }
   // Absent in that period of that weekday and plan version: the date's weekday and the version
   // the calendar gives its week.
   bool FehltAn(int32_t woche, int32_t tag, int32_t std) const;

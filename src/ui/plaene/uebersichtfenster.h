@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/einstellungen/standard.h"
 #include "model/elemente/kuerzelart.h"
 #include "model/fenster/fenstertyp.h"
 #include "model/fenster/planzelle.h"
@@ -94,8 +95,8 @@ class TUeberForm : public QWidget, public Fenster, public TUeberZellen {
   struct TSpalte {
     TPlanElement* fElement = nullptr;
     TPlanBelegung fBelegung;
-    std::array<std::array<const TElement*, 17>, 8> fRaum{};
-    std::array<uint32_t, 8> fGesperrt{};
+    std::array<std::array<const TElement*, kMaxStunden + 1>, kMaxTage + 1> fRaum{};
+    std::array<uint32_t, kMaxTage + 1> fGesperrt{};
   };
   void Fuellen();
   void Abmessen();
