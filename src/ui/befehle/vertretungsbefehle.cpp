@@ -51,7 +51,7 @@ QMdiSubWindow* TOrbatoPalette::VertretungZeigen(TDatumZeit datum) {
     if (!anderer) return nullptr;
     datum = *anderer;
   }
-  auto* fenster = dynamic_cast<TVertrForm*>(fSchule->fVertrForm);
+  auto* fenster = fRegister.Offen<TVertrForm>(TFensterTyp::Vertretungen);
   const bool neu = fenster == nullptr;
   bool gewechselt = false;
   if (fenster) {

@@ -15,6 +15,7 @@
 #include "model/fenster/fenstertyp.h"
 #include "platform/qttext.h"
 #include "ui/bausteine/zeilenhoehe.h"
+#include "ui/hauptfenster/fensterregister.h"
 #include "ui/hauptfenster/fensterwege.h"
 #include "ui/hauptfenster/menuedaten.h"
 #include "ui/plaene/parstartdialog.h"
@@ -37,7 +38,7 @@ TParForm::TParForm(TParRaster raster, bool mitFach)
       fTabelle(new QTableWidget(this)),
       fSuchen(new QPushButton(QStringLiteral("Suche Lösung"), this)) {
   setWindowTitle(QtText(FensterTypTitel(TFensterTyp::ParalleleKopplungen)));
-  Schule().fParForm = this;
+  FensterRegister().Anmelden(TFensterTyp::ParalleleKopplungen, this);
   Schule().FensterAnmelden(FensterTitel(), this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -62,12 +63,12 @@ TParForm::TParForm(TParRaster raster, bool mitFach)
 }
 
 TParForm::~TParForm() {
-  if (Schule().fParForm == this) Schule().fParForm = nullptr;
+  FensterRegister().Abmelden(this);
   Schule().FensterAbmelden(this);
 }
 
 void TParForm::FensterSchliessen() {
-  if (Schule().fParForm == this) Schule().fParForm = nullptr;
+  FensterRegister().Abmelden(this);
   Schule().FensterAbmelden(this);
   RahmenSchliessen(this);
 }
@@ -205,7 +206,9 @@ void TParForm::SucheLoesung() {
 }
 
 TParForm* ParFormOeffnen(QWidget* eltern) {
-  if (auto* form = dynamic_cast<TParForm*>(Schule().fParForm)) return form;
+  if (auto* form = FensterRegister().Offen<TParForm>(TFensterTyp::ParalleleKopplungen)) {
+    return form;
+  }
   TStandard& st = Standard();
   TSchule& schule = Schule();
   TParStartForm start(st, schule.fParListe, eltern);
@@ -216,7 +219,9 @@ TParForm* ParFormOeffnen(QWidget* eltern) {
 }
 
 TParForm* ParFormWiederOeffnen() {
-  if (auto* form = dynamic_cast<TParForm*>(Schule().fParForm)) return form;
+  if (auto* form = FensterRegister().Offen<TParForm>(TFensterTyp::ParalleleKopplungen)) {
+    return form;
+  }
   TSchule& schule = Schule();
   const TParListe& par = schule.fParListe;
   return new TParForm(TParRaster::AusParListe(schule, par.fZeilen, par.fSpalten),

@@ -22,6 +22,7 @@
 #include "model/vertretung/gutschrift.h"
 #include "platform/qttext.h"
 #include "ui/bausteine/zeilenhoehe.h"
+#include "ui/hauptfenster/fensterregister.h"
 #include "ui/hauptfenster/fensterwege.h"
 #include "ui/hauptfenster/menuedaten.h"
 
@@ -100,7 +101,7 @@ TVertrForm::TVertrForm(TDatumZeit datum, QWidget* eltern)
       fTabelle(NeueTabelle(this)) {
   setWindowTitle(QtText(FensterTypTitel(TFensterTyp::Vertretungen)));
   fMenuZeigen = [this](TMenu& menu) { MenuAmZeiger(this, menu); };
-  Schule().fVertrForm = this;
+  FensterRegister().Anmelden(TFensterTyp::Vertretungen, this);
   Schule().FensterAnmelden(FensterTitel(), this);
   fVersionGewechselt = fForm.Oeffnen();
 
@@ -152,7 +153,7 @@ TVertrForm::TVertrForm(TDatumZeit datum, QWidget* eltern)
 // The next substitution window opens where this one was.
 TVertrForm::~TVertrForm() {
   RahmenPlatz(this, Standard().fVertrLeft, Standard().fVertrTop);
-  if (Schule().fVertrForm == this) Schule().fVertrForm = nullptr;
+  FensterRegister().Abmelden(this);
   Schule().FensterAbmelden(this);
 }
 
@@ -186,7 +187,7 @@ void TVertrForm::FensterUpdate() {
 }
 
 void TVertrForm::FensterSchliessen() {
-  if (Schule().fVertrForm == this) Schule().fVertrForm = nullptr;
+  FensterRegister().Abmelden(this);
   Schule().FensterAbmelden(this);
   RahmenSchliessen(this);
 }

@@ -23,7 +23,7 @@ class TPlanElement;
 class TVertretung;
 
 // "Vertretungen": the substitution records of one date, the view of TVertretungsForm. One per
-// document; while it is open the document knows it as fVertrForm and redraws it after every
+// document; while it is open the document redraws it, as its open window of the kind, after every
 // change of a record. A double click leads to the proposal window, the absence buttons to the
 // absence windows: both are reached through the two calls the main window installs.
 class TVertrForm : public QWidget, public Fenster {

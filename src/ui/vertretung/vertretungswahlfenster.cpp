@@ -27,6 +27,7 @@
 #include "model/fenster/fenstertyp.h"
 #include "model/vertretung/vertretung.h"
 #include "platform/qttext.h"
+#include "ui/hauptfenster/fensterregister.h"
 #include "ui/hauptfenster/fensterwege.h"
 #include "ui/hauptfenster/menuedaten.h"
 
@@ -122,7 +123,7 @@ TVertrWahlForm::TVertrWahlForm()
         Zeigen();
       })) {
   setWindowTitle(QtText(FensterTypTitel(TFensterTyp::Vertretungswahl)));
-  Schule().fVertrWahlForm = this;
+  FensterRegister().Anmelden(TFensterTyp::Vertretungswahl, this);
   Schule().FensterAnmelden(FensterTitel(), this);
 
   auto* modus = new QButtonGroup(this);
@@ -164,7 +165,7 @@ TVertrWahlForm::~TVertrWahlForm() {
     RahmenPlatz(this, Standard().fVertrLeLeft, Standard().fVertrLeTop);
   }
   fWahl.Loslassen();
-  if (Schule().fVertrWahlForm == this) Schule().fVertrWahlForm = nullptr;
+  FensterRegister().Abmelden(this);
   Schule().FensterAbmelden(this);
 }
 
@@ -350,7 +351,7 @@ void TVertrWahlForm::Bearbeite(TVertretung* v) {
 void TVertrWahlForm::FensterSchliessen() {
   fWahl.Loslassen();
   Zeigen();
-  if (Schule().fVertrWahlForm == this) Schule().fVertrWahlForm = nullptr;
+  FensterRegister().Abmelden(this);
   Schule().FensterAbmelden(this);
   RahmenSchliessen(this);
 }
@@ -476,7 +477,7 @@ void TVertrWahlForm::TagesplanZeigen() {
 }
 
 TVertrWahlForm* VertretungswahlZeigen(TVertretung* v) {
-  auto* form = dynamic_cast<TVertrWahlForm*>(Schule().fVertrWahlForm);
+  auto* form = FensterRegister().Offen<TVertrWahlForm>(TFensterTyp::Vertretungswahl);
   const bool neu = form == nullptr;
   if (neu) form = new TVertrWahlForm;
   form->Bearbeite(v);

@@ -1,4 +1,5 @@
 #include "ui/vertretung/vertretungswahlfenster.h"
+#include "ui/hauptfenster/fensterregister.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -90,7 +91,7 @@ class VertretungswahlFensterTest : public QObject, public TEingesetztesDokument 
     QVERIFY(QTest::qWaitForWindowExposed(form));
     QVERIFY(form->isVisible());
     QCOMPARE(form->windowTitle(), QStringLiteral("Vertretungswahl"));
-    QCOMPARE(fSchule->fVertrWahlForm, static_cast<Fenster*>(form));
+    QCOMPARE(FensterRegister().Offen(TFensterTyp::Vertretungswahl), static_cast<Fenster*>(form));
     QCOMPARE(fV->fFenster, static_cast<Fenster*>(form));
     QCOMPARE(form->Kopf()->text(), QStringLiteral("Mi, 9. Dez   2  MUE M R1"));
     QVERIFY(form->LehrerModus()->isChecked());
@@ -141,7 +142,7 @@ class VertretungswahlFensterTest : public QObject, public TEingesetztesDokument 
     QCOMPARE(fV->fSInfo.str(), std::string("frei 5b"));
     QCOMPARE(form->SBem()->maxLength(), 81);
     delete form;
-    QCOMPARE(fSchule->fVertrWahlForm, nullptr);
+    QCOMPARE(FensterRegister().Offen(TFensterTyp::Vertretungswahl), nullptr);
     QCOMPARE(fV->fFenster, nullptr);
   }
 
@@ -154,7 +155,7 @@ class VertretungswahlFensterTest : public QObject, public TEingesetztesDokument 
     Fehlt(fMue, "");
     QCOMPARE(fSchule->fVertretungsMenge.ListeZahlElemente(), 0);
     QVERIFY(!form->isVisible());
-    QCOMPARE(fSchule->fVertrWahlForm, nullptr);
+    QCOMPARE(FensterRegister().Offen(TFensterTyp::Vertretungswahl), nullptr);
     QCOMPARE(form->Wahl().Vertretung(), nullptr);
     QCOMPARE(form->Kopf()->text(), QString());
     delete form;
