@@ -92,8 +92,10 @@ QColor KreisFarbe(TVertrKreis kreis) {
   return Qt::transparent;
 }
 
-TVertrForm::TVertrForm(TDatumZeit datum, QWidget* eltern)
+TVertrForm::TVertrForm(TSchule& schule, TStandard& standard, TDatumZeit datum, QWidget* eltern)
     : QWidget(eltern),
+      fSchule(schule),
+      fStandard(standard),
       fForm(datum),
       fDatumFeld(new QLabel(this)),
       fSortierung(new QComboBox(this)),
@@ -102,7 +104,7 @@ TVertrForm::TVertrForm(TDatumZeit datum, QWidget* eltern)
   setWindowTitle(QtText(FensterTypTitel(TFensterTyp::Vertretungen)));
   fMenuZeigen = [this](TMenu& menu) { MenuAmZeiger(this, menu); };
   FensterRegister().Anmelden(TFensterTyp::Vertretungen, this);
-  Schule().FensterAnmelden(FensterTitel(), this);
+  fSchule.FensterAnmelden(FensterTitel(), this);
   fVersionGewechselt = fForm.Oeffnen();
 
   QFont fett = fDatumFeld->font();
@@ -152,9 +154,9 @@ TVertrForm::TVertrForm(TDatumZeit datum, QWidget* eltern)
 
 // The next substitution window opens where this one was.
 TVertrForm::~TVertrForm() {
-  RahmenPlatz(this, Standard().fVertrLeft, Standard().fVertrTop);
+  RahmenPlatz(this, fStandard.fVertrLeft, fStandard.fVertrTop);
   FensterRegister().Abmelden(this);
-  Schule().FensterAbmelden(this);
+  fSchule.FensterAbmelden(this);
 }
 
 QPushButton* TVertrForm::NeuerKnopf(const QString& text, const std::function<void()>& befehl) {
@@ -188,7 +190,7 @@ void TVertrForm::FensterUpdate() {
 
 void TVertrForm::FensterSchliessen() {
   FensterRegister().Abmelden(this);
-  Schule().FensterAbmelden(this);
+  fSchule.FensterAbmelden(this);
   RahmenSchliessen(this);
 }
 

@@ -20,6 +20,8 @@ class QTableWidget;
 namespace orbato {
 
 class TPlanElement;
+class TSchule;
+class TStandard;
 class TVertretung;
 
 // "Vertretungen": the substitution records of one date, the view of TVertretungsForm. One per
@@ -30,7 +32,7 @@ class TVertrForm : public QWidget, public Fenster {
   Q_OBJECT
 
  public:
-  explicit TVertrForm(TDatumZeit datum, QWidget* eltern = nullptr);
+  TVertrForm(TSchule& schule, TStandard& standard, TDatumZeit datum, QWidget* eltern = nullptr);
   ~TVertrForm() override;
 
   // Shows another date; true when the current plan version changed with it.
@@ -80,6 +82,8 @@ class TVertrForm : public QWidget, public Fenster {
   void ZeileFuellen(int z, const TVertrZeile& zeile);
   QPushButton* NeuerKnopf(const QString& text, const std::function<void()>& befehl);
 
+  TSchule& fSchule;
+  TStandard& fStandard;
   TVertretungsForm fForm;
   // The records of the rows as they were drawn, to keep the selection on them.
   std::vector<const TVertretung*> fAngezeigt;

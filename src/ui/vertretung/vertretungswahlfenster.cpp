@@ -92,8 +92,10 @@ QComboBox* Auswahl(const auto& texte, int wert, QWidget* eltern) {
 
 }  // namespace
 
-TVertrWahlForm::TVertrWahlForm()
-    : fKopf(new QLabel(this)),
+TVertrWahlForm::TVertrWahlForm(TSchule& schule, TStandard& standard)
+    : fSchule(schule),
+      fStandard(standard),
+      fKopf(new QLabel(this)),
       fRaumModus(new QRadioButton(QStringLiteral("Raumauswahl"), this)),
       fLehrerModus(new QRadioButton(QStringLiteral("Lehrerauswahl"), this)),
       fSeiten(new QStackedWidget(this)),
@@ -124,7 +126,7 @@ TVertrWahlForm::TVertrWahlForm()
       })) {
   setWindowTitle(QtText(FensterTypTitel(TFensterTyp::Vertretungswahl)));
   FensterRegister().Anmelden(TFensterTyp::Vertretungswahl, this);
-  Schule().FensterAnmelden(FensterTitel(), this);
+  fSchule.FensterAnmelden(FensterTitel(), this);
 
   auto* modus = new QButtonGroup(this);
   modus->addButton(fRaumModus);
@@ -160,13 +162,13 @@ TVertrWahlForm::TVertrWahlForm()
 // The proposal window keeps a place for each of its two modes.
 TVertrWahlForm::~TVertrWahlForm() {
   if (fWahl.Modus() == TVertretungsWahl::TModus::Raum) {
-    RahmenPlatz(this, Standard().fVertrRaLeft, Standard().fVertrRaTop);
+    RahmenPlatz(this, fStandard.fVertrRaLeft, fStandard.fVertrRaTop);
   } else {
-    RahmenPlatz(this, Standard().fVertrLeLeft, Standard().fVertrLeTop);
+    RahmenPlatz(this, fStandard.fVertrLeLeft, fStandard.fVertrLeTop);
   }
   fWahl.Loslassen();
   FensterRegister().Abmelden(this);
-  Schule().FensterAbmelden(this);
+  fSchule.FensterAbmelden(this);
 }
 
 QWidget* TVertrWahlForm::LehrerSeite() {
@@ -352,7 +354,7 @@ void TVertrWahlForm::FensterSchliessen() {
   fWahl.Loslassen();
   Zeigen();
   FensterRegister().Abmelden(this);
-  Schule().FensterAbmelden(this);
+  fSchule.FensterAbmelden(this);
   RahmenSchliessen(this);
 }
 
@@ -476,14 +478,14 @@ void TVertrWahlForm::TagesplanZeigen() {
   fTagesplan->resizeColumnToContents(0);
 }
 
-TVertrWahlForm* VertretungswahlZeigen(TVertretung* v) {
+TVertrWahlForm* VertretungswahlZeigen(TSchule& schule, TStandard& standard, TVertretung* v) {
   auto* form = FensterRegister().Offen<TVertrWahlForm>(TFensterTyp::Vertretungswahl);
   const bool neu = form == nullptr;
-  if (neu) form = new TVertrWahlForm;
+  if (neu) form = new TVertrWahlForm(schule, standard);
   form->Bearbeite(v);
   DokumentFensterZeigen(form);
   if (neu) {
-    const TStandard& st = Standard();
+    const TStandard& st = standard;
     if (form->RaumModus()->isChecked()) {
       RahmenVersetzen(form, st.fVertrRaLeft, st.fVertrRaTop);
     } else {

@@ -208,7 +208,7 @@ class VertretungsMorgenTest : public QObject {
     form.Ok();
     TVertretung* v = s.fVertretungsMenge.ListeNrInhalt(1);
     QVERIFY(v);
-    TVertrWahlForm* wahl = VertretungswahlZeigen(v);
+    TVertrWahlForm* wahl = VertretungswahlZeigen(s, st, v);
     QCOMPARE(wahl->parentWidget()->pos(), QPoint(50, 60));
     wahl->RaumModus()->click();
     wahl->parentWidget()->move(75, 85);

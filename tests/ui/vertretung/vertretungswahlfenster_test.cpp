@@ -87,7 +87,7 @@ class VertretungswahlFensterTest : public QObject, public TEingesetztesDokument 
   // enters the rooms; "Frei" cancels; the remark templates append (left) or replace (right);
   // typing stores the remark at once.
   void EntersWhatIsChosenAndShowsIt() {
-    TVertrWahlForm* form = VertretungswahlZeigen(fV);
+    TVertrWahlForm* form = VertretungswahlZeigen(*fSchule, *fStandard, fV);
     QVERIFY(QTest::qWaitForWindowExposed(form));
     QVERIFY(form->isVisible());
     QCOMPARE(form->windowTitle(), QStringLiteral("Vertretungswahl"));
@@ -148,7 +148,7 @@ class VertretungswahlFensterTest : public QObject, public TEingesetztesDokument 
 
   // MUE back: the record goes and closes the window first.
   void ARecordThatGoesClosesTheWindow() {
-    TVertrWahlForm* form = VertretungswahlZeigen(fV);
+    TVertrWahlForm* form = VertretungswahlZeigen(*fSchule, *fStandard, fV);
     QVERIFY(QTest::qWaitForWindowExposed(form));
     Doppelklick(form->LehrerListe(), 1);
     QCOMPARE(form->LehrerFeld()->text(), QStringLiteral("KOC"));
