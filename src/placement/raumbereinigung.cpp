@@ -34,7 +34,7 @@ bool UnbelegteRaeumeLoeschen(TSchule& schule) {
     return false;
   }
   TMeldungsFenster meldung(schule.Dialog(), "Die unverplanten R\xE4ume werden gel\xF6scht.");
-  if (schule.fKursDepForm) schule.fKursDepForm->FensterSchliessen();
+  if (Fenster* alle = schule.OffenesFenster(TFensterTyp::AlleKurse)) alle->FensterSchliessen();
   bool geaendert = false;
   for (TKurs* kurs : schule.fKursMenge) {
     for (TRaum* r : Raeume(kurs->fRaeume)) {

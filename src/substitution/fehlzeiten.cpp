@@ -221,8 +221,8 @@ void TFehlForm::Ok() {
   for (TFehlZeile& zeile : fZeilen) Uebernehme(zeile);
   TSchule& schule = Schule();
   schule.SetDirty();
-  if (schule.fVertrForm) schule.fVertrForm->FensterUpdate();
-  if (schule.fVertrWahlForm) schule.fVertrWahlForm->FensterUpdate();
+  schule.FensterUpdate(TFensterTyp::Vertretungen);
+  schule.FensterUpdate(TFensterTyp::Vertretungswahl);
 }
 
 TLangeFehlzeit::TLangeFehlzeit(const TFehlForm& form, const TFehlZeile& zeile)

@@ -213,7 +213,7 @@ void TVertretungsForm::AdHoc(const std::vector<int>& zeilen, TDatumZeit wert) {
 
 // The proposal window shows the same record and redraws; the rows follow here.
 void TVertretungsForm::Geaendert() {
-  if (Fenster* wahl = Schule().fVertrWahlForm) wahl->FensterUpdate();
+  Schule().FensterUpdate(TFensterTyp::Vertretungswahl);
   Aufbauen();
 }
 

@@ -49,7 +49,7 @@ int32_t Zaehler(const TLehrer& l, int auswahl) {
 }
 
 void VertretungsFensterAktualisieren() {
-  if (Fenster* f = Schule().fVertrForm) f->FensterUpdate();
+  Schule().FensterUpdate(TFensterTyp::Vertretungen);
 }
 
 }  // namespace
@@ -97,16 +97,16 @@ TVertretungsWahl::TVertretungsWahl(Fenster* fenster) : fFenster(fenster) {
   if (fFenster == nullptr) {
     fEigenes = std::make_unique<TEigenesFenster>(*this);
     fFenster = fEigenes.get();
-    if (Schule().fVertrWahlForm == nullptr) {
-      Schule().fVertrWahlForm = fFenster;
-      fAngemeldet = true;
+    // Only the first proposal form without a window of its own is told of changes.
+    if (Schule().OffenesFenster(TFensterTyp::Vertretungswahl) == nullptr) {
+      fAngemeldet = Schule().FensterAnmelden(fFenster->FensterTitel(), fFenster);
     }
   }
 }
 
 TVertretungsWahl::~TVertretungsWahl() {
   Loslassen();
-  if (fAngemeldet && Schule().fVertrWahlForm == fFenster) Schule().fVertrWahlForm = nullptr;
+  if (fAngemeldet) Schule().FensterAbmelden(fFenster);
 }
 
 void TVertretungsWahl::Bearbeite(TVertretung* v) {

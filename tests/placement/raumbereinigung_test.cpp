@@ -31,9 +31,10 @@ class RaumBereinigung : public PlatzierungsTest {
     fKurs->RaumErgaenzen(fR3, false);
     fAlleKurse.fBeimSchliessen = [this] {
       fRaeumeBeimSchliessen = Raeume(fKurs->fRaeume);
-      fSchule.fKursDepForm = nullptr;
+      fSchule.FensterAbmelden(&fAlleKurse);
     };
   }
+  ~RaumBereinigung() override { fSchule.FensterAbmelden(&fAlleKurse); }
 
   // A step in the history that the clean-up must forget.
   void EinSchrittVorher() {
@@ -56,7 +57,7 @@ TEST_F(RaumBereinigung, UnusedRoomsLeaveEveryCourseAfterOk) {
   Setze(fKurs, 2, 1, 1, fR2);
   Setze(fAnderer, 1, 1, 1, fR1);
   Setze(fKurs, 1, 1, 2);
-  fSchule.fKursDepForm = &fAlleKurse;
+  fSchule.FensterAnmelden("alle Kurse", &fAlleKurse);
   EinSchrittVorher();
   fSchule.SetDirty(false);
 
@@ -89,7 +90,7 @@ TEST_F(RaumBereinigung, UnusedRoomsLeaveEveryCourseAfterOk) {
 
 // "Abbrechen" changes nothing, keeps the window and the history.
 TEST_F(RaumBereinigung, CancelChangesNothing) {
-  fSchule.fKursDepForm = &fAlleKurse;
+  fSchule.FensterAnmelden("alle Kurse", &fAlleKurse);
   EinSchrittVorher();
   fDialoge.Antworte("Abbrechen");
   EXPECT_FALSE(UnbelegteRaeumeLoeschen(fSchule));

@@ -312,15 +312,16 @@ TEST_F(FehlzeitenTest, ChangingOnlyTheReasonTellsTheElementNothing) {
 TEST_F(FehlzeitenTest, OkRedrawsTheOpenSubstitutionWindows) {
   TTestFenster vertretungen(69, "Vertretungen");
   TFehlForm form(rau, fDatum);
-  fSchule.fVertrForm = &vertretungen;
+  fSchule.FensterAnmelden("Vertretungen", &vertretungen);
   form.Ok();
   EXPECT_EQ(vertretungen.fUpdates, 1);
-  TTestFenster wahl(70, "Vorschlag");
-  fSchule.fVertrWahlForm = &wahl;
+  TTestFenster wahl(80, "Vertretungswahl");
+  fSchule.FensterAnmelden("Vertretungswahl", &wahl);
   form.Ok();
   EXPECT_EQ(vertretungen.fUpdates, 2);
   EXPECT_EQ(wahl.fUpdates, 1);
-  fSchule.fVertrForm = fSchule.fVertrWahlForm = nullptr;
+  fSchule.FensterAbmelden(&vertretungen);
+  fSchule.FensterAbmelden(&wahl);
 }
 
 class LangeFehlzeitTest : public FehlzeitenTest {

@@ -45,7 +45,7 @@ TEST_F(VertretungsWahlTest, OpensOnTheRecordWithItsLinesFieldsAndTheModeItAsksFo
   Einstellen(false, false, 2);
   TVertretung* v = MatheMi();
   fWahl.Bearbeite(v);
-  EXPECT_EQ(v->fFenster, fSchule.fVertrWahlForm);
+  EXPECT_EQ(v->fFenster, fSchule.OffenesFenster(TFensterTyp::Vertretungswahl));
   EXPECT_EQ(fWahl.KopfZeile(), "Mi, 9. Dez   2  MUE M R1");
   EXPECT_EQ(fWahl.Modus(), TVertretungsWahl::TModus::Lehrer);
   EXPECT_EQ(fWahl.LehrerFeld(), "ohne");
@@ -176,7 +176,7 @@ TEST_F(VertretungsWahlTest, EnteringATeacherWithALessonLinksThePartnerRecords) {
   fWahl.ZumStattPartner();
   EXPECT_EQ(fWahl.Vertretung(), v->fZu);
   EXPECT_EQ(v->fFenster, nullptr);
-  EXPECT_EQ(v->fZu->fFenster, fSchule.fVertrWahlForm);
+  EXPECT_EQ(v->fZu->fFenster, fSchule.OffenesFenster(TFensterTyp::Vertretungswahl));
   EXPECT_EQ(fWahl.KopfZeile(), "Mi, 9. Dez   2  MEI D R3");
   EXPECT_EQ(fWahl.VerlegtZeile(), "Mi, 9. Dez   2  MUE M R1");
   EXPECT_EQ(fWahl.LehrerFeld(), "ohne");

@@ -360,6 +360,17 @@ void TSchule::BelegungGeaendert() {
   for (const auto& [name, fenster] : fFensterListe) fenster->BelegungGeaendert();
 }
 
+Fenster* TSchule::OffenesFenster(TFensterTyp typ) const {
+  for (const auto& [name, fenster] : fFensterListe) {
+    if (fenster->FensterArt() == Nr(typ)) return fenster;
+  }
+  return nullptr;
+}
+
+void TSchule::FensterUpdate(TFensterTyp typ) {
+  if (Fenster* fenster = OffenesFenster(typ)) fenster->FensterUpdate();
+}
+
 TSchule& Schule() {
   static TSchule vorgabe;
   return gSchule ? *gSchule : vorgabe;

@@ -123,6 +123,10 @@ class TSchule {
   void FensterAktualisieren();
   // Tells every open window that a placement or a blocking changed.
   void BelegungGeaendert();
+  // The open window of that kind, the first opened when there are several; none when none is.
+  Fenster* OffenesFenster(TFensterTyp typ) const;
+  // Redraws the open window of that kind, if there is one.
+  void FensterUpdate(TFensterTyp typ);
 
   str255 fDateiName = "Ohne Titel";
   TFensterArt fFensterArt = GFenster;
@@ -150,21 +154,6 @@ class TSchule {
   TWochBereich fUEWoBereich;
   Fenster* fAktivesFenster = nullptr;
   std::vector<std::pair<std::string, Fenster*>> fFensterListe;
-  // The windows of which there is one at most: "alle Kurse", the course window, the statistics,
-  // the overviews, the hour distribution and the parallel couplings.
-  Fenster* fKursDepForm = nullptr;
-  Fenster* fKursForm = nullptr;
-  Fenster* fLeStatForm = nullptr;
-  Fenster* fKlStatForm = nullptr;
-  Fenster* fKoStatForm = nullptr;
-  Fenster* fFaStatForm = nullptr;
-  Fenster* fRaStatForm = nullptr;
-  Fenster* fUVStatForm = nullptr;
-  Fenster* fLehrUebForm = nullptr;
-  Fenster* fKlasUebForm = nullptr;
-  Fenster* fRaumUebForm = nullptr;
-  Fenster* fSVForm = nullptr;
-  Fenster* fParForm = nullptr;
   // The window records the plan file is saved with: those read with the document until the
   // shell reopens them, and what the shell collects from its open windows before saving.
   std::vector<TFenster> fFensterSaetze;
@@ -173,9 +162,6 @@ class TSchule {
   // The user's actions on the plan, for "Widerrufen" and "Wiederherstellen"; it goes with the
   // document.
   TVerlauf fVerlauf;
-  // The substitution window and the proposal window, while they are open.
-  Fenster* fVertrForm = nullptr;
-  Fenster* fVertrWahlForm = nullptr;
 
  private:
   template <class T>

@@ -20,6 +20,8 @@ TElement* ElementVon(const TListe<T>& menge, int zeile) {
   return menge.ListeNrInhalt(zeile + 1);
 }
 
+}  // namespace
+
 TFensterTyp StatistikTyp(TKuerzelArt art) {
   switch (art) {
     case leh:
@@ -36,8 +38,6 @@ TFensterTyp StatistikTyp(TKuerzelArt art) {
       return TFensterTyp::UVStatistik;
   }
 }
-
-}  // namespace
 
 std::string StatistikTitel(TKuerzelArt art) {
   return FensterTypTitel(StatistikTyp(art));

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/elemente/kuerzelart.h"
+#include "model/fenster/fenstertyp.h"
 
 namespace orbato {
 
@@ -17,7 +18,8 @@ class TSollElement;
 // "Raumstatistik" (rau) with workload, lessons, placed and open lessons (elementstatistik.h);
 // "UV-Statistik" (uvt) with the sums of the distribution tables (uvstatistik.h).
 
-// The window's title and the number of its kind.
+// The window's kind, its title and the number the plan file stores for its kind.
+TFensterTyp StatistikTyp(TKuerzelArt art);
 std::string StatistikTitel(TKuerzelArt art);
 int StatistikFensterArt(TKuerzelArt art);
 // "Soll", "Ist", "(Ist)", "Rest", "Lehrer" or "Klasse", "Info" for teachers and classes.

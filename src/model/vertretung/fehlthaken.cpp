@@ -19,7 +19,7 @@ TZelle ZelleAm(TDatumZeit datum) {
 }
 
 void WahlListeAktualisieren() {
-  if (Fenster* f = Schule().fVertrWahlForm) f->FensterUpdate();
+  Schule().FensterUpdate(TFensterTyp::Vertretungswahl);
 }
 
 // The teacher gives no substitution in that period any more.

@@ -11,8 +11,8 @@ namespace {
 
 void FensterAktualisieren() {
   TSchule& schule = Schule();
-  if (schule.fVertrWahlForm) schule.fVertrWahlForm->FensterUpdate();
-  if (schule.fVertrForm) schule.fVertrForm->FensterUpdate();
+  schule.FensterUpdate(TFensterTyp::Vertretungswahl);
+  schule.FensterUpdate(TFensterTyp::Vertretungen);
 }
 
 // The record created because of this one goes.
@@ -227,7 +227,7 @@ void TVertretung::MacheUngueltig() {
     fLehrer = nullptr;
     fAngerechnet = false;
     FuelleBemerkung();
-    if (Schule().fVertrWahlForm) Schule().fVertrWahlForm->FensterUpdate();
+    Schule().FensterUpdate(TFensterTyp::Vertretungswahl);
   }
   fGueltig = false;
   gutschrift.Abschliessen();

@@ -217,7 +217,7 @@ void VertretungZerstoeren(TVertretung* v) {
   // The record that caused it no longer swaps with anything.
   if (von && NochDa(von)) von->FuelleBemerkung();
   schule.SetDirty();
-  if (schule.fVertrForm) schule.fVertrForm->FensterUpdate();
+  schule.FensterUpdate(TFensterTyp::Vertretungen);
 }
 
 }  // namespace orbato

@@ -51,13 +51,13 @@ QMdiSubWindow* TOrbatoPalette::VertretungZeigen(TDatumZeit datum) {
     if (!anderer) return nullptr;
     datum = *anderer;
   }
-  auto* fenster = dynamic_cast<TVertrForm*>(fSchule->fVertrForm);
+  auto* fenster = fRegister.Offen<TVertrForm>(TFensterTyp::Vertretungen);
   const bool neu = fenster == nullptr;
   bool gewechselt = false;
   if (fenster) {
     gewechselt = fenster->SetDatum(datum);
   } else {
-    fenster = new TVertrForm(datum);
+    fenster = new TVertrForm(*fSchule, *fStandard, datum);
     gewechselt = fenster->VersionGewechselt();
     fenster->fFehlendeOeffnen = [this](TKuerzelArt art, TDatumZeit d, TPlanElement* e) {
       if (fFehlendeOeffnen) {
@@ -70,12 +70,12 @@ QMdiSubWindow* TOrbatoPalette::VertretungZeigen(TDatumZeit datum) {
       if (fVertretungWaehlen) {
         fVertretungWaehlen(v);
       } else {
-        VertretungswahlZeigen(v);
+        VertretungswahlZeigen(*fSchule, *fStandard, v);
       }
     };
   }
   QMdiSubWindow* rahmen = FensterEinsetzen(fenster);
-  if (neu) RahmenVersetzen(fenster, Standard().fVertrLeft, Standard().fVertrTop);
+  if (neu) RahmenVersetzen(fenster, fStandard->fVertrLeft, fStandard->fVertrTop);
   if (gewechselt) {
     VersionsKnopfAktualisieren();
     fSchule->AlleFensterUpdate();

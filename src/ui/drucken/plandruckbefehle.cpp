@@ -17,7 +17,7 @@ std::function<void()> PlanDruckBefehl(TOrbatoPalette& palette, const QString& ei
     if (eintrag != QString::fromUtf8(text)) continue;
     return [&palette, art] {
       if (!palette.DokumentOffen()) return;
-      TPlanDruckDialog dialog(art, Standard(), palette.schule(), &palette);
+      TPlanDruckDialog dialog(art, palette.standard(), palette.schule(), &palette);
       dialog.exec();
     };
   }

@@ -20,9 +20,8 @@ namespace {
 
 // The substitution plan of the date with the layouts ticked in the settings, which the dialog
 // has just written.
-TAufzeichnung Vertretungsplan(const TSchule& schule, TDatumZeit datum,
+TAufzeichnung Vertretungsplan(const TSchule& schule, const TStandard& standard, TDatumZeit datum,
                               const std::vector<std::string>& zeilen) {
-  const TStandard& standard = Standard();
   std::vector<int> layouts;
   for (int i = 1; i <= 4; ++i) {
     if (standard.fVertrCheck[static_cast<std::size_t>(i - 1)]) layouts.push_back(i);
@@ -38,25 +37,31 @@ TAufzeichnung Vertretungsplan(const TSchule& schule, TDatumZeit datum,
 // its call is unset: "als HTML-Datei" and "HTML 4" get the substitution HTML export of the
 // document; "Drucken" (printer dialog, then printing) and "Ansehen" (preview) the printout of the
 // substitution plan. Each is a call of (date, remark lines).
-void VertretungsdruckAnschliessen(TVertrDruckDialog& dialog, QWidget* eltern, TSchule& schule) {
-  dialog.fAlsHTML = [eltern, &schule](TDatumZeit datum, const std::vector<std::string>& zeilen) {
-    VertretungAlsHTML(eltern, schule, datum, zeilen);
+void VertretungsdruckAnschliessen(TVertrDruckDialog& dialog, QWidget* eltern, TSchule& schule,
+                                  TStandard& standard) {
+  dialog.fAlsHTML = [eltern, &schule, &standard](TDatumZeit datum,
+                                                 const std::vector<std::string>& zeilen) {
+    VertretungAlsHTML(eltern, schule, standard, datum, zeilen);
   };
-  dialog.fHTML4 = [eltern, &schule](TDatumZeit datum, const std::vector<std::string>& zeilen) {
-    VierHTMLDateien(eltern, schule, datum, zeilen);
+  dialog.fHTML4 = [eltern, &schule, &standard](TDatumZeit datum,
+                                               const std::vector<std::string>& zeilen) {
+    VierHTMLDateien(eltern, schule, standard, datum, zeilen);
   };
-  dialog.fDrucken = [eltern, &schule](TDatumZeit datum, const std::vector<std::string>& zeilen) {
-    DruckenNachDialog(eltern, schule.Dialog(), Vertretungsplan(schule, datum, zeilen));
+  dialog.fDrucken = [eltern, &schule, &standard](TDatumZeit datum,
+                                                 const std::vector<std::string>& zeilen) {
+    DruckenNachDialog(eltern, schule.Dialog(), Vertretungsplan(schule, standard, datum, zeilen));
   };
   // The preview belongs to the print dialog, which stays open.
-  dialog.fAnsehen = [&dialog, &schule](TDatumZeit datum, const std::vector<std::string>& zeilen) {
-    DruckAnsehen(&dialog, schule.Dialog(), Vertretungsplan(schule, datum, zeilen));
+  dialog.fAnsehen = [&dialog, &schule, &standard](TDatumZeit datum,
+                                                  const std::vector<std::string>& zeilen) {
+    DruckAnsehen(&dialog, schule.Dialog(), Vertretungsplan(schule, standard, datum, zeilen));
   };
 }
 
-void VertretungsdruckZeigen(QWidget* eltern, TSchule& schule, TDatumZeit datum) {
-  TVertrDruckDialog dialog(Standard(), datum, eltern);
-  VertretungsdruckAnschliessen(dialog, eltern, schule);
+void VertretungsdruckZeigen(QWidget* eltern, TSchule& schule, TStandard& standard,
+                            TDatumZeit datum) {
+  TVertrDruckDialog dialog(standard, datum, eltern);
+  VertretungsdruckAnschliessen(dialog, eltern, schule, standard);
   dialog.exec();
 }
 
@@ -80,7 +85,8 @@ std::function<void()> VertretungsDruckBefehl(TOrbatoPalette& palette, const QStr
   if (eintrag != QStringLiteral("Vertretungsplan...")) return {};
   return [&palette] {
     if (!palette.DokumentOffen()) return;
-    VertretungsdruckZeigen(&palette, palette.schule(), VertretungsdruckDatum(palette));
+    VertretungsdruckZeigen(&palette, palette.schule(), palette.standard(),
+                           VertretungsdruckDatum(palette));
   };
 }
 

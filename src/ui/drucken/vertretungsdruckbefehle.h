@@ -11,14 +11,17 @@ namespace orbato {
 
 class TOrbatoPalette;
 class TSchule;
+class TStandard;
 class TVertrDruckDialog;
 
 // "Drucke Vertretungsplan" for a date over the document, modal; it reads and writes the program's
 // settings.
-void VertretungsdruckZeigen(QWidget* eltern, TSchule& schule, TDatumZeit datum);
+void VertretungsdruckZeigen(QWidget* eltern, TSchule& schule, TStandard& standard,
+                            TDatumZeit datum);
 
 // Puts the outputs of the document into a freshly built print dialog.
-void VertretungsdruckAnschliessen(TVertrDruckDialog& dialog, QWidget* eltern, TSchule& schule);
+void VertretungsdruckAnschliessen(TVertrDruckDialog& dialog, QWidget* eltern, TSchule& schule,
+                                  TStandard& standard);
 
 // The date the substitution printout starts at: that of the active window "Vertretungen", else
 // today by the document's clock.

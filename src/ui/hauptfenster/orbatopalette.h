@@ -17,6 +17,7 @@
 #include "persist/einstellungsspeicher.h"
 #include "persist/planbindung.h"
 #include "ui/bausteine/qtdialoge.h"
+#include "ui/hauptfenster/fensterregister.h"
 #include "ui/hauptfenster/wartendebefehle.h"
 #include "ui/plaene/fehlerfenster.h"
 #include "ui/plaene/optimieranzeige.h"
@@ -52,6 +53,7 @@ class TOrbatoPalette : public QMainWindow {
 
   TStandard& standard() { return *fStandard; }
   TSchule& schule() { return *fSchule; }
+  TFensterRegister& fensterRegister() { return fRegister; }
   TQtDialoge& dialoge() { return fDialoge; }
   QMdiArea* Arbeitsflaeche() const { return fArbeitsflaeche; }
   QToolButton* VersionsKnopf() const { return fVersionsKnopf; }
@@ -327,6 +329,9 @@ class TOrbatoPalette : public QMainWindow {
   bool fSpeicherMeldungDa = false;
   bool fShift = false;
   bool fGesichert = false;
+  // Installed for the windows before the first opens; they have all closed before it goes.
+  TFensterRegister fRegister;
+  TFensterRegisterEinsetzen fRegisterEingesetzt{fRegister};
   std::unique_ptr<TStandard> fStandard;
   std::unique_ptr<TSchule> fSchule;
   std::unique_ptr<TStandardEinsetzen> fStandardEingesetzt;

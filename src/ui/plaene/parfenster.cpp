@@ -16,6 +16,7 @@
 #include "platform/qttext.h"
 #include "ui/bausteine/werkzeugmaus.h"
 #include "ui/bausteine/zeilenhoehe.h"
+#include "ui/hauptfenster/fensterregister.h"
 #include "ui/hauptfenster/fensterwege.h"
 #include "ui/hauptfenster/menuedaten.h"
 #include "ui/plaene/parstartdialog.h"
@@ -38,7 +39,7 @@ TParForm::TParForm(TParRaster raster, bool mitFach)
       fTabelle(new QTableWidget(this)),
       fSuchen(new QPushButton(QStringLiteral("Suche Lösung"), this)) {
   setWindowTitle(QtText(FensterTypTitel(TFensterTyp::ParalleleKopplungen)));
-  Schule().fParForm = this;
+  FensterRegister().Anmelden(TFensterTyp::ParalleleKopplungen, this);
   Schule().FensterAnmelden(FensterTitel(), this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -62,12 +63,12 @@ TParForm::TParForm(TParRaster raster, bool mitFach)
 }
 
 TParForm::~TParForm() {
-  if (Schule().fParForm == this) Schule().fParForm = nullptr;
+  FensterRegister().Abmelden(this);
   Schule().FensterAbmelden(this);
 }
 
 void TParForm::FensterSchliessen() {
-  if (Schule().fParForm == this) Schule().fParForm = nullptr;
+  FensterRegister().Abmelden(this);
   Schule().FensterAbmelden(this);
   RahmenSchliessen(this);
 }
@@ -207,7 +208,9 @@ void TParForm::SucheLoesung() {
 }
 
 TParForm* ParFormOeffnen(QWidget* eltern) {
-  if (auto* form = dynamic_cast<TParForm*>(Schule().fParForm)) return form;
+  if (auto* form = FensterRegister().Offen<TParForm>(TFensterTyp::ParalleleKopplungen)) {
+    return form;
+  }
   TStandard& st = Standard();
   TSchule& schule = Schule();
   TParStartForm start(st, schule.fParListe, eltern);
@@ -218,7 +221,9 @@ TParForm* ParFormOeffnen(QWidget* eltern) {
 }
 
 TParForm* ParFormWiederOeffnen() {
-  if (auto* form = dynamic_cast<TParForm*>(Schule().fParForm)) return form;
+  if (auto* form = FensterRegister().Offen<TParForm>(TFensterTyp::ParalleleKopplungen)) {
+    return form;
+  }
   TSchule& schule = Schule();
   const TParListe& par = schule.fParListe;
   return new TParForm(TParRaster::AusParListe(schule, par.fZeilen, par.fSpalten),

@@ -18,6 +18,7 @@
 #include "model/fenster/stundenverteilung.h"
 #include "platform/qttext.h"
 #include "ui/bausteine/zeilenhoehe.h"
+#include "ui/hauptfenster/fensterregister.h"
 #include "ui/hauptfenster/fensterwege.h"
 
 namespace orbato {
@@ -73,7 +74,7 @@ void SVTagZeichnen(QPainter& maler, const QRect& zelle, const std::string& codes
 
 TSVForm::TSVForm() : fTabelle(new QTableWidget(this)) {
   setWindowTitle(QtText(FensterTypTitel(TFensterTyp::Stundenverteilung)));
-  Schule().fSVForm = this;
+  FensterRegister().Anmelden(TFensterTyp::Stundenverteilung, this);
   Schule().FensterAnmelden(FensterTitel(), this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -102,12 +103,12 @@ TSVForm::TSVForm() : fTabelle(new QTableWidget(this)) {
 }
 
 TSVForm::~TSVForm() {
-  if (Schule().fSVForm == this) Schule().fSVForm = nullptr;
+  FensterRegister().Abmelden(this);
   Schule().FensterAbmelden(this);
 }
 
 void TSVForm::FensterSchliessen() {
-  if (Schule().fSVForm == this) Schule().fSVForm = nullptr;
+  FensterRegister().Abmelden(this);
   Schule().FensterAbmelden(this);
   RahmenSchliessen(this);
 }
@@ -183,7 +184,7 @@ void TSVForm::Doppelgeklickt(int zeile) {
 }
 
 TSVForm* SVFormOeffnen() {
-  if (auto* form = dynamic_cast<TSVForm*>(Schule().fSVForm)) return form;
+  if (auto* form = FensterRegister().Offen<TSVForm>(TFensterTyp::Stundenverteilung)) return form;
   return new TSVForm;
 }
 

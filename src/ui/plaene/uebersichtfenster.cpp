@@ -22,6 +22,7 @@
 #include "placement/tausch.h"
 #include "platform/qttext.h"
 #include "ui/bausteine/werkzeugmaus.h"
+#include "ui/hauptfenster/fensterregister.h"
 #include "ui/hauptfenster/fensterwege.h"
 #include "ui/hauptfenster/menuedaten.h"
 #include "ui/plaene/planraster.h"
@@ -84,11 +85,6 @@ std::vector<TPlanElement*> Elemente(TKuerzelArt art) {
   return elemente;
 }
 
-Fenster*& UeberFormZeiger(TKuerzelArt art) {
-  TSchule& s = Schule();
-  return art == leh ? s.fLehrUebForm : art == kla ? s.fKlasUebForm : s.fRaumUebForm;
-}
-
 }  // namespace
 
 QVariant TUeberModell::data(const QModelIndex& index, int rolle) const {
@@ -134,7 +130,7 @@ TUeberForm::TUeberForm(TKuerzelArt art)
       fModell(new TUeberModell(*this)),
       fSchalter(new QToolButton) {
   setWindowTitle(QtText(FensterTypTitel(fTyp)));
-  UeberFormZeiger(art) = this;
+  FensterRegister().Anmelden(fTyp, this);
   Schule().FensterAnmelden(FensterTitel(), this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -175,12 +171,12 @@ TUeberForm::~TUeberForm() {
   // viewport sends events while it dies, which must not reach the filter of a half-gone view.
   fRaster->viewport()->removeEventFilter(this);
   delete fRaster;
-  if (UeberFormZeiger(fArt) == this) UeberFormZeiger(fArt) = nullptr;
+  FensterRegister().Abmelden(this);
   Schule().FensterAbmelden(this);
 }
 
 void TUeberForm::FensterSchliessen() {
-  if (UeberFormZeiger(fArt) == this) UeberFormZeiger(fArt) = nullptr;
+  FensterRegister().Abmelden(this);
   Schule().FensterAbmelden(this);
   RahmenSchliessen(this);
 }
@@ -602,7 +598,7 @@ TFensterTyp UeberFensterTyp(TKuerzelArt art) {
 }
 
 TUeberForm* UeberFormOeffnen(TKuerzelArt art) {
-  if (auto* offen = dynamic_cast<TUeberForm*>(UeberFormZeiger(art))) return offen;
+  if (auto* offen = FensterRegister().Offen<TUeberForm>(UeberFensterTyp(art))) return offen;
   if (art == leh) return new TLehrUebForm;
   if (art == kla) return new TKlasUebForm;
   return new TRaumUebForm;

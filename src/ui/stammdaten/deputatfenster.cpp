@@ -23,6 +23,7 @@
 #include "platform/qttext.h"
 #include "ui/bausteine/mehrfachwahl.h"
 #include "ui/bausteine/werkzeugmaus.h"
+#include "ui/hauptfenster/fensterregister.h"
 #include "ui/hauptfenster/fensterwege.h"
 #include "ui/hauptfenster/menuedaten.h"
 #include "ui/stammdaten/deputatmodell.h"
@@ -335,11 +336,11 @@ TRaDepForm::TRaDepForm(TRaum* raum, bool nurGekoppelt, bool nurOffen)
 
 TKursDepForm::TKursDepForm(bool nurGekoppelt, bool nurOffen)
     : TDepForm(nullptr, TFensterTyp::AlleKurse, nurGekoppelt, nurOffen) {
-  Schule().fKursDepForm = this;
+  FensterRegister().Anmelden(TFensterTyp::AlleKurse, this);
 }
 
 TKursDepForm::~TKursDepForm() {
-  if (Schule().fKursDepForm == this) Schule().fKursDepForm = nullptr;
+  FensterRegister().Abmelden(this);
 }
 
 TDepForm* DepFensterOeffnen(TElement* element, bool nurGekoppelt, bool nurOffen) {
@@ -361,7 +362,7 @@ TDepForm* DepFensterOeffnen(TElement* element, bool nurGekoppelt, bool nurOffen)
 }
 
 TDepForm* AlleKurseOeffnen(bool nurGekoppelt, bool nurOffen) {
-  if (auto* offen = dynamic_cast<TDepForm*>(Schule().fKursDepForm)) return offen;
+  if (auto* offen = FensterRegister().Offen<TDepForm>(TFensterTyp::AlleKurse)) return offen;
   return new TKursDepForm(nurGekoppelt, nurOffen);
 }
 

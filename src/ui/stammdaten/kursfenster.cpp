@@ -33,6 +33,7 @@
 #include "model/uv/stundenwert.h"
 #include "platform/qttext.h"
 #include "ui/bausteine/zeilenhoehe.h"
+#include "ui/hauptfenster/fensterregister.h"
 #include "ui/hauptfenster/fensterwege.h"
 #include "ui/hauptfenster/menuedaten.h"
 #include "ui/stammdaten/elementfelder.h"
@@ -99,7 +100,7 @@ TKursForm::TKursForm()
       fInfo(new QLineEdit),
       fKuerzel(new QPushButton(QString::fromUtf8("Kürzel"))) {
   setWindowTitle(QtText(FensterTypTitel(TFensterTyp::Kurs)));
-  Schule().fKursForm = this;
+  FensterRegister().Anmelden(TFensterTyp::Kurs, this);
   Schule().FensterAnmelden("Kurs", this);
   Aufbauen();
   Verbinden();
@@ -111,14 +112,14 @@ TKursForm::TKursForm()
 }
 
 TKursForm::~TKursForm() {
-  if (Schule().fKursForm == this) {
-    Schule().fKursForm = nullptr;
+  if (FensterRegister().Offen(TFensterTyp::Kurs) == this) {
+    FensterRegister().Abmelden(this);
     Schule().FensterAbmelden(this);
   }
 }
 
 TKursForm* TKursForm::Oeffnen(TKurs* kurs, TListe<TKurs>* vater) {
-  auto* form = dynamic_cast<TKursForm*>(Schule().fKursForm);
+  auto* form = FensterRegister().Offen<TKursForm>(TFensterTyp::Kurs);
   if (form == nullptr) form = new TKursForm;
   form->fKurs = kurs;
   form->fVater = vater;
@@ -129,8 +130,8 @@ TKursForm* TKursForm::Oeffnen(TKurs* kurs, TListe<TKurs>* vater) {
 }
 
 void TKursForm::FensterSchliessen() {
-  if (Schule().fKursForm == this) {
-    Schule().fKursForm = nullptr;
+  if (FensterRegister().Offen(TFensterTyp::Kurs) == this) {
+    FensterRegister().Abmelden(this);
     Schule().FensterAbmelden(this);
   }
   fKurs = nullptr;

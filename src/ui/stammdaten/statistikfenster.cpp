@@ -14,6 +14,7 @@
 #include "model/uv/statistik.h"
 #include "platform/qttext.h"
 #include "ui/bausteine/zeilenhoehe.h"
+#include "ui/hauptfenster/fensterregister.h"
 #include "ui/hauptfenster/fensterwege.h"
 
 namespace orbato {
@@ -25,29 +26,11 @@ QStringList QtTexte(const std::vector<std::string>& texte) {
   return liste;
 }
 
-Fenster*& StatistikVerweis(TKuerzelArt art) {
-  TSchule& s = Schule();
-  switch (art) {
-    case leh:
-      return s.fLeStatForm;
-    case kla:
-      return s.fKlStatForm;
-    case fac:
-      return s.fFaStatForm;
-    case kop:
-      return s.fKoStatForm;
-    case rau:
-      return s.fRaStatForm;
-    default:
-      return s.fUVStatForm;
-  }
-}
-
 }  // namespace
 
 TStatForm::TStatForm(TKuerzelArt art) : fArt(art), fTabelle(new QTableWidget(this)) {
   setWindowTitle(QtText(StatistikTitel(art)));
-  Verweis() = this;
+  FensterRegister().Anmelden(StatistikTyp(art), this);
   Schule().FensterAnmelden(FensterTitel(), this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -65,12 +48,8 @@ TStatForm::TStatForm(TKuerzelArt art) : fArt(art), fTabelle(new QTableWidget(thi
 }
 
 TStatForm::~TStatForm() {
-  if (Verweis() == this) Verweis() = nullptr;
+  FensterRegister().Abmelden(this);
   Schule().FensterAbmelden(this);
-}
-
-Fenster*& TStatForm::Verweis() const {
-  return StatistikVerweis(fArt);
 }
 
 int TStatForm::FensterArt() const {
@@ -85,7 +64,7 @@ void TStatForm::BelegungGeaendert() {
 }
 
 void TStatForm::FensterSchliessen() {
-  if (Verweis() == this) Verweis() = nullptr;
+  FensterRegister().Abmelden(this);
   Schule().FensterAbmelden(this);
   RahmenSchliessen(this);
 }
@@ -136,7 +115,7 @@ std::string TStatForm::Text() const {
 }
 
 TStatForm* StatistikOeffnen(TKuerzelArt art) {
-  if (auto* form = dynamic_cast<TStatForm*>(StatistikVerweis(art))) return form;
+  if (auto* form = FensterRegister().Offen<TStatForm>(StatistikTyp(art))) return form;
   switch (art) {
     case leh:
       return new TLeStatForm;

@@ -40,8 +40,6 @@ class TStatForm : public QWidget, public Fenster {
 
  private:
   void Fuellen();
-  Fenster*& Verweis() const;
-
   TKuerzelArt fArt;
   QTableWidget* fTabelle;
   bool fFuellenVorgemerkt = false;

@@ -22,6 +22,7 @@
 #include "model/vertretung/gutschrift.h"
 #include "platform/qttext.h"
 #include "ui/bausteine/zeilenhoehe.h"
+#include "ui/hauptfenster/fensterregister.h"
 #include "ui/hauptfenster/fensterwege.h"
 #include "ui/hauptfenster/menuedaten.h"
 
@@ -88,8 +89,10 @@ QColor KreisFarbe(TVertrKreis kreis) {
   return Qt::transparent;
 }
 
-TVertrForm::TVertrForm(TDatumZeit datum, QWidget* eltern)
+TVertrForm::TVertrForm(TSchule& schule, TStandard& standard, TDatumZeit datum, QWidget* eltern)
     : QWidget(eltern),
+      fSchule(schule),
+      fStandard(standard),
       fForm(datum),
       fDatumFeld(new QLabel(this)),
       fSortierung(new QComboBox(this)),
@@ -97,8 +100,8 @@ TVertrForm::TVertrForm(TDatumZeit datum, QWidget* eltern)
       fTabelle(NeueTabelle(this)) {
   setWindowTitle(QtText(FensterTypTitel(TFensterTyp::Vertretungen)));
   fMenuZeigen = [this](TMenu& menu) { MenuAmZeiger(this, menu); };
-  Schule().fVertrForm = this;
-  Schule().FensterAnmelden(FensterTitel(), this);
+  FensterRegister().Anmelden(TFensterTyp::Vertretungen, this);
+  fSchule.FensterAnmelden(FensterTitel(), this);
   fVersionGewechselt = fForm.Oeffnen();
 
   QFont fett = fDatumFeld->font();
@@ -148,9 +151,9 @@ TVertrForm::TVertrForm(TDatumZeit datum, QWidget* eltern)
 
 // The next substitution window opens where this one was.
 TVertrForm::~TVertrForm() {
-  RahmenPlatz(this, Standard().fVertrLeft, Standard().fVertrTop);
-  if (Schule().fVertrForm == this) Schule().fVertrForm = nullptr;
-  Schule().FensterAbmelden(this);
+  RahmenPlatz(this, fStandard.fVertrLeft, fStandard.fVertrTop);
+  FensterRegister().Abmelden(this);
+  fSchule.FensterAbmelden(this);
 }
 
 QPushButton* TVertrForm::NeuerKnopf(const QString& text, const std::function<void()>& befehl) {
@@ -183,8 +186,8 @@ void TVertrForm::FensterUpdate() {
 }
 
 void TVertrForm::FensterSchliessen() {
-  if (Schule().fVertrForm == this) Schule().fVertrForm = nullptr;
-  Schule().FensterAbmelden(this);
+  FensterRegister().Abmelden(this);
+  fSchule.FensterAbmelden(this);
   RahmenSchliessen(this);
 }
 

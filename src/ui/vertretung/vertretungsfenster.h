@@ -20,17 +20,19 @@ class QTableWidget;
 namespace orbato {
 
 class TPlanElement;
+class TSchule;
+class TStandard;
 class TVertretung;
 
 // "Vertretungen": the substitution records of one date, the view of TVertretungsForm. One per
-// document; while it is open the document knows it as fVertrForm and redraws it after every
+// document; while it is open the document redraws it, as its open window of the kind, after every
 // change of a record. A double click leads to the proposal window, the absence buttons to the
 // absence windows: both are reached through the two calls the main window installs.
 class TVertrForm : public QWidget, public Fenster {
   Q_OBJECT
 
  public:
-  explicit TVertrForm(TDatumZeit datum, QWidget* eltern = nullptr);
+  TVertrForm(TSchule& schule, TStandard& standard, TDatumZeit datum, QWidget* eltern = nullptr);
   ~TVertrForm() override;
 
   // Shows another date; true when the current plan version changed with it.
@@ -80,6 +82,8 @@ class TVertrForm : public QWidget, public Fenster {
   void ZeileFuellen(int z, const TVertrZeile& zeile);
   QPushButton* NeuerKnopf(const QString& text, const std::function<void()>& befehl);
 
+  TSchule& fSchule;
+  TStandard& fStandard;
   TVertretungsForm fForm;
   // The records of the rows as they were drawn, to keep the selection on them.
   std::vector<const TVertretung*> fAngezeigt;

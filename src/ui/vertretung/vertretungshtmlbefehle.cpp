@@ -59,9 +59,8 @@ TVertrHTMLDateiWahl& VertrHTMLDateiWahl() {
   return wahl;
 }
 
-void VertretungAlsHTML(QWidget* eltern, TSchule& schule, TDatumZeit datum,
+void VertretungAlsHTML(QWidget* eltern, TSchule& schule, TStandard& standard, TDatumZeit datum,
                        const std::vector<std::string>& bemerkung) {
-  TStandard& standard = Standard();
   const int32_t layout = EinzigesLayout(standard);
   if (layout == 0) {
     schule.Dialog().Nachricht("Warnung", {"darf nur eine Druckeinstellung"}, TMeldungsArt::Warnung);
@@ -92,9 +91,9 @@ void VertretungAlsHTML(QWidget* eltern, TSchule& schule, TDatumZeit datum,
   });
 }
 
-void VierHTMLDateien(QWidget*, TSchule& schule, TDatumZeit datum,
+void VierHTMLDateien(QWidget*, TSchule& schule, const TStandard& standard, TDatumZeit datum,
                      const std::vector<std::string>& bemerkung) {
-  const auto& check = Standard().fVertrCheck;
+  const auto& check = standard.fVertrCheck;
   if (std::count(check.begin(), check.end(), true) != 4) {
     schule.Dialog().Nachricht("Warnung",
                               {"Es m\xFCssen alle 4 Druckeinstellungen gew\xE4hlt sein!"},

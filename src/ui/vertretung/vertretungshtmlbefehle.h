@@ -12,6 +12,7 @@ class QWidget;
 namespace orbato {
 
 class TSchule;
+class TStandard;
 
 // "als HTML-Datei" of the substitution print dialog for its date and remark lines: exactly one
 // layout must be ticked (else "darf nur eine Druckeinstellung"); then the HTML settings dialog,
@@ -19,10 +20,10 @@ class TSchule;
 // fHTMLVertPfad, proposing "Vertretung dd-mm-yyyy", its folder stored back), otherwise one save
 // dialog for "vp.html" and, for separate files, one for "ep.html". A cancelled dialog writes
 // nothing, respectively skips its file.
-void VertretungAlsHTML(QWidget* eltern, TSchule& schule, TDatumZeit datum,
+void VertretungAlsHTML(QWidget* eltern, TSchule& schule, TStandard& standard, TDatumZeit datum,
                        const std::vector<std::string>& bemerkung);
 // "HTML 4": all four layouts must be ticked, else a warning; then every layout's file.
-void VierHTMLDateien(QWidget* eltern, TSchule& schule, TDatumZeit datum,
+void VierHTMLDateien(QWidget* eltern, TSchule& schule, const TStandard& standard, TDatumZeit datum,
                      const std::vector<std::string>& bemerkung);
 
 // The save dialog of these commands: title, proposed path and filter in, the chosen path out,

@@ -27,6 +27,7 @@
 #include "model/fenster/fenstertyp.h"
 #include "model/vertretung/vertretung.h"
 #include "platform/qttext.h"
+#include "ui/hauptfenster/fensterregister.h"
 #include "ui/hauptfenster/fensterwege.h"
 #include "ui/hauptfenster/menuedaten.h"
 
@@ -91,8 +92,10 @@ QComboBox* Auswahl(const auto& texte, int wert, QWidget* eltern) {
 
 }  // namespace
 
-TVertrWahlForm::TVertrWahlForm()
-    : fKopf(new QLabel(this)),
+TVertrWahlForm::TVertrWahlForm(TSchule& schule, TStandard& standard)
+    : fSchule(schule),
+      fStandard(standard),
+      fKopf(new QLabel(this)),
       fRaumModus(new QRadioButton(QStringLiteral("Raumauswahl"), this)),
       fLehrerModus(new QRadioButton(QStringLiteral("Lehrerauswahl"), this)),
       fSeiten(new QStackedWidget(this)),
@@ -122,8 +125,8 @@ TVertrWahlForm::TVertrWahlForm()
         Zeigen();
       })) {
   setWindowTitle(QtText(FensterTypTitel(TFensterTyp::Vertretungswahl)));
-  Schule().fVertrWahlForm = this;
-  Schule().FensterAnmelden(FensterTitel(), this);
+  FensterRegister().Anmelden(TFensterTyp::Vertretungswahl, this);
+  fSchule.FensterAnmelden(FensterTitel(), this);
 
   auto* modus = new QButtonGroup(this);
   modus->addButton(fRaumModus);
@@ -159,13 +162,13 @@ TVertrWahlForm::TVertrWahlForm()
 // The proposal window keeps a place for each of its two modes.
 TVertrWahlForm::~TVertrWahlForm() {
   if (fWahl.Modus() == TVertretungsWahl::TModus::Raum) {
-    RahmenPlatz(this, Standard().fVertrRaLeft, Standard().fVertrRaTop);
+    RahmenPlatz(this, fStandard.fVertrRaLeft, fStandard.fVertrRaTop);
   } else {
-    RahmenPlatz(this, Standard().fVertrLeLeft, Standard().fVertrLeTop);
+    RahmenPlatz(this, fStandard.fVertrLeLeft, fStandard.fVertrLeTop);
   }
   fWahl.Loslassen();
-  if (Schule().fVertrWahlForm == this) Schule().fVertrWahlForm = nullptr;
-  Schule().FensterAbmelden(this);
+  FensterRegister().Abmelden(this);
+  fSchule.FensterAbmelden(this);
 }
 
 QWidget* TVertrWahlForm::LehrerSeite() {
@@ -350,8 +353,8 @@ void TVertrWahlForm::Bearbeite(TVertretung* v) {
 void TVertrWahlForm::FensterSchliessen() {
   fWahl.Loslassen();
   Zeigen();
-  if (Schule().fVertrWahlForm == this) Schule().fVertrWahlForm = nullptr;
-  Schule().FensterAbmelden(this);
+  FensterRegister().Abmelden(this);
+  fSchule.FensterAbmelden(this);
   RahmenSchliessen(this);
 }
 
@@ -475,14 +478,14 @@ void TVertrWahlForm::TagesplanZeigen() {
   fTagesplan->resizeColumnToContents(0);
 }
 
-TVertrWahlForm* VertretungswahlZeigen(TVertretung* v) {
-  auto* form = dynamic_cast<TVertrWahlForm*>(Schule().fVertrWahlForm);
+TVertrWahlForm* VertretungswahlZeigen(TSchule& schule, TStandard& standard, TVertretung* v) {
+  auto* form = FensterRegister().Offen<TVertrWahlForm>(TFensterTyp::Vertretungswahl);
   const bool neu = form == nullptr;
-  if (neu) form = new TVertrWahlForm;
+  if (neu) form = new TVertrWahlForm(schule, standard);
   form->Bearbeite(v);
   DokumentFensterZeigen(form);
   if (neu) {
-    const TStandard& st = Standard();
+    const TStandard& st = standard;
     if (form->RaumModus()->isChecked()) {
       RahmenVersetzen(form, st.fVertrRaLeft, st.fVertrRaTop);
     } else {

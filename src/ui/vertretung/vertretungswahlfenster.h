@@ -20,6 +20,8 @@ class QTableWidget;
 
 namespace orbato {
 
+class TSchule;
+class TStandard;
 class TVertretung;
 
 // "Vertretungswahl": the proposal window over one substitution record, a thin view of
@@ -29,7 +31,7 @@ class TVertrWahlForm : public QWidget, public Fenster {
   Q_OBJECT
 
  public:
-  TVertrWahlForm();
+  TVertrWahlForm(TSchule& schule, TStandard& standard);
   ~TVertrWahlForm() override;
 
   // Takes up another record (the window stays).
@@ -84,6 +86,8 @@ class TVertrWahlForm : public QWidget, public Fenster {
   void TagesplanZeigen();
   void BemMenuFuellen(bool lehrer);
 
+  TSchule& fSchule;
+  TStandard& fStandard;
   TVertretungsWahl fWahl{this};
   bool fZeigt = false;
   QLabel* fKopf;
@@ -112,6 +116,6 @@ class TVertrWahlForm : public QWidget, public Fenster {
 
 // Opens the proposal window on the record, or takes the open one over to it, and brings it to
 // the front; the substitution window's double click on a record in force calls it.
-TVertrWahlForm* VertretungswahlZeigen(TVertretung* v);
+TVertrWahlForm* VertretungswahlZeigen(TSchule& schule, TStandard& standard, TVertretung* v);
 
 }  // namespace orbato

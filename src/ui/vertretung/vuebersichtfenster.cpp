@@ -45,15 +45,16 @@ void Zeilen(QTableWidget* tabelle, const std::vector<TRasterZeile>& zeilen, std:
 
 }  // namespace
 
-TVUebForm::TVUebForm(const TSchule& schule, TKuerzelArt art, TDatumZeit von, TDatumZeit bis,
+TVUebForm::TVUebForm(TSchule& schule, TKuerzelArt art, TDatumZeit von, TDatumZeit bis,
                      QWidget* eltern)
     : QWidget(eltern),
+      fSchule(schule),
       fUebersicht(schule, art, von, bis),
       fBereich(new QLabel(this)),
       fRaster(NeueTabelle(fUebersicht.Raster().front(), this)),
       fDetails(NeueTabelle(TVertretungsUebersicht::DetailKopf(), this)) {
   setWindowTitle(QtText(fUebersicht.Titel()));
-  Schule().FensterAnmelden(FensterTitel(), this);
+  fSchule.FensterAnmelden(FensterTitel(), this);
   fRaster->setSelectionMode(QAbstractItemView::SingleSelection);
   auto* teilung = new QSplitter(Qt::Vertical, this);
   teilung->addWidget(fRaster);
@@ -67,7 +68,7 @@ TVUebForm::TVUebForm(const TSchule& schule, TKuerzelArt art, TDatumZeit von, TDa
 }
 
 TVUebForm::~TVUebForm() {
-  Schule().FensterAbmelden(this);
+  fSchule.FensterAbmelden(this);
 }
 
 void TVUebForm::SetBereich(TDatumZeit von, TDatumZeit bis) {
@@ -94,7 +95,7 @@ void TVUebForm::DetailsFuellen(int zeile) {
 }
 
 void TVUebForm::FensterSchliessen() {
-  Schule().FensterAbmelden(this);
+  fSchule.FensterAbmelden(this);
   RahmenSchliessen(this);
 }
 

@@ -20,7 +20,7 @@ class TVUebForm : public QWidget, public Fenster {
   Q_OBJECT
 
  public:
-  TVUebForm(const TSchule& schule, TKuerzelArt art, TDatumZeit von, TDatumZeit bis,
+  TVUebForm(TSchule& schule, TKuerzelArt art, TDatumZeit von, TDatumZeit bis,
             QWidget* eltern = nullptr);
   ~TVUebForm() override;
 
@@ -47,6 +47,7 @@ class TVUebForm : public QWidget, public Fenster {
   void Fuellen();
   void DetailsFuellen(int zeile);
 
+  TSchule& fSchule;
   TVertretungsUebersicht fUebersicht;
   QLabel* fBereich;
   QTableWidget* fRaster;

@@ -15,7 +15,7 @@ TAuTabForm::TAuTabForm(TStandard& standard, QWidget* eltern)
     : QDialog(eltern),
       fStandard(standard),
       fTabellen(standard.fAuTab),
-      fRaster(new TBewertungsRaster(this)),
+      fRaster(new TBewertungsRaster(standard, this)),
       fNr(new QSpinBox(this)),
       fWechseln(new QPushButton(QStringLiteral("Wechseln"), this)) {
   setWindowTitle(QStringLiteral("Voreinstellung für die Automatik"));

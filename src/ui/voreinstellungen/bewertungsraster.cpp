@@ -11,18 +11,18 @@
 namespace orbato {
 namespace {
 
-int Version() {
-  const int32_t woche = Standard().fAktuelleWoche;
+int Version(const TStandard& standard) {
+  const int32_t woche = standard.fAktuelleWoche;
   return woche >= 1 && woche <= kMaxWochen ? woche : 1;
 }
 
-QString TagName(int tag) {
-  return QtText(Standard().fTagName[static_cast<std::size_t>(tag - 1)].str());
+QString TagName(const TStandard& standard, int tag) {
+  return QtText(standard.fTagName[static_cast<std::size_t>(tag - 1)].str());
 }
 
-QString StundenName(int std) {
-  return QtText(Standard()
-                    .fStdBez[static_cast<std::size_t>(Version() - 1)]
+QString StundenName(const TStandard& standard, int std) {
+  return QtText(standard
+                    .fStdBez[static_cast<std::size_t>(Version(standard) - 1)]
                             [static_cast<std::size_t>(std - 1)]
                     .str())
       .trimmed();
@@ -30,15 +30,16 @@ QString StundenName(int std) {
 
 }  // namespace
 
-TBewertungsRaster::TBewertungsRaster(QWidget* eltern) : QWidget(eltern) {
+TBewertungsRaster::TBewertungsRaster(const TStandard& standard, QWidget* eltern)
+    : QWidget(eltern), fStandard(standard) {
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   const QFontMetrics m = fontMetrics();
   int tagBreite = m.horizontalAdvance(QStringLiteral("000"));
   for (int tag = 1; tag <= kMaxTage; ++tag)
-    tagBreite = std::max(tagBreite, m.horizontalAdvance(TagName(tag)));
+    tagBreite = std::max(tagBreite, m.horizontalAdvance(TagName(fStandard, tag)));
   int stdBreite = m.horizontalAdvance(QStringLiteral("00"));
   for (int std = 1; std <= kMaxStunden; ++std)
-    stdBreite = std::max(stdBreite, m.horizontalAdvance(StundenName(std)));
+    stdBreite = std::max(stdBreite, m.horizontalAdvance(StundenName(fStandard, std)));
   fRandBreite = std::max(10, m.height() / 2 + 2);
   fZellBreite = tagBreite + 8;
   fZellHoehe = m.height() + 6;
@@ -98,11 +99,11 @@ void TBewertungsRaster::paintEvent(QPaintEvent*) {
   const QColor text = palette().color(QPalette::Text);
   for (int tag = 1; tag <= kMaxTage; ++tag) {
     const QRect kopf(fKopfBreite + (tag - 1) * fZellBreite, 0, fZellBreite, fKopfHoehe);
-    maler.drawText(kopf, Qt::AlignCenter, TagName(tag));
+    maler.drawText(kopf, Qt::AlignCenter, TagName(fStandard, tag));
   }
   for (int std = 1; std <= kMaxStunden; ++std) {
     const QRect kopf(0, fKopfHoehe + (std - 1) * fZellHoehe, fKopfBreite - 5, fZellHoehe);
-    maler.drawText(kopf, Qt::AlignRight | Qt::AlignVCenter, StundenName(std));
+    maler.drawText(kopf, Qt::AlignRight | Qt::AlignVCenter, StundenName(fStandard, std));
   }
   if (fTabelle == nullptr) return;
   for (int tag = 1; tag <= kMaxTage; ++tag) {

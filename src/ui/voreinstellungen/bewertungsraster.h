@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "model/einstellungen/standard.h"
 #include "scheduler/bewertungstabelle.h"
 
 class QPainter;
@@ -17,7 +18,8 @@ class TBewertungsRaster : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TBewertungsRaster(QWidget* eltern = nullptr);
+  // Days and periods are labelled as the settings name them.
+  explicit TBewertungsRaster(const TStandard& standard, QWidget* eltern = nullptr);
 
   // The table shown and changed; it must outlive the raster or be replaced first.
   void SetTabelle(TBewertungsTabelle* tabelle);
@@ -43,6 +45,7 @@ class TBewertungsRaster : public QWidget {
  private:
   void Pfeil(QPainter& maler, const QRect& rand, bool nachOben, bool verbunden) const;
 
+  const TStandard& fStandard;
   TBewertungsTabelle* fTabelle = nullptr;
   int fKopfBreite;
   int fKopfHoehe;

@@ -35,7 +35,7 @@ int32_t Einheiten(const QDoubleSpinBox* feld, const TStandard& s) {
 TGrunddatenDialog::TGrunddatenDialog(TStandard& standard, QWidget* eltern)
     : TVoreinstellungsDialog(QStringLiteral("Voreinstellung für Grunddaten"), eltern),
       fStandard(standard),
-      fRaster(new TWochenRaster(standard.fGrWoElem, standard.fMaxTageNeu, standard.fPlnStd, this)) {
+      fRaster(new TWochenRaster(standard.fGrWoElem, standard, this)) {
   Formular()->addRow(QStringLiteral("Sperrung"), fRaster);
   fLeSoll = SollFeld(this, standard, "leSoll", standard.fLeSoll);
   Formular()->addRow(QStringLiteral("Soll der Lehrer"), fLeSoll);
@@ -53,7 +53,7 @@ void TGrunddatenDialog::accept() {
 TKursVorgabenDialog::TKursVorgabenDialog(TStandard& standard, QWidget* eltern)
     : TVoreinstellungsDialog(QStringLiteral("Voreinstellung für Kurse"), eltern),
       fStandard(standard),
-      fRaster(new TWochenRaster(standard.fKuWoElem, standard.fMaxTageNeu, standard.fPlnStd, this)),
+      fRaster(new TWochenRaster(standard.fKuWoElem, standard, this)),
       fFarbe(standard.fKursFarbe) {
   Formular()->addRow(QStringLiteral("Sperrung"), fRaster);
   fKursStd = Zahl(QStringLiteral("Stunden"), "kursStd", 0, 99, standard.fKursStd);

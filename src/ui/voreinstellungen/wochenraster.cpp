@@ -14,8 +14,12 @@ constexpr int kZellBreite = 30;
 constexpr int kZellHoehe = 16;
 }  // namespace
 
-TWochenRaster::TWochenRaster(const TWoElem& elem, int tage, int stunden, QWidget* eltern)
-    : QWidget(eltern), fElem(elem), fTage(tage), fStunden(stunden) {
+TWochenRaster::TWochenRaster(const TWoElem& elem, const TStandard& standard, QWidget* eltern)
+    : QWidget(eltern),
+      fElem(elem),
+      fStandard(standard),
+      fTage(standard.fMaxTageNeu),
+      fStunden(standard.fPlnStd) {
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
@@ -37,7 +41,7 @@ bool TWochenRaster::ZelleBei(const QPoint& punkt, int& tag, int& std) const {
 
 void TWochenRaster::paintEvent(QPaintEvent*) {
   QPainter maler(this);
-  const TStandard& s = Standard();
+  const TStandard& s = fStandard;
   const int version =
       s.fAktuelleWoche >= 1 && s.fAktuelleWoche <= kMaxWochen ? s.fAktuelleWoche : 1;
   for (int tag = 1; tag <= fTage; ++tag) {

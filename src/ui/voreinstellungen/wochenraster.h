@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "model/einstellungen/standard.h"
 #include "model/woche/woelem.h"
 
 namespace orbato {
@@ -12,8 +13,8 @@ class TWochenRaster : public QWidget {
   Q_OBJECT
 
  public:
-  // Days 1..tage and periods 1..stunden are shown, labelled from the settings.
-  TWochenRaster(const TWoElem& elem, int tage, int stunden, QWidget* eltern = nullptr);
+  // The days and periods of the settings' week are shown, labelled as the settings name them.
+  TWochenRaster(const TWoElem& elem, const TStandard& standard, QWidget* eltern = nullptr);
 
   const TWoElem& Elem() const { return fElem; }
   // The cell at a point, false outside the cells; for tests and the mouse.
@@ -34,6 +35,7 @@ class TWochenRaster : public QWidget {
   void Setze(int tag, int std);
 
   TWoElem fElem;
+  const TStandard& fStandard;
   int fTage;
   int fStunden;
   bool fZiehWert = false;

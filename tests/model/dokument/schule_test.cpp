@@ -221,6 +221,27 @@ TEST_F(SchuleTest, WindowListRefusesDuplicatesAndUpdatesInOrder) {
   EXPECT_EQ(fSchule.fFensterListe.size(), 1u);
 }
 
+// The core reaches the substitution windows and "alle Kurse" by their kind: the first one opened
+// of the kind redraws, the others are left alone.
+TEST_F(SchuleTest, TheOpenWindowOfAKindIsTheFirstOpenedOfIt) {
+  std::vector<std::string> log;
+  TTestFenster plan(9, "Plan A", &log), erste(69, "Vertretungen", &log), zweite(69, "V2", &log);
+  EXPECT_EQ(fSchule.OffenesFenster(TFensterTyp::Vertretungen), nullptr);
+  fSchule.FensterUpdate(TFensterTyp::Vertretungen);
+  fSchule.FensterAnmelden("Plan A", &plan);
+  fSchule.FensterAnmelden("Vertretungen", &erste);
+  fSchule.FensterAnmelden("V2", &zweite);
+  EXPECT_EQ(fSchule.OffenesFenster(TFensterTyp::Vertretungen), &erste);
+  EXPECT_EQ(fSchule.OffenesFenster(TFensterTyp::LehrerPlan), &plan);
+  EXPECT_EQ(fSchule.OffenesFenster(TFensterTyp::AlleKurse), nullptr);
+  fSchule.FensterUpdate(TFensterTyp::Vertretungen);
+  EXPECT_EQ(log, std::vector<std::string>{"Vertretungen: Update"});
+  fSchule.FensterAbmelden(&erste);
+  EXPECT_EQ(fSchule.OffenesFenster(TFensterTyp::Vertretungen), &zweite);
+  fSchule.FensterAbmelden(&zweite);
+  fSchule.FensterAbmelden(&plan);
+}
+
 // Builds a school of a few hundred records, then deletes elements and courses in random order;
 // after every step each relation must still be mirrored and no pointer may reach a deleted record.
 TEST_F(SchuleTest, RandomDeletionsKeepEveryInvariant) {

@@ -9,6 +9,7 @@
 #include "model/schnittstellen/zwischenablage.h"
 #include "oberflaeche.h"
 #include "platform/qttext.h"
+#include "ui/hauptfenster/fensterregister.h"
 #include "ui/hauptfenster/orbatopalette.h"
 #include "ui/stammdaten/deputatfenster.h"
 #include "ui/stammdaten/kursfenster.h"
@@ -97,7 +98,7 @@ class FensterOeffnenTest : public QObject {
     QVERIFY(lauf.An({"Bearbeiten", "Ausschneiden"}));
     lauf.Waehle({"Bearbeiten", "Einsetzen"});
     QCOMPARE(s.fKursMenge.ListeZahlElemente(), vorher + 1);
-    auto* alle = dynamic_cast<TDepForm*>(s.fKursDepForm);
+    auto* alle = dynamic_cast<TDepForm*>(FensterRegister().Offen(TFensterTyp::AlleKurse));
     QVERIFY(alle);
     QCOMPARE(alle->Zeilen(), vorher + 1);
     // Ctrl+C in the list copies the selected courses, not just the cell.
@@ -120,7 +121,7 @@ class FensterOeffnenTest : public QObject {
     lauf.Waehle({"Werkzeuge", "Neuer Kurs"});
     QCOMPARE(s.fKursMenge.ListeZahlElemente(), vorher + 2);
     QCOMPARE(AktiverTitel(lauf), QStringLiteral("Kurs"));
-    const auto* kursFenster = dynamic_cast<TKursForm*>(s.fKursForm);
+    const auto* kursFenster = dynamic_cast<TKursForm*>(FensterRegister().Offen(TFensterTyp::Kurs));
     QVERIFY(kursFenster);
     QCOMPARE(kursFenster->Kurs()->fLehrer, s.HoleLehrer("BRA"));
 

@@ -21,6 +21,7 @@
 #include "placement/setzen.h"
 #include "scheduler/automatik.h"
 #include "scheduler/bewertungstabelle.h"
+#include "ui/hauptfenster/fensterregister.h"
 #include "ui/plaene/automatikfenster.h"
 #include "ui/plaene/automatikstartdialog.h"
 #include "ui/stammdaten/deputatfenster.h"
@@ -74,7 +75,7 @@ class AutomatikFensterTest : public QObject, protected TEingesetztesDokument {
     f5b = fSchule->HoleKlasse("5b");
   }
   void cleanup() {
-    delete dynamic_cast<TDepForm*>(fSchule->fKursDepForm);
+    delete dynamic_cast<TDepForm*>(FensterRegister().Offen(TFensterTyp::AlleKurse));
     Abbauen();
   }
 

@@ -1,4 +1,5 @@
 #include "ui/plaene/parfenster.h"
+#include "ui/hauptfenster/fensterregister.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
@@ -94,7 +95,7 @@ class ParFensterTest : public QObject {
     lauf.Waehle({"Daten", "Parallele Kopplungen"});
     QVERIFY(skript.Fertig());
     QCOMPARE(skript.fTitel, QStringList{QStringLiteral("Parallele Kopplungen")});
-    auto* par = dynamic_cast<TParForm*>(s.fParForm);
+    auto* par = dynamic_cast<TParForm*>(FensterRegister().Offen(TFensterTyp::ParalleleKopplungen));
     QVERIFY(par);
     QCOMPARE(par->FensterArt(), 22);
     QCOMPARE(AktiverTitel(lauf), QStringLiteral("Parallele Kopplungen"));
@@ -187,14 +188,16 @@ class ParFensterTest : public QObject {
     // Open already, the window comes to the front without asking.
     lauf.Waehle({"Daten", "Parallele Kopplungen"});
     QCOMPARE(skript.fUnerwartet, QStringList{});
-    QCOMPARE(dynamic_cast<TParForm*>(s.fParForm), par);
+    QCOMPARE(dynamic_cast<TParForm*>(FensterRegister().Offen(TFensterTyp::ParalleleKopplungen)),
+             par);
 
     QVERIFY(lauf.palette->Sichern());
     QVERIFY(lauf.palette->DateiSchliessen());
-    QCOMPARE(lauf.palette->schule().fParForm, nullptr);
+    QCOMPARE(lauf.palette->fensterRegister().Offen(TFensterTyp::ParalleleKopplungen), nullptr);
     QVERIFY(lauf.palette->Oeffnen(lauf.Pfad(QStringLiteral("s.orb"))));
     TSchule& neu = lauf.palette->schule();
-    auto* wieder = dynamic_cast<TParForm*>(neu.fParForm);
+    auto* wieder =
+        dynamic_cast<TParForm*>(FensterRegister().Offen(TFensterTyp::ParalleleKopplungen));
     QVERIFY(wieder);
     QVERIFY(!neu.IsDirty());
     QCOMPARE(Zeile(wieder->Tabelle(), 0), (QStringList{"0", "PC PM", "PB PM"}));
@@ -215,7 +218,8 @@ class ParFensterTest : public QObject {
     });
     lauf.Waehle({"Daten", "Parallele Kopplungen"});
     QVERIFY(skript.Fertig());
-    auto* gross = dynamic_cast<TParForm*>(neu.fParForm);
+    auto* gross =
+        dynamic_cast<TParForm*>(FensterRegister().Offen(TFensterTyp::ParalleleKopplungen));
     QVERIFY(gross);
     QCOMPARE(gross->Tabelle()->columnWidth(3), 60);
     QCOMPARE(Zeile(gross->Tabelle(), 1), (QStringList{"0", "PA", "", ""}));

@@ -15,6 +15,7 @@
 #include "oberflaeche.h"
 #include "placement/raeume.h"
 #include "rasterziehen.h"
+#include "ui/hauptfenster/fensterregister.h"
 #include "ui/hauptfenster/orbatopalette.h"
 #include "ui/plaene/planloeschdialog.h"
 #include "ui/stammdaten/sperrraster.h"
@@ -184,12 +185,12 @@ class PlanLoeschenTest : public QObject {
     lauf.mue->RaumErgaenzen(r2, false);
     RaumAenderung(*lauf.sch, r2, 1, 2, 1);
     lauf.palette->AlleKurseZeigen();
-    QVERIFY(s.fKursDepForm);
+    QVERIFY(FensterRegister().Offen(TFensterTyp::AlleKurse));
     TModalSkript skript;
     skript.Druecke(QStringLiteral("Ok")).Druecke(QStringLiteral("Abbrechen"));
     lauf.Waehle({"Pläne", "nicht belegte Räume"});
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(s.fKursDepForm, nullptr);
+    QCOMPARE(FensterRegister().Offen(TFensterTyp::AlleKurse), nullptr);
     QVERIFY(lauf.palette->Arbeitsflaeche()->subWindowList().isEmpty());
     QCOMPARE(lauf.mue->fRaeume.ListeZahlElemente(), 0);
     QCOMPARE(lauf.sch->fRaeume.ListeNrInhalt(1), r2);

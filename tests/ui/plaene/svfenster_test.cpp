@@ -1,4 +1,5 @@
 #include "ui/plaene/svfenster.h"
+#include "ui/hauptfenster/fensterregister.h"
 
 #include <QAbstractButton>
 #include <QHeaderView>
@@ -78,7 +79,7 @@ class SVFensterTest : public QObject {
     QVERIFY(NeueSetzung(*kurs, w, 2, rz, 3));
 
     lauf.Waehle({"Pläne", "Stundenverteilung"});
-    auto* sv = dynamic_cast<TSVForm*>(s.fSVForm);
+    auto* sv = dynamic_cast<TSVForm*>(FensterRegister().Offen(TFensterTyp::Stundenverteilung));
     QVERIFY(sv);
     QCOMPARE(sv->FensterArt(), 71);
     QCOMPARE(AktiverTitel(lauf), QStringLiteral("Stundenverteilung"));
@@ -133,15 +134,14 @@ class SVFensterTest : public QObject {
     sv->Doppelgeklickt(r);
     QCOMPARE(AktiverTitel(lauf), QStringLiteral("Plan RZ"));
     lauf.Waehle({"Pläne", "Stundenverteilung"});
-    QCOMPARE(dynamic_cast<TSVForm*>(s.fSVForm), sv);
+    QCOMPARE(dynamic_cast<TSVForm*>(FensterRegister().Offen(TFensterTyp::Stundenverteilung)), sv);
     QCOMPARE(AktiverTitel(lauf), QStringLiteral("Stundenverteilung"));
 
     QVERIFY(lauf.palette->Sichern());
     QVERIFY(lauf.palette->DateiSchliessen());
-    QCOMPARE(lauf.palette->schule().fSVForm, nullptr);
+    QCOMPARE(lauf.palette->fensterRegister().Offen(TFensterTyp::Stundenverteilung), nullptr);
     QVERIFY(lauf.palette->Oeffnen(lauf.Pfad(QStringLiteral("s.orb"))));
-    TSchule& neu = lauf.palette->schule();
-    QVERIFY(dynamic_cast<TSVForm*>(neu.fSVForm));
+    QVERIFY(dynamic_cast<TSVForm*>(FensterRegister().Offen(TFensterTyp::Stundenverteilung)));
     QStringList titel;
     for (const QMdiSubWindow* f : lauf.palette->Arbeitsflaeche()->subWindowList())
       titel << f->windowTitle();

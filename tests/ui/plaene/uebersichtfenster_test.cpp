@@ -1,4 +1,5 @@
 #include "ui/plaene/uebersichtfenster.h"
+#include "ui/hauptfenster/fensterregister.h"
 
 #include <QHeaderView>
 #include <QMdiArea>
@@ -68,7 +69,7 @@ class UebersichtFensterTest : public QObject, protected TEingesetztesDokument {
     std::unique_ptr<TUeberForm> f(UeberFormOeffnen(leh));
     QCOMPARE(f->windowTitle(), QStringLiteral("Übersicht für Lehrer"));
     QCOMPARE(f->FensterArt(), 31);
-    QCOMPARE(fSchule->fLehrUebForm, f.get());
+    QCOMPARE(FensterRegister().Offen(TFensterTyp::LehrerUebersicht), f.get());
     QCOMPARE(UeberFormOeffnen(leh), f.get());
     QCOMPARE(f->Zeilen(), 40);
     QCOMPARE(f->Raster()->model()->rowCount(), 40);
@@ -259,7 +260,8 @@ class UebersichtFensterTest : public QObject, protected TEingesetztesDokument {
         lauf.Kopie(QStringLiteral("alle_saetze.orb"), QStringLiteral("u.orb"))));
     TSchule& s = lauf.palette->schule();
     lauf.Waehle({"Übersichten", "Klassenübersicht"});
-    auto* klassen = dynamic_cast<TUeberForm*>(s.fKlasUebForm);
+    auto* klassen =
+        dynamic_cast<TUeberForm*>(FensterRegister().Offen(TFensterTyp::KlassenUebersicht));
     QVERIFY(klassen);
     QCOMPARE(klassen->FensterArt(), 32);
     QCOMPARE(AktiverTitel(lauf), QStringLiteral("Übersicht für Klassen"));
@@ -271,11 +273,13 @@ class UebersichtFensterTest : public QObject, protected TEingesetztesDokument {
     TSpeicherZwischenablage ablage;
     lauf.palette->fAblage = &ablage;
     lauf.Waehle({"Bearbeiten", "Kopieren"});
-    auto* lehrer = dynamic_cast<TUeberForm*>(s.fLehrUebForm);
+    auto* lehrer =
+        dynamic_cast<TUeberForm*>(FensterRegister().Offen(TFensterTyp::LehrerUebersicht));
     QVERIFY(lehrer);
     QCOMPARE(QtText(ablage.HoleText()), lehrer->UebersichtText());
     lauf.Waehle({"Übersichten", "Klassenübersicht"});
-    QCOMPARE(dynamic_cast<TUeberForm*>(s.fKlasUebForm), klassen);
+    QCOMPARE(dynamic_cast<TUeberForm*>(FensterRegister().Offen(TFensterTyp::KlassenUebersicht)),
+             klassen);
     const auto uebersichten = [&lauf] {
       QStringList titel;
       for (const QMdiSubWindow* f : lauf.palette->Arbeitsflaeche()->subWindowList()) {
@@ -290,12 +294,11 @@ class UebersichtFensterTest : public QObject, protected TEingesetztesDokument {
 
     QVERIFY(lauf.palette->Sichern());
     QVERIFY(lauf.palette->DateiSchliessen());
-    QCOMPARE(lauf.palette->schule().fLehrUebForm, nullptr);
+    QCOMPARE(lauf.palette->fensterRegister().Offen(TFensterTyp::LehrerUebersicht), nullptr);
     QVERIFY(lauf.palette->Oeffnen(lauf.Pfad(QStringLiteral("u.orb"))));
-    TSchule& neu = lauf.palette->schule();
-    QVERIFY(dynamic_cast<TUeberForm*>(neu.fLehrUebForm));
-    QVERIFY(dynamic_cast<TUeberForm*>(neu.fKlasUebForm));
-    QCOMPARE(neu.fRaumUebForm, nullptr);
+    QVERIFY(dynamic_cast<TUeberForm*>(FensterRegister().Offen(TFensterTyp::LehrerUebersicht)));
+    QVERIFY(dynamic_cast<TUeberForm*>(FensterRegister().Offen(TFensterTyp::KlassenUebersicht)));
+    QCOMPARE(FensterRegister().Offen(TFensterTyp::RaumUebersicht), nullptr);
     QCOMPARE(uebersichten(), beide);
     lauf.palette->fAblage = nullptr;
   }

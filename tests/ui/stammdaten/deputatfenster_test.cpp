@@ -1,4 +1,5 @@
 #include "ui/stammdaten/deputatfenster.h"
+#include "ui/hauptfenster/fensterregister.h"
 
 #include <QHeaderView>
 #include <QTableView>
@@ -88,7 +89,7 @@ class DeputatFensterTest : public QObject, protected TEingesetztesDokument {
     std::unique_ptr<TDepForm> alle(AlleKurseOeffnen());
     QCOMPARE(alle->FensterArt(), 21);
     QCOMPARE(alle->windowTitle(), QStringLiteral("alle Kurse"));
-    QCOMPARE(fSchule->fKursDepForm, alle.get());
+    QCOMPARE(FensterRegister().Offen(TFensterTyp::AlleKurse), alle.get());
     alle->resize(600, 300);
     alle->show();
     QVERIFY(QTest::qWaitForWindowExposed(alle.get()));

@@ -1,4 +1,5 @@
 #include "ui/stammdaten/grunddatenfenster.h"
+#include "ui/hauptfenster/fensterregister.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -303,7 +304,7 @@ class GrunddatenFensterTest : public QObject {
 
     fenster->fNeuerKurs->click();
     QCOMPARE(k->fKurse.ListeZahlElemente(), 2);
-    QVERIFY(s.fKursForm);
+    QVERIFY(FensterRegister().Offen(TFensterTyp::Kurs));
 
     QVERIFY(fenster->fEinfach->isChecked());
     fenster->fEinfach->click();

@@ -1,4 +1,5 @@
 #include "ui/stammdaten/kursfenster.h"
+#include "ui/hauptfenster/fensterregister.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -62,7 +63,7 @@ class KursFensterTest : public QObject, protected TEingesetztesDokument {
     fKurs->IKurs(fLehrer, fKlasse, 5, fR1, fFach, nullptr);
   }
   void cleanup() {
-    delete dynamic_cast<TKursForm*>(fSchule->fKursForm);
+    delete dynamic_cast<TKursForm*>(FensterRegister().Offen(TFensterTyp::Kurs));
     Abbauen();
   }
 
@@ -87,7 +88,7 @@ class KursFensterTest : public QObject, protected TEingesetztesDokument {
     QCOMPARE(form->fStunden->value(), 2);
     QVERIFY(!fSchule->IsDirty());
     fSchule->KursEntfernen(andere);
-    QCOMPARE(fSchule->fKursForm, nullptr);
+    QCOMPARE(FensterRegister().Offen(TFensterTyp::Kurs), nullptr);
     QVERIFY(form->Kurs() == nullptr);
     delete form;
   }

@@ -1,4 +1,5 @@
 #include "ui/stammdaten/statistikfenster.h"
+#include "ui/hauptfenster/fensterregister.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -55,7 +56,8 @@ class StatistikFensterTest : public QObject {
     kurs->IKurs(neu, nullptr, 13, nullptr, nullptr, nullptr);
     kurs->SetFaktor(2);
     lauf.Waehle({"Daten", "Lehrer"});
-    auto* statistik = dynamic_cast<TStatForm*>(s.fLeStatForm);
+    auto* statistik =
+        dynamic_cast<TStatForm*>(FensterRegister().Offen(TFensterTyp::Lehrerstatistik));
     QVERIFY(statistik);
     QCOMPARE(statistik->FensterArt(), 72);
     QCOMPARE(lauf.palette->Arbeitsflaeche()->activeSubWindow()->windowTitle(),
@@ -85,10 +87,14 @@ class StatistikFensterTest : public QObject {
     statistik->Doppelgeklickt(2, true);
     QCOMPARE(lauf.palette->Arbeitsflaeche()->activeSubWindow()->windowTitle(),
              QStringLiteral("Deputat NEU [24.0/24.0]"));
-    QCOMPARE(dynamic_cast<TStatForm*>(s.fLeStatForm), statistik);
+    QCOMPARE(dynamic_cast<TStatForm*>(FensterRegister().Offen(TFensterTyp::Lehrerstatistik)),
+             statistik);
     lauf.Waehle({"Daten", "Klassen"});
-    QCOMPARE(s.fKlStatForm->FensterArt(), 73);
-    QCOMPARE(dynamic_cast<TStatForm*>(s.fKlStatForm)->Tabelle()->horizontalHeaderItem(4)->text(),
+    QCOMPARE(FensterRegister().Offen(TFensterTyp::Klassenstatistik)->FensterArt(), 73);
+    QCOMPARE(dynamic_cast<TStatForm*>(FensterRegister().Offen(TFensterTyp::Klassenstatistik))
+                 ->Tabelle()
+                 ->horizontalHeaderItem(4)
+                 ->text(),
              QStringLiteral("Klasse"));
   }
 
@@ -118,7 +124,7 @@ class StatistikFensterTest : public QObject {
     tab->NeuesFach(f);
 
     lauf.Waehle({"Daten", "Fächer"});
-    auto* fach = dynamic_cast<TStatForm*>(s.fFaStatForm);
+    auto* fach = dynamic_cast<TStatForm*>(FensterRegister().Offen(TFensterTyp::Fachstatistik));
     QVERIFY(fach);
     QCOMPARE(fach->FensterArt(), 74);
     QCOMPARE(AktiverTitel(lauf), QStringLiteral("Fachstatistik"));
@@ -130,7 +136,8 @@ class StatistikFensterTest : public QObject {
     QCOMPARE(t->item(0, 0)->textAlignment(), int(Qt::AlignRight | Qt::AlignVCenter));
 
     lauf.Waehle({"Daten", "Kopplungen"});
-    auto* kopplung = dynamic_cast<TStatForm*>(s.fKoStatForm);
+    auto* kopplung =
+        dynamic_cast<TStatForm*>(FensterRegister().Offen(TFensterTyp::Kopplungsstatistik));
     QVERIFY(kopplung);
     QCOMPARE(kopplung->FensterArt(), 75);
     QCOMPARE(AktiverTitel(lauf), QStringLiteral("Kopplungsstatistik"));
@@ -139,7 +146,7 @@ class StatistikFensterTest : public QObject {
              (QStringList{" 4.0", "4", "0", "4", "NK", "", "NL", "NL NF NKL"}));
 
     lauf.Waehle({"Daten", "Räume"});
-    auto* raum = dynamic_cast<TStatForm*>(s.fRaStatForm);
+    auto* raum = dynamic_cast<TStatForm*>(FensterRegister().Offen(TFensterTyp::Raumstatistik));
     QVERIFY(raum);
     QCOMPARE(raum->FensterArt(), 76);
     QTableWidget* tr = raum->Tabelle();
@@ -154,7 +161,7 @@ class StatistikFensterTest : public QObject {
     QCOMPARE(Zeile(tr, tr->rowCount() - 1), (QStringList{" 4.0", "4", "2", "2", "5 %", "NR", ""}));
 
     lauf.Waehle({"Daten", "UV-Statistik"});
-    auto* uv = dynamic_cast<TStatForm*>(s.fUVStatForm);
+    auto* uv = dynamic_cast<TStatForm*>(FensterRegister().Offen(TFensterTyp::UVStatistik));
     QVERIFY(uv);
     QCOMPARE(uv->FensterArt(), 77);
     QCOMPARE(AktiverTitel(lauf), QStringLiteral("UV-Statistik"));
@@ -165,7 +172,7 @@ class StatistikFensterTest : public QObject {
     QCOMPARE(Zeile(tu, n - 2), (QStringList{"30.0", " 4.0", "4", "26.0", "NT", "NKL", "", ""}));
     QCOMPARE(Zeile(tu, n - 1), (QStringList{"", " 4.0", "4", "", "NT", "", "NF", ""}));
     lauf.Waehle({"Daten", "UV-Tabellen"});
-    QCOMPARE(dynamic_cast<TStatForm*>(s.fUVStatForm), uv);
+    QCOMPARE(dynamic_cast<TStatForm*>(FensterRegister().Offen(TFensterTyp::UVStatistik)), uv);
 
     TSpeicherZwischenablage ablage;
     lauf.palette->fAblage = &ablage;
@@ -184,9 +191,12 @@ class StatistikFensterTest : public QObject {
     QVERIFY(lauf.palette->Sichern());
     QVERIFY(lauf.palette->DateiSchliessen());
     QVERIFY(lauf.palette->Oeffnen(lauf.Pfad(QStringLiteral("s.orb"))));
-    TSchule& neu = lauf.palette->schule();
-    QVERIFY(neu.fFaStatForm && neu.fKoStatForm && neu.fRaStatForm && neu.fUVStatForm);
-    QCOMPARE(neu.fUVStatForm->FensterTitel(), std::string("UV-Statistik"));
+    QVERIFY(FensterRegister().Offen(TFensterTyp::Fachstatistik) &&
+            FensterRegister().Offen(TFensterTyp::Kopplungsstatistik) &&
+            FensterRegister().Offen(TFensterTyp::Raumstatistik) &&
+            FensterRegister().Offen(TFensterTyp::UVStatistik));
+    QCOMPARE(FensterRegister().Offen(TFensterTyp::UVStatistik)->FensterTitel(),
+             std::string("UV-Statistik"));
   }
 };
 

@@ -1,4 +1,5 @@
 #include "ui/stammdaten/uvtabfenster.h"
+#include "ui/hauptfenster/fensterregister.h"
 
 #include <QItemSelectionModel>
 #include <QTableWidget>
@@ -43,7 +44,7 @@ class UVTabFensterTest : public QObject, protected TEingesetztesDokument {
     fTab->NeuesFach(fM);
   }
   void cleanup() {
-    delete dynamic_cast<TKursForm*>(fSchule->fKursForm);
+    delete dynamic_cast<TKursForm*>(FensterRegister().Offen(TFensterTyp::Kurs));
     Abbauen();
   }
 
@@ -73,7 +74,7 @@ class UVTabFensterTest : public QObject, protected TEingesetztesDokument {
     const int vorher = fSchule->fKursMenge.ListeZahlElemente();
     form->Doppelgeklickt(3, 1, {});
     QCOMPARE(fSchule->fKursMenge.ListeZahlElemente(), vorher + 1);
-    auto* kursFenster = dynamic_cast<TKursForm*>(fSchule->fKursForm);
+    auto* kursFenster = dynamic_cast<TKursForm*>(FensterRegister().Offen(TFensterTyp::Kurs));
     QVERIFY(kursFenster);
     QCOMPARE(kursFenster->Kurs()->ErsteKlasse(), f5b);
     QCOMPARE(kursFenster->Kurs()->fFach, fD);

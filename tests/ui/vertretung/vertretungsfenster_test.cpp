@@ -1,4 +1,5 @@
 #include "ui/vertretung/vertretungsfenster.h"
+#include "ui/hauptfenster/fensterregister.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -94,7 +95,8 @@ class VertretungsFensterTest : public QObject {
     TVertrForm* f = s.Fenster();
     QVERIFY(f);
     QCOMPARE(f->parentWidget()->windowTitle(), QStringLiteral("Vertretungen"));
-    QCOMPARE(s.lauf.palette->schule().fVertrForm, static_cast<Fenster*>(f));
+    QCOMPARE(s.lauf.palette->fensterRegister().Offen(TFensterTyp::Vertretungen),
+             static_cast<Fenster*>(f));
     QCOMPARE(s.lauf.palette->standard().fAktuelleWoche, 1);
     QCOMPARE(s.lauf.palette->VersionsKnopf()->text(), QStringLiteral("1"));
     QCOMPARE(f->DatumFeld()->text(), QStringLiteral("Di, 8. Dez 2026"));
@@ -121,7 +123,7 @@ class VertretungsFensterTest : public QObject {
 
     s.lauf.palette->Arbeitsflaeche()->closeAllSubWindows();
     QTest::qWait(0);
-    QCOMPARE(s.lauf.palette->schule().fVertrForm, nullptr);
+    QCOMPARE(s.lauf.palette->fensterRegister().Offen(TFensterTyp::Vertretungen), nullptr);
   }
 
   // A double click and Enter hand a record in force to the proposal window; "Morgen" shows the

@@ -118,12 +118,12 @@ class VertretungsHTMLDialogTest : public QObject, TEingesetztesDokument {
     fStandard->fVertrCheck = {true, false, true, false};
     DateienAntworten({});
     TModalSkript skript;
-    VertretungAlsHTML(nullptr, *fSchule, kMittwoch, {});
+    VertretungAlsHTML(nullptr, *fSchule, *fStandard, kMittwoch, {});
     QCOMPARE(Meldungen(), QStringList{QStringLiteral("darf nur eine Druckeinstellung")});
     QVERIFY(skript.fTitel.isEmpty());
     QVERIFY(fGefragt.isEmpty());
     fStandard->fVertrCheck = {false, false, false, false};
-    VertretungAlsHTML(nullptr, *fSchule, kMittwoch, {});
+    VertretungAlsHTML(nullptr, *fSchule, *fStandard, kMittwoch, {});
     QCOMPARE(Meldungen().size(), 2);
   }
 
@@ -137,7 +137,7 @@ class VertretungsHTMLDialogTest : public QObject, TEingesetztesDokument {
       d->Scrollen()->setChecked(true);
       KnopfMit(d, QStringLiteral("Abbrechen"))->click();
     });
-    VertretungAlsHTML(nullptr, *fSchule, kMittwoch, {});
+    VertretungAlsHTML(nullptr, *fSchule, *fStandard, kMittwoch, {});
     QVERIFY(skript.Fertig());
     QVERIFY(!fStandard->fVertrHTMLScrollen);
     QVERIFY(fGefragt.isEmpty());
@@ -158,7 +158,7 @@ class VertretungsHTMLDialogTest : public QObject, TEingesetztesDokument {
       d->MitTagesordner()->setChecked(true);
       KnopfMit(d, QStringLiteral("Ok"))->click();
     });
-    VertretungAlsHTML(nullptr, *fSchule, kMittwoch, {"Hallo"});
+    VertretungAlsHTML(nullptr, *fSchule, *fStandard, kMittwoch, {"Hallo"});
     QVERIFY(skript.Fertig());
     QCOMPARE(fGefragt, QStringList{QStringLiteral("Vertretungsplan als HTML-Datei: ") +
                                    fOrdner.path() + QStringLiteral("/Vertretung 09-12-2026 ")});
@@ -177,7 +177,7 @@ class VertretungsHTMLDialogTest : public QObject, TEingesetztesDokument {
     DateienAntworten({vp, QString()});
     TModalSkript skript;
     skript.Druecke(QStringLiteral("Ok"));
-    VertretungAlsHTML(nullptr, *fSchule, kMittwoch, {});
+    VertretungAlsHTML(nullptr, *fSchule, *fStandard, kMittwoch, {});
     const QString start = QStringLiteral("Vertretungsplan als HTML-Datei: ") + fOrdner.path();
     QCOMPARE(fGefragt,
              (QStringList{start + QStringLiteral("/vp.html HTML-Dateien (*.HTML)||*.html"),
@@ -188,7 +188,7 @@ class VertretungsHTMLDialogTest : public QObject, TEingesetztesDokument {
     fStandard->fVertrHTMLGemeinsam = true;
     DateienAntworten({vp});
     skript.Druecke(QStringLiteral("Ok"));
-    VertretungAlsHTML(nullptr, *fSchule, kMittwoch, {});
+    VertretungAlsHTML(nullptr, *fSchule, *fStandard, kMittwoch, {});
     QCOMPARE(fGefragt.size(), 1);
     QCOMPARE(Dateien(fOrdner.path()), QStringList{QStringLiteral("plan.html")});
   }
@@ -196,7 +196,7 @@ class VertretungsHTMLDialogTest : public QObject, TEingesetztesDokument {
   // "HTML 4" needs all four layouts ticked; then each layout's file and the message.
   void FourFilesNeedAllFourLayouts() {
     fStandard->fVertrCheck = {true, true, true, false};
-    VierHTMLDateien(nullptr, *fSchule, kMittwoch, {});
+    VierHTMLDateien(nullptr, *fSchule, *fStandard, kMittwoch, {});
     QCOMPARE(Meldungen(),
              QStringList{QString::fromUtf8("Es müssen alle 4 Druckeinstellungen gewählt sein!")});
     QVERIFY(Dateien(fOrdner.path()).isEmpty());
@@ -205,7 +205,7 @@ class VertretungsHTMLDialogTest : public QObject, TEingesetztesDokument {
       fStandard->fVDEinstellung[static_cast<size_t>(i)].HTMLPfad =
           fOrdner.filePath(QStringLiteral("e%1.html").arg(i + 1)).toStdString();
     }
-    VierHTMLDateien(nullptr, *fSchule, kMittwoch, {});
+    VierHTMLDateien(nullptr, *fSchule, *fStandard, kMittwoch, {});
     QCOMPARE(Dateien(fOrdner.path()).size(), 4);
     QCOMPARE(Meldungen().last(), QStringLiteral("Die 4 HTML-Dateien wurden exportiert."));
   }

@@ -15,6 +15,7 @@
 #include "oberflaeche.h"
 #include "platform/qttext.h"
 #include "substitution/fehlzeiten.h"
+#include "ui/hauptfenster/fensterregister.h"
 #include "ui/hauptfenster/orbatopalette.h"
 #include "ui/vertretung/fehlfenster.h"
 #include "ui/vertretung/vertretungsfenster.h"
@@ -58,10 +59,12 @@ class VertretungsMorgenTest : public QObject {
     }
 
     TVertrForm* Vertretungen() const {
-      return dynamic_cast<TVertrForm*>(lauf.palette->schule().fVertrForm);
+      return dynamic_cast<TVertrForm*>(
+          lauf.palette->fensterRegister().Offen(TFensterTyp::Vertretungen));
     }
     TVertrWahlForm* Wahl() const {
-      return dynamic_cast<TVertrWahlForm*>(lauf.palette->schule().fVertrWahlForm);
+      return dynamic_cast<TVertrWahlForm*>(
+          lauf.palette->fensterRegister().Offen(TFensterTyp::Vertretungswahl));
     }
     QStringList Zeile(int zeile) const {
       QTableWidget* t = Vertretungen()->Tabelle();
@@ -205,7 +208,7 @@ class VertretungsMorgenTest : public QObject {
     form.Ok();
     TVertretung* v = s.fVertretungsMenge.ListeNrInhalt(1);
     QVERIFY(v);
-    TVertrWahlForm* wahl = VertretungswahlZeigen(v);
+    TVertrWahlForm* wahl = VertretungswahlZeigen(s, st, v);
     QCOMPARE(wahl->parentWidget()->pos(), QPoint(50, 60));
     wahl->RaumModus()->click();
     wahl->parentWidget()->move(75, 85);

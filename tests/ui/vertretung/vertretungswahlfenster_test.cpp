@@ -1,4 +1,5 @@
 #include "ui/vertretung/vertretungswahlfenster.h"
+#include "ui/hauptfenster/fensterregister.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -86,11 +87,11 @@ class VertretungswahlFensterTest : public QObject, public TEingesetztesDokument 
   // enters the rooms; "Frei" cancels; the remark templates append (left) or replace (right);
   // typing stores the remark at once.
   void EntersWhatIsChosenAndShowsIt() {
-    TVertrWahlForm* form = VertretungswahlZeigen(fV);
+    TVertrWahlForm* form = VertretungswahlZeigen(*fSchule, *fStandard, fV);
     QVERIFY(QTest::qWaitForWindowExposed(form));
     QVERIFY(form->isVisible());
     QCOMPARE(form->windowTitle(), QStringLiteral("Vertretungswahl"));
-    QCOMPARE(fSchule->fVertrWahlForm, static_cast<Fenster*>(form));
+    QCOMPARE(FensterRegister().Offen(TFensterTyp::Vertretungswahl), static_cast<Fenster*>(form));
     QCOMPARE(fV->fFenster, static_cast<Fenster*>(form));
     QCOMPARE(form->Kopf()->text(), QStringLiteral("Mi, 9. Dez   2  MUE M R1"));
     QVERIFY(form->LehrerModus()->isChecked());
@@ -141,20 +142,20 @@ class VertretungswahlFensterTest : public QObject, public TEingesetztesDokument 
     QCOMPARE(fV->fSInfo.str(), std::string("frei 5b"));
     QCOMPARE(form->SBem()->maxLength(), 81);
     delete form;
-    QCOMPARE(fSchule->fVertrWahlForm, nullptr);
+    QCOMPARE(FensterRegister().Offen(TFensterTyp::Vertretungswahl), nullptr);
     QCOMPARE(fV->fFenster, nullptr);
   }
 
   // MUE back: the record goes and closes the window first.
   void ARecordThatGoesClosesTheWindow() {
-    TVertrWahlForm* form = VertretungswahlZeigen(fV);
+    TVertrWahlForm* form = VertretungswahlZeigen(*fSchule, *fStandard, fV);
     QVERIFY(QTest::qWaitForWindowExposed(form));
     Doppelklick(form->LehrerListe(), 1);
     QCOMPARE(form->LehrerFeld()->text(), QStringLiteral("KOC"));
     Fehlt(fMue, "");
     QCOMPARE(fSchule->fVertretungsMenge.ListeZahlElemente(), 0);
     QVERIFY(!form->isVisible());
-    QCOMPARE(fSchule->fVertrWahlForm, nullptr);
+    QCOMPARE(FensterRegister().Offen(TFensterTyp::Vertretungswahl), nullptr);
     QCOMPARE(form->Wahl().Vertretung(), nullptr);
     QCOMPARE(form->Kopf()->text(), QString());
     delete form;
