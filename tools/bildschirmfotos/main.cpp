@@ -306,7 +306,8 @@ int main(int argc, char** argv) {
         zurueck.Ok();
       }
       if (!v) continue;
-      orbato::TVertrWahlForm* wahl = orbato::VertretungswahlZeigen(v);
+      orbato::TVertrWahlForm* wahl =
+          orbato::VertretungswahlZeigen(orbato::Schule(), orbato::Standard(), v);
       wahl->parentWidget()->showMaximized();
       QApplication::processEvents();
       fotograf.Speichere(&palette, QStringLiteral("vertretungswahl_lehrer"));
