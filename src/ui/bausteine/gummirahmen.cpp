@@ -10,8 +10,9 @@ namespace orbato {
 
 TGummiRahmen::TGummiRahmen(QAbstractItemView* ansicht, Qt::KeyboardModifiers tasten,
                            TGezogen gezogen)
-    : QObject(ansicht),
+    : QObject(ansicht->viewport()),
       fAnsicht(ansicht),
+      fFlaeche(ansicht->viewport()),
       fTasten(tasten),
       fGezogen(std::move(gezogen)),
       fGummi(new QRubberBand(QRubberBand::Rectangle, ansicht->viewport())) {
@@ -26,8 +27,11 @@ QPoint TGummiRahmen::Ende(const QPoint& punkt) const {
 }
 
 bool TGummiRahmen::eventFilter(QObject* objekt, QEvent* ereignis) {
+  // The viewport is compared by address only: while the view is being destroyed it still sends
+  // events here, and the view must not be asked for anything then.
+  if (objekt != fFlaeche) return false;
   const auto* maus = dynamic_cast<QMouseEvent*>(ereignis);
-  if (objekt != fAnsicht->viewport() || maus == nullptr) return false;
+  if (maus == nullptr) return false;
   const QPoint punkt = maus->position().toPoint();
   switch (ereignis->type()) {
     case QEvent::MouseButtonPress:

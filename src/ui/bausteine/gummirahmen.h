@@ -30,6 +30,7 @@ class TGummiRahmen : public QObject {
   QPoint Ende(const QPoint& punkt) const;
 
   QAbstractItemView* fAnsicht;
+  QObject* fFlaeche;  // the view's viewport, which the band lives on
   Qt::KeyboardModifiers fTasten;
   TGezogen fGezogen;
   QRubberBand* fGummi;
