@@ -16,6 +16,15 @@ if(ORBATO_GUI)
   install(FILES share/desktop/winorbato.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/mimetypes
     RENAME application-x-winorbato-plan.svg)
+  # Qt's German texts for its own dialogs travel with the program, which looks for them here
+  # first, so that a machine without the system's Qt translations still shows German dialogs.
+  set(ORBATO_QT_DEUTSCH "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_TRANSLATIONS}/qtbase_de.qm")
+  if(EXISTS "${ORBATO_QT_DEUTSCH}")
+    install(FILES "${ORBATO_QT_DEUTSCH}" DESTINATION ${CMAKE_INSTALL_DATADIR}/winorbato/translations)
+  else()
+    message(WARNING "Qt's German translations (${ORBATO_QT_DEUTSCH}) are missing: "
+                    "the package's file dialogs will speak English")
+  endif()
   install(FILES share/desktop/winorbato-mime.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME winorbato.xml)
 endif()

@@ -39,6 +39,7 @@
 #include "placement/regeln.h"
 #include "placement/tausch.h"
 #include "platform/qsettingsspeicher.h"
+#include "platform/qtuebersetzung.h"
 #include "print/druckauftrag.h"
 #include "print/plandruck.h"
 #include "print/prevprinter.h"
@@ -144,6 +145,7 @@ class TFotograf : public QObject {
 
 int main(int argc, char** argv) {
   QApplication anwendung(argc, argv);
+  orbato::QtDeutschLaden(anwendung);
   if (argc != 3) {
     std::fprintf(stderr, "Aufruf: winorbato_bilder PLANDATEI ORDNER\n");
     return 2;

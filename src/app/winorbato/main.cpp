@@ -6,6 +6,7 @@
 
 #include "model/schnittstellen/uhr.h"
 #include "platform/qsettingsspeicher.h"
+#include "platform/qtuebersetzung.h"
 #include "ui/hauptfenster/orbatopalette.h"
 #include "ui/hauptfenster/startbild.h"
 
@@ -67,6 +68,7 @@ int main(int argc, char** argv) {
   QApplication anwendung(argc, argv);
   QApplication::setApplicationName(QStringLiteral("WinOrbato"));
   QApplication::setOrganizationName(QStringLiteral("WOrbato3"));
+  orbato::QtDeutschLaden(anwendung);
   const std::optional<QString> datei = PlanDatei(QApplication::arguments());
   if (!datei) {
     std::cerr << kAufruf;
