@@ -1,10 +1,12 @@
 #include "ui/drucken/htmlexportfenster.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QLabel>
 #include <QProgressBar>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -12,6 +14,7 @@
 #include "persist/streamfehler.h"
 #include "platform/qttext.h"
 #include "ui/bausteine/ordnerpfad.h"
+#include "ui/bausteine/ordnerwahl.h"
 #include "ui/bausteine/wartezeiger.h"
 #include "ui/hauptfenster/eingabepause.h"
 #include "ui/hauptfenster/orbatopalette.h"
@@ -111,21 +114,38 @@ bool PlanHTMLExportieren(TOrbatoPalette& palette) {
   TStandard& standard = palette.standard();
   const QString titel = QStringLiteral("Exportieren in den Ordner");
   const QString vorschlag = QtText(standard.fHTMLPlanPfad);
-  // The planner names a folder that is not there yet, so the save dialog asks for it.
+  // The export makes its folder, so the planner names one that is not there yet.
   const QString pfad = palette.fDateiWaehlen ? palette.fDateiWaehlen(titel, vorschlag, true)
-                                             : QFileDialog::getSaveFileName(
-                                                   &palette, titel, vorschlag, QString(), nullptr,
-                                                   QFileDialog::DontConfirmOverwrite);
+                                             : NeuenOrdnerWaehlen(&palette, titel, vorschlag);
   if (pfad.isEmpty()) return false;
   standard.fHTMLPlanPfad = OrdnerVon(pfad);
   THTMLExportFenster fenster(palette.dialoge(), &palette);
   try {
     TWarteZeiger warten;
-    return fenster.ExportToFile(palette.schule(), QFile::encodeName(pfad).toStdString());
+    if (!fenster.ExportToFile(palette.schule(), QFile::encodeName(pfad).toStdString())) {
+      return false;
+    }
   } catch (const TStreamFehler& f) {
     palette.fFehlerZeigen(QtText(f.what()));
     return false;
   }
+  VeroeffentlichtMelden(palette.dialoge(), pfad, TPlanHTML(palette.schule()).Dateien().size());
+  return true;
+}
+
+// The pages go to a folder the planner does not see: he learns how many went where, and may open
+// the folder to look at them.
+void VeroeffentlichtMelden(Dialoge& dialoge, const QString& ordner, std::size_t seiten) {
+  const std::string anzahl = std::to_string(seiten) + (seiten == 1 ? " Seite" : " Seiten") +
+                             " ver\xF6"
+                             "ffentlicht im Ordner";
+  const int knopf =
+      dialoge.Frage(kPlanHTMLTitel, {anzahl, ModellText(QDir::toNativeSeparators(ordner))},
+                    {"Ordner \xF6"
+                     "ffnen",
+                     "Ok"},
+                    TMeldungsArt::Information);
+  if (knopf == 0) QDesktopServices::openUrl(QUrl::fromLocalFile(ordner));
 }
 
 }  // namespace orbato

@@ -64,7 +64,11 @@ class THTMLExportFenster : public QDialog, public Dialoge {
 
 // "Datei" / "Export" / "HTML-Dateien...": the new folder's name is asked in "Exportieren in den
 // Ordner", starting in fHTMLPlanPfad, whose place the chosen folder's parent takes; then the pages
-// are written under the export window. False when nothing was written; a file error is shown.
+// are written under the export window and a message says how many went where. False when nothing
+// was written; a file error is shown.
 bool PlanHTMLExportieren(TOrbatoPalette& palette);
+
+// "N Seiten veröffentlicht im Ordner" with the folder, and a button that opens it.
+void VeroeffentlichtMelden(Dialoge& dialoge, const QString& ordner, std::size_t seiten);
 
 }  // namespace orbato

@@ -1,17 +1,21 @@
 #include "ui/drucken/htmlexportfenster.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include "html/planhtml.h"
 #include "lauf.h"
 #include "model/schnittstellen/dialoge.h"
 #include "oberflaeche.h"
 #include "platform/qttext.h"
+#include "ui/bausteine/qtdialoge.h"
 #include "ui/hauptfenster/orbatopalette.h"
 #include "ui/voreinstellungen/eckdatendialog.h"
 
@@ -29,6 +33,19 @@ QString MitTrenner(const QString& ordner) {
   return QDir::toNativeSeparators(ordner + QLatin1Char('/'));
 }
 
+// Takes the place of the desktop's file manager while it lives.
+class TUrlFaenger : public QObject {
+  Q_OBJECT
+
+ public:
+  TUrlFaenger() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Oeffnen"); }
+  ~TUrlFaenger() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+  QList<QUrl> fUrls;
+
+ public slots:
+  void Oeffnen(const QUrl& url) { fUrls << url; }
+};
+
 }  // namespace
 
 class HTMLExportFensterTest : public QObject {
@@ -45,6 +62,7 @@ class HTMLExportFensterTest : public QObject {
     QDir(lauf.ordner.path()).mkdir(QStringLiteral("netz"));
     lauf.dateiAntworten << lauf.Pfad(QStringLiteral("netz/plan"));
     TModalSkript skript;
+    skript.Druecke(QStringLiteral("Ok"));
     lauf.Waehle(kMenu);
     QCOMPARE(lauf.dateiDialoge,
              QStringList{QStringLiteral("Exportieren in den Ordner: /nirgends/")});
@@ -63,8 +81,27 @@ class HTMLExportFensterTest : public QObject {
     QCOMPARE(Lies(lauf.Pfad(QStringLiteral("netz/plan/index.html"))),
              QByteArray(reinterpret_cast<const char*>(index.data()),
                         static_cast<qsizetype>(index.size())));
-    QVERIFY(skript.fTitel.isEmpty());
+    QCOMPARE(skript.fTitel, QStringList{QStringLiteral("Exportieren in HTML-Dateien")});
+    QCOMPARE(skript.fTexte, QStringList{QStringLiteral("%1 Seiten veröffentlicht im Ordner\n%2")
+                                            .arg(plan.Dateien().size())
+                                            .arg(lauf.Pfad(QStringLiteral("netz/plan")))});
+    QVERIFY(skript.fUnerwartet.isEmpty());
     QVERIFY(lauf.fehler.isEmpty());
+  }
+
+  // "Ordner öffnen" hands the folder to the desktop; "Ok" leaves it.
+  void TheMessageOpensTheFolder() {
+    TUrlFaenger faenger;
+    QTemporaryDir ordner;
+    TQtDialoge dialoge;
+    TModalSkript skript;
+    skript.Druecke(QStringLiteral("Ordner öffnen")).Druecke(QStringLiteral("Ok"));
+    VeroeffentlichtMelden(dialoge, ordner.path(), 1);
+    VeroeffentlichtMelden(dialoge, ordner.path(), 2);
+    QCOMPARE(skript.fTexte,
+             (QStringList{QStringLiteral("1 Seite veröffentlicht im Ordner\n") + ordner.path(),
+                          QStringLiteral("2 Seiten veröffentlicht im Ordner\n") + ordner.path()}));
+    QCOMPARE(faenger.fUrls, QList<QUrl>{QUrl::fromLocalFile(ordner.path())});
   }
 
   // An existing folder: the warning, and no file in it; a cancelled dialog does nothing.
