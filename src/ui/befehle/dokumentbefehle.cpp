@@ -9,6 +9,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
+#include <QStatusBar>
 
 #include "model/fenster/fensterarten.h"
 #include "model/woche/versionen.h"
@@ -182,7 +183,17 @@ bool TOrbatoPalette::Schreiben(const QString& pfad) {
   DateiBefehleSetzen(true);
   fSichern->setEnabled(true);
   TitelSetzen();
+  GesichertMelden();
   return true;
+}
+
+// Saving changes nothing the planner can see, so the status line says that it happened.
+void TOrbatoPalette::GesichertMelden() {
+  const TUhrzeit jetzt = DekodiereZeit(fUhr.Jetzt());
+  statusBar()->showMessage(QStringLiteral("Gesichert: %1, %2:%3")
+                               .arg(QFileInfo(fPfad).fileName())
+                               .arg(jetzt.Stunde, 2, 10, QLatin1Char('0'))
+                               .arg(jetzt.Minute, 2, 10, QLatin1Char('0')));
 }
 
 bool TOrbatoPalette::SichernGefragt(std::string_view titel) {

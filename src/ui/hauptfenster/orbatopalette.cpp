@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -59,6 +60,9 @@ TOrbatoPalette::TOrbatoPalette(Einstellungsspeicher& speicher, const Uhr& uhr, Q
   fWartend->fBeschaeftigt = [this] { return fDokumentOffen && schule().fVerlauf.SchrittOffen(); };
   DateiBefehleSetzen(false);
   KuerzelMenuesAnlegen();
+  // The status line is there from the start, so that the work area does not jump when the first
+  // command reports in it.
+  statusBar()->setObjectName(QStringLiteral("statuszeile"));
   resize(900, 620);
   PaletteVerschieben();
   ZeigerLaden();

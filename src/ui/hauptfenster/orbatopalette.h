@@ -300,6 +300,7 @@ class TOrbatoPalette : public QMainWindow {
   // The edit menu's first entries while the manual-planning window is open, and after.
   void ProtokollBefehleZeigen(bool offen);
   bool Schreiben(const QString& pfad);
+  void GesichertMelden();
   // "Sollen Ihre Daten gesichert werden?" with "Ja", "Mit einem anderem Namen", "Nein" and
   // "Abbrechen": true when the work may be left, saved or given up.
   bool SichernGefragt(std::string_view titel);

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 
@@ -44,8 +45,12 @@ class SicherungTest : public QObject {
     QCOMPARE(lauf.palette->windowTitle(), QStringLiteral("WinOrbato 3.9.16 [s.orb]"));
     lauf.palette->schule().HoleLehrer("NEU");
     QCOMPARE(lauf.palette->windowTitle(), QStringLiteral("WinOrbato 3.9.16 [s.orb]*"));
+    lauf.uhr.Stellen(46364.0 + 10.5 / 24);
     QVERIFY(lauf.palette->Sichern());
     QCOMPARE(lauf.palette->windowTitle(), QStringLiteral("WinOrbato 3.9.16 [s.orb]"));
+    // Saving changes nothing else in sight, so the status line says it happened.
+    QCOMPARE(lauf.palette->statusBar()->currentMessage(),
+             QStringLiteral("Gesichert: s.orb, 10:30"));
   }
 
   void SavingKeepsThePreviousVersions() {
