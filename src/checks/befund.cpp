@@ -7,11 +7,15 @@
 namespace orbato {
 
 void TBefund::Fehler(std::string_view zeile, int stufe) {
+  Fehler(zeile, stufe, TFundort{});
+}
+
+void TBefund::Fehler(std::string_view zeile, int stufe, const TFundort& ort) {
   if (!fGeoeffnet) {
     fAusgabe.FehlerInit();
     fGeoeffnet = true;
   }
-  fAusgabe.NeuerFehler(zeile);
+  fAusgabe.NeuerFehlerBei(zeile, ort);
   Hebe(stufe);
 }
 

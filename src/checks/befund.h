@@ -8,6 +8,7 @@ namespace orbato {
 
 class Fehlerausgabe;
 class TSetzung;
+struct TFundort;
 
 // The result levels of a check: the result box words them "keine", "kleinere" and "größere".
 inline constexpr int kKeineFehler = 0;
@@ -21,6 +22,7 @@ class TBefund {
   explicit TBefund(Fehlerausgabe& ausgabe) : fAusgabe(ausgabe) {}
 
   void Fehler(std::string_view zeile, int stufe);
+  void Fehler(std::string_view zeile, int stufe, const TFundort& ort);
   // A finding without a line of its own, such as a repair.
   void Hebe(int stufe) {
     if (stufe > fStufe) fStufe = stufe;

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "checks/fehlerausgabe.h"
 #include "checks/konsistenz.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
@@ -25,7 +26,7 @@ void Doppelt(std::string_view art, const TElement& e, int32_t w, int32_t tag, in
              TAbgleich& abgleich) {
   abgleich.fBefund.Fehler(
       std::string(art) + e.fKuerzel.str() + " " + WochenTagStd(w, tag, std) + " doppelt im Plan.",
-      kGroessereFehler);
+      kGroessereFehler, TFundort{nullptr, &e, w, tag, std});
 }
 
 // Enters one lesson into the element's new occupancy; a cell already taken is a double booking.

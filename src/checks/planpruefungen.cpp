@@ -6,6 +6,7 @@
 #include <string>
 
 #include "checks/befund.h"
+#include "checks/fehlerausgabe.h"
 #include "checks/pruefungen.h"
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
@@ -77,7 +78,7 @@ int BrueckenTest(const TSchule& schule, Fehlerausgabe& fehler) {
         befund.Fehler("Der Kurs " + Text(*k) + " hat " + WochenTag(w, tag) +
                           " eine Br\xFC"
                           "cke.",
-                      kKleinereFehler);
+                      kKleinereFehler, TFundort{k, nullptr, w, tag, 0});
       }
     }
   }
@@ -91,7 +92,7 @@ int FehlRaumTest(const TSchule& schule, Fehlerausgabe& fehler) {
     for (const TSetzung* s : k->fSetzungen) {
       if (s->fRaum != nullptr || !ImRaster(*s)) continue;
       befund.Fehler("Der Kurs " + Text(*k) + " hat " + WochenTagStd(*s) + " keinen Raum.",
-                    kKleinereFehler);
+                    kKleinereFehler, TFundort{k, nullptr, s->fWoche, s->fTag, s->fStunde});
     }
   }
   return befund.Stufe();
@@ -107,7 +108,7 @@ int FehlStundenTest(const TSchule& schule, Fehlerausgabe& fehler) {
       if (offen <= 0) continue;
       befund.Fehler("Im Kurs {" + std::to_string(w) + "} " + Text(*k) + " sind " +
                         std::to_string(offen) + " Stunden noch nicht gesetzt.",
-                    kKleinereFehler);
+                    kKleinereFehler, TFundort{k, nullptr, w, 0, 0});
     }
   }
   return befund.Stufe();
@@ -127,7 +128,7 @@ int EinzelPruefung(const TSchule& schule, Fehlerausgabe& fehler) {
       if (EinzelBedingung(*k, proTag[w], stunden)) continue;
       befund.Fehler("Im Kurs {" + std::to_string(w) + "} " + Text(*k) +
                         " ist die Einzelstundenbedingung verletzt. ",
-                    kKleinereFehler);
+                    kKleinereFehler, TFundort{k, nullptr, w, 0, 0});
     }
   }
   return befund.Stufe();

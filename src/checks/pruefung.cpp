@@ -1,6 +1,7 @@
 #include "checks/pruefung.h"
 
 #include "checks/befund.h"
+#include "checks/fehlerausgabe.h"
 #include "checks/pruefungen.h"
 #include "model/schnittstellen/dialoge.h"
 
@@ -93,6 +94,7 @@ int Pruefen(TSchule& schule, TPruefung pruefung, Dialoge& dialoge, Fehlerausgabe
     TMeldungsFenster meldung(dialoge,
                              "Die Daten werden gepr\xFC"
                              "ft.");
+    fehler.PruefungBeginnen(MenueText(pruefung));
     stufe = PruefungAusfuehren(schule, pruefung, dialoge, fehler);
   }
   if (fertig) fertig();

@@ -71,6 +71,43 @@ TEST_F(Pruefung, TwoChecksInARowLeaveTheLinesOfBoth) {
   EXPECT_EQ(fFehler.Geoeffnet(), 2);
 }
 
+// The window heads each check's findings with its name and opens the place a finding names;
+// the lines themselves stay as the command line prints them.
+TEST_F(Pruefung, EachCheckIsNamedAndItsFindingsNameTheirPlace) {
+  struct TOrte : TFehlerSammlung {
+    void PruefungBeginnen(std::string_view name) override { fNamen.emplace_back(name); }
+    void NeuerFehlerBei(std::string_view zeile, const TFundort& ort) override {
+      fOrte.push_back(ort);
+      NeuerFehler(zeile);
+    }
+    std::vector<std::string> fNamen;
+    std::vector<TFundort> fOrte;
+  } orte;
+  TLehrer* mue = fSchule.HoleLehrer("MUE");
+  TKurs* k = Kurs(mue, fSchule.HoleKlasse("5a"), 3);
+  TKurs* zweiter = Kurs(mue, fSchule.HoleKlasse("5b"), 1);
+  Setze(k, 1, 1, 1);
+  Setze(k, 1, 1, 3);
+  Setze(zweiter, 1, 1, 3);
+  EXPECT_EQ(Pruefen(fSchule, TPruefung::FehlStunden, fDialoge, orte), 1);
+  EXPECT_EQ(Pruefen(fSchule, TPruefung::Bruecken, fDialoge, orte), 1);
+  EXPECT_EQ(Pruefen(fSchule, TPruefung::Konsistenz, fDialoge, orte), 2);
+  EXPECT_EQ(orte.fNamen, (std::vector<std::string>{"fehlende Stunden",
+                                                   "Br\xFC"
+                                                   "cken",
+                                                   "Konsistenz"}));
+  ASSERT_EQ(orte.Zeilen().size(), 3u);
+  EXPECT_EQ(orte.Zeilen()[2], "Lehrer MUE {1} Mo  3 doppelt im Plan.");
+  ASSERT_EQ(orte.fOrte.size(), 3u);
+  const auto gleich = [](const TFundort& a, const TFundort& b) {
+    return a.fKurs == b.fKurs && a.fElement == b.fElement && a.fWoche == b.fWoche &&
+           a.fTag == b.fTag && a.fStunde == b.fStunde;
+  };
+  EXPECT_TRUE(gleich(orte.fOrte[0], TFundort{k, nullptr, 1, 0, 0}));
+  EXPECT_TRUE(gleich(orte.fOrte[1], TFundort{k, nullptr, 1, 1, 0}));
+  EXPECT_TRUE(gleich(orte.fOrte[2], TFundort{nullptr, mue, 1, 1, 3}));
+}
+
 TEST(PruefungsNamen, MenuCaptionsAndCommandNamesInMenuOrder) {
   const Zeilen menue = {"Konsistenz",
                         "Br\xFC"

@@ -166,6 +166,10 @@ class TOrbatoPalette : public QMainWindow {
   bool Exportieren(const char* eintrag);
   // "Prüfen": one plan check, its findings in the error window "Fehler", then the result box.
   void PlanPruefen(TPruefung pruefung);
+  // A finding's place from the window "Fehler": the plan of its element, or of its course's
+  // teacher (else first class), in the finding's version, with the cursor in its cell. A course
+  // or element deleted since the check opens nothing.
+  void FundortOeffnen(const TFundort& ort);
   // "Pläne" / "Komprimieren": after the warning, the compression window, modal.
   void Komprimieren();
   // "Pläne" / "Optimieren...": moves the unfixed lessons of every course of the current version
@@ -322,7 +326,8 @@ class TOrbatoPalette : public QMainWindow {
   QTimer* fWiederherstellTakt = nullptr;
   bool fWiederherstellFehler = false;  // reported once until a write succeeds again
   bool fUmgewandelt = false;           // an old-layout file, titled "Ohne Titel" until saved
-  TFehlerFenster fFehler{[this](QWidget* fenster) { FensterEinsetzen(fenster); }};
+  TFehlerFenster fFehler{[this](QWidget* fenster) { FensterEinsetzen(fenster); },
+                         [this](const TFundort& ort) { FundortOeffnen(ort); }};
   QString fStartDir;
   QString fPfad;  // the file of a titled document, empty while untitled
   bool fDokumentOffen = false;

@@ -1,6 +1,10 @@
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
+#include <QTableWidget>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "lauf.h"
 #include "model/elemente/lehrer.h"
@@ -53,11 +57,53 @@ class PruefenTest : public QObject {
     const QStringList zeilen = fehler->Zeilen();
     QCOMPARE(zeilen, QStringList{QStringLiteral("Der Kurs %1 hat {1} Fr eine Brücke.")
                                      .arg(QtText(kurs->OhneRaumZeile(nullptr)))});
+    QCOMPARE(fehler->Ueberschriften(), QStringList{QStringLiteral("Brücken: 1 Meldung")});
+    QCOMPARE(fehler->findChild<QLabel*>(QStringLiteral("legende"))->text(),
+             QStringLiteral("{1}, {2} …: die Planversion"));
+    // Readable at once: wider than the line of a finding needs, not the tiny default.
+    QMdiSubWindow* rahmen = lauf.palette->Arbeitsflaeche()->activeSubWindow();
+    QVERIFY2(rahmen->width() >= 500 && rahmen->height() >= 200,
+             qPrintable(QStringLiteral("%1 x %2").arg(rahmen->width()).arg(rahmen->height())));
     skript.Druecke(QStringLiteral("Ok"));
     lauf.Waehle({"Prüfen", "fehlende Stunden"});
-    QVERIFY(fehler->Zeilen().size() > zeilen.size());
-    QCOMPARE(fehler->Zeilen().mid(0, zeilen.size()), zeilen);
+    const QStringList spaeter = fehler->Zeilen();
+    QVERIFY(spaeter.size() > zeilen.size());
+    QCOMPARE(spaeter.mid(0, zeilen.size()), zeilen);
+    QCOMPARE(fehler->Ueberschriften(),
+             (QStringList{QStringLiteral("Brücken: 1 Meldung"),
+                          QStringLiteral("fehlende Stunden: %1 Meldung%2")
+                              .arg(spaeter.size() - 1)
+                              .arg(spaeter.size() == 2 ? QString() : QStringLiteral("en"))}));
     QVERIFY(skript.fUnerwartet.isEmpty());
+
+    // A double click on the bridge opens the teacher's plan with the cursor on Friday.
+    QTreeWidget* liste = fehler->Liste();
+    QTreeWidgetItem* bruecke = liste->topLevelItem(0)->child(0);
+    liste->scrollToItem(bruecke);
+    const QPoint punkt = liste->visualItemRect(bruecke).center();
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, punkt);
+    QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, punkt);
+    QMdiSubWindow* plan = lauf.palette->Arbeitsflaeche()->activeSubWindow();
+    QCOMPARE(plan->windowTitle(), QStringLiteral("Plan BRA"));
+    auto* raster = plan->widget()->findChild<QTableWidget*>();
+    QVERIFY(raster);
+    QCOMPARE(raster->currentColumn(), 4);
+    QCOMPARE(raster->currentRow(), 0);
+
+    // From the keyboard: Enter on a finding of the first heading does the same; on a heading
+    // nothing opens.
+    QPointer<QMdiSubWindow> geschlossen(plan);
+    plan->close();
+    QTRY_VERIFY(geschlossen.isNull());
+    rahmen->widget()->activateWindow();
+    lauf.palette->Arbeitsflaeche()->setActiveSubWindow(rahmen);
+    liste->setCurrentItem(liste->topLevelItem(0));
+    QTest::keyClick(liste, Qt::Key_Return);
+    QCOMPARE(lauf.palette->Arbeitsflaeche()->activeSubWindow(), rahmen);
+    liste->setCurrentItem(bruecke);
+    QTest::keyClick(liste, Qt::Key_Return);
+    QCOMPARE(lauf.palette->Arbeitsflaeche()->activeSubWindow()->windowTitle(),
+             QStringLiteral("Plan BRA"));
   }
 };
 
