@@ -615,9 +615,11 @@ int main(int argc, char** argv) {
     orbato::TDatumZeit tag = orbato::HeuteMittag();
     while (orbato::Wochentag(tag) > palette.standard().fMaxTageNeu) tag += 1;
     fotograf.Erwarte(QStringLiteral("fehlende_lehrer"));
-    orbato::FehlFensterZeigen(&palette, orbato::leh, tag, schule.fLehrerMenge.ListeNrInhalt(1));
+    orbato::FehlFensterZeigen(&palette, palette.schule(), palette.standard(), orbato::leh, tag,
+                              schule.fLehrerMenge.ListeNrInhalt(1));
     fotograf.Erwarte(QStringLiteral("fehlende_klassen"));
-    orbato::FehlFensterZeigen(&palette, orbato::kla, tag, schule.fKlassenMenge.ListeNrInhalt(1));
+    orbato::FehlFensterZeigen(&palette, palette.schule(), palette.standard(), orbato::kla, tag,
+                              schule.fKlassenMenge.ListeNrInhalt(1));
     fotograf.Erwarte(QStringLiteral("fehlende_raeume"), [&](QWidget* fenster) {
       auto* raeume = static_cast<orbato::TFehlFenster*>(fenster);
       fotograf.Speichere(raeume, QStringLiteral("fehlende_raeume"));
@@ -626,7 +628,8 @@ int main(int argc, char** argv) {
       raeume->reject();
       return true;
     });
-    orbato::FehlFensterZeigen(&palette, orbato::rau, tag, schule.fRaumMenge.ListeNrInhalt(1));
+    orbato::FehlFensterZeigen(&palette, palette.schule(), palette.standard(), orbato::rau, tag,
+                              schule.fRaumMenge.ListeNrInhalt(1));
   }
   // The school-wide swap of Monday's first two periods: "Stundentausch", answered "Ok", then the
   // obstacles of a few hours fixed for the picture, answered "Nein"; the fixings go again after.

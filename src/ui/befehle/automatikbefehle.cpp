@@ -33,7 +33,7 @@ void TOrbatoPalette::AutomatikRechnung() {
     return;
   }
   {
-    TAutoStartForm start(*fStandard, this);
+    TAutoStartForm start(fSchule->Dialog(), *fStandard, this);
     if (start.exec() != QDialog::Accepted) return;
   }
   WiederherstellungSchreiben();

@@ -73,7 +73,7 @@ TDepForm::TDepForm(TElement* element, TFensterTyp typ, bool nurGekoppelt, bool n
   connect(fTabelle, &QTableView::doubleClicked, this,
           [this](const QModelIndex& i) { Doppelgeklickt(i.row()); });
   fMenuZeigen = [this](TMenu& menu) { MenuAmZeiger(this, menu); };
-  fKlassenWaehlen = [this] { return KlassenWaehlen(this); };
+  fKlassenWaehlen = [this] { return KlassenWaehlen(this, Schule()); };
   Fuellen();
 }
 

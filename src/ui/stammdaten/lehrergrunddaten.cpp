@@ -36,7 +36,7 @@ TLeGrForm::TLeGrForm(TLehrer* lehrer)
     fLehrer->SetfreierTag(an);
     Geaendert();
   });
-  fFaecherWaehlen = [this] { return FaecherWaehlen(this); };
+  fFaecherWaehlen = [this] { return FaecherWaehlen(this, Schule()); };
   Anzeigen();
 }
 

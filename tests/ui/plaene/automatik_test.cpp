@@ -84,7 +84,7 @@ class AutomatikFensterTest : public QObject, protected TEingesetztesDokument {
     fStandard->fAuProzent = 60;
     fStandard->fAuRaumUnwichtig = false;
     {
-      TAutoStartForm dialog(*fStandard);
+      TAutoStartForm dialog(fDialoge, *fStandard);
       QCOMPARE(dialog.windowTitle(), QStringLiteral("Automatisches Rechnen"));
       QCOMPARE(
           Texte(dialog),
@@ -113,7 +113,7 @@ class AutomatikFensterTest : public QObject, protected TEingesetztesDokument {
       QCOMPARE(fStandard->fAuStd, 7);
       QVERIFY(fStandard->fAuFreiUnwichtig);
     }
-    TAutoStartForm dialog(*fStandard);
+    TAutoStartForm dialog(fDialoge, *fStandard);
     dialog.findChild<QSpinBox*>(QStringLiteral("auStd"))->setValue(12);
     dialog.findChild<QSpinBox*>(QStringLiteral("auProzent"))->setValue(3);
     dialog.findChild<QCheckBox*>(QStringLiteral("auEinzelUnwichtig"))->setChecked(false);

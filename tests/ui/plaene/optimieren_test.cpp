@@ -170,7 +170,7 @@ class OptimierGewichteTest : public QObject, protected TEingesetztesDokument {
   void cleanup() { Abbauen(); }
 
   void TheFieldsShowTheSettingsUnderTheirLabelsWithinTheirRanges() {
-    TOptGewichteForm dialog(*fStandard);
+    TOptGewichteForm dialog(fDialoge, *fStandard);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Optimieren - Gewichte"));
     QCOMPARE(
         Texte(dialog),
@@ -208,7 +208,7 @@ class OptimierGewichteTest : public QObject, protected TEingesetztesDokument {
 
   // Typed values and Enter: "Ok" stores exactly what was typed, every other value stays.
   void EnterStoresExactlyTheTypedValues() {
-    TOptGewichteForm dialog(*fStandard);
+    TOptGewichteForm dialog(fDialoge, *fStandard);
     dialog.show();
     Tippe(Feld(dialog, "klassenLuecke"), QStringLiteral("450"));
     Tippe(Feld(dialog, "rang"), QStringLiteral("0"));
@@ -233,7 +233,7 @@ class OptimierGewichteTest : public QObject, protected TEingesetztesDokument {
   // nothing.
   void StandardFillsInTheDefaultsAndAbbrechenKeepsTheSettings() {
     {
-      TOptGewichteForm dialog(*fStandard);
+      TOptGewichteForm dialog(fDialoge, *fStandard);
       dialog.show();
       Tippe(Feld(dialog, "fachDoppelt"), QStringLiteral("9"));
       QTest::mouseClick(KnopfMit(&dialog, QStringLiteral("Abbrechen")), Qt::LeftButton);
@@ -241,7 +241,7 @@ class OptimierGewichteTest : public QObject, protected TEingesetztesDokument {
       QCOMPARE(fStandard->fOptimieren, kGesetzt);
     }
     {
-      TOptGewichteForm dialog(*fStandard);
+      TOptGewichteForm dialog(fDialoge, *fStandard);
       dialog.show();
       QTest::mouseClick(KnopfMit(&dialog, QStringLiteral("Standard")), Qt::LeftButton);
       QVERIFY(dialog.isVisible());
@@ -251,7 +251,7 @@ class OptimierGewichteTest : public QObject, protected TEingesetztesDokument {
       QCOMPARE(dialog.result(), int(QDialog::Rejected));
       QCOMPARE(fStandard->fOptimieren, kGesetzt);
     }
-    TOptGewichteForm dialog(*fStandard);
+    TOptGewichteForm dialog(fDialoge, *fStandard);
     dialog.show();
     QTest::mouseClick(KnopfMit(&dialog, QStringLiteral("Standard")), Qt::LeftButton);
     QTest::mouseClick(KnopfMit(&dialog, QStringLiteral("Ok")), Qt::LeftButton);
@@ -262,7 +262,7 @@ class OptimierGewichteTest : public QObject, protected TEingesetztesDokument {
   // The least hours of a day above the most: the message says which day, the dialog stays and
   // nothing is stored until the values fit.
   void AMinimumAboveTheMaximumIsRefusedAndTheDialogStays() {
-    TOptGewichteForm dialog(*fStandard);
+    TOptGewichteForm dialog(fDialoge, *fStandard);
     dialog.show();
     Tippe(Feld(dialog, "klasseMin"), QStringLiteral("9"));
     Tippe(Feld(dialog, "lehrerMin"), QStringLiteral("6"));
@@ -298,7 +298,7 @@ class OptimierGewichteTest : public QObject, protected TEingesetztesDokument {
   // The start dialog of the scheduler leads to the weights; their "Ok" stores them even when the
   // start dialog is then cancelled.
   void TheStartDialogOpensTheWeights() {
-    TAutoStartForm start(*fStandard);
+    TAutoStartForm start(fDialoge, *fStandard);
     start.show();
     TModalSkript skript;
     skript.Dann([](QWidget* w) {
