@@ -46,7 +46,7 @@ BENCHMARK(BM_PlanNachSetzung)->Unit(benchmark::kMillisecond);
 
 void BM_AlleKurseNeuBerechnen(benchmark::State& state) {
   TGrosseSchule g;
-  std::unique_ptr<TDepForm> alle(AlleKurseOeffnen());
+  std::unique_ptr<TDepForm> alle(AlleKurseOeffnen(g.schule, g.standard));
   alle->resize(800, 600);
   alle->show();
   QApplication::processEvents();

@@ -182,7 +182,8 @@ int main(int argc, char** argv) {
   palette.Arbeitsflaeche()->closeAllSubWindows();
   orbato::TLehrer* lehrer = schule.fLehrerMenge.ListeNrInhalt(1);
   palette.ElementFensterOeffnen(lehrer, orbato::DFenster);
-  orbato::KursFensterZeigen(lehrer->fKurse.ListeNrInhalt(1), &lehrer->fKurse);
+  orbato::KursFensterZeigen(palette.schule(), palette.standard(), lehrer->fKurse.ListeNrInhalt(1),
+                            &lehrer->fKurse);
   palette.Arbeitsflaeche()->tileSubWindows();
   QApplication::processEvents();
   fotograf.Speichere(&palette, QStringLiteral("deputat_und_kurs"));

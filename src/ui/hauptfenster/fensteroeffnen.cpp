@@ -125,22 +125,25 @@ QMdiSubWindow* TOrbatoPalette::ElementFensterOeffnen(TElement* element, TFenster
 }
 
 QWidget* TOrbatoPalette::NeuesElementFenster(TElement* element, TFensterArt art) {
-  if (art == GFenster) return GrunddatenFensterOeffnen(element);
-  if (element->Art() == uvt) return UVTabFensterOeffnen(static_cast<TUVTab*>(element));
+  if (art == GFenster) return GrunddatenFensterOeffnen(*fSchule, *fStandard, element);
+  if (element->Art() == uvt)
+    return UVTabFensterOeffnen(*fSchule, *fStandard, static_cast<TUVTab*>(element));
   if (art == PFenster) return PlanFensterOeffnen(static_cast<TPlanElement*>(element));
   const Qt::KeyboardModifiers tasten = QGuiApplication::keyboardModifiers();
   const bool alt = tasten & Qt::AltModifier;
-  return DepFensterOeffnen(element, alt, alt && (tasten & Qt::ControlModifier));
+  return DepFensterOeffnen(*fSchule, *fStandard, element, alt,
+                           alt && (tasten & Qt::ControlModifier));
 }
 
 QMdiSubWindow* TOrbatoPalette::StatistikZeigen(TKuerzelArt art) {
-  return FensterEinsetzen(StatistikOeffnen(art));
+  return FensterEinsetzen(StatistikOeffnen(*fSchule, art));
 }
 
 QMdiSubWindow* TOrbatoPalette::AlleKurseZeigen() {
   const Qt::KeyboardModifiers tasten = QGuiApplication::keyboardModifiers();
   const bool alt = tasten & Qt::AltModifier;
-  TDepForm* fenster = AlleKurseOeffnen(alt, alt && (tasten & Qt::ControlModifier));
+  TDepForm* fenster =
+      AlleKurseOeffnen(*fSchule, *fStandard, alt, alt && (tasten & Qt::ControlModifier));
   // After the scheduler's rest list the menu shows every course again.
   fenster->ListeZeigen();
   return FensterEinsetzen(fenster);

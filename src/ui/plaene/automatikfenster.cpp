@@ -216,7 +216,7 @@ void TAutomatForm::OptimierenZeigen() {
 }
 
 void TAutomatForm::RestZeigenKnopfClick() {
-  TDepForm* liste = AlleKurseOeffnen();
+  TDepForm* liste = AlleKurseOeffnen(Schule(), Standard());
   liste->KurseZeigen(fAutomatik->Rest(), [](const TKurs& kurs) { return GrundOffen(kurs); });
   DokumentFensterZeigen(liste);
   liste->FensterNachVorn();

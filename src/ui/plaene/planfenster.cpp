@@ -224,7 +224,8 @@ void TPlnForm::Doppelgeklickt(int32_t tag, int32_t std, Qt::KeyboardModifiers ta
   if (kurs == nullptr) return;
   switch (Schule().fToolArt) {
     case ZeigTool:
-      LektionZeigen(*kurs, &fElement->fKurse, tag, std, tasten & Qt::ControlModifier);
+      LektionZeigen(Schule(), Standard(), *kurs, &fElement->fKurse, tag, std,
+                    tasten & Qt::ControlModifier);
       break;
     case LoeschTool:
       for (const auto& [t, p] : AuswahlZellen(*fRaster, tag, std)) {

@@ -441,7 +441,8 @@ void TUeberForm::Doppelgeklickt(int spalte, int zeile, Qt::KeyboardModifiers tas
   const int32_t std = Stunde(zeile);
   switch (Schule().fToolArt) {
     case ZeigTool:
-      LektionZeigen(*kurs, &Element(spalte)->fKurse, tag, std, tasten & Qt::ControlModifier);
+      LektionZeigen(Schule(), Standard(), *kurs, &Element(spalte)->fKurse, tag, std,
+                    tasten & Qt::ControlModifier);
       break;
     case LoeschTool:
       for (const auto& [s, z] : AuswahlZellen(*fRaster, spalte, zeile)) {

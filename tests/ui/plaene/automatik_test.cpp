@@ -196,7 +196,7 @@ class AutomatikFensterTest : public QObject, protected TEingesetztesDokument {
     TKurs* deutsch = Kurs(fMei, f5a, 3);
     TKurs* englisch = Kurs(fAbc, f5b, 2);
     NurMontagErste(fMei);
-    TDepForm* alle = AlleKurseOeffnen();
+    TDepForm* alle = AlleKurseOeffnen(*fSchule, *fStandard);
     QCOMPARE(alle->Zeilen(), 2);
     TAutomatForm form({englisch, deutsch});
     form.show();
@@ -204,7 +204,7 @@ class AutomatikFensterTest : public QObject, protected TEingesetztesDokument {
     KnopfMit(&form, QStringLiteral("nicht verplanbare Stunden zeigen"))->click();
     QVERIFY(!form.isVisible());
     QCOMPARE(form.result(), int(QDialog::Accepted));
-    QCOMPARE(AlleKurseOeffnen(), alle);
+    QCOMPARE(AlleKurseOeffnen(*fSchule, *fStandard), alle);
     QVERIFY(alle->isVisible());
     QCOMPARE(alle->windowTitle(), QStringLiteral("alle Kurse"));
     QCOMPARE(alle->Zeilen(), 1);
