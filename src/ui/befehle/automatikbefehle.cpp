@@ -37,7 +37,7 @@ void TOrbatoPalette::AutomatikRechnung() {
     if (start.exec() != QDialog::Accepted) return;
   }
   WiederherstellungSchreiben();
-  TAutomatForm automatik(auswahl, this);
+  TAutomatForm automatik(*fSchule, *fStandard, auswahl, this);
   automatik.exec();
   PaletteAktualisieren();
 }

@@ -9,7 +9,7 @@ namespace orbato {
 void TOrbatoPalette::Komprimieren() {
   if (!fDokumentOffen || !KompWarnung(fDialoge)) return;
   WiederherstellungSchreiben();
-  TKompForm fenster(*fSchule, this);
+  TKompForm fenster(*fSchule, *fStandard, this);
   fenster.exec();
 }
 

@@ -64,7 +64,7 @@ void TOrbatoPalette::FensterWegeAnlegen() {
     });
   }
   FensterArtAnmelden(Nr(TFensterTyp::Stundenverteilung), [this](const TFenster&, TElement*) {
-    return FensterEinsetzen(SVFormOeffnen());
+    return FensterEinsetzen(SVFormOeffnen(*fSchule));
   });
   FensterArtAnmelden(Nr(TFensterTyp::ParalleleKopplungen), [this](const TFenster&, TElement*) {
     return FensterEinsetzen(ParFormWiederOeffnen());

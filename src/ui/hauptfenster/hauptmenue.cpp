@@ -247,7 +247,7 @@ void TOrbatoPalette::ErzeugeDatenMenues() {
   Eintrag(plaene, QStringLiteral("Gewichte für Optimieren..."),
           [this] { OptimierGewichteAendern(); });
   Eintrag(plaene, QStringLiteral("Stundenverteilung"),
-          [this] { FensterEinsetzen(SVFormOeffnen()); });
+          [this] { FensterEinsetzen(SVFormOeffnen(*fSchule)); });
   Eintrag(plaene, QStringLiteral("Planqualität..."), [this] { PlanQualitaetZeigen(*this); });
   Eintrag(plaene, QStringLiteral("nicht belegte Räume"), [this] { NichtBelegteRaeume(); });
   Eintrag(plaene, QStringLiteral("später eingetragene Räume"),

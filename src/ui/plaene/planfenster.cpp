@@ -132,7 +132,7 @@ void TPlnForm::FensterUpdate() {
 void TPlnForm::Fuellen() {
   if (fElement == nullptr) return;
   const int32_t woche = Version();
-  const auto [tage, stunden] = WochenTabelle(*fRaster, woche);
+  const auto [tage, stunden] = WochenTabelle(*fRaster, Standard(), woche);
   PlanBelegungFuellen(*fElement, woche, fZellen);
   Abmessen();
   for (int t = 1; t <= tage; ++t) {

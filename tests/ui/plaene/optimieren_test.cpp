@@ -343,7 +343,7 @@ class OptimierFensterTest : public QObject, protected TEingesetztesDokument {
   // "Optimieren" sits right after "Nachbessern" and waits for the end of the run; a run that
   // placed nothing leaves it off.
   void TheButtonFollowsNachbessernAndWaitsForTheRun() {
-    TAutomatForm form({fDeutsch});
+    TAutomatForm form(*fSchule, *fStandard, {fDeutsch});
     form.show();
     QCOMPARE(Spalte(form), (QStringList{"Start", "Abbrechen", "Ok", "Nachbessern", "Optimieren"}));
     QCOMPARE(Stand(form), QStringLiteral("3 0 0/3 110000"));
@@ -353,7 +353,7 @@ class OptimierFensterTest : public QObject, protected TEingesetztesDokument {
 
     TLehrer* voll = fSchule->HoleLehrer("ABC");
     for (int32_t tag = 1; tag <= 5; ++tag) voll->fSperrung.SetWocheTag(1, tag, 0b111111);
-    TAutomatForm leer({NeuerKurs(voll, fSchule->HoleKlasse("5b"), 2)});
+    TAutomatForm leer(*fSchule, *fStandard, {NeuerKurs(voll, fSchule->HoleKlasse("5b"), 2)});
     leer.show();
     KnopfMit(&leer, QStringLiteral("Start"))->click();
     QCOMPARE(Stand(leer), QStringLiteral("0 2 2/2 001101"));
@@ -362,7 +362,7 @@ class OptimierFensterTest : public QObject, protected TEingesetztesDokument {
   // While the run goes, the bar and the figures show where it stands, "Abbrechen" alone is on, and
   // clicks on the others do nothing; at the end the summary and the buttons of a finished run.
   void TheRunShowsItsFiguresAndEndsWithTheSummary() {
-    TAutomatForm form({fDeutsch});
+    TAutomatForm form(*fSchule, *fStandard, {fDeutsch});
     form.show();
     KnopfMit(&form, QStringLiteral("Start"))->click();
     QString waehrend;
@@ -402,7 +402,7 @@ class OptimierFensterTest : public QObject, protected TEingesetztesDokument {
 
   // "Abbrechen" and Escape stop the run after the step under way; the window stays.
   void AbbrechenAndEscapeStopTheRunAndTheWindowStays() {
-    TAutomatForm form({fDeutsch});
+    TAutomatForm form(*fSchule, *fStandard, {fDeutsch});
     form.show();
     KnopfMit(&form, QStringLiteral("Start"))->click();
     for (bool escape : {false, true}) {
@@ -427,7 +427,7 @@ class OptimierFensterTest : public QObject, protected TEingesetztesDokument {
 
   // Closing the window in the middle stops the run; the window closes once the run is over.
   void ClosingTheWindowStopsTheRunThenCloses() {
-    auto form = std::make_unique<TAutomatForm>(std::vector<TKurs*>{fDeutsch});
+    auto form = std::make_unique<TAutomatForm>(*fSchule, *fStandard, std::vector<TKurs*>{fDeutsch});
     form->show();
     KnopfMit(form.get(), QStringLiteral("Start"))->click();
     TTestLauf lauf;
@@ -449,7 +449,7 @@ class OptimierFensterTest : public QObject, protected TEingesetztesDokument {
   // the history holds one step more at most.
   void FixedLessonsGiveNoImprovementAndOneUndoStepAtMost() {
     fStandard->fOptimieren.fSekunden = 1;
-    TAutomatForm form({fDeutsch});
+    TAutomatForm form(*fSchule, *fStandard, {fDeutsch});
     form.show();
     KnopfMit(&form, QStringLiteral("Start"))->click();
     for (TSetzung* s : fDeutsch->fSetzungen) s->SetFixiert(true);
