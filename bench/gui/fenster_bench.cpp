@@ -27,8 +27,8 @@ void BM_PlanNachSetzung(benchmark::State& state) {
     return;
   }
   std::unique_ptr<TPlnForm> plaene[] = {
-      std::unique_ptr<TPlnForm>(PlanFensterOeffnen(lehrer)),
-      std::unique_ptr<TPlnForm>(PlanFensterOeffnen(kurs->ErsteKlasse()))};
+      std::unique_ptr<TPlnForm>(PlanFensterOeffnen(g.schule, g.standard, lehrer)),
+      std::unique_ptr<TPlnForm>(PlanFensterOeffnen(g.schule, g.standard, kurs->ErsteKlasse()))};
   for (auto& p : plaene) {
     p->resize(700, 400);
     p->show();

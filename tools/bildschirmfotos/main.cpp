@@ -199,7 +199,9 @@ int main(int argc, char** argv) {
   fotograf.Speichere(&palette, QStringLiteral("statistik"));
   palette.Arbeitsflaeche()->closeAllSubWindows();
   // Every teacher's plan side by side.
-  palette.FensterEinsetzen(orbato::UeberFormOeffnen(orbato::leh))->showMaximized();
+  palette
+      .FensterEinsetzen(orbato::UeberFormOeffnen(palette.schule(), palette.standard(), orbato::leh))
+      ->showMaximized();
   QApplication::processEvents();
   fotograf.Speichere(&palette, QStringLiteral("lehreruebersicht"));
   palette.Arbeitsflaeche()->closeAllSubWindows();
@@ -479,7 +481,7 @@ int main(int argc, char** argv) {
       raster.Setze(nr / 10 + 1, nr % 10 + 1, k);
       ++nr;
     }
-    auto* parallel = new orbato::TParForm(raster, true);
+    auto* parallel = new orbato::TParForm(dokument, raster, true);
     palette.FensterEinsetzen(parallel)->showMaximized();
     QApplication::processEvents();
     fotograf.Speichere(&palette, QStringLiteral("parallele_kopplungen"));

@@ -60,14 +60,14 @@ void TOrbatoPalette::FensterWegeAnlegen() {
   }
   for (TKuerzelArt art : {leh, kla, rau}) {
     FensterArtAnmelden(Nr(UeberFensterTyp(art)), [this, art](const TFenster&, TElement*) {
-      return FensterEinsetzen(UeberFormOeffnen(art));
+      return FensterEinsetzen(UeberFormOeffnen(*fSchule, *fStandard, art));
     });
   }
   FensterArtAnmelden(Nr(TFensterTyp::Stundenverteilung), [this](const TFenster&, TElement*) {
     return FensterEinsetzen(SVFormOeffnen(*fSchule));
   });
   FensterArtAnmelden(Nr(TFensterTyp::ParalleleKopplungen), [this](const TFenster&, TElement*) {
-    return FensterEinsetzen(ParFormWiederOeffnen());
+    return FensterEinsetzen(ParFormWiederOeffnen(*fSchule, *fStandard));
   });
   // The substitution window comes back on today, when school is held today.
   FensterArtAnmelden(Nr(TFensterTyp::Vertretungen), [this](const TFenster&, TElement*) {
@@ -128,7 +128,8 @@ QWidget* TOrbatoPalette::NeuesElementFenster(TElement* element, TFensterArt art)
   if (art == GFenster) return GrunddatenFensterOeffnen(*fSchule, *fStandard, element);
   if (element->Art() == uvt)
     return UVTabFensterOeffnen(*fSchule, *fStandard, static_cast<TUVTab*>(element));
-  if (art == PFenster) return PlanFensterOeffnen(static_cast<TPlanElement*>(element));
+  if (art == PFenster)
+    return PlanFensterOeffnen(*fSchule, *fStandard, static_cast<TPlanElement*>(element));
   const Qt::KeyboardModifiers tasten = QGuiApplication::keyboardModifiers();
   const bool alt = tasten & Qt::AltModifier;
   return DepFensterOeffnen(*fSchule, *fStandard, element, alt,

@@ -91,7 +91,8 @@ class KomprimierFensterTest : public QObject, protected TEingesetztesDokument {
   // "Start" runs over both classes, pass after pass, showing each class's count as it falls, and
   // closes the window; an open class plan shows the result at the end.
   void StartRunsOverEveryClassAndCloses() {
-    std::unique_ptr<TPlnForm> klassenplan(PlanFensterOeffnen(fSchule->HoleKlasse("5a")));
+    std::unique_ptr<TPlnForm> klassenplan(
+        PlanFensterOeffnen(*fSchule, *fStandard, fSchule->HoleKlasse("5a")));
     TKompForm fenster(*fSchule, *fStandard);
     fenster.show();
     QStringList gezeigt;
