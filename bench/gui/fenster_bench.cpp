@@ -27,8 +27,8 @@ void BM_PlanNachSetzung(benchmark::State& state) {
     return;
   }
   std::unique_ptr<TPlnForm> plaene[] = {
-      std::unique_ptr<TPlnForm>(PlanFensterOeffnen(lehrer)),
-      std::unique_ptr<TPlnForm>(PlanFensterOeffnen(kurs->ErsteKlasse()))};
+      std::unique_ptr<TPlnForm>(PlanFensterOeffnen(g.schule, g.standard, lehrer)),
+      std::unique_ptr<TPlnForm>(PlanFensterOeffnen(g.schule, g.standard, kurs->ErsteKlasse()))};
   for (auto& p : plaene) {
     p->resize(700, 400);
     p->show();
@@ -46,7 +46,7 @@ BENCHMARK(BM_PlanNachSetzung)->Unit(benchmark::kMillisecond);
 
 void BM_AlleKurseNeuBerechnen(benchmark::State& state) {
   TGrosseSchule g;
-  std::unique_ptr<TDepForm> alle(AlleKurseOeffnen());
+  std::unique_ptr<TDepForm> alle(AlleKurseOeffnen(g.schule, g.standard));
   alle->resize(800, 600);
   alle->show();
   QApplication::processEvents();

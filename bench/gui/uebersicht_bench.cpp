@@ -15,8 +15,8 @@
 namespace orbato {
 namespace {
 
-std::unique_ptr<TUeberForm> Lehreruebersicht() {
-  std::unique_ptr<TUeberForm> f(UeberFormOeffnen(leh));
+std::unique_ptr<TUeberForm> Lehreruebersicht(TGrosseSchule& g) {
+  std::unique_ptr<TUeberForm> f(UeberFormOeffnen(g.schule, g.standard, leh));
   f->resize(1600, 1000);
   f->show();
   QApplication::processEvents();
@@ -32,7 +32,7 @@ void BM_UebersichtNachSetzung(benchmark::State& state) {
     state.SkipWithError("Keine freie Zelle.");
     return;
   }
-  std::unique_ptr<TUeberForm> f = Lehreruebersicht();
+  std::unique_ptr<TUeberForm> f = Lehreruebersicht(g);
   for (auto _ : state) {
     // The window compares its cells once the command is over, and the view draws what changed.
     TSetzung* setzung = NeueSetzung(*kurs, 1, tag, nullptr, std);
@@ -49,14 +49,14 @@ BENCHMARK(BM_UebersichtNachSetzung)->Unit(benchmark::kMillisecond);
 // The comparison alone: every column read again, no cell changed.
 void BM_UebersichtAbgleichen(benchmark::State& state) {
   TGrosseSchule g;
-  std::unique_ptr<TUeberForm> f = Lehreruebersicht();
+  std::unique_ptr<TUeberForm> f = Lehreruebersicht(g);
   for (auto _ : state) benchmark::DoNotOptimize(f->Abgleichen());
 }
 BENCHMARK(BM_UebersichtAbgleichen)->Unit(benchmark::kMillisecond);
 
 void BM_UebersichtGanzNeu(benchmark::State& state) {
   TGrosseSchule g;
-  std::unique_ptr<TUeberForm> f = Lehreruebersicht();
+  std::unique_ptr<TUeberForm> f = Lehreruebersicht(g);
   for (auto _ : state) {
     f->FensterRefresh();
     f->Raster()->viewport()->repaint();

@@ -184,7 +184,8 @@ int main(int argc, char** argv) {
   palette.Arbeitsflaeche()->closeAllSubWindows();
   orbato::TLehrer* lehrer = schule.fLehrerMenge.ListeNrInhalt(1);
   palette.ElementFensterOeffnen(lehrer, orbato::DFenster);
-  orbato::KursFensterZeigen(lehrer->fKurse.ListeNrInhalt(1), &lehrer->fKurse);
+  orbato::KursFensterZeigen(palette.schule(), palette.standard(), lehrer->fKurse.ListeNrInhalt(1),
+                            &lehrer->fKurse);
   palette.Arbeitsflaeche()->tileSubWindows();
   QApplication::processEvents();
   fotograf.Speichere(&palette, QStringLiteral("deputat_und_kurs"));
@@ -200,7 +201,9 @@ int main(int argc, char** argv) {
   fotograf.Speichere(&palette, QStringLiteral("statistik"));
   palette.Arbeitsflaeche()->closeAllSubWindows();
   // Every teacher's plan side by side.
-  palette.FensterEinsetzen(orbato::UeberFormOeffnen(orbato::leh))->showMaximized();
+  palette
+      .FensterEinsetzen(orbato::UeberFormOeffnen(palette.schule(), palette.standard(), orbato::leh))
+      ->showMaximized();
   QApplication::processEvents();
   fotograf.Speichere(&palette, QStringLiteral("lehreruebersicht"));
   palette.Arbeitsflaeche()->closeAllSubWindows();
@@ -480,7 +483,7 @@ int main(int argc, char** argv) {
       raster.Setze(nr / 10 + 1, nr % 10 + 1, k);
       ++nr;
     }
-    auto* parallel = new orbato::TParForm(raster, true);
+    auto* parallel = new orbato::TParForm(dokument, raster, true);
     palette.FensterEinsetzen(parallel)->showMaximized();
     QApplication::processEvents();
     fotograf.Speichere(&palette, QStringLiteral("parallele_kopplungen"));
@@ -617,9 +620,11 @@ int main(int argc, char** argv) {
     orbato::TDatumZeit tag = orbato::HeuteMittag();
     while (orbato::Wochentag(tag) > palette.standard().fMaxTageNeu) tag += 1;
     fotograf.Erwarte(QStringLiteral("fehlende_lehrer"));
-    orbato::FehlFensterZeigen(&palette, orbato::leh, tag, schule.fLehrerMenge.ListeNrInhalt(1));
+    orbato::FehlFensterZeigen(&palette, palette.schule(), palette.standard(), orbato::leh, tag,
+                              schule.fLehrerMenge.ListeNrInhalt(1));
     fotograf.Erwarte(QStringLiteral("fehlende_klassen"));
-    orbato::FehlFensterZeigen(&palette, orbato::kla, tag, schule.fKlassenMenge.ListeNrInhalt(1));
+    orbato::FehlFensterZeigen(&palette, palette.schule(), palette.standard(), orbato::kla, tag,
+                              schule.fKlassenMenge.ListeNrInhalt(1));
     fotograf.Erwarte(QStringLiteral("fehlende_raeume"), [&](QWidget* fenster) {
       auto* raeume = static_cast<orbato::TFehlFenster*>(fenster);
       fotograf.Speichere(raeume, QStringLiteral("fehlende_raeume"));
@@ -628,7 +633,8 @@ int main(int argc, char** argv) {
       raeume->reject();
       return true;
     });
-    orbato::FehlFensterZeigen(&palette, orbato::rau, tag, schule.fRaumMenge.ListeNrInhalt(1));
+    orbato::FehlFensterZeigen(&palette, palette.schule(), palette.standard(), orbato::rau, tag,
+                              schule.fRaumMenge.ListeNrInhalt(1));
   }
   // The school-wide swap of Monday's first two periods: "Stundentausch", answered "Ok", then the
   // obstacles of a few hours fixed for the picture, answered "Nein"; the fixings go again after.

@@ -29,8 +29,9 @@ QSpinBox* Feld(int von, int bis, int wert, const QString& name, QWidget* eltern)
 
 }  // namespace
 
-TDatumsDialog::TDatumsDialog(const QString& titel, TDatumZeit start, QWidget* eltern)
-    : QDialog(eltern), fDatum(Mittag(start)) {
+TDatumsDialog::TDatumsDialog(const TStandard& standard, const QString& titel, TDatumZeit start,
+                             QWidget* eltern)
+    : QDialog(eltern), fStandard(standard), fDatum(Mittag(start)) {
   setWindowTitle(titel);
   const TKalenderDatum d = DekodiereDatum(fDatum);
   fTag = Feld(1, 31, d.Tag, QStringLiteral("tag"), this);
@@ -67,7 +68,7 @@ void TDatumsDialog::Korrigieren() {
   }
   fDatum = Mittag(*datum);
   const int wochentag = orbato::Wochentag(fDatum);
-  fWochentag->setText(QtText(Standard().fTagName[static_cast<size_t>(wochentag - 1)].str()));
+  fWochentag->setText(QtText(fStandard.fTagName[static_cast<size_t>(wochentag - 1)].str()));
 }
 
 }  // namespace orbato

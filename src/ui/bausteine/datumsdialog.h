@@ -9,6 +9,8 @@ class QSpinBox;
 
 namespace orbato {
 
+class TStandard;
+
 // One date as day, month and year fields, the weekday's long name from the settings beside them.
 // A day the month does not have becomes the day before it that exists, and the day field shows
 // it at once.
@@ -16,7 +18,8 @@ class TDatumsDialog : public QDialog {
   Q_OBJECT
 
  public:
-  TDatumsDialog(const QString& titel, TDatumZeit start, QWidget* eltern = nullptr);
+  TDatumsDialog(const TStandard& standard, const QString& titel, TDatumZeit start,
+                QWidget* eltern = nullptr);
 
   // The date the fields show, at noon.
   TDatumZeit Datum() const { return fDatum; }
@@ -28,6 +31,7 @@ class TDatumsDialog : public QDialog {
  private:
   void Korrigieren();
 
+  const TStandard& fStandard;
   QSpinBox* fTag;
   QSpinBox* fMonat;
   QSpinBox* fJahr;

@@ -30,12 +30,12 @@ std::vector<int> MehrfachWahl(QWidget* eltern, const QString& titel, const QStri
   return gewaehlt;
 }
 
-std::vector<TKlasse*> KlassenWaehlen(QWidget* eltern) {
-  return ElementeWaehlen(eltern, QStringLiteral("Klassen"), Schule().fKlassenMenge);
+std::vector<TKlasse*> KlassenWaehlen(QWidget* eltern, const TSchule& schule) {
+  return ElementeWaehlen(eltern, QStringLiteral("Klassen"), schule.fKlassenMenge);
 }
 
-std::vector<TFach*> FaecherWaehlen(QWidget* eltern) {
-  return ElementeWaehlen(eltern, QString::fromUtf8("Fächer"), Schule().fFachMenge);
+std::vector<TFach*> FaecherWaehlen(QWidget* eltern, const TSchule& schule) {
+  return ElementeWaehlen(eltern, QString::fromUtf8("Fächer"), schule.fFachMenge);
 }
 
 }  // namespace orbato

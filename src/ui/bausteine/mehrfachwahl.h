@@ -12,6 +12,7 @@ namespace orbato {
 
 class TFach;
 class TKlasse;
+class TSchule;
 
 // A multiple choice over short names in the given order: answers the 0-based positions chosen,
 // none when cancelled.
@@ -32,8 +33,8 @@ std::vector<T*> ElementeWaehlen(QWidget* eltern, const QString& titel, const TLi
 }
 
 // "Klassen": every class of the document.
-std::vector<TKlasse*> KlassenWaehlen(QWidget* eltern);
+std::vector<TKlasse*> KlassenWaehlen(QWidget* eltern, const TSchule& schule);
 // "Fächer": every subject of the document.
-std::vector<TFach*> FaecherWaehlen(QWidget* eltern);
+std::vector<TFach*> FaecherWaehlen(QWidget* eltern, const TSchule& schule);
 
 }  // namespace orbato

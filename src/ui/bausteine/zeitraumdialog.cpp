@@ -28,9 +28,9 @@ QSpinBox* Zahl(int von, int bis, int wert, QWidget* eltern) {
 
 }  // namespace
 
-TZeitraumDialog::TZeitraumDialog(const QString& titel, TDatumZeit von, TDatumZeit bis,
-                                 QWidget* eltern)
-    : QDialog(eltern) {
+TZeitraumDialog::TZeitraumDialog(const TStandard& standard, const QString& titel, TDatumZeit von,
+                                 TDatumZeit bis, QWidget* eltern)
+    : QDialog(eltern), fStandard(standard) {
   setWindowTitle(titel);
   auto* raster = new QGridLayout;
   const QString namen[2] = {QStringLiteral("von"), QStringLiteral("bis")};
@@ -77,7 +77,7 @@ void TZeitraumDialog::Korrigieren(TDatumsFelder& f) {
     return;
   }
   const auto wochentag = static_cast<std::size_t>(orbato::Wochentag(*datum) - 1);
-  f.wochentag->setText(QtText(Standard().fTagName[wochentag].str()));
+  f.wochentag->setText(QtText(fStandard.fTagName[wochentag].str()));
 }
 
 TDatumZeit TZeitraumDialog::Datum(const TDatumsFelder& f) const {

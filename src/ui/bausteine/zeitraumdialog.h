@@ -9,6 +9,8 @@ class QSpinBox;
 
 namespace orbato {
 
+class TStandard;
+
 // Two dates, "von" and "bis", each as day, month and year fields with the weekday's long name
 // beside them, above "Ok" and "Abbrechen". A day that the month does not have is corrected to the
 // nearest one before it that exists, and the day field shows it.
@@ -16,7 +18,8 @@ class TZeitraumDialog : public QDialog {
   Q_OBJECT
 
  public:
-  TZeitraumDialog(const QString& titel, TDatumZeit von, TDatumZeit bis, QWidget* eltern = nullptr);
+  TZeitraumDialog(const TStandard& standard, const QString& titel, TDatumZeit von, TDatumZeit bis,
+                  QWidget* eltern = nullptr);
 
   // The dates at noon.
   TDatumZeit Von() const;
@@ -39,6 +42,7 @@ class TZeitraumDialog : public QDialog {
   void Korrigieren(TDatumsFelder& felder);
   TDatumZeit Datum(const TDatumsFelder& felder) const;
 
+  const TStandard& fStandard;
   TDatumsFelder fFelder[2];
 };
 

@@ -33,11 +33,11 @@ void TOrbatoPalette::AutomatikRechnung() {
     return;
   }
   {
-    TAutoStartForm start(*fStandard, this);
+    TAutoStartForm start(fSchule->Dialog(), *fStandard, this);
     if (start.exec() != QDialog::Accepted) return;
   }
   WiederherstellungSchreiben();
-  TAutomatForm automatik(auswahl, this);
+  TAutomatForm automatik(*fSchule, *fStandard, auswahl, this);
   automatik.exec();
   PaletteAktualisieren();
 }

@@ -152,7 +152,7 @@ void TOrbatoPalette::NeuerKurs() {
   if (kurs == nullptr) return;
   fSchule->SetDirty();
   fSchule->FensterAktualisieren();
-  KursFensterZeigen(kurs, liste);
+  KursFensterZeigen(*fSchule, *fStandard, kurs, liste);
 }
 
 }  // namespace orbato

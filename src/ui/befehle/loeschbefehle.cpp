@@ -8,7 +8,7 @@ namespace orbato {
 void TOrbatoPalette::PlaeneLoeschen() {
   if (!fDokumentOffen) return;
   WiederherstellungSchreiben();
-  TPlLoeschForm dialog(*fSchule, this);
+  TPlLoeschForm dialog(*fSchule, *fStandard, this);
   dialog.exec();
 }
 

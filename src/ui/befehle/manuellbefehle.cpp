@@ -59,7 +59,7 @@ void TOrbatoPalette::ManuellRechnung(bool ohneKonflikte) {
     fArbeitsflaeche->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(offen->parentWidget()));
     return;
   }
-  auto* fenster = new TManuellFenster(*fSchule);
+  auto* fenster = new TManuellFenster(*fSchule, *fStandard);
   fenster->Form().fBefehle = [this](bool an) {
     fWiderrufen->setEnabled(an);
     fProtokollLoeschen->setEnabled(an);

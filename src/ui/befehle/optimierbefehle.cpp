@@ -65,7 +65,7 @@ void TOrbatoPalette::Optimieren() {
 }
 
 void TOrbatoPalette::OptimierGewichteAendern() {
-  TOptGewichteForm(*fStandard, this).exec();
+  TOptGewichteForm(fSchule->Dialog(), *fStandard, this).exec();
 }
 
 }  // namespace orbato

@@ -13,7 +13,7 @@ void TOrbatoPalette::Komprimieren() {
   if (!fDokumentOffen || !KompWarnung(fDialoge)) return;
   WiederherstellungSchreiben();
   const int32_t vorher = SchulHohlStunden(*fSchule);
-  TKompForm fenster(*fSchule, this);
+  TKompForm fenster(*fSchule, *fStandard, this);
   fenster.exec();
   const TKomprimierung& lauf = fenster.Kompression();
   if (lauf.Durchgaenge() == 0) return;

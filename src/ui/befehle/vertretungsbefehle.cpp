@@ -17,10 +17,10 @@ namespace {
 
 // The date dialog, unless a test answers in its place.
 std::optional<TDatumZeit> TagWaehlen(
-    const std::function<std::optional<TDatumZeit>(TDatumZeit)>& ersatz, TDatumZeit vorschlag,
-    QWidget* eltern) {
+    const std::function<std::optional<TDatumZeit>(TDatumZeit)>& ersatz, const TStandard& standard,
+    TDatumZeit vorschlag, QWidget* eltern) {
   if (ersatz) return ersatz(vorschlag);
-  TDatumsDialog dialog(QStringLiteral("Vertretung am"), vorschlag, eltern);
+  TDatumsDialog dialog(standard, QStringLiteral("Vertretung am"), vorschlag, eltern);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.Datum();
 }
@@ -36,7 +36,8 @@ QMdiSubWindow* TOrbatoPalette::VertretungMorgen() {
 }
 
 QMdiSubWindow* TOrbatoPalette::VertretungAndererTag() {
-  const std::optional<TDatumZeit> datum = TagWaehlen(fDatumWaehlen, HeuteMittag(), this);
+  const std::optional<TDatumZeit> datum =
+      TagWaehlen(fDatumWaehlen, *fStandard, HeuteMittag(), this);
   return datum ? VertretungZeigen(*datum) : nullptr;
 }
 
@@ -47,7 +48,7 @@ QMdiSubWindow* TOrbatoPalette::VertretungZeigen(TDatumZeit datum) {
     const TVertrTag tag = Vertretung(datum);
     if (tag == TVertrTag::Schultag) break;
     if (tag == TVertrTag::Ok) return nullptr;
-    const std::optional<TDatumZeit> anderer = TagWaehlen(fDatumWaehlen, datum, this);
+    const std::optional<TDatumZeit> anderer = TagWaehlen(fDatumWaehlen, *fStandard, datum, this);
     if (!anderer) return nullptr;
     datum = *anderer;
   }
@@ -63,7 +64,7 @@ QMdiSubWindow* TOrbatoPalette::VertretungZeigen(TDatumZeit datum) {
       if (fFehlendeOeffnen) {
         fFehlendeOeffnen(art, d, e);
       } else {
-        FehlFensterZeigen(this, art, d, e);
+        FehlFensterZeigen(this, *fSchule, *fStandard, art, d, e);
       }
     };
     fenster->fWahlOeffnen = [this](TVertretung* v) {

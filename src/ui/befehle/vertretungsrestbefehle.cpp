@@ -40,9 +40,10 @@ QString UebersichtTitel(TKuerzelArt art) {
 }
 
 // The two dates of the range dialog, none on "Abbrechen".
-std::optional<std::pair<TDatumZeit, TDatumZeit>> Zeitraum(const QString& titel, TDatumZeit von,
+std::optional<std::pair<TDatumZeit, TDatumZeit>> Zeitraum(const TStandard& standard,
+                                                          const QString& titel, TDatumZeit von,
                                                           TDatumZeit bis, QWidget* eltern) {
-  TZeitraumDialog dialog(titel, von, bis, eltern);
+  TZeitraumDialog dialog(standard, titel, von, bis, eltern);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return std::make_pair(dialog.Von(), dialog.Bis());
 }
@@ -70,7 +71,7 @@ QMdiSubWindow* TOrbatoPalette::VStunden() {
 
 QMdiSubWindow* TOrbatoPalette::VertretungsUebersicht(TKuerzelArt art) {
   const TDatumZeit heute = Mittag(fUhr.Jetzt());
-  const auto bereich = Zeitraum(UebersichtTitel(art), heute, heute, this);
+  const auto bereich = Zeitraum(*fStandard, UebersichtTitel(art), heute, heute, this);
   if (!bereich) return nullptr;
   return VertretungsUebersicht(art, bereich->first, bereich->second);
 }
@@ -109,8 +110,8 @@ bool TOrbatoPalette::VertretungExportieren(const char* eintrag) {
 
 // The range is asked for first and kept in the settings.
 bool TOrbatoPalette::VertretungsplanExportieren() {
-  const auto bereich = Zeitraum(QStringLiteral("Vertretungsplan exportieren"), fStandard->fVExpVon,
-                                fStandard->fVExpBis, this);
+  const auto bereich = Zeitraum(*fStandard, QStringLiteral("Vertretungsplan exportieren"),
+                                fStandard->fVExpVon, fStandard->fVExpBis, this);
   if (!bereich) return false;
   fStandard->fVExpVon = bereich->first;
   fStandard->fVExpBis = bereich->second;
@@ -128,7 +129,7 @@ bool TOrbatoPalette::UebersichtExportieren(TKuerzelArt art) {
     uebersicht = &offen->Uebersicht();
   } else {
     const TDatumZeit heute = Mittag(fUhr.Jetzt());
-    const auto bereich = Zeitraum(UebersichtTitel(art), heute, heute, this);
+    const auto bereich = Zeitraum(*fStandard, UebersichtTitel(art), heute, heute, this);
     if (!bereich) return false;
     uebersicht = &berechnet.emplace(*fSchule, art, bereich->first, bereich->second);
   }

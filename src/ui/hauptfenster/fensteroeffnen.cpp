@@ -60,14 +60,14 @@ void TOrbatoPalette::FensterWegeAnlegen() {
   }
   for (TKuerzelArt art : {leh, kla, rau}) {
     FensterArtAnmelden(Nr(UeberFensterTyp(art)), [this, art](const TFenster&, TElement*) {
-      return FensterEinsetzen(UeberFormOeffnen(art));
+      return FensterEinsetzen(UeberFormOeffnen(*fSchule, *fStandard, art));
     });
   }
   FensterArtAnmelden(Nr(TFensterTyp::Stundenverteilung), [this](const TFenster&, TElement*) {
-    return FensterEinsetzen(SVFormOeffnen());
+    return FensterEinsetzen(SVFormOeffnen(*fSchule));
   });
   FensterArtAnmelden(Nr(TFensterTyp::ParalleleKopplungen), [this](const TFenster&, TElement*) {
-    return FensterEinsetzen(ParFormWiederOeffnen());
+    return FensterEinsetzen(ParFormWiederOeffnen(*fSchule, *fStandard));
   });
   // The substitution window comes back on today, when school is held today.
   FensterArtAnmelden(Nr(TFensterTyp::Vertretungen), [this](const TFenster&, TElement*) {
@@ -125,22 +125,26 @@ QMdiSubWindow* TOrbatoPalette::ElementFensterOeffnen(TElement* element, TFenster
 }
 
 QWidget* TOrbatoPalette::NeuesElementFenster(TElement* element, TFensterArt art) {
-  if (art == GFenster) return GrunddatenFensterOeffnen(element);
-  if (element->Art() == uvt) return UVTabFensterOeffnen(static_cast<TUVTab*>(element));
-  if (art == PFenster) return PlanFensterOeffnen(static_cast<TPlanElement*>(element));
+  if (art == GFenster) return GrunddatenFensterOeffnen(*fSchule, *fStandard, element);
+  if (element->Art() == uvt)
+    return UVTabFensterOeffnen(*fSchule, *fStandard, static_cast<TUVTab*>(element));
+  if (art == PFenster)
+    return PlanFensterOeffnen(*fSchule, *fStandard, static_cast<TPlanElement*>(element));
   const Qt::KeyboardModifiers tasten = QGuiApplication::keyboardModifiers();
   const bool alt = tasten & Qt::AltModifier;
-  return DepFensterOeffnen(element, alt, alt && (tasten & Qt::ControlModifier));
+  return DepFensterOeffnen(*fSchule, *fStandard, element, alt,
+                           alt && (tasten & Qt::ControlModifier));
 }
 
 QMdiSubWindow* TOrbatoPalette::StatistikZeigen(TKuerzelArt art) {
-  return FensterEinsetzen(StatistikOeffnen(art));
+  return FensterEinsetzen(StatistikOeffnen(*fSchule, art));
 }
 
 QMdiSubWindow* TOrbatoPalette::AlleKurseZeigen() {
   const Qt::KeyboardModifiers tasten = QGuiApplication::keyboardModifiers();
   const bool alt = tasten & Qt::AltModifier;
-  TDepForm* fenster = AlleKurseOeffnen(alt, alt && (tasten & Qt::ControlModifier));
+  TDepForm* fenster =
+      AlleKurseOeffnen(*fSchule, *fStandard, alt, alt && (tasten & Qt::ControlModifier));
   // After the scheduler's rest list the menu shows every course again.
   fenster->ListeZeigen();
   return FensterEinsetzen(fenster);

@@ -67,15 +67,16 @@ void ElementFensterZeigen(TElement* element, TFensterArt art) {
   if (element && Wege().fElement) Wege().fElement(element, art);
 }
 
-void KursFensterZeigen(TKurs* kurs, TListe<TKurs>* vater) {
-  if (kurs) TKursForm::Oeffnen(kurs, vater);
+void KursFensterZeigen(TSchule& schule, TStandard& standard, TKurs* kurs, TListe<TKurs>* vater) {
+  if (kurs) TKursForm::Oeffnen(schule, standard, kurs, vater);
 }
 
-void LektionZeigen(TKurs& kurs, TListe<TKurs>* vater, int32_t tag, int32_t std, bool plaene) {
+void LektionZeigen(TSchule& schule, TStandard& standard, TKurs& kurs, TListe<TKurs>* vater,
+                   int32_t tag, int32_t std, bool plaene) {
   if (plaene) {
     KursPlaeneZeigen(kurs, tag, std);
   } else {
-    KursFensterZeigen(&kurs, vater);
+    KursFensterZeigen(schule, standard, &kurs, vater);
   }
 }
 

@@ -11,6 +11,7 @@ namespace orbato {
 
 class TElement;
 class TKurs;
+class TStandard;
 
 // How one document window brings up another: the main window installs the ways when it is
 // built. Without it (tests that build single windows) a new window is shown on its own.
@@ -40,9 +41,10 @@ void KursPlaeneZeigen(const TKurs& kurs, int32_t tag, int32_t std);
 // The element's master-data (GFenster), teaching-load (DFenster) or plan window (PFenster).
 void ElementFensterZeigen(TElement* element, TFensterArt art);
 // The course window with the course, opened from the course list `vater`.
-void KursFensterZeigen(TKurs* kurs, TListe<TKurs>* vater);
+void KursFensterZeigen(TSchule& schule, TStandard& standard, TKurs* kurs, TListe<TKurs>* vater);
 // The show tool's double click on a lesson in a plan: with `plaene` (Ctrl) the plans that hold
 // it, else the course window.
-void LektionZeigen(TKurs& kurs, TListe<TKurs>* vater, int32_t tag, int32_t std, bool plaene);
+void LektionZeigen(TSchule& schule, TStandard& standard, TKurs& kurs, TListe<TKurs>* vater,
+                   int32_t tag, int32_t std, bool plaene);
 
 }  // namespace orbato

@@ -224,7 +224,7 @@ void TOrbatoPalette::ErzeugeDatenMenues() {
       daten, QStringLiteral("Kurse"), [this] { AlleKurseZeigen(); },
       QKeySequence(Qt::CTRL | Qt::Key_U));
   fDokumentAktionen << Eintrag(daten, QStringLiteral("Parallele Kopplungen"), [this] {
-    if (TParForm* fenster = ParFormOeffnen(this)) FensterEinsetzen(fenster);
+    if (TParForm* fenster = ParFormOeffnen(*fSchule, *fStandard, this)) FensterEinsetzen(fenster);
   });
   daten->addSeparator();
   fDokumentAktionen << Eintrag(daten, QStringLiteral("UV-Statistik"),
@@ -247,7 +247,7 @@ void TOrbatoPalette::ErzeugeDatenMenues() {
   Eintrag(plaene, QStringLiteral("Gewichte für Optimieren..."),
           [this] { OptimierGewichteAendern(); });
   Eintrag(plaene, QStringLiteral("Stundenverteilung"),
-          [this] { FensterEinsetzen(SVFormOeffnen()); });
+          [this] { FensterEinsetzen(SVFormOeffnen(*fSchule)); });
   Eintrag(plaene, QStringLiteral("Planqualität..."), [this] { PlanQualitaetZeigen(*this); });
   Eintrag(plaene, QStringLiteral("nicht belegte Räume"), [this] { NichtBelegteRaeume(); });
   Eintrag(plaene, QStringLiteral("später eingetragene Räume"),
@@ -256,11 +256,11 @@ void TOrbatoPalette::ErzeugeDatenMenues() {
   fHauptMenues << uebersichten;
   fDokumentAktionen << uebersichten->menuAction();
   Eintrag(uebersichten, QStringLiteral("Lehrerübersicht"),
-          [this] { FensterEinsetzen(UeberFormOeffnen(leh)); });
+          [this] { FensterEinsetzen(UeberFormOeffnen(*fSchule, *fStandard, leh)); });
   Eintrag(uebersichten, QStringLiteral("Klassenübersicht"),
-          [this] { FensterEinsetzen(UeberFormOeffnen(kla)); });
+          [this] { FensterEinsetzen(UeberFormOeffnen(*fSchule, *fStandard, kla)); });
   Eintrag(uebersichten, QStringLiteral("Raumübersicht"),
-          [this] { FensterEinsetzen(UeberFormOeffnen(rau)); });
+          [this] { FensterEinsetzen(UeberFormOeffnen(*fSchule, *fStandard, rau)); });
   QMenu* vertretung = new QMenu(QStringLiteral("&Vertretung"), this);
   fHauptMenues << vertretung;
   fDokumentAktionen << vertretung->menuAction();

@@ -39,8 +39,11 @@ QLabel* Zahlfeld(const char* name, QWidget* eltern) {
 
 }  // namespace
 
-TAutomatForm::TAutomatForm(const std::vector<TKurs*>& auswahl, QWidget* eltern)
+TAutomatForm::TAutomatForm(TSchule& schule, TStandard& standard, const std::vector<TKurs*>& auswahl,
+                           QWidget* eltern)
     : QDialog(eltern),
+      fSchule(schule),
+      fStandard(standard),
       fAutomatik(std::make_unique<TAutomatik>(auswahl)),
       fRestFeld(Zahlfeld("RestFeld", this)),
       fNvpFeld(Zahlfeld("nvpFeld", this)),
@@ -159,11 +162,11 @@ void TAutomatForm::Fertig() {
   fRestZeigen->setEnabled(!fAutomatik->Rest().empty());
   fNachbessernKnopf->setEnabled(fAutomatik->NichtVerplanbar() > 0);
   fOptimierenKnopf->setEnabled(
-      HatVerplanteStunden(fAutomatik->AlleKurse(), Standard().fAktuelleWoche));
+      HatVerplanteStunden(fAutomatik->AlleKurse(), fStandard.fAktuelleWoche));
 }
 
 void TAutomatForm::NachbessernKnopfClick() {
-  Schule().VorGrossemUmbau();
+  fSchule.VorGrossemUmbau();
   TNachbessern nachbessern(fAutomatik->AlleKurse());
   nachbessern.fZwischendurch = [this](int32_t schritt, int32_t maximum) {
     fBalken->setRange(0, std::max(1, maximum));
@@ -183,8 +186,8 @@ void TAutomatForm::NachbessernKnopfClick() {
 }
 
 void TAutomatForm::OptimierenKnopfClick() {
-  Schule().VorGrossemUmbau();
-  TOptimierung optimierung(fAutomatik->AlleKurse(), Standard().fOptimieren);
+  fSchule.VorGrossemUmbau();
+  TOptimierung optimierung(fAutomatik->AlleKurse(), fStandard.fOptimieren);
   QElapsedTimer uhr;
   uhr.start();
   optimierung.fZwischendurch = [this, &optimierung, &uhr](const TOptimierFortschritt& stand) {
@@ -216,7 +219,7 @@ void TAutomatForm::OptimierenZeigen() {
 }
 
 void TAutomatForm::RestZeigenKnopfClick() {
-  TDepForm* liste = AlleKurseOeffnen();
+  TDepForm* liste = AlleKurseOeffnen(fSchule, fStandard);
   liste->KurseZeigen(fAutomatik->Rest(), [](const TKurs& kurs) { return GrundOffen(kurs); });
   DokumentFensterZeigen(liste);
   liste->FensterNachVorn();
@@ -224,8 +227,8 @@ void TAutomatForm::RestZeigenKnopfClick() {
 }
 
 void TAutomatForm::PlanGeaendert() {
-  Schule().SetDirty();
-  Schule().FensterAktualisieren();
+  fSchule.SetDirty();
+  fSchule.FensterAktualisieren();
 }
 
 }  // namespace orbato

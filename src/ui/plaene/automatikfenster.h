@@ -17,6 +17,8 @@ class TAutomatik;
 class TKurs;
 class TNachbessern;
 class TOptimierung;
+class TSchule;
+class TStandard;
 
 // The scheduler window "Automatisches Rechnen": the counters "noch zu setzen" and "nicht
 // verplanbar", a progress bar and the buttons. "Start" runs the scheduler over the work list,
@@ -29,7 +31,8 @@ class TAutomatForm : public QDialog {
 
  public:
   // Builds the work list from the chosen courses.
-  explicit TAutomatForm(const std::vector<TKurs*>& auswahl, QWidget* eltern = nullptr);
+  TAutomatForm(TSchule& schule, TStandard& standard, const std::vector<TKurs*>& auswahl,
+               QWidget* eltern = nullptr);
   ~TAutomatForm() override;
 
   const TAutomatik& Automatik() const { return *fAutomatik; }
@@ -66,6 +69,8 @@ class TAutomatForm : public QDialog {
   // Marks the document changed and redraws its windows.
   void PlanGeaendert();
 
+  TSchule& fSchule;
+  TStandard& fStandard;
   std::unique_ptr<TAutomatik> fAutomatik;
   TNachbessern* fNachbessern = nullptr;  // while a repair pass runs
   TOptimierung* fOptimierung = nullptr;  // while "Optimieren" runs

@@ -24,8 +24,10 @@ QCheckBox* Schalter(QGroupBox* gruppe, const QString& text, const char* name, bo
 
 }  // namespace
 
-TAutoStartForm::TAutoStartForm(TStandard& standard, QWidget* eltern)
-    : TVoreinstellungsDialog(QStringLiteral("Automatisches Rechnen"), eltern), fStandard(standard) {
+TAutoStartForm::TAutoStartForm(Dialoge& dialoge, TStandard& standard, QWidget* eltern)
+    : TVoreinstellungsDialog(QStringLiteral("Automatisches Rechnen"), eltern),
+      fDialoge(dialoge),
+      fStandard(standard) {
   fStd =
       Zahl(QStringLiteral("Wieviele Stunden rechnen,  bevor die\nReihenfolge neu ermittelt wird?"),
            "auStd", 1, 5000, standard.fAuStd);
@@ -49,7 +51,7 @@ TAutoStartForm::TAutoStartForm(TStandard& standard, QWidget* eltern)
       Knoepfe()->addButton(QStringLiteral("Gewichte..."), QDialogButtonBox::ActionRole);
   gewichte->setAutoDefault(false);
   connect(gewichte, &QPushButton::clicked, this,
-          [this] { TOptGewichteForm(fStandard, this).exec(); });
+          [this] { TOptGewichteForm(fDialoge, fStandard, this).exec(); });
 }
 
 void TAutoStartForm::accept() {

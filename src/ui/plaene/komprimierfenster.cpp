@@ -69,9 +69,10 @@ class TPlanFensterPause {
 
 }  // namespace
 
-TKompForm::TKompForm(TSchule& schule, QWidget* eltern)
+TKompForm::TKompForm(TSchule& schule, const TStandard& standard, QWidget* eltern)
     : QDialog(eltern),
       fSchule(schule),
+      fStandard(standard),
       fKomp(schule),
       fPlan(new QTableWidget(this)),
       fKlasse(new QLabel(this)),
@@ -111,8 +112,8 @@ TKompForm::TKompForm(TSchule& schule, QWidget* eltern)
   auto* einLayout = new QVBoxLayout(einstellungen);
   fBruecken = new QCheckBox(QStringLiteral("Brücken erlauben"), einstellungen);
   fMehrfach = new QCheckBox(QStringLiteral("Mehrfachstunden zerreißen"), einstellungen);
-  fBruecken->setChecked(Standard().fKompBruecken);
-  fMehrfach->setChecked(Standard().fKompMehrfach);
+  fBruecken->setChecked(fStandard.fKompBruecken);
+  fMehrfach->setChecked(fStandard.fKompMehrfach);
   einLayout->addWidget(fBruecken);
   einLayout->addWidget(fMehrfach);
 
@@ -171,7 +172,7 @@ void TKompForm::Zeigen() {
 // or its coupling, and its subject.
 void TKompForm::PlanFuellen() {
   const int32_t woche = fKomp.Version();
-  const auto [tage, stunden] = WochenTabelle(*fPlan, woche);
+  const auto [tage, stunden] = WochenTabelle(*fPlan, fStandard, woche);
   const TKlasse* klasse = fKomp.Klasse();
   for (int t = 1; t <= tage; ++t) {
     for (int p = 1; p <= stunden; ++p) {

@@ -13,6 +13,7 @@ class QTableWidget;
 namespace orbato {
 
 class TSchule;
+class TStandard;
 
 // "Komprimieren": the compression window, modal. The compression in the core decides; this window
 // shows its class, version, gap count and the class's plan, hands it the buttons and check boxes,
@@ -21,7 +22,7 @@ class TKompForm : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TKompForm(TSchule& schule, QWidget* eltern = nullptr);
+  TKompForm(TSchule& schule, const TStandard& standard, QWidget* eltern = nullptr);
 
   TKomprimierung& Kompression() { return fKomp; }
   QTableWidget* Klassenplan() const { return fPlan; }
@@ -45,6 +46,7 @@ class TKompForm : public QDialog {
   void Eingaben();
 
   TSchule& fSchule;
+  const TStandard& fStandard;
   TKomprimierung fKomp;
   QTableWidget* fPlan;
   QLabel* fKlasse;

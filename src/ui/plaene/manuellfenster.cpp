@@ -71,9 +71,10 @@ QLabel* Wert(QWidget* eltern) {
 
 }  // namespace
 
-TManuellFenster::TManuellFenster(TSchule& schule, QWidget* eltern)
+TManuellFenster::TManuellFenster(TSchule& schule, const TStandard& standard, QWidget* eltern)
     : QWidget(eltern),
       fSchule(schule),
+      fStandard(standard),
       fForm(schule),
       fLeiste(new QMenuBar(this)),
       fKursMenu(new QMenu(QStringLiteral("Kurs"), this)),
@@ -105,7 +106,7 @@ TManuellFenster::TManuellFenster(TSchule& schule, QWidget* eltern)
     QFont fett = fPlanTitel[i]->font();
     fett.setBold(true);
     fPlanTitel[i]->setFont(fett);
-    fPlaene[i] = new TManuellPlan(fForm, i, fPlanTeile[i]);
+    fPlaene[i] = new TManuellPlan(fForm, fSchule, fStandard, i, fPlanTeile[i]);
     fPlaene[i]->fPlanBei = [this](const QPoint& g, TManuellPlan*& p, int32_t& t, int32_t& s) {
       return PlanBei(g, p, t, s);
     };
@@ -208,7 +209,7 @@ QWidget* TManuellFenster::Legende() {
 // above one (4); four in two rows (5).
 void TManuellFenster::PlaeneAnordnen() {
   const int32_t zahl = fForm.PlanZahl();
-  const int32_t art = Standard().fManArt;
+  const int32_t art = fStandard.fManArt;
   if (zahl == fGezeigtePlaene) return;
   for (QWidget* teil : fPlanTeile) {
     fPlanRaster->removeWidget(teil);

@@ -19,6 +19,7 @@ namespace orbato {
 
 class TManuellPlan;
 class TSchule;
+class TStandard;
 
 // "Manuell": the manual-planning window. The logic (TManuellForm) decides; this window shows the
 // current course's teacher, subject, class, coupling and room, up to four plans painted cell by
@@ -28,7 +29,7 @@ class TManuellFenster : public QWidget, public Fenster {
   Q_OBJECT
 
  public:
-  explicit TManuellFenster(TSchule& schule, QWidget* eltern = nullptr);
+  TManuellFenster(TSchule& schule, const TStandard& standard, QWidget* eltern = nullptr);
   ~TManuellFenster() override;
 
   // Starts with the courses; set the hooks of the logic that the palette needs first.
@@ -72,6 +73,7 @@ class TManuellFenster : public QWidget, public Fenster {
   void Abmelden();
 
   TSchule& fSchule;
+  const TStandard& fStandard;
   TManuellForm fForm;
   QMenuBar* fLeiste;
   QMenu* fKursMenu;

@@ -22,8 +22,7 @@
 namespace orbato {
 namespace {
 
-int32_t Version() {
-  const TStandard& s = Standard();
+int32_t Version(const TStandard& s) {
   return std::clamp(s.fAktuelleWoche, 1, s.WochenZahl());
 }
 
@@ -31,8 +30,11 @@ int32_t Version() {
 // it in its course colour, the marks of the move tool over everything.
 class TZellMaler : public QStyledItemDelegate {
  public:
-  TZellMaler(const TManuellForm& form, const TManuellPlan& plan)
-      : QStyledItemDelegate(const_cast<TManuellPlan*>(&plan)), fForm(form), fPlan(plan) {}
+  TZellMaler(const TManuellForm& form, const TManuellPlan& plan, const TStandard& standard)
+      : QStyledItemDelegate(const_cast<TManuellPlan*>(&plan)),
+        fForm(form),
+        fPlan(plan),
+        fStandard(standard) {}
 
   void paint(QPainter* maler, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override {
@@ -75,7 +77,7 @@ class TZellMaler : public QStyledItemDelegate {
   void Texte(QPainter& maler, const QRect& innen, const TManuellZelle& zelle) const {
     if (zelle.fTexte.empty() || zelle.fKurs == nullptr) return;
     QFont schrift = fPlan.font();
-    const TStandard& s = Standard();
+    const TStandard& s = fStandard;
     schrift.setBold(zelle.fEigene || (zelle.fKurs && zelle.fKurs->fKopplung && s.fPlnKoppFett));
     schrift.setUnderline(zelle.fFixiert);
     maler.setFont(schrift);
@@ -103,14 +105,16 @@ class TZellMaler : public QStyledItemDelegate {
 
   const TManuellForm& fForm;
   const TManuellPlan& fPlan;
+  const TStandard& fStandard;
 };
 
 }  // namespace
 
-TManuellPlan::TManuellPlan(TManuellForm& form, int32_t plan, QWidget* eltern)
-    : QTableWidget(eltern), fForm(form), fPlan(plan) {
+TManuellPlan::TManuellPlan(TManuellForm& form, TSchule& schule, const TStandard& standard,
+                           int32_t plan, QWidget* eltern)
+    : QTableWidget(eltern), fForm(form), fSchule(schule), fStandard(standard), fPlan(plan) {
   setObjectName(QStringLiteral("Plan%1").arg(plan + 1));
-  setItemDelegate(new TZellMaler(form, *this));
+  setItemDelegate(new TZellMaler(form, *this, standard));
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionMode(QAbstractItemView::NoSelection);
   setFocusPolicy(Qt::NoFocus);
@@ -128,8 +132,8 @@ TManuellPlan::TManuellPlan(TManuellForm& form, int32_t plan, QWidget* eltern)
 
 // Cells two lines high, as wide as the widest group name, or subject and room side by side.
 void TManuellPlan::Aufbauen() {
-  const TStandard& s = Standard();
-  WochenTabelle(*this, Version());
+  const TStandard& s = fStandard;
+  WochenTabelle(*this, s, Version(s));
   setFont(QtSchrift(s.fPlnFont));
   const int32_t gruppe = std::max({s.fPlnKlBreite, s.fPlnKoBreite, s.fPlnLeBreite});
   const int32_t unten = s.fPlnFaBreite + (s.fMitRaum ? s.fPlnRaBreite : 0);
@@ -185,7 +189,7 @@ bool TManuellPlan::eventFilter(QObject* objekt, QEvent* ereignis) {
           {TMausAktion::Doppelklick, kJederKnopf, kJedesWerkzeug,
            [](const QMouseEvent&) { return true; }},
       },
-      *ereignis, Schule().fToolArt);
+      *ereignis, fSchule.fToolArt);
 }
 
 bool TManuellPlan::Druck(const QMouseEvent& maus) {
@@ -200,7 +204,7 @@ bool TManuellPlan::Druck(const QMouseEvent& maus) {
   }
   if (maus.button() != Qt::LeftButton) return true;
   const Qt::KeyboardModifiers tasten = maus.modifiers();
-  if (Schule().fToolArt == SchiebTool) {
+  if (fSchule.fToolArt == SchiebTool) {
     if (tasten & Qt::ControlModifier) {
       fVorschau = true;
       fForm.Vorschau(fPlan, tag, std, tasten & Qt::ShiftModifier);

@@ -8,6 +8,8 @@
 namespace orbato {
 
 class TManuellForm;
+class TSchule;
+class TStandard;
 
 // One plan of the manual-planning window: days across, periods down, every cell painted from
 // what the window's logic says of it. The colour of a cell tells at a glance what the current
@@ -19,7 +21,8 @@ class TManuellPlan : public QTableWidget {
   Q_OBJECT
 
  public:
-  TManuellPlan(TManuellForm& form, int32_t plan, QWidget* eltern = nullptr);
+  TManuellPlan(TManuellForm& form, TSchule& schule, const TStandard& standard, int32_t plan,
+               QWidget* eltern = nullptr);
 
   int32_t PlanNr() const { return fPlan; }
   // Labels, sizes and redraws the grid for the current version.
@@ -52,6 +55,8 @@ class TManuellPlan : public QTableWidget {
   bool Hinweis(const QHelpEvent& hilfe);
 
   TManuellForm& fForm;
+  TSchule& fSchule;
+  const TStandard& fStandard;
   int32_t fPlan;
   // The press of a click that has not been released yet.
   int32_t fDruckTag = 0;

@@ -33,14 +33,15 @@ constexpr int kMaxRasterHoehe = 500;
 
 }  // namespace
 
-TParForm::TParForm(TParRaster raster, bool mitFach)
-    : fRaster(std::move(raster)),
+TParForm::TParForm(TSchule& schule, TParRaster raster, bool mitFach)
+    : fSchule(schule),
+      fRaster(std::move(raster)),
       fMitFach(mitFach),
       fTabelle(new QTableWidget(this)),
       fSuchen(new QPushButton(QStringLiteral("Suche Lösung"), this)) {
   setWindowTitle(QtText(FensterTypTitel(TFensterTyp::ParalleleKopplungen)));
   FensterRegister().Anmelden(TFensterTyp::ParalleleKopplungen, this);
-  Schule().FensterAnmelden(FensterTitel(), this);
+  fSchule.FensterAnmelden(FensterTitel(), this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   auto* knopfZeile = new QHBoxLayout;
@@ -64,12 +65,12 @@ TParForm::TParForm(TParRaster raster, bool mitFach)
 
 TParForm::~TParForm() {
   FensterRegister().Abmelden(this);
-  Schule().FensterAbmelden(this);
+  fSchule.FensterAbmelden(this);
 }
 
 void TParForm::FensterSchliessen() {
   FensterRegister().Abmelden(this);
-  Schule().FensterAbmelden(this);
+  fSchule.FensterAbmelden(this);
   RahmenSchliessen(this);
 }
 
@@ -142,14 +143,14 @@ QSize TParForm::sizeHint() const {
 }
 
 void TParForm::Geklickt(int32_t spalte, int32_t zeile) {
-  if (Schule().fToolArt != SetzTool) return;
+  if (fSchule.fToolArt != SetzTool) return;
   TMenu menu = fRaster.SetzMenu(spalte, zeile, [this] { Fuellen(); });
   fMenuZeigen(menu);
 }
 
 void TParForm::Doppelgeklickt(int32_t spalte, int32_t zeile) {
   if (spalte < 1) return;
-  switch (Schule().fToolArt) {
+  switch (fSchule.fToolArt) {
     case LoeschTool:
       fRaster.Leeren(spalte, zeile);
       break;
@@ -198,7 +199,7 @@ bool TParForm::eventFilter(QObject* objekt, QEvent* ereignis) {
              return true;
            }},
       },
-      *ereignis, Schule().fToolArt);
+      *ereignis, fSchule.fToolArt);
 }
 
 void TParForm::SucheLoesung() {
@@ -207,27 +208,24 @@ void TParForm::SucheLoesung() {
   Fuellen();
 }
 
-TParForm* ParFormOeffnen(QWidget* eltern) {
+TParForm* ParFormOeffnen(TSchule& schule, TStandard& st, QWidget* eltern) {
   if (auto* form = FensterRegister().Offen<TParForm>(TFensterTyp::ParalleleKopplungen)) {
     return form;
   }
-  TStandard& st = Standard();
-  TSchule& schule = Schule();
   TParStartForm start(st, schule.fParListe, eltern);
   if (start.exec() != QDialog::Accepted) return nullptr;
   TParRaster raster = st.fParUeber ? TParRaster::AusParListe(schule, st.fParZeilen, st.fParSpalten)
                                    : TParRaster(schule, st.fParZeilen, st.fParSpalten);
-  return new TParForm(std::move(raster), st.fParMitFach);
+  return new TParForm(schule, std::move(raster), st.fParMitFach);
 }
 
-TParForm* ParFormWiederOeffnen() {
+TParForm* ParFormWiederOeffnen(TSchule& schule, const TStandard& standard) {
   if (auto* form = FensterRegister().Offen<TParForm>(TFensterTyp::ParalleleKopplungen)) {
     return form;
   }
-  TSchule& schule = Schule();
   const TParListe& par = schule.fParListe;
-  return new TParForm(TParRaster::AusParListe(schule, par.fZeilen, par.fSpalten),
-                      Standard().fParMitFach);
+  return new TParForm(schule, TParRaster::AusParListe(schule, par.fZeilen, par.fSpalten),
+                      standard.fParMitFach);
 }
 
 }  // namespace orbato

@@ -14,6 +14,9 @@ class QTableWidget;
 
 namespace orbato {
 
+class TSchule;
+class TStandard;
+
 // "Parallele Kopplungen": the grid of couplings meant to run in the same period, column 0 the
 // count of teachers each row needs more than once. The palette's tools act on the cells: the set
 // tool offers a coupling for the cell and the row's placement, the move tool drags a coupling to
@@ -24,7 +27,7 @@ class TParForm : public QWidget, public Fenster {
   Q_OBJECT
 
  public:
-  TParForm(TParRaster raster, bool mitFach);
+  TParForm(TSchule& schule, TParRaster raster, bool mitFach);
   ~TParForm() override;
 
   void FensterUpdate() override { Fuellen(); }
@@ -58,6 +61,7 @@ class TParForm : public QWidget, public Fenster {
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
   void Fuellen();
 
+  TSchule& fSchule;
   TParRaster fRaster;
   bool fMitFach;
   QTableWidget* fTabelle;
@@ -69,8 +73,8 @@ class TParForm : public QWidget, public Fenster {
 
 // "Daten" / "Parallele Kopplungen": the open window, or after the start dialog a new one; none
 // when the dialog was cancelled.
-TParForm* ParFormOeffnen(QWidget* eltern);
+TParForm* ParFormOeffnen(TSchule& schule, TStandard& standard, QWidget* eltern);
 // The window as a plan file reopens it: the stored grid, without asking.
-TParForm* ParFormWiederOeffnen();
+TParForm* ParFormWiederOeffnen(TSchule& schule, const TStandard& standard);
 
 }  // namespace orbato

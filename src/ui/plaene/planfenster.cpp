@@ -42,12 +42,17 @@ int32_t Version() {
 
 }  // namespace
 
-TPlnForm::TPlnForm(TPlanElement* element, TFensterTyp typ)
-    : fElement(element), fTyp(typ), fRaster(new QTableWidget(this)), fSchalter(new QToolButton) {
+TPlnForm::TPlnForm(TSchule& schule, TStandard& standard, TPlanElement* element, TFensterTyp typ)
+    : fSchule(schule),
+      fStandard(standard),
+      fElement(element),
+      fTyp(typ),
+      fRaster(new QTableWidget(this)),
+      fSchalter(new QToolButton) {
   setWindowTitle(QStringLiteral("Plan ") + Kuerzel(element));
   element->fPlnFenster = this;
   // A teacher, a class and a room may share a short name, so the kind is part of the key.
-  Schule().FensterAnmelden(FensterTitel() + " " + std::to_string(Nr(typ)), this);
+  fSchule.FensterAnmelden(FensterTitel() + " " + std::to_string(Nr(typ)), this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(fRaster);
@@ -82,14 +87,14 @@ TPlnForm::TPlnForm(TPlanElement* element, TFensterTyp typ)
 TPlnForm::~TPlnForm() {
   if (fElement) {
     fElement->fPlnFenster = nullptr;
-    Schule().FensterAbmelden(this);
+    fSchule.FensterAbmelden(this);
   }
 }
 
 void TPlnForm::FensterSchliessen() {
   if (fElement) {
     fElement->fPlnFenster = nullptr;
-    Schule().FensterAbmelden(this);
+    fSchule.FensterAbmelden(this);
     fElement = nullptr;
   }
   RahmenSchliessen(this);
@@ -132,7 +137,7 @@ void TPlnForm::FensterUpdate() {
 void TPlnForm::Fuellen() {
   if (fElement == nullptr) return;
   const int32_t woche = Version();
-  const auto [tage, stunden] = WochenTabelle(*fRaster, woche);
+  const auto [tage, stunden] = WochenTabelle(*fRaster, fStandard, woche);
   PlanBelegungFuellen(*fElement, woche, fZellen);
   Abmessen();
   for (int t = 1; t <= tage; ++t) {
@@ -143,7 +148,7 @@ void TPlnForm::Fuellen() {
 // Cells as the plan settings size them: the texts of a cell side by side in one line, or one
 // above the other.
 void TPlnForm::Abmessen() {
-  const TStandard& s = Standard();
+  const TStandard& s = fStandard;
   fRaster->setFont(QtSchrift(s.fPlnFont));
   const std::vector<int32_t> teile = PlanTeilBreiten(fElement->Art());
   int32_t breite = 0;
@@ -189,7 +194,7 @@ TMenu TPlnForm::KlickMenu(int32_t tag, int32_t std) {
   TMenu menu;
   if (fElement == nullptr) return menu;
   TKurs* kurs = fZellen.fKurs[tag][std];
-  switch (Schule().fToolArt) {
+  switch (fSchule.fToolArt) {
     case ZeigTool:
       if (kurs == nullptr) break;
       ZeigMenuFuellen(*fElement, menu, tag, std, [this](TKurs& gewaehlt, int32_t t, int32_t p) {
@@ -216,15 +221,16 @@ void TPlnForm::Geklickt(int32_t tag, int32_t std) {
   TMenu menu = KlickMenu(tag, std);
   if (!MenuUeberstanden(this, fMenuZeigen, menu)) return;
   // The marks of a room menu last as long as the menu.
-  if (Schule().fToolArt == SetzTool) Fuellen();
+  if (fSchule.fToolArt == SetzTool) Fuellen();
 }
 
 void TPlnForm::Doppelgeklickt(int32_t tag, int32_t std, Qt::KeyboardModifiers tasten) {
   TKurs* kurs = fZellen.fKurs[tag][std];
   if (kurs == nullptr) return;
-  switch (Schule().fToolArt) {
+  switch (fSchule.fToolArt) {
     case ZeigTool:
-      LektionZeigen(*kurs, &fElement->fKurse, tag, std, tasten & Qt::ControlModifier);
+      LektionZeigen(fSchule, fStandard, *kurs, &fElement->fKurse, tag, std,
+                    tasten & Qt::ControlModifier);
       break;
     case LoeschTool:
       for (const auto& [t, p] : AuswahlZellen(*fRaster, tag, std)) {
@@ -246,7 +252,7 @@ void TPlnForm::Doppelgeklickt(int32_t tag, int32_t std, Qt::KeyboardModifiers ta
           PlanFensterAktualisieren(*k, k->RaumFuerZelle(Version(), t, p));
         }
       }
-      Schule().SetDirty();
+      fSchule.SetDirty();
       break;
     default:
       break;
@@ -259,7 +265,7 @@ TMenu TPlnForm::RechtsMenu() {
   for (TKurs* k : fElement->fKurse) {
     ErzeugeRechtsMenu(*k, menu, [this, k] {
       Fuellen();
-      const TStandard& s = Standard();
+      const TStandard& s = fStandard;
       for (int32_t t = 1; t <= fRaster->columnCount(); ++t) {
         for (int32_t p = 1; p <= fRaster->rowCount(); ++p) {
           if (!k->fSetzungUnmoeglich.GetWocheTagStd(s.fAktuelleWoche, t, p)) {
@@ -313,7 +319,7 @@ void TPlnForm::Ablegen(int32_t tag, int32_t std, bool alt, bool shift) {
   TKurs* kurs = fGezogen;
   fGezogen = nullptr;
   if (kurs == nullptr) return;
-  ZelleAblegen(Schule(), *kurs, fVonTag, fVonStd, tag, std, alt, shift);
+  ZelleAblegen(fSchule, *kurs, fVonTag, fVonStd, tag, std, alt, shift);
   Fuellen();
 }
 
@@ -349,7 +355,7 @@ bool TPlnForm::eventFilter(QObject* objekt, QEvent* ereignis) {
           {TMausAktion::Loslassen, Qt::LeftButton, kJedesWerkzeug,
            [this](const QMouseEvent& maus) { return Loslassen(maus); }},
       },
-      *ereignis, Schule().fToolArt);
+      *ereignis, fSchule.fToolArt);
 }
 
 bool TPlnForm::SchiebDruck(const QMouseEvent& maus) {
@@ -388,26 +394,27 @@ bool TPlnForm::Loslassen(const QMouseEvent& maus) {
   return true;
 }
 
-TLePlnForm::TLePlnForm(TLehrer* lehrer)
-    : TPlnForm(lehrer, TFensterTyp::LehrerPlan), fLehrer(lehrer) {}
+TLePlnForm::TLePlnForm(TSchule& schule, TStandard& standard, TLehrer* lehrer)
+    : TPlnForm(schule, standard, lehrer, TFensterTyp::LehrerPlan), fLehrer(lehrer) {}
 
-TKlPlnForm::TKlPlnForm(TKlasse* klasse)
-    : TPlnForm(klasse, TFensterTyp::KlassenPlan), fKlasse(klasse) {}
+TKlPlnForm::TKlPlnForm(TSchule& schule, TStandard& standard, TKlasse* klasse)
+    : TPlnForm(schule, standard, klasse, TFensterTyp::KlassenPlan), fKlasse(klasse) {}
 
-TRaPlnForm::TRaPlnForm(TRaum* raum) : TPlnForm(raum, TFensterTyp::RaumPlan), fRaum(raum) {}
+TRaPlnForm::TRaPlnForm(TSchule& schule, TStandard& standard, TRaum* raum)
+    : TPlnForm(schule, standard, raum, TFensterTyp::RaumPlan), fRaum(raum) {}
 
-TPlnForm* PlanFensterOeffnen(TPlanElement* element) {
+TPlnForm* PlanFensterOeffnen(TSchule& schule, TStandard& standard, TPlanElement* element) {
   if (auto* offen = dynamic_cast<TPlnForm*>(element->fPlnFenster)) return offen;
   TPlnForm* neu = nullptr;
   switch (element->Art()) {
     case leh:
-      neu = new TLePlnForm(static_cast<TLehrer*>(element));
+      neu = new TLePlnForm(schule, standard, static_cast<TLehrer*>(element));
       break;
     case kla:
-      neu = new TKlPlnForm(static_cast<TKlasse*>(element));
+      neu = new TKlPlnForm(schule, standard, static_cast<TKlasse*>(element));
       break;
     case rau:
-      neu = new TRaPlnForm(static_cast<TRaum*>(element));
+      neu = new TRaPlnForm(schule, standard, static_cast<TRaum*>(element));
       break;
     default:
       return nullptr;

@@ -24,7 +24,9 @@ class TKlasse;
 class TLehrer;
 class TPlanElement;
 class TRaum;
+class TSchule;
 class TSetzung;
+class TStandard;
 
 // The timetable of one teacher, class or room for the current plan version, the surface the
 // palette's tools act on. Days across, periods down; each cell shows the course placed there, the
@@ -78,7 +80,7 @@ class TPlnForm : public QWidget, public Fenster, public TPlanZellen {
   std::function<void(TMenu&)> fMenuZeigen;
 
  protected:
-  TPlnForm(TPlanElement* element, TFensterTyp typ);
+  TPlnForm(TSchule& schule, TStandard& standard, TPlanElement* element, TFensterTyp typ);
   bool fKopplungZeigen = true;  // the corner switch reads "o"
 
  private:
@@ -93,6 +95,8 @@ class TPlnForm : public QWidget, public Fenster, public TPlanZellen {
   void Markieren(const TKurs& kurs);
   bool ZelleBei(const QPoint& punkt, int32_t& tag, int32_t& std) const;
 
+  TSchule& fSchule;
+  TStandard& fStandard;
   TPlanElement* fElement;
   TFensterTyp fTyp;
   QTableWidget* fRaster;
@@ -106,25 +110,25 @@ class TPlnForm : public QWidget, public Fenster, public TPlanZellen {
 class TLePlnForm : public TPlnForm {
   Q_OBJECT
  public:
-  explicit TLePlnForm(TLehrer* lehrer);
+  TLePlnForm(TSchule& schule, TStandard& standard, TLehrer* lehrer);
   TLehrer* fLehrer;
 };
 
 class TKlPlnForm : public TPlnForm {
   Q_OBJECT
  public:
-  explicit TKlPlnForm(TKlasse* klasse);
+  TKlPlnForm(TSchule& schule, TStandard& standard, TKlasse* klasse);
   TKlasse* fKlasse;
 };
 
 class TRaPlnForm : public TPlnForm {
   Q_OBJECT
  public:
-  explicit TRaPlnForm(TRaum* raum);
+  TRaPlnForm(TSchule& schule, TStandard& standard, TRaum* raum);
   TRaum* fRaum;
 };
 
 // The element's plan window: the one open, or a new one.
-TPlnForm* PlanFensterOeffnen(TPlanElement* element);
+TPlnForm* PlanFensterOeffnen(TSchule& schule, TStandard& standard, TPlanElement* element);
 
 }  // namespace orbato

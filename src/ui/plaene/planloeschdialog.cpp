@@ -20,7 +20,7 @@
 
 namespace orbato {
 
-TPlLoeschForm::TPlLoeschForm(TSchule& schule, QWidget* eltern)
+TPlLoeschForm::TPlLoeschForm(TSchule& schule, const TStandard& standard, QWidget* eltern)
     : QDialog(eltern),
       fLoeschung(schule),
       fArten(new QButtonGroup(this)),
@@ -30,7 +30,7 @@ TPlLoeschForm::TPlLoeschForm(TSchule& schule, QWidget* eltern)
       fBisText(new QLabel),
       fMitKopplungen(new QCheckBox(QStringLiteral("mit Kopplungen"))),
       fOhneFixierte(new QCheckBox(QStringLiteral("ohne fixierte Std."))),
-      fRaster(new TSperrRaster) {
+      fRaster(new TSperrRaster(standard)) {
   setWindowTitle(QStringLiteral("Pläne löschen"));
   auto* spalten = new QHBoxLayout(this);
   auto* links = new QVBoxLayout;

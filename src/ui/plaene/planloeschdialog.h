@@ -25,7 +25,7 @@ class TPlLoeschForm : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TPlLoeschForm(TSchule& schule, QWidget* eltern = nullptr);
+  TPlLoeschForm(TSchule& schule, const TStandard& standard, QWidget* eltern = nullptr);
 
   TPlanLoeschung& Loeschung() { return fLoeschung; }
   TSperrRaster* Raster() const { return fRaster; }

@@ -28,17 +28,17 @@ namespace orbato {
 namespace {
 
 // The version the palette's button shows, within the versions the document has.
-int32_t AktuelleVersion() {
-  const TStandard& st = Standard();
+int32_t AktuelleVersion(const TStandard& st) {
   return std::clamp(st.fAktuelleWoche, 1, st.WochenZahl());
 }
 
-TQualitaetsTabelle AnsichtsTabelle(TQualitaetForm::TAnsicht ansicht) {
-  const TQualitaetsGrenzen grenzen = QualitaetsGrenzen(Standard().fOptimieren);
-  const int32_t woche = AktuelleVersion();
+TQualitaetsTabelle AnsichtsTabelle(TSchule& schule, const TStandard& standard,
+                                   TQualitaetForm::TAnsicht ansicht) {
+  const TQualitaetsGrenzen grenzen = QualitaetsGrenzen(standard.fOptimieren);
+  const int32_t woche = AktuelleVersion(standard);
   if (ansicht == TQualitaetForm::Kennzahlen)
-    return KennzahlTabelle(PlanQualitaet(Schule(), woche, grenzen), grenzen);
-  const TElementQualitaet elemente = ElementQualitaet(Schule(), woche, grenzen);
+    return KennzahlTabelle(PlanQualitaet(schule, woche, grenzen), grenzen);
+  const TElementQualitaet elemente = ElementQualitaet(schule, woche, grenzen);
   if (ansicht == TQualitaetForm::Lehrer) return LehrerTabelle(elemente.fLehrer, grenzen);
   return KlassenTabelle(elemente.fKlassen);
 }
@@ -57,8 +57,8 @@ QTableWidgetItem* Zelle(const std::string& text, bool zahlen) {
   return zelle;
 }
 
-TQualitaetForm* OffeneForm() {
-  for (const auto& [name, fenster] : Schule().fFensterListe) {
+TQualitaetForm* OffeneForm(const TSchule& schule) {
+  for (const auto& [name, fenster] : schule.fFensterListe) {
     if (auto* form = dynamic_cast<TQualitaetForm*>(fenster)) return form;
   }
   return nullptr;
@@ -66,12 +66,14 @@ TQualitaetForm* OffeneForm() {
 
 }  // namespace
 
-TQualitaetForm::TQualitaetForm()
-    : fUeberschrift(new QLabel(this)),
+TQualitaetForm::TQualitaetForm(TSchule& schule, const TStandard& standard)
+    : fSchule(schule),
+      fStandard(standard),
+      fUeberschrift(new QLabel(this)),
       fAktualisieren(new QPushButton(QStringLiteral("Aktualisieren"), this)),
       fTabelle(new QTableWidget(this)) {
   setWindowTitle(QtText(FensterTypTitel(TFensterTyp::Planqualitaet)));
-  Schule().FensterAnmelden(FensterTitel(), this);
+  fSchule.FensterAnmelden(FensterTitel(), this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
   QFont fett = fUeberschrift->font();
@@ -110,11 +112,11 @@ TQualitaetForm::TQualitaetForm()
 }
 
 TQualitaetForm::~TQualitaetForm() {
-  Schule().FensterAbmelden(this);
+  fSchule.FensterAbmelden(this);
 }
 
 void TQualitaetForm::FensterSchliessen() {
-  Schule().FensterAbmelden(this);
+  fSchule.FensterAbmelden(this);
   RahmenSchliessen(this);
 }
 
@@ -141,8 +143,8 @@ void TQualitaetForm::AnsichtWaehlen(TAnsicht ansicht) {
 
 void TQualitaetForm::Fuellen() {
   fFuellenVorgemerkt = false;
-  fUeberschrift->setText(QtText(QualitaetsUeberschrift(AktuelleVersion())));
-  TabelleFuellen(AnsichtsTabelle(fAnsicht));
+  fUeberschrift->setText(QtText(QualitaetsUeberschrift(AktuelleVersion(fStandard))));
+  TabelleFuellen(AnsichtsTabelle(fSchule, fStandard, fAnsicht));
 }
 
 // The rows keep the sort the planner chose by a click on a column's header.
@@ -203,9 +205,9 @@ QSize TQualitaetForm::sizeHint() const {
 }
 
 QMdiSubWindow* PlanQualitaetZeigen(TOrbatoPalette& palette) {
-  TQualitaetForm* form = OffeneForm();
+  TQualitaetForm* form = OffeneForm(palette.schule());
   if (form == nullptr) {
-    form = new TQualitaetForm;
+    form = new TQualitaetForm(palette.schule(), palette.standard());
     QObject::connect(form, &TQualitaetForm::KopierenGewuenscht, &palette,
                      [&palette] { palette.Kopieren(); });
   }

@@ -15,6 +15,8 @@ class QTableWidget;
 namespace orbato {
 
 class TOrbatoPalette;
+class TSchule;
+class TStandard;
 struct TQualitaetsTabelle;
 
 // "Planqualität": the quality figures of the current plan version, or one row per teacher or
@@ -27,7 +29,7 @@ class TQualitaetForm : public QWidget, public Fenster {
   // What the table shows.
   enum TAnsicht { Kennzahlen = 0, Lehrer = 1, Klassen = 2 };
 
-  TQualitaetForm();
+  TQualitaetForm(TSchule& schule, const TStandard& standard);
   ~TQualitaetForm() override;
 
   void FensterUpdate() override { Fuellen(); }
@@ -58,6 +60,8 @@ class TQualitaetForm : public QWidget, public Fenster {
   // "Kopieren" at the point of the table that was right-clicked.
   void KontextMenu(const QPoint& wo);
 
+  TSchule& fSchule;
+  const TStandard& fStandard;
   TAnsicht fAnsicht = Kennzahlen;
   QLabel* fUeberschrift;
   QAbstractButton* fKnoepfe[3];

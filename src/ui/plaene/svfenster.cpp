@@ -72,10 +72,10 @@ void SVTagZeichnen(QPainter& maler, const QRect& zelle, const std::string& codes
   maler.restore();
 }
 
-TSVForm::TSVForm() : fTabelle(new QTableWidget(this)) {
+TSVForm::TSVForm(TSchule& schule) : fSchule(schule), fTabelle(new QTableWidget(this)) {
   setWindowTitle(QtText(FensterTypTitel(TFensterTyp::Stundenverteilung)));
   FensterRegister().Anmelden(TFensterTyp::Stundenverteilung, this);
-  Schule().FensterAnmelden(FensterTitel(), this);
+  fSchule.FensterAnmelden(FensterTitel(), this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   auto* knopfZeile = new QHBoxLayout;
@@ -104,12 +104,12 @@ TSVForm::TSVForm() : fTabelle(new QTableWidget(this)) {
 
 TSVForm::~TSVForm() {
   FensterRegister().Abmelden(this);
-  Schule().FensterAbmelden(this);
+  fSchule.FensterAbmelden(this);
 }
 
 void TSVForm::FensterSchliessen() {
   FensterRegister().Abmelden(this);
-  Schule().FensterAbmelden(this);
+  fSchule.FensterAbmelden(this);
   RahmenSchliessen(this);
 }
 
@@ -144,7 +144,7 @@ void TSVForm::Fuellen() {
   fFuellenVorgemerkt = false;
   QStringList koepfe;
   for (const std::string& k : SVKoepfe()) koepfe << QtText(k);
-  const std::vector<TSVZeile> zeilen = SVZeilen(Schule(), fArt);
+  const std::vector<TSVZeile> zeilen = SVZeilen(fSchule, fArt);
   const int tage = static_cast<int>(koepfe.size()) - 2;
   fTabelle->clear();
   fTabelle->setColumnCount(static_cast<int>(koepfe.size()));
@@ -178,14 +178,14 @@ QSize TSVForm::sizeHint() const {
 }
 
 void TSVForm::Doppelgeklickt(int zeile) {
-  if (TPlanElement* element = SVElement(Schule(), fArt, zeile)) {
+  if (TPlanElement* element = SVElement(fSchule, fArt, zeile)) {
     ElementFensterZeigen(element, PFenster);
   }
 }
 
-TSVForm* SVFormOeffnen() {
+TSVForm* SVFormOeffnen(TSchule& schule) {
   if (auto* form = FensterRegister().Offen<TSVForm>(TFensterTyp::Stundenverteilung)) return form;
-  return new TSVForm;
+  return new TSVForm(schule);
 }
 
 }  // namespace orbato

@@ -13,13 +13,15 @@ class QTableWidget;
 
 namespace orbato {
 
+class TSchule;
+
 // "Stundenverteilung": how the lessons of every teacher, class or room lie in the week of the
 // current plan version, one glyph per period, with its gap periods. One per document.
 class TSVForm : public QWidget, public Fenster {
   Q_OBJECT
 
  public:
-  TSVForm();
+  explicit TSVForm(TSchule& schule);
   ~TSVForm() override;
 
   void FensterUpdate() override { Fuellen(); }
@@ -43,6 +45,7 @@ class TSVForm : public QWidget, public Fenster {
   void ArtWaehlen(TKuerzelArt art);
   void Fuellen();
 
+  TSchule& fSchule;
   TKuerzelArt fArt = leh;
   QTableWidget* fTabelle;
   QAbstractButton* fKnoepfe[3];
@@ -53,6 +56,6 @@ class TSVForm : public QWidget, public Fenster {
 void SVTagZeichnen(QPainter& maler, const QRect& zelle, const std::string& codes);
 
 // The open window, or a new one.
-TSVForm* SVFormOeffnen();
+TSVForm* SVFormOeffnen(TSchule& schule);
 
 }  // namespace orbato

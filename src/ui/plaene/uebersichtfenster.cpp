@@ -76,9 +76,8 @@ void ElementeSammeln(const TListe<T>& menge, std::vector<TPlanElement*>& element
   for (T* e : menge) elemente.push_back(e);
 }
 
-std::vector<TPlanElement*> Elemente(TKuerzelArt art) {
+std::vector<TPlanElement*> Elemente(const TSchule& s, TKuerzelArt art) {
   std::vector<TPlanElement*> elemente;
-  const TSchule& s = Schule();
   if (art == leh) ElementeSammeln(s.fLehrerMenge, elemente);
   if (art == kla) ElementeSammeln(s.fKlassenMenge, elemente);
   if (art == rau) ElementeSammeln(s.fRaumMenge, elemente);
@@ -123,15 +122,17 @@ QVariant TUeberModell::headerData(int abschnitt, Qt::Orientation richtung, int r
   return fForm.ZeilenKopf(abschnitt + 1);
 }
 
-TUeberForm::TUeberForm(TKuerzelArt art)
-    : fArt(art),
+TUeberForm::TUeberForm(TSchule& schule, TStandard& standard, TKuerzelArt art)
+    : fSchule(schule),
+      fStandard(standard),
+      fArt(art),
       fTyp(UeberFensterTyp(art)),
       fRaster(new QTableView(this)),
       fModell(new TUeberModell(*this)),
       fSchalter(new QToolButton) {
   setWindowTitle(QtText(FensterTypTitel(fTyp)));
   FensterRegister().Anmelden(fTyp, this);
-  Schule().FensterAnmelden(FensterTitel(), this);
+  fSchule.FensterAnmelden(FensterTitel(), this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(fRaster);
@@ -172,12 +173,12 @@ TUeberForm::~TUeberForm() {
   fRaster->viewport()->removeEventFilter(this);
   delete fRaster;
   FensterRegister().Abmelden(this);
-  Schule().FensterAbmelden(this);
+  fSchule.FensterAbmelden(this);
 }
 
 void TUeberForm::FensterSchliessen() {
   FensterRegister().Abmelden(this);
-  Schule().FensterAbmelden(this);
+  fSchule.FensterAbmelden(this);
   RahmenSchliessen(this);
 }
 
@@ -275,10 +276,10 @@ void TUeberForm::SpalteLesen(TSpalte& spalte) const {
 // selection and only redraws; otherwise it starts afresh.
 void TUeberForm::Fuellen() {
   fAbgleichVorgemerkt = false;
-  const TStandard& s = Standard();
+  const TStandard& s = fStandard;
   const int tage = std::clamp<int>(s.fMaxTageNeu, 1, kMaxTage);
   const int stunden = std::clamp<int>(s.fPlnStd, 1, kMaxStunden);
-  const std::vector<TPlanElement*> elemente = Elemente(fArt);
+  const std::vector<TPlanElement*> elemente = Elemente(fSchule, fArt);
   bool gleich = tage == fTage && stunden == fStunden && elemente.size() == fSpalten.size();
   for (std::size_t i = 0; gleich && i < elemente.size(); ++i) {
     gleich = elemente[i] == fSpalten[i].fElement;
@@ -340,7 +341,7 @@ void TUeberForm::ZelleGeaendert(int spalte, int zeile) {
 // Cells as the plan settings size them: side by side in one line, or one text above the other
 // in a column as wide as "[88-88]".
 void TUeberForm::Abmessen() {
-  const TStandard& s = Standard();
+  const TStandard& s = fStandard;
   const QFont schrift = QtSchrift(s.fPlnFont);
   fRaster->setFont(schrift);
   fModell->fSchrift = schrift;
@@ -398,7 +399,7 @@ TMenu TUeberForm::KlickMenu(int spalte, int zeile) {
   TKurs* kurs = ZellKurs(spalte, zeile);
   const int32_t tag = Tag(zeile);
   const int32_t std = Stunde(zeile);
-  switch (Schule().fToolArt) {
+  switch (fSchule.fToolArt) {
     case ZeigTool:
       if (kurs == nullptr) break;
       // A class's cell shows the course chosen from the lines of several.
@@ -427,7 +428,7 @@ void TUeberForm::Geklickt(int spalte, int zeile) {
   TMenu menu = KlickMenu(spalte, zeile);
   if (!MenuUeberstanden(this, fMenuZeigen, menu)) return;
   // The marks of a room menu last as long as the menu.
-  if (Schule().fToolArt == SetzTool) {
+  if (fSchule.fToolArt == SetzTool) {
     MarkenLoeschen();
     Abgleichen();
   }
@@ -439,9 +440,10 @@ void TUeberForm::Doppelgeklickt(int spalte, int zeile, Qt::KeyboardModifiers tas
   if (kurs == nullptr) return;
   const int32_t tag = Tag(zeile);
   const int32_t std = Stunde(zeile);
-  switch (Schule().fToolArt) {
+  switch (fSchule.fToolArt) {
     case ZeigTool:
-      LektionZeigen(*kurs, &Element(spalte)->fKurse, tag, std, tasten & Qt::ControlModifier);
+      LektionZeigen(fSchule, fStandard, *kurs, &Element(spalte)->fKurse, tag, std,
+                    tasten & Qt::ControlModifier);
       break;
     case LoeschTool:
       for (const auto& [s, z] : AuswahlZellen(*fRaster, spalte, zeile)) {
@@ -462,7 +464,7 @@ void TUeberForm::Doppelgeklickt(int spalte, int zeile, Qt::KeyboardModifiers tas
       for (const auto& [s, z] : AuswahlZellen(*fRaster, spalte, zeile)) {
         if (TKurs* k = ZellKurs(s, z)) FixiereZelle(*k, Tag(z), Stunde(z));
       }
-      Schule().SetDirty();
+      fSchule.SetDirty();
       Abgleichen();
       break;
     default:
@@ -480,7 +482,7 @@ TMenu TUeberForm::RechtsMenu(int spalte) {
       MarkenLoeschen();
       Abgleichen();
       for (int z = 1; z <= Zeilen(); ++z) {
-        if (!k->fSetzungUnmoeglich.GetWocheTagStd(Standard().fAktuelleWoche, Tag(z), Stunde(z)))
+        if (!k->fSetzungUnmoeglich.GetWocheTagStd(fStandard.fAktuelleWoche, Tag(z), Stunde(z)))
           Marke(spalte, z);
       }
     });
@@ -520,7 +522,7 @@ void TUeberForm::Ablegen(int, int zeile, bool alt, bool shift) {
   fGezogen = nullptr;
   MarkenLoeschen();
   if (kurs == nullptr || zeile < 1 || zeile > Zeilen()) return;
-  ZelleAblegen(Schule(), *kurs, fVonTag, fVonStd, Tag(zeile), Stunde(zeile), alt, shift);
+  ZelleAblegen(fSchule, *kurs, fVonTag, fVonStd, Tag(zeile), Stunde(zeile), alt, shift);
   Abgleichen();
 }
 
@@ -541,7 +543,7 @@ bool TUeberForm::eventFilter(QObject* objekt, QEvent* ereignis) {
           {TMausAktion::Loslassen, Qt::LeftButton, kJedesWerkzeug,
            [this](const QMouseEvent& maus) { return Loslassen(maus); }},
       },
-      *ereignis, Schule().fToolArt);
+      *ereignis, fSchule.fToolArt);
 }
 
 bool TUeberForm::SetzDruck(const QMouseEvent& maus) {
@@ -585,11 +587,14 @@ bool TUeberForm::Loslassen(const QMouseEvent& maus) {
   return true;
 }
 
-TLehrUebForm::TLehrUebForm() : TUeberForm(leh) {}
+TLehrUebForm::TLehrUebForm(TSchule& schule, TStandard& standard)
+    : TUeberForm(schule, standard, leh) {}
 
-TKlasUebForm::TKlasUebForm() : TUeberForm(kla) {}
+TKlasUebForm::TKlasUebForm(TSchule& schule, TStandard& standard)
+    : TUeberForm(schule, standard, kla) {}
 
-TRaumUebForm::TRaumUebForm() : TUeberForm(rau) {}
+TRaumUebForm::TRaumUebForm(TSchule& schule, TStandard& standard)
+    : TUeberForm(schule, standard, rau) {}
 
 TFensterTyp UeberFensterTyp(TKuerzelArt art) {
   return art == leh   ? TFensterTyp::LehrerUebersicht
@@ -597,11 +602,11 @@ TFensterTyp UeberFensterTyp(TKuerzelArt art) {
                       : TFensterTyp::RaumUebersicht;
 }
 
-TUeberForm* UeberFormOeffnen(TKuerzelArt art) {
+TUeberForm* UeberFormOeffnen(TSchule& schule, TStandard& standard, TKuerzelArt art) {
   if (auto* offen = FensterRegister().Offen<TUeberForm>(UeberFensterTyp(art))) return offen;
-  if (art == leh) return new TLehrUebForm;
-  if (art == kla) return new TKlasUebForm;
-  return new TRaumUebForm;
+  if (art == leh) return new TLehrUebForm(schule, standard);
+  if (art == kla) return new TKlasUebForm(schule, standard);
+  return new TRaumUebForm(schule, standard);
 }
 
 }  // namespace orbato

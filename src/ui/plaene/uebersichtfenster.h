@@ -22,6 +22,8 @@ class QToolButton;
 namespace orbato {
 
 class TPlanElement;
+class TSchule;
+class TStandard;
 class TUeberModell;
 
 // The timetables of every teacher, class or room side by side for the current plan version: one
@@ -86,7 +88,7 @@ class TUeberForm : public QWidget, public Fenster, public TUeberZellen {
   std::function<void(TMenu&)> fMenuZeigen;
 
  protected:
-  explicit TUeberForm(TKuerzelArt art);
+  TUeberForm(TSchule& schule, TStandard& standard, TKuerzelArt art);
 
  private:
   friend class TUeberModell;
@@ -113,6 +115,8 @@ class TUeberForm : public QWidget, public Fenster, public TUeberZellen {
   bool Zug(const QMouseEvent& maus);
   bool Loslassen(const QMouseEvent& maus);
 
+  TSchule& fSchule;
+  TStandard& fStandard;
   TKuerzelArt fArt;
   TFensterTyp fTyp;
   QTableView* fRaster;
@@ -133,24 +137,24 @@ class TUeberForm : public QWidget, public Fenster, public TUeberZellen {
 class TLehrUebForm : public TUeberForm {
   Q_OBJECT
  public:
-  TLehrUebForm();
+  TLehrUebForm(TSchule& schule, TStandard& standard);
 };
 
 class TKlasUebForm : public TUeberForm {
   Q_OBJECT
  public:
-  TKlasUebForm();
+  TKlasUebForm(TSchule& schule, TStandard& standard);
 };
 
 class TRaumUebForm : public TUeberForm {
   Q_OBJECT
  public:
-  TRaumUebForm();
+  TRaumUebForm(TSchule& schule, TStandard& standard);
 };
 
 // The window kind of the overview of teachers, classes or rooms.
 TFensterTyp UeberFensterTyp(TKuerzelArt art);
 // The open overview of the kind, or a new one.
-TUeberForm* UeberFormOeffnen(TKuerzelArt art);
+TUeberForm* UeberFormOeffnen(TSchule& schule, TStandard& standard, TKuerzelArt art);
 
 }  // namespace orbato

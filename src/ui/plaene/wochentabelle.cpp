@@ -9,8 +9,7 @@
 
 namespace orbato {
 
-TSchulwoche WochenTabelle(QTableWidget& tabelle, int32_t woche) {
-  const TStandard& s = Standard();
+TSchulwoche WochenTabelle(QTableWidget& tabelle, const TStandard& s, int32_t woche) {
   const TSchulwoche schulwoche{std::clamp<int>(s.fMaxTageNeu, 1, kMaxTage),
                                std::clamp<int>(s.fPlnStd, 1, kMaxStunden)};
   tabelle.setColumnCount(schulwoche.tage);

@@ -31,26 +31,29 @@
 namespace orbato {
 namespace {
 
-bool IstZiehSpalte(TDepSpalte spalte) {
+bool IstZiehSpalte(TDepSpalte spalte, const TStandard& standard) {
   return spalte == TDepSpalte::Klasse || spalte == TDepSpalte::Raum ||
-         (spalte == TDepSpalte::Info && Standard().fMitKursInfo);
+         (spalte == TDepSpalte::Info && standard.fMitKursInfo);
 }
 
 }  // namespace
 
-TDepForm::TDepForm(TElement* element, TFensterTyp typ, bool nurGekoppelt, bool nurOffen)
-    : fElement(element),
+TDepForm::TDepForm(TSchule& schule, TStandard& standard, TElement* element, TFensterTyp typ,
+                   bool nurGekoppelt, bool nurOffen)
+    : fSchule(schule),
+      fStandard(standard),
+      fElement(element),
       fTyp(typ),
       fNurGekoppelt(nurGekoppelt),
       fNurOffen(nurOffen),
-      fModell(new TDepModell(this)),
+      fModell(new TDepModell(standard, this)),
       fTabelle(new QTableView(this)) {
   if (fElement) {
     fElement->SetDepFenster(this);
-    Schule().FensterAnmelden("Deputat " + fElement->fKuerzel.str() + " " + std::to_string(Nr(typ)),
-                             this);
+    fSchule.FensterAnmelden("Deputat " + fElement->fKuerzel.str() + " " + std::to_string(Nr(typ)),
+                            this);
   } else {
-    Schule().FensterAnmelden("alle Kurse", this);
+    fSchule.FensterAnmelden("alle Kurse", this);
   }
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -73,19 +76,19 @@ TDepForm::TDepForm(TElement* element, TFensterTyp typ, bool nurGekoppelt, bool n
   connect(fTabelle, &QTableView::doubleClicked, this,
           [this](const QModelIndex& i) { Doppelgeklickt(i.row()); });
   fMenuZeigen = [this](TMenu& menu) { MenuAmZeiger(this, menu); };
-  fKlassenWaehlen = [this] { return KlassenWaehlen(this); };
+  fKlassenWaehlen = [this] { return KlassenWaehlen(this, fSchule); };
   Fuellen();
 }
 
 TDepForm::~TDepForm() {
   if (fElement && fElement->fDepFenster == this) fElement->SetDepFenster(nullptr);
-  Schule().FensterAbmelden(this);
+  fSchule.FensterAbmelden(this);
 }
 
 void TDepForm::FensterSchliessen() {
   if (fElement && fElement->fDepFenster == this) fElement->SetDepFenster(nullptr);
   fElement = nullptr;
-  Schule().FensterAbmelden(this);
+  fSchule.FensterAbmelden(this);
   RahmenSchliessen(this);
 }
 
@@ -103,7 +106,7 @@ void TDepForm::KursEntfernt(const TKurs* kurs) {
 }
 
 TListe<TKurs>& TDepForm::Quelle() const {
-  return fElement ? fElement->fKurse : Schule().fKursMenge;
+  return fElement ? fElement->fKurse : fSchule.fKursMenge;
 }
 
 int TDepForm::Zeilen() const {
@@ -190,7 +193,7 @@ void TDepForm::Fuellen() {
 }
 
 void TDepForm::Abmessen() {
-  const TStandard& s = Standard();
+  const TStandard& s = fStandard;
   fTabelle->setFont(QtSchrift(s.fDepFont));
   fTabelle->verticalHeader()->setMinimumSectionSize(std::min(s.fDepHoehe, 13));
   fTabelle->verticalHeader()->setDefaultSectionSize(s.fDepHoehe);
@@ -220,8 +223,8 @@ void TDepForm::TitelSetzen() {
 }
 
 void TDepForm::Geaendert() {
-  Schule().SetDirty();
-  Schule().FensterAktualisieren();
+  fSchule.SetDirty();
+  fSchule.FensterAktualisieren();
 }
 
 void TDepForm::Geklickt(int zeile, TDepSpalte spalte, Qt::KeyboardModifiers tasten) {
@@ -229,7 +232,7 @@ void TDepForm::Geklickt(int zeile, TDepSpalte spalte, Qt::KeyboardModifiers tast
   if (kurs == nullptr) return;
   const bool ctrl = tasten & Qt::ControlModifier;
   TMenu menu;
-  switch (Schule().fToolArt) {
+  switch (fSchule.fToolArt) {
     case ZeigTool:
       menu = DepZeigMenu(*kurs, spalte);
       break;
@@ -254,8 +257,8 @@ void TDepForm::Geklickt(int zeile, TDepSpalte spalte, Qt::KeyboardModifiers tast
 }
 
 void TDepForm::Doppelgeklickt(int zeile) {
-  if (Schule().fToolArt != ZeigTool) return;
-  if (TKurs* kurs = ZeilenKurs(zeile)) KursFensterZeigen(kurs, &Quelle());
+  if (fSchule.fToolArt != ZeigTool) return;
+  if (TKurs* kurs = ZeilenKurs(zeile)) KursFensterZeigen(fSchule, fStandard, kurs, &Quelle());
 }
 
 void TDepForm::Ziehen(int vonZeile, TDepSpalte spalte, int nachZeile) {
@@ -273,23 +276,23 @@ void TDepForm::Sortieren(TDepSpalte spalte) {
 void TDepForm::Kopieren(bool mitCut, bool ohneFolgezeilen, Zwischenablage& ablage) {
   const std::vector<TKurs*> auswahl = Auswahl();
   if (auswahl.empty()) {
-    Schule().Dialog().Piep();
+    fSchule.Dialog().Piep();
     return;
   }
-  KurseKopieren(Schule(), auswahl, mitCut, ohneFolgezeilen, ablage);
+  KurseKopieren(fSchule, auswahl, mitCut, ohneFolgezeilen, ablage);
   if (mitCut) Geaendert();
 }
 
 void TDepForm::Einsetzen(const Zwischenablage& ablage) {
   if (fTyp != TFensterTyp::AlleKurse) {
-    PasteFehler(Schule().Dialog());
+    PasteFehler(fSchule.Dialog());
     return;
   }
-  if (KurseEinsetzen(Schule(), ablage)) Geaendert();
+  if (KurseEinsetzen(fSchule, ablage)) Geaendert();
 }
 
 void TDepForm::AuswahlLoeschen() {
-  if (DepAuswahlLoeschen(Schule(), Auswahl()) > 0) Geaendert();
+  if (DepAuswahlLoeschen(fSchule, Auswahl()) > 0) Geaendert();
 }
 
 // The move tool drags a class, room or info cell from one row to another; the table still sees
@@ -301,8 +304,9 @@ bool TDepForm::eventFilter(QObject* objekt, QEvent* ereignis) {
           {TMausAktion::Druck, Qt::LeftButton, SchiebTool,
            [this](const QMouseEvent& maus) {
              const QModelIndex index = fTabelle->indexAt(maus.position().toPoint());
-             fZiehZeile =
-                 index.isValid() && IstZiehSpalte(Spalte(index.column())) ? index.row() : -1;
+             fZiehZeile = index.isValid() && IstZiehSpalte(Spalte(index.column()), fStandard)
+                              ? index.row()
+                              : -1;
              fZiehSpalte = index.column();
              return false;
            }},
@@ -315,27 +319,36 @@ bool TDepForm::eventFilter(QObject* objekt, QEvent* ereignis) {
              return false;
            }},
       },
-      *ereignis, Schule().fToolArt);
+      *ereignis, fSchule.fToolArt);
 }
 
-TLeDepForm::TLeDepForm(TLehrer* lehrer, bool nurGekoppelt, bool nurOffen)
-    : TDepForm(lehrer, TFensterTyp::LehrerDeputat, nurGekoppelt, nurOffen), fLehrer(lehrer) {}
+TLeDepForm::TLeDepForm(TSchule& schule, TStandard& standard, TLehrer* lehrer, bool nurGekoppelt,
+                       bool nurOffen)
+    : TDepForm(schule, standard, lehrer, TFensterTyp::LehrerDeputat, nurGekoppelt, nurOffen),
+      fLehrer(lehrer) {}
 
-TKlDepForm::TKlDepForm(TKlasse* klasse, bool nurGekoppelt, bool nurOffen)
-    : TDepForm(klasse, TFensterTyp::KlassenDeputat, nurGekoppelt, nurOffen), fKlasse(klasse) {}
+TKlDepForm::TKlDepForm(TSchule& schule, TStandard& standard, TKlasse* klasse, bool nurGekoppelt,
+                       bool nurOffen)
+    : TDepForm(schule, standard, klasse, TFensterTyp::KlassenDeputat, nurGekoppelt, nurOffen),
+      fKlasse(klasse) {}
 
-TKoDepForm::TKoDepForm(TKopplung* kopplung, bool nurGekoppelt, bool nurOffen)
-    : TDepForm(kopplung, TFensterTyp::KopplungsDeputat, nurGekoppelt, nurOffen),
+TKoDepForm::TKoDepForm(TSchule& schule, TStandard& standard, TKopplung* kopplung, bool nurGekoppelt,
+                       bool nurOffen)
+    : TDepForm(schule, standard, kopplung, TFensterTyp::KopplungsDeputat, nurGekoppelt, nurOffen),
       fKopplung(kopplung) {}
 
-TFaDepForm::TFaDepForm(TFach* fach, bool nurGekoppelt, bool nurOffen)
-    : TDepForm(fach, TFensterTyp::FachDeputat, nurGekoppelt, nurOffen), fFach(fach) {}
+TFaDepForm::TFaDepForm(TSchule& schule, TStandard& standard, TFach* fach, bool nurGekoppelt,
+                       bool nurOffen)
+    : TDepForm(schule, standard, fach, TFensterTyp::FachDeputat, nurGekoppelt, nurOffen),
+      fFach(fach) {}
 
-TRaDepForm::TRaDepForm(TRaum* raum, bool nurGekoppelt, bool nurOffen)
-    : TDepForm(raum, TFensterTyp::RaumDeputat, nurGekoppelt, nurOffen), fRaum(raum) {}
+TRaDepForm::TRaDepForm(TSchule& schule, TStandard& standard, TRaum* raum, bool nurGekoppelt,
+                       bool nurOffen)
+    : TDepForm(schule, standard, raum, TFensterTyp::RaumDeputat, nurGekoppelt, nurOffen),
+      fRaum(raum) {}
 
-TKursDepForm::TKursDepForm(bool nurGekoppelt, bool nurOffen)
-    : TDepForm(nullptr, TFensterTyp::AlleKurse, nurGekoppelt, nurOffen) {
+TKursDepForm::TKursDepForm(TSchule& schule, TStandard& standard, bool nurGekoppelt, bool nurOffen)
+    : TDepForm(schule, standard, nullptr, TFensterTyp::AlleKurse, nurGekoppelt, nurOffen) {
   FensterRegister().Anmelden(TFensterTyp::AlleKurse, this);
 }
 
@@ -343,27 +356,31 @@ TKursDepForm::~TKursDepForm() {
   FensterRegister().Abmelden(this);
 }
 
-TDepForm* DepFensterOeffnen(TElement* element, bool nurGekoppelt, bool nurOffen) {
+TDepForm* DepFensterOeffnen(TSchule& schule, TStandard& standard, TElement* element,
+                            bool nurGekoppelt, bool nurOffen) {
   if (auto* offen = dynamic_cast<TDepForm*>(element->fDepFenster)) return offen;
   switch (element->Art()) {
     case leh:
-      return new TLeDepForm(static_cast<TLehrer*>(element), nurGekoppelt, nurOffen);
+      return new TLeDepForm(schule, standard, static_cast<TLehrer*>(element), nurGekoppelt,
+                            nurOffen);
     case kla:
-      return new TKlDepForm(static_cast<TKlasse*>(element), nurGekoppelt, nurOffen);
+      return new TKlDepForm(schule, standard, static_cast<TKlasse*>(element), nurGekoppelt,
+                            nurOffen);
     case kop:
-      return new TKoDepForm(static_cast<TKopplung*>(element), nurGekoppelt, nurOffen);
+      return new TKoDepForm(schule, standard, static_cast<TKopplung*>(element), nurGekoppelt,
+                            nurOffen);
     case fac:
-      return new TFaDepForm(static_cast<TFach*>(element), nurGekoppelt, nurOffen);
+      return new TFaDepForm(schule, standard, static_cast<TFach*>(element), nurGekoppelt, nurOffen);
     case rau:
-      return new TRaDepForm(static_cast<TRaum*>(element), nurGekoppelt, nurOffen);
+      return new TRaDepForm(schule, standard, static_cast<TRaum*>(element), nurGekoppelt, nurOffen);
     default:
       return nullptr;
   }
 }
 
-TDepForm* AlleKurseOeffnen(bool nurGekoppelt, bool nurOffen) {
+TDepForm* AlleKurseOeffnen(TSchule& schule, TStandard& standard, bool nurGekoppelt, bool nurOffen) {
   if (auto* offen = FensterRegister().Offen<TDepForm>(TFensterTyp::AlleKurse)) return offen;
-  return new TKursDepForm(nurGekoppelt, nurOffen);
+  return new TKursDepForm(schule, standard, nurGekoppelt, nurOffen);
 }
 
 }  // namespace orbato

@@ -25,6 +25,8 @@ class TKopplung;
 class TKurs;
 class TLehrer;
 class TRaum;
+class TSchule;
+class TStandard;
 class Zwischenablage;
 
 // A teaching-load window: the courses of one teacher, class, coupling, subject or room, or of
@@ -91,7 +93,8 @@ class TDepForm : public QWidget, public Fenster {
  protected:
   // `element` none for "alle Kurse"; `nurGekoppelt` and `nurOffen` the filters of opening with
   // Alt, and with Ctrl and Alt.
-  TDepForm(TElement* element, TFensterTyp typ, bool nurGekoppelt, bool nurOffen);
+  TDepForm(TSchule& schule, TStandard& standard, TElement* element, TFensterTyp typ,
+           bool nurGekoppelt, bool nurOffen);
 
  private:
   void Fuellen();
@@ -104,6 +107,8 @@ class TDepForm : public QWidget, public Fenster {
   // Whether the column number is one of the course columns, not "Grund".
   bool IstKursSpalte(int nr) const;
 
+  TSchule& fSchule;
+  TStandard& fStandard;
   TElement* fElement;
   TFensterTyp fTyp;
   bool fNurGekoppelt;
@@ -120,35 +125,38 @@ class TDepForm : public QWidget, public Fenster {
 class TLeDepForm : public TDepForm {
   Q_OBJECT
  public:
-  TLeDepForm(TLehrer* lehrer, bool nurGekoppelt, bool nurOffen);
+  TLeDepForm(TSchule& schule, TStandard& standard, TLehrer* lehrer, bool nurGekoppelt,
+             bool nurOffen);
   TLehrer* fLehrer;
 };
 
 class TKlDepForm : public TDepForm {
   Q_OBJECT
  public:
-  TKlDepForm(TKlasse* klasse, bool nurGekoppelt, bool nurOffen);
+  TKlDepForm(TSchule& schule, TStandard& standard, TKlasse* klasse, bool nurGekoppelt,
+             bool nurOffen);
   TKlasse* fKlasse;
 };
 
 class TKoDepForm : public TDepForm {
   Q_OBJECT
  public:
-  TKoDepForm(TKopplung* kopplung, bool nurGekoppelt, bool nurOffen);
+  TKoDepForm(TSchule& schule, TStandard& standard, TKopplung* kopplung, bool nurGekoppelt,
+             bool nurOffen);
   TKopplung* fKopplung;
 };
 
 class TFaDepForm : public TDepForm {
   Q_OBJECT
  public:
-  TFaDepForm(TFach* fach, bool nurGekoppelt, bool nurOffen);
+  TFaDepForm(TSchule& schule, TStandard& standard, TFach* fach, bool nurGekoppelt, bool nurOffen);
   TFach* fFach;
 };
 
 class TRaDepForm : public TDepForm {
   Q_OBJECT
  public:
-  TRaDepForm(TRaum* raum, bool nurGekoppelt, bool nurOffen);
+  TRaDepForm(TSchule& schule, TStandard& standard, TRaum* raum, bool nurGekoppelt, bool nurOffen);
   TRaum* fRaum;
 };
 
@@ -156,13 +164,15 @@ class TRaDepForm : public TDepForm {
 class TKursDepForm : public TDepForm {
   Q_OBJECT
  public:
-  TKursDepForm(bool nurGekoppelt, bool nurOffen);
+  TKursDepForm(TSchule& schule, TStandard& standard, bool nurGekoppelt, bool nurOffen);
   ~TKursDepForm() override;
 };
 
 // The element's teaching-load window: the one open, or a new one with the filters.
-TDepForm* DepFensterOeffnen(TElement* element, bool nurGekoppelt = false, bool nurOffen = false);
+TDepForm* DepFensterOeffnen(TSchule& schule, TStandard& standard, TElement* element,
+                            bool nurGekoppelt = false, bool nurOffen = false);
 // "alle Kurse": the one open, or a new one.
-TDepForm* AlleKurseOeffnen(bool nurGekoppelt = false, bool nurOffen = false);
+TDepForm* AlleKurseOeffnen(TSchule& schule, TStandard& standard, bool nurGekoppelt = false,
+                           bool nurOffen = false);
 
 }  // namespace orbato

@@ -10,7 +10,8 @@
 
 namespace orbato {
 
-TDepModell::TDepModell(QObject* eltern) : QAbstractTableModel(eltern), fSpalten(DepSpalten()) {}
+TDepModell::TDepModell(const TStandard& standard, QObject* eltern)
+    : QAbstractTableModel(eltern), fStandard(standard), fSpalten(DepSpalten()) {}
 
 void TDepModell::Setzen(std::vector<TKurs*> kurse,
                         const std::function<std::string(const TKurs&)>& grund) {
@@ -22,7 +23,7 @@ void TDepModell::Setzen(std::vector<TKurs*> kurse,
   if (fMitGrund) {
     for (const TKurs* kurs : fKurse) fGruende.push_back(QtText(grund(*kurs)));
   }
-  fFett = QtSchrift(Standard().fDepFont);
+  fFett = QtSchrift(fStandard.fDepFont);
   fFett.setBold(true);
   endResetModel();
 }

@@ -12,6 +12,7 @@
 namespace orbato {
 
 class TKurs;
+class TStandard;
 
 // The rows of a teaching-load window for Qt's table: one course per row, the columns of the
 // settings. Texts are asked for only for the rows on screen, so that "alle Kurse" of a large
@@ -20,7 +21,7 @@ class TDepModell : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  explicit TDepModell(QObject* eltern = nullptr);
+  explicit TDepModell(const TStandard& standard, QObject* eltern = nullptr);
 
   // New rows (in this order) and the columns as the settings stand now; with `grund` a last
   // column "Grund" holds its text for each row's course.
@@ -40,6 +41,7 @@ class TDepModell : public QAbstractTableModel {
   QVariant headerData(int abschnitt, Qt::Orientation richtung, int rolle) const override;
 
  private:
+  const TStandard& fStandard;
   std::vector<TKurs*> fKurse;
   std::vector<TDepSpalte> fSpalten;
   std::vector<QString> fGruende;  // one per row while the column "Grund" is shown

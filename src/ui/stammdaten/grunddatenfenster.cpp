@@ -25,12 +25,17 @@
 
 namespace orbato {
 
-TGrForm::TGrForm(TElement* element, TFensterTyp typ)
-    : fInfo(new QLineEdit), fElement(element), fTyp(typ), fForm(new QFormLayout) {
+TGrForm::TGrForm(TSchule& schule, TStandard& standard, TElement* element, TFensterTyp typ)
+    : fInfo(new QLineEdit),
+      fSchule(schule),
+      fStandard(standard),
+      fElement(element),
+      fTyp(typ),
+      fForm(new QFormLayout) {
   setWindowTitle(QtText(GrunddatenTitel(*element)));
   element->SetGrDatFenster(this);
   // A teacher and a subject may share a short name: the kind keeps their entries apart.
-  Schule().FensterAnmelden(FensterTitel() + " " + std::to_string(Nr(typ)), this);
+  fSchule.FensterAnmelden(FensterTitel() + " " + std::to_string(Nr(typ)), this);
   auto* layout = new QHBoxLayout(this);
   layout->addLayout(fForm);
   fInfo->setMaxLength(31);
@@ -43,13 +48,13 @@ TGrForm::TGrForm(TElement* element, TFensterTyp typ)
 
 TGrForm::~TGrForm() {
   if (fElement && fElement->fGrDatFenster == this) fElement->SetGrDatFenster(nullptr);
-  Schule().FensterAbmelden(this);
+  fSchule.FensterAbmelden(this);
 }
 
 void TGrForm::FensterSchliessen() {
   if (fElement && fElement->fGrDatFenster == this) fElement->SetGrDatFenster(nullptr);
   fElement = nullptr;
-  Schule().FensterAbmelden(this);
+  fSchule.FensterAbmelden(this);
   RahmenSchliessen(this);
 }
 
@@ -71,13 +76,13 @@ void TGrForm::Anzeigen() {
 }
 
 void TGrForm::Geaendert() {
-  Schule().SetDirty();
+  fSchule.SetDirty();
   // This window is among the open ones and redraws with them.
-  Schule().FensterAktualisieren();
+  fSchule.FensterAktualisieren();
 }
 
 void TGrForm::SperrungAnlegen() {
-  fSperrung = new TSperrRaster;
+  fSperrung = new TSperrRaster(fStandard);
   fSperrung->fGezogen = [this](int32_t vonTag, int32_t vonStd, int32_t bisTag, int32_t bisStd) {
     SperrungZiehen(vonTag, vonStd, bisTag, bisStd);
   };
@@ -98,19 +103,21 @@ void TGrForm::MenuZeigen(TMenu menu, QWidget* knopf) {
   fMenuZeigen(menu, knopf);
 }
 
-TKoGrForm::TKoGrForm(TKopplung* kopplung) : TGrForm(kopplung, TFensterTyp::KopplungsGrunddaten) {
+TKoGrForm::TKoGrForm(TSchule& schule, TStandard& standard, TKopplung* kopplung)
+    : TGrForm(schule, standard, kopplung, TFensterTyp::KopplungsGrunddaten) {
   Form()->addRow(QStringLiteral("Info"), fInfo);
   Anzeigen();
 }
 
-TRaGrForm::TRaGrForm(TRaum* raum) : TGrForm(raum, TFensterTyp::RaumGrunddaten) {
+TRaGrForm::TRaGrForm(TSchule& schule, TStandard& standard, TRaum* raum)
+    : TGrForm(schule, standard, raum, TFensterTyp::RaumGrunddaten) {
   Form()->addRow(QStringLiteral("Info"), fInfo);
   SperrungAnlegen();
   Anzeigen();
 }
 
-TFaGrForm::TFaGrForm(TFach* fach)
-    : TGrForm(fach, TFensterTyp::FachGrunddaten),
+TFaGrForm::TFaGrForm(TSchule& schule, TStandard& standard, TFach* fach)
+    : TGrForm(schule, standard, fach, TFensterTyp::FachGrunddaten),
       fLehrer(TextListe()),
       fKlassen(TextListe()),
       fFach(fach) {
@@ -130,28 +137,28 @@ void TFaGrForm::Anzeigen() {
 }
 
 void TFaGrForm::LehrerDoppelklick(int zeile) {
-  if (Element() == nullptr || Schule().fToolArt != LoeschTool) return;
+  if (Element() == nullptr || fSchule.fToolArt != LoeschTool) return;
   TLehrer* lehrer = fFach->fLehrer.ListeNrInhalt(zeile + 1);
   if (lehrer == nullptr) return;
   // Refused, with a message, while he still has lessons of the subject.
   if (lehrer->FachEntfernen(fFach)) Geaendert();
 }
 
-TGrForm* GrunddatenFensterOeffnen(TElement* element) {
+TGrForm* GrunddatenFensterOeffnen(TSchule& schule, TStandard& standard, TElement* element) {
   if (auto* offen = dynamic_cast<TGrForm*>(element->fGrDatFenster)) return offen;
   switch (element->Art()) {
     case leh:
-      return new TLeGrForm(static_cast<TLehrer*>(element));
+      return new TLeGrForm(schule, standard, static_cast<TLehrer*>(element));
     case kla:
-      return new TKlGrForm(static_cast<TKlasse*>(element));
+      return new TKlGrForm(schule, standard, static_cast<TKlasse*>(element));
     case kop:
-      return new TKoGrForm(static_cast<TKopplung*>(element));
+      return new TKoGrForm(schule, standard, static_cast<TKopplung*>(element));
     case fac:
-      return new TFaGrForm(static_cast<TFach*>(element));
+      return new TFaGrForm(schule, standard, static_cast<TFach*>(element));
     case rau:
-      return new TRaGrForm(static_cast<TRaum*>(element));
+      return new TRaGrForm(schule, standard, static_cast<TRaum*>(element));
     case uvt:
-      return new TUVGrForm(static_cast<TUVTab*>(element));
+      return new TUVGrForm(schule, standard, static_cast<TUVTab*>(element));
     default:
       return nullptr;
   }

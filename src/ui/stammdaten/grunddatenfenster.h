@@ -19,7 +19,9 @@ class TElement;
 class TFach;
 class TKopplung;
 class TRaum;
+class TSchule;
 class TSperrRaster;
+class TStandard;
 
 // The master-data window of one element, "Grunddaten X": what the element is before any course
 // names it. Every change goes straight into the element and redraws the open windows; there is
@@ -49,7 +51,7 @@ class TGrForm : public QWidget, public Fenster {
   TSperrRaster* fSperrung = nullptr;  // teachers, classes and rooms
 
  protected:
-  TGrForm(TElement* element, TFensterTyp typ);
+  TGrForm(TSchule& schule, TStandard& standard, TElement* element, TFensterTyp typ);
   // Shows the element as it stands; the derived windows add their fields.
   virtual void Anzeigen();
   // After a change of the element: every open window redraws, this one included.
@@ -59,6 +61,9 @@ class TGrForm : public QWidget, public Fenster {
   // The blocking grid beside the form, for plan elements.
   void SperrungAnlegen();
   void MenuZeigen(TMenu menu, QWidget* knopf);
+
+  TSchule& fSchule;
+  TStandard& fStandard;
 
  private:
   TElement* fElement;
@@ -70,14 +75,14 @@ class TGrForm : public QWidget, public Fenster {
 class TKoGrForm : public TGrForm {
   Q_OBJECT
  public:
-  explicit TKoGrForm(TKopplung* kopplung);
+  TKoGrForm(TSchule& schule, TStandard& standard, TKopplung* kopplung);
 };
 
 // A room's master data: info text and blocking grid.
 class TRaGrForm : public TGrForm {
   Q_OBJECT
  public:
-  explicit TRaGrForm(TRaum* raum);
+  TRaGrForm(TSchule& schule, TStandard& standard, TRaum* raum);
 };
 
 // A subject's master data: info text, the teachers who give it and the classes that have it.
@@ -86,7 +91,7 @@ class TRaGrForm : public TGrForm {
 class TFaGrForm : public TGrForm {
   Q_OBJECT
  public:
-  explicit TFaGrForm(TFach* fach);
+  TFaGrForm(TSchule& schule, TStandard& standard, TFach* fach);
   void LehrerDoppelklick(int zeile);
 
   QListWidget* fLehrer;
@@ -100,6 +105,6 @@ class TFaGrForm : public TGrForm {
 };
 
 // The element's master-data window: the one open, or a new one.
-TGrForm* GrunddatenFensterOeffnen(TElement* element);
+TGrForm* GrunddatenFensterOeffnen(TSchule& schule, TStandard& standard, TElement* element);
 
 }  // namespace orbato

@@ -21,8 +21,8 @@
 #include "ui/stammdaten/kursuebernahme.h"
 
 namespace orbato {
-TKlGrForm::TKlGrForm(TKlasse* klasse)
-    : TSollGrForm(klasse, TFensterTyp::KlassenGrunddaten),
+TKlGrForm::TKlGrForm(TSchule& schule, TStandard& standard, TKlasse* klasse)
+    : TSollGrForm(schule, standard, klasse, TFensterTyp::KlassenGrunddaten),
       fLehrer1(new QPushButton),
       fLehrer2(new QPushButton),
       fKurse(TextListe()),
@@ -51,7 +51,8 @@ TKlGrForm::TKlGrForm(TKlasse* klasse)
   connect(fKursAuf, &QToolButton::clicked, this, [this] { KursStunden(+1); });
   connect(fKursAb, &QToolButton::clicked, this, [this] { KursStunden(-1); });
   connect(fKurse, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem*) {
-    if (TKurs* kurs = GewaehlterKurs()) KursFensterZeigen(kurs, &fKlasse->fKurse);
+    if (TKurs* kurs = GewaehlterKurs())
+      KursFensterZeigen(fSchule, fStandard, kurs, &fKlasse->fKurse);
   });
   connect(fNeuerKurs, &QPushButton::clicked, this, [this] { NeuerKurs(); });
   connect(fUebernehmen, &QPushButton::clicked, this, [this] { Uebernehmen(); });
@@ -80,7 +81,7 @@ void TKlGrForm::Anzeigen() {
 
 TMenu TKlGrForm::LehrerMenu(int nr) {
   return KuerzelMenu(
-      Schule(), leh,
+      fSchule, leh,
       [this, nr](TElement* e) {
         if (Element() == nullptr) return;
         auto* lehrer = static_cast<TLehrer*>(e);
@@ -100,7 +101,7 @@ void TKlGrForm::KursStunden(int richtung) {
   if (KursStundenSchritt(*kurs, richtung)) {
     Geaendert();
   } else {
-    Schule().Dialog().Piep();
+    fSchule.Dialog().Piep();
   }
 }
 
@@ -109,12 +110,12 @@ void TKlGrForm::NeuerKurs() {
   TKurs* kurs = fKlasse->NeuerKurs();
   Geaendert();
   fKurse->setCurrentRow(fKlasse->fKurse.ListeElemNr(kurs) - 1);
-  KursFensterZeigen(kurs, &fKlasse->fKurse);
+  KursFensterZeigen(fSchule, fStandard, kurs, &fKlasse->fKurse);
 }
 
 void TKlGrForm::Uebernehmen() {
-  if (Element() == nullptr || !UebernahmeErlaubt(*fKlasse, Schule().Dialog())) return;
-  TKursUebernahmeDialog dialog(fKlasse, this);
+  if (Element() == nullptr || !UebernahmeErlaubt(*fKlasse, fSchule.Dialog())) return;
+  TKursUebernahmeDialog dialog(fSchule, fKlasse, this);
   if (dialog.exec() != QDialog::Accepted || Element() == nullptr) return;
   TKlasse* quelle = dialog.Quelle();
   if (quelle == nullptr || quelle == fKlasse) return;

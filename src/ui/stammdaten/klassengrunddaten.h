@@ -16,7 +16,7 @@ class TKlGrForm : public TSollGrForm {
   Q_OBJECT
 
  public:
-  explicit TKlGrForm(TKlasse* klasse);
+  TKlGrForm(TSchule& schule, TStandard& standard, TKlasse* klasse);
 
   // The menu of the class-teacher button 1 or 2: "ohne", then every teacher.
   TMenu LehrerMenu(int nr);

@@ -47,8 +47,7 @@ constexpr TKuerzelArt kArten[5] = {leh, kla, kop, fac, rau};
 // never placed may go.
 constexpr int kWochenZellen = 112;
 
-int32_t Versionen() {
-  const TStandard& s = Standard();
+int32_t Versionen(const TStandard& s) {
   return s.fEineWoche ? 1 : s.WochenZahl();
 }
 
@@ -78,7 +77,7 @@ QSpinBox* Zahlfeld() {
 
 }  // namespace
 
-TKursForm::TKursForm()
+TKursForm::TKursForm(TSchule& schule, TStandard& standard)
     : fLehrer(new QLineEdit),
       fFach(new QLineEdit),
       fKlassen(TextListe()),
@@ -94,14 +93,16 @@ TKursForm::TKursForm()
       fNichtVerplanen(new QCheckBox(QStringLiteral("nicht verplanen"))),
       fNichtZaehlenLe(new QCheckBox(QString::fromUtf8("nicht zählen Le"))),
       fNichtZaehlenKl(new QCheckBox(QString::fromUtf8("nicht zählen Kl"))),
-      fSperrung(new TSperrRaster),
+      fSperrung(new TSperrRaster(standard)),
       fFarbe(new QLabel),
       fFarbeAendern(new QPushButton(QString::fromUtf8("Ändern"))),
       fInfo(new QLineEdit),
-      fKuerzel(new QPushButton(QString::fromUtf8("Kürzel"))) {
+      fKuerzel(new QPushButton(QString::fromUtf8("Kürzel"))),
+      fSchule(schule),
+      fStandard(standard) {
   setWindowTitle(QtText(FensterTypTitel(TFensterTyp::Kurs)));
   FensterRegister().Anmelden(TFensterTyp::Kurs, this);
-  Schule().FensterAnmelden("Kurs", this);
+  fSchule.FensterAnmelden("Kurs", this);
   Aufbauen();
   Verbinden();
   fMenuZeigen = [this](TMenu& menu) {
@@ -114,13 +115,14 @@ TKursForm::TKursForm()
 TKursForm::~TKursForm() {
   if (FensterRegister().Offen(TFensterTyp::Kurs) == this) {
     FensterRegister().Abmelden(this);
-    Schule().FensterAbmelden(this);
+    fSchule.FensterAbmelden(this);
   }
 }
 
-TKursForm* TKursForm::Oeffnen(TKurs* kurs, TListe<TKurs>* vater) {
+TKursForm* TKursForm::Oeffnen(TSchule& schule, TStandard& standard, TKurs* kurs,
+                              TListe<TKurs>* vater) {
   auto* form = FensterRegister().Offen<TKursForm>(TFensterTyp::Kurs);
-  if (form == nullptr) form = new TKursForm;
+  if (form == nullptr) form = new TKursForm(schule, standard);
   form->fKurs = kurs;
   form->fVater = vater;
   form->Anzeigen();
@@ -132,7 +134,7 @@ TKursForm* TKursForm::Oeffnen(TKurs* kurs, TListe<TKurs>* vater) {
 void TKursForm::FensterSchliessen() {
   if (FensterRegister().Offen(TFensterTyp::Kurs) == this) {
     FensterRegister().Abmelden(this);
-    Schule().FensterAbmelden(this);
+    fSchule.FensterAbmelden(this);
   }
   fKurs = nullptr;
   RahmenSchliessen(this);
@@ -236,7 +238,7 @@ QWidget* TKursForm::SperrungsTeil() {
 
 void TKursForm::Verbinden() {
   connect(fStunden, &QSpinBox::valueChanged, this, [this](int wert) {
-    if (fKurs && fKurs->SetzeStunden(wert / Versionen())) Geaendert();
+    if (fKurs && fKurs->SetzeStunden(wert / Versionen(fStandard))) Geaendert();
     Anzeigen();
   });
   connect(fFaktor, &QSpinBox::valueChanged, this, [this](int wert) {
@@ -288,7 +290,7 @@ void TKursForm::Anzeigen() {
   Setze(fKopplung, QtText(KuerzelVon(k.fKopplung)));
   ListeSetzen(fKlassen, KuerzelTexte(k.fKlassen));
   ListeSetzen(fRaeume, KuerzelTexte(k.fRaeume));
-  const int32_t w = Versionen();
+  const int32_t w = Versionen(fStandard);
   const int32_t verplant = k.VerplanteStunden(-1);
   const int32_t stunden = k.fStunden.GetWochenStunde(-1);
   const int32_t unten = k.fNichtVerplanen ? -kWochenZellen * w : std::min(verplant, stunden);
@@ -297,7 +299,7 @@ void TKursForm::Anzeigen() {
   Setze(fFaktor, 0, 10000, 1, k.fFaktor);
   fWert->setText(QtText(StundenWert(stunden * k.fFaktor)).trimmed());
   Setze(fStdProTag, 1, 16, 1, k.fStdProTag);
-  Setze(fEinzelne, 0, Standard().fMaxTageNeu, 1, k.fEinzelStd);
+  Setze(fEinzelne, 0, fStandard.fMaxTageNeu, 1, k.fEinzelStd);
   Setze(fTabelle, 1, 4, 1, k.fTabellenNr);
   Setze(fNichtVerplanen, k.fNichtVerplanen);
   Setze(fNichtZaehlenLe, k.fNichtZaehlenLe);
@@ -310,9 +312,9 @@ void TKursForm::Anzeigen() {
 }
 
 void TKursForm::Geaendert() {
-  Schule().SetDirty();
+  fSchule.SetDirty();
   // This window is among the open ones and redraws with them.
-  Schule().FensterAktualisieren();
+  fSchule.FensterAktualisieren();
 }
 
 void TKursForm::ArtWaehlen(TKuerzelArt art) {
@@ -336,7 +338,7 @@ void TKursForm::KuerzelKlick() {
 
 void TKursForm::FeldDoppelklick(TKuerzelArt art, int zeile) {
   ArtWaehlen(art);
-  if (fKurs == nullptr || Schule().fToolArt != LoeschTool) return;
+  if (fKurs == nullptr || fSchule.fToolArt != LoeschTool) return;
   TElement* element = nullptr;
   switch (art) {
     case leh:
@@ -376,7 +378,7 @@ void TKursForm::RaumZiehen(int von, int nach) {
 
 void TKursForm::FarbeAendern() {
   if (fKurs == nullptr) return;
-  TStandard& s = Standard();
+  TStandard& s = fStandard;
   for (int i = 0; i < 16; ++i) QColorDialog::setCustomColor(i, EigeneFarbe(s.fCustomFarbe[i]));
   QColorDialog dialog(QtFarbe(fKurs->fColor), this);
   dialog.setOption(QColorDialog::DontUseNativeDialog);

@@ -20,7 +20,9 @@ class QSpinBox;
 namespace orbato {
 
 class TKurs;
+class TSchule;
 class TSperrRaster;
+class TStandard;
 
 // The editor of one course, "Kurs". Every change goes straight into the course and redraws the
 // windows that show it; there is nothing to confirm. The document has one course window: opening
@@ -30,7 +32,8 @@ class TKursForm : public QWidget, public Fenster {
 
  public:
   // The course window showing the course, opened from the course list `vater`.
-  static TKursForm* Oeffnen(TKurs* kurs, TListe<TKurs>* vater);
+  static TKursForm* Oeffnen(TSchule& schule, TStandard& standard, TKurs* kurs,
+                            TListe<TKurs>* vater);
   ~TKursForm() override;
 
   void FensterUpdate() override { Anzeigen(); }
@@ -88,7 +91,7 @@ class TKursForm : public QWidget, public Fenster {
   void closeEvent(QCloseEvent* ereignis) override;
 
  private:
-  TKursForm();
+  TKursForm(TSchule& schule, TStandard& standard);
   void Aufbauen();
   void Verbinden();
   QWidget* ElementTeil();
@@ -102,6 +105,8 @@ class TKursForm : public QWidget, public Fenster {
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
   bool RaumMaus(QEvent* ereignis);
 
+  TSchule& fSchule;
+  TStandard& fStandard;
   TKurs* fKurs = nullptr;
   TListe<TKurs>* fVater = nullptr;
   TKuerzelArt fArt = leh;

@@ -16,7 +16,7 @@
 
 namespace orbato {
 
-TKursUebernahmeDialog::TKursUebernahmeDialog(TKlasse* ziel, QWidget* eltern)
+TKursUebernahmeDialog::TKursUebernahmeDialog(const TSchule& schule, TKlasse* ziel, QWidget* eltern)
     : QDialog(eltern),
       fQuelle(new QComboBox),
       fOhneKopplungen(new QRadioButton(QStringLiteral("ohne Kopplungen"))),
@@ -28,7 +28,7 @@ TKursUebernahmeDialog::TKursUebernahmeDialog(TKlasse* ziel, QWidget* eltern)
   layout->addWidget(new QLabel(QStringLiteral("Eventuell vorhandene alte Kurse")));
   layout->addWidget(new QLabel(QString::fromUtf8("werden gelöscht.")));
   auto* form = new QFormLayout;
-  for (TKlasse* k : Schule().fKlassenMenge)
+  for (TKlasse* k : schule.fKlassenMenge)
     fQuelle->addItem(QtText(k->fKuerzel.str()), QVariant::fromValue(static_cast<void*>(k)));
   // The class itself is no source; the first other one is offered.
   const int eigene = fQuelle->findData(QVariant::fromValue(static_cast<void*>(ziel)));

@@ -11,6 +11,7 @@ class QRadioButton;
 namespace orbato {
 
 class TKlasse;
+class TSchule;
 
 // "Kurse übernehmen": from which class the courses of `ziel` are taken over, what becomes of the
 // coupled ones, and whether the class room is put in.
@@ -18,7 +19,7 @@ class TKursUebernahmeDialog : public QDialog {
   Q_OBJECT
 
  public:
-  TKursUebernahmeDialog(TKlasse* ziel, QWidget* eltern);
+  TKursUebernahmeDialog(const TSchule& schule, TKlasse* ziel, QWidget* eltern);
 
   TKlasse* Quelle() const;
   TUebernahme Art() const;

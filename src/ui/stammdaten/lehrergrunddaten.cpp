@@ -17,8 +17,8 @@
 
 namespace orbato {
 
-TLeGrForm::TLeGrForm(TLehrer* lehrer)
-    : TSollGrForm(lehrer, TFensterTyp::LehrerGrunddaten),
+TLeGrForm::TLeGrForm(TSchule& schule, TStandard& standard, TLehrer* lehrer)
+    : TSollGrForm(schule, standard, lehrer, TFensterTyp::LehrerGrunddaten),
       fFaecher(TextListe()),
       fNeuesFach(new QPushButton(QStringLiteral("Neues Fach"))),
       fFreierTag(new QCheckBox(QStringLiteral("freier Tag"))),
@@ -36,7 +36,7 @@ TLeGrForm::TLeGrForm(TLehrer* lehrer)
     fLehrer->SetfreierTag(an);
     Geaendert();
   });
-  fFaecherWaehlen = [this] { return FaecherWaehlen(this); };
+  fFaecherWaehlen = [this] { return FaecherWaehlen(this, fSchule); };
   Anzeigen();
 }
 
@@ -49,7 +49,7 @@ void TLeGrForm::Anzeigen() {
 }
 
 TMenu TLeGrForm::FachMenu() {
-  return KuerzelMenu(Schule(), fac, [this](TElement* fach) {
+  return KuerzelMenu(fSchule, fac, [this](TElement* fach) {
     if (Element()) fLehrer->NeuesFach(static_cast<TFach*>(fach));
   });
 }
@@ -66,7 +66,7 @@ void TLeGrForm::NeuesFachKlick(bool ctrl) {
 }
 
 void TLeGrForm::FachDoppelklick(int zeile) {
-  if (Element() == nullptr || Schule().fToolArt != LoeschTool) return;
+  if (Element() == nullptr || fSchule.fToolArt != LoeschTool) return;
   TFach* fach = fLehrer->fFaecher.ListeNrInhalt(zeile + 1);
   if (fach == nullptr) return;
   // Refused, with a message, while he still has lessons of the subject.

@@ -17,7 +17,7 @@ class TLeGrForm : public TSollGrForm {
   Q_OBJECT
 
  public:
-  explicit TLeGrForm(TLehrer* lehrer);
+  TLeGrForm(TSchule& schule, TStandard& standard, TLehrer* lehrer);
 
   // "Neues Fach": the subject menu; with Ctrl a multiple choice of subjects.
   void NeuesFachKlick(bool ctrl);

@@ -25,8 +25,9 @@ const TRaum* EigenerRaum(const TSollElement& e) {
 
 }  // namespace
 
-TSollGrForm::TSollGrForm(TSollElement* element, TFensterTyp typ)
-    : TGrForm(element, typ),
+TSollGrForm::TSollGrForm(TSchule& schule, TStandard& standard, TSollElement* element,
+                         TFensterTyp typ)
+    : TGrForm(schule, standard, element, typ),
       fSoll(new QLabel),
       fSollAuf(PfeilKnopf(Qt::UpArrow)),
       fSollAb(PfeilKnopf(Qt::DownArrow)),
@@ -76,10 +77,10 @@ void TSollGrForm::SollSchritt(int richtung) {
 
 TMenu TSollGrForm::RaumMenu() {
   return KuerzelMenu(
-      Schule(), rau,
+      fSchule, rau,
       [this](TElement* raum) {
         if (Element())
-          EigenenRaumWaehlen(*fSollElement, static_cast<TRaum*>(raum), Schule().Dialog());
+          EigenenRaumWaehlen(*fSollElement, static_cast<TRaum*>(raum), fSchule.Dialog());
       },
       true);
 }

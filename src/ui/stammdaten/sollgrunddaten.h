@@ -28,7 +28,7 @@ class TSollGrForm : public TGrForm {
   QPushButton* fRaum;
 
  protected:
-  TSollGrForm(TSollElement* element, TFensterTyp typ);
+  TSollGrForm(TSchule& schule, TStandard& standard, TSollElement* element, TFensterTyp typ);
   void Anzeigen() override;
   // The rows "Soll", "Ist" and "Raum", and the blocking grid.
   void SollZeilenAnlegen();

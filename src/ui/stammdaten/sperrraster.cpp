@@ -14,14 +14,14 @@ constexpr int kSpalte = 28;
 constexpr int kZeile = 18;
 constexpr int kPerioden = 16;
 
-int32_t AktuelleVersion() {
-  const int32_t w = Standard().fAktuelleWoche;
-  return w >= 1 && w <= Standard().WochenZahl() ? w : 1;
+int32_t AktuelleVersion(const TStandard& s) {
+  const int32_t w = s.fAktuelleWoche;
+  return w >= 1 && w <= s.WochenZahl() ? w : 1;
 }
 
 }  // namespace
 
-TSperrRaster::TSperrRaster() {
+TSperrRaster::TSperrRaster(const TStandard& standard) : fStandard(standard) {
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionMode(QAbstractItemView::NoSelection);
   horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -37,8 +37,8 @@ TSperrRaster::TSperrRaster() {
 
 void TSperrRaster::Anzeigen(const TWochBereich& sperrung, const TWochBereich& besetzung,
                             const QColor& belegt) {
-  const TStandard& s = Standard();
-  const int32_t woche = AktuelleVersion();
+  const TStandard& s = fStandard;
+  const int32_t woche = AktuelleVersion(s);
   const int tage = s.fMaxTageNeu >= 1 && s.fMaxTageNeu <= 7 ? s.fMaxTageNeu : 7;
   setColumnCount(tage);
   setRowCount(kPerioden);

@@ -6,6 +6,7 @@
 
 namespace orbato {
 
+class TStandard;
 class TWochBereich;
 
 // The blocking grid of a course, teacher, class or room: days across, periods down, the current
@@ -15,13 +16,16 @@ class TSperrRaster : public QTableWidget {
   Q_OBJECT
 
  public:
-  TSperrRaster();
+  explicit TSperrRaster(const TStandard& standard);
 
   // Shows the current version; the occupied cells in the colour `belegt`.
   void Anzeigen(const TWochBereich& sperrung, const TWochBereich& besetzung, const QColor& belegt);
 
   // The rubber band ended: days and periods from 1, start cell first.
   std::function<void(int32_t vonTag, int32_t vonStd, int32_t bisTag, int32_t bisStd)> fGezogen;
+
+ private:
+  const TStandard& fStandard;
 };
 
 }  // namespace orbato

@@ -28,10 +28,11 @@ QStringList QtTexte(const std::vector<std::string>& texte) {
 
 }  // namespace
 
-TStatForm::TStatForm(TKuerzelArt art) : fArt(art), fTabelle(new QTableWidget(this)) {
+TStatForm::TStatForm(TSchule& schule, TKuerzelArt art)
+    : fSchule(schule), fArt(art), fTabelle(new QTableWidget(this)) {
   setWindowTitle(QtText(StatistikTitel(art)));
   FensterRegister().Anmelden(StatistikTyp(art), this);
-  Schule().FensterAnmelden(FensterTitel(), this);
+  fSchule.FensterAnmelden(FensterTitel(), this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(fTabelle);
@@ -49,7 +50,7 @@ TStatForm::TStatForm(TKuerzelArt art) : fArt(art), fTabelle(new QTableWidget(thi
 
 TStatForm::~TStatForm() {
   FensterRegister().Abmelden(this);
-  Schule().FensterAbmelden(this);
+  fSchule.FensterAbmelden(this);
 }
 
 int TStatForm::FensterArt() const {
@@ -65,7 +66,7 @@ void TStatForm::BelegungGeaendert() {
 
 void TStatForm::FensterSchliessen() {
   FensterRegister().Abmelden(this);
-  Schule().FensterAbmelden(this);
+  fSchule.FensterAbmelden(this);
   RahmenSchliessen(this);
 }
 
@@ -80,7 +81,7 @@ std::string TStatForm::FensterTitel() const {
 // Every row anew: a change of one course may move the sums of several elements.
 void TStatForm::Fuellen() {
   fFuellenVorgemerkt = false;
-  const auto zeilen = StatistikZeilen(Schule(), fArt);
+  const auto zeilen = StatistikZeilen(fSchule, fArt);
   // The number columns are right-aligned, so that the decimal points stand under each other.
   const int zahlSpalten = StatistikZahlSpalten(fArt);
   fTabelle->setRowCount(static_cast<int>(zeilen.size()));
@@ -106,29 +107,29 @@ QSize TStatForm::sizeHint() const {
 }
 
 void TStatForm::Doppelgeklickt(int zeile, bool shift) {
-  TElement* element = StatistikElement(Schule(), fArt, zeile);
+  TElement* element = StatistikElement(fSchule, fArt, zeile);
   if (element) ElementFensterZeigen(element, shift ? DFenster : GFenster);
 }
 
 std::string TStatForm::Text() const {
-  return StatistikText(Schule(), fArt);
+  return StatistikText(fSchule, fArt);
 }
 
-TStatForm* StatistikOeffnen(TKuerzelArt art) {
+TStatForm* StatistikOeffnen(TSchule& schule, TKuerzelArt art) {
   if (auto* form = FensterRegister().Offen<TStatForm>(StatistikTyp(art))) return form;
   switch (art) {
     case leh:
-      return new TLeStatForm;
+      return new TLeStatForm(schule);
     case kla:
-      return new TKlStatForm;
+      return new TKlStatForm(schule);
     case fac:
-      return new TFaStatForm;
+      return new TFaStatForm(schule);
     case kop:
-      return new TKoStatForm;
+      return new TKoStatForm(schule);
     case rau:
-      return new TRaStatForm;
+      return new TRaStatForm(schule);
     default:
-      return new TUVStatForm;
+      return new TUVStatForm(schule);
   }
 }
 

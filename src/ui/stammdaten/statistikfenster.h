@@ -9,6 +9,8 @@ class QTableWidget;
 
 namespace orbato {
 
+class TSchule;
+
 // The statistics of an element kind: "Lehrerstatistik" and "Klassenstatistik" (for every teacher
 // or class the target against the workload of its courses and what remains), "Fachstatistik",
 // "Kopplungsstatistik", "Raumstatistik" and "UV-Statistik". One of each per document.
@@ -36,10 +38,11 @@ class TStatForm : public QWidget, public Fenster {
   std::string Text() const;
 
  protected:
-  explicit TStatForm(TKuerzelArt art);
+  TStatForm(TSchule& schule, TKuerzelArt art);
 
  private:
   void Fuellen();
+  TSchule& fSchule;
   TKuerzelArt fArt;
   QTableWidget* fTabelle;
   bool fFuellenVorgemerkt = false;
@@ -48,41 +51,41 @@ class TStatForm : public QWidget, public Fenster {
 class TLeStatForm : public TStatForm {
   Q_OBJECT
  public:
-  TLeStatForm() : TStatForm(leh) {}
+  explicit TLeStatForm(TSchule& schule) : TStatForm(schule, leh) {}
 };
 
 class TKlStatForm : public TStatForm {
   Q_OBJECT
  public:
-  TKlStatForm() : TStatForm(kla) {}
+  explicit TKlStatForm(TSchule& schule) : TStatForm(schule, kla) {}
 };
 
 class TFaStatForm : public TStatForm {
   Q_OBJECT
  public:
-  TFaStatForm() : TStatForm(fac) {}
+  explicit TFaStatForm(TSchule& schule) : TStatForm(schule, fac) {}
 };
 
 class TKoStatForm : public TStatForm {
   Q_OBJECT
  public:
-  TKoStatForm() : TStatForm(kop) {}
+  explicit TKoStatForm(TSchule& schule) : TStatForm(schule, kop) {}
 };
 
 class TRaStatForm : public TStatForm {
   Q_OBJECT
  public:
-  TRaStatForm() : TStatForm(rau) {}
+  explicit TRaStatForm(TSchule& schule) : TStatForm(schule, rau) {}
 };
 
 class TUVStatForm : public TStatForm {
   Q_OBJECT
  public:
-  TUVStatForm() : TStatForm(uvt) {}
+  explicit TUVStatForm(TSchule& schule) : TStatForm(schule, uvt) {}
 };
 
 // The statistics of teachers (leh), classes (kla), subjects (fac), couplings (kop), rooms (rau) or
 // of the distribution tables (uvt): the one open, or a new one.
-TStatForm* StatistikOeffnen(TKuerzelArt art);
+TStatForm* StatistikOeffnen(TSchule& schule, TKuerzelArt art);
 
 }  // namespace orbato

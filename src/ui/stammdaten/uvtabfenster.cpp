@@ -15,14 +15,16 @@
 
 namespace orbato {
 
-TUVTabForm::TUVTabForm(TUVTab* tabelle)
-    : fTab(tabelle),
+TUVTabForm::TUVTabForm(TSchule& schule, TStandard& standard, TUVTab* tabelle)
+    : fSchule(schule),
+      fStandard(standard),
+      fTab(tabelle),
       fMatrix(std::make_unique<TUVMatrix>(*tabelle)),
       fRaster(new QTableWidget(this)),
       fSchalter(new QToolButton) {
   setWindowTitle(QStringLiteral("UV-Tabelle ") + QtText(tabelle->fKuerzel.str()));
   tabelle->SetDepFenster(this);
-  Schule().FensterAnmelden(FensterTitel() + " 12", this);
+  fSchule.FensterAnmelden(FensterTitel() + " 12", this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   auto* leiste = new QHBoxLayout;
@@ -48,13 +50,13 @@ TUVTabForm::TUVTabForm(TUVTab* tabelle)
 
 TUVTabForm::~TUVTabForm() {
   if (fTab && fTab->fDepFenster == this) fTab->SetDepFenster(nullptr);
-  Schule().FensterAbmelden(this);
+  fSchule.FensterAbmelden(this);
 }
 
 void TUVTabForm::FensterSchliessen() {
   if (fTab && fTab->fDepFenster == this) fTab->SetDepFenster(nullptr);
   fTab = nullptr;
-  Schule().FensterAbmelden(this);
+  fSchule.FensterAbmelden(this);
   RahmenSchliessen(this);
 }
 
@@ -123,8 +125,8 @@ std::vector<std::pair<int32_t, int32_t>> TUVTabForm::Auswahl(int zeile, int spal
 }
 
 void TUVTabForm::Geaendert() {
-  Schule().SetDirty();
-  Schule().FensterAktualisieren();
+  fSchule.SetDirty();
+  fSchule.FensterAktualisieren();
 }
 
 // What the tool and the keys make of a double-click, by the kind of cell.
@@ -132,18 +134,18 @@ void TUVTabForm::Doppelgeklickt(int zeile, int spalte, Qt::KeyboardModifiers tas
   if (fTab == nullptr) return;
   const TUVZelle zelle = fMatrix->Zelle(zeile, spalte);
   const bool ctrl = tasten & Qt::ControlModifier;
-  const TToolArt tool = Schule().fToolArt;
+  const TToolArt tool = fSchule.fToolArt;
   switch (zelle.fArt) {
     case TUVZellArt::Leer:
       if (tool != ZeigTool) return;
       if (TKurs* kurs = fMatrix->KursAnlegen(zeile, spalte)) {
         Geaendert();
-        KursFensterZeigen(kurs, &Schule().fKursMenge);
+        KursFensterZeigen(fSchule, fStandard, kurs, &fSchule.fKursMenge);
       }
       return;
     case TUVZellArt::Kurs:
       if (tool == ZeigTool) {
-        KursFensterZeigen(zelle.fKurs, &Schule().fKursMenge);
+        KursFensterZeigen(fSchule, fStandard, zelle.fKurs, &fSchule.fKursMenge);
       } else if (tool == LoeschTool) {
         const bool geaendert = ctrl ? fMatrix->RaeumeEntfernen(zeile, spalte)
                                     : fMatrix->ElementeEntfernen(Auswahl(zeile, spalte)) > 0;
@@ -173,7 +175,7 @@ void TUVTabForm::AuswahlLoeschen() {
   std::vector<std::pair<int32_t, int32_t>> zellen;
   for (const QModelIndex& i : fRaster->selectionModel()->selectedIndexes())
     zellen.emplace_back(i.row(), i.column());
-  if (fMatrix->AuswahlLoeschen(Schule(), zellen) > 0) Geaendert();
+  if (fMatrix->AuswahlLoeschen(fSchule, zellen) > 0) Geaendert();
 }
 
 std::vector<TKurs*> TUVTabForm::AusgewaehlteKurse() const {
@@ -187,9 +189,9 @@ std::vector<TKurs*> TUVTabForm::AusgewaehlteKurse() const {
   return kurse;
 }
 
-TUVTabForm* UVTabFensterOeffnen(TUVTab* tabelle) {
+TUVTabForm* UVTabFensterOeffnen(TSchule& schule, TStandard& standard, TUVTab* tabelle) {
   if (auto* offen = dynamic_cast<TUVTabForm*>(tabelle->fDepFenster)) return offen;
-  return new TUVTabForm(tabelle);
+  return new TUVTabForm(schule, standard, tabelle);
 }
 
 }  // namespace orbato

@@ -13,6 +13,8 @@ class QToolButton;
 
 namespace orbato {
 
+class TSchule;
+class TStandard;
 class TUVMatrix;
 class TUVTab;
 
@@ -23,7 +25,7 @@ class TUVTabForm : public QWidget, public Fenster {
   Q_OBJECT
 
  public:
-  explicit TUVTabForm(TUVTab* tabelle);
+  TUVTabForm(TSchule& schule, TStandard& standard, TUVTab* tabelle);
   ~TUVTabForm() override;
 
   void FensterUpdate() override;
@@ -53,6 +55,8 @@ class TUVTabForm : public QWidget, public Fenster {
   std::vector<std::pair<int32_t, int32_t>> Auswahl(int zeile, int spalte) const;
   void Geaendert();
 
+  TSchule& fSchule;
+  TStandard& fStandard;
   TUVTab* fTab;
   std::unique_ptr<TUVMatrix> fMatrix;
   QTableWidget* fRaster;
@@ -60,6 +64,6 @@ class TUVTabForm : public QWidget, public Fenster {
 };
 
 // The table's matrix window: the one open, or a new one.
-TUVTabForm* UVTabFensterOeffnen(TUVTab* tabelle);
+TUVTabForm* UVTabFensterOeffnen(TSchule& schule, TStandard& standard, TUVTab* tabelle);
 
 }  // namespace orbato

@@ -46,8 +46,8 @@ std::vector<TElement*> Gewaehlt(QWidget* eltern, const QString& titel, const TLi
 
 }  // namespace
 
-TUVGrForm::TUVGrForm(TUVTab* tabelle)
-    : TGrForm(tabelle, TFensterTyp::UVGrunddaten),
+TUVGrForm::TUVGrForm(TSchule& schule, TStandard& standard, TUVTab* tabelle)
+    : TGrForm(schule, standard, tabelle, TFensterTyp::UVGrunddaten),
       fKlassenFaecher(new QRadioButton(QString::fromUtf8("Klassen/Fächer"))),
       fLehrerKlassen(new QRadioButton(QStringLiteral("Lehrer/Klassen"))),
       fMatrix(new QPushButton(QStringLiteral("Tabelle zeigen"))),
@@ -84,9 +84,9 @@ TUVGrForm::TUVGrForm(TUVTab* tabelle)
   });
   fWaehlen = [this](TKuerzelArt art) {
     const QString titel = ListenTitel(art);
-    if (art == leh) return Gewaehlt(this, titel, Schule().fLehrerMenge);
-    if (art == kla) return Gewaehlt(this, titel, Schule().fKlassenMenge);
-    return Gewaehlt(this, titel, Schule().fFachMenge);
+    if (art == leh) return Gewaehlt(this, titel, fSchule.fLehrerMenge);
+    if (art == kla) return Gewaehlt(this, titel, fSchule.fKlassenMenge);
+    return Gewaehlt(this, titel, fSchule.fFachMenge);
   };
   Anzeigen();
 }
@@ -122,7 +122,7 @@ void TUVGrForm::Aufnehmen(TElement* element) {
 }
 
 TMenu TUVGrForm::NeuMenu(int seite) {
-  return KuerzelMenu(Schule(), SeitenArt(seite), [this](TElement* e) { Aufnehmen(e); });
+  return KuerzelMenu(fSchule, SeitenArt(seite), [this](TElement* e) { Aufnehmen(e); });
 }
 
 void TUVGrForm::NeuKlick(int seite, bool ctrl) {
@@ -138,7 +138,7 @@ void TUVGrForm::NeuKlick(int seite, bool ctrl) {
 }
 
 void TUVGrForm::Doppelklick(int seite, int zeile) {
-  if (Element() == nullptr || Schule().fToolArt != LoeschTool) return;
+  if (Element() == nullptr || fSchule.fToolArt != LoeschTool) return;
   const int32_t nr = zeile + 1;
   bool entfernt = false;
   switch (SeitenArt(seite)) {

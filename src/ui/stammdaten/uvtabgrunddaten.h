@@ -20,7 +20,7 @@ class TUVGrForm : public TGrForm {
   Q_OBJECT
 
  public:
-  explicit TUVGrForm(TUVTab* tabelle);
+  TUVGrForm(TSchule& schule, TStandard& standard, TUVTab* tabelle);
 
   // The kind of element the left (0) or right (1) list holds in the table's orientation.
   TKuerzelArt SeitenArt(int seite) const;

@@ -57,7 +57,8 @@ QColor CodeFarbe(QChar code) {
 // Column 1: one cell per period coloured by the day line, the absent ones marked red below.
 class TTagesZeilenMaler : public QStyledItemDelegate {
  public:
-  using QStyledItemDelegate::QStyledItemDelegate;
+  TTagesZeilenMaler(const TStandard& standard, QObject* eltern)
+      : QStyledItemDelegate(eltern), fStandard(standard) {}
 
   void paint(QPainter* maler, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override {
@@ -67,7 +68,7 @@ class TTagesZeilenMaler : public QStyledItemDelegate {
     QStyledItemDelegate::paint(maler, ohneAuswahl, index);
     const QString codes = index.data(TFehlFenster::kTagesZeilenRolle).toString();
     const QString stunden = index.data(TFehlFenster::kStundenRolle).toString();
-    const int gezeigt = Standard().fPlnStd;
+    const int gezeigt = fStandard.fPlnStd;
     const QRect r = option.rect;
     maler->save();
     for (int i = 0; i < kPerioden; ++i) {
@@ -87,6 +88,9 @@ class TTagesZeilenMaler : public QStyledItemDelegate {
     }
     maler->restore();
   }
+
+ private:
+  const TStandard& fStandard;
 };
 
 // The symbol of column 3: a calendar leaf.
@@ -104,7 +108,7 @@ QIcon KalenderSymbol() {
   return QIcon(bild);
 }
 
-QTableWidget* NeuesRaster(QWidget* eltern) {
+QTableWidget* NeuesRaster(const TStandard& standard, QWidget* eltern) {
   auto* raster = new QTableWidget(0, 4, eltern);
   raster->setObjectName(QStringLiteral("fehlende"));
   raster->horizontalHeader()->hide();
@@ -119,7 +123,7 @@ QTableWidget* NeuesRaster(QWidget* eltern) {
   raster->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   raster->verticalHeader()->setDefaultSectionSize(kZeilenHoehe);
   raster->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  raster->setItemDelegateForColumn(TFehlFenster::kTag, new TTagesZeilenMaler(raster));
+  raster->setItemDelegateForColumn(TFehlFenster::kTag, new TTagesZeilenMaler(standard, raster));
   raster->setIconSize(QSize(16, 16));
   const int kuerzel = raster->fontMetrics().horizontalAdvance(QStringLiteral("MMMMMMMM"));
   raster->setColumnWidth(TFehlFenster::kGrund, 34);
@@ -146,14 +150,16 @@ QTableWidgetItem* Zelle(QTableWidget* raster, int zeile, int spalte) {
 
 }  // namespace
 
-TFehlFenster::TFehlFenster(TKuerzelArt art, TDatumZeit datum, QWidget* eltern)
+TFehlFenster::TFehlFenster(TSchule& schule, const TStandard& standard, TKuerzelArt art,
+                           TDatumZeit datum, QWidget* eltern)
     : QDialog(eltern),
+      fSchule(schule),
       fForm(art, datum),
       fDatum(new QLabel(this)),
       fElement(new QPushButton(this)),
       fVon(new QPushButton(this)),
       fBis(new QPushButton(this)),
-      fRaster(NeuesRaster(this)),
+      fRaster(NeuesRaster(standard, this)),
       fKalender(KalenderSymbol()) {
   fDatum->setObjectName(QStringLiteral("datum"));
   QFont fett = fDatum->font();
@@ -244,7 +250,7 @@ void TFehlFenster::Zeigen(TMenu& menu, QWidget* knopf) {
 void TFehlFenster::ElementWahl() {
   // With Ctrl the kind's short-name menu, as the palette offers it.
   if (QGuiApplication::keyboardModifiers() & Qt::ControlModifier) {
-    TMenu menu = KuerzelMenu(Schule(), fForm.Art(), [this](TElement* e) {
+    TMenu menu = KuerzelMenu(fSchule, fForm.Art(), [this](TElement* e) {
       fForm.ElementHinzufuegen(static_cast<TPlanElement*>(e));
     });
     return Zeigen(menu, fElement);
@@ -305,8 +311,9 @@ bool TFehlFenster::eventFilter(QObject* objekt, QEvent* ereignis) {
   return false;
 }
 
-bool FehlFensterZeigen(QWidget* eltern, TKuerzelArt art, TDatumZeit datum, TPlanElement* element) {
-  TFehlFenster fenster(art, datum, eltern);
+bool FehlFensterZeigen(QWidget* eltern, TSchule& schule, const TStandard& standard, TKuerzelArt art,
+                       TDatumZeit datum, TPlanElement* element) {
+  TFehlFenster fenster(schule, standard, art, datum, eltern);
   if (element != nullptr) fenster.ElementZeigen(element);
   return fenster.exec() == QDialog::Accepted;
 }

@@ -16,6 +16,8 @@ class QTableWidget;
 namespace orbato {
 
 class TPlanElement;
+class TSchule;
+class TStandard;
 
 // "Fehlende Lehrer", "Fehlende Klassen", "Fehlende Räume": the absences of one kind on one date,
 // the view of TFehlForm. The grid has the reason, the day line with the absent periods below it,
@@ -30,7 +32,8 @@ class TFehlFenster : public QDialog {
   static constexpr int kTagesZeilenRolle = Qt::UserRole;
   static constexpr int kStundenRolle = Qt::UserRole + 1;
 
-  TFehlFenster(TKuerzelArt art, TDatumZeit datum, QWidget* eltern = nullptr);
+  TFehlFenster(TSchule& schule, const TStandard& standard, TKuerzelArt art, TDatumZeit datum,
+               QWidget* eltern = nullptr);
 
   TFehlForm& Form() { return fForm; }
   QTableWidget* Raster() const { return fRaster; }
@@ -60,6 +63,7 @@ class TFehlFenster : public QDialog {
   void Zeigen(TMenu& menu, QWidget* knopf);
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
+  TSchule& fSchule;
   TFehlForm fForm;
   QLabel* fDatum;
   QPushButton* fElement;
@@ -74,7 +78,7 @@ class TFehlFenster : public QDialog {
 
 // Opens the absence window of the kind for the date as a modal dialog; with an element, on that
 // element's row. True when it was closed with "Ok".
-bool FehlFensterZeigen(QWidget* eltern, TKuerzelArt art, TDatumZeit datum,
-                       TPlanElement* element = nullptr);
+bool FehlFensterZeigen(QWidget* eltern, TSchule& schule, const TStandard& standard, TKuerzelArt art,
+                       TDatumZeit datum, TPlanElement* element = nullptr);
 
 }  // namespace orbato

@@ -8,7 +8,6 @@
 #include <QSpinBox>
 #include <string>
 
-#include "model/dokument/schule.h"
 #include "model/schnittstellen/dialoge.h"
 
 namespace orbato {
@@ -22,8 +21,10 @@ constexpr int kStundenMax = 16;
 
 }  // namespace
 
-TOptGewichteForm::TOptGewichteForm(TStandard& standard, QWidget* eltern)
-    : TVoreinstellungsDialog(QStringLiteral("Optimieren - Gewichte"), eltern), fStandard(standard) {
+TOptGewichteForm::TOptGewichteForm(Dialoge& dialoge, TStandard& standard, QWidget* eltern)
+    : TVoreinstellungsDialog(QStringLiteral("Optimieren - Gewichte"), eltern),
+      fDialoge(dialoge),
+      fStandard(standard) {
   Formular()->addRow(new QLabel(QStringLiteral("Punkte je Fall:"), this));
   Gewicht("Hohlstunde einer Klasse", "klassenLuecke", &O::fKlassenLuecke, 0, kGewichtMax);
   Gewicht("später Beginn einer Vollzeitklasse", "spaeterBeginn", &O::fSpaeterBeginn, 0,
@@ -83,12 +84,12 @@ void TOptGewichteForm::Fuellen(const TOptimierEinstellungen& werte) {
 
 bool TOptGewichteForm::GrenzenPassen(const char* wessen, QSpinBox* min, QSpinBox* max) {
   if (min->value() <= max->value()) return true;
-  Schule().Dialog().Nachricht("Optimieren - Gewichte",
-                              {std::string("Stunden ") + wessen + " am Tag:",
-                               "mindestens darf nicht gr\xF6\xDF"
-                               "er sein als h\xF6"
-                               "chstens."},
-                              TMeldungsArt::Warnung);
+  fDialoge.Nachricht("Optimieren - Gewichte",
+                     {std::string("Stunden ") + wessen + " am Tag:",
+                      "mindestens darf nicht gr\xF6\xDF"
+                      "er sein als h\xF6"
+                      "chstens."},
+                     TMeldungsArt::Warnung);
   min->setFocus();
   min->selectAll();
   return false;

@@ -9,6 +9,8 @@ class QSpinBox;
 
 namespace orbato {
 
+class Dialoge;
+
 // "Optimieren - Gewichte": the points "Optimieren" counts for each thing teachers and classes
 // live with, the limits of a day and the longest run. Filled from the settings; "Ok" stores every
 // field, "Abbrechen" nothing, "Standard" puts the defaults into the fields. A day whose least
@@ -17,7 +19,7 @@ class TOptGewichteForm : public TVoreinstellungsDialog {
   Q_OBJECT
 
  public:
-  explicit TOptGewichteForm(TStandard& standard, QWidget* eltern = nullptr);
+  TOptGewichteForm(Dialoge& dialoge, TStandard& standard, QWidget* eltern = nullptr);
   void accept() override;
 
  private:
@@ -36,6 +38,7 @@ class TOptGewichteForm : public TVoreinstellungsDialog {
   // False, after saying why, when the least hours of a day exceed the most.
   bool GrenzenPassen(const char* wessen, QSpinBox* min, QSpinBox* max);
 
+  Dialoge& fDialoge;
   TStandard& fStandard;
   std::vector<TFeld> fFelder;
 };

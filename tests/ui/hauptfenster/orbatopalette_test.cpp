@@ -667,7 +667,7 @@ class OrbatoPaletteTest : public QObject {
     QVERIFY(!lauf.An({"Bearbeiten", "Widerrufen"}));
     QVERIFY(!lauf.An({"Bearbeiten", "Wiederherstellen"}));
 
-    TPlnForm* plan = PlanFensterOeffnen(lehrer);
+    TPlnForm* plan = PlanFensterOeffnen(schule, lauf.palette->standard(), lehrer);
     lauf.palette->Arbeitsflaeche()->addSubWindow(plan)->showMaximized();
     QVERIFY(QTest::qWaitForWindowExposed(lauf.palette.get()));
     lauf.Waehle({"Werkzeuge", "Schieben"});

@@ -84,7 +84,7 @@ class AutomatikFensterTest : public QObject, protected TEingesetztesDokument {
     fStandard->fAuProzent = 60;
     fStandard->fAuRaumUnwichtig = false;
     {
-      TAutoStartForm dialog(*fStandard);
+      TAutoStartForm dialog(fDialoge, *fStandard);
       QCOMPARE(dialog.windowTitle(), QStringLiteral("Automatisches Rechnen"));
       QCOMPARE(
           Texte(dialog),
@@ -113,7 +113,7 @@ class AutomatikFensterTest : public QObject, protected TEingesetztesDokument {
       QCOMPARE(fStandard->fAuStd, 7);
       QVERIFY(fStandard->fAuFreiUnwichtig);
     }
-    TAutoStartForm dialog(*fStandard);
+    TAutoStartForm dialog(fDialoge, *fStandard);
     dialog.findChild<QSpinBox*>(QStringLiteral("auStd"))->setValue(12);
     dialog.findChild<QSpinBox*>(QStringLiteral("auProzent"))->setValue(3);
     dialog.findChild<QCheckBox*>(QStringLiteral("auEinzelUnwichtig"))->setChecked(false);
@@ -132,7 +132,7 @@ class AutomatikFensterTest : public QObject, protected TEingesetztesDokument {
   void ARunPlacesTheHoursAndEndsWithOkEnabled() {
     TKurs* deutsch = Kurs(fMei, f5a, 3);
     TKurs* englisch = Kurs(fAbc, f5a, 2);
-    TAutomatForm form({deutsch, englisch, deutsch});
+    TAutomatForm form(*fSchule, *fStandard, {deutsch, englisch, deutsch});
     form.show();
     QCOMPARE(form.windowTitle(), QStringLiteral("Automatisches Rechnen"));
     QCOMPARE(Stand(form), QStringLiteral("5 0 0/5 11000"));
@@ -152,7 +152,7 @@ class AutomatikFensterTest : public QObject, protected TEingesetztesDokument {
     TKurs* deutsch = Kurs(fMei, f5a, 3);
     TKurs* englisch = Kurs(fAbc, f5b, 2);
     NurMontagErste(fMei);
-    TAutomatForm form({deutsch, englisch});
+    TAutomatForm form(*fSchule, *fStandard, {deutsch, englisch});
     form.show();
     KnopfMit(&form, QStringLiteral("Start"))->click();
     QCOMPARE(Stand(form), QStringLiteral("0 2 5/5 00111"));
@@ -164,7 +164,7 @@ class AutomatikFensterTest : public QObject, protected TEingesetztesDokument {
   void AbbrechenStopsTheRunBetweenCoursesAndCloses() {
     {
       TKurs* kurs = Kurs(fMei, f5a, 2);
-      TAutomatForm form({kurs});
+      TAutomatForm form(*fSchule, *fStandard, {kurs});
       form.show();
       KnopfMit(&form, QStringLiteral("Abbrechen"))->click();
       QVERIFY(!form.isVisible());
@@ -175,7 +175,7 @@ class AutomatikFensterTest : public QObject, protected TEingesetztesDokument {
     TKurs* a = Kurs(fMei, f5a, 4);
     TKurs* b = Kurs(fAbc, f5b, 2);
     TKurs* c = Kurs(fSchule->HoleLehrer("XYZ"), fSchule->HoleKlasse("6a"), 1);
-    TAutomatForm form({a, b, c});
+    TAutomatForm form(*fSchule, *fStandard, {a, b, c});
     form.show();
     QAbstractButton* abbrechen = KnopfMit(&form, QStringLiteral("Abbrechen"));
     // Pressed as soon as the window takes input again, that is after the first course.
@@ -196,15 +196,15 @@ class AutomatikFensterTest : public QObject, protected TEingesetztesDokument {
     TKurs* deutsch = Kurs(fMei, f5a, 3);
     TKurs* englisch = Kurs(fAbc, f5b, 2);
     NurMontagErste(fMei);
-    TDepForm* alle = AlleKurseOeffnen();
+    TDepForm* alle = AlleKurseOeffnen(*fSchule, *fStandard);
     QCOMPARE(alle->Zeilen(), 2);
-    TAutomatForm form({englisch, deutsch});
+    TAutomatForm form(*fSchule, *fStandard, {englisch, deutsch});
     form.show();
     KnopfMit(&form, QStringLiteral("Start"))->click();
     KnopfMit(&form, QStringLiteral("nicht verplanbare Stunden zeigen"))->click();
     QVERIFY(!form.isVisible());
     QCOMPARE(form.result(), int(QDialog::Accepted));
-    QCOMPARE(AlleKurseOeffnen(), alle);
+    QCOMPARE(AlleKurseOeffnen(*fSchule, *fStandard), alle);
     QVERIFY(alle->isVisible());
     QCOMPARE(alle->windowTitle(), QStringLiteral("alle Kurse"));
     QCOMPARE(alle->Zeilen(), 1);
@@ -244,7 +244,7 @@ class AutomatikFensterTest : public QObject, protected TEingesetztesDokument {
     TKurs* y = Kurs(fAbc, f5a, 1);
     fAbc->fSperrung.SetWocheTagStd(1, 1, true, 1);
     fAbc->fSperrung.SetWocheTagStd(1, 3, true, 1);
-    TAutomatForm form({x, y});
+    TAutomatForm form(*fSchule, *fStandard, {x, y});
     form.show();
     KnopfMit(&form, QStringLiteral("Start"))->click();
     QCOMPARE(Stand(form), QStringLiteral("0 1 3/3 00111"));

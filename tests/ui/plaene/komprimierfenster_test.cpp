@@ -58,7 +58,7 @@ class KomprimierFensterTest : public QObject, protected TEingesetztesDokument {
 
   // The window shows the first class; the check boxes write the settings when clicked.
   void ShowsTheFirstClassAndWritesTheSettingsAtOnce() {
-    TKompForm fenster(*fSchule);
+    TKompForm fenster(*fSchule, *fStandard);
     fenster.show();
     QCOMPARE(fenster.windowTitle(), QStringLiteral("Komprimieren"));
     QCOMPARE(Titel(&fenster),
@@ -91,8 +91,9 @@ class KomprimierFensterTest : public QObject, protected TEingesetztesDokument {
   // "Start" runs over both classes, pass after pass, showing each class's count as it falls, and
   // closes the window; an open class plan shows the result at the end.
   void StartRunsOverEveryClassAndCloses() {
-    std::unique_ptr<TPlnForm> klassenplan(PlanFensterOeffnen(fSchule->HoleKlasse("5a")));
-    TKompForm fenster(*fSchule);
+    std::unique_ptr<TPlnForm> klassenplan(
+        PlanFensterOeffnen(*fSchule, *fStandard, fSchule->HoleKlasse("5a")));
+    TKompForm fenster(*fSchule, *fStandard);
     fenster.show();
     QStringList gezeigt;
     TKomprimierung& komp = fenster.Kompression();
@@ -125,7 +126,7 @@ class KomprimierFensterTest : public QObject, protected TEingesetztesDokument {
     for (const QString& knopf : {QStringLiteral("nächste Klasse"), QStringLiteral("Abbrechen")}) {
       Abbauen();
       init();
-      TKompForm fenster(*fSchule);
+      TKompForm fenster(*fSchule, *fStandard);
       fenster.show();
       TKomprimierung& komp = fenster.Kompression();
       QStringList gezeigt;
@@ -156,7 +157,7 @@ class KomprimierFensterTest : public QObject, protected TEingesetztesDokument {
 
   // "Abbrechen" before "Start" closes the window and moves nothing.
   void CancelBeforeStartCloses() {
-    TKompForm fenster(*fSchule);
+    TKompForm fenster(*fSchule, *fStandard);
     fenster.show();
     QTest::mouseClick(fenster.Knopf(QStringLiteral("Abbrechen")), Qt::LeftButton);
     QVERIFY(!fenster.isVisible());

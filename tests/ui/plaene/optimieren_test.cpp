@@ -170,7 +170,7 @@ class OptimierGewichteTest : public QObject, protected TEingesetztesDokument {
   void cleanup() { Abbauen(); }
 
   void TheFieldsShowTheSettingsUnderTheirLabelsWithinTheirRanges() {
-    TOptGewichteForm dialog(*fStandard);
+    TOptGewichteForm dialog(fDialoge, *fStandard);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Optimieren - Gewichte"));
     QCOMPARE(
         Texte(dialog),
@@ -208,7 +208,7 @@ class OptimierGewichteTest : public QObject, protected TEingesetztesDokument {
 
   // Typed values and Enter: "Ok" stores exactly what was typed, every other value stays.
   void EnterStoresExactlyTheTypedValues() {
-    TOptGewichteForm dialog(*fStandard);
+    TOptGewichteForm dialog(fDialoge, *fStandard);
     dialog.show();
     Tippe(Feld(dialog, "klassenLuecke"), QStringLiteral("450"));
     Tippe(Feld(dialog, "rang"), QStringLiteral("0"));
@@ -233,7 +233,7 @@ class OptimierGewichteTest : public QObject, protected TEingesetztesDokument {
   // nothing.
   void StandardFillsInTheDefaultsAndAbbrechenKeepsTheSettings() {
     {
-      TOptGewichteForm dialog(*fStandard);
+      TOptGewichteForm dialog(fDialoge, *fStandard);
       dialog.show();
       Tippe(Feld(dialog, "fachDoppelt"), QStringLiteral("9"));
       QTest::mouseClick(KnopfMit(&dialog, QStringLiteral("Abbrechen")), Qt::LeftButton);
@@ -241,7 +241,7 @@ class OptimierGewichteTest : public QObject, protected TEingesetztesDokument {
       QCOMPARE(fStandard->fOptimieren, kGesetzt);
     }
     {
-      TOptGewichteForm dialog(*fStandard);
+      TOptGewichteForm dialog(fDialoge, *fStandard);
       dialog.show();
       QTest::mouseClick(KnopfMit(&dialog, QStringLiteral("Standard")), Qt::LeftButton);
       QVERIFY(dialog.isVisible());
@@ -251,7 +251,7 @@ class OptimierGewichteTest : public QObject, protected TEingesetztesDokument {
       QCOMPARE(dialog.result(), int(QDialog::Rejected));
       QCOMPARE(fStandard->fOptimieren, kGesetzt);
     }
-    TOptGewichteForm dialog(*fStandard);
+    TOptGewichteForm dialog(fDialoge, *fStandard);
     dialog.show();
     QTest::mouseClick(KnopfMit(&dialog, QStringLiteral("Standard")), Qt::LeftButton);
     QTest::mouseClick(KnopfMit(&dialog, QStringLiteral("Ok")), Qt::LeftButton);
@@ -262,7 +262,7 @@ class OptimierGewichteTest : public QObject, protected TEingesetztesDokument {
   // The least hours of a day above the most: the message says which day, the dialog stays and
   // nothing is stored until the values fit.
   void AMinimumAboveTheMaximumIsRefusedAndTheDialogStays() {
-    TOptGewichteForm dialog(*fStandard);
+    TOptGewichteForm dialog(fDialoge, *fStandard);
     dialog.show();
     Tippe(Feld(dialog, "klasseMin"), QStringLiteral("9"));
     Tippe(Feld(dialog, "lehrerMin"), QStringLiteral("6"));
@@ -298,7 +298,7 @@ class OptimierGewichteTest : public QObject, protected TEingesetztesDokument {
   // The start dialog of the scheduler leads to the weights; their "Ok" stores them even when the
   // start dialog is then cancelled.
   void TheStartDialogOpensTheWeights() {
-    TAutoStartForm start(*fStandard);
+    TAutoStartForm start(fDialoge, *fStandard);
     start.show();
     TModalSkript skript;
     skript.Dann([](QWidget* w) {
@@ -343,7 +343,7 @@ class OptimierFensterTest : public QObject, protected TEingesetztesDokument {
   // "Optimieren" sits right after "Nachbessern" and waits for the end of the run; a run that
   // placed nothing leaves it off.
   void TheButtonFollowsNachbessernAndWaitsForTheRun() {
-    TAutomatForm form({fDeutsch});
+    TAutomatForm form(*fSchule, *fStandard, {fDeutsch});
     form.show();
     QCOMPARE(Spalte(form), (QStringList{"Start", "Abbrechen", "Ok", "Nachbessern", "Optimieren"}));
     QCOMPARE(Stand(form), QStringLiteral("3 0 0/3 110000"));
@@ -353,7 +353,7 @@ class OptimierFensterTest : public QObject, protected TEingesetztesDokument {
 
     TLehrer* voll = fSchule->HoleLehrer("ABC");
     for (int32_t tag = 1; tag <= 5; ++tag) voll->fSperrung.SetWocheTag(1, tag, 0b111111);
-    TAutomatForm leer({NeuerKurs(voll, fSchule->HoleKlasse("5b"), 2)});
+    TAutomatForm leer(*fSchule, *fStandard, {NeuerKurs(voll, fSchule->HoleKlasse("5b"), 2)});
     leer.show();
     KnopfMit(&leer, QStringLiteral("Start"))->click();
     QCOMPARE(Stand(leer), QStringLiteral("0 2 2/2 001101"));
@@ -362,7 +362,7 @@ class OptimierFensterTest : public QObject, protected TEingesetztesDokument {
   // While the run goes, the bar and the figures show where it stands, "Abbrechen" alone is on, and
   // clicks on the others do nothing; at the end the summary and the buttons of a finished run.
   void TheRunShowsItsFiguresAndEndsWithTheSummary() {
-    TAutomatForm form({fDeutsch});
+    TAutomatForm form(*fSchule, *fStandard, {fDeutsch});
     form.show();
     KnopfMit(&form, QStringLiteral("Start"))->click();
     QString waehrend;
@@ -402,7 +402,7 @@ class OptimierFensterTest : public QObject, protected TEingesetztesDokument {
 
   // "Abbrechen" and Escape stop the run after the step under way; the window stays.
   void AbbrechenAndEscapeStopTheRunAndTheWindowStays() {
-    TAutomatForm form({fDeutsch});
+    TAutomatForm form(*fSchule, *fStandard, {fDeutsch});
     form.show();
     KnopfMit(&form, QStringLiteral("Start"))->click();
     for (bool escape : {false, true}) {
@@ -427,7 +427,7 @@ class OptimierFensterTest : public QObject, protected TEingesetztesDokument {
 
   // Closing the window in the middle stops the run; the window closes once the run is over.
   void ClosingTheWindowStopsTheRunThenCloses() {
-    auto form = std::make_unique<TAutomatForm>(std::vector<TKurs*>{fDeutsch});
+    auto form = std::make_unique<TAutomatForm>(*fSchule, *fStandard, std::vector<TKurs*>{fDeutsch});
     form->show();
     KnopfMit(form.get(), QStringLiteral("Start"))->click();
     TTestLauf lauf;
@@ -449,7 +449,7 @@ class OptimierFensterTest : public QObject, protected TEingesetztesDokument {
   // the history holds one step more at most.
   void FixedLessonsGiveNoImprovementAndOneUndoStepAtMost() {
     fStandard->fOptimieren.fSekunden = 1;
-    TAutomatForm form({fDeutsch});
+    TAutomatForm form(*fSchule, *fStandard, {fDeutsch});
     form.show();
     KnopfMit(&form, QStringLiteral("Start"))->click();
     for (TSetzung* s : fDeutsch->fSetzungen) s->SetFixiert(true);

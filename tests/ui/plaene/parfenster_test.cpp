@@ -240,7 +240,7 @@ class ParFensterTest : public QObject {
         raster.Setze(sp, z, Kopplung(s, name.c_str(), {name.c_str()}));
       }
     }
-    auto* par = new TParForm(raster, false);
+    auto* par = new TParForm(s, raster, false);
     lauf.palette->FensterEinsetzen(par);
     const TParZelle fest = par->Raster().Zelle(1, 1);
 

@@ -32,12 +32,12 @@ class PlanFensterTest : public QObject, protected TEingesetztesDokument {
 
   // An hour placed from the teacher's menu into a room shows in the class and room plans too.
   void PlacesFromTheTeachersMenuIntoARoom() {
-    std::unique_ptr<TPlnForm> lehrer(PlanFensterOeffnen(fLehrer));
-    std::unique_ptr<TPlnForm> klasse(PlanFensterOeffnen(fKlasse));
-    std::unique_ptr<TPlnForm> raum(PlanFensterOeffnen(fRaum));
+    std::unique_ptr<TPlnForm> lehrer(PlanFensterOeffnen(*fSchule, *fStandard, fLehrer));
+    std::unique_ptr<TPlnForm> klasse(PlanFensterOeffnen(*fSchule, *fStandard, fKlasse));
+    std::unique_ptr<TPlnForm> raum(PlanFensterOeffnen(*fSchule, *fStandard, fRaum));
     QCOMPARE(lehrer->windowTitle(), QStringLiteral("Plan MEI"));
     QCOMPARE(lehrer->FensterArt(), 9);
-    QCOMPARE(PlanFensterOeffnen(fLehrer), lehrer.get());
+    QCOMPARE(PlanFensterOeffnen(*fSchule, *fStandard, fLehrer), lehrer.get());
     fSchule->SetToolArt(SetzTool);
     std::vector<std::string> angeboten;
     lehrer->fMenuZeigen = [&](TMenu& menu) {
@@ -75,7 +75,7 @@ class PlanFensterTest : public QObject, protected TEingesetztesDokument {
     TKopplung* kopplung = fSchule->HoleKopplung("RE5");
     fKurs->KopplungErgaenzen(kopplung);
     NeueSetzung(*fKurs, 1, 1, nullptr, 1);
-    std::unique_ptr<TPlnForm> lehrer(PlanFensterOeffnen(fLehrer));
+    std::unique_ptr<TPlnForm> lehrer(PlanFensterOeffnen(*fSchule, *fStandard, fLehrer));
     QCOMPARE(lehrer->ZellText(1, 1), QStringLiteral("RE5 D "));
     QVERIFY(lehrer->Raster()->item(0, 0)->font().bold());
     lehrer->Schalter()->click();
@@ -97,7 +97,7 @@ class PlanFensterTest : public QObject, protected TEingesetztesDokument {
     fKurs->KopplungErgaenzen(kopplung);
     auto* kr = new TKurs;
     kr->IKurs(fSchule->HoleLehrer("ABE"), fKlasse, 2, nullptr, fFach, kopplung);
-    std::unique_ptr<TPlnForm> klasse(PlanFensterOeffnen(fKlasse));
+    std::unique_ptr<TPlnForm> klasse(PlanFensterOeffnen(*fSchule, *fStandard, fKlasse));
     fSchule->SetToolArt(LoeschTool);
     const auto setzeBeide = [&] {
       NeueSetzung(*fKurs, 1, 2, nullptr, 2);
@@ -128,7 +128,7 @@ class PlanFensterTest : public QObject, protected TEingesetztesDokument {
     andere->IKurs(fLehrer, fSchule->HoleKlasse("5b"), 1, nullptr, fFach, nullptr);
     NeueSetzung(*fKurs, 1, 1, fRaum, 1);
     NeueSetzung(*andere, 1, 3, nullptr, 2)->SetFixiert(true);
-    std::unique_ptr<TPlnForm> klasse(PlanFensterOeffnen(fKlasse));
+    std::unique_ptr<TPlnForm> klasse(PlanFensterOeffnen(*fSchule, *fStandard, fKlasse));
     klasse->resize(600, 400);
     klasse->show();
     QVERIFY(QTest::qWaitForWindowExposed(klasse.get()));
@@ -169,7 +169,7 @@ class PlanFensterTest : public QObject, protected TEingesetztesDokument {
     fStandard->fPlnStd = 2;
     NeueSetzung(*fKurs, 1, 2, nullptr, 1);
     fLehrer->fSperrung.SetWocheTagStd(1, 4, true, 2);
-    std::unique_ptr<TPlnForm> lehrer(PlanFensterOeffnen(fLehrer));
+    std::unique_ptr<TPlnForm> lehrer(PlanFensterOeffnen(*fSchule, *fStandard, fLehrer));
     lehrer->fMenuZeigen = [](TMenu& menu) {
       QCOMPARE(menu.size(), std::size_t{1});
       QCOMPARE(QString::fromStdString(menu[0].fText), QStringLiteral("[1] MEI D 5a"));
@@ -193,7 +193,7 @@ class PlanFensterTest : public QObject, protected TEingesetztesDokument {
     fStandard->fPlnStd = 2;
     NeueSetzung(*fKurs, 1, 1, fRaum, 1);
     fLehrer->fSperrung.SetWocheTagStd(1, 3, true, 2);
-    std::unique_ptr<TPlnForm> klasse(PlanFensterOeffnen(fKlasse));
+    std::unique_ptr<TPlnForm> klasse(PlanFensterOeffnen(*fSchule, *fStandard, fKlasse));
     const auto marken = [&] {
       QString m;
       for (int std = 1; std <= 2; ++std) {
@@ -217,7 +217,7 @@ class PlanFensterTest : public QObject, protected TEingesetztesDokument {
 
   // An element that is deleted closes its plan window and unlinks it.
   void ClosesWithItsElement() {
-    TPlnForm* lehrer = PlanFensterOeffnen(fLehrer);
+    TPlnForm* lehrer = PlanFensterOeffnen(*fSchule, *fStandard, fLehrer);
     lehrer->show();
     QCOMPARE(fSchule->fFensterListe.size(), std::size_t{1});
     fSchule->LehrerLoeschen(fLehrer);

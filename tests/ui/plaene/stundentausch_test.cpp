@@ -41,7 +41,7 @@ class StundenTauschTest : public QObject, protected TEingesetztesDokument {
   // "Abbrechen" in "Stundentausch" leaves the plan; "Ok" and "Ja" over the listed fixed hour
   // exchange every hour of the two periods, and the window shows it.
   void SwapsTwoPeriodsByAShiftDrop() {
-    std::unique_ptr<TPlnForm> klasse(PlanFensterOeffnen(f5a));
+    std::unique_ptr<TPlnForm> klasse(PlanFensterOeffnen(*fSchule, *fStandard, f5a));
     klasse->resize(600, 400);
     klasse->show();
     QVERIFY(QTest::qWaitForWindowExposed(klasse.get()));
@@ -95,7 +95,7 @@ class StundenTauschTest : public QObject, protected TEingesetztesDokument {
 
   // Escape in "Tauschkonflikte" answers "Nein": nothing moves.
   void EscapeInTheConflictListLeavesThePlan() {
-    std::unique_ptr<TPlnForm> klasse(PlanFensterOeffnen(f5a));
+    std::unique_ptr<TPlnForm> klasse(PlanFensterOeffnen(*fSchule, *fStandard, f5a));
     klasse->show();
     QVERIFY(QTest::qWaitForWindowExposed(klasse.get()));
     TModalSkript skript;

@@ -66,11 +66,11 @@ class UebersichtFensterTest : public QObject, protected TEingesetztesDokument {
   // One column per teacher in list order, one row per day and period; row 9 is Tuesday's first
   // period; the cells show what the plan windows show.
   void ShowsEveryTeacherDayByPeriod() {
-    std::unique_ptr<TUeberForm> f(UeberFormOeffnen(leh));
+    std::unique_ptr<TUeberForm> f(UeberFormOeffnen(*fSchule, *fStandard, leh));
     QCOMPARE(f->windowTitle(), QStringLiteral("Übersicht für Lehrer"));
     QCOMPARE(f->FensterArt(), 31);
     QCOMPARE(FensterRegister().Offen(TFensterTyp::LehrerUebersicht), f.get());
-    QCOMPARE(UeberFormOeffnen(leh), f.get());
+    QCOMPARE(UeberFormOeffnen(*fSchule, *fStandard, leh), f.get());
     QCOMPARE(f->Zeilen(), 40);
     QCOMPARE(f->Raster()->model()->rowCount(), 40);
     QCOMPARE(f->Spalten(), 2);
@@ -101,7 +101,7 @@ class UebersichtFensterTest : public QObject, protected TEingesetztesDokument {
     QCOMPARE(f->Abgleichen(), 0);
 
     // The room overview names the teacher first.
-    std::unique_ptr<TUeberForm> raeume(UeberFormOeffnen(rau));
+    std::unique_ptr<TUeberForm> raeume(UeberFormOeffnen(*fSchule, *fStandard, rau));
     QCOMPARE(raeume->windowTitle(), QStringLiteral("Übersicht für Räume"));
     QCOMPARE(raeume->FensterArt(), 33);
     QCOMPARE(raeume->ZellText(1, 1), QStringLiteral("MEI 5a D"));
@@ -110,7 +110,7 @@ class UebersichtFensterTest : public QObject, protected TEingesetztesDokument {
   // Coupled courses show their coupling, bold, until the corner switch reads "x".
   void TheSwitchShowsTheClassInsteadOfTheCoupling() {
     fDeutsch->KopplungErgaenzen(fSchule->HoleKopplung("RE5"));
-    std::unique_ptr<TUeberForm> f(UeberFormOeffnen(leh));
+    std::unique_ptr<TUeberForm> f(UeberFormOeffnen(*fSchule, *fStandard, leh));
     QCOMPARE(f->ZellText(1, 1), QStringLiteral("RE5 D R1"));
     QVERIFY(f->Raster()->model()->index(0, 0).data(Qt::FontRole).value<QFont>().bold());
     f->Schalter()->click();
@@ -124,7 +124,7 @@ class UebersichtFensterTest : public QObject, protected TEingesetztesDokument {
     fStandard->fNebenEinander = false;
     fStandard->fPlnStd = 1;
     fStandard->fMaxTageNeu = 1;
-    std::unique_ptr<TUeberForm> f(UeberFormOeffnen(kla));
+    std::unique_ptr<TUeberForm> f(UeberFormOeffnen(*fSchule, *fStandard, kla));
     QCOMPARE(f->ZellText(1, 1), QStringLiteral("MEI\nD\nR1"));
     QCOMPARE(f->Raster()->verticalHeader()->defaultSectionSize(), 3 * fStandard->fPlnHoehe);
     QCOMPARE(f->UebersichtText(), QStringLiteral("\t5a\t6b\nMo  1\tMEI D R1\t\n"));
@@ -133,7 +133,7 @@ class UebersichtFensterTest : public QObject, protected TEingesetztesDokument {
   // A deleted teacher's column goes; the other columns stay as they were.
   void DropsTheColumnOfADeletedTeacher() {
     NeueSetzung(*fMathe, 1, 1, nullptr, 2);
-    std::unique_ptr<TUeberForm> f(UeberFormOeffnen(leh));
+    std::unique_ptr<TUeberForm> f(UeberFormOeffnen(*fSchule, *fStandard, leh));
     f->show();
     fSchule->LehrerLoeschen(fMei);
     QCOMPARE(f->Element(1), nullptr);
@@ -149,7 +149,7 @@ class UebersichtFensterTest : public QObject, protected TEingesetztesDokument {
   // Monday 1 to Monday 3 moves the teacher's course though the drop lands in another teacher's
   // column; a drop on its own cell does nothing.
   void DragsWithinTheCoursesOwnPlan() {
-    std::unique_ptr<TUeberForm> f(UeberFormOeffnen(leh));
+    std::unique_ptr<TUeberForm> f(UeberFormOeffnen(*fSchule, *fStandard, leh));
     f->resize(500, 500);
     f->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.get()));
@@ -183,7 +183,7 @@ class UebersichtFensterTest : public QObject, protected TEingesetztesDokument {
   // periods for the whole school.
   void SwapsTwoPeriodsByAShiftDrop() {
     NeueSetzung(*fMathe, 1, 3, nullptr, 2);
-    std::unique_ptr<TUeberForm> f(UeberFormOeffnen(leh));
+    std::unique_ptr<TUeberForm> f(UeberFormOeffnen(*fSchule, *fStandard, leh));
     f->resize(600, 1000);
     f->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.get()));
@@ -204,7 +204,7 @@ class UebersichtFensterTest : public QObject, protected TEingesetztesDokument {
 
   // Placing from the column's menu, fixing, deleting, and the preview of the move tool.
   void TheToolsActOnTheColumnsElement() {
-    std::unique_ptr<TUeberForm> f(UeberFormOeffnen(leh));
+    std::unique_ptr<TUeberForm> f(UeberFormOeffnen(*fSchule, *fStandard, leh));
     fSchule->SetToolArt(SetzTool);
     QStringList angeboten;
     f->fMenuZeigen = [&](TMenu& menu) {
@@ -243,7 +243,7 @@ class UebersichtFensterTest : public QObject, protected TEingesetztesDokument {
     fStandard->fPlnStd = 2;
     fStandard->fMaxTageNeu = 2;
     fAbe->fSperrung.SetWocheTagStd(1, 2, true, 2);
-    std::unique_ptr<TUeberForm> f(UeberFormOeffnen(leh));
+    std::unique_ptr<TUeberForm> f(UeberFormOeffnen(*fSchule, *fStandard, leh));
     QCOMPARE(f->UebersichtText(), QStringLiteral("\tMEI\tABE\n"
                                                  "Mo  1\t5a D R1\t\n"
                                                  "Mo  2\t\t\n"

@@ -52,9 +52,9 @@ class DeputatFensterTest : public QObject, protected TEingesetztesDokument {
   // course without hours shows only while the setting asks for it.
   void ListsTheCoursesOfTheElement() {
     TKurs* leer = Kurs(fMei, f5a, 0, nullptr, "Ku");
-    std::unique_ptr<TDepForm> form(DepFensterOeffnen(fMei));
+    std::unique_ptr<TDepForm> form(DepFensterOeffnen(*fSchule, *fStandard, fMei));
     QCOMPARE(form->FensterArt(), 16);
-    QCOMPARE(DepFensterOeffnen(fMei), form.get());
+    QCOMPARE(DepFensterOeffnen(*fSchule, *fStandard, fMei), form.get());
     QCOMPARE(form->windowTitle(), QStringLiteral("Deputat MEI [ 7.0/24.0]"));
     // In the course order: by class first.
     QCOMPARE(Spalte(*form, Fach),
@@ -86,7 +86,7 @@ class DeputatFensterTest : public QObject, protected TEingesetztesDokument {
   void SortsByTheTextOfAColumn() {
     fEnglisch->SetzeStunden(10);
     Kurs(fAbc, f5a, 9, nullptr, "M");
-    std::unique_ptr<TDepForm> alle(AlleKurseOeffnen());
+    std::unique_ptr<TDepForm> alle(AlleKurseOeffnen(*fSchule, *fStandard));
     QCOMPARE(alle->FensterArt(), 21);
     QCOMPARE(alle->windowTitle(), QStringLiteral("alle Kurse"));
     QCOMPARE(FensterRegister().Offen(TFensterTyp::AlleKurse), alle.get());
@@ -107,8 +107,8 @@ class DeputatFensterTest : public QObject, protected TEingesetztesDokument {
   // pasting anywhere else says where courses go.
   void CopiesCoursesFromOneWindowIntoAllCourses() {
     fDeutsch->KlasseErgaenzen(f5b);
-    std::unique_ptr<TDepForm> mei(DepFensterOeffnen(fMei));
-    std::unique_ptr<TDepForm> alle(AlleKurseOeffnen());
+    std::unique_ptr<TDepForm> mei(DepFensterOeffnen(*fSchule, *fStandard, fMei));
+    std::unique_ptr<TDepForm> alle(AlleKurseOeffnen(*fSchule, *fStandard));
     TSpeicherZwischenablage ablage;
     mei->Auswaehlen({0, 1});
     mei->Kopieren(false, false, ablage);
@@ -140,7 +140,7 @@ class DeputatFensterTest : public QObject, protected TEingesetztesDokument {
   // Deleting a selection takes the courses without placed hours only.
   void DeletesOnlyUnplacedCourses() {
     NeueSetzung(*fDeutsch, 1, 1, fR1, 1);
-    std::unique_ptr<TDepForm> mei(DepFensterOeffnen(fMei));
+    std::unique_ptr<TDepForm> mei(DepFensterOeffnen(*fSchule, *fStandard, fMei));
     mei->AllesAuswaehlen();
     mei->AuswahlLoeschen();
     QCOMPARE(fSchule->fKursMenge.ListeZahlElemente(), 1);
@@ -152,7 +152,7 @@ class DeputatFensterTest : public QObject, protected TEingesetztesDokument {
   void TheToolsChangeTheCourseOfTheRow() {
     fDeutsch->RaumErgaenzen(fR2, false);
     fEnglisch->RaumErgaenzen(fR2, false);
-    std::unique_ptr<TDepForm> mei(DepFensterOeffnen(fMei));
+    std::unique_ptr<TDepForm> mei(DepFensterOeffnen(*fSchule, *fStandard, fMei));
     std::vector<std::string> angeboten;
     mei->fMenuZeigen = [&](TMenu& menu) {
       angeboten.clear();

@@ -168,7 +168,8 @@ class GrunddatenFensterTest : public QObject {
     TKurs* kurs = Kurs(l, s.HoleKlasse("5a"), 3, nullptr, m);
     kurs->SetFaktor(2);
     l->SetSoll(-1, 1);
-    auto* fenster = dynamic_cast<TLeGrForm*>(GrunddatenFensterOeffnen(l));
+    auto* fenster =
+        dynamic_cast<TLeGrForm*>(GrunddatenFensterOeffnen(s, lauf.palette->standard(), l));
     QVERIFY(fenster);
     QCOMPARE(fenster->fSoll->text(), QStringLiteral(" 1.0"));
     QCOMPARE(fenster->fIstStunden->text(), QStringLiteral("( 3 )"));
@@ -221,7 +222,8 @@ class GrunddatenFensterTest : public QObject {
     l->SetRaum(r1);
     TKurs* a = Kurs(l, s.HoleKlasse("5a"), 2, r1, nullptr);
     TKurs* b = Kurs(l, s.HoleKlasse("5b"), 2, nullptr, nullptr);
-    auto* fenster = dynamic_cast<TLeGrForm*>(GrunddatenFensterOeffnen(l));
+    auto* fenster =
+        dynamic_cast<TLeGrForm*>(GrunddatenFensterOeffnen(s, lauf.palette->standard(), l));
     QCOMPARE(fenster->fRaum->text(), QStringLiteral("R1"));
     TModalSkript skript;
     skript.Druecke(QStringLiteral("Nein"));
@@ -259,7 +261,8 @@ class GrunddatenFensterTest : public QObject {
     TLehrer* l = s.HoleLehrer("MEI");
     TKurs* kurs = Kurs(l, s.HoleKlasse("5a"), 2, nullptr, nullptr);
     kurs->SetzungAufnehmen(new TSetzung(1, 2, 2, nullptr));
-    auto* fenster = dynamic_cast<TLeGrForm*>(GrunddatenFensterOeffnen(l));
+    auto* fenster =
+        dynamic_cast<TLeGrForm*>(GrunddatenFensterOeffnen(s, lauf.palette->standard(), l));
     fenster->show();
     QVERIFY(QTest::qWaitForWindowExposed(fenster));
     Ziehe(fenster->fSperrung, 1, 1, 2, 3);
@@ -286,7 +289,8 @@ class GrunddatenFensterTest : public QObject {
     TLehrer* l = s.HoleLehrer("MEI");
     TKurs* kurs = Kurs(l, k, 4, nullptr, s.HoleFach("M"));
     for (int p = 1; p <= 4; ++p) kurs->SetzungAufnehmen(new TSetzung(1, 1, p, nullptr));
-    auto* fenster = dynamic_cast<TKlGrForm*>(GrunddatenFensterOeffnen(k));
+    auto* fenster =
+        dynamic_cast<TKlGrForm*>(GrunddatenFensterOeffnen(s, lauf.palette->standard(), k));
     QVERIFY(fenster);
     QCOMPARE(fenster->FensterArt(), 62);
     QCOMPARE(fenster->fLehrer1->text(), QStringLiteral("ohne"));
@@ -367,7 +371,8 @@ class GrunddatenFensterTest : public QObject {
       geteilt->KlasseErgaenzen(c);
       TKurs* alt = Kurs(l, b, 3, nullptr, s.HoleFach("D"));
       alt->SetzungAufnehmen(new TSetzung(1, 1, 1, nullptr));
-      auto* fenster = dynamic_cast<TKlGrForm*>(GrunddatenFensterOeffnen(b));
+      auto* fenster =
+          dynamic_cast<TKlGrForm*>(GrunddatenFensterOeffnen(s, lauf.palette->standard(), b));
       TModalSkript skript;
       skript.Druecke(QStringLiteral("Ok"));
       fenster->fUebernehmen->click();
@@ -422,7 +427,8 @@ class GrunddatenFensterTest : public QObject {
     tabelle->SetKuerzel("UV5");
     tabelle->SetIstFach(true);
     s.fUVTabMenge.ListeAnhaengen(tabelle);
-    auto* fenster = dynamic_cast<TUVGrForm*>(GrunddatenFensterOeffnen(tabelle));
+    auto* fenster =
+        dynamic_cast<TUVGrForm*>(GrunddatenFensterOeffnen(s, lauf.palette->standard(), tabelle));
     QVERIFY(fenster);
     QCOMPARE(fenster->fTitel[0]->text(), QStringLiteral("UV-Klassen"));
     QCOMPARE(fenster->fTitel[1]->text(), QString::fromUtf8("UV-Fächer"));

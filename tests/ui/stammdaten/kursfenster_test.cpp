@@ -73,7 +73,7 @@ class KursFensterTest : public QObject, protected TEingesetztesDokument {
     auto* andere = new TKurs;
     andere->IKurs(nullptr, fKlasse, 2, nullptr, nullptr, nullptr);
     fSchule->SetDirty(false);
-    TKursForm* form = TKursForm::Oeffnen(fKurs, &fLehrer->fKurse);
+    TKursForm* form = TKursForm::Oeffnen(*fSchule, *fStandard, fKurs, &fLehrer->fKurse);
     QCOMPARE(form->windowTitle(), QStringLiteral("Kurs"));
     QCOMPARE(form->FensterArt(), 67);
     QCOMPARE(form->fLehrer->text(), QStringLiteral("MEI"));
@@ -82,7 +82,7 @@ class KursFensterTest : public QObject, protected TEingesetztesDokument {
     QCOMPARE(form->fStunden->value(), 5);
     QCOMPARE(form->fWert->text(), QStringLiteral("5.0"));
     QVERIFY(!fSchule->IsDirty());
-    QCOMPARE(TKursForm::Oeffnen(andere, &fSchule->fKursMenge), form);
+    QCOMPARE(TKursForm::Oeffnen(*fSchule, *fStandard, andere, &fSchule->fKursMenge), form);
     QCOMPARE(form->Kurs(), andere);
     QCOMPARE(form->fLehrer->text(), QString());
     QCOMPARE(form->fStunden->value(), 2);
@@ -97,7 +97,7 @@ class KursFensterTest : public QObject, protected TEingesetztesDokument {
   void HoursGoToEveryVersionEvenly() {
     VersionErweitern(*fSchule, 3);
     fStandard->fEineWoche = false;
-    TKursForm* form = TKursForm::Oeffnen(fKurs, &fLehrer->fKurse);
+    TKursForm* form = TKursForm::Oeffnen(*fSchule, *fStandard, fKurs, &fLehrer->fKurse);
     // The new versions start without hours.
     QCOMPARE(form->fStunden->value(), 5);
     QCOMPARE(form->fStunden->singleStep(), 3);
@@ -121,7 +121,7 @@ class KursFensterTest : public QObject, protected TEingesetztesDokument {
   // the room the hour is held in. Hours cannot go below the placed ones.
   void APlacedCourseKeepsItsTeacherAndClasses() {
     NeueSetzung(*fKurs, 1, 1, fR1, 1);
-    TKursForm* form = TKursForm::Oeffnen(fKurs, &fLehrer->fKurse);
+    TKursForm* form = TKursForm::Oeffnen(*fSchule, *fStandard, fKurs, &fLehrer->fKurse);
     QCOMPARE(form->fVerplant->text(), QStringLiteral("1"));
     QCOMPARE(form->fStunden->minimum(), 1);
     form->ArtWaehlen(leh);
@@ -168,7 +168,7 @@ class KursFensterTest : public QObject, protected TEingesetztesDokument {
   // "nicht verplanen" changes only while nothing is placed; ticked, hours may go below zero, and
   // clearing it brings them back to 0.
   void NotToBePlacedAllowsNegativeHours() {
-    TKursForm* form = TKursForm::Oeffnen(fKurs, &fLehrer->fKurse);
+    TKursForm* form = TKursForm::Oeffnen(*fSchule, *fStandard, fKurs, &fLehrer->fKurse);
     form->fNichtVerplanen->setChecked(true);
     QVERIFY(fKurs->fNichtVerplanen);
     QCOMPARE(form->fStunden->minimum(), -112);
@@ -194,7 +194,7 @@ class KursFensterTest : public QObject, protected TEingesetztesDokument {
   // "Std/Tag" 2 with 5 hours leaves one single hour; 1 leaves the hours, but not more than days.
   void HoursPerDayDecideTheSingleHours() {
     fStandard->fMaxTageNeu = 5;
-    TKursForm* form = TKursForm::Oeffnen(fKurs, &fLehrer->fKurse);
+    TKursForm* form = TKursForm::Oeffnen(*fSchule, *fStandard, fKurs, &fLehrer->fKurse);
     form->fStdProTag->setValue(2);
     QCOMPARE(fKurs->fStdProTag, 2);
     QCOMPARE(form->fEinzelne->value(), 1);
@@ -216,7 +216,7 @@ class KursFensterTest : public QObject, protected TEingesetztesDokument {
     fKurs->RaumErgaenzen(fSchule->HoleRaum("R2"), false);
     fKurs->RaumErgaenzen(fSchule->HoleRaum("R3"), false);
     NeueSetzung(*fKurs, 1, 2, fR1, 2);
-    TKursForm* form = TKursForm::Oeffnen(fKurs, &fLehrer->fKurse);
+    TKursForm* form = TKursForm::Oeffnen(*fSchule, *fStandard, fKurs, &fLehrer->fKurse);
     form->resize(700, 600);
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form));
@@ -261,7 +261,7 @@ class KursFensterTest : public QObject, protected TEingesetztesDokument {
   // info text is cut to 31 characters.
   void ColourAndInfo() {
     fStandard->fCustomFarbe[0] = "0000FF";
-    TKursForm* form = TKursForm::Oeffnen(fKurs, &fLehrer->fKurse);
+    TKursForm* form = TKursForm::Oeffnen(*fSchule, *fStandard, fKurs, &fLehrer->fKurse);
     TModalSkript skript;
     QColor erste;
     skript.Dann([&](QWidget* fenster) {

@@ -56,7 +56,7 @@ class UVTabFensterTest : public QObject, protected TEingesetztesDokument {
     Kurs(nullptr, f5a, 2, fD);
     TKurs* beide = Kurs(fMei, f5a, 4, fM);
     beide->KlasseErgaenzen(f5b);
-    std::unique_ptr<TUVTabForm> form(UVTabFensterOeffnen(fTab));
+    std::unique_ptr<TUVTabForm> form(UVTabFensterOeffnen(*fSchule, *fStandard, fTab));
     QCOMPARE(form->windowTitle(), QStringLiteral("UV-Tabelle UV1"));
     QCOMPARE(form->FensterArt(), 12);
     QCOMPARE(form->Raster()->rowCount(), 4);
@@ -103,7 +103,7 @@ class UVTabFensterTest : public QObject, protected TEingesetztesDokument {
     TKurs* deutsch = Kurs(fMei, f5a, 3, fD);
     TKurs* beide = Kurs(fMei, f5a, 4, fM);
     beide->KlasseErgaenzen(f5b);
-    std::unique_ptr<TUVTabForm> form(UVTabFensterOeffnen(fTab));
+    std::unique_ptr<TUVTabForm> form(UVTabFensterOeffnen(*fSchule, *fStandard, fTab));
     QCOMPARE(form->Matrix().Zelle(2, 2).fKurs, beide);
     QItemSelectionModel* auswahl = form->Raster()->selectionModel();
     for (auto [zeile, spalte] : {std::pair{2, 2}, {2, 1}, {1, 2}, {0, 1}, {1, 1}})

@@ -101,7 +101,7 @@ class FehlFensterTest : public QObject, TEingesetztesDokument {
     Fehlt(fSch, fMi, "--++", "K");
     Fehlt(fMue, fMi, "-+");
     Fehlt(fKoc, fMi + 1, "+");
-    TFehlFenster fenster(leh, fMi);
+    TFehlFenster fenster(*fSchule, *fStandard, leh, fMi);
     fenster.show();
     QCOMPARE(fenster.windowTitle(), QStringLiteral("Fehlende Lehrer"));
     QCOMPARE(fenster.DatumFeld()->text(), QStringLiteral("Mittwoch, 9. Dezember, 2026"));
@@ -129,11 +129,11 @@ class FehlFensterTest : public QObject, TEingesetztesDokument {
     // Each period is one width of the click rule; the whole day fits the column.
     QCOMPARE(raster->columnWidth(TFehlFenster::kTag), 16 * 9);
 
-    TFehlFenster klassen(kla, fMi);
+    TFehlFenster klassen(*fSchule, *fStandard, kla, fMi);
     QCOMPARE(klassen.windowTitle(), QStringLiteral("Fehlende Klassen"));
     QCOMPARE(klassen.ElementKnopf()->text(), QStringLiteral("Klassen"));
     QCOMPARE(klassen.Raster()->rowCount(), 0);
-    TFehlFenster raeume(rau, fMi);
+    TFehlFenster raeume(*fSchule, *fStandard, rau, fMi);
     QCOMPARE(raeume.windowTitle(), QStringLiteral("Fehlende Räume"));
     QCOMPARE(raeume.ElementKnopf()->text(), QStringLiteral("Räume"));
   }
@@ -142,7 +142,7 @@ class FehlFensterTest : public QObject, TEingesetztesDokument {
   // click toggles the period under the mouse, Shift clears every period, Ctrl sets every one;
   // the reason menu sets the reason. Nothing is recorded before "Ok".
   void TheElementMenuAddsARowAndClicksSetItsPeriods() {
-    TFehlFenster fenster(leh, fMi);
+    TFehlFenster fenster(*fSchule, *fStandard, leh, fMi);
     QStringList angeboten;
     QWidget* unter = nullptr;
     std::string wahl;
@@ -207,7 +207,7 @@ class FehlFensterTest : public QObject, TEingesetztesDokument {
   // button offers the short-name menu. Rows past the eighth scroll the grid.
   void ASecondAddSaysFehltSchonAndTheGridScrolls() {
     for (int i = 1; i <= 10; ++i) fSchule->HoleLehrer("L" + std::to_string(i));
-    TFehlFenster fenster(leh, fMi);
+    TFehlFenster fenster(*fSchule, *fStandard, leh, fMi);
     std::string wahl;
     TMenu gezeigt;
     fenster.fMenuZeigen = [&](TMenu& menu, QWidget*) {
@@ -267,7 +267,7 @@ class FehlFensterTest : public QObject, TEingesetztesDokument {
       Klicke(*fenster, 1, TFehlFenster::kGrund);
       QTest::mouseClick(KnopfMit(fenster, QStringLiteral("Ok")), Qt::LeftButton);
     });
-    QVERIFY(FehlFensterZeigen(nullptr, leh, fMi));
+    QVERIFY(FehlFensterZeigen(nullptr, *fSchule, *fStandard, leh, fMi));
     QVERIFY(skript.Fertig());
     QCOMPARE(Liste(fSchule->fFehlLehrerMenge), QStringList{"MUE 9.12 -++-------------(K)"});
     QCOMPARE(fSchule->fVertretungsMenge.ListeZahlElemente(), 1);
@@ -293,7 +293,7 @@ class FehlFensterTest : public QObject, TEingesetztesDokument {
       Klicke(*fenster, 0, TFehlFenster::kTag, 0, Qt::ShiftModifier);
       QTest::mouseClick(KnopfMit(fenster, QStringLiteral("Abbrechen")), Qt::LeftButton);
     });
-    QVERIFY(!FehlFensterZeigen(nullptr, leh, fMi, fMue));
+    QVERIFY(!FehlFensterZeigen(nullptr, *fSchule, *fStandard, leh, fMi, fMue));
     QVERIFY(skript.Fertig());
     QCOMPARE(Liste(fSchule->fFehlLehrerMenge), QStringList{"SCH 9.12 +++-------------(D)"});
     QCOMPARE(fSchule->fVertretungsMenge.ListeZahlElemente(), 0);
@@ -305,7 +305,7 @@ class FehlFensterTest : public QObject, TEingesetztesDokument {
   // date, which waits for the window's "Ok".
   void ALongAbsenceSkipsTheWeekend() {
     const TDatumZeit donnerstag = Datum(2026, 12, 10);
-    TFehlFenster fenster(leh, donnerstag);
+    TFehlFenster fenster(*fSchule, *fStandard, leh, donnerstag);
     fenster.show();
     fenster.Form().SetVon(1);
     fenster.Form().SetBis(2);
@@ -342,7 +342,7 @@ class FehlFensterTest : public QObject, TEingesetztesDokument {
   // A day the month lacks becomes its last day, shown in the field; a last day before the
   // window's date puts the fields back to it and enters nothing; "Abbrechen" enters nothing.
   void TheLongAbsenceCorrectsTheDay() {
-    TFehlFenster fenster(leh, Datum(2026, 2, 26));
+    TFehlFenster fenster(*fSchule, *fStandard, leh, Datum(2026, 2, 26));
     fenster.show();
     fenster.ElementZeigen(fKoc);
     QStringList felder;
