@@ -109,8 +109,24 @@ bool MenuZeigen(QWidget* besitzer, const TMenu& daten, const QPoint& wo) {
   return besitzer == nullptr || !wache.isNull();
 }
 
+namespace {
+const QPoint* gMenuOrt = nullptr;
+}  // namespace
+
+TMenuOrt::TMenuOrt(const QPoint& wo) : fWo(wo), fVorher(gMenuOrt) {
+  gMenuOrt = &fWo;
+}
+
+TMenuOrt::~TMenuOrt() {
+  gMenuOrt = fVorher;
+}
+
+QPoint MenuZeigerOrt() {
+  return gMenuOrt ? *gMenuOrt : QCursor::pos();
+}
+
 bool MenuAmZeiger(QWidget* besitzer, const TMenu& daten) {
-  return MenuZeigen(besitzer, daten, QCursor::pos());
+  return MenuZeigen(besitzer, daten, MenuZeigerOrt());
 }
 
 bool MenuUeberstanden(QWidget* fenster, const std::function<void(TMenu&)>& zeigen, TMenu& menu) {

@@ -1,11 +1,11 @@
 #pragma once
 
+#include <QPoint>
 #include <functional>
 
 #include "model/schnittstellen/menue.h"
 
 class QMenu;
-class QPoint;
 class QWidget;
 
 namespace orbato {
@@ -19,8 +19,24 @@ void MenuFuellen(QMenu* menu, const TMenu& daten);
 // belongs to no window, closes when `besitzer` goes, and the answer says whether `besitzer` still
 // lives, so that the caller touches nothing of a window that closed meanwhile.
 bool MenuZeigen(QWidget* besitzer, const TMenu& daten, const QPoint& wo);
-// The same at the mouse pointer.
+// The same at the mouse pointer, or where a TMenuOrt alive now says.
 bool MenuAmZeiger(QWidget* besitzer, const TMenu& daten);
+// Where MenuAmZeiger opens a menu now (global).
+QPoint MenuZeigerOrt();
+
+// While it lives, the menus that open at the mouse pointer open at `wo` (global) instead: a menu
+// the keyboard asked for belongs to the current cell, however far the pointer is from it.
+class TMenuOrt {
+ public:
+  explicit TMenuOrt(const QPoint& wo);
+  ~TMenuOrt();
+  TMenuOrt(const TMenuOrt&) = delete;
+  TMenuOrt& operator=(const TMenuOrt&) = delete;
+
+ private:
+  QPoint fWo;
+  const QPoint* fVorher;
+};
 // Shows a menu the way its window does (tests replace that way); whether the window still lives.
 bool MenuUeberstanden(QWidget* fenster, const std::function<void(TMenu&)>& zeigen, TMenu& menu);
 // The menu below the button that offers it; the button is its owner.

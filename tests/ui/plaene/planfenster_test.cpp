@@ -163,6 +163,64 @@ class PlanFensterTest : public QObject, protected TEingesetztesDokument {
     QCOMPARE(fKurs->fSetzungen.ListeZahlElemente(), 1);
   }
 
+  // Without a mouse: the arrows move the cell; Enter opens the set tool's menu there, below the
+  // cell; the move tool picks the hour up with Enter and puts it down with Enter on another cell
+  // (Escape lets go); the fix and delete tools act with Enter; Shift+F10 and the menu key give the
+  // set tool's course menu.
+  void PlacesMovesFixesAndDeletesFromTheKeyboard() {
+    std::unique_ptr<TPlnForm> klasse(PlanFensterOeffnen(*fSchule, *fStandard, fKlasse));
+    klasse->resize(600, 400);
+    klasse->show();
+    QVERIFY(QTest::qWaitForWindowExposed(klasse.get()));
+    QTableWidget* raster = klasse->Raster();
+    raster->setFocus();
+    raster->setCurrentCell(0, 0);
+    QTest::keyClick(raster, Qt::Key_Right);
+    QTest::keyClick(raster, Qt::Key_Down);
+    QCOMPARE(raster->currentRow(), 1);
+    QCOMPARE(raster->currentColumn(), 1);
+
+    fSchule->SetToolArt(SetzTool);
+    klasse->fMenuZeigen = [&](TMenu& menu) { QVERIFY(WaehleEintrag(menu, "R1")); };
+    std::vector<std::string> kursMenu;
+    const auto zeigen = [&](TMenu& menu) {
+      for (const TMenuEintrag& e : menu) kursMenu.push_back(e.fText);
+    };
+    QTest::keyClick(raster, Qt::Key_Return);
+    QCOMPARE(klasse->ZellText(2, 2), QStringLiteral("MEI D R1"));
+
+    klasse->fMenuZeigen = zeigen;
+    QTest::keyClick(raster, Qt::Key_F10, Qt::ShiftModifier);
+    QTest::keyClick(raster, Qt::Key_Menu);
+    QCOMPARE(kursMenu.size(), std::size_t{2});
+    QCOMPARE(QString::fromStdString(kursMenu[0]), QString::fromStdString(kursMenu[1]));
+
+    // Move: Enter on the hour, Down twice, Escape lets go; again, and Enter puts it down.
+    fSchule->SetToolArt(SchiebTool);
+    QTest::keyClick(raster, Qt::Key_Return);
+    QCOMPARE(klasse->ZellMarke(2, 2), 'R');
+    QTest::keyClick(raster, Qt::Key_Escape);
+    QCOMPARE(klasse->ZellMarke(2, 2), 'N');
+    QTest::keyClick(raster, Qt::Key_Space);
+    QTest::keyClick(raster, Qt::Key_Down);
+    QTest::keyClick(raster, Qt::Key_Down);
+    QTest::keyClick(raster, Qt::Key_Return);
+    QVERIFY(fKurs->SetzungFinden(1, 2, 4) != nullptr);
+    QVERIFY(fKurs->SetzungFinden(1, 2, 2) == nullptr);
+    QCOMPARE(klasse->ZellText(2, 4), QStringLiteral("MEI D R1"));
+
+    fSchule->SetToolArt(FixTool);
+    QTest::keyClick(raster, Qt::Key_Return);
+    QVERIFY(fKurs->SetzungFinden(1, 2, 4)->fFixiert);
+    QTest::keyClick(raster, Qt::Key_Return);
+    QVERIFY(!fKurs->SetzungFinden(1, 2, 4)->fFixiert);
+
+    fSchule->SetToolArt(LoeschTool);
+    QTest::keyClick(raster, Qt::Key_Return);
+    QCOMPARE(fKurs->fSetzungen.ListeZahlElemente(), 0);
+    QCOMPARE(klasse->ZellText(2, 4), QString());
+  }
+
   // The set tool's right click marks where a course could go; copying gives the plan as text.
   void MarksWhereACourseFitsAndCopiesThePlan() {
     fStandard->fMaxTageNeu = 5;

@@ -1,0 +1,61 @@
+#include "ui/bausteine/rastertasten.h"
+
+#include <QAbstractItemView>
+#include <QKeyEvent>
+#include <QPointer>
+
+#include "ui/hauptfenster/menuedaten.h"
+
+namespace orbato {
+namespace {
+
+class TRasterTastenFilter : public QObject {
+ public:
+  TRasterTastenFilter(QAbstractItemView& raster, TRasterTasten tasten)
+      : QObject(&raster), fRaster(&raster), fTasten(std::move(tasten)) {}
+
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override {
+    if (objekt != fRaster || ereignis->type() != QEvent::KeyPress) return false;
+    const auto* taste = static_cast<QKeyEvent*>(ereignis);
+    const Qt::KeyboardModifiers tasten =
+        taste->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+    const bool shift = taste->modifiers() & Qt::ShiftModifier;
+    switch (taste->key()) {
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+      case Qt::Key_Space:
+        if (tasten != Qt::NoModifier || shift) return false;
+        return Zelle(fTasten.fAusloesen);
+      case Qt::Key_Menu:
+        return Zelle(fTasten.fMenue ? fTasten.fMenue : fTasten.fAusloesen);
+      case Qt::Key_F10:
+        if (!shift || tasten != Qt::NoModifier) return false;
+        return Zelle(fTasten.fMenue ? fTasten.fMenue : fTasten.fAusloesen);
+      case Qt::Key_Escape:
+        return fTasten.fLoslassen && fTasten.fLoslassen();
+      default:
+        return false;
+    }
+  }
+
+ private:
+  bool Zelle(const std::function<void(int, int)>& handler) {
+    const QModelIndex zelle = fRaster->currentIndex();
+    if (!handler || !zelle.isValid()) return true;
+    const QRect rechteck = fRaster->visualRect(zelle);
+    const TMenuOrt ort(fRaster->viewport()->mapToGlobal(rechteck.bottomLeft()));
+    handler(zelle.row(), zelle.column());
+    return true;
+  }
+
+  QPointer<QAbstractItemView> fRaster;
+  TRasterTasten fTasten;
+};
+
+}  // namespace
+
+void RasterTastenAnschliessen(QAbstractItemView& raster, TRasterTasten tasten) {
+  raster.installEventFilter(new TRasterTastenFilter(raster, std::move(tasten)));
+}
+
+}  // namespace orbato
