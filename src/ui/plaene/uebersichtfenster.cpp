@@ -21,6 +21,7 @@
 #include "placement/setzmenue.h"
 #include "placement/tausch.h"
 #include "platform/qttext.h"
+#include "ui/bausteine/rastertasten.h"
 #include "ui/bausteine/werkzeugmaus.h"
 #include "ui/hauptfenster/fensterregister.h"
 #include "ui/hauptfenster/fensterwege.h"
@@ -161,6 +162,19 @@ TUeberForm::TUeberForm(TSchule& schule, TStandard& standard, TKuerzelArt art)
     Doppelgeklickt(i.column() + 1, i.row() + 1);
   });
   fRaster->viewport()->installEventFilter(this);
+  RasterTastenAnschliessen(*fRaster, {[this](int zeile, int spalte) {
+                                        TVerlaufSchritt schritt;
+                                        ZelleAusloesen(spalte + 1, zeile + 1);
+                                      },
+                                      [this](int zeile, int spalte) {
+                                        TVerlaufSchritt schritt;
+                                        if (fSchule.fToolArt == SetzTool) {
+                                          RechtsKlick(spalte + 1);
+                                        } else {
+                                          ZelleAusloesen(spalte + 1, zeile + 1);
+                                        }
+                                      },
+                                      [this] { return FallenLassen(); }});
   fRaster->setContextMenuPolicy(Qt::PreventContextMenu);
   fRaster->setAutoScroll(true);
   fMenuZeigen = [this](TMenu& menu) { MenuAmZeiger(this, menu); };
@@ -524,6 +538,32 @@ void TUeberForm::Ablegen(int, int zeile, bool alt, bool shift) {
   if (kurs == nullptr || zeile < 1 || zeile > Zeilen()) return;
   ZelleAblegen(fSchule, *kurs, fVonTag, fVonStd, Tag(zeile), Stunde(zeile), alt, shift);
   Abgleichen();
+}
+
+void TUeberForm::ZelleAusloesen(int spalte, int zeile) {
+  switch (fSchule.fToolArt) {
+    case SchiebTool:
+      if (fGezogen) {
+        Ablegen(spalte, zeile, false, false);
+      } else {
+        Aufnehmen(spalte, zeile);
+      }
+      break;
+    case LoeschTool:
+    case FixTool:
+      Doppelgeklickt(spalte, zeile, Qt::NoModifier);
+      break;
+    default:
+      Geklickt(spalte, zeile);
+      break;
+  }
+}
+
+bool TUeberForm::FallenLassen() {
+  if (fGezogen == nullptr) return false;
+  fGezogen = nullptr;
+  MarkenLoeschen();
+  return true;
 }
 
 // The mouse on the grid: the right click of the set tool and the drag of the move tool; the

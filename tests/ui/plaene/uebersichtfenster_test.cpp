@@ -179,6 +179,40 @@ class UebersichtFensterTest : public QObject, protected TEingesetztesDokument {
     QCOMPARE(f->ZellMarke(1, 9), 'N');
   }
 
+  // Without a mouse: the move tool picks the lesson up with Enter and puts it down two rows
+  // further with Enter; Escape lets go; the set tool's menu key offers the column's courses.
+  void MovesAndPlacesFromTheKeyboard() {
+    std::unique_ptr<TUeberForm> f(UeberFormOeffnen(*fSchule, *fStandard, leh));
+    f->resize(500, 500);
+    f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+    QTableView* raster = f->Raster();
+    raster->setFocus();
+    raster->setCurrentIndex(raster->model()->index(0, 0));
+    fSchule->SetToolArt(SchiebTool);
+    QTest::keyClick(raster, Qt::Key_Return);
+    QCOMPARE(f->ZellMarke(1, 1), 'R');
+    QTest::keyClick(raster, Qt::Key_Escape);
+    QCOMPARE(f->ZellMarke(1, 1), 'N');
+    QTest::keyClick(raster, Qt::Key_Return);
+    QTest::keyClick(raster, Qt::Key_Down);
+    QTest::keyClick(raster, Qt::Key_Down);
+    QTest::keyClick(raster, Qt::Key_Return);
+    QVERIFY(fDeutsch->SetzungFinden(1, 1, 1) == nullptr);
+    QVERIFY(fDeutsch->SetzungFinden(1, 1, 3) != nullptr);
+    QCOMPARE(f->ZellText(1, 3), QStringLiteral("5a D R1"));
+    QCOMPARE(fSchule->fVerlauf.ZahlSchritte(), std::size_t{1});
+
+    fSchule->SetToolArt(SetzTool);
+    QStringList angeboten;
+    f->fMenuZeigen = [&](TMenu& menu) {
+      for (const TMenuEintrag& e : menu) angeboten << QString::fromStdString(e.fText);
+    };
+    QTest::keyClick(raster, Qt::Key_Right);
+    QTest::keyClick(raster, Qt::Key_Menu);
+    QCOMPARE(angeboten, QStringList{QStringLiteral("[2] ABE M 6b")});
+  }
+
   // Shift-drop on another row asks "Stundentausch" with the row headers and exchanges both
   // periods for the whole school.
   void SwapsTwoPeriodsByAShiftDrop() {
