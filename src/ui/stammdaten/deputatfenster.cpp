@@ -8,6 +8,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
@@ -22,6 +23,7 @@
 #include "model/schnittstellen/dialoge.h"
 #include "platform/qttext.h"
 #include "ui/bausteine/mehrfachwahl.h"
+#include "ui/bausteine/rastertasten.h"
 #include "ui/bausteine/werkzeugmaus.h"
 #include "ui/hauptfenster/fensterregister.h"
 #include "ui/hauptfenster/fensterwege.h"
@@ -75,6 +77,12 @@ TDepForm::TDepForm(TSchule& schule, TStandard& standard, TElement* element, TFen
   });
   connect(fTabelle, &QTableView::doubleClicked, this,
           [this](const QModelIndex& i) { Doppelgeklickt(i.row()); });
+  RasterTastenAnschliessen(*fTabelle, {[this](int zeile, int spalte) {
+                                         TVerlaufSchritt schritt;
+                                         ZelleAusloesen(zeile, spalte);
+                                       },
+                                       {},
+                                       [this] { return FallenLassen(); }});
   fMenuZeigen = [this](TMenu& menu) { MenuAmZeiger(this, menu); };
   fKlassenWaehlen = [this] { return KlassenWaehlen(this, fSchule); };
   Fuellen();
@@ -266,6 +274,28 @@ void TDepForm::Ziehen(int vonZeile, TDepSpalte spalte, int nachZeile) {
   TKurs* ziel = ZeilenKurs(nachZeile);
   if (quelle == nullptr || ziel == nullptr || quelle == ziel) return;
   if (DepUebertragen(*quelle, *ziel, spalte)) Geaendert();
+}
+
+void TDepForm::ZelleAusloesen(int zeile, int spalte) {
+  if (fSchule.fToolArt != SchiebTool) {
+    if (IstKursSpalte(spalte)) Geklickt(zeile, Spalte(spalte), Qt::NoModifier);
+    return;
+  }
+  if (fZiehZeile < 0) {
+    if (IstKursSpalte(spalte) && IstZiehSpalte(Spalte(spalte), fStandard)) {
+      fZiehZeile = zeile;
+      fZiehSpalte = spalte;
+    }
+    return;
+  }
+  const int von = std::exchange(fZiehZeile, -1);
+  if (zeile != von) Ziehen(von, Spalte(fZiehSpalte), zeile);
+}
+
+bool TDepForm::FallenLassen() {
+  if (fZiehZeile < 0) return false;
+  fZiehZeile = -1;
+  return true;
 }
 
 void TDepForm::Sortieren(TDepSpalte spalte) {

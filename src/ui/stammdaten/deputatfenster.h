@@ -76,6 +76,11 @@ class TDepForm : public QWidget, public Fenster {
   void Doppelgeklickt(int zeile);
   // The move tool's drop of a cell of one row onto another row.
   void Ziehen(int vonZeile, TDepSpalte spalte, int nachZeile);
+  // Enter on the current cell (table column `spalte`): the click of the tool in hand; the move
+  // tool takes the cell's class, room or info up and, on Enter in another row, carries it there.
+  void ZelleAusloesen(int zeile, int spalte);
+  // Escape: the move tool lets go of what it holds; false when it holds nothing.
+  bool FallenLassen();
   // A click on a column header.
   void Sortieren(TDepSpalte spalte);
 

@@ -147,6 +147,49 @@ class DeputatFensterTest : public QObject, protected TEingesetztesDokument {
     QCOMPARE(Spalte(*mei, Fach), QStringList{QStringLiteral("D")});
   }
 
+  // Without a mouse: Enter opens the set tool's menu of the current cell; the move tool takes a
+  // room cell up with Enter and carries it to the row below with Enter; Escape lets go.
+  void TheToolsWorkFromTheKeyboard() {
+    std::unique_ptr<TDepForm> mei(DepFensterOeffnen(*fSchule, *fStandard, fMei));
+    mei->resize(700, 300);
+    mei->show();
+    QVERIFY(QTest::qWaitForWindowExposed(mei.get()));
+    QTableView* tabelle = mei->findChild<QTableView*>();
+    QVERIFY(tabelle);
+    const auto spalte = [&](const QString& kopf) {
+      for (int c = 0; c < tabelle->model()->columnCount(); ++c) {
+        if (tabelle->model()->headerData(c, Qt::Horizontal).toString() == kopf) return c;
+      }
+      return -1;
+    };
+    const int std = spalte(QStringLiteral("Std"));
+    const int raum = spalte(QStringLiteral("Raum"));
+    QVERIFY(std >= 0 && raum >= 0);
+    std::vector<std::string> angeboten;
+    mei->fMenuZeigen = [&](TMenu& menu) {
+      for (const TMenuEintrag& e : menu) angeboten.push_back(e.fText);
+    };
+    tabelle->setFocus();
+    tabelle->setCurrentIndex(tabelle->model()->index(1, std));
+    fSchule->SetToolArt(SetzTool);
+    QTest::keyClick(tabelle, Qt::Key_Return);
+    QCOMPARE(angeboten.size(), std::size_t{21});
+
+    fSchule->SetToolArt(SchiebTool);
+    tabelle->setCurrentIndex(tabelle->model()->index(0, raum));
+    QTest::keyClick(tabelle, Qt::Key_Return);
+    QTest::keyClick(tabelle, Qt::Key_Escape);
+    QTest::keyClick(tabelle, Qt::Key_Down);
+    QTest::keyClick(tabelle, Qt::Key_Escape);
+    QCOMPARE(fEnglisch->fRaeume.ListeZahlElemente(), 0);
+    QTest::keyClick(tabelle, Qt::Key_Up);
+    QTest::keyClick(tabelle, Qt::Key_Return);
+    QTest::keyClick(tabelle, Qt::Key_Down);
+    QTest::keyClick(tabelle, Qt::Key_Return);
+    QCOMPARE(fEnglisch->fRaeume.ListeZahlElemente(), 1);
+    QCOMPARE(fEnglisch->ErsterRaum(), fR1);
+  }
+
   // The tools in a row: the set tool's hour menu, the delete tool's room menu, dragging a room cell
   // onto another course.
   void TheToolsChangeTheCourseOfTheRow() {
