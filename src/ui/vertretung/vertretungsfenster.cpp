@@ -146,6 +146,10 @@ TVertrForm::TVertrForm(TSchule& schule, TStandard& standard, TDatumZeit datum, Q
   connect(fTabelle, &QTableWidget::cellClicked, this,
           [this](int zeile, int spalte) { Geklickt(zeile, spalte); });
   fTabelle->installEventFilter(this);
+  // The planner comes for the records: the window takes the keys into its list, not into the
+  // sort box above it.
+  setFocusProxy(fTabelle);
+  fTabelle->setFocus();
   Fuellen();
 }
 

@@ -199,8 +199,9 @@ QWidget* TVertrWahlForm::LehrerSeite() {
     fWahl.SetZaehlerAuswahl(i);
     Zeigen();
   });
-  connect(fLehrerListe, &QTableWidget::cellDoubleClicked, this, [this](int zeile, int) {
-    fWahl.LehrerEintragen(zeile);
+  // A double click or Enter chooses the row.
+  connect(fLehrerListe, &QTableWidget::activated, this, [this](const QModelIndex& zeile) {
+    fWahl.LehrerEintragen(zeile.row());
     Zeigen();
   });
   connect(fStattPartner, &QPushButton::clicked, this, [this] {
@@ -241,8 +242,8 @@ QWidget* TVertrWahlForm::RaumSeite() {
     fWahl.SetFreieLehrer(an);
     Zeigen();
   });
-  connect(fRaumListe, &QTableWidget::cellDoubleClicked, this, [this](int zeile, int) {
-    fWahl.RaumEintragen(zeile);
+  connect(fRaumListe, &QTableWidget::activated, this, [this](const QModelIndex& zeile) {
+    fWahl.RaumEintragen(zeile.row());
     Zeigen();
   });
   auto* layout = new QVBoxLayout(seite);

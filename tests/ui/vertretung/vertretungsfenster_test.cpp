@@ -1,6 +1,7 @@
 #include "ui/vertretung/vertretungsfenster.h"
 #include "ui/hauptfenster/fensterregister.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
@@ -101,6 +102,7 @@ class VertretungsFensterTest : public QObject {
     QCOMPARE(s.lauf.palette->VersionsKnopf()->text(), QStringLiteral("1"));
     QCOMPARE(f->DatumFeld()->text(), QStringLiteral("Di, 8. Dez 2026"));
     QTableWidget* t = f->Tabelle();
+    QCOMPARE(s.lauf.palette->focusWidget(), t);
     QCOMPARE(t->columnCount(), 11);
     QCOMPARE(t->horizontalHeaderItem(10)->text(), QStringLiteral("VRaum"));
     QCOMPARE(t->rowCount(), 2);

@@ -104,7 +104,10 @@ class VertretungswahlFensterTest : public QObject, public TEingesetztesDokument 
     QCOMPARE(Zelle(form->LehrerListe(), 1, 0), QStringLiteral("KOC"));
     QCOMPARE(Zelle(form->Tagesplan(), 1, 1), QStringLiteral("MUE M 5a R1"));
 
-    Doppelklick(form->LehrerListe(), 0);
+    // Chosen from the keyboard: the row, then Enter.
+    form->LehrerListe()->setFocus();
+    form->LehrerListe()->setCurrentCell(0, 0);
+    QTest::keyClick(form->LehrerListe(), Qt::Key_Return);
     QCOMPARE(fV->fLehrer, fSch);
     QCOMPARE(form->LehrerFeld()->text(), QStringLiteral("SCH"));
     QVERIFY(form->Knopf(QStringLiteral("statt"))->isVisible());
