@@ -27,6 +27,7 @@
 #include "model/fenster/fenstertyp.h"
 #include "model/vertretung/vertretung.h"
 #include "platform/qttext.h"
+#include "ui/bausteine/tageszeilenlegende.h"
 #include "ui/hauptfenster/fensterregister.h"
 #include "ui/hauptfenster/fensterwege.h"
 #include "ui/hauptfenster/menuedaten.h"
@@ -68,12 +69,16 @@ QTableWidget* Liste(const QStringList& koepfe, QWidget* eltern) {
   liste->verticalHeader()->hide();
   liste->horizontalHeader()->setStretchLastSection(true);
   liste->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  liste->horizontalHeaderItem(1)->setToolTip(TageszeilenLegende());
   return liste;
 }
 
+// The second column of both lists holds the day line, whose letters the tooltip spells out.
 void Zeile(QTableWidget* liste, int zeile, const QStringList& texte) {
   for (int spalte = 0; spalte < texte.size(); ++spalte) {
-    liste->setItem(zeile, spalte, new QTableWidgetItem(texte[spalte]));
+    auto* zelle = new QTableWidgetItem(texte[spalte]);
+    if (spalte == 1) zelle->setToolTip(TageszeilenLegende());
+    liste->setItem(zeile, spalte, zelle);
   }
 }
 

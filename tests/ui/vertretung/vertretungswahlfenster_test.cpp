@@ -1,5 +1,4 @@
 #include "ui/vertretung/vertretungswahlfenster.h"
-#include "ui/hauptfenster/fensterregister.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -16,6 +15,8 @@
 #include "model/schnittstellen/uhr.h"
 #include "platform/qttext.h"
 #include "substitution/fehlzeiten.h"
+#include "ui/bausteine/tageszeilenlegende.h"
+#include "ui/hauptfenster/fensterregister.h"
 
 namespace orbato {
 
@@ -102,6 +103,10 @@ class VertretungswahlFensterTest : public QObject, public TEingesetztesDokument 
     QCOMPARE(Zelle(form->LehrerListe(), 0, 0), QStringLiteral("SCH"));
     QCOMPARE(Zelle(form->LehrerListe(), 0, 1), QStringLiteral("EFFFFFFFFFFFFFFF"));
     QCOMPARE(Zelle(form->LehrerListe(), 1, 0), QStringLiteral("KOC"));
+    // The day line's letters are spelled out where they stand.
+    QCOMPARE(form->LehrerListe()->horizontalHeaderItem(1)->toolTip(), TageszeilenLegende());
+    QCOMPARE(form->LehrerListe()->item(0, 1)->toolTip(), TageszeilenLegende());
+    QVERIFY(TageszeilenLegende().contains(QStringLiteral("U  Springstunde")));
     QCOMPARE(Zelle(form->Tagesplan(), 1, 1), QStringLiteral("MUE M 5a R1"));
 
     // Chosen from the keyboard: the row, then Enter.
