@@ -1,6 +1,7 @@
 #include "scheduler/automatik.h"
 
 #include <algorithm>
+#include <map>
 
 #include "model/dokument/schule.h"
 #include "model/elemente/kopplung.h"
@@ -152,6 +153,23 @@ void TAutomatik::Rechne() {
   }
   if (fNochZuSetzen < 0) fNochZuSetzen = 0;
   fFertig = true;
+}
+
+TOffeneStunden OffeneStundenUndZeitfenster(const std::vector<TKurs*>& kurse) {
+  TOffeneStunden offen;
+  std::map<const TKopplung*, int32_t> kopplungen;
+  for (const TKurs* kurs : kurse) {
+    const int32_t stunden = Offen(*kurs);
+    offen.fStunden += stunden;
+    if (kurs->fKopplung == nullptr) {
+      offen.fZeitfenster += stunden;
+    } else {
+      int32_t& meiste = kopplungen[kurs->fKopplung];
+      meiste = std::max(meiste, stunden);
+    }
+  }
+  for (const auto& [kopplung, stunden] : kopplungen) offen.fZeitfenster += stunden;
+  return offen;
 }
 
 }  // namespace orbato

@@ -80,4 +80,13 @@ class TAutomatik {
   bool fFertig = false;
 };
 
+// The hours the courses still have open, counted per course and per time slot: the courses of a
+// coupling share their slots, so a coupling needs as many slots as its most open course has hours.
+struct TOffeneStunden {
+  int32_t fStunden = 0;
+  int32_t fZeitfenster = 0;
+  bool operator==(const TOffeneStunden&) const = default;
+};
+TOffeneStunden OffeneStundenUndZeitfenster(const std::vector<TKurs*>& kurse);
+
 }  // namespace orbato

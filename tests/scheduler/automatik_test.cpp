@@ -42,6 +42,20 @@ TEST_F(AutomatikTest, TheWorkListTakesEachCourseOnceWithItsCouplingAndSkipsUnpla
   EXPECT_EQ(automatik.NochZuSetzen(), 4);
 }
 
+// A coupling's courses share their periods: three open hours of two coupled courses need two
+// periods, a single course's hours one each; placed hours are not open.
+TEST_F(AutomatikTest, OpenHoursCountCoupledCoursesOncePerPeriod) {
+  TKopplung* ko = fSchule.HoleKopplung("K1");
+  TKurs* a = Kurs(fMue, f5a, 2);
+  TKurs* b = Kurs(fSch, f5b, 1);
+  TKurs* allein = Kurs(fMue, f5b, 3);
+  a->KopplungErgaenzen(ko);
+  b->KopplungErgaenzen(ko);
+  NeueSetzung(*allein, 1, 1, nullptr, 1);
+  EXPECT_EQ(OffeneStundenUndZeitfenster({a, b, allein}), (TOffeneStunden{5, 4}));
+  EXPECT_EQ(OffeneStundenUndZeitfenster({}), (TOffeneStunden{0, 0}));
+}
+
 TEST_F(AutomatikTest, ADoubleBlockComesFirstThenASingleHourOnAFreeDay) {
   TKurs* k = Kurs(fMue, f5a, 3, 2, 1);
   const TAutomatik a = Rechne({k});

@@ -37,6 +37,14 @@ QLabel* Zahlfeld(const char* name, QWidget* eltern) {
   return feld;
 }
 
+// Coupled courses share their periods, so the hours open and the periods they need differ.
+QString OffenKopf(const TOffeneStunden& offen) {
+  return QStringLiteral("nicht gesetzt: %1 %2, %3 Zeitfenster")
+      .arg(offen.fStunden)
+      .arg(offen.fStunden == 1 ? QStringLiteral("Stunde") : QStringLiteral("Stunden"))
+      .arg(offen.fZeitfenster);
+}
+
 }  // namespace
 
 TAutomatForm::TAutomatForm(TSchule& schule, TStandard& standard, const std::vector<TKurs*>& auswahl,
@@ -220,7 +228,9 @@ void TAutomatForm::OptimierenZeigen() {
 
 void TAutomatForm::RestZeigenKnopfClick() {
   TDepForm* liste = AlleKurseOeffnen(fSchule, fStandard);
-  liste->KurseZeigen(fAutomatik->Rest(), [](const TKurs& kurs) { return GrundOffen(kurs); });
+  liste->KurseZeigen(
+      fAutomatik->Rest(), [](const TKurs& kurs) { return GrundOffen(kurs); },
+      OffenKopf(OffeneStundenUndZeitfenster(fAutomatik->Rest())));
   DokumentFensterZeigen(liste);
   liste->FensterNachVorn();
   accept();

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QStyle>
@@ -49,7 +50,8 @@ TDepForm::TDepForm(TSchule& schule, TStandard& standard, TElement* element, TFen
       fNurGekoppelt(nurGekoppelt),
       fNurOffen(nurOffen),
       fModell(new TDepModell(standard, this)),
-      fTabelle(new QTableView(this)) {
+      fTabelle(new QTableView(this)),
+      fKopf(new QLabel(this)) {
   if (fElement) {
     fElement->SetDepFenster(this);
     fSchule.FensterAnmelden("Deputat " + fElement->fKuerzel.str() + " " + std::to_string(Nr(typ)),
@@ -59,6 +61,9 @@ TDepForm::TDepForm(TSchule& schule, TStandard& standard, TElement* element, TFen
   }
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
+  fKopf->setObjectName(QStringLiteral("kopf"));
+  fKopf->hide();
+  layout->addWidget(fKopf);
   layout->addWidget(fTabelle);
   fTabelle->setModel(fModell);
   fTabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -164,18 +169,26 @@ void TDepForm::AllesAuswaehlen() {
 }
 
 void TDepForm::KurseZeigen(std::vector<TKurs*> kurse,
-                           std::function<std::string(const TKurs&)> grund) {
+                           std::function<std::string(const TKurs&)> grund, const QString& kopf) {
   fGezeigt = std::move(kurse);
   fGrund = std::move(grund);
+  fKopf->setText(kopf);
+  fKopf->setVisible(!kopf.isEmpty());
   fSortiertNach = -1;
   fTabelle->clearSelection();
   Fuellen();
+}
+
+QString TDepForm::Kopf() const {
+  return fKopf->text();
 }
 
 void TDepForm::ListeZeigen() {
   if (!fGezeigt) return;
   fGezeigt.reset();
   fGrund = nullptr;
+  fKopf->clear();
+  fKopf->hide();
   fSortiertNach = -1;
   Fuellen();
 }
@@ -211,7 +224,12 @@ void TDepForm::Abmessen() {
   for (int i = 0; i < static_cast<int>(spalten.size()); ++i) {
     fTabelle->setColumnWidth(i, DepBreite(spalten[i]) + rand);
   }
-  if (fGrund) fTabelle->resizeColumnToContents(static_cast<int>(spalten.size()));
+  if (fGrund) {
+    const int grund = static_cast<int>(spalten.size());
+    fTabelle->resizeColumnToContents(grund);
+    QHeaderView* kopf = fTabelle->horizontalHeader();
+    kopf->moveSection(kopf->visualIndex(grund), 0);
+  }
   updateGeometry();
 }
 

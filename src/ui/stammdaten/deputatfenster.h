@@ -13,6 +13,7 @@
 #include "model/schnittstellen/fenster.h"
 #include "model/schnittstellen/menue.h"
 
+class QLabel;
 class QTableView;
 
 namespace orbato {
@@ -65,7 +66,11 @@ class TDepForm : public QWidget, public Fenster {
   // Shows these courses, in this order, in place of the window's own list, with a last column
   // "Grund" that says for each what `grund` makes of it, asked anew at every refresh; the
   // window's filters do not apply. "alle Kurse" lists the courses the scheduler left open so.
-  void KurseZeigen(std::vector<TKurs*> kurse, std::function<std::string(const TKurs&)> grund);
+  // "Grund" stands first, where no window width hides it; `kopf`, when given, heads the list.
+  void KurseZeigen(std::vector<TKurs*> kurse, std::function<std::string(const TKurs&)> grund,
+                   const QString& kopf = {});
+  // The heading over a list of KurseZeigen; empty otherwise.
+  QString Kopf() const;
   // Back to the window's own list.
   void ListeZeigen();
   bool ZeigtListe() const { return !fGezeigt.has_value(); }
@@ -120,6 +125,7 @@ class TDepForm : public QWidget, public Fenster {
   bool fNurOffen;
   TDepModell* fModell;
   QTableView* fTabelle;
+  QLabel* fKopf;
   int fSortiertNach = -1;  // the column kind sorted by, -1 for the list order
   int fZiehZeile = -1;
   int fZiehSpalte = -1;

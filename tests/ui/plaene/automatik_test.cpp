@@ -215,6 +215,9 @@ class AutomatikFensterTest : public QObject, protected TEingesetztesDokument {
     QCOMPARE(alle->Modell().index(0, grund).data().toString(),
              QStringLiteral("2 Stunden offen, keine Zelle frei: Lehrer MEI gesperrt Mo–Fr"));
     QCOMPARE(alle->Text(0, TDepSpalte::Std), QStringLiteral("3"));
+    // "Grund" stands first, the list has a heading with the hours and the periods they need.
+    QCOMPARE(alle->Tabelle()->horizontalHeader()->logicalIndex(0), grund);
+    QCOMPARE(alle->Kopf(), QStringLiteral("nicht gesetzt: 2 Stunden, 2 Zeitfenster"));
     // The reason follows the plan: with the teacher free on Tuesday it names the cells left.
     fMei->fSperrung.SetWocheTag(1, 2, 0);
     fSchule->FensterAktualisieren();
@@ -230,6 +233,8 @@ class AutomatikFensterTest : public QObject, protected TEingesetztesDokument {
     alle->ListeZeigen();
     QCOMPARE(alle->Zeilen(), 2);
     QCOMPARE(alle->Modell().columnCount(), grund);
+    QCOMPARE(alle->Kopf(), QString());
+    QCOMPARE(alle->Tabelle()->horizontalHeader()->logicalIndex(0), 0);
   }
 
   // "Nachbessern" moves a placed hour to make room for one left open; "Abbrechen" stops it with
