@@ -1,5 +1,6 @@
 #include "ui/plaene/planfenster.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -168,21 +169,30 @@ void TPlnForm::Abmessen() {
   int32_t breite = 0;
   for (int32_t b : teile) breite = s.fNebenEinander ? breite + b : std::max(breite, b);
   const int32_t zeilen = s.fNebenEinander ? 1 : static_cast<int32_t>(teile.size());
-  fRaster->horizontalHeader()->setDefaultSectionSize(std::max(breite, 13));
-  fRaster->horizontalHeader()->setMinimumSectionSize(13);
-  for (int t = 0; t < fRaster->columnCount(); ++t) fRaster->setColumnWidth(t, std::max(breite, 13));
-  fRaster->verticalHeader()->setMinimumSectionSize(std::min(s.fPlnHoehe, 13));
-  for (int p = 0; p < fRaster->rowCount(); ++p) fRaster->setRowHeight(p, s.fPlnHoehe * zeilen);
-  fRaster->verticalHeader()->setFixedWidth(std::max(s.fPlnStdBreite, 13));
+  // The settings give the size the window opens with; then the days share the window's width
+  // and the periods its height, down to what still shows a short name and a line of text.
+  fSpaltenBreite = std::max(breite, 13);
+  fZeilenHoehe = std::max(s.fPlnHoehe * zeilen, 1);
+  const QFontMetrics masse(fRaster->font());
+  QHeaderView* tage = fRaster->horizontalHeader();
+  tage->setMinimumSectionSize(std::min(fSpaltenBreite, masse.averageCharWidth() * 5 + 4));
+  tage->setDefaultSectionSize(fSpaltenBreite);
+  tage->setSectionResizeMode(QHeaderView::Stretch);
+  QHeaderView* stunden = fRaster->verticalHeader();
+  stunden->setMinimumSectionSize(std::min(fZeilenHoehe, masse.height() + 2));
+  stunden->setDefaultSectionSize(fZeilenHoehe);
+  stunden->setSectionResizeMode(QHeaderView::Stretch);
+  stunden->setFixedWidth(std::max(s.fPlnStdBreite, 13));
   updateGeometry();
 }
 
-// The whole grid, so that the window opens as large as the workspace lets it.
+// The whole grid at the size the settings give, so that the window opens as large as the
+// workspace lets it.
 QSize TPlnForm::sizeHint() const {
-  int breite = fRaster->verticalHeader()->width() + 2 * fRaster->frameWidth();
-  for (int t = 0; t < fRaster->columnCount(); ++t) breite += fRaster->columnWidth(t);
-  int hoehe = fRaster->horizontalHeader()->sizeHint().height() + 2 * fRaster->frameWidth();
-  for (int p = 0; p < fRaster->rowCount(); ++p) hoehe += fRaster->rowHeight(p);
+  const int breite = fRaster->verticalHeader()->width() + 2 * fRaster->frameWidth() +
+                     fRaster->columnCount() * fSpaltenBreite;
+  const int hoehe = fRaster->horizontalHeader()->sizeHint().height() + 2 * fRaster->frameWidth() +
+                    fRaster->rowCount() * fZeilenHoehe;
   return {breite, hoehe};
 }
 

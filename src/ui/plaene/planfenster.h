@@ -104,6 +104,8 @@ class TPlnForm : public QWidget, public Fenster, public TPlanZellen {
   TSchule& fSchule;
   TStandard& fStandard;
   TPlanElement* fElement;
+  int fSpaltenBreite = 13;  // a day's and a period's size as the settings give them
+  int fZeilenHoehe = 13;
   TFensterTyp fTyp;
   QTableWidget* fRaster;
   QToolButton* fSchalter;

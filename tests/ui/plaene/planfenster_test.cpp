@@ -1,5 +1,7 @@
 #include "ui/plaene/planfenster.h"
 
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
@@ -219,6 +221,41 @@ class PlanFensterTest : public QObject, protected TEingesetztesDokument {
     QTest::keyClick(raster, Qt::Key_Return);
     QCOMPARE(fKurs->fSetzungen.ListeZahlElemente(), 0);
     QCOMPARE(klasse->ZellText(2, 4), QString());
+  }
+
+  // The window opens at the size the settings give; then the days share its width and the
+  // periods its height, and shrink no further than a short name needs.
+  void TheGridGrowsAndShrinksWithTheWindow() {
+    fStandard->fMaxTageNeu = 5;
+    fStandard->fPlnStd = 6;
+    std::unique_ptr<TPlnForm> klasse(PlanFensterOeffnen(*fSchule, *fStandard, fKlasse));
+    QTableWidget* raster = klasse->Raster();
+    QCOMPARE(raster->columnCount(), 5);
+    QCOMPARE(raster->rowCount(), 6);
+    klasse->resize(klasse->sizeHint());
+    klasse->show();
+    QVERIFY(QTest::qWaitForWindowExposed(klasse.get()));
+    const int natur = raster->columnWidth(0);
+    const auto gleich = [&](int breite, int hoehe) {
+      for (int t = 1; t < 5; ++t) QVERIFY(qAbs(raster->columnWidth(t) - breite) <= 1);
+      for (int p = 1; p < 6; ++p) QVERIFY(qAbs(raster->rowHeight(p) - hoehe) <= 1);
+    };
+    klasse->resize(klasse->sizeHint() + QSize(500, 300));
+    QTRY_VERIFY(raster->columnWidth(0) >= natur + 99);
+    gleich(raster->columnWidth(0), raster->rowHeight(0));
+    QVERIFY(raster->horizontalScrollBar()->maximum() == 0);
+    const int breit = raster->viewport()->width();
+    QVERIFY(qAbs(5 * raster->columnWidth(0) - breit) <= 5);
+
+    // Too small for the readable minimum: the grid scrolls instead.
+    const int schmal = raster->horizontalHeader()->minimumSectionSize();
+    const int flach = raster->verticalHeader()->minimumSectionSize();
+    QVERIFY(schmal >= raster->fontMetrics().averageCharWidth() * 4);
+    klasse->resize(60, 60);
+    QTRY_VERIFY(raster->horizontalScrollBar()->maximum() > 0);
+    QVERIFY(raster->columnWidth(0) <= schmal + 1);
+    QVERIFY(raster->rowHeight(0) <= flach + 1);
+    QVERIFY(raster->verticalScrollBar()->maximum() > 0);
   }
 
   // The set tool's right click marks where a course could go; copying gives the plan as text.
