@@ -16,6 +16,7 @@
 #include "persist/plandatei.h"
 #include "persist/planschreiber.h"
 #include "platform/qttext.h"
+#include "ui/bausteine/bildschirm.h"
 #include "ui/bausteine/ordnerpfad.h"
 #include "ui/bausteine/wartezeiger.h"
 #include "ui/hauptfenster/orbatopalette.h"
@@ -322,7 +323,10 @@ void TOrbatoPalette::FensterWiederOeffnen() {
     const TFensterRahmen rahmen =
         FensterRahmen(*satz, {fenster->x(), fenster->y(), fenster->width(), fenster->height()},
                       {0, 0, flaeche.width(), flaeche.height()});
-    fenster->setGeometry(rahmen.fLinks, rahmen.fOben, rahmen.fBreite, rahmen.fHoehe);
+    // A file from a larger screen, or a damaged one, may place a window beyond the workspace.
+    fenster->setGeometry(
+        Hineingerueckt({rahmen.fLinks, rahmen.fOben, rahmen.fBreite, rahmen.fHoehe},
+                       {0, 0, flaeche.width(), flaeche.height()}));
   }
   fShift = shift;
 }

@@ -2,6 +2,7 @@
 #include <QMessageBox>
 
 #include "platform/qttext.h"
+#include "ui/bausteine/bildschirm.h"
 #include "ui/hauptfenster/handbuchfenster.h"
 #include "ui/hauptfenster/orbatopalette.h"
 #include "ui/hauptfenster/programminfo.h"
@@ -14,6 +15,7 @@ void TOrbatoPalette::HandbuchOeffnen(const char* titel, const char* seite) {
   auto* fenster = findChild<THandbuchFenster*>();
   if (fenster == nullptr) fenster = new THandbuchFenster(this);
   fenster->Zeigen(QString::fromUtf8(titel), QString::fromUtf8(seite));
+  AufDenBildschirm(*fenster);
   fenster->show();
   fenster->raise();
   fenster->activateWindow();

@@ -22,6 +22,7 @@
 #include "persist/standardspeicher.h"
 #include "platform/qttext.h"
 #include "platform/qttextmass.h"
+#include "ui/bausteine/bildschirm.h"
 #include "ui/bausteine/zeiger.h"
 #include "ui/hauptfenster/anordnungsdialog.h"
 #include "ui/hauptfenster/kennwortdialog.h"
@@ -36,6 +37,9 @@ namespace orbato {
 namespace {
 // How often the save reminder looks at the clock while the program is idle.
 constexpr int kErinnerungsTakt = 1000;
+// Where the main window's size is kept, apart from the settings of the program's own keys.
+const std::string kOberflaecheSchluessel = "Oberflaeche";
+const std::string kHauptfensterWert = "Hauptfenster";
 }  // namespace
 
 TOrbatoPalette::TOrbatoPalette(Einstellungsspeicher& speicher, const Uhr& uhr, QWidget* eltern)
@@ -64,7 +68,10 @@ TOrbatoPalette::TOrbatoPalette(Einstellungsspeicher& speicher, const Uhr& uhr, Q
   // command reports in it.
   statusBar()->setObjectName(QStringLiteral("statuszeile"));
   resize(900, 620);
+  const bool maximiert = GroesseLaden();
   PaletteVerschieben();
+  // Last: moving and fitting a maximised window would make it normal again.
+  if (maximiert) setWindowState(windowState() | Qt::WindowMaximized);
   ZeigerLaden();
   PaletteAktualisieren();
   TitelSetzen();
@@ -156,6 +163,32 @@ void TOrbatoPalette::PaletteVerschieben() {
   if (links < 0 || links > flaeche.width() - 50) links = 0;
   if (oben < 0 || oben > flaeche.height() - 50) oben = 0;
   move(links, oben);
+  // A window that hangs below the screen hides the lower part of every window inside it.
+  AufDenBildschirm(*this);
+}
+
+// The main window's size belongs to the planner's screen, not to the school: it is kept in a key
+// of its own beside the settings, as "width,height" and ",max" while maximised. Answers whether it
+// was left maximised.
+bool TOrbatoPalette::GroesseLaden() {
+  fSpeicher.OeffneSchluessel(kOberflaecheSchluessel);
+  const QStringList teile =
+      QString::fromStdString(fSpeicher.LiesWert(kHauptfensterWert)).split(QLatin1Char(','));
+  if (teile.size() < 2) return false;
+  bool breiteOk = false;
+  bool hoeheOk = false;
+  const QSize groesse(teile.at(0).toInt(&breiteOk), teile.at(1).toInt(&hoeheOk));
+  if (!breiteOk || !hoeheOk) return false;
+  resize(groesse.expandedTo(QSize(320, 240)));
+  return teile.size() > 2 && teile.at(2) == QStringLiteral("max");
+}
+
+void TOrbatoPalette::GroesseSichern() {
+  const QSize groesse = isMaximized() ? normalGeometry().size() : size();
+  fSpeicher.OeffneSchluessel(kOberflaecheSchluessel);
+  fSpeicher.SchreibeWert(kHauptfensterWert, std::to_string(groesse.width()) + "," +
+                                                std::to_string(groesse.height()) +
+                                                (isMaximized() ? ",max" : ""));
 }
 
 // The workspace shows the stored colour while the background is switched on.
@@ -316,6 +349,7 @@ void TOrbatoPalette::closeEvent(QCloseEvent* ereignis) {
   if (!fGesichert) {
     fStandard->fPaletteLinks = pos().x();
     fStandard->fPaletteTop = pos().y();
+    GroesseSichern();
     SaveStandard(*fStandard, fSpeicher);
     fGesichert = true;
   }

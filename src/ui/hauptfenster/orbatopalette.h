@@ -305,6 +305,8 @@ class TOrbatoPalette : public QMainWindow {
   void ProtokollBefehleZeigen(bool offen);
   bool Schreiben(const QString& pfad);
   void GesichertMelden();
+  bool GroesseLaden();
+  void GroesseSichern();
   // "Sollen Ihre Daten gesichert werden?" with "Ja", "Mit einem anderem Namen", "Nein" and
   // "Abbrechen": true when the work may be left, saved or given up.
   bool SichernGefragt(std::string_view titel);

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QRegularExpression>
 #include <QSet>
+#include <QScreen>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -111,6 +112,9 @@ class HandbuchFensterTest : public QObject {
     QVERIFY(fenster->isVisible());
     QCOMPARE(fenster->windowTitle(), QStringLiteral("Orbato-Handbuch"));
     QCOMPARE(Seite(fenster), QStringLiteral("qrc:/handbuch/inhalt.html"));
+    // Whole on the screen, though its size is larger than the tests' screen is high.
+    QVERIFY(QTest::qWaitForWindowExposed(fenster));
+    QVERIFY(fenster->screen()->availableGeometry().contains(fenster->frameGeometry()));
     QCOMPARE(fenster->Browser()->documentTitle(), QStringLiteral("Orbato-Handbuch"));
 
     lauf.Waehle({QStringLiteral("Hilfe"), QStringLiteral("WinOrbato Hilfe")});

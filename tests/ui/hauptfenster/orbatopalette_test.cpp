@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -97,6 +98,36 @@ class OrbatoPaletteTest : public QObject {
     QCOMPARE(ini.value(QStringLiteral("Tevi0/pal")).toString(), QStringLiteral("60"));
     QCOMPARE(ini.value(QStringLiteral("Tevi0/pat")).toString(), QStringLiteral("70"));
     QCOMPARE(ini.value(QStringLiteral("Tevi1/mwn")).toString(), QStringLiteral("3"));
+  }
+
+  // The main window comes back at the size it was left with, in a key of its own beside the
+  // program's settings; maximised it comes back maximised at its normal size.
+  void RemembersItsSize() {
+    QString gespeichert;
+    {
+      TLauf lauf;
+      lauf.palette->resize(700, 500);
+      lauf.palette->close();
+      QVERIFY(lauf.speicher->Sichern());
+      QSettings ini(lauf.EinstellungsDatei(), QSettings::IniFormat);
+      gespeichert = ini.value(QStringLiteral("Oberflaeche/Hauptfenster")).toString();
+    }
+    QCOMPARE(gespeichert, QStringLiteral("700,500"));
+    TLauf wieder([](QSettings& ini) {
+      ini.setValue(QStringLiteral("Oberflaeche/Hauptfenster"), QStringLiteral("640,480"));
+    });
+    QCOMPARE(wieder.palette->size(), QSize(640, 480));
+    TLauf gross([](QSettings& ini) {
+      ini.setValue(QStringLiteral("Oberflaeche/Hauptfenster"), QStringLiteral("640,480,max"));
+    });
+    QVERIFY(gross.palette->isMaximized());
+    TLauf kaputt([](QSettings& ini) {
+      ini.setValue(QStringLiteral("Oberflaeche/Hauptfenster"), QStringLiteral("x,480"));
+    });
+    // The default size, cut where the screen is narrower (as the tests' screen is).
+    QCOMPARE(kaputt.palette->height(), 620);
+    QCOMPARE(kaputt.palette->width(),
+             std::min(900, kaputt.palette->screen()->availableGeometry().width() - 16));
   }
 
   // After a change of monitor the stored place may lie off the screen: that axis starts at 0.
@@ -536,6 +567,23 @@ class OrbatoPaletteTest : public QObject {
     const std::vector<TFenster>& saetze = lauf.palette->schule().fFensterSaetze;
     QCOMPARE(saetze.size(), std::size_t{1});
     QCOMPARE(saetze[0], (TFenster{9, "Plan M\xDCL", 30, 40, 200, 100}));
+
+    // A record from a larger screen, or a damaged one, comes back inside the workspace.
+    {
+      lauf.palette->schule().fFensterSaetze = {TFenster{9, "Plan M\xDCL", -400, 5000, 200, 100}};
+      const std::vector<uint8_t> weit = TWriteForm::PlanBytes(lauf.palette->schule());
+      QFile datei(lauf.Pfad(QStringLiteral("weit.orb")));
+      QVERIFY(datei.open(QIODevice::WriteOnly));
+      datei.write(reinterpret_cast<const char*>(weit.data()), static_cast<qint64>(weit.size()));
+      datei.close();
+      lauf.palette->schule().SetDirty(false);
+      QVERIFY(lauf.palette->DateiSchliessen());
+      QVERIFY(lauf.palette->Oeffnen(datei.fileName()));
+      const QRect flaeche = lauf.palette->Arbeitsflaeche()->contentsRect();
+      const QRect drinnen = lauf.palette->Arbeitsflaeche()->subWindowList().at(0)->geometry();
+      QCOMPARE(drinnen, QRect(0, 0, 200, 100));
+      QVERIFY(flaeche.contains(drinnen));
+    }
 
     // Without an element of that name, and for a kind that is not reopened, nothing opens.
     lauf.palette->schule().fFensterSaetze = {TFenster{9, "Plan XYZ", 0, 0, 10, 10},
