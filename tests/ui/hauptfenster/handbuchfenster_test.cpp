@@ -5,8 +5,8 @@
 #include <QFile>
 #include <QImage>
 #include <QRegularExpression>
-#include <QSet>
 #include <QScreen>
+#include <QSet>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
