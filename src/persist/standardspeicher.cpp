@@ -735,4 +735,9 @@ bool IstStandardWert(int schluessel, const std::string& name) {
   return zeile && *zeile >= 0 && *zeile < 1000;
 }
 
+bool EinstellungenVorhanden(Einstellungsspeicher& speicher) {
+  speicher.OeffneSchluessel(StandardSchluesselName(0));
+  return speicher.HatWert("pal") || speicher.HatWert("pat");
+}
+
 }  // namespace orbato

@@ -23,6 +23,10 @@ void LoadStandardSchluessel(TStandard& standard, Einstellungsspeicher& speicher,
 // Writes every value under the key and name it is loaded from, opening each key in turn.
 void SaveStandard(const TStandard& standard, Einstellungsspeicher& speicher);
 
+// Whether the store holds settings of an earlier run: the program writes the palette's place on
+// every exit, so a store without it has never been used (the first start of an installation).
+bool EinstellungenVorhanden(Einstellungsspeicher& speicher);
+
 // Whether the layout knows this value name in this key (for value names given on a command line).
 bool IstStandardWert(int schluessel, const std::string& name);
 

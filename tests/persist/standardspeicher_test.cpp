@@ -45,6 +45,20 @@ TEST(Standardspeicher, EmptyStoreGivesTheDefaultsOfAFreshUser) {
   EXPECT_EQ(s.fKennwort, KennwortVerschluesseln(std::string(20, ' ')));
 }
 
+// A store that a run of the program has left holds the palette's place; a new one holds none,
+// and a value under another key does not make it used.
+TEST(Standardspeicher, AStoreIsUsedOnceTheProgramHasSavedIntoIt) {
+  TEinstellungenImSpeicher leer;
+  EXPECT_FALSE(EinstellungenVorhanden(leer));
+  TEinstellungenImSpeicher fremd;
+  fremd.Setze("Oberflaeche", "Hauptfenster", "700,500");
+  fremd.Setze("Tevi1", "mwn", "3");
+  EXPECT_FALSE(EinstellungenVorhanden(fremd));
+  TEinstellungenImSpeicher benutzt;
+  SaveStandard(TStandard(), benutzt);
+  EXPECT_TRUE(EinstellungenVorhanden(benutzt));
+}
+
 TEST(Standardspeicher, EncodesEachKindOfValue) {
   TStandard s;
   s.fEineWoche = false;

@@ -83,6 +83,7 @@ int main(int argc, char** argv) {
   fenster.show();
   // A wrong password ends the program at once, with the settings as they were.
   if (!fenster.KennwortPruefen()) return 1;
+  fenster.SchulwocheBeimErstenStart();
   fenster.StartDatei(*datei);
   const int ergebnis = QApplication::exec();
   speicher.Sichern();

@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QStatusBar>
 
+#include "model/einstellungen/schulwoche.h"
 #include "model/fenster/fensterarten.h"
 #include "model/woche/versionen.h"
 #include "persist/plandatei.h"
@@ -22,6 +23,7 @@
 #include "ui/hauptfenster/orbatopalette.h"
 #include "ui/stammdaten/kuerzeldialog.h"
 #include "ui/voreinstellungen/eckdatendialog.h"
+#include "ui/voreinstellungen/schulwochedialog.h"
 #include "ui/voreinstellungen/vorgabendialoge.h"
 
 namespace orbato {
@@ -245,6 +247,18 @@ void TOrbatoPalette::VerlaufBefehleSetzen() {
   const bool protokoll = fSchule->fProtokoll != nullptr;
   if (!protokoll) fWiderrufen->setEnabled(fSchule->fVerlauf.KannWiderrufen());
   fWiederherstellen->setEnabled(!protokoll && fSchule->fVerlauf.KannWiederherstellen());
+}
+
+void TOrbatoPalette::SchulwocheBeimErstenStart() {
+  if (!fErsterStart) return;
+  fErsterStart = false;
+  TSchulwocheDialog dialog(this);
+  // "Abbrechen" keeps the defaults, as every start before this question did.
+  if (dialog.exec() != QDialog::Accepted) return;
+  SchulwocheEinrichten(*fStandard, dialog.Tage(), dialog.Stunden());
+  SpaltenBerechnen();
+  PaletteAktualisieren();
+  fSchule->AlleFensterUpdate();
 }
 
 void TOrbatoPalette::EckdatenAendern() {

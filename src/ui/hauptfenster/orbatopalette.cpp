@@ -54,6 +54,7 @@ TOrbatoPalette::TOrbatoPalette(Einstellungsspeicher& speicher, const Uhr& uhr, Q
   fBindung = std::make_unique<TPlanBindung>(fDialoge, fUhr, std::string());
   fArbeitsflaeche = new QMdiArea(this);
   setCentralWidget(fArbeitsflaeche);
+  fErsterStart = !EinstellungenVorhanden(fSpeicher);
   LoadStandard(*fStandard, fSpeicher);
   fStandardEingesetzt = std::make_unique<TStandardEinsetzen>(*fStandard);
   FaerbeHintergrund();

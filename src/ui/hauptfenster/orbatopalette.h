@@ -110,6 +110,11 @@ class TOrbatoPalette : public QMainWindow {
   // The save reminder's check, run in idle time.
   void SpeicherErinnerung();
 
+  // The first start of an installation (no settings stored yet) asks once for the school week;
+  // later starts do nothing here. The program calls it after the password, before the file.
+  void SchulwocheBeimErstenStart();
+  bool ErsterStart() const { return fErsterStart; }
+
   // Preference dialogs; the first three are also the first steps of "Neu".
   void EckdatenAendern();
   void GrunddatenAendern();
@@ -337,6 +342,7 @@ class TOrbatoPalette : public QMainWindow {
   bool fSpeicherMeldungDa = false;
   bool fShift = false;
   bool fGesichert = false;
+  bool fErsterStart = false;
   // Installed for the windows before the first opens; they have all closed before it goes.
   TFensterRegister fRegister;
   TFensterRegisterEinsetzen fRegisterEingesetzt{fRegister};

@@ -222,6 +222,44 @@ class OrbatoPaletteTest : public QObject {
     QVERIFY(lauf.fehler.isEmpty());
   }
 
+  // The first start of an installation asks once for the school week; the plans and printouts
+  // follow it. A store a run has used is not asked again; "Abbrechen" keeps the defaults.
+  void TheFirstStartAsksForTheSchoolWeek() {
+    TLauf neu;
+    QVERIFY(neu.palette->ErsterStart());
+    TModalSkript skript;
+    skript.Dann([](QWidget* dialog) {
+      dialog->findChild<QRadioButton*>(QStringLiteral("sechs"))->click();
+      auto* stunden = dialog->findChild<QSpinBox*>(QStringLiteral("stunden"));
+      QCOMPARE(stunden->value(), 8);
+      stunden->setValue(7);
+      KnopfMit(dialog, QStringLiteral("Ok"))->click();
+    });
+    neu.palette->SchulwocheBeimErstenStart();
+    QCOMPARE(skript.fTitel, QStringList{QStringLiteral("Schulwoche")});
+    QCOMPARE(neu.palette->standard().fMaxTageNeu, 6);
+    QCOMPARE(neu.palette->standard().fPlnStd, 7);
+    QCOMPARE(neu.palette->standard().fLPlnDruck.BisTag, 6);
+    QCOMPARE(neu.palette->standard().fLPlnDruck.Bem, std::string());
+    neu.palette->SchulwocheBeimErstenStart();
+    QCOMPARE(skript.fTitel.size(), 1);
+    neu.palette->close();
+    QVERIFY(neu.speicher->Sichern());
+    QSettings gespeichert(neu.EinstellungsDatei(), QSettings::IniFormat);
+    QCOMPARE(gespeichert.value(QStringLiteral("Tevi1/mtn")).toString(), QStringLiteral("6"));
+
+    TLauf abgebrochen;
+    skript.Druecke(QStringLiteral("Abbrechen"));
+    abgebrochen.palette->SchulwocheBeimErstenStart();
+    QCOMPARE(abgebrochen.palette->standard().fMaxTageNeu, 7);
+
+    TLauf alt([](QSettings& ini) { ini.setValue(QStringLiteral("Tevi0/pal"), 10); });
+    QVERIFY(!alt.palette->ErsterStart());
+    alt.palette->SchulwocheBeimErstenStart();
+    QCOMPARE(skript.fTitel.size(), 2);
+    QVERIFY(skript.fUnerwartet.isEmpty());
+  }
+
   // "Neu" runs the three preference dialogs and the short-name editor in order; what they set
   // is the new document's.
   void NewRunsTheFourDialogsInOrder() {
