@@ -32,7 +32,7 @@ constexpr int kZeilenHoehe = 24;
 // The rows in view: the selected one and the eight above it (TFehlForm::ObersteZeile).
 constexpr int kSichtbar = 9;
 // The mark of an absent period below its cell.
-constexpr int kMarkeHoehe = 4;
+constexpr int kMarkeHoehe = 5;
 
 // What an element has in a period, as the day line's letters say.
 QColor CodeFarbe(QChar code) {
@@ -52,6 +52,17 @@ QColor CodeFarbe(QChar code) {
     default:
       return {255, 255, 255};  // free
   }
+}
+
+// The periods a row marks absent ('+'), spelled out for its tooltip.
+QString FehlStundenText(const std::string& stunden) {
+  QStringList nummern;
+  for (std::size_t i = 0; i < stunden.size(); ++i) {
+    if (stunden[i] == '+') nummern << QString::number(i + 1);
+  }
+  return nummern.isEmpty()
+             ? QStringLiteral("fehlt in keiner Stunde")
+             : QStringLiteral("fehlt in Stunde ") + nummern.join(QStringLiteral(", "));
 }
 
 // Column 1: one cell per period coloured by the day line, the absent ones marked red below.
@@ -175,9 +186,17 @@ TFehlFenster::TFehlFenster(TSchule& schule, const TStandard& standard, TKuerzelA
   knoepfe->addWidget(fVon);
   knoepfe->addWidget(new QLabel(QStringLiteral("bis Stunde"), this));
   knoepfe->addWidget(fBis);
+  // The range applies to the rows added after it, which is easy to get the wrong way round.
+  auto* hinweis = new QLabel(QStringLiteral("Erst die Stunden wählen, dann hinzufügen: „von“ und "
+                                            "„bis“ gelten für die Zeilen, die danach kommen.\n"
+                                            "In einer Zeile schaltet ein Klick eine Stunde um "
+                                            "(Strg: alle, Shift: keine)."),
+                             this);
+  hinweis->setObjectName(QStringLiteral("hinweis"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(fDatum);
   layout->addLayout(knoepfe);
+  layout->addWidget(hinweis);
   layout->addWidget(fRaster);
   layout->addWidget(OkAbbrechen(this));
   layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -210,6 +229,7 @@ void TFehlFenster::Fuellen() {
     QTableWidgetItem* tag = Zelle(fRaster, z, kTag);
     tag->setData(kTagesZeilenRolle, QtText(fForm.TagesZeile(z)));
     tag->setData(kStundenRolle, QtText(zeile.fStunden));
+    tag->setToolTip(FehlStundenText(zeile.fStunden));
     Zelle(fRaster, z, kKuerzel)->setText(QtText(zeile.fElement->fKuerzel.str()));
     Zelle(fRaster, z, kLang)->setIcon(fKalender);
   }

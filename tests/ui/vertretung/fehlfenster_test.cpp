@@ -173,6 +173,13 @@ class FehlFensterTest : public QObject, TEingesetztesDokument {
     QCOMPARE(raster->item(0, TFehlFenster::kGrund)->text(), QStringLiteral("(-)"));
     QCOMPARE(Stunden(fenster, 0), QStringLiteral("--+++-----------"));
     QCOMPARE(raster->currentRow(), 0);
+    // The new row says which periods it marks, and the window says in which order to work.
+    QCOMPARE(raster->item(0, TFehlFenster::kTag)->toolTip(),
+             QStringLiteral("fehlt in Stunde 3, 4, 5"));
+    QCOMPARE(fenster.findChild<QLabel*>(QStringLiteral("hinweis"))->text(),
+             QStringLiteral("Erst die Stunden wählen, dann hinzufügen: „von“ und „bis“ gelten für "
+                            "die Zeilen, die danach kommen.\nIn einer Zeile schaltet ein Klick "
+                            "eine Stunde um (Strg: alle, Shift: keine)."));
 
     // Period 1 at the left edge, 6 at 45..53, 16 at the right edge.
     Klicke(fenster, 0, TFehlFenster::kTag, 0);
@@ -184,6 +191,8 @@ class FehlFensterTest : public QObject, TEingesetztesDokument {
     QCOMPARE(fenster.Form().Zeilen()[0].fStunden, "+-++-+---------+");
     Klicke(fenster, 0, TFehlFenster::kTag, 70, Qt::ShiftModifier);
     QCOMPARE(Stunden(fenster, 0), QStringLiteral("----------------"));
+    QCOMPARE(raster->item(0, TFehlFenster::kTag)->toolTip(),
+             QStringLiteral("fehlt in keiner Stunde"));
     Klicke(fenster, 0, TFehlFenster::kTag, 70, Qt::ControlModifier);
     QCOMPARE(Stunden(fenster, 0), QStringLiteral("++++++++++++++++"));
     // Clicks elsewhere in the row leave the periods.
