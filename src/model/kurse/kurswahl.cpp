@@ -39,7 +39,7 @@ TMenu FaecherDesLehrers(const TLehrer& lehrer, const std::function<void(TFach*)>
 
 TMenu LehrerWahl(TKurs& kurs) {
   const std::function<void(TLehrer*)> wahl = [&kurs](TLehrer* l) {
-    if (l != kurs.fLehrer && !KursVerplant(kurs)) kurs.LehrerErgaenzen(l);
+    KursElementWaehlen(kurs, leh, l);
   };
   if (kurs.fFach == nullptr) return AlleVon(leh, wahl);
   TMenu menu = kurs.fFach->LehrerPopupFuellen();
@@ -49,7 +49,7 @@ TMenu LehrerWahl(TKurs& kurs) {
 
 TMenu KlassenWahl(TKurs& kurs) {
   const std::function<void(TKlasse*)> wahl = [&kurs](TKlasse* k) {
-    if (!kurs.HatKlasse(k) && !KursVerplant(kurs)) kurs.KlasseErgaenzen(k);
+    KursElementWaehlen(kurs, kla, k);
   };
   if (kurs.fFach == nullptr) return AlleVon(kla, wahl);
   TMenu menu = kurs.fFach->KlassenPopupFuellen();
@@ -58,22 +58,16 @@ TMenu KlassenWahl(TKurs& kurs) {
 }
 
 TMenu KopplungsWahl(TKurs& kurs) {
-  return AlleVon<TKopplung>(kop, [&kurs](TKopplung* k) {
-    if (k != kurs.fKopplung && !KursVerplant(kurs)) kurs.KopplungErgaenzen(k);
-  });
+  return AlleVon<TKopplung>(kop, [&kurs](TKopplung* k) { KursElementWaehlen(kurs, kop, k); });
 }
 
 TMenu FachWahl(TKurs& kurs) {
-  const std::function<void(TFach*)> wahl = [&kurs](TFach* f) {
-    if (f != kurs.fFach) kurs.FachErgaenzen(f);
-  };
+  const std::function<void(TFach*)> wahl = [&kurs](TFach* f) { KursElementWaehlen(kurs, fac, f); };
   return kurs.fLehrer ? FaecherDesLehrers(*kurs.fLehrer, wahl) : AlleVon(fac, wahl);
 }
 
 TMenu RaumWahl(TKurs& kurs) {
-  return AlleVon<TRaum>(rau, [&kurs](TRaum* r) {
-    if (!kurs.HatRaum(r)) kurs.RaumErgaenzen(r, false);
-  });
+  return AlleVon<TRaum>(rau, [&kurs](TRaum* r) { KursElementWaehlen(kurs, rau, r); });
 }
 
 }  // namespace
@@ -96,6 +90,49 @@ TMenu KursWahlMenu(TKurs& kurs, TKuerzelArt art) {
       return RaumWahl(kurs);
     default:
       return {};
+  }
+}
+
+bool KursNennt(const TKurs& kurs, TKuerzelArt art, const TElement* element) {
+  if (element == nullptr || element->Art() != art) return false;
+  switch (art) {
+    case leh:
+      return element == kurs.fLehrer;
+    case kla:
+      return kurs.HatKlasse(static_cast<const TKlasse*>(element));
+    case kop:
+      return element == kurs.fKopplung;
+    case fac:
+      return element == kurs.fFach;
+    case rau:
+      return kurs.HatRaum(static_cast<const TRaum*>(element));
+    default:
+      return false;
+  }
+}
+
+bool KursElementWaehlen(TKurs& kurs, TKuerzelArt art, TElement* element) {
+  if (element == nullptr || element->Art() != art || KursNennt(kurs, art, element)) return false;
+  // Teacher, classes and coupling decide where a lesson may lie.
+  if ((art == leh || art == kla || art == kop) && KursVerplant(kurs)) return false;
+  switch (art) {
+    case leh:
+      kurs.LehrerErgaenzen(static_cast<TLehrer*>(element));
+      return true;
+    case kla:
+      kurs.KlasseErgaenzen(static_cast<TKlasse*>(element));
+      return true;
+    case kop:
+      kurs.KopplungErgaenzen(static_cast<TKopplung*>(element));
+      return true;
+    case fac:
+      kurs.FachErgaenzen(static_cast<TFach*>(element));
+      return true;
+    case rau:
+      kurs.RaumErgaenzen(static_cast<TRaum*>(element), false);
+      return true;
+    default:
+      return false;
   }
 }
 

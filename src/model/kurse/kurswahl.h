@@ -27,6 +27,13 @@ bool KursVerplant(const TKurs& kurs);
 // a room not yet in the list (appended at its end), at any time.
 TMenu KursWahlMenu(TKurs& kurs, TKuerzelArt art);
 
+// The choice of one element of the kind, as an entry of KursWahlMenu makes it and by the same
+// rule; for a short name typed instead of chosen. True when the course changed.
+bool KursElementWaehlen(TKurs& kurs, TKuerzelArt art, TElement* element);
+// Whether the course names the element already: as its teacher, subject or coupling, or among its
+// classes or rooms.
+bool KursNennt(const TKurs& kurs, TKuerzelArt art, const TElement* element);
+
 // Whether the delete tool may take the element off the course now: teacher, class and coupling
 // only while nothing is placed, the subject always, a room only when no lesson of the course is
 // held in it. False for an element the course does not name.

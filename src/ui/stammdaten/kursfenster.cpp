@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QColorDialog>
+#include <QCompleter>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,10 +15,14 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStringListModel>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
@@ -27,9 +32,11 @@
 #include "model/elemente/kopplung.h"
 #include "model/elemente/lehrer.h"
 #include "model/elemente/raum.h"
+#include "model/fenster/fensterarten.h"
 #include "model/fenster/fenstertyp.h"
 #include "model/kurse/kurs.h"
 #include "model/kurse/kurswahl.h"
+#include "model/schnittstellen/dialoge.h"
 #include "model/uv/stundenwert.h"
 #include "platform/qttext.h"
 #include "ui/bausteine/zeilenhoehe.h"
@@ -89,6 +96,7 @@ TKursForm::TKursForm(TSchule& schule, TStandard& standard)
       fWert(new QLabel),
       fStdProTag(Zahlfeld()),
       fEinzelne(Zahlfeld()),
+      fEinzelneHinweis(new QLabel),
       fTabelle(Zahlfeld()),
       fNichtVerplanen(new QCheckBox(QStringLiteral("nicht verplanen"))),
       fNichtZaehlenLe(new QCheckBox(QString::fromUtf8("nicht zählen Le"))),
@@ -97,6 +105,8 @@ TKursForm::TKursForm(TSchule& schule, TStandard& standard)
       fFarbe(new QLabel),
       fFarbeAendern(new QPushButton(QString::fromUtf8("Ändern"))),
       fInfo(new QLineEdit),
+      fKlasseNeu(new QLineEdit),
+      fRaumNeu(new QLineEdit),
       fKuerzel(new QPushButton(QString::fromUtf8("Kürzel"))),
       fSchule(schule),
       fStandard(standard) {
@@ -169,10 +179,17 @@ void TKursForm::Aufbauen() {
 QWidget* TKursForm::ElementTeil() {
   auto* teil = new QGroupBox;
   auto* raster = new QGridLayout(teil);
-  for (QLineEdit* feld : {fLehrer, fFach, fKopplung}) {
-    feld->setReadOnly(true);
-    feld->installEventFilter(this);
+  for (QLineEdit* feld : {fLehrer, fFach, fKopplung}) feld->installEventFilter(this);
+  for (QLineEdit* feld : {fKlasseNeu, fRaumNeu}) {
+    feld->setPlaceholderText(QStringLiteral("Kürzel hinzufügen"));
   }
+  const auto mitListe = [teil](QWidget* liste, QLineEdit* neu) {
+    auto* spalte = new QVBoxLayout;
+    spalte->setSpacing(2);
+    spalte->addWidget(liste);
+    spalte->addWidget(neu);
+    return spalte;
+  };
   fKlassen->setMaximumHeight(80);
   fRaeume->setMaximumHeight(80);
   fRaeume->viewport()->installEventFilter(this);
@@ -181,11 +198,11 @@ QWidget* TKursForm::ElementTeil() {
   raster->addWidget(new QLabel(QStringLiteral("Fach")), 1, 0);
   raster->addWidget(fFach, 1, 1);
   raster->addWidget(new QLabel(QStringLiteral("Klassen")), 2, 0, Qt::AlignTop);
-  raster->addWidget(fKlassen, 2, 1);
+  raster->addLayout(mitListe(fKlassen, fKlasseNeu), 2, 1);
   raster->addWidget(new QLabel(QStringLiteral("Kopplung")), 3, 0);
   raster->addWidget(fKopplung, 3, 1);
   raster->addWidget(new QLabel(QString::fromUtf8("Räume")), 4, 0, Qt::AlignTop);
-  raster->addWidget(fRaeume, 4, 1);
+  raster->addLayout(mitListe(fRaeume, fRaumNeu), 4, 1);
   auto* arten = new QHBoxLayout;
   auto* gruppe = new QButtonGroup(teil);
   const char* const namen[5] = {"Lehrer", "Klasse", "Kopplung", "Fach", "Raum"};
@@ -210,6 +227,10 @@ QWidget* TKursForm::ZahlenTeil() {
   form->addRow(QStringLiteral("Wert"), fWert);
   form->addRow(QStringLiteral("Std/Tag"), fStdProTag);
   form->addRow(QStringLiteral("Einzelne"), fEinzelne);
+  fEinzelneHinweis->setObjectName(QStringLiteral("einzelneHinweis"));
+  fEinzelneHinweis->setWordWrap(true);
+  fEinzelneHinweis->hide();
+  form->addRow(fEinzelneHinweis);
   form->addRow(QStringLiteral("Tabelle"), fTabelle);
   form->addRow(fNichtVerplanen);
   form->addRow(fNichtZaehlenLe);
@@ -238,7 +259,10 @@ QWidget* TKursForm::SperrungsTeil() {
 
 void TKursForm::Verbinden() {
   connect(fStunden, &QSpinBox::valueChanged, this, [this](int wert) {
-    if (fKurs && fKurs->SetzeStunden(wert / Versionen(fStandard))) Geaendert();
+    if (fKurs && fKurs->SetzeStunden(wert / Versionen(fStandard))) {
+      EinzelneBegrenzen();
+      Geaendert();
+    }
     Anzeigen();
   });
   connect(fFaktor, &QSpinBox::valueChanged, this, [this](int wert) {
@@ -250,6 +274,7 @@ void TKursForm::Verbinden() {
     Geaendert();
   });
   connect(fEinzelne, &QSpinBox::valueChanged, this, [this](int wert) {
+    fEinzelneHinweis->hide();
     fKurs->SetEinzelStd(wert);
     Geaendert();
   });
@@ -275,6 +300,15 @@ void TKursForm::Verbinden() {
     Geaendert();
   });
   connect(fKuerzel, &QPushButton::clicked, this, [this] { KuerzelKlick(); });
+  const std::pair<QLineEdit*, TKuerzelArt> getippt[] = {
+      {fLehrer, leh}, {fFach, fac}, {fKopplung, kop}, {fKlasseNeu, kla}, {fRaumNeu, rau}};
+  for (const auto& [feld, art] : getippt) {
+    auto* vorschlag = new QCompleter(new QStringListModel(feld), feld);
+    vorschlag->setCaseSensitivity(Qt::CaseInsensitive);
+    feld->setCompleter(vorschlag);
+    connect(feld, &QLineEdit::returnPressed, this,
+            [this, feld, art] { KuerzelEingegeben(art, feld->text()); });
+  }
   connect(fFarbeAendern, &QPushButton::clicked, this, [this] { FarbeAendern(); });
   connect(fKlassen, &QListWidget::itemDoubleClicked, this,
           [this](QListWidgetItem* item) { FeldDoppelklick(kla, fKlassen->row(item)); });
@@ -299,7 +333,10 @@ void TKursForm::Anzeigen() {
   Setze(fFaktor, 0, 10000, 1, k.fFaktor);
   fWert->setText(QtText(StundenWert(stunden * k.fFaktor)).trimmed());
   Setze(fStdProTag, 1, 16, 1, k.fStdProTag);
-  Setze(fEinzelne, 0, fStandard.fMaxTageNeu, 1, k.fEinzelStd);
+  Setze(fEinzelne, 0, std::max(EinzelneHoechstens(), k.fEinzelStd), 1, k.fEinzelStd);
+  fEinzelne->setToolTip(QStringLiteral("höchstens %1: nicht mehr als die Stunden des Kurses und "
+                                       "die Tage der Woche")
+                            .arg(EinzelneHoechstens()));
   Setze(fTabelle, 1, 4, 1, k.fTabellenNr);
   Setze(fNichtVerplanen, k.fNichtVerplanen);
   Setze(fNichtZaehlenLe, k.fNichtZaehlenLe);
@@ -308,7 +345,25 @@ void TKursForm::Anzeigen() {
   farbe.setColor(QPalette::Window, QtFarbe(k.fColor));
   fFarbe->setPalette(farbe);
   Setze(fInfo, QtText(k.fInfo.str()));
+  Vervollstaendigen();
   fSperrung->Anzeigen(k.fSperrung, k.fBesetzung, QtFarbe(k.fColor));
+}
+
+int32_t TKursForm::EinzelneHoechstens() const {
+  if (fKurs == nullptr) return 0;
+  const int32_t stunden = fKurs->fStunden.GetWochenStunde(-1) / Versionen(fStandard);
+  return std::clamp(stunden, 0, fStandard.fMaxTageNeu);
+}
+
+// Fewer hours than single ones would make the single ones a rule nobody can keep.
+void TKursForm::EinzelneBegrenzen() {
+  const int32_t hoechstens = EinzelneHoechstens();
+  if (fKurs->fEinzelStd <= hoechstens) return;
+  fKurs->SetEinzelStd(hoechstens);
+  fEinzelneHinweis->setText(
+      QStringLiteral("„Einzelne“ auf %1 gesenkt: nicht mehr als die Stunden des Kurses.")
+          .arg(hoechstens));
+  fEinzelneHinweis->show();
 }
 
 void TKursForm::Geaendert() {
@@ -388,6 +443,67 @@ void TKursForm::FarbeAendern() {
   if (!ok || fKurs == nullptr) return;
   fKurs->SetColor(ModellFarbe(dialog.selectedColor()));
   Geaendert();
+}
+
+void TKursForm::Vervollstaendigen() {
+  const std::pair<QLineEdit*, QStringList> listen[] = {
+      {fLehrer, KuerzelTexte(fSchule.fLehrerMenge)},
+      {fFach, KuerzelTexte(fSchule.fFachMenge)},
+      {fKopplung, KuerzelTexte(fSchule.fKopplMenge)},
+      {fKlasseNeu, KuerzelTexte(fSchule.fKlassenMenge)},
+      {fRaumNeu, KuerzelTexte(fSchule.fRaumMenge)}};
+  for (const auto& [feld, kuerzel] : listen) {
+    auto* modell = static_cast<QStringListModel*>(feld->completer()->model());
+    if (modell->stringList() != kuerzel) modell->setStringList(kuerzel);
+  }
+}
+
+QLineEdit* TKursForm::EingabeFeld(TKuerzelArt art) const {
+  switch (art) {
+    case leh:
+      return fLehrer;
+    case fac:
+      return fFach;
+    case kop:
+      return fKopplung;
+    case kla:
+      return fKlasseNeu;
+    default:
+      return fRaumNeu;
+  }
+}
+
+// The element of a typed short name: the exact one, else the only one that differs in case only.
+TElement* TKursForm::GetipptesElement(TKuerzelArt art, const QString& kuerzel) const {
+  if (TElement* genau = ElementMitKuerzel(fSchule, art, ModellText(kuerzel))) return genau;
+  const auto* modell = static_cast<const QStringListModel*>(EingabeFeld(art)->completer()->model());
+  const QStringList aehnlich = modell->stringList().filter(QRegularExpression(
+      QStringLiteral("^") + QRegularExpression::escape(kuerzel) + QStringLiteral("$"),
+      QRegularExpression::CaseInsensitiveOption));
+  return aehnlich.size() == 1 ? ElementMitKuerzel(fSchule, art, ModellText(aehnlich.front()))
+                              : nullptr;
+}
+
+void TKursForm::KuerzelEingegeben(TKuerzelArt art, const QString& text) {
+  const QString kuerzel = text.trimmed();
+  TElement* element = kuerzel.isEmpty() ? nullptr : GetipptesElement(art, kuerzel);
+  if (fKurs != nullptr && !kuerzel.isEmpty()) {
+    if (element == nullptr) {
+      fSchule.Dialog().Nachricht(
+          "Kurs", {"Das K\xFCrzel \x84" + ModellText(kuerzel) + "\x93 gibt es nicht."},
+          TMeldungsArt::Warnung);
+    } else if (KursElementWaehlen(*fKurs, art, element)) {
+      Geaendert();
+    } else if (KursVerplant(*fKurs) && !KursNennt(*fKurs, art, element)) {
+      fSchule.Dialog().Nachricht("Kurs",
+                                 {"Lehrer, Klassen und Kopplung eines Kurses \xE4ndern sich nur,",
+                                  "solange keine seiner Stunden gesetzt ist."},
+                                 TMeldungsArt::Warnung);
+    }
+  }
+  fKlasseNeu->clear();
+  fRaumNeu->clear();
+  Anzeigen();
 }
 
 bool TKursForm::eventFilter(QObject* objekt, QEvent* ereignis) {

@@ -60,6 +60,11 @@ class TKursForm : public QWidget, public Fenster {
   void RaumZiehen(int von, int nach);
   // "Ändern": the colour dialog.
   void FarbeAendern();
+  // A short name typed into the field of a kind (teacher, subject, coupling) or under the list
+  // of classes or rooms: the element is chosen as the "Kürzel" button would choose it. An
+  // unknown short name, or one the rules refuse now, is said in a message; the field then shows
+  // the course again.
+  void KuerzelEingegeben(TKuerzelArt art, const QString& text);
 
   // Shows a menu the window built; tests replace it to choose entries themselves.
   std::function<void(TMenu&)> fMenuZeigen;
@@ -76,6 +81,7 @@ class TKursForm : public QWidget, public Fenster {
   QLabel* fWert;
   QSpinBox* fStdProTag;
   QSpinBox* fEinzelne;
+  QLabel* fEinzelneHinweis;  // says when "Einzelne" had to follow fewer hours
   QSpinBox* fTabelle;
   QCheckBox* fNichtVerplanen;
   QCheckBox* fNichtZaehlenLe;
@@ -84,6 +90,8 @@ class TKursForm : public QWidget, public Fenster {
   QLabel* fFarbe;
   QPushButton* fFarbeAendern;
   QLineEdit* fInfo;
+  QLineEdit* fKlasseNeu;  // a class to add, typed
+  QLineEdit* fRaumNeu;    // a room to add, typed
   QPushButton* fKuerzel;
   QRadioButton* fArtKnopf[5];
 
@@ -104,6 +112,13 @@ class TKursForm : public QWidget, public Fenster {
   void KuerzelKlick();
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
   bool RaumMaus(QEvent* ereignis);
+  // The short names the typed fields complete from, as they stand now.
+  void Vervollstaendigen();
+  // "Einzelne" goes no higher than the hours of a version and the days of the week.
+  int32_t EinzelneHoechstens() const;
+  void EinzelneBegrenzen();
+  QLineEdit* EingabeFeld(TKuerzelArt art) const;
+  TElement* GetipptesElement(TKuerzelArt art, const QString& kuerzel) const;
 
   TSchule& fSchule;
   TStandard& fStandard;

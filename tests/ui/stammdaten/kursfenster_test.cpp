@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -167,6 +168,44 @@ class KursFensterTest : public QObject, protected TEingesetztesDokument {
 
   // "nicht verplanen" changes only while nothing is placed; ticked, hours may go below zero, and
   // clearing it brings them back to 0.
+  // Short names typed instead of picked: completed from the list, found in any case when only
+  // one fits, refused with a message when unknown or when placed lessons forbid the change.
+  void TypedShortNamesChooseAsTheButtonDoes() {
+    TKursForm* form = TKursForm::Oeffnen(*fSchule, *fStandard, fKurs, &fLehrer->fKurse);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    const auto tippe = [](QLineEdit* feld, const QString& text) {
+      feld->setFocus();
+      feld->selectAll();
+      QTest::keyClicks(feld, text);
+      QTest::keyClick(feld, Qt::Key_Return);
+    };
+    QCOMPARE(form->fLehrer->completer()->model()->rowCount(), 2);
+    tippe(form->fLehrer, QStringLiteral("abc"));
+    QCOMPARE(fKurs->fLehrer, fSchule->HoleLehrer("ABC"));
+    QCOMPARE(form->fLehrer->text(), QStringLiteral("ABC"));
+    fSchule->HoleKlasse("5b");
+    tippe(form->fKlasseNeu, QStringLiteral("5b"));
+    QCOMPARE(Eintraege(form->fKlassen), (QStringList{"5a", "5b"}));
+    QCOMPARE(form->fKlasseNeu->text(), QString());
+    tippe(form->fRaumNeu, QStringLiteral("R2"));
+    QCOMPARE(Eintraege(form->fRaeume), (QStringList{"R1", "R2"}));
+
+    TModalSkript skript;
+    skript.Druecke(QStringLiteral("Ok")).Druecke(QStringLiteral("Ok"));
+    tippe(form->fFach, QStringLiteral("XYZ"));
+    QCOMPARE(skript.fTexte.value(0), QStringLiteral("Das Kürzel „XYZ“ gibt es nicht."));
+    QCOMPARE(form->fFach->text(), QStringLiteral("D"));
+    NeueSetzung(*fKurs, 1, 1, nullptr, 1);
+    tippe(form->fLehrer, QStringLiteral("MEI"));
+    QCOMPARE(skript.fTexte.value(1),
+             QStringLiteral("Lehrer, Klassen und Kopplung eines Kurses ändern sich nur,\nsolange "
+                            "keine seiner Stunden gesetzt ist."));
+    QCOMPARE(fKurs->fLehrer, fSchule->HoleLehrer("ABC"));
+    QCOMPARE(form->fLehrer->text(), QStringLiteral("ABC"));
+    QVERIFY(skript.fUnerwartet.isEmpty());
+  }
+
   void NotToBePlacedAllowsNegativeHours() {
     TKursForm* form = TKursForm::Oeffnen(*fSchule, *fStandard, fKurs, &fLehrer->fKurse);
     form->fNichtVerplanen->setChecked(true);
@@ -208,6 +247,23 @@ class KursFensterTest : public QObject, protected TEingesetztesDokument {
     QCOMPARE(fKurs->fEinzelStd, 3);
     QCOMPARE(fKurs->fTabellenNr, 4);
     QCOMPARE(form->fWert->text(), QStringLiteral("14.0"));
+
+    // Never more single hours than hours: the field stops at the hours, and fewer hours take the
+    // single ones down with a word under the field.
+    auto* hinweis = form->findChild<QLabel*>(QStringLiteral("einzelneHinweis"));
+    QVERIFY(hinweis->isHidden());
+    form->fStunden->setValue(2);
+    QCOMPARE(fKurs->fEinzelStd, 2);
+    QCOMPARE(form->fEinzelne->value(), 2);
+    QCOMPARE(form->fEinzelne->maximum(), 2);
+    QVERIFY(!hinweis->isHidden());
+    QCOMPARE(hinweis->text(),
+             QStringLiteral("„Einzelne“ auf 2 gesenkt: nicht mehr als die Stunden des Kurses."));
+    QCOMPARE(form->fEinzelne->toolTip(),
+             QStringLiteral("höchstens 2: nicht mehr als die Stunden des Kurses und die Tage der "
+                            "Woche"));
+    form->fEinzelne->setValue(1);
+    QVERIFY(hinweis->isHidden());
   }
 
   // The rubber band blocks every cell it covers but the one with the course's hour; a second band
