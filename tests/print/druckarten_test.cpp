@@ -74,8 +74,8 @@ TEST_P(JedeDruckArt, GivesPdfPagesThatOpenAndAreNotBlank) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Demo, JedeDruckArt, ::testing::ValuesIn(DruckArten()),
-                         [](const ::testing::TestParamInfo<TDruckArt>& info) {
-                           std::string name = info.param.name;
+                         [](const ::testing::TestParamInfo<TDruckArt>& fall) {
+                           std::string name = fall.param.name;
                            for (char& c : name) {
                              if (c == '-') c = '_';
                            }

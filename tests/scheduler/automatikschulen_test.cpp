@@ -80,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TSchulFall{"dgs2", "dgs.txt", TDemoGroesse::klein, 5},
                       TSchulFall{"sekundarschule1", "sekundarschule.txt", TDemoGroesse::klein, 6},
                       TSchulFall{"sekundarschule2", "sekundarschule.txt", TDemoGroesse::klein, 7}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& fall) { return std::string(fall.param.name); });
 
 // A school installed as the program's on its own, for the cases beside the table above.
 struct TEigeneSchule {

@@ -218,7 +218,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TSchulFall{"dgs7", "dgs.txt", TDemoGroesse::klein, 7},
                       TSchulFall{"sekundarschule8", "sekundarschule.txt", TDemoGroesse::klein, 8},
                       TSchulFall{"sekundarschule9", "sekundarschule.txt", TDemoGroesse::klein, 9}),
-    [](const ::testing::TestParamInfo<TSchulFall>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<TSchulFall>& fall) { return std::string(fall.param.name); });
 
 }  // namespace
 }  // namespace orbato

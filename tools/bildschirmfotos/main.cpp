@@ -515,13 +515,14 @@ int main(int argc, char** argv) {
   // The export window of the timetable pages halfway through the teachers.
   {
     orbato::THTMLExportFenster fenster(palette.dialoge(), &palette);
-    const int lehrer = schule.fLehrerMenge.ListeZahlElemente();
-    fenster.FortschrittBeginnen(orbato::kPlanHTMLTitel, lehrer);
+    const int lehrerZahl = schule.fLehrerMenge.ListeZahlElemente();
+    fenster.FortschrittBeginnen(orbato::kPlanHTMLTitel, lehrerZahl);
     fenster.FortschrittText("Stundenplan");
-    if (lehrer > 0) {
-      fenster.FortschrittInfo(schule.fLehrerMenge.ListeNrInhalt((lehrer + 1) / 2)->fKuerzel.str());
+    if (lehrerZahl > 0) {
+      fenster.FortschrittInfo(
+          schule.fLehrerMenge.ListeNrInhalt((lehrerZahl + 1) / 2)->fKuerzel.str());
     }
-    fenster.FortschrittSetzen((lehrer + 1) / 2);
+    fenster.FortschrittSetzen((lehrerZahl + 1) / 2);
     fotograf.Speichere(&fenster, QStringLiteral("html_export"));
     fenster.FortschrittBeenden();
   }

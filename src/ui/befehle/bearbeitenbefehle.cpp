@@ -58,8 +58,8 @@ void TOrbatoPalette::Kopieren() {
     Ablage().SetzeText(matrix->Text());
   } else if (const TStatForm* statistik = Aktiv<TStatForm>(fArbeitsflaeche)) {
     Ablage().SetzeText(statistik->Text());
-  } else if (const TVUebForm* uebersicht = Aktiv<TVUebForm>(fArbeitsflaeche)) {
-    Ablage().SetzeText(uebersicht->Text());
+  } else if (const TVUebForm* vertretungen = Aktiv<TVUebForm>(fArbeitsflaeche)) {
+    Ablage().SetzeText(vertretungen->Text());
   } else if (const TParForm* parallel = Aktiv<TParForm>(fArbeitsflaeche)) {
     Ablage().SetzeText(parallel->Text());
   } else if (const TQualitaetForm* qualitaet = Aktiv<TQualitaetForm>(fArbeitsflaeche)) {
