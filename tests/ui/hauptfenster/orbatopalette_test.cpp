@@ -610,13 +610,13 @@ class OrbatoPaletteTest : public QObject {
     {
       lauf.palette->schule().fFensterSaetze = {TFenster{9, "Plan M\xDCL", -400, 5000, 200, 100}};
       const std::vector<uint8_t> weit = TWriteForm::PlanBytes(lauf.palette->schule());
-      QFile datei(lauf.Pfad(QStringLiteral("weit.orb")));
-      QVERIFY(datei.open(QIODevice::WriteOnly));
-      datei.write(reinterpret_cast<const char*>(weit.data()), static_cast<qint64>(weit.size()));
-      datei.close();
+      QFile weitDatei(lauf.Pfad(QStringLiteral("weit.orb")));
+      QVERIFY(weitDatei.open(QIODevice::WriteOnly));
+      weitDatei.write(reinterpret_cast<const char*>(weit.data()), static_cast<qint64>(weit.size()));
+      weitDatei.close();
       lauf.palette->schule().SetDirty(false);
       QVERIFY(lauf.palette->DateiSchliessen());
-      QVERIFY(lauf.palette->Oeffnen(datei.fileName()));
+      QVERIFY(lauf.palette->Oeffnen(weitDatei.fileName()));
       const QRect flaeche = lauf.palette->Arbeitsflaeche()->contentsRect();
       const QRect drinnen = lauf.palette->Arbeitsflaeche()->subWindowList().at(0)->geometry();
       QCOMPARE(drinnen, QRect(0, 0, 200, 100));
