@@ -24,8 +24,8 @@
 #include "placement/setzen.h"
 #include "placement/setzmenue.h"
 #include "platform/qttext.h"
-#include "ui/bausteine/rastertasten.h"
 #include "ui/bausteine/werkzeugmaus.h"
+#include "ui/bausteine/werkzeugtasten.h"
 #include "ui/hauptfenster/fensterwege.h"
 #include "ui/hauptfenster/menuedaten.h"
 #include "ui/plaene/planraster.h"
@@ -81,19 +81,7 @@ TPlnForm::TPlnForm(TSchule& schule, TStandard& standard, TPlanElement* element, 
     Doppelgeklickt(spalte + 1, zeile + 1);
   });
   fRaster->viewport()->installEventFilter(this);
-  RasterTastenAnschliessen(*fRaster, {[this](int zeile, int spalte) {
-                                        TVerlaufSchritt schritt;
-                                        ZelleAusloesen(spalte + 1, zeile + 1);
-                                      },
-                                      [this](int zeile, int spalte) {
-                                        TVerlaufSchritt schritt;
-                                        if (fSchule.fToolArt == SetzTool) {
-                                          RechtsKlick();
-                                        } else {
-                                          ZelleAusloesen(spalte + 1, zeile + 1);
-                                        }
-                                      },
-                                      [this] { return FallenLassen(); }});
+  WerkzeugTastenAnschliessen(*fRaster, *this, fSchule, [this](int) { RechtsKlick(); });
   fRaster->setContextMenuPolicy(Qt::PreventContextMenu);
   fRaster->setAutoScroll(true);
   fMenuZeigen = [this](TMenu& menu) { MenuAmZeiger(this, menu); };
@@ -345,25 +333,6 @@ void TPlnForm::Ablegen(int32_t tag, int32_t std, bool alt, bool shift) {
   if (kurs == nullptr) return;
   ZelleAblegen(fSchule, *kurs, fVonTag, fVonStd, tag, std, alt, shift);
   Fuellen();
-}
-
-void TPlnForm::ZelleAusloesen(int32_t tag, int32_t std) {
-  switch (fSchule.fToolArt) {
-    case SchiebTool:
-      if (fGezogen) {
-        Ablegen(tag, std, false, false);
-      } else {
-        Aufnehmen(tag, std);
-      }
-      break;
-    case LoeschTool:
-    case FixTool:
-      Doppelgeklickt(tag, std, Qt::NoModifier);
-      break;
-    default:
-      Geklickt(tag, std);
-      break;
-  }
 }
 
 bool TPlnForm::FallenLassen() {

@@ -74,11 +74,9 @@ class TPlnForm : public QWidget, public Fenster, public TPlanZellen {
   // go without any obstacle; with `ohneRaum` the room of its lesson is not asked for.
   void Vorschau(int32_t tag, int32_t std, bool ohneRaum);
   void Ablegen(int32_t tag, int32_t std, bool alt, bool shift);
-  // Enter on the current cell: what the tool in hand does there with the mouse. The show and set
-  // tools open their click menu, the delete and fix tools act on the selected cells, the move
-  // tool picks the lesson up and, on the next Enter, puts it down (cut, then paste).
-  void ZelleAusloesen(int32_t tag, int32_t std);
-  // Escape: the move tool lets go of the lesson it holds; false when it holds none.
+  // The move tool from the keyboard: whether it holds a lesson, and letting go of it (false when
+  // it holds none).
+  bool Haelt() const { return fGezogen != nullptr; }
   bool FallenLassen();
   // The plan as tab-separated text: a header line of days, then one line per period.
   QString PlanText() const;

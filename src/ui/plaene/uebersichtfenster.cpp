@@ -21,8 +21,8 @@
 #include "placement/setzmenue.h"
 #include "placement/tausch.h"
 #include "platform/qttext.h"
-#include "ui/bausteine/rastertasten.h"
 #include "ui/bausteine/werkzeugmaus.h"
+#include "ui/bausteine/werkzeugtasten.h"
 #include "ui/hauptfenster/fensterregister.h"
 #include "ui/hauptfenster/fensterwege.h"
 #include "ui/hauptfenster/menuedaten.h"
@@ -162,19 +162,7 @@ TUeberForm::TUeberForm(TSchule& schule, TStandard& standard, TKuerzelArt art)
     Doppelgeklickt(i.column() + 1, i.row() + 1);
   });
   fRaster->viewport()->installEventFilter(this);
-  RasterTastenAnschliessen(*fRaster, {[this](int zeile, int spalte) {
-                                        TVerlaufSchritt schritt;
-                                        ZelleAusloesen(spalte + 1, zeile + 1);
-                                      },
-                                      [this](int zeile, int spalte) {
-                                        TVerlaufSchritt schritt;
-                                        if (fSchule.fToolArt == SetzTool) {
-                                          RechtsKlick(spalte + 1);
-                                        } else {
-                                          ZelleAusloesen(spalte + 1, zeile + 1);
-                                        }
-                                      },
-                                      [this] { return FallenLassen(); }});
+  WerkzeugTastenAnschliessen(*fRaster, *this, fSchule, [this](int spalte) { RechtsKlick(spalte); });
   fRaster->setContextMenuPolicy(Qt::PreventContextMenu);
   fRaster->setAutoScroll(true);
   fMenuZeigen = [this](TMenu& menu) { MenuAmZeiger(this, menu); };
@@ -538,25 +526,6 @@ void TUeberForm::Ablegen(int, int zeile, bool alt, bool shift) {
   if (kurs == nullptr || zeile < 1 || zeile > Zeilen()) return;
   ZelleAblegen(fSchule, *kurs, fVonTag, fVonStd, Tag(zeile), Stunde(zeile), alt, shift);
   Abgleichen();
-}
-
-void TUeberForm::ZelleAusloesen(int spalte, int zeile) {
-  switch (fSchule.fToolArt) {
-    case SchiebTool:
-      if (fGezogen) {
-        Ablegen(spalte, zeile, false, false);
-      } else {
-        Aufnehmen(spalte, zeile);
-      }
-      break;
-    case LoeschTool:
-    case FixTool:
-      Doppelgeklickt(spalte, zeile, Qt::NoModifier);
-      break;
-    default:
-      Geklickt(spalte, zeile);
-      break;
-  }
 }
 
 bool TUeberForm::FallenLassen() {

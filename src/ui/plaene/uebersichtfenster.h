@@ -84,10 +84,9 @@ class TUeberForm : public QWidget, public Fenster, public TUeberZellen {
   // The drop moves the picked-up course within its own timetable: the row gives the new day and
   // period, whatever column it lands in.
   void Ablegen(int spalte, int zeile, bool alt, bool shift);
-  // Enter on the current cell: what the tool in hand does there with the mouse; the move tool
-  // picks the lesson up and, on the next Enter, puts it down in the column it came from.
-  void ZelleAusloesen(int spalte, int zeile);
-  // Escape: the move tool lets go of the lesson it holds; false when it holds none.
+  // The move tool from the keyboard: whether it holds a lesson, and letting go of it (false when
+  // it holds none).
+  bool Haelt() const { return fGezogen != nullptr; }
   bool FallenLassen();
   // Shows a menu the window built; tests replace it to choose entries themselves.
   std::function<void(TMenu&)> fMenuZeigen;
