@@ -2,7 +2,6 @@
 
 #include <QAbstractItemView>
 #include <QKeyEvent>
-#include <QPointer>
 
 #include "ui/hauptfenster/menuedaten.h"
 
@@ -12,10 +11,12 @@ namespace {
 class TRasterTastenFilter : public QObject {
  public:
   TRasterTastenFilter(QAbstractItemView& raster, TRasterTasten tasten)
-      : QObject(&raster), fRaster(&raster), fTasten(std::move(tasten)) {}
+      : QObject(&raster), fZiel(&raster), fRaster(&raster), fTasten(std::move(tasten)) {}
 
+  // The filter is the view's child and lives as long as it. The type comes first: while the view
+  // is destroyed it still sends events (focus out), when it is no longer a view.
   bool eventFilter(QObject* objekt, QEvent* ereignis) override {
-    if (objekt != fRaster || ereignis->type() != QEvent::KeyPress) return false;
+    if (ereignis->type() != QEvent::KeyPress || objekt != fZiel) return false;
     const auto* taste = static_cast<QKeyEvent*>(ereignis);
     const Qt::KeyboardModifiers tasten =
         taste->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
@@ -48,7 +49,8 @@ class TRasterTastenFilter : public QObject {
     return true;
   }
 
-  QPointer<QAbstractItemView> fRaster;
+  const QObject* fZiel;  // compared as a plain object, whatever is left of the view
+  QAbstractItemView* fRaster;
   TRasterTasten fTasten;
 };
 
