@@ -71,6 +71,7 @@
 #include "ui/vertretung/vuebersichtfenster.h"
 #include "ui/voreinstellungen/anzeigevorgaben.h"
 #include "ui/voreinstellungen/automatikvoreinstellung.h"
+#include "ui/voreinstellungen/schulwochedialog.h"
 #include "ui/voreinstellungen/versionsdialog.h"
 
 namespace {
@@ -512,6 +513,12 @@ int main(int argc, char** argv) {
   }
   fotograf.Erwarte(QStringLiteral("eckdaten"));
   palette.EckdatenAendern();
+  // The question of the first start.
+  fotograf.Erwarte(QStringLiteral("schulwoche"));
+  {
+    orbato::TSchulwocheDialog schulwoche(&palette);
+    schulwoche.exec();
+  }
   // The export window of the timetable pages halfway through the teachers.
   {
     orbato::THTMLExportFenster fenster(palette.dialoge(), &palette);
