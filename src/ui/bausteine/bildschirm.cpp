@@ -15,10 +15,6 @@ constexpr int kRandGeschaetzt = 8;
 // windows asks of a place.
 constexpr int kBrauchbar = 200;
 
-}  // namespace
-
-namespace {
-
 // One axis: the place stays and the length shrinks to the end of the area while a usable
 // length remains there; otherwise the window moves back until it fits as a whole.
 std::pair<int, int> Achse(int anfang, int laenge, int flaecheAnfang, int flaecheLaenge) {
