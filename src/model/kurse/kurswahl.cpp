@@ -137,23 +137,14 @@ bool KursElementWaehlen(TKurs& kurs, TKuerzelArt art, TElement* element) {
 }
 
 bool KursElementEntfernbar(const TKurs& kurs, TKuerzelArt art, const TElement* element) {
-  if (element == nullptr || element->Art() != art) return false;
-  const bool frei = !KursVerplant(kurs);
+  if (!KursNennt(kurs, art, element)) return false;
   switch (art) {
-    case leh:
-      return frei && element == kurs.fLehrer;
-    case kla:
-      return frei && kurs.HatKlasse(static_cast<const TKlasse*>(element));
-    case kop:
-      return frei && element == kurs.fKopplung;
     case fac:
-      return element == kurs.fFach;
-    case rau: {
-      const auto* raum = static_cast<const TRaum*>(element);
-      return kurs.HatRaum(raum) && !kurs.HatSetzungIn(raum);
-    }
+      return true;
+    case rau:
+      return !kurs.HatSetzungIn(static_cast<const TRaum*>(element));
     default:
-      return false;
+      return !KursVerplant(kurs);
   }
 }
 

@@ -15,12 +15,12 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStringListModel>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <utility>
 
@@ -32,8 +32,8 @@
 #include "model/elemente/kopplung.h"
 #include "model/elemente/lehrer.h"
 #include "model/elemente/raum.h"
-#include "model/fenster/fensterarten.h"
 #include "model/fenster/fenstertyp.h"
+#include "model/kuerzel/kuerzelmenge.h"
 #include "model/kurse/kurs.h"
 #include "model/kurse/kurswahl.h"
 #include "model/schnittstellen/dialoge.h"
@@ -73,6 +73,21 @@ void Setze(QCheckBox* feld, bool wert) {
 void Setze(QLineEdit* feld, const QString& text) {
   const QSignalBlocker sperre(feld);
   if (feld->text() != text) feld->setText(text);
+}
+
+// The element of a typed short name: the exact one, else the only one that differs in case only.
+TElement* GetipptesElement(const TSchule& schule, TKuerzelArt art, const QString& kuerzel) {
+  TElement* aehnlich = nullptr;
+  int treffer = 0;
+  for (TElement* e : KuerzelElemente(schule, art)) {
+    const QString name = QtText(e->fKuerzel.str());
+    if (name == kuerzel) return e;
+    if (name.compare(kuerzel, Qt::CaseInsensitive) == 0) {
+      aehnlich = e;
+      ++treffer;
+    }
+  }
+  return treffer == 1 ? aehnlich : nullptr;
 }
 
 QSpinBox* Zahlfeld() {
@@ -300,9 +315,7 @@ void TKursForm::Verbinden() {
     Geaendert();
   });
   connect(fKuerzel, &QPushButton::clicked, this, [this] { KuerzelKlick(); });
-  const std::pair<QLineEdit*, TKuerzelArt> getippt[] = {
-      {fLehrer, leh}, {fFach, fac}, {fKopplung, kop}, {fKlasseNeu, kla}, {fRaumNeu, rau}};
-  for (const auto& [feld, art] : getippt) {
+  for (const auto& [feld, art] : EingabeFelder()) {
     auto* vorschlag = new QCompleter(new QStringListModel(feld), feld);
     vorschlag->setCaseSensitivity(Qt::CaseInsensitive);
     feld->setCompleter(vorschlag);
@@ -445,48 +458,22 @@ void TKursForm::FarbeAendern() {
   Geaendert();
 }
 
+std::array<std::pair<QLineEdit*, TKuerzelArt>, 5> TKursForm::EingabeFelder() const {
+  return {{{fLehrer, leh}, {fFach, fac}, {fKopplung, kop}, {fKlasseNeu, kla}, {fRaumNeu, rau}}};
+}
+
 void TKursForm::Vervollstaendigen() {
-  const std::pair<QLineEdit*, QStringList> listen[] = {
-      {fLehrer, KuerzelTexte(fSchule.fLehrerMenge)},
-      {fFach, KuerzelTexte(fSchule.fFachMenge)},
-      {fKopplung, KuerzelTexte(fSchule.fKopplMenge)},
-      {fKlasseNeu, KuerzelTexte(fSchule.fKlassenMenge)},
-      {fRaumNeu, KuerzelTexte(fSchule.fRaumMenge)}};
-  for (const auto& [feld, kuerzel] : listen) {
+  for (const auto& [feld, art] : EingabeFelder()) {
+    QStringList kuerzel;
+    for (const TElement* e : KuerzelElemente(fSchule, art)) kuerzel << QtText(e->fKuerzel.str());
     auto* modell = static_cast<QStringListModel*>(feld->completer()->model());
     if (modell->stringList() != kuerzel) modell->setStringList(kuerzel);
   }
 }
 
-QLineEdit* TKursForm::EingabeFeld(TKuerzelArt art) const {
-  switch (art) {
-    case leh:
-      return fLehrer;
-    case fac:
-      return fFach;
-    case kop:
-      return fKopplung;
-    case kla:
-      return fKlasseNeu;
-    default:
-      return fRaumNeu;
-  }
-}
-
-// The element of a typed short name: the exact one, else the only one that differs in case only.
-TElement* TKursForm::GetipptesElement(TKuerzelArt art, const QString& kuerzel) const {
-  if (TElement* genau = ElementMitKuerzel(fSchule, art, ModellText(kuerzel))) return genau;
-  const auto* modell = static_cast<const QStringListModel*>(EingabeFeld(art)->completer()->model());
-  const QStringList aehnlich = modell->stringList().filter(QRegularExpression(
-      QStringLiteral("^") + QRegularExpression::escape(kuerzel) + QStringLiteral("$"),
-      QRegularExpression::CaseInsensitiveOption));
-  return aehnlich.size() == 1 ? ElementMitKuerzel(fSchule, art, ModellText(aehnlich.front()))
-                              : nullptr;
-}
-
 void TKursForm::KuerzelEingegeben(TKuerzelArt art, const QString& text) {
   const QString kuerzel = text.trimmed();
-  TElement* element = kuerzel.isEmpty() ? nullptr : GetipptesElement(art, kuerzel);
+  TElement* element = kuerzel.isEmpty() ? nullptr : GetipptesElement(fSchule, art, kuerzel);
   if (fKurs != nullptr && !kuerzel.isEmpty()) {
     if (element == nullptr) {
       fSchule.Dialog().Nachricht(

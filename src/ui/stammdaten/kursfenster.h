@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 #include <functional>
+#include <utility>
 
 #include "model/basis/liste.h"
 #include "model/elemente/kuerzelart.h"
@@ -117,8 +119,8 @@ class TKursForm : public QWidget, public Fenster {
   // "Einzelne" goes no higher than the hours of a version and the days of the week.
   int32_t EinzelneHoechstens() const;
   void EinzelneBegrenzen();
-  QLineEdit* EingabeFeld(TKuerzelArt art) const;
-  TElement* GetipptesElement(TKuerzelArt art, const QString& kuerzel) const;
+  // The fields that take a typed short name, and the kind of element each takes.
+  std::array<std::pair<QLineEdit*, TKuerzelArt>, 5> EingabeFelder() const;
 
   TSchule& fSchule;
   TStandard& fStandard;
