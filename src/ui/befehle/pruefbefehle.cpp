@@ -10,7 +10,7 @@
 #include "model/einstellungen/standard.h"
 #include "model/elemente/klasse.h"
 #include "model/elemente/lehrer.h"
-#include "model/elemente/raum.h"
+#include "model/kuerzel/kuerzelmenge.h"
 #include "model/kurse/kurs.h"
 #include "ui/bausteine/wartezeiger.h"
 #include "ui/hauptfenster/orbatopalette.h"
@@ -32,17 +32,11 @@ namespace {
 // The plan element a finding names, found among the document's own, so that nothing deleted
 // since the check is reached through the finding.
 TPlanElement* PlanElementVon(TSchule& schule, const TFundort& ort) {
-  const auto suche = [](auto& menge, const TElement* gesucht) -> TPlanElement* {
-    for (TPlanElement* e : menge) {
-      if (static_cast<const TElement*>(e) == gesucht) return e;
-    }
-    return nullptr;
-  };
   if (ort.fElement != nullptr) {
-    for (TPlanElement* e :
-         {suche(schule.fLehrerMenge, ort.fElement), suche(schule.fKlassenMenge, ort.fElement),
-          suche(schule.fRaumMenge, ort.fElement)}) {
-      if (e != nullptr) return e;
+    for (TKuerzelArt art : {leh, kla, rau}) {
+      for (TElement* e : KuerzelElemente(schule, art)) {
+        if (e == ort.fElement) return dynamic_cast<TPlanElement*>(e);
+      }
     }
     return nullptr;
   }
