@@ -51,7 +51,7 @@ void BM_VorschlagslistenBauen(benchmark::State& state) {
   gross.standard.fVertrRandCheck = state.range(1) != 0;
   gross.standard.fVertrNachEignung = state.range(2) != 0;
   gross.standard.fVertrLeAuswahl = 2;
-  TVertretungsWahl wahl;
+  TVertretungsWahl wahl(gross.schule, gross.standard);
   wahl.Bearbeite(gross.fV);
   wahl.SetModus(state.range(0) ? TVertretungsWahl::TModus::Lehrer : TVertretungsWahl::TModus::Raum);
   for (auto _ : state) {
@@ -73,7 +73,7 @@ BENCHMARK(BM_VorschlagslistenBauen)
 // Opening the window on the record: every teacher's month balance loaded, then the lists.
 void BM_VorschlagsfensterOeffnen(benchmark::State& state) {
   TWahlSchule gross;
-  TVertretungsWahl wahl;
+  TVertretungsWahl wahl(gross.schule, gross.standard);
   for (auto _ : state) {
     wahl.Bearbeite(gross.fV);
     benchmark::DoNotOptimize(wahl.Lehrer().data());

@@ -7,10 +7,22 @@
 
 set_property(GLOBAL PROPERTY ORBATO_SCHICHTEN "")
 
+# What differs between the systems lives in <topic>_posix.cpp and <topic>_windows.cpp; a build
+# takes the files of its target system and leaves the others.
+function(orbato_fremdes_system_weglassen liste)
+  if(WIN32)
+    list(FILTER ${liste} EXCLUDE REGEX "_posix\\.cpp$")
+  else()
+    list(FILTER ${liste} EXCLUDE REGEX "_windows\\.cpp$")
+  endif()
+  set(${liste} ${${liste}} PARENT_SCOPE)
+endfunction()
+
 # orbato_schicht(<name> <glob> [<layer it may use> ...]): the library orbato_<name> from the
 # sources matching <glob> below src/, which is also the layer's folder.
 function(orbato_schicht name muster)
   file(GLOB quellen CONFIGURE_DEPENDS ${muster})
+  orbato_fremdes_system_weglassen(quellen)
   add_library(orbato_${name} STATIC ${quellen})
   foreach(unten ${ARGN})
     target_link_libraries(orbato_${name} PUBLIC orbato_${unten})

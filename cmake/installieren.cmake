@@ -37,7 +37,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
   "Unterrichtsverteilung, Stundenplan und Vertretungsplan einer Schule")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-# The Qt libraries the programs link are found by dpkg-shlibdeps; the poppler and browser tools
+# The Qt libraries and libical (the calendars) that the programs link are found by dpkg-shlibdeps,
+# so the package depends on their runtime packages; the poppler and browser tools
 # are only for the tests.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "kurspruefung.h"
 #include "model/dokument/schule.h"
 #include "model/schnittstellen/dialoge.h"
 #include "persist/kursexport.h"
@@ -14,23 +15,11 @@
 namespace {
 
 using namespace orbato;
-
-void Pruefe(bool bedingung) {
-  if (!bedingung) std::abort();
-}
-
-template <class T>
-void Listet(const T* e, const TKurs* k) {
-  if (e) Pruefe(e->fKurse.ListeElemNr(k) > 0);
-}
+using namespace orbato::fuzz;
 
 void PruefeKurs(const TKurs* k) {
   const TStandard& st = Standard();
-  Listet(k->fLehrer, k);
-  Listet(k->fFach, k);
-  Listet(k->fKopplung, k);
-  for (const TKlasse* c : k->fKlassen) Listet(c, k);
-  for (const TRaum* r : k->fRaeume) Listet(r, k);
+  PruefeVerweise(k);
   for (const TSetzung* s : k->fSetzungen) {
     Pruefe(s->fWoche >= 1 && s->fWoche <= st.WochenZahl());
     Pruefe(s->fTag >= 1 && s->fTag <= st.fMaxTageNeu && st.fMaxTageNeu <= kMaxTage);

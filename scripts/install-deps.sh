@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs every Debian package that the build, the tests, the benchmarks, the fuzzers and the
 # desktop program need; Chromium and Python check the published pages in a browser, the poppler
-# tools the printed PDF pages. Does nothing when all of them are present.
+# tools the printed PDF pages; MinGW-w64, GoogleTest's sources and Wine build and run the Windows
+# programs. Does nothing when all of them are present.
 set -euo pipefail
 
 pakete=(
@@ -11,6 +12,8 @@ pakete=(
   clang libclang-rt-14-dev clang-format
   chromium python3
   poppler-utils
+  libical-dev python3-icalendar
+  g++-mingw-w64-x86-64-posix googletest wine wine64
 )
 
 fehlend=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is needed, checks the layout, builds a normal and an ASan/UBSan configuration, runs
-# every test in both, and smoke-runs the fuzz targets when Clang is there.
+# every test in both, smoke-runs the fuzz targets when Clang is there, and builds and tests the
+# Windows programs under Wine (ORBATO_WINDOWS=0 leaves that out).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=${ORBATO_JOBS:-2}
@@ -47,6 +48,11 @@ if command -v clang++ >/dev/null; then
     "$ziel" -max_total_time="$zeit" -timeout=10 -rss_limit_mb=2048 "$arbeit"
     rm -rf "$arbeit"
   done
+fi
+
+if [ "${ORBATO_WINDOWS:-1}" != 0 ]; then
+  echo "== Windows build under Wine"
+  scripts/windows-test.sh build-normal/src/orbato
 fi
 
 echo "== Nothing written into the source tree"

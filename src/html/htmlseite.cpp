@@ -1,8 +1,5 @@
 #include "html/htmlseite.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <array>
 #include <cerrno>
 #include <filesystem>
@@ -10,6 +7,7 @@
 #include <utility>
 
 #include "model/basis/zeichensatz.h"
+#include "persist/dateisystem.h"
 #include "persist/puffer.h"
 #include "persist/sicherndatei.h"
 #include "persist/streamfehler.h"
@@ -57,26 +55,18 @@ const char* Entitaet(char c) {
   return nullptr;
 }
 
-// Writes the bytes straight into the file, opened with O_CREAT and `art`; false when O_EXCL
-// finds the file there.
-bool SchreibeDatei(const std::string& pfad, const std::vector<uint8_t>& bytes, int art) {
-  const int fd = ::open(pfad.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | art, 0666);
-  if (fd < 0 && errno == EEXIST && (art & O_EXCL)) return false;
-  if (fd < 0) {
+// Writes the bytes straight into the file; false when `NurNeu` finds the file there.
+bool SchreibeDatei(const std::string& pfad, const std::vector<uint8_t>& bytes,
+                   TDatei::TZweck zweck) {
+  int fehler = 0;
+  TDatei datei = TDatei::Oeffne(pfad, zweck, fehler);
+  if (!datei.Offen() && fehler == EEXIST && zweck == TDatei::TZweck::NurNeu) return false;
+  if (!datei.Offen()) {
     throw TStreamFehler("Datei \"" + Cp1252AusUtf8(pfad) + "\" kann nicht erstellt werden. " +
-                        SystemGrund(errno));
+                        SystemGrund(fehler));
   }
-  std::size_t geschrieben = 0;
-  while (geschrieben < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + geschrieben, bytes.size() - geschrieben);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      ::close(fd);
-      throw TStreamFehler("Stream-Schreibfehler");
-    }
-    geschrieben += static_cast<std::size_t>(n);
-  }
-  if (::close(fd) != 0) throw TStreamFehler("Stream-Schreibfehler");
+  if (!datei.SchreibeAlles(bytes)) throw TStreamFehler("Stream-Schreibfehler");
+  if (!datei.Schliesse()) throw TStreamFehler("Stream-Schreibfehler");
   return true;
 }
 
@@ -118,17 +108,17 @@ void SchreibeSeite(const std::string& pfad, const THTMLSeite& seite) {
 }
 
 void SchreibeNeueSeite(const std::string& pfad, const THTMLSeite& seite) {
-  SchreibeDatei(pfad, seite.Bytes(), O_TRUNC);
+  SchreibeDatei(pfad, seite.Bytes(), TDatei::TZweck::Ueberschreiben);
 }
 
 bool SchreibeFallsNeu(const std::string& pfad, const std::vector<uint8_t>& bytes) {
-  // O_EXCL makes the test and the creation one step: a file that appears meanwhile is kept too.
-  return SchreibeDatei(pfad, bytes, O_EXCL);
+  // The test and the creation are one step: a file that appears meanwhile is kept too.
+  return SchreibeDatei(pfad, bytes, TDatei::TZweck::NurNeu);
 }
 
 bool ErstelleOrdner(const std::string& pfad) {
   std::error_code fehler;
-  return std::filesystem::create_directory(pfad, fehler) && !fehler;
+  return std::filesystem::create_directory(DateiPfad(pfad), fehler) && !fehler;
 }
 
 }  // namespace orbato

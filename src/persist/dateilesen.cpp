@@ -1,15 +1,10 @@
 #include "persist/dateilesen.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <new>
 
 #include "model/basis/zeichensatz.h"
+#include "persist/dateisystem.h"
 #include "persist/streamfehler.h"
 #include "persist/systemgrund.h"
 
@@ -30,10 +25,16 @@ TStreamFehler NichtGeoeffnet(const std::string& pfad, const std::string& grund) 
 
 // Refuses everything but an ordinary file: a folder cannot be read as a file, and a FIFO or a
 // device may block the reader or never end.
-void PruefeArt(const std::string& pfad, const struct stat& info) {
-  if (S_ISDIR(info.st_mode)) throw NichtGeoeffnet(pfad, "Der Pfad bezeichnet einen Ordner.");
-  if (!S_ISREG(info.st_mode)) {
-    throw NichtGeoeffnet(pfad, "Der Pfad bezeichnet keine gew\xF6hnliche Datei.");
+void PruefeArt(const std::string& pfad, const TPfadStand& stand) {
+  switch (stand.fArt) {
+    case TPfadArt::Fehlt:
+      throw NichtGeoeffnet(pfad, SystemGrund(stand.fFehler));
+    case TPfadArt::Ordner:
+      throw NichtGeoeffnet(pfad, "Der Pfad bezeichnet einen Ordner.");
+    case TPfadArt::Anderes:
+      throw NichtGeoeffnet(pfad, "Der Pfad bezeichnet keine gew\xF6hnliche Datei.");
+    case TPfadArt::Datei:
+      break;
   }
 }
 
@@ -54,18 +55,9 @@ void PruefeGroesse(const std::string& pfad, std::uintmax_t groesse, const TDatei
                       MitPunkten(art.fHoechstens) + " Bytes).");
 }
 
-class TDeskriptor {
- public:
-  explicit TDeskriptor(int fd) : fFd(fd) {}
-  ~TDeskriptor() { ::close(fFd); }
-  TDeskriptor(const TDeskriptor&) = delete;
-  TDeskriptor& operator=(const TDeskriptor&) = delete;
-  const int fFd;
-};
-
 // Reads to the end. The size stat gave is only where to start: a file may grow while it is read,
 // and some (under /proc) say 0 and still have content, so the bound is checked on what arrives.
-std::vector<uint8_t> LiesBisZumEnde(const std::string& pfad, int fd, std::uintmax_t groesse,
+std::vector<uint8_t> LiesBisZumEnde(const std::string& pfad, TDatei& datei, std::uintmax_t groesse,
                                     const TDateiArt& art) {
   std::vector<uint8_t> bytes(static_cast<std::size_t>(groesse) + 1);
   std::size_t gelesen = 0;
@@ -74,8 +66,7 @@ std::vector<uint8_t> LiesBisZumEnde(const std::string& pfad, int fd, std::uintma
       PruefeGroesse(pfad, gelesen, art);
       bytes.resize(std::min<std::uintmax_t>(bytes.size() * std::uintmax_t{2}, art.fHoechstens + 1));
     }
-    const ssize_t n = ::read(fd, bytes.data() + gelesen, bytes.size() - gelesen);
-    if (n < 0 && errno == EINTR) continue;
+    const std::ptrdiff_t n = datei.Lies(bytes.data() + gelesen, bytes.size() - gelesen);
     if (n < 0) throw TStreamFehler("Stream-Lesefehler");
     if (n == 0) break;
     gelesen += static_cast<std::size_t>(n);
@@ -90,20 +81,19 @@ std::vector<uint8_t> LiesBisZumEnde(const std::string& pfad, int fd, std::uintma
 std::vector<uint8_t> LiesGanzeDatei(const std::string& pfad, const TDateiArt& art) {
   // The path is looked at before it is opened: opening a FIFO waits for a writer, and opening a
   // device can do things of its own.
-  struct stat info {};
-  if (::stat(pfad.c_str(), &info) != 0) throw NichtGeoeffnet(pfad, SystemGrund(errno));
-  PruefeArt(pfad, info);
-  PruefeGroesse(pfad, static_cast<std::uintmax_t>(info.st_size), art);
+  TPfadStand stand = PfadStand(pfad);
+  PruefeArt(pfad, stand);
+  PruefeGroesse(pfad, stand.fGroesse, art);
   // Without waiting, in case the path has become a FIFO since; what was opened is looked at
   // again.
-  const int fd = ::open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) throw NichtGeoeffnet(pfad, SystemGrund(errno));
-  const TDeskriptor datei(fd);
-  if (::fstat(fd, &info) != 0) throw NichtGeoeffnet(pfad, SystemGrund(errno));
-  PruefeArt(pfad, info);
-  PruefeGroesse(pfad, static_cast<std::uintmax_t>(info.st_size), art);
+  int fehler = 0;
+  TDatei datei = TDatei::Oeffne(pfad, TDatei::TZweck::Lesen, fehler);
+  if (!datei.Offen()) throw NichtGeoeffnet(pfad, SystemGrund(fehler));
+  stand = datei.Stand();
+  PruefeArt(pfad, stand);
+  PruefeGroesse(pfad, stand.fGroesse, art);
   try {
-    return LiesBisZumEnde(pfad, fd, static_cast<std::uintmax_t>(info.st_size), art);
+    return LiesBisZumEnde(pfad, datei, stand.fGroesse, art);
   } catch (const std::bad_alloc&) {
     throw NichtGeoeffnet(pfad, "Nicht gen\xFCgend Arbeitsspeicher.");
   }

@@ -1,9 +1,10 @@
 #include "persist/inidatei.h"
 
-#include <filesystem>
+#include <cerrno>
 #include <string>
 
 #include "model/basis/zeichensatz.h"
+#include "persist/dateisystem.h"
 
 namespace orbato {
 namespace {
@@ -51,8 +52,9 @@ void LiesIniText(std::string_view text, TEinstellungenImSpeicher& ziel) {
 }
 
 void LiesIniDatei(const std::string& pfad, TEinstellungenImSpeicher& ziel) {
-  std::error_code fehler;
-  if (std::filesystem::status(pfad, fehler).type() == std::filesystem::file_type::not_found) {
+  // Only a path that names nothing means the defaults: a device name (NUL) is refused below.
+  const TPfadStand stand = PfadStand(pfad);
+  if (stand.fArt == TPfadArt::Fehlt && (stand.fFehler == ENOENT || stand.fFehler == ENOTDIR)) {
     return;
   }
   const std::vector<uint8_t> bytes = LiesGanzeDatei(pfad, kEinstellungsDatei);

@@ -1,12 +1,6 @@
 #include "persist/sperrdatei.h"
 
-#include <fcntl.h>
-#include <pwd.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -16,6 +10,7 @@
 #include "model/basis/zeichensatz.h"
 #include "model/schnittstellen/dialoge.h"
 #include "persist/dateilesen.h"
+#include "persist/dateisystem.h"
 #include "persist/sicherndatei.h"
 #include "persist/streamfehler.h"
 
@@ -44,8 +39,7 @@ bool Verwaist(const TSperre& sperre, const TSperre& ich, const std::function<boo
 // has an unknown holder (all fields empty), which still counts.
 std::optional<TSperre> LiesSperre(const std::string& plan) {
   const std::string pfad = SperrDateiPfad(plan);
-  struct stat info {};
-  if (::lstat(pfad.c_str(), &info) != 0) return std::nullopt;
+  if (!PfadBelegt(pfad)) return std::nullopt;
   try {
     const std::vector<uint8_t> bytes = LiesGanzeDatei(pfad, kSperrDatei);
     const std::string text(bytes.begin(), bytes.end());
@@ -58,13 +52,12 @@ std::optional<TSperre> LiesSperre(const std::string& plan) {
 enum class TAnlegen { Angelegt, Vorhanden, Unmoeglich };
 
 TAnlegen Anlegen(const std::string& pfad, const TSperre& ich) {
-  const int fd = ::open(pfad.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-  if (fd < 0) return errno == EEXIST ? TAnlegen::Vorhanden : TAnlegen::Unmoeglich;
-  const std::vector<uint8_t> bytes = Bytes(ich);
-  const bool ganz = ::write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
-  ::close(fd);
+  int fehler = 0;
+  TDatei datei = TDatei::Oeffne(pfad, TDatei::TZweck::NurNeu, fehler);
+  if (!datei.Offen()) return fehler == EEXIST ? TAnlegen::Vorhanden : TAnlegen::Unmoeglich;
+  const bool ganz = datei.SchreibeAlles(Bytes(ich)) && datei.Schliesse();
   if (!ganz) {
-    ::unlink(pfad.c_str());
+    EntferneDatei(pfad);
     return TAnlegen::Unmoeglich;
   }
   return TAnlegen::Angelegt;
@@ -125,20 +118,6 @@ std::optional<TSperre> LiesSperrZeile(std::string_view zeile) {
   return sperre;
 }
 
-TSperre EigeneSperre() {
-  TSperre ich;
-  if (const struct passwd* benutzer = ::getpwuid(::getuid())) ich.fBenutzer = benutzer->pw_name;
-  char rechner[256] = {};
-  if (::gethostname(rechner, sizeof rechner - 1) == 0) ich.fRechner = rechner;
-  ich.fPid = ::getpid();
-  return ich;
-}
-
-bool ProzessLebt(int64_t pid) {
-  if (pid <= 0 || pid > INT32_MAX) return true;
-  return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH;
-}
-
 std::optional<TSperre> SperreNehmen(const std::string& plan, TSperre ich, TDatumZeit jetzt,
                                     const std::function<bool(int64_t)>& lebt) {
   ich.fZeit = FormatDatum("yyyy-mm-dd'T'hh:nn:ss", jetzt);
@@ -179,7 +158,7 @@ void SperreUebernehmen(const std::string& plan, TSperre ich, TDatumZeit jetzt) {
 
 void SperreFreigeben(const std::string& plan, const TSperre& ich) {
   const std::optional<TSperre> da = LiesSperre(plan);
-  if (da && Gleich(*da, ich)) ::unlink(SperrDateiPfad(plan).c_str());
+  if (da && Gleich(*da, ich)) EntferneDatei(SperrDateiPfad(plan));
 }
 
 TSperrAntwort FrageSperre(Dialoge& dialoge, const std::string& name, const TSperre& fremd) {

@@ -663,6 +663,25 @@ void Optimierwerte(Tabelle& t) {
   wert("ose", &O::fSekunden, 1, 3600);
 }
 
+// Tevi37: "Stundenzeiten", one value per period ("sz1" = "08:00-08:45"), in a key of its own
+// for the same reason as Tevi36. A time that cannot be read keeps its default, as every value does.
+void Stundenzeitwerte(Tabelle& t) {
+  for (std::size_t p = 0; p < static_cast<std::size_t>(kMaxStunden); ++p) {
+    Einzeln(t, 37, "sz" + std::to_string(p + 1),
+            Feld<TStundenZeit>{[p](TStandard& s) -> TStundenZeit& { return s.fStdZeiten[p]; }},
+            StundenZeitText, [](const std::string& s) { return LiesStundenZeit(s); });
+  }
+}
+
+// Tevi38: the privacy choice of each substitution print layout ("vol1" … "vol4"), a key of its
+// own for the same reason.
+void Datenschutzwerte(Tabelle& t) {
+  for (int n = 0; n < 4; ++n) {
+    Bool(t, 38, "vol" + std::to_string(n + 1),
+         Feld<bool>{[n](TStandard& s) -> bool& { return s.fVDEinstellung[n].OhneFehlendeLehrer; }});
+  }
+}
+
 Tabelle BaueTabelle() {
   Tabelle t;
   Grundwerte(t);
@@ -674,6 +693,8 @@ Tabelle BaueTabelle() {
   Vertretungswerte(t);
   PlanDruck(t, 35, "o", &TStandard::fKoLePlnDruck, {}, true);
   Optimierwerte(t);
+  Stundenzeitwerte(t);
+  Datenschutzwerte(t);
   // Loading and saving walk the keys in order; the groups above need not be written in it.
   std::stable_sort(t.begin(), t.end(),
                    [](const TWert& a, const TWert& b) { return a.schluessel < b.schluessel; });
@@ -685,7 +706,7 @@ const Tabelle& Werte() {
   return tabelle;
 }
 
-// Runs `schritt` for every value, key by key in the order Tevi0 … Tevi36, opening each key once.
+// Runs `schritt` for every value, key by key in the order Tevi0 … Tevi38, opening each key once.
 template <class Schritt>
 void FuerJedenSchluessel(Einstellungsspeicher& speicher, Schritt schritt) {
   auto wert = Werte().begin();

@@ -7,8 +7,8 @@
 
 namespace orbato {
 
-// The settings live in the keys Tevi0 … Tevi36 of the store.
-inline constexpr int kStandardSchluessel = 37;
+// The settings live in the keys Tevi0 … Tevi38 of the store.
+inline constexpr int kStandardSchluessel = 39;
 std::string StandardSchluesselName(int nr);
 
 // Reads every value from the store, key by key: a value the store lacks, or one that cannot be

@@ -45,6 +45,12 @@ std::string KursEintragText(const TKurs& kurs) {
   return "[" + std::to_string(kurs.RestStunden(-1)) + "] " + kurs.OhneRaumZeile(nullptr);
 }
 
+// Whether the course has a lesson in the cell of the week (in that room, when one is given).
+bool InZelle(const TKurs& kurs, int32_t woche, const TRaum* raum, int32_t tag, int32_t std) {
+  const TSetzung* s = kurs.SetzungFinden(woche, tag, std);
+  return s != nullptr && (raum == nullptr || s->fRaum == raum);
+}
+
 void Setze(TKurs& kurs, int zellTag, TRaum* raum) {
   const int32_t tag = zellTag / 100;
   const int32_t std = zellTag % 100;
@@ -52,10 +58,13 @@ void Setze(TKurs& kurs, int zellTag, TRaum* raum) {
   const TWochenSpanne spanne = Wochenspanne();
   bool ohneRaum = false;
   for (int32_t w = spanne.von; w <= spanne.bis; ++w) {
-    NeueSetzung(kurs, w, tag, raum, std);
+    // A course of the coupling that already stands in the cell keeps its lesson there: the menu
+    // offers such a cell to complete the coupling, and a second lesson in one cell would book
+    // the teacher twice.
+    if (!InZelle(kurs, w, nullptr, tag, std)) NeueSetzung(kurs, w, tag, raum, std);
     if (kurs.fKopplung == nullptr) continue;
     for (TKurs* k : kurs.fKopplung->fKurse) {
-      if (k == &kurs) continue;
+      if (k == &kurs || InZelle(*k, w, nullptr, tag, std)) continue;
       TRaum* frei = FreierRaum(*k, w, tag, std);
       // Only a lesson actually placed without a room is worth the warning.
       if (NeueSetzung(*k, w, tag, frei, std) && frei == nullptr && w == st.fAktuelleWoche) {
@@ -143,11 +152,6 @@ void MenuZeile(TMenu& menu, std::string text, int32_t tag, int32_t std, TKurs& k
   menu.push_back(std::move(e));
 }
 
-bool InZelle(const TKurs& kurs, int32_t woche, const TRaum* raum, int32_t tag, int32_t std) {
-  const TSetzung* s = kurs.SetzungFinden(woche, tag, std);
-  return s != nullptr && (raum == nullptr || s->fRaum == raum);
-}
-
 }  // namespace
 
 void ErzeugeSetzMenu(TKurs& kurs, TMenu& menu, int32_t tag, bool mitRaum, int32_t std,
@@ -156,7 +160,7 @@ void ErzeugeSetzMenu(TKurs& kurs, TMenu& menu, int32_t tag, bool mitRaum, int32_
   const TWochenSpanne spanne = Wochenspanne();
   bool setzbar = true;
   for (int32_t w = spanne.von; w <= spanne.bis && setzbar; ++w) {
-    setzbar = KopplungSetzbar(kurs, w, tag, std);
+    setzbar = !InZelle(kurs, w, nullptr, tag, std) && KopplungSetzbar(kurs, w, tag, std);
   }
   const int zelle = ZellTag(tag, std);
   TMenuEintrag eintrag = MenuEintrag(KursEintragText(kurs), {}, zelle);

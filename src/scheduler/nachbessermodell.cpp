@@ -359,11 +359,29 @@ int TNachbesserModell::OffeneStunden() const {
   return n;
 }
 
-bool TNachbesserModell::TagErlaubtDazu(int kurs, int zelle) const {
+bool TNachbesserModell::TagErlaubt(int kurs, std::size_t tag, uint32_t bits) const {
   const TKursDaten& d = fKurse[static_cast<std::size_t>(kurs)];
-  const auto tag = static_cast<std::size_t>(zelle / 16);
-  const uint32_t bits = d.tage[tag] | Bit(zelle);
   return std::popcount(bits) <= d.stdProTag && EinBlock(bits) && (Paare(bits) & ~d.paare[tag]) == 0;
+}
+
+bool TNachbesserModell::TagErlaubtDazu(int kurs, int zelle) const {
+  const auto tag = static_cast<std::size_t>(zelle / 16);
+  return TagErlaubt(kurs, tag, fKurse[static_cast<std::size_t>(kurs)].tage[tag] | Bit(zelle));
+}
+
+bool TNachbesserModell::Gesperrt(int e, int zelle) const {
+  const TEreignis& ev = fEreignisse[static_cast<std::size_t>(e)];
+  const auto z = static_cast<std::size_t>(zelle);
+  for (int kurs : ev.kurse) {
+    if (fKurse[static_cast<std::size_t>(kurs)].gesperrt[z]) return true;
+  }
+  for (int l : ev.lehrer) {
+    if (fLehrerGesperrt[static_cast<std::size_t>(l)][z]) return true;
+  }
+  for (int k : ev.klassen) {
+    if (fKlasseGesperrt[static_cast<std::size_t>(k)][z]) return true;
+  }
+  return false;
 }
 
 bool TNachbesserModell::TagErlaubtWeg(int kurs, int zelle) const {
@@ -378,16 +396,10 @@ bool TNachbesserModell::Moeglich(int e, int zelle, std::vector<int>& weg) const 
   const auto stoert = [&](int x) {
     if (x != e && !Enthalten(weg, x)) weg.push_back(x);
   };
+  if (Gesperrt(e, zelle)) return false;
   for (int kurs : ev.kurse) {
     const TKursDaten& d = fKurse[static_cast<std::size_t>(kurs)];
-    if (d.gesperrt[z] || (d.tage[z / 16] & Bit(zelle)) || !TagErlaubtDazu(kurs, zelle))
-      return false;
-  }
-  for (int l : ev.lehrer) {
-    if (fLehrerGesperrt[static_cast<std::size_t>(l)][z]) return false;
-  }
-  for (int k : ev.klassen) {
-    if (fKlasseGesperrt[static_cast<std::size_t>(k)][z]) return false;
+    if ((d.tage[z / 16] & Bit(zelle)) || !TagErlaubtDazu(kurs, zelle)) return false;
   }
   for (int l : ev.lehrer) {
     for (int x : fLehrerBelegt[static_cast<std::size_t>(l)][z]) stoert(x);
@@ -408,6 +420,12 @@ bool TNachbesserModell::Moeglich(int e, int zelle, std::vector<int>& weg) const 
   if (!fRaeumeWichtig) return true;
   std::vector<int>& raeume = fKursRaeume;
   return RaeumeFinden(e, zelle, weg, raeume);
+}
+
+bool TNachbesserModell::RaeumeFrei(const std::vector<int>& raeume, int zelle) const {
+  return std::all_of(raeume.begin(), raeume.end(), [&](int r) {
+    return r < 0 || RaumFrei(r, static_cast<std::size_t>(zelle), {});
+  });
 }
 
 bool TNachbesserModell::RaumFrei(int raum, std::size_t zelle, const std::vector<int>& weg) const {

@@ -71,6 +71,8 @@ class TNachbesserModell {
   // The rooms the event gets there with the events of `weg` taken out, per course (-1: none);
   // false when rooms matter and no distinct free rooms exist.
   bool RaeumeFinden(int e, int zelle, const std::vector<int>& weg, std::vector<int>& raeume) const;
+  // Whether the rooms (-1: none) are neither blocked nor taken in the cell.
+  bool RaeumeFrei(const std::vector<int>& raeume, int zelle) const;
   void Setze(int e, int zelle, const std::vector<int>& raeume);
   void Entferne(int e);
   // The events in the cell that share a teacher or a class with the event (the courses of one
@@ -78,6 +80,11 @@ class TNachbesserModell {
   void Hindernisse(int e, int zelle, std::vector<int>& weg) const;
   // No hour at all, or one run of consecutive periods.
   static bool EinBlock(uint32_t bits);
+  // Whether a blocking of the event's courses, teachers or classes forbids the cell.
+  bool Gesperrt(int e, int zelle) const;
+  // Whether the course may hold the periods `bits` on a day (0-based): at most fStdProTag of them,
+  // in one block, joined only across the links of its rating table.
+  bool TagErlaubt(int kurs, std::size_t tag, uint32_t bits) const;
   // Whether the placed event may leave its cell: the hours its courses keep that day stay one
   // block.
   bool Herausnehmbar(int e) const;

@@ -112,7 +112,9 @@ void TOptimierKosten::ZellenAufnehmen(const TModell& modell) {
     fElementSumme += el.kosten;
     if (el.art == TArt::Lehrer) ++fLueckenHistogramm[static_cast<std::size_t>(el.luecken)];
   }
+  // Counting the cells in touched every element; the first step must find them untouched.
   fBeruehrt.clear();
+  ++fSchritt;
   fRang = fNeuerRang;
   fKosten = Gesamt(fElementSumme, Schlechtester(fLueckenHistogramm), fRang);
 }
@@ -188,6 +190,45 @@ int64_t TOptimierKosten::FachKosten(const TElement& el) const {
     if (MehrereLaeufe(el.belegt[tag])) ++tage;
   }
   return int64_t{fE.fFachDoppelt} * tage;
+}
+
+std::vector<int> TOptimierKosten::TagesElemente(std::size_t tag) const {
+  std::vector<int> elemente;
+  for (std::size_t i = 0; i < fElemente.size(); ++i) {
+    if (fElemente[i].belegt[tag] != 0) elemente.push_back(static_cast<int>(i));
+  }
+  return elemente;
+}
+
+int64_t TOptimierKosten::TagesFolgeKosten(std::size_t tag, const TFolge& folge,
+                                          const std::vector<int>& elemente) const {
+  int64_t kosten = 0;
+  for (const int i : elemente) {
+    const TElement& el = fElemente[static_cast<std::size_t>(i)];
+    uint32_t belegt = 0;
+    for (uint32_t alt = el.belegt[tag]; alt != 0; alt &= alt - 1)
+      belegt |= 1u << folge[static_cast<std::size_t>(std::countr_zero(alt))];
+    if (belegt == 0) continue;
+    const uint32_t gesperrt = el.gesperrt[tag];
+    switch (el.art) {
+      case TArt::Lehrer:
+        kosten += int64_t{fE.fLehrerLuecke} * TagesLuecken(belegt & fSichtbar, gesperrt);
+        break;
+      case TArt::Klasse:
+        kosten += int64_t{fE.fKlassenLuecke} * TagesLuecken(belegt & fSichtbar, gesperrt);
+        if (el.vollzeit && (fSichtbar & ~gesperrt) != 0) {
+          kosten +=
+              int64_t{fE.fSpaeterBeginn} * VorDemBeginn(belegt & fSichtbar, gesperrt, fSichtbar);
+        }
+        break;
+      case TArt::Fach:
+        if (!MehrereLaeufe(belegt)) break;
+        if (!fGeteiltAmAnfang[static_cast<std::size_t>(el.klasse)][tag]) return kVerboten;
+        kosten += fE.fFachDoppelt;
+        break;
+    }
+  }
+  return kosten;
 }
 
 bool TOptimierKosten::NeuGeteilt(const TElement& el) const {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "model/einstellungen/standard.h"
@@ -32,6 +33,19 @@ class TOptimierKosten {
   void Verwerfen();
 
   int64_t Kosten() const { return fKosten; }
+
+  // Per period of a day (from 0), the period it becomes.
+  using TFolge = std::array<uint8_t, 16>;
+  // The part of the cost that the order of the day's periods decides (gaps, late starts, a
+  // subject split), were every period p of the day (from 0) to become folge[p] for the whole
+  // school. The worst teacher's share and the ranks are left out. kVerboten when the order
+  // splits a subject of a class on a day where none was split at the start.
+  // `elemente` are those of TagesElemente(tag); the others have nothing on the day.
+  int64_t TagesFolgeKosten(std::size_t tag, const TFolge& folge,
+                           const std::vector<int>& elemente) const;
+  // The teachers, classes and subjects of classes that hold a period of the day.
+  std::vector<int> TagesElemente(std::size_t tag) const;
+  static constexpr int64_t kVerboten = std::numeric_limits<int64_t>::max();
   // The figures counted afresh from the periods held.
   TOptimierZahlen Zahlen() const;
 

@@ -51,6 +51,19 @@ bool TOptimierSchritt::Versuch() {
     const int x = i == a - von ? e : Nachbar(e, von + i);
     if (x < 0 || !Kette(x, nach + i)) return false;
   }
+  return Ausfuehren();
+}
+
+bool TOptimierSchritt::Umsetzen(std::vector<std::pair<int, int>> ziele) {
+  if (ziele.empty()) return false;
+  // Into the earlier periods first: a course's hours of the day grow as one block.
+  std::stable_sort(ziele.begin(), ziele.end(),
+                   [](const auto& a, const auto& b) { return a.second < b.second; });
+  fZiele = std::move(ziele);
+  return Ausfuehren();
+}
+
+bool TOptimierSchritt::Ausfuehren() {
   for (const auto& [x, ziel] : fZiele) Heraus(x);
   for (const auto& [x, ziel] : fZiele) {
     if (!fM.Moeglich(x, ziel, fWeg) || !fWeg.empty() || !Hinein(x, ziel)) return Zurueck();
@@ -172,10 +185,16 @@ void TOptimierSchritt::Heraus(int e) {
 }
 
 bool TOptimierSchritt::Hinein(int e, int zelle) {
-  if (!fM.RaeumeFinden(e, zelle, {}, fRaeume)) return false;
   const std::vector<int>* vorher = nullptr;
   for (const TAenderung& a : fAenderungen) {
     if (a.heraus && a.ereignis == e) vorher = &a.raeume;
+  }
+  // A lesson takes its rooms along where they are free: rooms found afresh for each lesson of
+  // a chain take the rooms the next one needs, and most chains then fail for want of a room.
+  if (vorher && fM.RaeumeFrei(*vorher, zelle)) {
+    fRaeume = *vorher;
+  } else if (!fM.RaeumeFinden(e, zelle, {}, fRaeume)) {
+    return false;
   }
   for (std::size_t i = 0; vorher && i < fRaeume.size(); ++i) {
     if ((*vorher)[i] >= 0 && fRaeume[i] < 0) return false;

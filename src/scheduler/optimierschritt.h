@@ -40,6 +40,10 @@ class TOptimierSchritt {
   // was.
   bool Versuch();
 
+  // Moves each event to its cell at once (a new order of a day's periods): true when the plan
+  // changed, false when a rule forbade it and the plan is as it was.
+  bool Umsetzen(std::vector<std::pair<int, int>> ziele);
+
   // Takes the changes of the step back, newest first.
   bool Zurueck();
 
@@ -72,6 +76,9 @@ class TOptimierSchritt {
 
   bool Geplant(int e) const;
 
+  // Takes the events of fZiele out and puts them into their cells, in this order.
+  bool Ausfuehren();
+
   // Every course the step moved still holds its hours of a day in one block, and its blocks have
   // the lengths they had at the start.
   bool RegelnGehalten() const;
@@ -81,7 +88,8 @@ class TOptimierSchritt {
 
   void Heraus(int e);
 
-  // Puts the event into the cell with rooms for every course that had one when it left.
+  // Puts the event into the cell with rooms for every course that had one when it left: the
+  // rooms it had, if they are free there.
   bool Hinein(int e, int zelle);
 
   TNachbesserModell& fM;

@@ -71,7 +71,7 @@ class TOptimierung {
   int64_t fStillstand = 0;
 
  private:
-  void Suche(TNachbesserModell& modell, TOptimierKosten& kosten);
+  void Suche(TNachbesserModell& modell, TOptimierKosten& kosten, int32_t tage);
 
   std::vector<TKurs*> fKurse;
   TOptimierEinstellungen fEinstellungen;

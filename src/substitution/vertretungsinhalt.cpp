@@ -182,7 +182,8 @@ const TVDEinstellung& VertretungsLayout(int32_t layout) {
 
 std::vector<TFehlListe> FehlListen(const TVDEinstellung& e, TDatumZeit datum) {
   std::vector<TFehlListe> listen;
-  if (e.MitFehlLehrern) FehlListe(listen, e, datum, leh, "fehlende Lehrer:");
+  if (e.MitFehlLehrern && !e.OhneFehlendeLehrer)
+    FehlListe(listen, e, datum, leh, "fehlende Lehrer:");
   if (e.MitFehlKlassen) FehlListe(listen, e, datum, kla, "fehlende Klassen:");
   if (e.MitFehlRaeumen) FehlListe(listen, e, datum, rau, "fehlende R\xE4ume:");
   return listen;
@@ -190,13 +191,15 @@ std::vector<TFehlListe> FehlListen(const TVDEinstellung& e, TDatumZeit datum) {
 
 TInhaltsTabelle VertretungsInhalt(int32_t layout, TDatumZeit datum) {
   using enum TGruppierung;
+  const TVDEinstellung& e = VertretungsLayout(layout);
+  // Headings by absent teacher would name them; without names such a layout groups by class.
+  const TGruppierung fehlender = e.OhneFehlendeLehrer ? Klasse : Fehlender;
   // Everything but the lessons their own teacher gives in another room.
-  return Tabelle(
-      layout, datum,
-      Gruppierung({Klasse, Vertreter, Fehlender, Stunde}, VertretungsLayout(layout).PlanSortierung),
-      [](const TVertretung& v) {
-        return v.fLehrer != KursLehrer(v) || v.fRaum == SetzungsRaum(v);
-      });
+  return Tabelle(layout, datum,
+                 Gruppierung({Klasse, Vertreter, fehlender, Stunde}, e.PlanSortierung),
+                 [](const TVertretung& v) {
+                   return v.fLehrer != KursLehrer(v) || v.fRaum == SetzungsRaum(v);
+                 });
 }
 
 TInhaltsTabelle ErsatzraumInhalt(int32_t layout, TDatumZeit datum) {

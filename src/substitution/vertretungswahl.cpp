@@ -48,8 +48,8 @@ int32_t Zaehler(const TLehrer& l, int auswahl) {
   return l.fVStunden3;
 }
 
-void VertretungsFensterAktualisieren() {
-  Schule().FensterUpdate(TFensterTyp::Vertretungen);
+void VertretungsFensterAktualisieren(TSchule& schule) {
+  schule.FensterUpdate(TFensterTyp::Vertretungen);
 }
 
 }  // namespace
@@ -78,10 +78,11 @@ const std::array<const char*, 3> TVertretungsWahl::kZaehlerAuswahl = {"V-Std. 1"
                                                                       "Monatsstd."};
 const std::array<const char*, 2> TVertretungsWahl::kPlanAuswahl = {"Lehrerplan", "Klassenplan"};
 
-std::vector<TVertretung*> VertretungenDesTages(TDatumZeit datum, bool mitInaktiven) {
+std::vector<TVertretung*> VertretungenDesTages(const TSchule& schule, TDatumZeit datum,
+                                               bool mitInaktiven) {
   std::vector<TVertretung*> zeilen;
   const int tag = GanzerTag(datum);
-  for (TVertretung* v : Schule().fVertretungsMenge) {
+  for (TVertretung* v : schule.fVertretungsMenge) {
     if (GanzerTag(v->fDatum) == tag && (v->fGueltig || mitInaktiven)) zeilen.push_back(v);
   }
   return zeilen;
@@ -93,20 +94,21 @@ std::string BemerkungMitVorlage(std::string_view bemerkung, std::string_view vor
   return std::string(bemerkung) + " " + std::string(vorlage.substr(0, platz));
 }
 
-TVertretungsWahl::TVertretungsWahl(Fenster* fenster) : fFenster(fenster) {
+TVertretungsWahl::TVertretungsWahl(TSchule& schule, TStandard& standard, Fenster* fenster)
+    : fSchule(schule), fStandard(standard), fFenster(fenster) {
   if (fFenster == nullptr) {
     fEigenes = std::make_unique<TEigenesFenster>(*this);
     fFenster = fEigenes.get();
     // Only the first proposal form without a window of its own is told of changes.
-    if (Schule().OffenesFenster(TFensterTyp::Vertretungswahl) == nullptr) {
-      fAngemeldet = Schule().FensterAnmelden(fFenster->FensterTitel(), fFenster);
+    if (fSchule.OffenesFenster(TFensterTyp::Vertretungswahl) == nullptr) {
+      fAngemeldet = fSchule.FensterAnmelden(fFenster->FensterTitel(), fFenster);
     }
   }
 }
 
 TVertretungsWahl::~TVertretungsWahl() {
   Loslassen();
-  if (fAngemeldet) Schule().FensterAbmelden(fFenster);
+  if (fAngemeldet) fSchule.FensterAbmelden(fFenster);
 }
 
 void TVertretungsWahl::Bearbeite(TVertretung* v) {
@@ -114,7 +116,7 @@ void TVertretungsWahl::Bearbeite(TVertretung* v) {
   if (v == nullptr) return;
   fV = v;
   fV->SetFenster(fFenster);
-  for (TLehrer* l : Schule().fLehrerMenge) l->aendereVStunden3(fV->fDatum);
+  for (TLehrer* l : fSchule.fLehrerMenge) l->aendereVStunden3(fV->fDatum);
   const bool eigenerLehrer = fV->fKurs && fV->fLehrer == fV->fKurs->fLehrer;
   const bool andererRaum = fV->fSetzung && fV->fRaum != fV->fSetzung->fRaum;
   fModus = eigenerLehrer && andererRaum ? TModus::Raum : TModus::Lehrer;
@@ -140,46 +142,46 @@ void TVertretungsWahl::SetModus(TModus modus) {
 }
 
 bool TVertretungsWahl::FreieLehrer() const {
-  return Standard().fVertrFreiCheck;
+  return fStandard.fVertrFreiCheck;
 }
 bool TVertretungsWahl::Randstunden() const {
-  return Standard().fVertrRandCheck;
+  return fStandard.fVertrRandCheck;
 }
 bool TVertretungsWahl::NachEignung() const {
-  return Standard().fVertrNachEignung;
+  return fStandard.fVertrNachEignung;
 }
 int TVertretungsWahl::LehrerAuswahl() const {
-  return Standard().fVertrLeAuswahl;
+  return fStandard.fVertrLeAuswahl;
 }
 int TVertretungsWahl::ZaehlerAuswahl() const {
-  return Standard().fVertrVStdAuswahl;
+  return fStandard.fVertrVStdAuswahl;
 }
 int TVertretungsWahl::PlanAuswahl() const {
-  return Standard().fVertrPlnAuswahl;
+  return fStandard.fVertrPlnAuswahl;
 }
 
 void TVertretungsWahl::SetFreieLehrer(bool an) {
-  Standard().fVertrFreiCheck = an;
+  fStandard.fVertrFreiCheck = an;
   Aktualisieren();
 }
 void TVertretungsWahl::SetRandstunden(bool an) {
-  Standard().fVertrRandCheck = an;
+  fStandard.fVertrRandCheck = an;
   Aktualisieren();
 }
 void TVertretungsWahl::SetNachEignung(bool an) {
-  Standard().fVertrNachEignung = an;
+  fStandard.fVertrNachEignung = an;
   Aktualisieren();
 }
 void TVertretungsWahl::SetLehrerAuswahl(int auswahl) {
-  Standard().fVertrLeAuswahl = std::clamp(auswahl, 0, 2);
+  fStandard.fVertrLeAuswahl = std::clamp(auswahl, 0, 2);
   Aktualisieren();
 }
 void TVertretungsWahl::SetZaehlerAuswahl(int auswahl) {
-  Standard().fVertrVStdAuswahl = std::clamp(auswahl, 0, 2);
+  fStandard.fVertrVStdAuswahl = std::clamp(auswahl, 0, 2);
   Aktualisieren();
 }
 void TVertretungsWahl::SetPlanAuswahl(int auswahl) {
-  Standard().fVertrPlnAuswahl = std::clamp(auswahl, 0, 1);
+  fStandard.fVertrPlnAuswahl = std::clamp(auswahl, 0, 1);
 }
 
 void TVertretungsWahl::Aktualisieren() {
@@ -198,7 +200,7 @@ void TVertretungsWahl::Aktualisieren() {
 }
 
 bool TVertretungsWahl::LehrerAngeboten(const TLehrer& l) const {
-  const TStandard& s = Standard();
+  const TStandard& s = fStandard;
   const TVertretung& v = *fV;
   const int32_t std = v.Stunde();
   if (s.fVertrFreiCheck && UnterrichtMitKlassen(l, nullptr, v)) return false;
@@ -220,13 +222,13 @@ bool TVertretungsWahl::LehrerAngeboten(const TLehrer& l) const {
 }
 
 void TVertretungsWahl::LehrerListeBauen() {
-  const int auswahl = Standard().fVertrVStdAuswahl;
-  for (TLehrer* l : Schule().fLehrerMenge) {
+  const int auswahl = fStandard.fVertrVStdAuswahl;
+  for (TLehrer* l : fSchule.fLehrerMenge) {
     if (!LehrerAngeboten(*l)) continue;
     fLehrer.push_back({l, l->fKuerzel.str(), l->SVZeile(fV->Woche(), fV->Tag()),
                        StundenWert(Zaehler(*l, auswahl))});
   }
-  if (Standard().fVertrNachEignung) NachEignungOrdnen();
+  if (fStandard.fVertrNachEignung) NachEignungOrdnen();
 }
 
 // The class's own teachers first, then those of the subject, then those with a lesson next to
@@ -250,13 +252,13 @@ void TVertretungsWahl::NachEignungOrdnen() {
 
 bool TVertretungsWahl::RaumAngeboten(const TRaum& r) const {
   const TVertretung& v = *fV;
-  if (Standard().fVertrFreiCheck && UnterrichtMitKlassen(r, &r, v)) return false;
+  if (fStandard.fVertrFreiCheck && UnterrichtMitKlassen(r, &r, v)) return false;
   if (r.fSperrung.GetWocheTagStd(v.Woche(), v.Tag(), v.Stunde())) return false;
   return !r.Abwesend(v.Stunde(), v.fDatum);
 }
 
 void TVertretungsWahl::RaumListeBauen() {
-  for (TRaum* r : Schule().fRaumMenge) {
+  for (TRaum* r : fSchule.fRaumMenge) {
     if (RaumAngeboten(*r)) {
       fRaeume.push_back({r, r->fKuerzel.str(), r->SVZeile(fV->Woche(), fV->Tag())});
     }
@@ -307,7 +309,7 @@ TMenu TVertretungsWahl::StattMenu() {
 
 const TPlanElement* TVertretungsWahl::TagesplanElement() const {
   if (fV == nullptr || fV->fKurs == nullptr) return nullptr;
-  if (Standard().fVertrPlnAuswahl == 1) return fV->fKurs->ErsteKlasse();
+  if (fStandard.fVertrPlnAuswahl == 1) return fV->fKurs->ErsteKlasse();
   return fV->fLehrer ? fV->fLehrer : fV->fKurs->fLehrer;
 }
 
@@ -315,7 +317,7 @@ std::vector<TTagesplanZeile> TVertretungsWahl::Tagesplan() const {
   std::vector<TTagesplanZeile> zeilen;
   const TPlanElement* e = TagesplanElement();
   if (e == nullptr || fV->fSetzung == nullptr) return zeilen;
-  const TStandard& s = Standard();
+  const TStandard& s = fStandard;
   const int32_t woche = fV->Woche(), tag = fV->Tag();
   const int32_t stunden = std::clamp(s.fPlnStd, 1, kPerioden);
   for (int32_t std = 1; std <= stunden; ++std) {
@@ -365,7 +367,7 @@ bool TVertretungsWahl::RaumEintragen(TRaum* raum) {
 TMenu TVertretungsWahl::FachMenu() {
   TMenu menu;
   if (fV == nullptr) return menu;
-  for (TFach* f : Schule().fFachMenge) {
+  for (TFach* f : fSchule.fFachMenge) {
     TMenuEintrag e = MenuEintrag(f->fKuerzel.str(), [this, f] { FachWaehlen(f); });
     e.fChecked = f == fV->fFach;
     menu.push_back(std::move(e));
@@ -416,18 +418,18 @@ std::string TVertretungsWahl::SBem() const {
 void TVertretungsWahl::SetLBem(std::string_view text) {
   if (fV == nullptr) return;
   fV->SetLInfo(text);
-  VertretungsFensterAktualisieren();
+  VertretungsFensterAktualisieren(fSchule);
 }
 
 void TVertretungsWahl::SetSBem(std::string_view text) {
   if (fV == nullptr) return;
   fV->SetSInfo(text);
-  VertretungsFensterAktualisieren();
+  VertretungsFensterAktualisieren(fSchule);
 }
 
 TMenu TVertretungsWahl::BemMenu(bool lehrer) {
   TMenu menu;
-  const auto& vorlagen = Standard().fBemBez;
+  const auto& vorlagen = fStandard.fBemBez;
   for (std::size_t i = 0; i < vorlagen.size(); ++i) {
     if (vorlagen[i].empty()) continue;
     const int nr = static_cast<int>(i) + 1;
@@ -439,21 +441,21 @@ TMenu TVertretungsWahl::BemMenu(bool lehrer) {
 
 void TVertretungsWahl::BemAnfuegen(bool lehrer, int nr) {
   if (fV == nullptr || nr < 1 || nr > 20) return;
-  const std::string vorlage = Standard().fBemBez[static_cast<std::size_t>(nr - 1)].str();
+  const std::string vorlage = fStandard.fBemBez[static_cast<std::size_t>(nr - 1)].str();
   const std::string text = BemerkungMitVorlage(lehrer ? LBem() : SBem(), vorlage);
   lehrer ? SetLBem(text) : SetSBem(text);
 }
 
 void TVertretungsWahl::BemErsetzen(bool lehrer, int nr) {
   if (fV == nullptr || nr < 1 || nr > 20) return;
-  const std::string vorlage = Standard().fBemBez[static_cast<std::size_t>(nr - 1)].str();
+  const std::string vorlage = fStandard.fBemBez[static_cast<std::size_t>(nr - 1)].str();
   lehrer ? SetLBem(vorlage) : SetSBem(vorlage);
 }
 
 // A change made here without the bookkeeping: the document is changed and both windows redraw.
 void TVertretungsWahl::Geaendert() {
-  Schule().SetDirty();
-  VertretungsFensterAktualisieren();
+  fSchule.SetDirty();
+  VertretungsFensterAktualisieren(fSchule);
   Danach();
 }
 

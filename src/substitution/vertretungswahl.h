@@ -17,11 +17,14 @@ class TFach;
 class TLehrer;
 class TPlanElement;
 class TRaum;
+class TSchule;
+class TStandard;
 class TVertretung;
 
 // The records of a date as the substitution window lists them, one row each: the document's
 // order, records not in force only when asked for.
-std::vector<TVertretung*> VertretungenDesTages(TDatumZeit datum, bool mitInaktiven);
+std::vector<TVertretung*> VertretungenDesTages(const TSchule& schule, TDatumZeit datum,
+                                               bool mitInaktiven);
 
 // A teacher the proposal window offers: short name, day line of the record's day and the balance
 // counter chosen for display, formatted as an hour value.
@@ -61,7 +64,7 @@ class TVertretungsWahl {
   // `fenster` is the window that shows the form; without one the form links the record to a
   // window of its own that only lets go of the record, and takes the document's place of the
   // proposal window while it is free, so that the bookkeeping's updates reach the lists.
-  explicit TVertretungsWahl(Fenster* fenster = nullptr);
+  TVertretungsWahl(TSchule& schule, TStandard& standard, Fenster* fenster = nullptr);
   ~TVertretungsWahl();
   TVertretungsWahl(const TVertretungsWahl&) = delete;
   TVertretungsWahl& operator=(const TVertretungsWahl&) = delete;
@@ -169,6 +172,8 @@ class TVertretungsWahl {
   bool RaumAngeboten(const TRaum& r) const;
   void NachEignungOrdnen();
 
+  TSchule& fSchule;
+  TStandard& fStandard;
   Fenster* fFenster;
   std::unique_ptr<Fenster> fEigenes;
   bool fAngemeldet = false;

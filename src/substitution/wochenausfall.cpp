@@ -180,8 +180,11 @@ std::string AusfallText(const std::vector<std::string>& zeilen) {
   return text;
 }
 
-TWochenAusfall::TWochenAusfall(const TSchule& schule)
-    : fSchule(schule), fKW(Standard().fWoAusfallKW), fJahr(Standard().fWoAusfallJahr) {
+TWochenAusfall::TWochenAusfall(const TSchule& schule, TStandard& standard)
+    : fSchule(schule),
+      fStandard(standard),
+      fKW(standard.fWoAusfallKW),
+      fJahr(standard.fWoAusfallJahr) {
   Rechnen();
 }
 
@@ -209,8 +212,8 @@ void TWochenAusfall::Schliessen() {
 }
 
 void TWochenAusfall::Merken() const {
-  Standard().fWoAusfallKW = fKW;
-  Standard().fWoAusfallJahr = fJahr;
+  fStandard.fWoAusfallKW = fKW;
+  fStandard.fWoAusfallJahr = fJahr;
 }
 
 }  // namespace orbato

@@ -9,6 +9,7 @@
 namespace orbato {
 
 class TSchule;
+class TStandard;
 
 // The weekly cancellation report ("Ermittlung des wöchentlichen Unterrichtsausfalls") of ISO week
 // `kw` of `jahr`: planned, given, substituted and cancelled lessons of the lower levels (classes
@@ -30,7 +31,7 @@ std::string AusfallBereich(TDatumZeit montag);
 // every change and when it closes; a week that does not exist leaves range and report empty.
 class TWochenAusfall {
  public:
-  explicit TWochenAusfall(const TSchule& schule);
+  TWochenAusfall(const TSchule& schule, TStandard& standard);
 
   // A change of week or year computes the report anew.
   void SetKW(int kw);
@@ -48,6 +49,7 @@ class TWochenAusfall {
   void Merken() const;
 
   const TSchule& fSchule;
+  TStandard& fStandard;
   int fKW;
   int fJahr;
   std::string fBereich;

@@ -163,7 +163,7 @@ TEST(Stilvorlage, BesideThePagesOnlyWhereNoneIsAndWhenTheSettingsAskForIt) {
   EXPECT_EQ(LiesDatei(ordner / "orbato.css"), Stilvorlage(s.fHTMLFarben));
 
   {
-    std::ofstream eigene(ordner / "orbato.css", std::ios::trunc);
+    std::ofstream eigene(ordner / "orbato.css", std::ios::trunc | std::ios::binary);
     eigene << "body { color: red; }\n";
   }
   EXPECT_FALSE(StilvorlageBeilegen(ordner.Pfad().string(), s));
@@ -182,7 +182,9 @@ TEST(Stilvorlage, MissingFolderIsAStreamError) {
     SchreibeStilvorlage(fehlt, H{});
     FAIL() << "kein Fehler";
   } catch (const TStreamFehler& f) {
-    EXPECT_EQ(std::string(f.what()).rfind("Datei \"" + fehlt + "/orbato.css\" kann nicht", 0), 0u)
+    EXPECT_EQ(
+        std::string(f.what()).rfind("Datei \"" + fehlt + kTrenner + "orbato.css\" kann nicht", 0),
+        0u)
         << f.what();
   }
   EXPECT_FALSE(std::filesystem::exists(fehlt));

@@ -449,6 +449,26 @@ TEST_F(VertretungsHTMLTest, AbsenceListsTwoPerRowWithReasons) {
           " <TD><DIV CLASS=\"Null\"> 3 -  5</DIV></TD>", "</TR>", "</TABLE>", "<HR>"}));
 }
 
+// A notice screen in the corridor: neither MUE nor MEI, who are away, is named anywhere on the
+// page, and the grouping by absent teacher falls back to classes.
+TEST_F(VertretungsHTMLTest, WithoutAbsentNamesOnlyTheSubstituteShows) {
+  Layout(1).OhneFehlendeLehrer = true;
+  Layout(1).PlanSortierung = 2;
+  const THTMLSeite seite = VertretungsplanSeite(fMi, 1, {});
+  EXPECT_EQ(Bytes(seite).find("MUE"), std::string::npos);
+  EXPECT_EQ(Bytes(seite).find("MEI"), std::string::npos);
+  EXPECT_EQ(Bytes(seite).find("fehlende Lehrer:"), std::string::npos);
+  EXPECT_EQ(Ausschnitt(seite, "fehlende R&auml;ume:", "<HR>").size(), 8u);
+  EXPECT_EQ(Ausschnitt(seite, "<TABLE>", "</TABLE>", 2),
+            Tabelle({Ueber("5a"), Reihe({" 2", "5a M R1", "==&gt;", "SCH 5a M R1", ""}),
+                     Ueber("5b"), Reihe({" 2", "5b D R3", "==&gt;", "?????", ""})}));
+  EXPECT_EQ(
+      Ausschnitt(seite, "<TABLE>", "</TABLE>", 3),
+      Tabelle({Ueber("5a"), Reihe({" 1", "5a E R3", "==&gt;", "SCH 5a E R4", "in Raum R4 "})}));
+  // The other layouts keep naming them.
+  EXPECT_NE(Bytes(VertretungsplanSeite(fMi, 2, {})).find("fehlende Lehrer:"), std::string::npos);
+}
+
 TEST_F(VertretungsHTMLTest, FourFilesFollowTheNextSchoolDayOverAHolidayMonday) {
   TTestOrdner ordner("vertretungshtml");
   fStandard.fVertrCheck = {true, true, true, true};

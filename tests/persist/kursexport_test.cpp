@@ -304,9 +304,9 @@ TEST_F(KursExport, FailsWithThePlatformMessageWhenTheFileCannotBeCreated) {
     KursExportToFile(fSchule, fDialoge, "/nonexistent/kurse.txt");
     FAIL() << "no error";
   } catch (const TStreamFehler& f) {
-    EXPECT_STREQ(f.what(),
-                 "Datei \"/nonexistent/kurse.txt\" kann nicht erstellt werden. Das System kann "
-                 "die angegebene Datei nicht finden.");
+    EXPECT_STREQ(
+        f.what(),
+        ("Datei \"/nonexistent/kurse.txt\" kann nicht erstellt werden. " + kOrdnerFehlt).c_str());
   }
   EXPECT_FALSE(fDialoge.FortschrittOffen());
 }

@@ -1,8 +1,6 @@
 #include "persist/planbindung.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <ctime>
 #include <filesystem>
@@ -11,6 +9,7 @@
 
 #include "model/schnittstellen/dialoge.h"
 #include "model/schnittstellen/uhr.h"
+#include "persist/dateisystem.h"
 #include "persist/wiederherstellung.h"
 #include "testordner.h"
 
@@ -22,10 +21,9 @@ namespace fs = std::filesystem;
 constexpr TDatumZeit kJetzt = 46366.5;  // 2026-12-10, noon
 
 void SpaeterAls(const std::string& pfad, const std::string& als) {
-  struct stat info {};
-  ASSERT_EQ(::stat(als.c_str(), &info), 0);
-  const struct timespec zeiten[2] = {{0, UTIME_OMIT}, {info.st_mtim.tv_sec + 60, 0}};
-  ASSERT_EQ(::utimensat(AT_FDCWD, pfad.c_str(), zeiten, 0), 0);
+  const TPfadStand stand = PfadStand(als);
+  ASSERT_EQ(stand.fArt, TPfadArt::Datei);
+  ASSERT_TRUE(SetzeAenderungszeit(pfad, (stand.fZeitNs / 1000000000 + 60) * 1000000000));
 }
 
 std::string Inhalt(const std::string& pfad) {
@@ -92,14 +90,15 @@ TEST_F(PlanbindungTest, HoldsTheLockWhileOpenAndKeepsChangesBesideThePlanFile) {
   EXPECT_FALSE(fs::exists(fRettung));
   EXPECT_FALSE(fs::exists(fSperre));
   EXPECT_EQ(fBindung.Plan(), "");
-  EXPECT_EQ(fBindung.WiederherstellDatei(), fDaten + "/unbenannt-2.orb.wiederherstellung");
+  EXPECT_EQ(fBindung.WiederherstellDatei(),
+            fDaten + kTrenner + "unbenannt-2.orb.wiederherstellung");
 }
 
 // The program was killed: its lock and its recovery file are left behind. The next start takes
 // the lock over without asking and offers the changes.
 TEST_F(PlanbindungTest, AfterACrashTheChangesComeBackUnderThePlanFilesName) {
   RettungMitNeuemLehrer();
-  std::ofstream(fSperre) << "mueller,buero,2026-12-10T11:00:00,99\n";
+  std::ofstream(fSperre, std::ios::binary) << "mueller,buero,2026-12-10T11:00:00,99\n";
   const std::string planVorher = Inhalt(fPlan);
   fDialoge.Antworte("Wiederherstellen");
   TGeladenerPlan plan = fBindung.Oeffnen(fPlan);
@@ -165,7 +164,7 @@ TEST_F(PlanbindungTest, ARecoveryFileThatCannotBeReadIsReportedAndKept) {
 TEST_F(PlanbindungTest, AnotherPlannersFileOpensReadOnlyOrAnyway) {
   RettungMitNeuemLehrer();
   const std::string fremd = "schmidt,sekretariat,2026-12-10T08:05:00,1\n";
-  std::ofstream(fSperre) << fremd;
+  std::ofstream(fSperre, std::ios::binary) << fremd;
   fDialoge.Antworte("Abbrechen");
   EXPECT_FALSE(fBindung.Oeffnen(fPlan).schule);
   EXPECT_EQ(Inhalt(fSperre), fremd);
@@ -178,7 +177,8 @@ TEST_F(PlanbindungTest, AnotherPlannersFileOpensReadOnlyOrAnyway) {
   EXPECT_TRUE(fBindung.Schreibgeschuetzt());
   EXPECT_FALSE(HatLehrer(*plan.schule, "NEU"));
   EXPECT_EQ(Fragen(), (std::vector<std::string>{"Datei in Bearbeitung", "Datei in Bearbeitung"}));
-  EXPECT_EQ(fBindung.WiederherstellDatei(), fDaten + "/unbenannt-2.orb.wiederherstellung");
+  EXPECT_EQ(fBindung.WiederherstellDatei(),
+            fDaten + kTrenner + "unbenannt-2.orb.wiederherstellung");
   fDialoge.Antworte("Nein");
   EXPECT_FALSE(fBindung.DarfSchreiben(fPlan));
   fBindung.Loesen();
@@ -228,8 +228,8 @@ TEST_F(PlanbindungTest, SavingOverAChangedOrLockedFileAsksFirst) {
 
 TEST_F(PlanbindungTest, UntitledChangesOfAnEndedRunAreOfferedAtStart) {
   fs::create_directories(fDaten);
-  const std::string alt = fDaten + "/unbenannt-77.orb.wiederherstellung";
-  const std::string laufend = fDaten + "/unbenannt-1.orb.wiederherstellung";
+  const std::string alt = fDaten + kTrenner + "unbenannt-77.orb.wiederherstellung";
+  const std::string laufend = fDaten + kTrenner + "unbenannt-1.orb.wiederherstellung";
   {
     TSchule s;
     TSchuleEinsetzen eingesetzt(s);
@@ -248,7 +248,8 @@ TEST_F(PlanbindungTest, UntitledChangesOfAnEndedRunAreOfferedAtStart) {
   fBindung.Loesen();
   EXPECT_FALSE(fs::exists(alt));
   EXPECT_TRUE(fs::exists(laufend));
-  EXPECT_EQ(fBindung.WiederherstellDatei(), fDaten + "/unbenannt-2.orb.wiederherstellung");
+  EXPECT_EQ(fBindung.WiederherstellDatei(),
+            fDaten + kTrenner + "unbenannt-2.orb.wiederherstellung");
   // Nothing left to offer; without a data folder there is never anything.
   EXPECT_FALSE(fBindung.UnbenannteAnbieten().schule);
   TPlanBindung ohneOrdner(fDialoge, fUhr, "", TSperre{"mueller", "buero", "", 2});

@@ -237,8 +237,8 @@ TEST(Standardspeicher, LoweringTheVersionsMovesTheCurrentVersion) {
 TEST(Standardspeicher, SavesEveryKeyInOrderWithTheValueNamesOfItsLayout) {
   TEinstellungenImSpeicher speicher;
   SaveStandard(TStandard(), speicher);
-  ASSERT_EQ(speicher.Schluessel().size(), 37u);
-  for (int k = 0; k < 37; ++k) EXPECT_EQ(speicher.Schluessel()[k].name, "Tevi" + std::to_string(k));
+  ASSERT_EQ(speicher.Schluessel().size(), 39u);
+  for (int k = 0; k < 39; ++k) EXPECT_EQ(speicher.Schluessel()[k].name, "Tevi" + std::to_string(k));
   const auto anzahl = [&](int k) { return speicher.Schluessel()[k].werte.size(); };
   EXPECT_EQ(anzahl(0), 5u + 54u + 2u + 2u + 5u + 1u);
   EXPECT_EQ(anzahl(7), 64u + 5u);
@@ -249,6 +249,8 @@ TEST(Standardspeicher, SavesEveryKeyInOrderWithTheValueNamesOfItsLayout) {
   EXPECT_EQ(anzahl(32), 42u);
   EXPECT_EQ(anzahl(34), 0u);
   EXPECT_EQ(anzahl(36), 15u);
+  EXPECT_EQ(anzahl(37), 16u);
+  EXPECT_EQ(anzahl(38), 4u);
   EXPECT_EQ(speicher.Schluessel()[14].werte[9].first, "kle");
   EXPECT_EQ(speicher.Schluessel()[13].werte[19].first, "d1s");
   EXPECT_TRUE(IstStandardWert(29, "M205"));
@@ -276,6 +278,40 @@ TEST(Standardspeicher, WeightsOfTheOptimisationRoundTripInTheirOwnKey) {
   EXPECT_EQ(geladen.fOptimieren, s.fOptimieren);
   EXPECT_EQ(Geladen("Tevi36", {{"oll", "-1"}, {"okx", "17"}, {"ose", "60"}}).fOptimieren,
             (TOptimierEinstellungen{.fSekunden = 60}));
+}
+
+// Each substitution layout's privacy choice lives in a key of its own, so that older stores and
+// other installations read the layouts' values unchanged; a missing value names the teachers.
+TEST(Standardspeicher, PrivacyOfEachSubstitutionLayoutInItsOwnKey) {
+  TStandard s;
+  s.fVDEinstellung[2].OhneFehlendeLehrer = true;
+  EXPECT_EQ(Gespeichert(s, "Tevi38", "vol3"), "1");
+  EXPECT_EQ(Gespeichert(s, "Tevi38", "vol1"), "0");
+  const TStandard t = Geladen("Tevi38", {{"vol2", "1"}});
+  EXPECT_EQ(t.fVDEinstellung[1].OhneFehlendeLehrer, true);
+  EXPECT_EQ(t.fVDEinstellung[0].OhneFehlendeLehrer, false);
+  EXPECT_EQ(Geladen("Tevi29", {}).fVDEinstellung[3].OhneFehlendeLehrer, false);
+}
+
+// The period times live in a key of their own, one "HH:MM-HH:MM" per period; a time that cannot
+// be read, or that ends before it begins, keeps its default.
+TEST(Standardspeicher, PeriodTimesRoundTripInTheirOwnKeyAndRepairUnreadableValues) {
+  const TStandard frisch = Geladen("Tevi37", {});
+  EXPECT_EQ(Gespeichert(frisch, "Tevi37", "sz1"), "08:00-08:45");
+  EXPECT_EQ(Gespeichert(frisch, "Tevi37", "sz2"), "08:50-09:35");
+  EXPECT_EQ(Gespeichert(frisch, "Tevi37", "sz3"), "09:55-10:40");
+  EXPECT_EQ(Gespeichert(frisch, "Tevi37", "sz5"), "11:45-12:30");
+  EXPECT_EQ(Gespeichert(frisch, "Tevi37", "sz16"), "20:55-21:40");
+  const TStandard s = Geladen("Tevi37", {{"sz1", "07:45-08:30"},
+                                         {"sz2", "8:35-09:20"},
+                                         {"sz3", "10:00-09:00"},
+                                         {"sz4", "24:00-24:45"},
+                                         {"sz5", "frueh"},
+                                         {"sz6", "12:35-13:2"}});
+  EXPECT_EQ(s.fStdZeiten[0], (TStundenZeit{7 * 60 + 45, 8 * 60 + 30}));
+  EXPECT_EQ(s.fStdZeiten[1], (TStundenZeit{8 * 60 + 35, 9 * 60 + 20}));
+  for (std::size_t p = 2; p < 6; ++p) EXPECT_EQ(s.fStdZeiten[p], frisch.fStdZeiten[p]) << p;
+  EXPECT_EQ(Gespeichert(s, "Tevi37", "sz2"), "08:35-09:20");
 }
 
 // The ranges of the substitution printouts over days sit beside their fonts; a store written

@@ -1,8 +1,6 @@
 #include "persist/wiederherstellung.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <ctime>
 #include <filesystem>
@@ -11,6 +9,7 @@
 #include "model/dokument/schule.h"
 #include "model/schnittstellen/dialoge.h"
 #include "persist/dateilesen.h"
+#include "persist/dateisystem.h"
 #include "persist/plangrenzen.h"
 #include "persist/planschreiber.h"
 #include "testordner.h"
@@ -29,8 +28,8 @@ void SetzeZeit(const std::string& pfad, int jahr, int monat, int tag, int stunde
   ort.tm_hour = stunde;
   ort.tm_min = minute;
   ort.tm_isdst = -1;
-  const struct timespec zeiten[2] = {{0, UTIME_OMIT}, {std::mktime(&ort), 0}};
-  ASSERT_EQ(::utimensat(AT_FDCWD, pfad.c_str(), zeiten, 0), 0) << pfad;
+  ASSERT_TRUE(SetzeAenderungszeit(pfad, static_cast<int64_t>(std::mktime(&ort)) * 1000000000))
+      << pfad;
 }
 
 void Lege(const std::string& pfad, const std::string& inhalt) {
@@ -44,7 +43,8 @@ bool NiemandLebt(int64_t) {
 TEST(Wiederherstellung, TheFileSitsBesideThePlanOrInTheDataFolder) {
   EXPECT_EQ(WiederherstellungsPfad("/schulen/demo.orb"), "/schulen/demo.orb.wiederherstellung");
   EXPECT_EQ(UnbenanntPfad("/home/m/.local/share/WOrbato3/WinOrbato", 4711),
-            "/home/m/.local/share/WOrbato3/WinOrbato/unbenannt-4711.orb.wiederherstellung");
+            "/home/m/.local/share/WOrbato3/WinOrbato" + kTrenner +
+                "unbenannt-4711.orb.wiederherstellung");
 }
 
 // The recovery file is the plan file the document would be saved as, and writing it changes

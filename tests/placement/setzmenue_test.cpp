@@ -103,6 +103,34 @@ TEST_F(SetzMenu, CoupledCourseEnablingCountsMembersAlreadyInTheCell) {
   EXPECT_FALSE(gesperrt[0].fEnabled);
 }
 
+// A room's window shows the cell empty while the coupling stands there in other rooms: the
+// course itself cannot go there once more, and completing a coupling leaves the members that are
+// already there alone.
+TEST_F(SetzMenu, NoCourseOfACouplingIsPlacedTwiceIntoOneCell) {
+  TKlasse* klasse = fSchule.HoleKlasse("5a");
+  TKopplung* o = fSchule.HoleKopplung("O");
+  TRaum* a = fSchule.HoleRaum("A");
+  TKurs* eins = Kurs(fSchule.HoleLehrer("L"), klasse, 2, a, nullptr, o);
+  TKurs* zwei = Kurs(fSchule.HoleLehrer("M"), klasse, 2, nullptr, nullptr, o);
+  TKurs* drei = Kurs(fSchule.HoleLehrer("N"), klasse, 2, nullptr, nullptr, o);
+  NeueSetzung(*eins, 1, 1, nullptr, 1);
+  NeueSetzung(*zwei, 1, 1, nullptr, 1);
+
+  TMenu menu;
+  ErzeugeSetzMenu(*eins, menu, 1, false, 1, a);
+  ErzeugeSetzMenu(*drei, menu, 1, false, 1, a);
+  ASSERT_EQ(menu.size(), 2u);
+  EXPECT_FALSE(menu[0].fEnabled);
+  ASSERT_TRUE(menu[1].fEnabled);
+  ASSERT_TRUE(Waehle(menu[1]));
+
+  EXPECT_EQ(eins->fSetzungen.ListeZahlElemente(), 1);
+  EXPECT_EQ(zwei->fSetzungen.ListeZahlElemente(), 1);
+  EXPECT_EQ(drei->fSetzungen.ListeZahlElemente(), 1);
+  ASSERT_NE(drei->SetzungFinden(1, 1, 1), nullptr);
+  EXPECT_EQ(drei->SetzungFinden(1, 1, 1)->fRaum, a);
+}
+
 TEST_F(SetzMenu, CoupledPlacementGivesEachCourseItsFreeRoomAndWarnsOnce) {
   TKlasse* klasse = fSchule.HoleKlasse("5a");
   TKopplung* o = fSchule.HoleKopplung("O");

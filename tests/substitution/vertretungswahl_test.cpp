@@ -38,7 +38,7 @@ class VertretungsWahlTest : public VertretungsTest {
     return l;
   }
 
-  TVertretungsWahl fWahl;
+  TVertretungsWahl fWahl{fSchule, fStandard};
 };
 
 TEST_F(VertretungsWahlTest, OpensOnTheRecordWithItsLinesFieldsAndTheModeItAsksFor) {
@@ -109,7 +109,7 @@ TEST_F(VertretungsWahlTest, EdgePeriodsLeaveOutTeachersWithNothingNextToThePerio
   // period 6 SPA's lesson is one period away.
   Fehlt(leh, fSch, fMi, "+----+");
   TVertretung* sport = nullptr;
-  for (TVertretung* v : VertretungenDesTages(fMi, true)) {
+  for (TVertretung* v : VertretungenDesTages(fSchule, fMi, true)) {
     if (v->fKurs == fSport) sport = v;
   }
   ASSERT_NE(sport, nullptr);
@@ -302,11 +302,12 @@ TEST_F(VertretungsWahlTest, TheRowsOfADayFollowTheListAndTheSetting) {
   Fehlt(leh, fMue, Dez(10), "-+");
   Fehlt(kla, f5a, fMi, "+");
   std::vector<std::string> zeilen;
-  for (const TVertretung* v : VertretungenDesTages(fMi, true)) zeilen.push_back(Beschreibe(v));
+  for (const TVertretung* v : VertretungenDesTages(fSchule, fMi, true))
+    zeilen.push_back(Beschreibe(v));
   EXPECT_EQ(zeilen,
             (std::vector<std::string>{"9.12 1 SCH/E -> ? R3 UA", "9.12 2 MUE/M -> ? R1 GA"}));
-  EXPECT_EQ(VertretungenDesTages(fMi, false).size(), 1u);
-  EXPECT_EQ(VertretungenDesTages(Dez(10), false).size(), 1u);
+  EXPECT_EQ(VertretungenDesTages(fSchule, fMi, false).size(), 1u);
+  EXPECT_EQ(VertretungenDesTages(fSchule, Dez(10), false).size(), 1u);
 }
 
 }  // namespace

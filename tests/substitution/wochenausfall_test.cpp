@@ -197,7 +197,7 @@ TEST_F(WochenAusfallTest, AWeekTheYearDoesNotHaveComputesNothing) {
 TEST_F(WochenAusfallTest, TheWindowStateKeepsItsWeekInTheSettings) {
   fStandard.fWoAusfallKW = 10;
   fStandard.fWoAusfallJahr = 2026;
-  TWochenAusfall fenster(fSchule);
+  TWochenAusfall fenster(fSchule, fStandard);
   EXPECT_EQ(fenster.Bereich(), "02.03.2026 12:00:00 - 08.03.2026 12:00:00");
   EXPECT_EQ(fenster.Text(), AusfallText(Bericht()));
 

@@ -108,7 +108,12 @@ class TDauerlauf : public QObject {
       PopupBedienen(popup);
     } else if (QWidget* modal = QApplication::activeModalWidget()) {
       ModalBeantworten(modal);
+    } else if (fTiefe > 1 && ++fGewartet < kGeduld) {
+      // Inside the event loop of a dialog that has closed but whose exec() has not returned:
+      // nobody can click there, so the run waits for the code after the dialog.
+      --fSchritt;
     } else {
+      fGewartet = 0;
       if (fTiefe == 1) Pruefen();
       Handeln();
     }
@@ -532,6 +537,10 @@ class TDauerlauf : public QObject {
   bool fProtokoll;
   int fSchritt = 0;
   int fTiefe = 0;
+  // Ticks waited inside a loop without a menu or dialog; past kGeduld the run acts there after
+  // all, so that a loop that waits for input of another kind cannot hold it.
+  static constexpr int kGeduld = 200;
+  int fGewartet = 0;
   int fPruefungen = 0;
   int fMenues = 0;
   int fDialoge = 0;

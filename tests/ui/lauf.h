@@ -15,11 +15,12 @@
 #include "persist/planschreiber.h"
 #include "platform/qsettingsspeicher.h"
 #include "ui/hauptfenster/orbatopalette.h"
+#include "urlfaenger.h"
 
 namespace orbato {
 
 // One run of the program: its own settings file, a clock that stands still, the main window
-// shown, and file dialogs that answer from a list.
+// shown, file dialogs that answer from a list, and folders and pages it opens caught.
 struct TLauf {
   explicit TLauf(const std::function<void(QSettings&)>& einstellungen = {}) {
     if (einstellungen) {
@@ -63,6 +64,7 @@ struct TLauf {
     a->trigger();
   }
 
+  TUrlFaenger urls;
   QTemporaryDir ordner;
   TFesteUhr uhr{46364.5};
   std::unique_ptr<TQSettingsSpeicher> speicher;

@@ -46,11 +46,13 @@
 #include "substitution/fehlzeiten.h"
 #include "substitution/vertretungswahl.h"
 #include "ui/bausteine/qtdialoge.h"
+#include "ui/befehle/gpudialog.h"
 #include "ui/drucken/druckausgabe.h"
 #include "ui/drucken/htmlexportfenster.h"
 #include "ui/drucken/listendruckdialog.h"
 #include "ui/drucken/plandruckdialog.h"
 #include "ui/drucken/uebersichtdruckdialog.h"
+#include "ui/drucken/vdeinstellungsdialog.h"
 #include "ui/hauptfenster/fensterwege.h"
 #include "ui/hauptfenster/handbuchfenster.h"
 #include "ui/hauptfenster/kennwortdialog.h"
@@ -72,6 +74,7 @@
 #include "ui/voreinstellungen/anzeigevorgaben.h"
 #include "ui/voreinstellungen/automatikvoreinstellung.h"
 #include "ui/voreinstellungen/schulwochedialog.h"
+#include "ui/voreinstellungen/stundenzeitendialog.h"
 #include "ui/voreinstellungen/versionsdialog.h"
 
 namespace {
@@ -304,7 +307,8 @@ int main(int argc, char** argv) {
         form.ElementHinzufuegen(l);
         form.SetStunden(0, std::string(16, '+'));
         form.Ok();
-        for (orbato::TVertretung* r : orbato::VertretungenDesTages(datum, false)) v = v ? v : r;
+        for (orbato::TVertretung* r : orbato::VertretungenDesTages(schule, datum, false))
+          v = v ? v : r;
         krank = l;
         if (v) break;
         orbato::TFehlForm zurueck(orbato::leh, datum);
@@ -518,6 +522,26 @@ int main(int argc, char** argv) {
   {
     orbato::TSchulwocheDialog schulwoche(&palette);
     schulwoche.exec();
+  }
+  // The exchange with the school's other programs, the period times of the calendars and a
+  // substitution layout for notice screens.
+  fotograf.Erwarte(QStringLiteral("untis_export"));
+  {
+    orbato::TGpuDialog untis(orbato::TGpuDialog::TRichtung::Export, QStringLiteral("/tmp/untis"),
+                             *orbato::KodiereDatum(2026, 12, 9) + 0.5, &palette);
+    untis.exec();
+  }
+  fotograf.Erwarte(QStringLiteral("stundenzeiten"));
+  {
+    orbato::TStundenzeitenDialog zeiten(palette.standard(), &palette);
+    zeiten.exec();
+  }
+  fotograf.Erwarte(QStringLiteral("vertretung_einstellung"));
+  {
+    orbato::TVDEinstellung einstellung = palette.standard().fVDEinstellung[0];
+    einstellung.OhneFehlendeLehrer = true;
+    orbato::TVDEinstellungsDialog layout(einstellung, 1, &palette);
+    layout.exec();
   }
   // The export window of the timetable pages halfway through the teachers.
   {

@@ -3,6 +3,7 @@
 #include "app/orbato/ausfallkommando.h"
 #include "app/orbato/automatikkommando.h"
 #include "app/orbato/fehltkommando.h"
+#include "app/orbato/gpukommandos.h"
 #include "app/orbato/htmlkommando.h"
 #include "app/orbato/kompkommando.h"
 #include "app/orbato/lauf.h"
@@ -121,13 +122,28 @@ const std::vector<TKommando>& Kommandos() {
        2,
        {{"--in", true}, {"--nein", false}},
        Importieren},
+      {"import-gpu",
+       "ORDNER AUS.orb [--in EIN.orb] [--nein] [--trennzeichen C] [--kodierung utf8|cp1252]",
+       "die Untis-Dateien (GPU) eines Ordners einlesen, den Bericht ausgeben und sichern",
+       2,
+       2,
+       {{"--in", true}, {"--nein", false}, {"--trennzeichen", true}, {"--kodierung", true}},
+       GpuImportieren},
       {"export",
-       "ART EIN.orb AUS [--von JJJJ-MM-TT --bis JJJJ-MM-TT]",
+       "ART EIN.orb AUS [--von JJJJ-MM-TT --bis JJJJ-MM-TT] [--trennzeichen C] [--utf8] "
+       "[--lehrer|--klassen|--raeume]",
        "eine Textdatei schreiben: kurse, csv, schulmanager, lehrerplaene, klassenplaene, "
-       "raumplaene, vertretungen",
+       "raumplaene, vertretungen; gpu schreibt die Untis-Dateien in den Ordner AUS, ical je "
+       "Lehrer, Klasse und Raum einen Kalender der Tage von --von bis --bis",
        3,
        3,
-       {{"--von", true}, {"--bis", true}},
+       {{"--von", true},
+        {"--bis", true},
+        {"--trennzeichen", true},
+        {"--utf8", false},
+        {"--lehrer", false},
+        {"--klassen", false},
+        {"--raeume", false}},
        Exportieren},
       {"html",
        "EIN.orb ORDNER [--schulname TEXT] [--ohne-stylesheet]",

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <utility>
 
+#include "app/orbato/gpukommandos.h"
+#include "app/orbato/icalkommando.h"
 #include "app/orbato/plankommandos.h"
 #include "model/basis/datum.h"
 #include "model/dokument/schule.h"
@@ -83,10 +85,12 @@ int Exportieren(TLauf& lauf) {
     if (art == name) export_ = a;
   }
   if (art == "vertretungen") return VertretungenExportieren(lauf);
+  if (art == "gpu") return GpuExportieren(lauf);
+  if (art == "ical") return KalenderExportieren(lauf);
   if (!export_) {
     return Falsch(lauf.umgebung,
                   "ART erwartet kurse, csv, schulmanager, lehrerplaene, "
-                  "klassenplaene, raumplaene oder vertretungen: " +
+                  "klassenplaene, raumplaene, vertretungen, gpu oder ical: " +
                       art);
   }
   return MitDateiFehlern(lauf, [&] {

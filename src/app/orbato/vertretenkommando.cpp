@@ -131,13 +131,13 @@ class TSchritte {
 
 std::optional<std::string> Bearbeite(TSchule& schule, const TVertretenAuftrag& auftrag,
                                      const TAufruf& aufruf) {
-  const std::vector<TVertretung*> zeilen = VertretungenDesTages(auftrag.datum, false);
+  const std::vector<TVertretung*> zeilen = VertretungenDesTages(schule, auftrag.datum, false);
   if (auftrag.zeile > static_cast<int32_t>(zeilen.size())) {
     return "Die Vertretungen am " +
            Utf8AusCp1252(FormatDatum("ddd, d\".\" mmm yyyy", auftrag.datum)) + " haben " +
            std::to_string(zeilen.size()) + " Zeilen.";
   }
-  TVertretungsWahl wahl;
+  TVertretungsWahl wahl(schule, Standard());
   wahl.Bearbeite(zeilen[static_cast<std::size_t>(auftrag.zeile - 1)]);
   TSchritte schritte(schule, wahl);
   if (const auto lehrer = aufruf.Option("--lehrer")) {

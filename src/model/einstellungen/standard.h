@@ -7,6 +7,7 @@
 
 #include "model/basis/datum.h"
 #include "model/basis/fixtext.h"
+#include "model/einstellungen/stundenzeiten.h"
 #include "model/woche/woelem.h"
 
 namespace orbato {
@@ -15,6 +16,7 @@ namespace orbato {
 inline constexpr int kMaxWochen = 54;
 inline constexpr int kMaxTage = 7;
 inline constexpr int kMaxStunden = 16;
+static_assert(std::tuple_size_v<TStundenZeiten> == kMaxStunden);
 inline constexpr int kKalenderWochen = 888;
 inline constexpr int kAutoTabellen = 4;
 
@@ -66,6 +68,9 @@ struct TVDEinstellung {
   int32_t LehrerBezeichnung = 0;  // 0 short name, 1 info text
   int32_t Bemerkung = 0;          // 0 teacher remark, 1 pupil remark
   int32_t BemerkungPosition = 0;
+  // For notice screens in corridors: no absent teacher is named, neither in the list of absent
+  // teachers, nor as a group heading, nor on the planned side of a row; only the substitute shows.
+  bool OhneFehlendeLehrer = false;
   friend bool operator==(const TVDEinstellung&, const TVDEinstellung&) = default;
 };
 
@@ -130,6 +135,8 @@ class TStandard {
   std::array<std::array<TStundenString, kMaxStunden>, kMaxWochen> fStdBez;
   std::array<TKuerzelString, kMaxTage> fTagBez;
   std::array<TInfoString, kMaxTage> fTagName;
+  // When each period begins and ends, the same in every plan version ("Stundenzeiten").
+  TStundenZeiten fStdZeiten = VorgabeStundenZeiten();
 
   // Times of this run, not stored.
   TDatumZeit fStartZeit = 0, fSaveZeit = 0;

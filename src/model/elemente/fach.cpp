@@ -22,6 +22,7 @@ TMenu TFach::LehrerPopupFuellen() {
   TMenu menu;
   for (TLehrer* l : fLehrer) {
     menu.push_back(MenuEintrag(l->KursPopZeile(this, leh), [this, l] { fPopLehrer = l; }));
+    menu.back().fHinweis = l->KursPopHinweis(this, leh);
   }
   // The columns follow the number of classes of the school, as in the class menu beside it.
   InSpaltenUmbrechen(menu, FachPopupSpaltenLaenge(Schule().fKlassenMenge.ListeZahlElemente()));
@@ -33,6 +34,7 @@ TMenu TFach::KlassenPopupFuellen() {
   TMenu menu;
   for (TKlasse* k : klassen) {
     menu.push_back(MenuEintrag(k->KursPopZeile(this, kla), [this, k] { fPopKlasse = k; }));
+    menu.back().fHinweis = k->KursPopHinweis(this, kla);
   }
   InSpaltenUmbrechen(menu, FachPopupSpaltenLaenge(klassen.ListeZahlElemente()));
   return menu;

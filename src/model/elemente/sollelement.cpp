@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/einstellungen/standard.h"
+#include "model/elemente/fach.h"
 #include "model/kurse/kurs.h"
 #include "model/uv/stundenwert.h"
 
@@ -46,7 +47,7 @@ std::string PopZeile(int32_t a, int32_t b, int32_t c, const std::string& kuerzel
          kuerzel;
 }
 
-std::string TSollElement::KursPopZeile(const TFach* fach, TKuerzelArt art) const {
+TSollElement::TPopWerte TSollElement::PopWerte(const TFach* fach, TKuerzelArt art) const {
   int32_t dieses = 0, andere = 0;
   for (const TKurs* k : fKurse) {
     if (art == leh ? k->fNichtZaehlenLe : k->fNichtZaehlenKl) continue;
@@ -55,7 +56,25 @@ std::string TSollElement::KursPopZeile(const TFach* fach, TKuerzelArt art) const
   }
   // A class counts its couplings once (or each course, with fKopDop), as its own sums do.
   if (art == kla) andere = FaktorSumme(-1, KopDop(), kla) - dieses;
-  return PopZeile(dieses, andere, GetSoll(-1) - dieses - andere, fKuerzel.str());
+  return {dieses, andere, GetSoll(-1) - dieses - andere};
+}
+
+std::string TSollElement::KursPopZeile(const TFach* fach, TKuerzelArt art) const {
+  const TPopWerte w = PopWerte(fach, art);
+  return PopZeile(w.dieses, w.andere, w.rest, fKuerzel.str());
+}
+
+std::string TSollElement::KursPopHinweis(const TFach* fach, TKuerzelArt art) const {
+  const TPopWerte w = PopWerte(fach, art);
+  const auto zahl = [](int32_t wert) {
+    std::string text = StundenWert(wert);
+    text.erase(0, text.find_first_not_of(' '));
+    return text;
+  };
+  return "in " + KuerzelVon(fach) + ": " + zahl(w.dieses) +
+         " Std., in anderen F\xE4"
+         "chern: " +
+         zahl(w.andere) + " Std., bis zum Soll offen: " + zahl(w.rest) + " Std.";
 }
 
 bool TSollElement::RaumFehltImPlan() const {

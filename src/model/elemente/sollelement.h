@@ -34,6 +34,9 @@ class TSollElement : public TPlanElement {
   // the rest to the target, as hour values, then the short name. `art` says whether the element
   // is shown as a teacher (leh) or a class (kla).
   std::string KursPopZeile(const TFach* fach, TKuerzelArt art) const;
+  // The same three numbers in words, for the entry's tooltip: the bracketed caption alone tells
+  // a newcomer nothing.
+  std::string KursPopHinweis(const TFach* fach, TKuerzelArt art) const;
   // Whether a lesson of one of the element's courses has no room.
   bool RaumFehltImPlan() const;
 
@@ -42,6 +45,12 @@ class TSollElement : public TPlanElement {
  protected:
   // Classes may count each course of a coupling; teachers always do.
   virtual bool KopDop() const { return true; }
+
+ private:
+  struct TPopWerte {
+    int32_t dieses, andere, rest;
+  };
+  TPopWerte PopWerte(const TFach* fach, TKuerzelArt art) const;
 };
 
 // "[" a " ]-[" b " ]-[" c " ]  " and the short name, the numbers as hour values.

@@ -12,7 +12,8 @@ namespace orbato {
 // short-name menus, the plan-version menu, …). The GUI turns the data into its own menus and calls
 // `fBefehl` when the entry is chosen; tests read the data and choose entries directly.
 struct TMenuEintrag {
-  std::string fText;  // caption, Windows-1252
+  std::string fText;     // caption, Windows-1252
+  std::string fHinweis;  // tooltip, Windows-1252; none when empty
   bool fEnabled = true;
   bool fChecked = false;
   int fTag = 0;         // what the entry stands for: a version, a number in a list, …

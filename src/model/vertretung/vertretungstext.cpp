@@ -46,7 +46,8 @@ std::string Paar(const TElement* e) {
 // where the layout leaves it out.
 TTeile OriginalTeile(const TVertretung& v, const TVDEinstellung& e) {
   const TKurs* k = v.fKurs;
-  return {e.OrigLehrer ? Lehrertext(k ? k->fLehrer : nullptr, e) : std::string(),
+  const bool lehrer = e.OrigLehrer && !e.OhneFehlendeLehrer;
+  return {lehrer ? Lehrertext(k ? k->fLehrer : nullptr, e) : std::string(),
           e.OrigKlasse ? Klassentext(k, e) : std::string(),
           e.OrigFach && k ? KuerzelVon(k->fFach) : std::string(),
           e.OrigRaum && v.fSetzung ? KuerzelVon(v.fSetzung->fRaum) : std::string()};

@@ -24,6 +24,8 @@ class TRasterTastenFilter : public QObject {
     switch (taste->key()) {
       case Qt::Key_Return:
       case Qt::Key_Enter:
+        if (MitTasten(taste->modifiers() & ~Qt::KeypadModifier)) return true;
+        [[fallthrough]];
       case Qt::Key_Space:
         if (tasten != Qt::NoModifier || shift) return false;
         return Zelle(fTasten.fAusloesen);
@@ -40,6 +42,14 @@ class TRasterTastenFilter : public QObject {
   }
 
  private:
+  // Shift, Alt or both, and nothing else.
+  bool MitTasten(Qt::KeyboardModifiers tasten) {
+    if (!fTasten.fMitTasten || tasten == Qt::NoModifier) return false;
+    if ((tasten & ~(Qt::ShiftModifier | Qt::AltModifier)) != Qt::NoModifier) return false;
+    return Zelle(
+        [this, tasten](int zeile, int spalte) { fTasten.fMitTasten(zeile, spalte, tasten); });
+  }
+
   bool Zelle(const std::function<void(int, int)>& handler) {
     const QModelIndex zelle = fRaster->currentIndex();
     if (!handler || !zelle.isValid()) return true;

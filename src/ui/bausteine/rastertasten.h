@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtCore/qnamespace.h>
 #include <functional>
 
 class QAbstractItemView;
@@ -16,6 +17,8 @@ struct TRasterTasten {
   // Empty: the same as fAusloesen.
   std::function<void(int zeile, int spalte)> fMenue;
   std::function<bool()> fLoslassen;  // whether there was something to let go of
+  // Enter with Shift or Alt held: the click with those keys. Empty: such keys pass on.
+  std::function<void(int zeile, int spalte, Qt::KeyboardModifiers tasten)> fMitTasten;
 };
 
 // Installs the keys on the grid for as long as it lives.

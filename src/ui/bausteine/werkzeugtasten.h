@@ -18,6 +18,8 @@ namespace orbato {
 // set tools open their click menu, the delete and fix tools act on the selected cells, the move
 // tool picks the lesson up and, on the next Enter, puts it down (cut, then paste). The menu keys
 // give the set tool's menu of the column (`setzMenu`), and Escape lets go of a lesson picked up.
+// Shift+Enter and Alt+Enter put a lesson down as the mouse does with those keys held: Shift swaps
+// the two periods for the whole school, Alt moves without asking the coupling.
 // Each key is one step of the document's history, as each mouse action is.
 template <class TFenster>
 void WerkzeugTastenAnschliessen(QAbstractItemView& raster, TFenster& fenster, const TSchule& schule,
@@ -40,19 +42,29 @@ void WerkzeugTastenAnschliessen(QAbstractItemView& raster, TFenster& fenster, co
         break;
     }
   };
-  RasterTastenAnschliessen(raster, {[ausloesen](int zeile, int spalte) {
-                                      TVerlaufSchritt schritt;
-                                      ausloesen(spalte + 1, zeile + 1);
-                                    },
-                                    [ausloesen, &schule, setzMenu](int zeile, int spalte) {
-                                      TVerlaufSchritt schritt;
-                                      if (schule.fToolArt == SetzTool) {
-                                        setzMenu(spalte + 1);
-                                      } else {
-                                        ausloesen(spalte + 1, zeile + 1);
-                                      }
-                                    },
-                                    [&fenster] { return fenster.FallenLassen(); }});
+  RasterTastenAnschliessen(
+      raster, {[ausloesen](int zeile, int spalte) {
+                 TVerlaufSchritt schritt;
+                 ausloesen(spalte + 1, zeile + 1);
+               },
+               [ausloesen, &schule, setzMenu](int zeile, int spalte) {
+                 TVerlaufSchritt schritt;
+                 if (schule.fToolArt == SetzTool) {
+                   setzMenu(spalte + 1);
+                 } else {
+                   ausloesen(spalte + 1, zeile + 1);
+                 }
+               },
+               [&fenster] { return fenster.FallenLassen(); },
+               [ausloesen, &fenster, &schule](int zeile, int spalte, Qt::KeyboardModifiers tasten) {
+                 TVerlaufSchritt schritt;
+                 if (schule.fToolArt == SchiebTool && fenster.Haelt()) {
+                   fenster.Ablegen(spalte + 1, zeile + 1, tasten & Qt::AltModifier,
+                                   tasten & Qt::ShiftModifier);
+                 } else {
+                   ausloesen(spalte + 1, zeile + 1);
+                 }
+               }});
 }
 
 }  // namespace orbato

@@ -14,7 +14,7 @@ QMdiSubWindow* TOrbatoPalette::WoAusfall() {
       return f;
     }
   }
-  auto* fenster = new TWoAusfallForm(*fSchule);
+  auto* fenster = new TWoAusfallForm(*fSchule, *fStandard);
   fenster->fUebersicht = [this](TKuerzelArt art, TDatumZeit von, TDatumZeit bis) {
     VertretungsUebersicht(art, von, bis);
   };

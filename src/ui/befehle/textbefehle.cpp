@@ -68,19 +68,23 @@ bool TOrbatoPalette::Importieren(const QString& pfad) {
     return false;
   }
   if (ergebnis != TImportErgebnis::Importiert) return false;
+  NachImport(QFileInfo(pfad).completeBaseName());
+  return true;
+}
+
+void TOrbatoPalette::NachImport(const QString& name) {
   // The document no longer belongs to its plan file: its lock goes back, its changes are kept
   // as an untitled document's.
   fBindung->Loesen();
   fUmgewandelt = false;
   fPfad.clear();
-  fSchule->SetDateiName(ModellText(QFileInfo(pfad).completeBaseName() + QStringLiteral(".ORB")));
+  fSchule->SetDateiName(ModellText(name + QStringLiteral(".ORB")));
   DateiBefehleSetzen(true);
   fSichern->setEnabled(true);
   TitelSetzen();
   KuerzelMenuesAnlegen();
   fSchule->AlleFensterUpdate();
   PaletteAktualisieren();
-  return true;
 }
 
 std::function<void()> TOrbatoPalette::ExportBefehl(const QString& eintrag) {

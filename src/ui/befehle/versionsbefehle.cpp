@@ -1,8 +1,10 @@
 // The commands on plan versions as a whole: copying between them with the single-version mode,
-// the period labels of every version, and the calendar of which version holds in which week.
+// the period labels of every version, the period times, and the calendar of which version holds
+// in which week.
 
 #include "ui/hauptfenster/orbatopalette.h"
 #include "ui/plaene/kalenderdialog.h"
+#include "ui/voreinstellungen/stundenzeitendialog.h"
 #include "ui/voreinstellungen/versionsdialog.h"
 #include "ui/voreinstellungen/zeitendialog.h"
 
@@ -18,6 +20,11 @@ void TOrbatoPalette::PlanversionenAendern() {
 
 void TOrbatoPalette::ZeitenAendern() {
   TZeitenDialog dialog(*fSchule, *fStandard, this);
+  dialog.exec();
+}
+
+void TOrbatoPalette::StundenzeitenAendern() {
+  TStundenzeitenDialog dialog(*fStandard, this);
   dialog.exec();
 }
 

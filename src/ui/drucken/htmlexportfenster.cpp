@@ -13,6 +13,7 @@
 #include "html/planhtml.h"
 #include "persist/streamfehler.h"
 #include "platform/qttext.h"
+#include "ui/bausteine/ordnermeldung.h"
 #include "ui/bausteine/ordnerpfad.h"
 #include "ui/bausteine/ordnerwahl.h"
 #include "ui/bausteine/wartezeiger.h"
@@ -136,16 +137,11 @@ bool PlanHTMLExportieren(TOrbatoPalette& palette) {
 // The pages go to a folder the planner does not see: he learns how many went where, and may open
 // the folder to look at them.
 void VeroeffentlichtMelden(Dialoge& dialoge, const QString& ordner, std::size_t seiten) {
-  const std::string anzahl = std::to_string(seiten) + (seiten == 1 ? " Seite" : " Seiten") +
-                             " ver\xF6"
-                             "ffentlicht im Ordner";
-  const int knopf =
-      dialoge.Frage(kPlanHTMLTitel, {anzahl, ModellText(QDir::toNativeSeparators(ordner))},
-                    {"Ordner \xF6"
-                     "ffnen",
-                     "Ok"},
-                    TMeldungsArt::Information);
-  if (knopf == 0) QDesktopServices::openUrl(QUrl::fromLocalFile(ordner));
+  InOrdnerGeschriebenMelden(dialoge, kPlanHTMLTitel,
+                            std::to_string(seiten) + (seiten == 1 ? " Seite" : " Seiten") +
+                                " ver\xF6"
+                                "ffentlicht im Ordner",
+                            ordner);
 }
 
 }  // namespace orbato

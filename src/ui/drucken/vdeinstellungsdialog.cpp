@@ -115,10 +115,16 @@ QWidget* TVDEinstellungsDialog::Optionen() {
       {"mit&Farbe", e.MitFarbe},
       {"mitKalender&woche", e.MitKalenderwoche},
       {"Folge&tag", e.Folgetag},
+      {"ohne Namen fehlender Lehrer", e.OhneFehlendeLehrer},
   };
   for (const auto& [text, wert] : schalter) {
     spalte->addWidget(NeuerSchalter(QString::fromUtf8(text), wert, seite));
   }
+  Schalter({}, QStringLiteral("ohne Namen fehlender Lehrer"))
+      ->setToolTip(QStringLiteral(
+          "Für Aushänge: keine Liste der fehlenden Lehrer, kein Lehrer auf der Seite des "
+          "Originalkurses und keine Gruppen nach fehlenden Lehrern; nur die Vertretung wird "
+          "genannt."));
   spalte->addStretch();
   return seite;
 }
@@ -224,6 +230,7 @@ TVDEinstellung TVDEinstellungsDialog::Werte() const {
   e.VertrRaum = An(vertr, QStringLiteral("mit Raum"));
   e.MitKalenderwoche = An({}, QStringLiteral("mitKalenderwoche"));
   e.Folgetag = An({}, QStringLiteral("Folgetag"));
+  e.OhneFehlendeLehrer = An({}, QStringLiteral("ohne Namen fehlender Lehrer"));
   e.HTMLPfad = ModellText(fHTMLPfad->text());
   e.LehrerBezeichnung = fLehrerBezeichnung->checkedId();
   e.Bemerkung = fBemerkung->checkedId();

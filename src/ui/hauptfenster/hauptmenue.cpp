@@ -114,7 +114,9 @@ void TOrbatoPalette::ErzeugeDateiMenu() {
          {"Vertretungsplan...", "Vertretungsstunden...", "Vertretungsübersicht für Lehrer...",
           "Vertretungsübersicht für Klassen..."});
   datei->addSeparator();
-  Eintrag(datei, QStringLiteral("Import..."), [this] { ImportWaehlen(); });
+  QMenu* import = Untermenu(datei, QStringLiteral("Import"));
+  Eintrag(import, QStringLiteral("Kurse..."), [this] { ImportWaehlen(); });
+  Eintrag(import, QStringLiteral("Untis-Dateien (GPU)..."), [this] { GpuImportWaehlen(); });
   QMenu* export_ = Untermenu(datei, QStringLiteral("Export"));
   fExport = export_->menuAction();
   for (const char* text :
@@ -123,6 +125,15 @@ void TOrbatoPalette::ErzeugeDateiMenu() {
         "Lanis Stundenplan (csv)", "Schulmanager (csv)", "HTML-Dateien..."}) {
     Eintrag(export_, QString::fromUtf8(text), ExportBefehl(QString::fromUtf8(text)));
   }
+  Eintrag(export_, QStringLiteral("Untis-Dateien (GPU)..."), [this] { GpuExportWaehlen(); });
+  QAction* kalender =
+      Eintrag(export_, QStringLiteral("Kalender (iCal)..."), [this] { KalenderExportieren(); });
+#ifndef ORBATO_MIT_LIBICAL
+  // A build without libical cannot write calendars.
+  kalender->setEnabled(false);
+#else
+  (void)kalender;
+#endif
   datei->addSeparator();
   Eintrag(
       datei, QStringLiteral("&Beenden"), [this] { close(); }, QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -170,6 +181,7 @@ void TOrbatoPalette::ErzeugeBearbeitenMenu() {
                                [this] { PlanversionenAendern(); });
   Eintrag(vor, QStringLiteral("Kalender"), [this] { KalenderAendern(); });
   Eintrag(vor, QStringLiteral("Zeiten"), [this] { ZeitenAendern(); });
+  Eintrag(vor, QStringLiteral("Stundenzeiten"), [this] { StundenzeitenAendern(); });
   Eintrag(vor, QStringLiteral("Kennwort"), [this] { KennwortAendern(); });
   Eintrag(vor, QStringLiteral("Automatik"), [this] { AutomatikAendern(); });
   Eintrag(vor, QStringLiteral("Vertretung"), [this] { VertretungAendern(); });

@@ -47,6 +47,10 @@ void EintragEinfuegen(QMenu* menu, const TMenuEintrag& e) {
   aktion->setCheckable(e.fChecked);
   aktion->setChecked(e.fChecked);
   aktion->setData(e.fTag);
+  if (!e.fHinweis.empty()) {
+    aktion->setToolTip(QtText(e.fHinweis));
+    menu->setToolTipsVisible(true);
+  }
   if (e.fBefehl) QObject::connect(aktion, &QAction::triggered, menu, EinSchritt(e.fBefehl));
 }
 
@@ -73,6 +77,7 @@ void SpaltenEinfuegen(QMenu* menu, const TMenu& daten) {
     knopf->setToolButtonStyle(Qt::ToolButtonTextOnly);
     knopf->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     knopf->setProperty("tag", e.fTag);
+    if (!e.fHinweis.empty()) knopf->setToolTip(QtText(e.fHinweis));
     auto befehl = EinSchritt(e.fBefehl);
     QObject::connect(knopf, &QToolButton::clicked, menu, [menu, befehl] {
       menu->close();

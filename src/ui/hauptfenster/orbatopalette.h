@@ -34,6 +34,8 @@ class QWidget;
 
 namespace orbato {
 
+struct TGpuExportArt;
+struct TGpuLesart;
 class TKurs;
 class TManuellFenster;
 class TPlanElement;
@@ -124,6 +126,11 @@ class TOrbatoPalette : public QMainWindow {
   // single-version mode; "Zeiten": the period labels of every version.
   void PlanversionenAendern();
   void ZeitenAendern();
+  // "Stundenzeiten": when each period begins and ends, for the calendars.
+  void StundenzeitenAendern();
+  // "Datei" / "Export" / "Kalender (iCal)...": the range, then the new folder that takes one
+  // calendar per teacher, class and room. False when cancelled or failed.
+  bool KalenderExportieren();
   // "Kalender": which plan version holds in which calendar week, and the holidays.
   void KalenderAendern();
   // The window of an element chosen in a short-name menu, of the kind the palette's window
@@ -163,10 +170,18 @@ class TOrbatoPalette : public QMainWindow {
   // "Fenster schließen" (Ctrl+W): the active document window, in the workspace or beside it.
   void AktivesFensterSchliessen();
   void ZwischenablageZeigen();
-  // "Import...": a course exchange file into the open document, or into a new one; false when
-  // nothing was imported.
+  // "Import" / "Kurse...": a course exchange file into the open document, or into a new one; false
+  // when nothing was imported.
   void ImportWaehlen();
   bool Importieren(const QString& pfad);
+  // "Import" / "Untis-Dateien (GPU)...": the Untis files of a folder, read as the dialog says,
+  // into the open document or a new one, then the import report; false when nothing was
+  // imported.
+  void GpuImportWaehlen();
+  bool GpuImportieren(const QString& ordner, const TGpuLesart& lesart);
+  // "Export" / "Untis-Dateien (GPU)...": the files of the current plan version into a folder.
+  void GpuExportWaehlen();
+  bool GpuExportieren(const QString& ordner, const TGpuExportArt& art);
   // An entry of "Export" by its caption, asking for the file; false when nothing was written.
   bool Exportieren(const char* eintrag);
   // "Prüfen": one plan check, its findings in the error window "Fehler", then the result box.
@@ -264,6 +279,9 @@ class TOrbatoPalette : public QMainWindow {
                                  const std::function<void(const std::string&)>& schreiben);
   // The file dialog of import and export, starting in the folder last used for them.
   QString TextDateiWaehlen(const QString& titel, const QString& name, bool speichern);
+  // After an import: the document is named `name`.ORB without a folder, so that saving asks
+  // where it goes, and menus and windows follow its new content.
+  void NachImport(const QString& name);
   // A new window of the kind for the element.
   QWidget* NeuesElementFenster(TElement* element, TFensterArt art);
   void ErzeugeMenues();

@@ -2,16 +2,35 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QThread>
 #include <QWidget>
+#include <algorithm>
+#include <limits>
 
 #include "ui/hauptfenster/eingabepause.h"
 #include "ui/hauptfenster/menuedaten.h"
 
 namespace orbato {
 
-TWartendeBefehle::TWartendeBefehle(QObject* eltern) : QObject(eltern) {
+namespace {
+
+int SchleifenEbene() {
+  return QThread::currentThread()->loopLevel();
+}
+
+}  // namespace
+
+TWartendeBefehle::TWartendeBefehle(QObject* eltern)
+    : QObject(eltern), fGrundEbene(std::numeric_limits<int>::max()) {
   fTakt.setInterval(10);
   connect(&fTakt, &QTimer::timeout, this, &TWartendeBefehle::Nachholen);
+  // The first event the program handles comes from the loop it idles in.
+  QTimer::singleShot(0, this, [this] { InGrundschleife(); });
+}
+
+bool TWartendeBefehle::InGrundschleife() {
+  fGrundEbene = std::min(fGrundEbene, SchleifenEbene());
+  return SchleifenEbene() <= fGrundEbene;
 }
 
 bool TWartendeBefehle::Verschachtelt() {
@@ -23,7 +42,8 @@ bool TWartendeBefehle::Ruhig() {
 }
 
 void TWartendeBefehle::Ausfuehren(std::function<void()> befehl) {
-  if (!Verschachtelt() && fBefehle.empty() && !(fBeschaeftigt && fBeschaeftigt())) {
+  if (!Verschachtelt() && fBefehle.empty() && !(fBeschaeftigt && fBeschaeftigt()) &&
+      SchleifenEbene() <= fGrundEbene) {
     befehl();
     return;
   }
@@ -38,7 +58,15 @@ void TWartendeBefehle::Ausfuehren(std::function<void()> befehl) {
 }
 
 void TWartendeBefehle::Nachholen() {
-  if (!Ruhig() || (fBeschaeftigt && fBeschaeftigt())) return;
+  if (!Ruhig() || (fBeschaeftigt && fBeschaeftigt()) || !InGrundschleife()) {
+    fRuhigGesehen = false;
+    return;
+  }
+  if (!fRuhigGesehen) {
+    fRuhigGesehen = true;
+    return;
+  }
+  fRuhigGesehen = false;
   fTakt.stop();
   const auto befehle = std::move(fBefehle);
   fBefehle.clear();

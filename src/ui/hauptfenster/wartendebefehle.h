@@ -11,7 +11,9 @@ namespace orbato {
 // own event loop inside the window that opened it, and a command run from there could close that
 // window or the whole document under it. So the pop-up closes without a choice, and the command
 // waits until no pop-up menu and no dialog is open any more; then the commands run in the order
-// they came.
+// they came. Nor does a command run inside the event loop of a dialog that is still executing:
+// a dialog that has just closed is hidden before its exec() returns, and the code after it may
+// still use the window that holds the dialog on its stack.
 class TWartendeBefehle : public QObject {
  public:
   explicit TWartendeBefehle(QObject* eltern);
@@ -31,10 +33,18 @@ class TWartendeBefehle : public QObject {
 
  private:
   void Nachholen();
+  // Whether the program is back in the event loop it idles in: the main window's, or a test's
+  // while it waits; the lowest loop seen is that one.
+  bool InGrundschleife();
 
   QTimer fTakt;
   std::vector<std::function<void()>> fBefehle;
   int fLaufend = 0;
+  // Quiet at the last tick already. A dialog that has just closed is hidden before its exec()
+  // has returned, and a command run in that moment could delete the window that holds the dialog
+  // on its stack; one tick later the dialog's event loop has ended.
+  bool fRuhigGesehen = false;
+  int fGrundEbene;
 };
 
 }  // namespace orbato

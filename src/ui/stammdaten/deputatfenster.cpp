@@ -87,7 +87,8 @@ TDepForm::TDepForm(TSchule& schule, TStandard& standard, TElement* element, TFen
                                          ZelleAusloesen(zeile, spalte);
                                        },
                                        {},
-                                       [this] { return FallenLassen(); }});
+                                       [this] { return FallenLassen(); },
+                                       {}});
   fMenuZeigen = [this](TMenu& menu) { MenuAmZeiger(this, menu); };
   fKlassenWaehlen = [this] { return KlassenWaehlen(this, fSchule); };
   Fuellen();

@@ -30,9 +30,9 @@ QPushButton* UebersichtKnopf(const QString& text, const QString& fenster, QWidge
 
 }  // namespace
 
-TWoAusfallForm::TWoAusfallForm(const TSchule& schule, QWidget* eltern)
+TWoAusfallForm::TWoAusfallForm(const TSchule& schule, TStandard& standard, QWidget* eltern)
     : QWidget(eltern),
-      fAusfall(schule),
+      fAusfall(schule, standard),
       fKW(Zahlfeld(1, 53, fAusfall.KW(), this)),
       fJahr(Zahlfeld(1994, 2099, fAusfall.Jahr(), this)),
       fBereich(new QLabel(this)),

@@ -15,6 +15,7 @@ class QSpinBox;
 namespace orbato {
 
 class TSchule;
+class TStandard;
 
 // "wöchentlicher Unterrichtsausfall": week and year, the range of dates and the report of that
 // week, which the core computes on every change and on "Rechnen". "VÜK" and "VÜL" lead to the
@@ -23,7 +24,7 @@ class TWoAusfallForm : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TWoAusfallForm(const TSchule& schule, QWidget* eltern = nullptr);
+  TWoAusfallForm(const TSchule& schule, TStandard& standard, QWidget* eltern = nullptr);
 
   TWochenAusfall& Ausfall() { return fAusfall; }
   QSpinBox* KW() const { return fKW; }

@@ -88,7 +88,7 @@ class TVertrWahlForm : public QWidget, public Fenster {
 
   TSchule& fSchule;
   TStandard& fStandard;
-  TVertretungsWahl fWahl{this};
+  TVertretungsWahl fWahl{fSchule, fStandard, this};
   bool fZeigt = false;
   QLabel* fKopf;
   QRadioButton* fRaumModus;

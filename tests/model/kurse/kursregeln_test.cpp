@@ -113,6 +113,12 @@ TEST_F(KursregelnTest, PickCaptionsShowSubjectOtherAndRest) {
   TMenu klassen = d->KlassenPopupFuellen();
   ASSERT_EQ(klassen.size(), 41u);
   EXPECT_EQ(klassen[0].fText, "[ 4.0 ]-[10.0 ]-[16.0 ]  5a");
+  EXPECT_EQ(klassen[0].fHinweis,
+            "in D: 4.0 Std., in anderen F\xE4"
+            "chern: 10.0 Std., bis zum Soll offen: 16.0 Std.");
+  EXPECT_EQ(l->KursPopHinweis(d, leh),
+            "in D: 4.0 Std., in anderen F\xE4"
+            "chern: 10.0 Std., bis zum Soll offen: 10.0 Std.");
   EXPECT_TRUE(klassen[17].fBreak);  // max(16, round(7 * sqrt(41 / 7))) = 17
   EXPECT_FALSE(klassen[16].fBreak);
   EXPECT_TRUE(Waehle(klassen[2]));

@@ -28,8 +28,8 @@ class TextBefehleTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // Without a document, "Import..." reads the courses into a new one named after the file, which
-  // asks where to go when saved; a file of the wrong format opens nothing.
+  // Without a document, "Import" / "Kurse..." reads the courses into a new one named after the
+  // file, which asks where to go when saved; a file of the wrong format opens nothing.
   void ImportMakesANewUntitledDocument() {
     TLauf lauf;
     const QString falsch = lauf.Pfad(QStringLiteral("falsch.txt"));
@@ -37,7 +37,7 @@ class TextBefehleTest : public QObject {
     lauf.dateiAntworten << falsch;
     TModalSkript skript;
     skript.Druecke(QStringLiteral("Ok"));
-    lauf.Waehle({"Datei", "Import..."});
+    lauf.Waehle({"Datei", "Import", "Kurse..."});
     QCOMPARE(skript.fTitel, QStringList{QStringLiteral("Falsches Format")});
     QVERIFY(!lauf.palette->DokumentOffen());
 
@@ -49,7 +49,7 @@ class TextBefehleTest : public QObject {
              "4\tR1\x1DR1\tRaum\x1DRaum eins\t1\t0\t1\t0\t0\t0\r");
     lauf.dateiAntworten << kurse;
     skript.Druecke(QStringLiteral("Ja"));
-    lauf.Waehle({"Datei", "Import..."});
+    lauf.Waehle({"Datei", "Import", "Kurse..."});
     QCOMPARE(skript.fTitel.last(), QStringLiteral("Unbekannte Kürzel"));
     QVERIFY(lauf.palette->DokumentOffen());
     QCOMPARE(lauf.palette->windowTitle(), QStringLiteral("WinOrbato 3.9.16 [kurse.ORB]*"));

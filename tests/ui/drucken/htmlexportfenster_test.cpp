@@ -18,6 +18,7 @@
 #include "ui/bausteine/qtdialoge.h"
 #include "ui/hauptfenster/orbatopalette.h"
 #include "ui/voreinstellungen/eckdatendialog.h"
+#include "urlfaenger.h"
 
 namespace orbato {
 namespace {
@@ -32,19 +33,6 @@ QByteArray Lies(const QString& pfad) {
 QString MitTrenner(const QString& ordner) {
   return QDir::toNativeSeparators(ordner + QLatin1Char('/'));
 }
-
-// Takes the place of the desktop's file manager while it lives.
-class TUrlFaenger : public QObject {
-  Q_OBJECT
-
- public:
-  TUrlFaenger() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Oeffnen"); }
-  ~TUrlFaenger() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
-  QList<QUrl> fUrls;
-
- public slots:
-  void Oeffnen(const QUrl& url) { fUrls << url; }
-};
 
 }  // namespace
 

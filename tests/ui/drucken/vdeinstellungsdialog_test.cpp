@@ -43,6 +43,7 @@ const std::vector<TFeld> kFelder = {
     {"Vertretungskurs", "mit Raum", &TVDEinstellung::VertrRaum},
     {"", "mitKalenderwoche", &TVDEinstellung::MitKalenderwoche},
     {"", "Folgetag", &TVDEinstellung::Folgetag},
+    {"", "ohne Namen fehlender Lehrer", &TVDEinstellung::OhneFehlendeLehrer},
 };
 
 QCheckBox* Feld(const TVDEinstellungsDialog& d, const TFeld& f) {

@@ -20,9 +20,12 @@ namespace {
 // Entries that end the run or swap the document; their own tests drive them.
 bool Ausgenommen(const QString& pfad) {
   static const QStringList ausgenommen = {
-      QStringLiteral("Datei/Neu"),       QStringLiteral("Datei/Öffnen..."),
-      QStringLiteral("Datei/Beenden"),   QStringLiteral("Datei/Datei schließen"),
-      QStringLiteral("Datei/Import..."), QStringLiteral("Datei/Sichern unter..."),
+      QStringLiteral("Datei/Neu"),
+      QStringLiteral("Datei/Öffnen..."),
+      QStringLiteral("Datei/Beenden"),
+      QStringLiteral("Datei/Datei schließen"),
+      QStringLiteral("Datei/Import/Kurse..."),
+      QStringLiteral("Datei/Sichern unter..."),
   };
   return ausgenommen.contains(pfad);
 }

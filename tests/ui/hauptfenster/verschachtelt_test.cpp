@@ -1,6 +1,7 @@
 // What a hurried planner does while a pop-up menu or a progress window runs its own event loop:
 // shortcuts that close the window under the menu, quit the program or act on the document.
 #include <QApplication>
+#include <QDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -16,6 +17,7 @@
 #include "oberflaeche.h"
 #include "persist/planschreiber.h"
 #include "ui/hauptfenster/menuedaten.h"
+#include "ui/hauptfenster/wartendebefehle.h"
 #include "ui/plaene/planfenster.h"
 
 namespace orbato {
@@ -162,6 +164,73 @@ class VerschachteltTest : public QObject {
     }
     QTRY_VERIFY(rahmen.isNull());
     QVERIFY(!lauf.palette->BefehleWarten());
+  }
+
+  // A dialog that has just closed is hidden before its exec() has returned. A waiting command
+  // that ran in that moment could close the window holding the dialog on its stack (the course
+  // window's colour dialog, when the program was closed meanwhile): it runs only afterwards.
+  void AWaitingCommandRunsOnlyAfterTheDialogsExecReturned() {
+    TWartendeBefehle warten(nullptr);
+    bool beschaeftigt = true;
+    warten.fBeschaeftigt = [&] { return beschaeftigt; };
+    bool execLaeuft = false, liefWaehrendExec = false, gelaufen = false;
+    warten.Ausfuehren([&] {
+      gelaufen = true;
+      liefWaehrendExec = execLaeuft;
+    });
+    QDialog dialog;
+    QTimer::singleShot(0, &dialog, [&] {
+      beschaeftigt = false;
+      dialog.accept();
+    });
+    // Hidden, its loop not yet ended: the queue's timer comes due once in between.
+    connect(&dialog, &QDialog::finished, &dialog, [] {
+      QTest::qSleep(30);
+      QCoreApplication::processEvents();
+    });
+    execLaeuft = true;
+    dialog.exec();
+    execLaeuft = false;
+    QTRY_VERIFY(gelaufen);
+    QVERIFY(!liefWaehrendExec);
+  }
+
+  // The code after a dialog's exec() may handle events for a while before exec() returns (a long
+  // redraw, another dialog): no waiting command runs in there, and one given in there waits too.
+  void NoCommandRunsInsideTheLoopOfADialogThatClosed() {
+    TWartendeBefehle warten(nullptr);
+    QTest::qWait(1);  // the loop the test idles in has handled an event
+    bool execLaeuft = false, liefWaehrendExec = false;
+    int gelaufen = 0;
+    const auto befehl = [&] {
+      ++gelaufen;
+      liefWaehrendExec = liefWaehrendExec || execLaeuft;
+    };
+    bool beschaeftigt = true;
+    warten.fBeschaeftigt = [&] { return beschaeftigt; };
+    warten.Ausfuehren(befehl);
+    QDialog dialog;
+    QTimer::singleShot(0, &dialog, [&] {
+      beschaeftigt = false;
+      dialog.accept();
+    });
+    const auto eineWeile = [] {
+      for (int i = 0; i < 5; ++i) {
+        QTest::qSleep(15);
+        QCoreApplication::processEvents();
+      }
+    };
+    connect(&dialog, &QDialog::finished, &dialog, [&] {
+      eineWeile();
+      warten.Ausfuehren(befehl);
+      eineWeile();
+    });
+    execLaeuft = true;
+    dialog.exec();
+    execLaeuft = false;
+    QCOMPARE(gelaufen, 0);
+    QTRY_COMPARE(gelaufen, 2);
+    QVERIFY(!liefWaehrendExec);
   }
 
   // While a progress window runs, the main menu's shortcuts do nothing and it stays on screen.

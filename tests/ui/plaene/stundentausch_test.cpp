@@ -93,6 +93,42 @@ class StundenTauschTest : public QObject, protected TEingesetztesDokument {
     QCOMPARE(fSchule->fVerlauf.ZahlSchritte(), std::size_t{1});
   }
 
+  // Without a mouse: Enter picks the hour up, Shift+Enter on another cell asks for the same swap;
+  // after "Abbrechen" the hand is empty, as after a drop of the mouse.
+  void SwapsTwoPeriodsByShiftEnter() {
+    std::unique_ptr<TPlnForm> klasse(PlanFensterOeffnen(*fSchule, *fStandard, f5a));
+    klasse->show();
+    QVERIFY(QTest::qWaitForWindowExposed(klasse.get()));
+    fSchule->SetToolArt(SchiebTool);
+    QTableWidget* raster = klasse->Raster();
+    raster->setFocus();
+    raster->setCurrentCell(0, 0);
+    QTest::keyClick(raster, Qt::Key_Return);
+    raster->setCurrentCell(1, 2);
+
+    TModalSkript skript;
+    skript.Druecke(QStringLiteral("Abbrechen"));
+    QTest::keyClick(raster, Qt::Key_Return, Qt::ShiftModifier);
+    QVERIFY(skript.Fertig());
+    QCOMPARE(skript.fTexte,
+             QStringList{QStringLiteral("Tausche\nMo  1\nmit\nMi  2\nfür die ganze Schule.")});
+    QVERIFY(fDeutsch->SetzungFinden(1, 1, 1) != nullptr);
+
+    QVERIFY(!klasse->Haelt());
+    raster->setCurrentCell(0, 0);
+    QTest::keyClick(raster, Qt::Key_Return);
+    raster->setCurrentCell(1, 2);
+    skript.Druecke(QStringLiteral("Ok")).Druecke(QStringLiteral("Ja"));
+    QTest::keyClick(raster, Qt::Key_Enter, Qt::ShiftModifier | Qt::KeypadModifier);
+    QVERIFY(skript.Fertig());
+    QVERIFY(fDeutsch->SetzungFinden(1, 3, 2) != nullptr);
+    QVERIFY(fMathe->SetzungFinden(1, 1, 1) != nullptr);
+    QCOMPARE(klasse->ZellText(3, 2), QStringLiteral("MEI D R1"));
+    // Ctrl+Shift+Enter is no tool key: the lesson stays where it went.
+    QTest::keyClick(raster, Qt::Key_Return, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(fDeutsch->SetzungFinden(1, 3, 2) != nullptr);
+  }
+
   // Escape in "Tauschkonflikte" answers "Nein": nothing moves.
   void EscapeInTheConflictListLeavesThePlan() {
     std::unique_ptr<TPlnForm> klasse(PlanFensterOeffnen(*fSchule, *fStandard, f5a));
