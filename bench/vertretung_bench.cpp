@@ -84,11 +84,11 @@ void BM_FehlzeitFensterEintragenUndLoeschen(benchmark::State& state) {
   TVertretungsSchule gross;
   if (state.range(0)) gross.AlteVertretungen();
   for (auto _ : state) {
-    TFehlForm eintragen(leh, gross.fDatum);
+    TFehlForm eintragen(gross.schule, gross.standard, leh, gross.fDatum);
     eintragen.ElementHinzufuegen(gross.fKrank);
     eintragen.SetStunden(0, kGanzerTag);
     eintragen.Ok();
-    TFehlForm loeschen(leh, gross.fDatum);
+    TFehlForm loeschen(gross.schule, gross.standard, leh, gross.fDatum);
     loeschen.SetStunden(0, kKeineStunde);
     loeschen.Ok();
   }
@@ -134,7 +134,7 @@ void BM_VertreterEintragenUndLoeschen(benchmark::State& state) {
   const bool eigeneStunde = state.range(1) != 0;
   TVertretungsSchule gross;
   if (state.range(0)) gross.AlteVertretungen();
-  TFehlForm form(leh, gross.fDatum);
+  TFehlForm form(gross.schule, gross.standard, leh, gross.fDatum);
   form.ElementHinzufuegen(gross.fKrank);
   form.SetStunden(0, kGanzerTag);
   form.Ok();

@@ -36,7 +36,7 @@ struct TTagesSchule : TDemoBench {
 
 void BM_TagesZeilen(benchmark::State& state) {
   TTagesSchule s;
-  TVertretungsForm form(kMontag);
+  TVertretungsForm form(s.schule, s.standard, kMontag);
   form.Oeffnen();
   if (form.Zeilen().size() != kAmTag) throw std::logic_error("rows missing");
   for (auto _ : state) {

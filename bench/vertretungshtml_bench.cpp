@@ -30,7 +30,7 @@ struct TVertretungsTag : TDemoBench {
   TVertretungsTag() {
     while (!Schultag(fDatum)) fDatum += 1;
     const int32_t woche = PlanVersionAm(fDatum), tag = Wochentag(fDatum);
-    TFehlForm form(leh, fDatum);
+    TFehlForm form(schule, standard, leh, fDatum);
     int n = 0;
     for (TLehrer* l : schule.fLehrerMenge) {
       if (!Unterrichtet(*l, woche, tag) || ++n % 5 != 0) continue;

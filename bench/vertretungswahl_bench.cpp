@@ -31,7 +31,7 @@ struct TWahlSchule : TDemoBench {
       if (!Schultag(datum) || Wochentag(datum) > 5) continue;
       for (TLehrer* l : schule.fLehrerMenge) {
         if (StundenAm(*l, PlanVersionAm(datum), Wochentag(datum)) != 6) continue;
-        TFehlForm form(leh, datum);
+        TFehlForm form(schule, standard, leh, datum);
         form.ElementHinzufuegen(l);
         form.SetStunden(0, std::string(16, '+'));
         form.Ok();

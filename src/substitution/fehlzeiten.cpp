@@ -66,12 +66,14 @@ std::string GrundAusZelle(std::string_view zelle) {
   return zelle.size() >= 3 ? std::string(zelle.substr(1, 1)) : std::string();
 }
 
-TFehlForm::TFehlForm(TKuerzelArt art, TDatumZeit datum)
-    : fArt(art),
+TFehlForm::TFehlForm(TSchule& schule, const TStandard& standard, TKuerzelArt art, TDatumZeit datum)
+    : fSchule(schule),
+      fStandard(standard),
+      fArt(art),
       fDatum(Mittag(datum)),
       fTag(Wochentag(fDatum)),
       fWoche(std::max(1, PlanVersionAm(fDatum))),
-      fBis(std::clamp(Standard().fPlnStd, 1, kPerioden)) {
+      fBis(std::clamp(standard.fPlnStd, 1, kPerioden)) {
   for (TFehl* f : Menge()) {
     if (!AmSelbenTag(f->fDatum, fDatum)) continue;
     fZeilen.push_back({f->fElement, f, "(" + f->fGrund.str() + ")", StundenText(f->fZeit)});
@@ -95,7 +97,7 @@ std::string TFehlForm::StundenName(int32_t std) const {
 }
 
 TListe<TFehl>& TFehlForm::Menge() const {
-  return *Schule().FehlMenge(fArt);
+  return *fSchule.FehlMenge(fArt);
 }
 
 void TFehlForm::SetVon(int32_t std) {
@@ -110,7 +112,7 @@ void TFehlForm::SetBis(int32_t std) {
 
 TMenu TFehlForm::StundenMenu(bool bis) {
   TMenu menu;
-  const int32_t n = std::clamp(Standard().fPlnStd, 1, kPerioden);
+  const int32_t n = std::clamp(fStandard.fPlnStd, 1, kPerioden);
   for (int32_t std = 1; std <= n; ++std) {
     auto befehl = [this, bis, std] { bis ? SetBis(std) : SetVon(std); };
     TMenuEintrag& e = menu.emplace_back(MenuEintrag(StundenName(std), befehl, std));
@@ -128,19 +130,18 @@ int32_t TFehlForm::ZeileVon(const TPlanElement* element) const {
 
 TMenu TFehlForm::ElementMenu() {
   TMenu menu;
-  const TSchule& schule = Schule();
-  if (fArt == leh) ElementEintraege(*this, schule.fLehrerMenge, menu);
-  if (fArt == kla) ElementEintraege(*this, schule.fKlassenMenge, menu);
-  if (fArt == rau) ElementEintraege(*this, schule.fRaumMenge, menu);
+  if (fArt == leh) ElementEintraege(*this, fSchule.fLehrerMenge, menu);
+  if (fArt == kla) ElementEintraege(*this, fSchule.fKlassenMenge, menu);
+  if (fArt == rau) ElementEintraege(*this, fSchule.fRaumMenge, menu);
   InSpaltenUmbrechen(menu, MenuSpaltenLaenge(static_cast<int>(menu.size())));
   return menu;
 }
 
 TFehlForm::TZugang TFehlForm::ElementHinzufuegen(TPlanElement* element) {
   if (const int32_t schon = ZeileVon(element); schon >= 0) {
-    Schule().Dialog().Nachricht("Fehlt schon",
-                                {element->fKuerzel.str(), "fehlt an diesem Tag schon."},
-                                TMeldungsArt::Information);
+    fSchule.Dialog().Nachricht("Fehlt schon",
+                               {element->fKuerzel.str(), "fehlt an diesem Tag schon."},
+                               TMeldungsArt::Information);
     Sichtbar(schon);
     return TZugang::FehltSchon;
   }
@@ -188,7 +189,7 @@ void TFehlForm::SetStunden(int32_t zeile, std::string_view stunden) {
 
 TMenu TFehlForm::GrundMenu(int32_t zeile) {
   TMenu menu;
-  for (const TGrundString& code : Standard().fGrund) {
+  for (const TGrundString& code : fStandard.fGrund) {
     const std::string text = code.str();
     menu.push_back(MenuEintrag(text, [this, zeile, text] { SetGrund(zeile, text); }));
   }
@@ -219,14 +220,14 @@ void TFehlForm::Uebernehme(TFehlZeile& zeile) {
 
 void TFehlForm::Ok() {
   for (TFehlZeile& zeile : fZeilen) Uebernehme(zeile);
-  TSchule& schule = Schule();
-  schule.SetDirty();
-  schule.FensterUpdate(TFensterTyp::Vertretungen);
-  schule.FensterUpdate(TFensterTyp::Vertretungswahl);
+  fSchule.SetDirty();
+  fSchule.FensterUpdate(TFensterTyp::Vertretungen);
+  fSchule.FensterUpdate(TFensterTyp::Vertretungswahl);
 }
 
 TLangeFehlzeit::TLangeFehlzeit(const TFehlForm& form, const TFehlZeile& zeile)
-    : fArt(form.Art()),
+    : fSchule(form.Dokument()),
+      fArt(form.Art()),
       fStart(form.Datum()),
       fElement(zeile.fElement),
       fMaske(StundenMaske(zeile.fStunden)),
@@ -251,7 +252,7 @@ int32_t TLangeFehlzeit::Ok() {
   }
   const TDatumZeit ende =
       gebaut && GanzerTag(*gebaut) >= GanzerTag(fStart) ? *gebaut + 0.5 : fStart;
-  TMeldungsFenster meldung(Schule().Dialog(), "Die Fehlzeiten werden eingetragen.");
+  TMeldungsFenster meldung(fSchule.Dialog(), "Die Fehlzeiten werden eingetragen.");
   int32_t tage = 0;
   for (TDatumZeit datum = fStart + 1; datum <= ende; datum += 1) {
     if (!Schultag(datum)) continue;
@@ -262,7 +263,7 @@ int32_t TLangeFehlzeit::Ok() {
 }
 
 void TLangeFehlzeit::Eintragen(TDatumZeit datum) {
-  TListe<TFehl>& menge = *Schule().FehlMenge(fArt);
+  TListe<TFehl>& menge = *fSchule.FehlMenge(fArt);
   TFehl* fehl = nullptr;
   for (TFehl* f : menge) {
     if (f->fElement == fElement && AmSelbenTag(f->fDatum, datum)) {
@@ -279,7 +280,7 @@ void TLangeFehlzeit::Eintragen(TDatumZeit datum) {
   fehl->SetGrund(fGrund);
   fehl->SetHilfe(fMaske);
   Anwenden(menge, fehl);
-  Schule().SetDirty();
+  fSchule.SetDirty();
 }
 
 }  // namespace orbato

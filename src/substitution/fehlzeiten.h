@@ -13,6 +13,8 @@ namespace orbato {
 
 class TFehl;
 class TPlanElement;
+class TSchule;
+class TStandard;
 template <class T>
 class TListe;
 
@@ -41,8 +43,9 @@ class TFehlForm {
 
   // The kind's window for the date: one row per absence of that kind on the date, in list order.
   // `art` is teachers, classes or rooms.
-  TFehlForm(TKuerzelArt art, TDatumZeit datum);
+  TFehlForm(TSchule& schule, const TStandard& standard, TKuerzelArt art, TDatumZeit datum);
 
+  TSchule& Dokument() const { return fSchule; }
   TKuerzelArt Art() const { return fArt; }
   TDatumZeit Datum() const { return fDatum; }
   // "Fehlende Lehrer", the element button "Lehrer", the date "Montag, 3. März, 2025".
@@ -101,6 +104,8 @@ class TFehlForm {
   void Sichtbar(int32_t zeile);
   void Uebernehme(TFehlZeile& zeile);
 
+  TSchule& fSchule;
+  const TStandard& fStandard;
   TKuerzelArt fArt;
   TDatumZeit fDatum;
   int32_t fTag;
@@ -135,6 +140,7 @@ class TLangeFehlzeit {
  private:
   void Eintragen(TDatumZeit datum);
 
+  TSchule& fSchule;
   TKuerzelArt fArt;
   TDatumZeit fStart;
   TPlanElement* fElement;

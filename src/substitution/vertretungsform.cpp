@@ -22,12 +22,11 @@ std::string Kuerzel(const TElement* e) {
   return e ? e->fKuerzel.str() : std::string();
 }
 
-bool HeuteGeaendert(const TVertretung& v) {
-  return GanzerTag(v.fAdHoc) == GanzerTag(Schule().Jetzt());
+bool HeuteGeaendert(const TVertretung& v, TDatumZeit jetzt) {
+  return GanzerTag(v.fAdHoc) == GanzerTag(jetzt);
 }
 
-std::string StundenText(const TVertretung& v) {
-  const TStandard& s = Standard();
+std::string StundenText(const TVertretung& v, const TStandard& s) {
   const int tag = v.Tag();
   const int woche = v.Woche();
   const int std = v.Stunde();
@@ -69,11 +68,11 @@ std::array<bool, kVertrSpalten> Auffaellig(const TVertretung& v) {
 
 }  // namespace
 
-TVertrTag Vertretung(TDatumZeit datum) {
+TVertrTag Vertretung(TSchule& schule, TDatumZeit datum) {
   if (Schultag(datum)) return TVertrTag::Schultag;
-  const int knopf = Schule().Dialog().Frage("Vertretung unn\xF6tig",
-                                            {FormatDatum("dddd, d\". \"mmmm yyyy", datum)},
-                                            {"Ok", "Anderer Tag"}, TMeldungsArt::Information);
+  const int knopf =
+      schule.Dialog().Frage("Vertretung unn\xF6tig", {FormatDatum("dddd, d\". \"mmmm yyyy", datum)},
+                            {"Ok", "Anderer Tag"}, TMeldungsArt::Information);
   return knopf == 1 ? TVertrTag::AndererTag : TVertrTag::Ok;
 }
 
@@ -83,10 +82,11 @@ std::string_view FehlendeKnopf(TKuerzelArt art) {
   return "Raum\xE4nderung";
 }
 
-TVertretungsForm::TVertretungsForm(TDatumZeit datum) : fDatum(Mittag(datum)) {}
+TVertretungsForm::TVertretungsForm(TSchule& schule, TStandard& standard, TDatumZeit datum)
+    : fSchule(&schule), fStandard(&standard), fDatum(Mittag(datum)) {}
 
 bool TVertretungsForm::Oeffnen() {
-  TStandard& standard = Standard();
+  TStandard& standard = *fStandard;
   const int32_t version = PlanVersionAm(fDatum);
   const bool anders = version != standard.fAktuelleWoche;
   if (anders) standard.SetAktuelleWoche(version);
@@ -110,7 +110,7 @@ void TVertretungsForm::Aufbauen() {
   fZeilen.clear();
   const bool inaktive = Inaktive();
   const int tag = GanzerTag(fDatum);
-  for (TVertretung* v : Schule().fVertretungsMenge) {
+  for (TVertretung* v : fSchule->fVertretungsMenge) {
     if (GanzerTag(v->fDatum) != tag || v->fKurs == nullptr) continue;
     if (!v->fGueltig && !inaktive) continue;
     fZeilen.push_back(Zeile(*v));
@@ -123,7 +123,7 @@ TVertrZeile TVertretungsForm::Zeile(TVertretung& v) const {
   zeile.fKreis = Kreis(v);
   const TKurs& k = *v.fKurs;
   auto& z = zeile.fZellen;
-  z[kVertrStunde].fText = StundenText(v);
+  z[kVertrStunde].fText = StundenText(v, *fStandard);
   z[kVertrLehrer].fText = Kuerzel(k.fLehrer);
   z[kVertrKlasse].fText = Kuerzel(k.ErsteKlasse());
   z[kVertrKlasse].fFett = k.fKlassen.ListeZahlElemente() > 1;
@@ -138,7 +138,7 @@ TVertrZeile TVertretungsForm::Zeile(TVertretung& v) const {
   z[kVertrVFach].fText = Ersatz(v, v.fFach);
   z[kVertrVRaum].fText = Ersatz(v, v.fRaum);
 
-  const bool heute = HeuteGeaendert(v);
+  const bool heute = HeuteGeaendert(v, fSchule->Jetzt());
   zeile.fHervorgehoben = heute;
   const std::array<bool, kVertrSpalten> blau = Auffaellig(v);
   for (int s = 0; s < kVertrSpalten; ++s) {
@@ -168,11 +168,11 @@ int TVertretungsForm::ZeileVon(const TVertretung* v) const {
 }
 
 bool TVertretungsForm::Inaktive() const {
-  return Standard().fVertrInaktivCheck;
+  return fStandard->fVertrInaktivCheck;
 }
 
 void TVertretungsForm::SetInaktive(bool zeigen) {
-  Standard().fVertrInaktivCheck = zeigen;
+  fStandard->fVertrInaktivCheck = zeigen;
   Aufbauen();
 }
 
@@ -183,11 +183,11 @@ const std::array<std::string_view, 4>& TVertretungsForm::SortNamen() {
 }
 
 int TVertretungsForm::SortArt() const {
-  return Standard().fVertrSortArt;
+  return fStandard->fVertrSortArt;
 }
 
 void TVertretungsForm::SetSortArt(int art) {
-  Standard().fVertrSortArt = std::clamp(art, 0, 3);
+  fStandard->fVertrSortArt = std::clamp(art, 0, 3);
   VertretungenSortieren();
   Aufbauen();
 }
@@ -213,17 +213,17 @@ void TVertretungsForm::AdHoc(const std::vector<int>& zeilen, TDatumZeit wert) {
 
 // The proposal window shows the same record and redraws; the rows follow here.
 void TVertretungsForm::Geaendert() {
-  Schule().FensterUpdate(TFensterTyp::Vertretungswahl);
+  fSchule->FensterUpdate(TFensterTyp::Vertretungswahl);
   Aufbauen();
 }
 
 TVertretungsForm::TKlick TVertretungsForm::Doppelklick(int zeile) {
   TVertretung* v = VertretungIn(zeile);
   if (v == nullptr) return TKlick::Nichts;
-  if (Schule().fToolArt == LoeschTool)
+  if (fSchule->fToolArt == LoeschTool)
     return Loeschen(zeile) ? TKlick::Geloescht : TKlick::Behalten;
   if (v->fGueltig) return TKlick::Wahl;
-  Schule().Dialog().Nachricht(
+  fSchule->Dialog().Nachricht(
       "Vertretung unn\xF6tig",
       {"Vertretung nicht n\xF6tig, da die ", "beteiligten Klassen abwesend sind."},
       TMeldungsArt::Information);
@@ -233,7 +233,7 @@ TVertretungsForm::TKlick TVertretungsForm::Doppelklick(int zeile) {
 bool TVertretungsForm::Loeschen(int zeile) {
   TVertretung* v = VertretungIn(zeile);
   if (v == nullptr) return false;
-  if (!Schule().Dialog().FrageJaNein("Vertretung l\xF6schen",
+  if (!fSchule->Dialog().FrageJaNein("Vertretung l\xF6schen",
                                      {"Soll die Vertretung", v->ZeitZeile(), v->KursZeile()})) {
     return false;
   }
@@ -263,7 +263,7 @@ TMenu TVertretungsForm::ZellenMenu(int zeile, int spalte) const {
 TMenu TVertretungsForm::FehlendeMenu(TKuerzelArt art,
                                      const std::function<void(TPlanElement*)>& waehle) const {
   TMenu menu;
-  const TListe<TFehl>* fehlende = Schule().FehlMenge(art);
+  const TListe<TFehl>* fehlende = fSchule->FehlMenge(art);
   if (fehlende == nullptr) return menu;
   const int tag = GanzerTag(fDatum);
   for (TFehl* f : *fehlende) {

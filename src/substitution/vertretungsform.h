@@ -13,6 +13,8 @@
 namespace orbato {
 
 class TPlanElement;
+class TSchule;
+class TStandard;
 class TVertretung;
 
 // The columns of the substitution window, in the order shown.
@@ -57,7 +59,7 @@ struct TVertrZeile {
 // beyond the school week "Vertretung unnötig" says so and the user takes it ("Ok") or asks for
 // another date ("Anderer Tag").
 enum class TVertrTag { Schultag, Ok, AndererTag };
-TVertrTag Vertretung(TDatumZeit datum);
+TVertrTag Vertretung(TSchule& schule, TDatumZeit datum);
 
 // The substitution window "Vertretungen" of one date: the records of that date as rows, the
 // order of the list, the ad hoc marks, and what a double click, a click into a cell and the
@@ -68,7 +70,7 @@ class TVertretungsForm {
   // What a double click did.
   enum class TKlick { Nichts, Wahl, Unnoetig, Geloescht, Behalten };
 
-  explicit TVertretungsForm(TDatumZeit datum);
+  TVertretungsForm(TSchule& schule, TStandard& standard, TDatumZeit datum);
 
   // The plan version of the date becomes the current one; true when it changed, and then every
   // window is to be redrawn. A list saved under another order is sorted first; builds the rows.
@@ -120,6 +122,9 @@ class TVertretungsForm {
   TVertrZeile Zeile(TVertretung& v) const;
   void Geaendert();
 
+  // Pointers, so that the window can take a form of another date.
+  TSchule* fSchule;
+  TStandard* fStandard;
   TDatumZeit fDatum;
   std::vector<TVertrZeile> fZeilen;
 };

@@ -64,7 +64,7 @@ class InfoVertretungenTest : public ::testing::Test {
     TKurs* mathe = Kurs(schule, bra, k5b, r2, "M", {{2, 1}});
     Kurs(schule, bra, k5a, r1, "E", {{3, 1}});
 
-    TFehlForm form(leh, kDienstag);
+    TFehlForm form(schule, standard, leh, kDienstag);
     form.ElementHinzufuegen(mue);
     form.SetStunden(0, "++");
     form.SetGrund(0, "K");

@@ -137,7 +137,7 @@ class VertretungsdateiTest : public ::testing::Test {
   // The absence window of the date: the element's periods ("-+" = period 2) and reason, "Ok".
   void Fehlt(TKuerzelArt art, TPlanElement* e, TDatumZeit datum, std::string_view stunden,
              std::string_view grund = "-") {
-    TFehlForm form(art, datum);
+    TFehlForm form(fSchule, fStandard, art, datum);
     int32_t zeile = form.ZeileVon(e);
     if (zeile < 0) {
       form.ElementHinzufuegen(e);

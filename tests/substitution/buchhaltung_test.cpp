@@ -98,7 +98,7 @@ class Buchhaltung : public ::testing::TestWithParam<unsigned> {
       element = s && kurs->ErsteKlasse() ? kurs->ErsteKlasse() : Eins(fSchule.fKlassenMenge);
     if (art == 2) element = s && s->fRaum ? s->fRaum : Eins(fSchule.fRaumMenge);
     if (element == nullptr) return;
-    TFehlForm form(element->Art(), datum);
+    TFehlForm form(fSchule, fStandard, element->Art(), datum);
     if (form.ElementHinzufuegen(element) == TFehlForm::TZugang::FehltSchon && Zahl(0, 4) == 0) {
       form.SetGrund(form.ZeileVon(element), "K");  // only the reason changes
     } else {
@@ -252,7 +252,7 @@ class Buchhaltung : public ::testing::TestWithParam<unsigned> {
   void AlleFehlzeitenAufheben() {
     for (TDatumZeit datum : fTage) {
       for (TKuerzelArt art : {leh, kla, rau}) {
-        TFehlForm form(art, datum);
+        TFehlForm form(fSchule, fStandard, art, datum);
         for (size_t i = 0; i < form.Zeilen().size(); ++i) {
           form.SetStunden(static_cast<int32_t>(i), std::string(16, '-'));
         }
@@ -262,7 +262,7 @@ class Buchhaltung : public ::testing::TestWithParam<unsigned> {
     // The long absences reach beyond the two weeks.
     for (TKuerzelArt art : {leh, kla, rau}) {
       while (const TFehl* f = fSchule.FehlMenge(art)->ListeNrInhalt(1)) {
-        TFehlForm form(art, f->fDatum);
+        TFehlForm form(fSchule, fStandard, art, f->fDatum);
         for (size_t i = 0; i < form.Zeilen().size(); ++i) {
           form.SetStunden(static_cast<int32_t>(i), std::string(16, '-'));
         }

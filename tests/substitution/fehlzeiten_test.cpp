@@ -74,7 +74,7 @@ TEST_F(FehlzeitenTest, SetUpNamesTheKindTheDateAndTheRange) {
   fSchule.fKalender[KalenderWoche(fDatum)] = 2;
   fStandard.fStdBez[1][0] = "1.";
   fStandard.fStdBez[1][7] = "8.";
-  TFehlForm raeume(rau, fDatum + 0.25);
+  TFehlForm raeume(fSchule, fStandard, rau, fDatum + 0.25);
   EXPECT_EQ(raeume.Titel(), "Fehlende R\xE4ume");
   EXPECT_EQ(raeume.ElementKnopf(), "R\xE4ume");
   EXPECT_EQ(raeume.DatumText(), "Montag, 3. M\xE4rz, 2025");
@@ -85,10 +85,10 @@ TEST_F(FehlzeitenTest, SetUpNamesTheKindTheDateAndTheRange) {
   EXPECT_EQ(raeume.Bis(), 8);
   EXPECT_EQ(raeume.VonText(), "1.");
   EXPECT_EQ(raeume.BisText(), "8.");
-  EXPECT_EQ(TFehlForm(leh, fDatum).Titel(), "Fehlende Lehrer");
-  EXPECT_EQ(TFehlForm(leh, fDatum).ElementKnopf(), "Lehrer");
-  EXPECT_EQ(TFehlForm(kla, fDatum).Titel(), "Fehlende Klassen");
-  EXPECT_EQ(TFehlForm(kla, fDatum).ElementKnopf(), "Klassen");
+  EXPECT_EQ(TFehlForm(fSchule, fStandard, leh, fDatum).Titel(), "Fehlende Lehrer");
+  EXPECT_EQ(TFehlForm(fSchule, fStandard, leh, fDatum).ElementKnopf(), "Lehrer");
+  EXPECT_EQ(TFehlForm(fSchule, fStandard, kla, fDatum).Titel(), "Fehlende Klassen");
+  EXPECT_EQ(TFehlForm(fSchule, fStandard, kla, fDatum).ElementKnopf(), "Klassen");
 }
 
 TEST_F(FehlzeitenTest, RowsAreTheDaysAbsencesOfTheKindInListOrder) {
@@ -98,7 +98,7 @@ TEST_F(FehlzeitenTest, RowsAreTheDaysAbsencesOfTheKindInListOrder) {
   Fehlt(r1, fDatum + 1, 0x8000);
   TFehl* eins = Fehlt(r1, fDatum, 0x0001);
   fSchule.fFehlLehrerMenge.ListeAnhaengen(new TFehl(*eins));
-  TFehlForm form(rau, fDatum);
+  TFehlForm form(fSchule, fStandard, rau, fDatum);
   ASSERT_EQ(form.Zeilen().size(), 2u);
   EXPECT_EQ(form.Zeilen()[0].fElement, r2);
   EXPECT_EQ(form.Zeilen()[0].fFehl, zwei);
@@ -113,7 +113,7 @@ TEST_F(FehlzeitenTest, RowsAreTheDaysAbsencesOfTheKindInListOrder) {
 TEST_F(FehlzeitenTest, AddingAnElementTakesTheRangeAndScrollsItIntoView) {
   std::vector<TRaum*> raeume;
   for (int i = 1; i <= 10; ++i) raeume.push_back(Raum("R" + std::to_string(i), i));
-  TFehlForm form(rau, fDatum);
+  TFehlForm form(fSchule, fStandard, rau, fDatum);
   form.SetVon(3);
   form.SetBis(5);
   EXPECT_EQ(form.ElementHinzufuegen(raeume[0]), TFehlForm::TZugang::Neu);
@@ -143,7 +143,7 @@ TEST_F(FehlzeitenTest, AddingAnElementTakesTheRangeAndScrollsItIntoView) {
 TEST_F(FehlzeitenTest, AnElementWithARecordOfTheDayIsThereAlready) {
   TRaum* r1 = Raum("R1", 1);
   Fehlt(r1, fDatum, 0x8000);
-  TFehlForm form(rau, fDatum);
+  TFehlForm form(fSchule, fStandard, rau, fDatum);
   EXPECT_EQ(form.ElementHinzufuegen(r1), TFehlForm::TZugang::FehltSchon);
   EXPECT_EQ(form.Zeilen().size(), 1u);
   EXPECT_EQ(form.Auswahl(), 0);
@@ -156,7 +156,7 @@ TEST_F(FehlzeitenTest, OpenedOnAnElementSelectsItsRowOrAddsOne) {
     Fehlt(raeume.back(), fDatum, 0x8000);
   }
   TRaum* neu = Raum("R11", 11);
-  TFehlForm form(rau, fDatum);
+  TFehlForm form(fSchule, fStandard, rau, fDatum);
   form.ElementZeigen(raeume[9]);
   EXPECT_EQ(form.Zeilen().size(), 10u);
   EXPECT_EQ(form.Auswahl(), 9);
@@ -174,7 +174,7 @@ TEST_F(FehlzeitenTest, TheElementMenuListsTheKindAndAddsTheChoice) {
   Raum("R1", 1);
   TRaum* r2 = Raum("R2", 2);
   fSchule.HoleLehrer("A");
-  TFehlForm form(rau, fDatum);
+  TFehlForm form(fSchule, fStandard, rau, fDatum);
   TMenu menu = form.ElementMenu();
   EXPECT_EQ(Texte(menu), (std::vector<std::string>{"R1", "R2"}));
   EXPECT_TRUE(WaehleEintrag(menu, "R2"));
@@ -184,7 +184,7 @@ TEST_F(FehlzeitenTest, TheElementMenuListsTheKindAndAddsTheChoice) {
 
 TEST_F(FehlzeitenTest, TheRangeEndsPushEachOther) {
   fStandard.fStdBez[0][3] = "4.";
-  TFehlForm form(rau, fDatum);
+  TFehlForm form(fSchule, fStandard, rau, fDatum);
   form.SetBis(4);
   form.SetVon(6);
   EXPECT_EQ(form.Von(), 6);
@@ -207,7 +207,7 @@ TEST_F(FehlzeitenTest, TheRangeEndsPushEachOther) {
 }
 
 TEST_F(FehlzeitenTest, ClicksIntoThePeriodsToggleSetOrClear) {
-  TFehlForm form(rau, fDatum);
+  TFehlForm form(fSchule, fStandard, rau, fDatum);
   form.SetVon(1);
   form.SetBis(1);
   form.ElementHinzufuegen(Raum("R1", 1));
@@ -227,7 +227,7 @@ TEST_F(FehlzeitenTest, ClicksIntoThePeriodsToggleSetOrClear) {
 TEST_F(FehlzeitenTest, TheReasonMenuOffersTheTwentyCodes) {
   fStandard.fGrund[0] = "K";
   fStandard.fGrund[19] = "D";
-  TFehlForm form(rau, fDatum);
+  TFehlForm form(fSchule, fStandard, rau, fDatum);
   form.ElementHinzufuegen(Raum("R1", 1));
   TMenu menu = form.GrundMenu(0);
   ASSERT_EQ(menu.size(), 20u);
@@ -246,7 +246,7 @@ TEST_F(FehlzeitenTest, OkInsertsNewRecordsByDateThenRowNumber) {
   TRaum* r2 = Raum("R2", 2);
   Fehlt(r2, fDatum, 0x8000);
   Fehlt(r1, fDatum + 1, 0x8000);
-  TFehlForm form(rau, fDatum);
+  TFehlForm form(fSchule, fStandard, rau, fDatum);
   form.SetVon(2);
   form.SetBis(3);
   form.ElementHinzufuegen(r3);
@@ -274,7 +274,7 @@ TEST_F(FehlzeitenTest, SixteenMinusRemovesTheRecordAndClearsEveryPeriod) {
   TRaum* r2 = Raum("R2", 2);
   Fehlt(r1, fDatum, TFehl::StundenBit(2) | TFehl::StundenBit(3) | TFehl::StundenBit(5), "K");
   TFehl* bleibt = Fehlt(r2, fDatum, 0x8000);
-  TFehlForm form(rau, fDatum);
+  TFehlForm form(fSchule, fStandard, rau, fDatum);
   form.StundenKlick(0, 0, true, false);
   form.Ok();
   EXPECT_EQ(fLog, (std::vector<std::string>{"-2 " + Tag(fMontag), "-3 " + Tag(fMontag),
@@ -288,7 +288,7 @@ TEST_F(FehlzeitenTest, SixteenMinusRemovesTheRecordAndClearsEveryPeriod) {
 }
 
 TEST_F(FehlzeitenTest, ANewRowWithoutPeriodsLeavesNoRecord) {
-  TFehlForm form(rau, fDatum);
+  TFehlForm form(fSchule, fStandard, rau, fDatum);
   form.ElementHinzufuegen(Raum("R1", 1));
   form.StundenKlick(0, 0, true, false);
   form.Ok();
@@ -299,7 +299,7 @@ TEST_F(FehlzeitenTest, ANewRowWithoutPeriodsLeavesNoRecord) {
 TEST_F(FehlzeitenTest, ChangingOnlyTheReasonTellsTheElementNothing) {
   TRaum* r1 = Raum("R1", 1);
   TFehl* f = Fehlt(r1, fDatum, 0x7000, "K");
-  TFehlForm form(rau, fDatum);
+  TFehlForm form(fSchule, fStandard, rau, fDatum);
   form.SetGrund(0, "-");
   form.Ok();
   EXPECT_TRUE(fLog.empty());
@@ -311,7 +311,7 @@ TEST_F(FehlzeitenTest, ChangingOnlyTheReasonTellsTheElementNothing) {
 
 TEST_F(FehlzeitenTest, OkRedrawsTheOpenSubstitutionWindows) {
   TTestFenster vertretungen(69, "Vertretungen");
-  TFehlForm form(rau, fDatum);
+  TFehlForm form(fSchule, fStandard, rau, fDatum);
   fSchule.FensterAnmelden("Vertretungen", &vertretungen);
   form.Ok();
   EXPECT_EQ(vertretungen.fUpdates, 1);
@@ -336,7 +336,7 @@ class LangeFehlzeitTest : public FehlzeitenTest {
 TEST_F(LangeFehlzeitTest, SkipsTheWeekendAndHolidaysAndLeavesTheWindowsDate) {
   TRaum* r1 = Raum("R1", 1);
   const TDatumZeit donnerstag = fDatum + 3;
-  TFehlForm form(rau, donnerstag);
+  TFehlForm form(fSchule, fStandard, rau, donnerstag);
   form.SetVon(2);
   form.SetBis(3);
   form.ElementHinzufuegen(r1);
@@ -368,7 +368,7 @@ TEST_F(LangeFehlzeitTest, UsesTheRecordADayHasAndClearsWithAnEmptyRow) {
   TFehl* dienstag = Fehlt(r1, fDatum + 1, 0x8000);
   Fehlt(r2, fDatum + 2, 0x8000);
   Fehlt(r1, fDatum + 2, 0x8000);
-  TFehlForm form(rau, fDatum);
+  TFehlForm form(fSchule, fStandard, rau, fDatum);
   form.SetVon(2);
   form.SetBis(2);
   form.ElementHinzufuegen(r1);
@@ -389,7 +389,7 @@ TEST_F(LangeFehlzeitTest, UsesTheRecordADayHasAndClearsWithAnEmptyRow) {
 }
 
 TEST_F(LangeFehlzeitTest, AnImpossibleDayBecomesTheLastOfTheMonth) {
-  TFehlForm form(rau, *KodiereDatum(2025, 2, 26));
+  TFehlForm form(fSchule, fStandard, rau, *KodiereDatum(2025, 2, 26));
   form.ElementHinzufuegen(Raum("R1", 1));
   TLangeFehlzeit lang(form, form.Zeilen()[0]);
   lang.fTag = 31;
@@ -401,7 +401,7 @@ TEST_F(LangeFehlzeitTest, AnImpossibleDayBecomesTheLastOfTheMonth) {
 }
 
 TEST_F(LangeFehlzeitTest, ALastDayBeforeTheWindowsDateResetsTheFields) {
-  TFehlForm form(rau, fDatum);
+  TFehlForm form(fSchule, fStandard, rau, fDatum);
   form.ElementHinzufuegen(Raum("R1", 1));
   TLangeFehlzeit lang(form, form.Zeilen()[0]);
   lang.fTag = 28;

@@ -52,7 +52,7 @@ class VertretungsTest : public SchulTest {
   // Records the element's periods of the date ("-+" = period 2, "" = none) as the planner does.
   void Fehlt(TKuerzelArt art, TPlanElement* e, TDatumZeit datum, std::string_view stunden,
              std::string_view grund = "") {
-    TFehlForm form(art, datum);
+    TFehlForm form(fSchule, fStandard, art, datum);
     if (form.ZeileVon(e) < 0) form.ElementHinzufuegen(e);
     const int32_t zeile = form.ZeileVon(e);
     form.SetStunden(zeile, stunden);

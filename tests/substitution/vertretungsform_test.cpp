@@ -43,7 +43,7 @@ class VertretungsFormTest : public VertretungsTest {
   TVertretung* Mathe() const { return fMatheMi->VertretungFinden(fMi); }
   TVertretung* Englisch() const { return fEnglischMi->VertretungFinden(fMi); }
 
-  TVertretungsForm fForm{fMi};
+  TVertretungsForm fForm{fSchule, fStandard, fMi};
 };
 
 TEST_F(VertretungsFormTest, ShowsTheRecordsOfItsDateWithThePlannedAndTheSubstituteSide) {
@@ -63,7 +63,7 @@ TEST_F(VertretungsFormTest, ShowsTheRecordsOfItsDateWithThePlannedAndTheSubstitu
   fForm.Aufbauen();
   EXPECT_EQ(Texte(), (Zeilen{"|Mittwoch  1|SCH|5a|E||R3|==>|-----|E|R3",
                              "|Mittwoch  2|MUE|5a|M||R1|==>|-----|-----|-----"}));
-  EXPECT_EQ(TVertretungsForm(Dez(11)).Zeilen().size(), 0u);
+  EXPECT_EQ(TVertretungsForm(fSchule, fStandard, Dez(11)).Zeilen().size(), 0u);
 }
 
 TEST_F(VertretungsFormTest, OpeningSwitchesToThePlanVersionOfTheDate) {
@@ -237,15 +237,16 @@ TEST_F(VertretungsFormTest, TheAbsenceButtonsWithCtrlListWhoIsAbsentThatDay) {
   EXPECT_EQ(gewaehlt, std::vector<TPlanElement*>{fSch});
   EXPECT_EQ(orbato::Texte(fForm.FehlendeMenu(kla, {})), Zeilen{});
   EXPECT_EQ(orbato::Texte(fForm.FehlendeMenu(rau, {})), Zeilen{"R2"});
-  EXPECT_EQ(orbato::Texte(TVertretungsForm(Dez(10)).FehlendeMenu(leh, {})), Zeilen{"MUE"});
+  EXPECT_EQ(orbato::Texte(TVertretungsForm(fSchule, fStandard, Dez(10)).FehlendeMenu(leh, {})),
+            Zeilen{"MUE"});
 }
 
 // Saturday lies beyond the five-day week; a Wednesday made a holiday is no school day either.
 TEST_F(VertretungsFormTest, AWeekendOrAHolidayNeedsNoWindow) {
-  EXPECT_EQ(Vertretung(fMi), TVertrTag::Schultag);
+  EXPECT_EQ(Vertretung(fSchule, fMi), TVertrTag::Schultag);
   EXPECT_TRUE(fDialoge.Protokoll().empty());
   fDialoge.Antworte("Anderer Tag");
-  EXPECT_EQ(Vertretung(Dez(12)), TVertrTag::AndererTag);
+  EXPECT_EQ(Vertretung(fSchule, Dez(12)), TVertrTag::AndererTag);
   const auto fragen = fDialoge.Protokoll(TDialogVorgang::Frage);
   ASSERT_EQ(fragen.size(), 1u);
   EXPECT_EQ(fragen[0].fTitel, "Vertretung unn\xF6tig");
@@ -253,8 +254,8 @@ TEST_F(VertretungsFormTest, AWeekendOrAHolidayNeedsNoWindow) {
   EXPECT_EQ(fragen[0].fKnoepfe, (Zeilen{"Ok", "Anderer Tag"}));
 
   fStandard.fFerien[KalenderWoche(fMi)] = 1 << 2;
-  EXPECT_EQ(Vertretung(fMi), TVertrTag::Ok);
-  EXPECT_EQ(Vertretung(Dez(10)), TVertrTag::Schultag);
+  EXPECT_EQ(Vertretung(fSchule, fMi), TVertrTag::Ok);
+  EXPECT_EQ(Vertretung(fSchule, Dez(10)), TVertrTag::Schultag);
 }
 
 }  // namespace

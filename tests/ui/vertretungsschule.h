@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/dokument/schule.h"
+#include "model/einstellungen/standard.h"
 #include "model/kurse/kurs.h"
 #include "model/kurse/setzung.h"
 #include "substitution/fehlzeiten.h"
@@ -24,7 +25,7 @@ inline TVertretung* VertretungsSchule(TSchule& s) {
   auto* englisch = new TKurs;
   englisch->IKurs(sch, s.HoleKlasse("5a"), 1, nullptr, s.HoleFach("E"), nullptr);
   englisch->SetzungAufnehmen(new TSetzung(1, 2, 2));
-  TFehlForm form(leh, kDienstag);
+  TFehlForm form(s, Standard(), leh, kDienstag);
   form.ElementHinzufuegen(mue);
   form.SetStunden(form.ZeileVon(mue), "+");
   form.Ok();

@@ -268,7 +268,7 @@ int main(int argc, char** argv) {
            !unterrichtet(schule.fLehrerMenge.ListeNrInhalt(nr)))
       ++nr;
     orbato::TLehrer* fehlt = schule.fLehrerMenge.ListeNrInhalt(nr);
-    orbato::TFehlForm form(orbato::leh, tag);
+    orbato::TFehlForm form(palette.schule(), palette.standard(), orbato::leh, tag);
     form.ElementHinzufuegen(fehlt);
     form.SetStunden(form.ZeileVon(fehlt), "++++++");
     form.Ok();
@@ -303,7 +303,7 @@ int main(int argc, char** argv) {
       orbato::TVertretung* v = nullptr;
       orbato::TLehrer* krank = nullptr;
       for (orbato::TLehrer* l : schule.fLehrerMenge) {
-        orbato::TFehlForm form(orbato::leh, datum);
+        orbato::TFehlForm form(palette.schule(), palette.standard(), orbato::leh, datum);
         form.ElementHinzufuegen(l);
         form.SetStunden(0, std::string(16, '+'));
         form.Ok();
@@ -311,7 +311,7 @@ int main(int argc, char** argv) {
           v = v ? v : r;
         krank = l;
         if (v) break;
-        orbato::TFehlForm zurueck(orbato::leh, datum);
+        orbato::TFehlForm zurueck(palette.schule(), palette.standard(), orbato::leh, datum);
         zurueck.SetStunden(zurueck.ZeileVon(l), std::string(16, '-'));
         zurueck.Ok();
       }
@@ -326,7 +326,7 @@ int main(int argc, char** argv) {
       QApplication::processEvents();
       fotograf.Speichere(&palette, QStringLiteral("vertretungswahl_raum"));
       wahl->FensterSchliessen();
-      orbato::TFehlForm zurueck(orbato::leh, datum);
+      orbato::TFehlForm zurueck(palette.schule(), palette.standard(), orbato::leh, datum);
       zurueck.SetStunden(zurueck.ZeileVon(krank), std::string(16, '-'));
       zurueck.Ok();
       break;
@@ -343,7 +343,7 @@ int main(int argc, char** argv) {
     for (orbato::TLehrer* l : schule.fLehrerMenge) {
       if (fehlend == 2) break;
       if (!l->fBesetzung.GetWocheTagStd(woche, wochentag, 1)) continue;
-      orbato::TFehlForm form(orbato::leh, tag);
+      orbato::TFehlForm form(palette.schule(), palette.standard(), orbato::leh, tag);
       if (form.ZeileVon(l) < 0) form.ElementHinzufuegen(l);  // one may be absent already
       form.SetStunden(form.ZeileVon(l), "++++");
       form.Ok();

@@ -29,10 +29,11 @@ int VertretungenKommando(TLauf& lauf) {
   const std::string& datumText = lauf.aufruf.argumente[1];
   const std::optional<TDatumZeit> datum = LiesTag(datumText);
   if (!datum) return Falsch(lauf.umgebung, "DATUM erwartet JJJJ-MM-TT: " + datumText);
-  return MitGeladenemPlan(lauf, [&](TSchule&, TSkriptDialoge&) {
+  return MitGeladenemPlan(lauf, [&](TSchule& schule, TSkriptDialoge&) {
     // The check box of the window, for this run only.
-    Standard().fVertrInaktivCheck = lauf.aufruf.Option("--inaktiv").has_value();
-    TVertretungsForm form(*datum);
+    TStandard& standard = Standard();
+    standard.fVertrInaktivCheck = lauf.aufruf.Option("--inaktiv").has_value();
+    TVertretungsForm form(schule, standard, *datum);
     form.Oeffnen();
     std::ostream& aus = lauf.umgebung.aus;
     Zeile(aus, TVertretungsForm::Spalten(), [](std::string_view t) { return std::string(t); });

@@ -45,7 +45,7 @@ QMdiSubWindow* TOrbatoPalette::VertretungAndererTag() {
 QMdiSubWindow* TOrbatoPalette::VertretungZeigen(TDatumZeit datum) {
   if (!fDokumentOffen) return nullptr;
   for (;;) {
-    const TVertrTag tag = Vertretung(datum);
+    const TVertrTag tag = Vertretung(*fSchule, datum);
     if (tag == TVertrTag::Schultag) break;
     if (tag == TVertrTag::Ok) return nullptr;
     const std::optional<TDatumZeit> anderer = TagWaehlen(fDatumWaehlen, *fStandard, datum, this);

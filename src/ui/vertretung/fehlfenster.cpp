@@ -165,7 +165,7 @@ TFehlFenster::TFehlFenster(TSchule& schule, const TStandard& standard, TKuerzelA
                            TDatumZeit datum, QWidget* eltern)
     : QDialog(eltern),
       fSchule(schule),
-      fForm(art, datum),
+      fForm(schule, standard, art, datum),
       fDatum(new QLabel(this)),
       fElement(new QPushButton(this)),
       fVon(new QPushButton(this)),

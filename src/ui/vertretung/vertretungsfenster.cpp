@@ -93,7 +93,7 @@ TVertrForm::TVertrForm(TSchule& schule, TStandard& standard, TDatumZeit datum, Q
     : QWidget(eltern),
       fSchule(schule),
       fStandard(standard),
-      fForm(datum),
+      fForm(schule, standard, datum),
       fDatumFeld(new QLabel(this)),
       fSortierung(new QComboBox(this)),
       fInaktive(new QCheckBox(QStringLiteral("inaktive Vertretungen"), this)),
@@ -178,7 +178,7 @@ QPushButton* TVertrForm::Knopf(const QString& text) const {
 }
 
 bool TVertrForm::SetDatum(TDatumZeit datum) {
-  fForm = TVertretungsForm(datum);
+  fForm = TVertretungsForm(fSchule, fStandard, datum);
   fVersionGewechselt = fForm.Oeffnen();
   Fuellen();
   return fVersionGewechselt;

@@ -384,7 +384,7 @@ class FehlFensterTest : public QObject, TEingesetztesDokument {
  private:
   // Records the teacher's periods of the date as the planner does ("-+" = period 2).
   void Fehlt(TLehrer* l, TDatumZeit datum, std::string_view stunden, std::string_view grund = "") {
-    TFehlForm form(leh, datum);
+    TFehlForm form(*fSchule, *fStandard, leh, datum);
     form.ElementZeigen(l);
     const int32_t zeile = form.ZeileVon(l);
     form.SetStunden(zeile, stunden);

@@ -16,6 +16,7 @@
 
 #include "lauf.h"
 #include "model/dokument/schule.h"
+#include "model/einstellungen/standard.h"
 #include "model/kurse/kurs.h"
 #include "model/vertretung/kalender.h"
 #include "oberflaeche.h"
@@ -60,7 +61,7 @@ class VertretungsFensterTest : public QObject {
       for (auto [tag, std] : zellen) k->SetzungAufnehmen(new TSetzung(1, tag, std, r));
     }
     static void Fehlt(TKuerzelArt art, TPlanElement* e, TDatumZeit datum, const char* stunden) {
-      TFehlForm form(art, datum);
+      TFehlForm form(Schule(), Standard(), art, datum);
       form.ElementHinzufuegen(e);
       form.SetStunden(form.ZeileVon(e), stunden);
       form.Ok();

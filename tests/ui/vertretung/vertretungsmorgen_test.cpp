@@ -202,7 +202,7 @@ class VertretungsMorgenTest : public QObject {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(QPoint(st.fVertrLeft, st.fVertrTop), QPoint(35, 45));
 
-    TFehlForm form(leh, 46364.5);
+    TFehlForm form(s, m.lauf.palette->standard(), leh, 46364.5);
     form.ElementHinzufuegen(m.mue);
     form.SetStunden(form.ZeileVon(m.mue), "-+");
     form.Ok();

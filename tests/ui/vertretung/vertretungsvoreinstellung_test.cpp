@@ -33,7 +33,7 @@ class VertretungsVoreinstellungTest : public QObject {
     TVertretung* mathe = VertretungsSchule(s);
     QVERIFY(mathe);
     // SCH is away in period 2: his Englisch gets a record without a substitute.
-    TFehlForm form(leh, kDienstag);
+    TFehlForm form(s, lauf.palette->standard(), leh, kDienstag);
     form.ElementHinzufuegen(s.HoleLehrer("SCH"));
     form.SetStunden(form.ZeileVon(s.HoleLehrer("SCH")), "-+");
     form.Ok();

@@ -29,7 +29,7 @@ class VertretungswahlFensterTest : public QObject, public TEingesetztesDokument 
   static constexpr TDatumZeit kMi = 46365.5;  // 2026-12-09
 
   void Fehlt(TPlanElement* e, std::string_view stunden) {
-    TFehlForm form(leh, kMi);
+    TFehlForm form(*fSchule, *fStandard, leh, kMi);
     if (form.ZeileVon(e) < 0) form.ElementHinzufuegen(e);
     form.SetStunden(form.ZeileVon(e), stunden);
     form.Ok();
