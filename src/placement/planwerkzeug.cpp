@@ -35,6 +35,16 @@ void SetzMenuFuellen(TPlanElement& element, TMenu& menu, int32_t tag, int32_t st
   for (TKurs* k : element.fKurse) ErzeugeSetzMenu(*k, menu, tag, raum == nullptr, std, raum);
 }
 
+TMenu KlickMenuFuellen(TToolArt werkzeug, TPlanElement& element, TKurs* kurs, int32_t tag,
+                       int32_t std, const TKlPlanWechsel& wechseln,
+                       const TRaumMenuFuellen& raumMenu) {
+  TMenu menu;
+  if (werkzeug == ZeigTool && kurs != nullptr) ZeigMenuFuellen(element, menu, tag, std, wechseln);
+  if (werkzeug == SetzTool && kurs == nullptr) SetzMenuFuellen(element, menu, tag, std);
+  if (werkzeug == SetzTool && kurs != nullptr && element.Art() != rau) raumMenu(*kurs, menu);
+  return menu;
+}
+
 void ZelleLoeschen(TKurs& kurs, int32_t tag, int32_t std, bool nurRaum) {
   if (nurRaum) {
     LoescheRaumInSetzung(kurs, -1, tag, std);

@@ -203,30 +203,16 @@ void TPlnForm::ZelleMalen(int32_t tag, int32_t std) {
 }
 
 TMenu TPlnForm::KlickMenu(int32_t tag, int32_t std) {
-  TMenu menu;
-  if (fElement == nullptr) return menu;
-  TKurs* kurs = fZellen.fKurs[tag][std];
-  switch (fSchule.fToolArt) {
-    case ZeigTool:
-      if (kurs == nullptr) break;
-      ZeigMenuFuellen(*fElement, menu, tag, std, [this](TKurs& gewaehlt, int32_t t, int32_t p) {
-        ZelleZeigen(t, p, &gewaehlt, 'N');
-      });
-      break;
-    case SetzTool:
-      if (kurs == nullptr) {
-        SetzMenuFuellen(*fElement, menu, tag, std);
-      } else if (fElement->Art() != rau) {
-        for (const TSetzung* s : kurs->fSetzungen) {
-          if (s->fWoche == Version()) ZelleZeigen(s->fTag, s->fStunde, kurs, 'R');
+  if (fElement == nullptr) return {};
+  return KlickMenuFuellen(
+      fSchule.fToolArt, *fElement, fZellen.fKurs[tag][std], tag, std,
+      [this](TKurs& gewaehlt, int32_t t, int32_t p) { ZelleZeigen(t, p, &gewaehlt, 'N'); },
+      [this](TKurs& kurs, TMenu& menu) {
+        for (const TSetzung* s : kurs.fSetzungen) {
+          if (s->fWoche == Version()) ZelleZeigen(s->fTag, s->fStunde, &kurs, 'R');
         }
-        ErzeugeRaumSetzMenu(*kurs, menu, *this);
-      }
-      break;
-    default:
-      break;
-  }
-  return menu;
+        ErzeugeRaumSetzMenu(kurs, menu, *this);
+      });
 }
 
 void TPlnForm::Geklickt(int32_t tag, int32_t std) {

@@ -395,35 +395,19 @@ void TUeberForm::Markieren(int spalte, const TKurs& kurs) {
 
 TMenu TUeberForm::KlickMenu(int spalte, int zeile) {
   Nachholen();
-  TMenu menu;
   TPlanElement* element = Element(spalte);
-  if (element == nullptr) return menu;
-  TKurs* kurs = ZellKurs(spalte, zeile);
-  const int32_t tag = Tag(zeile);
-  const int32_t std = Stunde(zeile);
-  switch (fSchule.fToolArt) {
-    case ZeigTool:
-      if (kurs == nullptr) break;
-      // A class's cell shows the course chosen from the lines of several.
-      ZeigMenuFuellen(*element, menu, tag, std,
-                      [this, spalte](TKurs& gewaehlt, int32_t t, int32_t p) {
-                        fSpalten[spalte - 1].fBelegung.fKurs[t][p] = &gewaehlt;
-                        ZelleGeaendert(spalte, Zeile(t, p));
-                      });
-      break;
-    case SetzTool:
-      if (kurs == nullptr) {
-        SetzMenuFuellen(*element, menu, tag, std);
-      } else if (fArt != rau) {
-        MarkenLoeschen();
-        Markieren(spalte, *kurs);
-        ErzeugeRaumUeberSetzMenu(*kurs, menu, *this);
-      }
-      break;
-    default:
-      break;
-  }
-  return menu;
+  if (element == nullptr) return {};
+  // A class's cell shows the course chosen from the lines of several.
+  const auto wechseln = [this, spalte](TKurs& gewaehlt, int32_t t, int32_t p) {
+    fSpalten[spalte - 1].fBelegung.fKurs[t][p] = &gewaehlt;
+    ZelleGeaendert(spalte, Zeile(t, p));
+  };
+  return KlickMenuFuellen(fSchule.fToolArt, *element, ZellKurs(spalte, zeile), Tag(zeile),
+                          Stunde(zeile), wechseln, [this, spalte](TKurs& kurs, TMenu& menu) {
+                            MarkenLoeschen();
+                            Markieren(spalte, kurs);
+                            ErzeugeRaumUeberSetzMenu(kurs, menu, *this);
+                          });
 }
 
 void TUeberForm::Geklickt(int spalte, int zeile) {
