@@ -2,17 +2,34 @@
 // the move tool.
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
+#include "model/elemente/klasse.h"
 #include "model/elemente/kopplung.h"
+#include "model/elemente/lehrer.h"
 #include "model/kurse/kurs.h"
 #include "model/schnittstellen/dialoge.h"
 #include "placement/manuell.h"
 #include "placement/passtin.h"
 #include "placement/raeume.h"
+#include "placement/regeln.h"
 #include "placement/setzen.h"
 #include "placement/tausch.h"
 #include "placement/wochenspanne.h"
 
 namespace orbato {
+namespace {
+
+// Whether a lesson of the course in the cell would meet another lesson of its teacher or, outside
+// its coupling, of one of its classes. The obstacle list passes over a coupled course without
+// hours left in the selection, which may still have one left in a single version of it.
+bool Besetzt(const TKurs& kurs, int32_t woche, int32_t tag, int32_t std) {
+  if (kurs.fLehrer && kurs.fLehrer->fBesetzung.GetWocheTagStd(woche, tag, std)) return true;
+  for (const TKlasse* k : kurs.fKlassen) {
+    if (!KlasseFrei(*k, woche, tag, kurs.fKopplung, std)) return true;
+  }
+  return false;
+}
+
+}  // namespace
 
 void TManuellForm::Klick(int32_t plan, int32_t tag, int32_t std, bool ctrl) {
   if (!fOffen) return;
@@ -54,6 +71,8 @@ bool TManuellForm::Setzen(int32_t tag, int32_t std) {
     fSchule.Dialog().Piep();
     return false;
   }
+  // The course may have joined or left a coupling since the window took it.
+  fKopplung = fKurs->fKopplung;
   bool passt = false;
   if (fOhneKonflikte) {
     TListe<TKonflikt> liste(true);
@@ -73,7 +92,7 @@ void TManuellForm::SetzeAlle(int32_t tag, int32_t std) {
     if (fKurs->SetzungFinden(w, tag, std) == nullptr) NeueSetzung(*fKurs, w, tag, fRaum, std);
     if (fKopplung == nullptr) continue;
     for (TKurs* k : fKopplung->fKurse) {
-      if (k == fKurs || k->SetzungFinden(w, tag, std)) continue;
+      if (k == fKurs || k->SetzungFinden(w, tag, std) || Besetzt(*k, w, tag, std)) continue;
       NeueSetzung(*k, w, tag, FreierRaum(*k, w, tag, std), std);
     }
   }

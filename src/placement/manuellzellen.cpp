@@ -91,6 +91,7 @@ void TManuellForm::ListenLeeren() {
 void TManuellForm::Neuaufbau() {
   ListenLeeren();
   fVeraltetSeit = false;
+  if (fKurs) fKopplung = fKurs->fKopplung;
   if (fKurs && !fOhneKonflikte) {
     const TStandard& s = Standard();
     const int32_t tage = std::clamp(s.fMaxTageNeu, 1, kMaxTage);

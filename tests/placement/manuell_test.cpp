@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/dokument/undo.h"
+#include "model/kurse/kurswahl.h"
 #include "model/schnittstellen/dialoge.h"
 #include "model/schnittstellen/fenster.h"
 #include "model/schnittstellen/testfenster.h"
@@ -234,6 +235,42 @@ TEST_F(ManuellTest, ACoupledCourseGoesInWithItsCouplingAndTheToolChoosesItsObsta
   fForm.Klick(0, 1, 2);
   EXPECT_TRUE(kurs->IstFixiert(1, 1, 2));
   EXPECT_FALSE(offen->IstFixiert(1, 1, 2));
+}
+
+// A coupled course is never placed where its teacher or class is busy: not when the course of
+// the window has left the coupling since the window took it, and not when the obstacle list
+// passed over it for want of hours left in the selection while one version still has one.
+TEST_F(ManuellTest, NoCoupledLessonGoesWhereItsTeacherIsBusy) {
+  TKurs* kurs = Kurs(fMue, f5a, 1, fR1, fM, fRe);
+  TKurs* partner = Kurs(fSch, f5b, 1, nullptr, fD, fRe);
+  Setze(Kurs(fSch, f6a, 1, nullptr, fM), 1, 1, 2);
+  fForm.IManuellForm({kurs}, true);
+  ASSERT_TRUE(KursElementEntfernen(*kurs, kop, fRe));
+  fSchule.SetToolArt(SetzTool);
+  fForm.Klick(0, 1, 2);
+  EXPECT_EQ(Plan(), (V{"MUE M 5a 1/1/2 R1", "SCH M 6a 1/1/2 -"}));
+  EXPECT_EQ(partner->fSetzungen.ListeZahlElemente(), 0);
+}
+
+TEST_F(ManuellTest, AllVersionsModeLeavesACoupledCourseOutWhereItsTeacherIsBusy) {
+  fStandard.fEineWoche = false;
+  TKurs* kurs = Kurs(fMue, f5a, 1, fR1, fM, fRe);
+  // Two lessons in version 1 and one in version 3 of a course with one a version: none left in
+  // the three versions together, one left in version 2, where SCH is busy.
+  TKurs* partner = Kurs(fSch, f5b, 2, nullptr, fD, fRe);
+  Setze(partner, 1, 3, 1);
+  Setze(partner, 1, 3, 2);
+  Setze(partner, 3, 3, 1);
+  partner->fStunden.SetWochenStunde(0, 1);
+  Setze(Kurs(fSch, f6a, 1, nullptr, fM), 2, 1, 2);
+  ASSERT_EQ(partner->RestStunden(-1), 0);
+  ASSERT_EQ(partner->RestStunden(2), 1);
+  fForm.IManuellForm({kurs}, false);
+  fSchule.SetToolArt(SetzTool);
+  fForm.Klick(0, 1, 2);
+  EXPECT_EQ(Plan(), (V{"MUE M 5a RE 1/1/2 R1", "MUE M 5a RE 2/1/2 R1", "MUE M 5a RE 3/1/2 R1",
+                       "SCH D 5b RE 1/3/1 -", "SCH D 5b RE 1/3/2 -", "SCH D 5b RE 3/3/1 -",
+                       "SCH M 6a 2/1/2 -"}));
 }
 
 // Three lessons placed and one removed come back as they were: the journal is replayed from the
