@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <cstdio>
 #include <deque>
 #include <random>
 
@@ -106,6 +107,8 @@ class DauerlaufTest : public QObject {
                          qEnvironmentVariableIsSet("ORBATO_DAUERLAUF_PROTOKOLL"));
     dauerlauf.Starten();
     while (!dauerlauf.Fertig()) QTest::qWait(20);
+    // QtTest cuts a long message short; the whole finding with its last steps goes to stderr.
+    if (!dauerlauf.Befund().isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(dauerlauf.Befund()));
     QVERIFY2(dauerlauf.Befund().isEmpty(), qPrintable(dauerlauf.Befund()));
 
     // Saved and loaded, the document has every course with every placement, room and fix; saved
