@@ -85,7 +85,8 @@ bool TManuellForm::Setzen(int32_t tag, int32_t std) {
 }
 
 // The course goes in first, with the window's room, so that every other course of its coupling
-// then takes the first room still free in that version; a course already there keeps its lesson.
+// then takes the first room still free in that version; a course already there keeps its lesson,
+// and one whose teacher or class is busy there stays out of that version.
 void TManuellForm::SetzeAlle(int32_t tag, int32_t std) {
   const TWochenSpanne spanne = Wochenspanne();
   for (int32_t w = spanne.von; w <= spanne.bis; ++w) {
