@@ -22,16 +22,22 @@ std::optional<char> Trennzeichen(const std::string& text) {
   return std::nullopt;
 }
 
+// --trennzeichen, when given, into `trenner`: the reason for Falsch when it names none of them.
+std::optional<std::string> LiesTrennzeichen(const TAufruf& aufruf, char& trenner) {
+  const auto text = aufruf.Option("--trennzeichen");
+  if (!text) return std::nullopt;
+  const auto gelesen = Trennzeichen(*text);
+  if (!gelesen) return "--trennzeichen erwartet \",\", \";\" oder tab: " + *text;
+  trenner = *gelesen;
+  return std::nullopt;
+}
+
 }  // namespace
 
 int GpuImportieren(TLauf& lauf) {
   TGpuLesart lesart;
-  if (const auto text = lauf.aufruf.Option("--trennzeichen")) {
-    const auto trenner = Trennzeichen(*text);
-    if (!trenner)
-      return Falsch(lauf.umgebung, "--trennzeichen erwartet \",\", \";\" oder tab: " + *text);
-    lesart.trenner = *trenner;
-  }
+  if (const auto fehler = LiesTrennzeichen(lauf.aufruf, lesart.trenner))
+    return Falsch(lauf.umgebung, *fehler);
   if (const auto text = lauf.aufruf.Option("--kodierung")) {
     if (*text != "utf8" && *text != "cp1252") {
       return Falsch(lauf.umgebung, "--kodierung erwartet utf8 oder cp1252: " + *text);
@@ -68,23 +74,16 @@ int GpuImportieren(TLauf& lauf) {
 
 int GpuExportieren(TLauf& lauf) {
   TGpuExportArt art;
-  if (const auto text = lauf.aufruf.Option("--trennzeichen")) {
-    const auto trenner = Trennzeichen(*text);
-    if (!trenner)
-      return Falsch(lauf.umgebung, "--trennzeichen erwartet \",\", \";\" oder tab: " + *text);
-    art.schreibart.trenner = *trenner;
-  }
+  if (const auto fehler = LiesTrennzeichen(lauf.aufruf, art.schreibart.trenner))
+    return Falsch(lauf.umgebung, *fehler);
   art.schreibart.utf8 = lauf.aufruf.Option("--utf8").has_value();
   const auto von = lauf.aufruf.Option("--von"), bis = lauf.aufruf.Option("--bis");
   if (von.has_value() != bis.has_value()) {
     return Falsch(lauf.umgebung, "export gpu braucht --von und --bis zusammen");
   }
   if (von) {
-    const auto erster = LiesTag(*von), letzter = LiesTag(*bis);
-    if (!erster) return Falsch(lauf.umgebung, "--von erwartet JJJJ-MM-TT: " + *von);
-    if (!letzter) return Falsch(lauf.umgebung, "--bis erwartet JJJJ-MM-TT: " + *bis);
-    art.von = *erster;
-    art.bis = *letzter;
+    if (const auto fehler = LiesVonBis(lauf.aufruf, "export gpu", art.von, art.bis))
+      return Falsch(lauf.umgebung, *fehler);
   }
   return MitDateiFehlern(lauf, [&] {
     TSkriptDialoge dialoge;

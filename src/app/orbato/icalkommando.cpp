@@ -15,17 +15,9 @@
 namespace orbato {
 
 int KalenderExportieren(TLauf& lauf) {
-  TDatumZeit tage[2] = {0, 0};
-  const char* const namen[2] = {"--von", "--bis"};
-  for (int i = 0; i < 2; ++i) {
-    const auto text = lauf.aufruf.Option(namen[i]);
-    if (!text) return Falsch(lauf.umgebung, std::string("ical braucht --von und --bis"));
-    const auto tag = LiesTag(*text);
-    if (!tag) {
-      return Falsch(lauf.umgebung, std::string(namen[i]) + " erwartet JJJJ-MM-TT: " + *text);
-    }
-    tage[i] = *tag;
-  }
+  TDatumZeit von = 0, bis = 0;
+  if (const auto fehler = LiesVonBis(lauf.aufruf, "ical", von, bis))
+    return Falsch(lauf.umgebung, *fehler);
   std::vector<TKuerzelArt> arten;
   if (lauf.aufruf.Option("--lehrer")) arten.push_back(leh);
   if (lauf.aufruf.Option("--klassen")) arten.push_back(kla);
@@ -35,16 +27,16 @@ int KalenderExportieren(TLauf& lauf) {
   return MitGeladenemPlan(
       lauf,
       [&](TSchule& schule, TSkriptDialoge&) {
-        const TKalenderExport ergebnis =
-            KalenderExport(schule, Standard(), lauf.aufruf.argumente[2], arten, tage[0], tage[1],
-                           lauf.uhr.Jetzt());
+        const TKalenderExport ergebnis = KalenderExport(
+            schule, Standard(), lauf.aufruf.argumente[2], arten, von, bis, lauf.uhr.Jetzt());
         if (!ergebnis.fehler.empty()) return Fehler(lauf.umgebung, ergebnis.fehler);
         return 0;
       },
       1);
 #else
   // The usage is checked all the same; only the writing is missing.
-  static_cast<void>(tage);
+  static_cast<void>(von);
+  static_cast<void>(bis);
   static_cast<void>(arten);
   return Fehler(lauf.umgebung,
                 "Der Kalenderexport (iCal) ist in dieser Ausgabe nicht enthalten: sie wurde ohne "

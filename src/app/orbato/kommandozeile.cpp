@@ -336,6 +336,19 @@ std::optional<TDatumZeit> LiesTag(std::string_view text) {
   return LiesZeitpunkt(std::string(text));  // without a time of day it is noon
 }
 
+std::optional<std::string> LiesVonBis(const TAufruf& aufruf, std::string_view kommando,
+                                      TDatumZeit& von, TDatumZeit& bis) {
+  const std::pair<const char*, TDatumZeit*> tage[] = {{"--von", &von}, {"--bis", &bis}};
+  for (const auto& [name, tag] : tage) {
+    const auto text = aufruf.Option(name);
+    if (!text) return std::string(kommando) + " braucht --von und --bis";
+    const auto gelesen = LiesTag(*text);
+    if (!gelesen) return std::string(name) + " erwartet JJJJ-MM-TT: " + *text;
+    *tag = *gelesen;
+  }
+  return std::nullopt;
+}
+
 int Falsch(TKommandoUmgebung& u, const std::string& grund) {
   u.fehler << "orbato: " << grund << "\n\n";
   Aufrufhilfe(u.fehler);

@@ -41,6 +41,11 @@ struct TLauf {
 // for anything else.
 std::optional<TDatumZeit> LiesTag(std::string_view text);
 
+// The days of --von and --bis, both needed: the reason for Falsch when one is missing ("ical
+// braucht --von und --bis", with the command's name) or not such a day.
+std::optional<std::string> LiesVonBis(const TAufruf& aufruf, std::string_view kommando,
+                                      TDatumZeit& von, TDatumZeit& bis);
+
 // Wrong usage: the reason and the usage text on stderr, exit status 2.
 int Falsch(TKommandoUmgebung& u, const std::string& grund);
 // A command that could not be done: the reason (UTF-8) on stderr, exit status 1.

@@ -29,21 +29,14 @@ std::unique_ptr<TSchule> Dokument(TLauf& lauf, const std::optional<std::string>&
 
 // The dated substitution list of the days from --von to --bis.
 int VertretungenExportieren(TLauf& lauf) {
-  TDatumZeit tage[2] = {0, 0};
-  const char* const namen[2] = {"--von", "--bis"};
-  for (int i = 0; i < 2; ++i) {
-    const auto text = lauf.aufruf.Option(namen[i]);
-    if (!text) return Falsch(lauf.umgebung, std::string("vertretungen braucht --von und --bis"));
-    const auto tag = LiesTag(*text);
-    if (!tag)
-      return Falsch(lauf.umgebung, std::string(namen[i]) + " erwartet JJJJ-MM-TT: " + *text);
-    tage[i] = *tag;
-  }
+  TDatumZeit von = 0, bis = 0;
+  if (const auto fehler = LiesVonBis(lauf.aufruf, "vertretungen", von, bis))
+    return Falsch(lauf.umgebung, *fehler);
   return MitDateiFehlern(lauf, [&] {
     TSkriptDialoge dialoge;
     std::unique_ptr<TSchule> schule = Dokument(lauf, lauf.aufruf.argumente[1], dialoge);
     TSchuleEinsetzen eingesetzt(*schule);
-    VertretungExportToFile(*schule, dialoge, lauf.aufruf.argumente[2], tage[0], tage[1]);
+    VertretungExportToFile(*schule, dialoge, lauf.aufruf.argumente[2], von, bis);
     return 0;
   });
 }
