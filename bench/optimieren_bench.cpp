@@ -66,6 +66,8 @@ void Optimieren(benchmark::State& state, const char* datei, double sekunden) {
     optimierung.Rechne();
     state.PauseTiming();
     Zaehle(state, "nachher", PlanQualitaet(plan->schule, woche));
+    state.counters["SpaeteBeginne_vorher"] = optimierung.Vorher().fSpaeteBeginne;
+    state.counters["SpaeteBeginne_nachher"] = optimierung.Nachher().fSpaeteBeginne;
     plan.reset();
     state.ResumeTiming();
   }

@@ -83,12 +83,14 @@ TNachbesserModell::TNachbesserModell(const std::vector<TKurs*>& alleKurse,
   }
   ElementeAufnehmen(alleKurse);
   SetzungenAufnehmen(beweglich);
+  const std::size_t gesetzte = fEreignisse.size();
   OffeneAufnehmen(beweglich);
-  ElementeDerEreignisse();
+  ElementeDerEreignisse(gesetzte);
 }
 
-void TNachbesserModell::ElementeDerEreignisse() {
-  for (TEreignis& ev : fEreignisse) {
+void TNachbesserModell::ElementeDerEreignisse(std::size_t ab) {
+  for (std::size_t e = ab; e < fEreignisse.size(); ++e) {
+    TEreignis& ev = fEreignisse[e];
     for (int kurs : ev.kurse) {
       const TKursDaten& d = fKurse[static_cast<std::size_t>(kurs)];
       if (d.lehrer >= 0 && !Enthalten(ev.lehrer, d.lehrer)) ev.lehrer.push_back(d.lehrer);
@@ -154,11 +156,9 @@ void TNachbesserModell::ElementeAufnehmen(const std::vector<TKurs*>& alleKurse) 
       }
     }
   }
-  fLehrerBelegt.assign(static_cast<std::size_t>(fLehrerZahl),
-                       std::vector<std::vector<int>>(kZellen));
-  fKlasseBelegt.assign(static_cast<std::size_t>(fKlassenZahl),
-                       std::vector<std::vector<int>>(kZellen));
-  fRaumBelegt.assign(static_cast<std::size_t>(fRaumZahl), std::vector<std::vector<int>>(kZellen));
+  fLehrerBelegt.Anlegen(fLehrerZahl);
+  fKlasseBelegt.Anlegen(fKlassenZahl);
+  fRaumBelegt.Anlegen(fRaumZahl);
 }
 
 void TNachbesserModell::SetzungenAufnehmen(const std::vector<TKurs*>& beweglich) {
@@ -192,6 +192,7 @@ void TNachbesserModell::SetzungenAufnehmen(const std::vector<TKurs*>& beweglich)
       if (s->fFixiert || !darf.count(d.kurs) || !imPlan) ev.fix = true;
     }
   }
+  ElementeDerEreignisse(0);
   for (std::size_t e = 0; e < fEreignisse.size(); ++e) Belege(static_cast<int>(e), true);
   // Blocks placed by hand, or fixed, may run across a missing link; they stay allowed.
   for (TKursDaten& d : fKurse) {
@@ -251,10 +252,10 @@ void TNachbesserModell::Belege(int e, bool setzen) {
     TKursDaten& d = fKurse[static_cast<std::size_t>(ev.kurse[i])];
     uint32_t& tag = d.tage[static_cast<std::size_t>(z / 16)];
     tag = setzen ? tag | Bit(z) : tag & ~Bit(z);
-    if (d.lehrer >= 0) trage(fLehrerBelegt[static_cast<std::size_t>(d.lehrer)][zelle]);
-    for (int k : d.klassen) trage(fKlasseBelegt[static_cast<std::size_t>(k)][zelle]);
-    if (ev.raeume[i] >= 0) trage(fRaumBelegt[static_cast<std::size_t>(ev.raeume[i])][zelle]);
+    if (ev.raeume[i] >= 0) trage(fRaumBelegt(ev.raeume[i], zelle));
   }
+  for (int l : ev.lehrer) trage(fLehrerBelegt(l, zelle));
+  for (int k : ev.klassen) trage(fKlasseBelegt(k, zelle));
 }
 
 void TNachbesserModell::Setze(int e, int zelle, const std::vector<int>& raeume) {
@@ -285,10 +286,10 @@ void TNachbesserModell::Hindernisse(int e, int zelle, std::vector<int>& weg) con
     if (x != e && !Enthalten(weg, x)) weg.push_back(x);
   };
   for (int l : ev.lehrer) {
-    for (int x : fLehrerBelegt[static_cast<std::size_t>(l)][z]) stoert(x);
+    for (int x : fLehrerBelegt(l, z)) stoert(x);
   }
   for (int k : ev.klassen) {
-    for (int x : fKlasseBelegt[static_cast<std::size_t>(k)][z]) {
+    for (int x : fKlasseBelegt(k, z)) {
       if (ev.kopplung < 0 || fKopplungVon[static_cast<std::size_t>(x)] != ev.kopplung) stoert(x);
     }
   }
@@ -402,10 +403,10 @@ bool TNachbesserModell::Moeglich(int e, int zelle, std::vector<int>& weg) const 
     if ((d.tage[z / 16] & Bit(zelle)) || !TagErlaubtDazu(kurs, zelle)) return false;
   }
   for (int l : ev.lehrer) {
-    for (int x : fLehrerBelegt[static_cast<std::size_t>(l)][z]) stoert(x);
+    for (int x : fLehrerBelegt(l, z)) stoert(x);
   }
   for (int k : ev.klassen) {
-    for (int x : fKlasseBelegt[static_cast<std::size_t>(k)][z]) {
+    for (int x : fKlasseBelegt(k, z)) {
       // Lessons of the same coupling share their classes.
       if (ev.kopplung < 0 || fKopplungVon[static_cast<std::size_t>(x)] != ev.kopplung) stoert(x);
     }
@@ -430,7 +431,7 @@ bool TNachbesserModell::RaeumeFrei(const std::vector<int>& raeume, int zelle) co
 
 bool TNachbesserModell::RaumFrei(int raum, std::size_t zelle, const std::vector<int>& weg) const {
   if (fRaumGesperrt[static_cast<std::size_t>(raum)][zelle]) return false;
-  for (int x : fRaumBelegt[static_cast<std::size_t>(raum)][zelle]) {
+  for (int x : fRaumBelegt(raum, zelle)) {
     if (!Enthalten(weg, x)) return false;
   }
   return true;

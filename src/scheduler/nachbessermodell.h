@@ -113,7 +113,8 @@ class TNachbesserModell {
   void ElementeAufnehmen(const std::vector<TKurs*>& alleKurse);
   void SetzungenAufnehmen(const std::vector<TKurs*>& beweglich);
   void OffeneAufnehmen(const std::vector<TKurs*>& beweglich);
-  void ElementeDerEreignisse();
+  // The teachers and classes of the events from `ab` on, each once.
+  void ElementeDerEreignisse(std::size_t ab);
   void Belege(int e, bool setzen);
   // The hours of the course on the cell's day stay one block of at most fStdProTag periods
   // with the cell added, respectively taken out; an added hour joins its neighbours only across
@@ -130,7 +131,21 @@ class TNachbesserModell {
   std::unordered_map<const void*, int> fKursIndex, fLehrerIndex, fKlassenIndex, fRaumIndex,
       fKopplungIndex;
   int fLehrerZahl = 0, fKlassenZahl = 0, fRaumZahl = 0, fKopplungZahl = 0;
-  using TBelegung = std::vector<std::vector<std::vector<int>>>;  // [element][zelle] events
+  // The events in each cell of each teacher, class or room, each event once, in the order they
+  // came in. One list per element and cell side by side: the search reads them millions of times.
+  class TBelegung {
+   public:
+    void Anlegen(int elemente) { fListen.assign(static_cast<std::size_t>(elemente) * kZellen, {}); }
+    std::vector<int>& operator()(int element, std::size_t zelle) {
+      return fListen[static_cast<std::size_t>(element) * kZellen + zelle];
+    }
+    const std::vector<int>& operator()(int element, std::size_t zelle) const {
+      return fListen[static_cast<std::size_t>(element) * kZellen + zelle];
+    }
+
+   private:
+    std::vector<std::vector<int>> fListen;
+  };
   std::vector<TZellen> fLehrerGesperrt, fKlasseGesperrt, fRaumGesperrt;
   TBelegung fLehrerBelegt, fKlasseBelegt, fRaumBelegt;
   std::vector<int> fKopplungVon;  // per event, kept apart for the class test's sake

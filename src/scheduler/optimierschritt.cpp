@@ -31,6 +31,7 @@ TOptimierSchritt::TOptimierSchritt(TNachbesserModell& modell, TOptimierKosten& k
     for (int l : fM.fEreignisse[static_cast<std::size_t>(e)].lehrer)
       fVonLehrer[static_cast<std::size_t>(l)].push_back(e);
   }
+  fInKette.assign(fM.fEreignisse.size(), 0);
   fImPlan.assign(TNachbesserModell::kZellen, false);
   for (int z : fM.Zellen()) fImPlan[static_cast<std::size_t>(z)] = true;
   for (std::size_t k = 0; k < fM.fKurse.size(); ++k) fMuster.push_back(Muster(static_cast<int>(k)));
@@ -47,6 +48,7 @@ bool TOptimierSchritt::Versuch() {
   if (!Passt(nach, laenge) || (von / 16 == nach / 16 && std::abs(von - nach) < laenge))
     return false;
   fZiele.clear();
+  ++fKettenNr;
   for (int i = 0; i < laenge; ++i) {
     const int x = i == a - von ? e : Nachbar(e, von + i);
     if (x < 0 || !Kette(x, nach + i)) return false;
@@ -141,6 +143,7 @@ int TOptimierSchritt::Nachbar(int e, int zelle) {
 bool TOptimierSchritt::Kette(int start, int ziel) {
   std::size_t i = fZiele.size();
   fZiele.emplace_back(start, ziel);
+  fInKette[static_cast<std::size_t>(start)] = fKettenNr;
   for (; i < fZiele.size(); ++i) {
     const auto [x, nach] = fZiele[i];
     const int von = fM.fEreignisse[static_cast<std::size_t>(x)].zelle;
@@ -150,13 +153,14 @@ bool TOptimierSchritt::Kette(int start, int ziel) {
       if (fM.fEreignisse[static_cast<std::size_t>(y)].fix || fZiele.size() >= kLaengsteKette)
         return false;
       fZiele.emplace_back(y, von);
+      fInKette[static_cast<std::size_t>(y)] = fKettenNr;
     }
   }
   return true;
 }
 
 bool TOptimierSchritt::Geplant(int e) const {
-  return std::any_of(fZiele.begin(), fZiele.end(), [e](const auto& z) { return z.first == e; });
+  return fInKette[static_cast<std::size_t>(e)] == fKettenNr;
 }
 
 bool TOptimierSchritt::RegelnGehalten() const {

@@ -100,6 +100,10 @@ class TOptimierSchritt {
   std::vector<bool> fImPlan;
   std::vector<TMuster> fMuster;             // per course, at the start
   std::vector<std::pair<int, int>> fZiele;  // the step's events and the cells they go to
+  // Per event the number of the last step whose chain took it in, so that a long chain finds
+  // out at once whether it holds an event.
+  std::vector<uint32_t> fInKette;
+  uint32_t fKettenNr = 0;
   std::vector<TAenderung> fAenderungen;
   std::vector<int> fWeg, fRaeume;
 };
