@@ -29,6 +29,31 @@ foreach(regel ${regeln})
     endforeach()
   endforeach()
 endforeach()
+
+# Inside the model, the headers of its folders form layers of their own, lowest first: a header
+# includes headers of its own folder and of the folders before it. A source file may reach
+# further up (the document's rules call on the document), since the model is one library.
+set(modell_ordnung basis schnittstellen woche einstellungen elemente vertretung kurse fenster uv
+  kuerzel dokument demo)
+file(GLOB_RECURSE koepfe ${WURZEL}/model/*.h)
+foreach(datei ${koepfe})
+  file(RELATIVE_PATH rel ${WURZEL} ${datei})
+  string(REGEX REPLACE "^model/([a-z]+)/.*" "\\1" ordner "${rel}")
+  list(FIND modell_ordnung ${ordner} hier)
+  if(hier LESS 0)
+    string(APPEND fehler "  ${rel}: der Ordner model/${ordner} fehlt in der Reihenfolge der Modellordner\n")
+    continue()
+  endif()
+  file(STRINGS ${datei} zeilen REGEX "^#include \"model/[a-z]+/")
+  foreach(zeile ${zeilen})
+    string(REGEX REPLACE "^#include \"model/([a-z]+)/.*" "\\1" ziel "${zeile}")
+    list(FIND modell_ordnung ${ziel} dort)
+    if(dort GREATER hier)
+      string(APPEND fehler "  ${rel}: ${zeile} (model/${ordner} liegt unter model/${ziel})\n")
+    endif()
+  endforeach()
+endforeach()
+
 if(fehler)
   message(FATAL_ERROR "Ein Include läuft gegen die Schichten:\n${fehler}")
 endif()

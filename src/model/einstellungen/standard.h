@@ -7,18 +7,13 @@
 
 #include "model/basis/datum.h"
 #include "model/basis/fixtext.h"
+#include "model/basis/grenzen.h"
 #include "model/einstellungen/stundenzeiten.h"
 #include "model/woche/woelem.h"
 
 namespace orbato {
 
-// Limits of the data layout; the active extents are fields of the settings object.
-inline constexpr int kMaxWochen = 54;
-inline constexpr int kMaxTage = 7;
-inline constexpr int kMaxStunden = 16;
 static_assert(std::tuple_size_v<TStundenZeiten> == kMaxStunden);
-inline constexpr int kKalenderWochen = 888;
-inline constexpr int kAutoTabellen = 4;
 
 // A font as the core knows it: the Qt side maps it to a QFont.
 struct TSchrift {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/einstellungen/standard.h"
+
 namespace orbato {
 
 namespace {

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "model/einstellungen/standard.h"
+#include "model/basis/grenzen.h"
 #include "model/woche/woelem.h"
 
 namespace orbato {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "model/einstellungen/standard.h"
+
 namespace orbato {
 
 TWochenStunden::TWochenStunden() {

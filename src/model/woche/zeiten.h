@@ -6,11 +6,12 @@
 #include <string_view>
 
 #include "model/basis/fixtext.h"
-#include "model/einstellungen/standard.h"
+#include "model/basis/grenzen.h"
 
 namespace orbato {
 
 class TSchule;
+class TStandard;
 class TTextMass;
 
 using TStundenBezeichnungen = std::array<std::array<TStundenString, kMaxStunden>, kMaxWochen>;

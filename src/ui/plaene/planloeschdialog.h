@@ -17,6 +17,7 @@ namespace orbato {
 
 class TSchule;
 class TSperrRaster;
+class TStandard;
 
 // "Pläne löschen", modal: the kind and range of plans, the two options and the grid of the cells
 // whose hours go. The deletion in the core decides; this window shows its state and forwards the
