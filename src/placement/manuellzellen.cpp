@@ -20,8 +20,8 @@ std::string Name(const TElement* e) {
 // A lesson's texts as the plan windows put them: in a teacher's plan the class (or the
 // coupling), in a class's plan the teacher (or the coupling), each followed by the subject and,
 // when the plans show rooms, the room; in a room's plan teacher, class or coupling, subject.
-std::vector<std::string> ZellTexte(TKuerzelArt art, const TKurs& kurs, const TSetzung& setzung) {
-  const TStandard& s = Standard();
+std::vector<std::string> ZellTexte(const TStandard& s, TKuerzelArt art, const TKurs& kurs,
+                                   const TSetzung& setzung) {
   const bool kopplung = kurs.fKopplung && s.fManZeigKopp;
   const std::string gruppe = kopplung ? Name(kurs.fKopplung) : Name(kurs.ErsteKlasse());
   if (art == rau) return {Name(kurs.fLehrer), gruppe, Name(kurs.fFach)};
@@ -40,7 +40,7 @@ bool ImPlan(const TPlanElement& element, const TSetzung* s) {
 }  // namespace
 
 int32_t TManuellForm::PlanZahl() const {
-  const int32_t art = Standard().fManArt;
+  const int32_t art = fStandard.fManArt;
   return art == 5 ? 4 : art > 2 ? 3 : art > 0 ? 2 : 1;
 }
 
@@ -93,7 +93,7 @@ void TManuellForm::Neuaufbau() {
   fVeraltetSeit = false;
   if (fKurs) fKopplung = fKurs->fKopplung;
   if (fKurs && !fOhneKonflikte) {
-    const TStandard& s = Standard();
+    const TStandard& s = fStandard;
     const int32_t tage = std::clamp(s.fMaxTageNeu, 1, kMaxTage);
     const int32_t stunden = std::clamp(s.fPlnStd, 1, kMaxStunden);
     for (int32_t tag = 1; tag <= tage; ++tag) {
@@ -172,7 +172,7 @@ TManuellZelle TManuellForm::Zelle(int32_t plan, int32_t tag, int32_t std) const 
     const TSetzung* s = zelle.fKurs->SetzungFinden(woche, tag, std);
     zelle.fFixiert = s->fFixiert;
     zelle.fEigene = zelle.fKurs == fKurs;
-    zelle.fTexte = ZellTexte(element->Art(), *zelle.fKurs, *s);
+    zelle.fTexte = ZellTexte(fStandard, element->Art(), *zelle.fKurs, *s);
   } else if (zelle.fGesperrt) {
     zelle.fTexte = {"*sperrung*"};
   }
@@ -189,7 +189,7 @@ void TManuellForm::Vorschau(int32_t plan, int32_t tag, int32_t std, bool ohneRau
   TKurs* gedrueckt = ZellKurs(plan, tag, std);
   if (gedrueckt) AendereBesetzung(*gedrueckt, -1, tag, true, false, std);
   const TRaum* raum = ohneRaum ? nullptr : fRaum;
-  const TStandard& s = Standard();
+  const TStandard& s = fStandard;
   for (int32_t t = 1; t <= std::clamp(s.fMaxTageNeu, 1, kMaxTage); ++t) {
     for (int32_t p = 1; p <= std::clamp(s.fPlnStd, 1, kMaxStunden); ++p) {
       TKurs* kurs = ZellKurs(plan, t, p);
