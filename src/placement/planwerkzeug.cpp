@@ -22,25 +22,32 @@ TRaum* AlsRaum(TPlanElement& element) {
 
 }  // namespace
 
-void ZeigMenuFuellen(TPlanElement& element, TMenu& menu, int32_t tag, int32_t std,
-                     const TKlPlanWechsel& wechseln) {
+void ZeigMenuFuellen(const TStandard& standard, TPlanElement& element, TMenu& menu, int32_t tag,
+                     int32_t std, const TKlPlanWechsel& wechseln) {
   for (TKurs* k : element.fKurse) {
-    ErzeugePlnMenu(*k, menu, false, element.Art(), AlsRaum(element), std, tag, wechseln);
+    ErzeugePlnMenu(standard, *k, menu, false, element.Art(), AlsRaum(element), std, tag, wechseln);
   }
 }
 
-void SetzMenuFuellen(TPlanElement& element, TMenu& menu, int32_t tag, int32_t std) {
+void SetzMenuFuellen(TSchule& schule, const TStandard& standard, TPlanElement& element, TMenu& menu,
+                     int32_t tag, int32_t std) {
   if (element.fSperrung.GetWocheTagStd(-1, tag, std)) return;
   TRaum* raum = AlsRaum(element);
-  for (TKurs* k : element.fKurse) ErzeugeSetzMenu(*k, menu, tag, raum == nullptr, std, raum);
+  for (TKurs* k : element.fKurse) {
+    ErzeugeSetzMenu(schule, standard, *k, menu, tag, raum == nullptr, std, raum);
+  }
 }
 
-TMenu KlickMenuFuellen(TToolArt werkzeug, TPlanElement& element, TKurs* kurs, int32_t tag,
-                       int32_t std, const TKlPlanWechsel& wechseln,
-                       const TRaumMenuFuellen& raumMenu) {
+TMenu KlickMenuFuellen(TSchule& schule, const TStandard& standard, TToolArt werkzeug,
+                       TPlanElement& element, TKurs* kurs, int32_t tag, int32_t std,
+                       const TKlPlanWechsel& wechseln, const TRaumMenuFuellen& raumMenu) {
   TMenu menu;
-  if (werkzeug == ZeigTool && kurs != nullptr) ZeigMenuFuellen(element, menu, tag, std, wechseln);
-  if (werkzeug == SetzTool && kurs == nullptr) SetzMenuFuellen(element, menu, tag, std);
+  if (werkzeug == ZeigTool && kurs != nullptr) {
+    ZeigMenuFuellen(standard, element, menu, tag, std, wechseln);
+  }
+  if (werkzeug == SetzTool && kurs == nullptr) {
+    SetzMenuFuellen(schule, standard, element, menu, tag, std);
+  }
   if (werkzeug == SetzTool && kurs != nullptr && element.Art() != rau) raumMenu(*kurs, menu);
   return menu;
 }

@@ -205,13 +205,13 @@ void TPlnForm::ZelleMalen(int32_t tag, int32_t std) {
 TMenu TPlnForm::KlickMenu(int32_t tag, int32_t std) {
   if (fElement == nullptr) return {};
   return KlickMenuFuellen(
-      fSchule.fToolArt, *fElement, fZellen.fKurs[tag][std], tag, std,
+      fSchule, fStandard, fSchule.fToolArt, *fElement, fZellen.fKurs[tag][std], tag, std,
       [this](TKurs& gewaehlt, int32_t t, int32_t p) { ZelleZeigen(t, p, &gewaehlt, 'N'); },
       [this](TKurs& kurs, TMenu& menu) {
         for (const TSetzung* s : kurs.fSetzungen) {
           if (s->fWoche == Version()) ZelleZeigen(s->fTag, s->fStunde, &kurs, 'R');
         }
-        ErzeugeRaumSetzMenu(kurs, menu, *this);
+        ErzeugeRaumSetzMenu(fSchule, fStandard, kurs, menu, *this);
       });
 }
 
@@ -246,7 +246,7 @@ void TPlnForm::Doppelgeklickt(int32_t tag, int32_t std, Qt::KeyboardModifiers ta
     case FixTool:
       for (const auto& [t, p] : AuswahlZellen(*fRaster, tag, std)) {
         if (TKurs* k = fZellen.fKurs[t][p]) {
-          FixiereZelle(*k, t, p);
+          FixiereZelle(fSchule, fStandard, *k, t, p);
           PlanFensterAktualisieren(*k, k->RaumFuerZelle(Version(), t, p));
         }
       }
@@ -261,7 +261,7 @@ TMenu TPlnForm::RechtsMenu() {
   TMenu menu;
   if (fElement == nullptr) return menu;
   for (TKurs* k : fElement->fKurse) {
-    ErzeugeRechtsMenu(*k, menu, [this, k] {
+    ErzeugeRechtsMenu(fStandard, *k, menu, [this, k] {
       Fuellen();
       const TStandard& s = fStandard;
       for (int32_t t = 1; t <= fRaster->columnCount(); ++t) {

@@ -402,11 +402,12 @@ TMenu TUeberForm::KlickMenu(int spalte, int zeile) {
     fSpalten[spalte - 1].fBelegung.fKurs[t][p] = &gewaehlt;
     ZelleGeaendert(spalte, Zeile(t, p));
   };
-  return KlickMenuFuellen(fSchule.fToolArt, *element, ZellKurs(spalte, zeile), Tag(zeile),
-                          Stunde(zeile), wechseln, [this, spalte](TKurs& kurs, TMenu& menu) {
+  return KlickMenuFuellen(fSchule, fStandard, fSchule.fToolArt, *element, ZellKurs(spalte, zeile),
+                          Tag(zeile), Stunde(zeile), wechseln,
+                          [this, spalte](TKurs& kurs, TMenu& menu) {
                             MarkenLoeschen();
                             Markieren(spalte, kurs);
-                            ErzeugeRaumUeberSetzMenu(kurs, menu, *this);
+                            ErzeugeRaumUeberSetzMenu(fSchule, fStandard, kurs, menu, *this);
                           });
 }
 
@@ -448,7 +449,7 @@ void TUeberForm::Doppelgeklickt(int spalte, int zeile, Qt::KeyboardModifiers tas
       break;
     case FixTool:
       for (const auto& [s, z] : AuswahlZellen(*fRaster, spalte, zeile)) {
-        if (TKurs* k = ZellKurs(s, z)) FixiereZelle(*k, Tag(z), Stunde(z));
+        if (TKurs* k = ZellKurs(s, z)) FixiereZelle(fSchule, fStandard, *k, Tag(z), Stunde(z));
       }
       fSchule.SetDirty();
       Abgleichen();
@@ -464,7 +465,7 @@ TMenu TUeberForm::RechtsMenu(int spalte) {
   TPlanElement* element = Element(spalte);
   if (element == nullptr) return menu;
   for (TKurs* k : element->fKurse) {
-    ErzeugeRechtsUebMenu(*k, menu, [this, k, spalte] {
+    ErzeugeRechtsUebMenu(fStandard, *k, menu, [this, k, spalte] {
       MarkenLoeschen();
       Abgleichen();
       for (int z = 1; z <= Zeilen(); ++z) {
