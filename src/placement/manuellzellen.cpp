@@ -4,6 +4,7 @@
 
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
+#include "model/fenster/planzelle.h"
 #include "model/kurse/kurs.h"
 #include "placement/konfliktliste.h"
 #include "placement/manuell.h"
@@ -12,26 +13,6 @@
 
 namespace orbato {
 namespace {
-
-std::string Name(const TElement* e) {
-  return e ? e->fKuerzel.str() : std::string();
-}
-
-// A lesson's texts as the plan windows put them: in a teacher's plan the class (or the
-// coupling), in a class's plan the teacher (or the coupling), each followed by the subject and,
-// when the plans show rooms, the room; in a room's plan teacher, class or coupling, subject.
-std::vector<std::string> ZellTexte(const TStandard& s, TKuerzelArt art, const TKurs& kurs,
-                                   const TSetzung& setzung) {
-  const bool kopplung = kurs.fKopplung && s.fManZeigKopp;
-  const std::string gruppe = kopplung ? Name(kurs.fKopplung) : Name(kurs.ErsteKlasse());
-  if (art == rau) return {Name(kurs.fLehrer), gruppe, Name(kurs.fFach)};
-  std::vector<std::string> texte{art == leh ? gruppe
-                                 : kopplung ? Name(kurs.fKopplung)
-                                            : Name(kurs.fLehrer),
-                                 Name(kurs.fFach)};
-  if (s.fMitRaum) texte.push_back(Name(setzung.fRaum));
-  return texte;
-}
 
 bool ImPlan(const TPlanElement& element, const TSetzung* s) {
   return s && (element.Art() != rau || static_cast<const TElement*>(s->fRaum) == &element);
@@ -172,7 +153,8 @@ TManuellZelle TManuellForm::Zelle(int32_t plan, int32_t tag, int32_t std) const 
     const TSetzung* s = zelle.fKurs->SetzungFinden(woche, tag, std);
     zelle.fFixiert = s->fFixiert;
     zelle.fEigene = zelle.fKurs == fKurs;
-    zelle.fTexte = ZellTexte(fStandard, element->Art(), *zelle.fKurs, *s);
+    zelle.fTexte =
+        PlanZellTexte(fStandard, element->Art(), *zelle.fKurs, *s, fStandard.fManZeigKopp);
   } else if (zelle.fGesperrt) {
     zelle.fTexte = {"*sperrung*"};
   }

@@ -52,7 +52,7 @@ TMenu KlickMenuFuellen(TSchule& schule, const TStandard& standard, TToolArt werk
   return menu;
 }
 
-void ZelleLoeschen(TKurs& kurs, int32_t tag, int32_t std, bool nurRaum) {
+void ZelleLoeschen(const TStandard& standard, TKurs& kurs, int32_t tag, int32_t std, bool nurRaum) {
   if (nurRaum) {
     LoescheRaumInSetzung(kurs, -1, tag, std);
     return;
@@ -61,7 +61,7 @@ void ZelleLoeschen(TKurs& kurs, int32_t tag, int32_t std, bool nurRaum) {
     LoescheSetzung(kurs, -1, tag, false, std);
     return;
   }
-  switch (FrageKopplung(kurs, PlanVersion(), tag, std)) {
+  switch (FrageKopplung(kurs, PlanVersion(standard), tag, std)) {
     case TKopplungsWahl::DieserKurs:
       LoescheSetzung(kurs, -1, tag, false, std);
       break;
@@ -74,12 +74,13 @@ void ZelleLoeschen(TKurs& kurs, int32_t tag, int32_t std, bool nurRaum) {
   }
 }
 
-bool VorschauFrei(const TKurs& kurs, int32_t vonTag, int32_t vonStd, int32_t tag, int32_t std,
-                  bool ohneRaum) {
+bool VorschauFrei(const TStandard& standard, const TKurs& kurs, int32_t vonTag, int32_t vonStd,
+                  int32_t tag, int32_t std, bool ohneRaum) {
   std::vector<const TKurs*> kurse{&kurs};
   if (kurs.fKopplung) kurse.assign(kurs.fKopplung->fKurse.begin(), kurs.fKopplung->fKurse.end());
   for (const TKurs* k : kurse) {
-    const TRaum* raum = ohneRaum ? nullptr : k->RaumFuerZelle(PlanVersion(), vonTag, vonStd);
+    const TRaum* raum =
+        ohneRaum ? nullptr : k->RaumFuerZelle(PlanVersion(standard), vonTag, vonStd);
     if (!SetzungPossible(*k, -1, tag, raum, std)) return false;
   }
   return true;

@@ -35,12 +35,12 @@ TMenu KlickMenuFuellen(TSchule& schule, const TStandard& standard, TToolArt werk
                        const TKlPlanWechsel& wechseln, const TRaumMenuFuellen& raumMenu);
 // The delete tool on a cell of the course: with `nurRaum` the hour only loses its room; a
 // coupled hour goes alone or with its coupling as the user answers "gekoppelten Kurs löschen".
-void ZelleLoeschen(TKurs& kurs, int32_t tag, int32_t std, bool nurRaum);
+void ZelleLoeschen(const TStandard& standard, TKurs& kurs, int32_t tag, int32_t std, bool nurRaum);
 // The preview of the move tool: whether the course lifted from (vonTag, vonStd), every course of
 // its coupling with it, could go into (tag, std) without any obstacle; with `ohneRaum` the rooms
 // of the lifted lessons are not asked for.
-bool VorschauFrei(const TKurs& kurs, int32_t vonTag, int32_t vonStd, int32_t tag, int32_t std,
-                  bool ohneRaum);
+bool VorschauFrei(const TStandard& standard, const TKurs& kurs, int32_t vonTag, int32_t vonStd,
+                  int32_t tag, int32_t std, bool ohneRaum);
 // The drop of the move tool. With `shift` on another cell the school-wide swap of the two
 // periods; otherwise, unless the course holds the target already, the fit test (with the
 // coupling unless `alt`) and the move.

@@ -99,11 +99,11 @@ QVariant TUeberModell::data(const QModelIndex& index, int rolle) const {
   if (rolle != Qt::DisplayRole && rolle != Qt::BackgroundRole && rolle != Qt::FontRole) return {};
   const int32_t tag = fForm.Tag(zeile);
   const int32_t std = fForm.Stunde(zeile);
-  const TZellBild bild =
-      PlanZellBild(*element, fForm.ZellKurs(spalte, zeile), tag, std, fForm.fKopplungZeigen);
+  const TZellBild bild = PlanZellBild(fForm.fStandard, *element, fForm.ZellKurs(spalte, zeile), tag,
+                                      std, fForm.fKopplungZeigen);
   switch (rolle) {
     case Qt::DisplayRole:
-      return QtText(PlanZellZeile(bild));
+      return QtText(PlanZellZeile(fForm.fStandard, bild));
     case Qt::BackgroundRole:
       if (markiert) return fForm.palette().color(QPalette::Highlight);
       return ZellHintergrund(bild);
@@ -261,7 +261,7 @@ QString TUeberForm::UebersichtText() const {
 }
 
 void TUeberForm::SpalteLesen(TSpalte& spalte) const {
-  const int32_t woche = PlanVersion();
+  const int32_t woche = PlanVersion(fStandard);
   PlanBelegungFuellen(*spalte.fElement, woche, spalte.fBelegung);
   for (int32_t t = 1; t <= fTage; ++t) {
     spalte.fGesperrt[t] = 0;
@@ -347,7 +347,7 @@ void TUeberForm::Abmessen() {
   const QFont schrift = QtSchrift(s.fPlnFont);
   fRaster->setFont(schrift);
   fModell->fSchrift = schrift;
-  const std::vector<int32_t> teile = PlanTeilBreiten(fArt);
+  const std::vector<int32_t> teile = PlanTeilBreiten(fStandard, fArt);
   int breite = 0;
   if (s.fNebenEinander) {
     for (int32_t b : teile) breite += b;
@@ -387,8 +387,8 @@ void TUeberForm::Marke(int spalte, int zeile) {
 
 void TUeberForm::Markieren(int spalte, const TKurs& kurs) {
   for (const TSetzung* s : kurs.fSetzungen) {
-    if (s->fWoche == PlanVersion() && s->fTag >= 1 && s->fTag <= fTage && s->fStunde >= 1 &&
-        s->fStunde <= fStunden)
+    if (s->fWoche == PlanVersion(fStandard) && s->fTag >= 1 && s->fTag <= fTage &&
+        s->fStunde >= 1 && s->fStunde <= fStunden)
       Marke(spalte, Zeile(s->fTag, s->fStunde));
   }
 }
@@ -437,7 +437,7 @@ void TUeberForm::Doppelgeklickt(int spalte, int zeile, Qt::KeyboardModifiers tas
         // A cell may have lost its lesson with a coupled one deleted before it.
         Abgleichen();
         if (TKurs* k = ZellKurs(s, z))
-          ZelleLoeschen(*k, Tag(z), Stunde(z), tasten & Qt::AltModifier);
+          ZelleLoeschen(fStandard, *k, Tag(z), Stunde(z), tasten & Qt::AltModifier);
       }
       Abgleichen();
       break;
@@ -489,7 +489,7 @@ void TUeberForm::Vorschau(int spalte, int zeile, bool ohneRaum) {
   MarkenLoeschen();
   Abgleichen();
   for (int z = 1; z <= Zeilen(); ++z) {
-    if (VorschauFrei(*kurs, Tag(zeile), Stunde(zeile), Tag(z), Stunde(z), ohneRaum))
+    if (VorschauFrei(fStandard, *kurs, Tag(zeile), Stunde(zeile), Tag(z), Stunde(z), ohneRaum))
       Marke(spalte, z);
   }
 }
