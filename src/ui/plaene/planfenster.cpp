@@ -340,23 +340,12 @@ bool TPlnForm::ZelleBei(const QPoint& punkt, int32_t& tag, int32_t& std) const {
 // other tools work through the table's click signals.
 bool TPlnForm::eventFilter(QObject* objekt, QEvent* ereignis) {
   if (objekt != fRaster->viewport()) return QWidget::eventFilter(objekt, ereignis);
-  if (dynamic_cast<QMouseEvent*>(ereignis) == nullptr) return false;
-  TVerlaufSchritt schritt;
-  return MausVerteilen(
-      {
-          {TMausAktion::Druck, Qt::RightButton, SetzTool,
-           [this](const QMouseEvent&) {
-             RechtsKlick();
-             return true;
-           }},
-          {TMausAktion::Druck, Qt::LeftButton, SchiebTool,
-           [this](const QMouseEvent& maus) { return SchiebDruck(maus); }},
-          {TMausAktion::Zug, kJederKnopf, kJedesWerkzeug,
-           [this](const QMouseEvent& maus) { return Zug(maus); }},
-          {TMausAktion::Loslassen, Qt::LeftButton, kJedesWerkzeug,
-           [this](const QMouseEvent& maus) { return Loslassen(maus); }},
-      },
-      *ereignis, fSchule.fToolArt);
+  return PlanMausVerteilen(*this, *ereignis, fSchule.fToolArt);
+}
+
+bool TPlnForm::SetzDruck(const QMouseEvent&) {
+  RechtsKlick();
+  return true;
 }
 
 bool TPlnForm::SchiebDruck(const QMouseEvent& maus) {

@@ -524,20 +524,7 @@ bool TUeberForm::FallenLassen() {
 // other tools work through the view's click signals.
 bool TUeberForm::eventFilter(QObject* objekt, QEvent* ereignis) {
   if (objekt != fRaster->viewport()) return QWidget::eventFilter(objekt, ereignis);
-  if (dynamic_cast<QMouseEvent*>(ereignis) == nullptr) return false;
-  TVerlaufSchritt schritt;
-  return MausVerteilen(
-      {
-          {TMausAktion::Druck, Qt::RightButton, SetzTool,
-           [this](const QMouseEvent& maus) { return SetzDruck(maus); }},
-          {TMausAktion::Druck, Qt::LeftButton, SchiebTool,
-           [this](const QMouseEvent& maus) { return SchiebDruck(maus); }},
-          {TMausAktion::Zug, kJederKnopf, kJedesWerkzeug,
-           [this](const QMouseEvent& maus) { return Zug(maus); }},
-          {TMausAktion::Loslassen, Qt::LeftButton, kJedesWerkzeug,
-           [this](const QMouseEvent& maus) { return Loslassen(maus); }},
-      },
-      *ereignis, fSchule.fToolArt);
+  return PlanMausVerteilen(*this, *ereignis, fSchule.fToolArt);
 }
 
 bool TUeberForm::SetzDruck(const QMouseEvent& maus) {
