@@ -27,7 +27,7 @@ struct TGrosseSchule : TDemoBench {
 void BM_ZellKonflikte(benchmark::State& state) {
   TGrosseSchule gross;
   gross.standard.fEineWoche = state.range(0) == 1;
-  TManuellForm form(gross.schule);
+  TManuellForm form(gross.schule, gross.standard);
   TKurs* kurs = gross.KursDerBreitestenKopplung();
   form.IManuellForm({kurs}, false);
   gross.schule.SetToolArt(state.range(1) == 1 ? SchiebTool : SetzTool);

@@ -13,7 +13,7 @@ constexpr int32_t kZeilen = 10;
 constexpr int32_t kSpalten = 3;
 
 struct TParBench : TDemoBench {
-  TParRaster raster{schule, kZeilen, kSpalten};
+  TParRaster raster{schule, standard, kZeilen, kSpalten};
 
   TParBench() {
     int32_t nr = 0;

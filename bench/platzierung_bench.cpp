@@ -39,7 +39,7 @@ BENCHMARK(BM_KonfliktListe)->Arg(1)->Arg(0)->ArgNames({"eineWoche"});
 // What the marking menu does for one course: every cell of the week tested.
 void BM_SetzbareZellen(benchmark::State& state) {
   TGrosseSchule gross;
-  for (auto _ : state) RechtsWahl(*gross.Kurs(), nullptr);
+  for (auto _ : state) RechtsWahl(gross.standard, *gross.Kurs(), nullptr);
 }
 BENCHMARK(BM_SetzbareZellen)->Unit(benchmark::kMicrosecond);
 

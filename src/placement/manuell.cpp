@@ -21,7 +21,8 @@ std::vector<TKurs*> ManuellKurse(const std::vector<TKurs*>& auswahl) {
   return kurse;
 }
 
-TManuellForm::TManuellForm(TSchule& schule) : fSchule(schule) {}
+TManuellForm::TManuellForm(TSchule& schule, TStandard& standard)
+    : fSchule(schule), fStandard(standard) {}
 
 TManuellForm::~TManuellForm() {
   Schliessen();
@@ -61,9 +62,8 @@ void TManuellForm::Zeigen() const {
   if (fZeigen) fZeigen();
 }
 
-int32_t TManuellForm::Version() {
-  const TStandard& s = Standard();
-  return std::clamp(s.fAktuelleWoche, 1, s.WochenZahl());
+int32_t TManuellForm::Version() const {
+  return std::clamp(fStandard.fAktuelleWoche, 1, fStandard.WochenZahl());
 }
 
 void TManuellForm::SetKurs(TKurs* kurs) {
@@ -98,7 +98,7 @@ bool TManuellForm::KopplungRot() const {
 }
 
 std::string TManuellForm::ZeigeText() const {
-  return Standard().fManZeigKopp ? "Kopplung" : "Le/Kl";
+  return fStandard.fManZeigKopp ? "Kopplung" : "Le/Kl";
 }
 
 std::string TManuellForm::Kuerzel(const TElement* element) {

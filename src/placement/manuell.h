@@ -50,7 +50,7 @@ struct TManuellZelle {
 // Each command that changes the plan is one step of the document's history.
 class TManuellForm {
  public:
-  explicit TManuellForm(TSchule& schule);
+  TManuellForm(TSchule& schule, TStandard& standard);
   // Ends the journal if the window did not close through Schliessen.
   ~TManuellForm();
   TManuellForm(const TManuellForm&) = delete;
@@ -174,7 +174,7 @@ class TManuellForm {
   void Zeigen() const;
   void Veralten();
   // The current version, the one the plans show.
-  static int32_t Version();
+  int32_t Version() const;
   void PlaeneSetzen();
   void RaumWaehlen();
   // The current course, then the other courses of its coupling.
@@ -194,6 +194,7 @@ class TManuellForm {
   TMenuEintrag KursEintrag(TKurs* kurs);
 
   TSchule& fSchule;
+  TStandard& fStandard;
   bool fOffen = false;
   bool fBefehleAn = false;
   bool fVeraltetSeit = false;

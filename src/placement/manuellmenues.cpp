@@ -118,10 +118,10 @@ TMenu TManuellForm::ZeigeMenu() {
   TMenu menu;
   for (const bool kopplung : {true, false}) {
     TMenuEintrag e = MenuEintrag(kopplung ? "Kopplung" : "Le/Kl", [this, kopplung] {
-      Standard().fManZeigKopp = kopplung;
+      fStandard.fManZeigKopp = kopplung;
       Zeigen();
     });
-    e.fChecked = Standard().fManZeigKopp == kopplung;
+    e.fChecked = fStandard.fManZeigKopp == kopplung;
     menu.push_back(std::move(e));
   }
   return menu;

@@ -4,6 +4,7 @@
 
 #include "model/dokument/schule.h"
 #include "model/einstellungen/standard.h"
+#include "model/fenster/planzelle.h"
 #include "model/kurse/kurs.h"
 #include "placement/konfliktliste.h"
 #include "placement/manuell.h"
@@ -13,26 +14,6 @@
 namespace orbato {
 namespace {
 
-std::string Name(const TElement* e) {
-  return e ? e->fKuerzel.str() : std::string();
-}
-
-// A lesson's texts as the plan windows put them: in a teacher's plan the class (or the
-// coupling), in a class's plan the teacher (or the coupling), each followed by the subject and,
-// when the plans show rooms, the room; in a room's plan teacher, class or coupling, subject.
-std::vector<std::string> ZellTexte(TKuerzelArt art, const TKurs& kurs, const TSetzung& setzung) {
-  const TStandard& s = Standard();
-  const bool kopplung = kurs.fKopplung && s.fManZeigKopp;
-  const std::string gruppe = kopplung ? Name(kurs.fKopplung) : Name(kurs.ErsteKlasse());
-  if (art == rau) return {Name(kurs.fLehrer), gruppe, Name(kurs.fFach)};
-  std::vector<std::string> texte{art == leh ? gruppe
-                                 : kopplung ? Name(kurs.fKopplung)
-                                            : Name(kurs.fLehrer),
-                                 Name(kurs.fFach)};
-  if (s.fMitRaum) texte.push_back(Name(setzung.fRaum));
-  return texte;
-}
-
 bool ImPlan(const TPlanElement& element, const TSetzung* s) {
   return s && (element.Art() != rau || static_cast<const TElement*>(s->fRaum) == &element);
 }
@@ -40,7 +21,7 @@ bool ImPlan(const TPlanElement& element, const TSetzung* s) {
 }  // namespace
 
 int32_t TManuellForm::PlanZahl() const {
-  const int32_t art = Standard().fManArt;
+  const int32_t art = fStandard.fManArt;
   return art == 5 ? 4 : art > 2 ? 3 : art > 0 ? 2 : 1;
 }
 
@@ -93,7 +74,7 @@ void TManuellForm::Neuaufbau() {
   fVeraltetSeit = false;
   if (fKurs) fKopplung = fKurs->fKopplung;
   if (fKurs && !fOhneKonflikte) {
-    const TStandard& s = Standard();
+    const TStandard& s = fStandard;
     const int32_t tage = std::clamp(s.fMaxTageNeu, 1, kMaxTage);
     const int32_t stunden = std::clamp(s.fPlnStd, 1, kMaxStunden);
     for (int32_t tag = 1; tag <= tage; ++tag) {
@@ -172,7 +153,8 @@ TManuellZelle TManuellForm::Zelle(int32_t plan, int32_t tag, int32_t std) const 
     const TSetzung* s = zelle.fKurs->SetzungFinden(woche, tag, std);
     zelle.fFixiert = s->fFixiert;
     zelle.fEigene = zelle.fKurs == fKurs;
-    zelle.fTexte = ZellTexte(element->Art(), *zelle.fKurs, *s);
+    zelle.fTexte =
+        PlanZellTexte(fStandard, element->Art(), *zelle.fKurs, *s, fStandard.fManZeigKopp);
   } else if (zelle.fGesperrt) {
     zelle.fTexte = {"*sperrung*"};
   }
@@ -189,7 +171,7 @@ void TManuellForm::Vorschau(int32_t plan, int32_t tag, int32_t std, bool ohneRau
   TKurs* gedrueckt = ZellKurs(plan, tag, std);
   if (gedrueckt) AendereBesetzung(*gedrueckt, -1, tag, true, false, std);
   const TRaum* raum = ohneRaum ? nullptr : fRaum;
-  const TStandard& s = Standard();
+  const TStandard& s = fStandard;
   for (int32_t t = 1; t <= std::clamp(s.fMaxTageNeu, 1, kMaxTage); ++t) {
     for (int32_t p = 1; p <= std::clamp(s.fPlnStd, 1, kMaxStunden); ++p) {
       TKurs* kurs = ZellKurs(plan, t, p);

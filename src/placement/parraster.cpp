@@ -4,6 +4,7 @@
 #include <map>
 
 #include "model/dokument/schule.h"
+#include "model/einstellungen/standard.h"
 #include "model/elemente/fach.h"
 #include "model/elemente/kopplung.h"
 #include "model/elemente/lehrer.h"
@@ -51,15 +52,17 @@ bool ZeileSetzbar(const std::vector<const TKopplung*>& kopplungen, int32_t tag, 
 
 }  // namespace
 
-TParRaster::TParRaster(TSchule& schule, int32_t zeilen, int32_t spalten)
+TParRaster::TParRaster(TSchule& schule, const TStandard& standard, int32_t zeilen, int32_t spalten)
     : fSchule(&schule),
+      fStandard(&standard),
       fZeilen(Begrenzt(zeilen, kMaxZeilen)),
       fSpalten(Begrenzt(spalten, kMaxSpalten)),
       fZellen(static_cast<std::size_t>(fZeilen * fSpalten)),
       fKonflikte(static_cast<std::size_t>(fZeilen), 0) {}
 
-TParRaster TParRaster::AusParListe(TSchule& schule, int32_t zeilen, int32_t spalten) {
-  TParRaster r(schule, zeilen, spalten);
+TParRaster TParRaster::AusParListe(TSchule& schule, const TStandard& standard, int32_t zeilen,
+                                   int32_t spalten) {
+  TParRaster r(schule, standard, zeilen, spalten);
   const TParListe& par = schule.fParListe;
   for (int32_t z = 1; z <= std::min(r.fZeilen, par.fZeilen); ++z) {
     for (int32_t s = 1; s <= std::min(r.fSpalten, par.fSpalten); ++s) {
@@ -177,7 +180,7 @@ std::vector<TParZelle> TParRaster::Spaltenweise() const {
 }
 
 TMenu TParRaster::ZeilenMenu(int32_t zeile, const std::function<void()>& danach) {
-  const TStandard& st = Standard();
+  const TStandard& st = *fStandard;
   const std::vector<const TKopplung*> kopplungen = ZeilenKopplungen(*this, zeile);
   TMenu tage;
   for (int32_t t = 1; t <= st.fMaxTageNeu; ++t) {
@@ -185,7 +188,8 @@ TMenu TParRaster::ZeilenMenu(int32_t zeile, const std::function<void()>& danach)
     for (int32_t p = 1; p <= st.fPlnStd; ++p) {
       TMenuEintrag e = MenuEintrag(
           std::to_string(p) + ". Stunde",
-          MitDanach([this, zeile, t, p] { SetzZeile(*this, zeile, t, p); }, danach), t * 100 + p);
+          MitDanach([this, zeile, t, p] { SetzZeile(*fStandard, *this, zeile, t, p); }, danach),
+          t * 100 + p);
       e.fEnabled = ZeileSetzbar(kopplungen, t, p);
       tag.fUntermenu.push_back(std::move(e));
     }
@@ -249,8 +253,8 @@ std::string TParRaster::Text(bool mitFach) const {
   return text;
 }
 
-int32_t SetzZeile(const TParRaster& raster, int32_t zeile, int32_t tag, int32_t std) {
-  const TStandard& st = Standard();
+int32_t SetzZeile(const TStandard& st, const TParRaster& raster, int32_t zeile, int32_t tag,
+                  int32_t std) {
   int32_t gesetzt = 0;
   for (const TKopplung* k : ZeilenKopplungen(raster, zeile)) {
     for (TKurs* kurs : k->fKurse) {

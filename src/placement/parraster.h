@@ -11,6 +11,7 @@ namespace orbato {
 
 class TKopplung;
 class TSchule;
+class TStandard;
 
 // One cell of the grid of parallel couplings: empty, or a coupling the search may move ('K') or
 // one fixed in its cell ('F').
@@ -24,14 +25,16 @@ struct TParZelle {
 // The grid of "Parallele Kopplungen": rows of couplings that are meant to run in the same period,
 // with each row's count of teachers needed more than once. Columns and rows count from 1; column
 // 0 is the count. Every change recounts the rows concerned and writes the grid back into the
-// document's fParListe.
+// document's fParListe. The row menu lays out the days and periods of the settings it was
+// handed.
 class TParRaster {
  public:
   // An empty grid of that size.
-  TParRaster(TSchule& schule, int32_t zeilen, int32_t spalten);
+  TParRaster(TSchule& schule, const TStandard& standard, int32_t zeilen, int32_t spalten);
   // The grid of that size filled from the document's stored grid, cell by cell where the stored
   // grid has the cell; every coupling taken over may be moved.
-  static TParRaster AusParListe(TSchule& schule, int32_t zeilen, int32_t spalten);
+  static TParRaster AusParListe(TSchule& schule, const TStandard& standard, int32_t zeilen,
+                                int32_t spalten);
 
   int32_t Zeilen() const { return fZeilen; }
   int32_t Spalten() const { return fSpalten; }
@@ -83,6 +86,7 @@ class TParRaster {
   bool Gueltig(int32_t spalte, int32_t zeile) const;
 
   TSchule* fSchule;
+  const TStandard* fStandard;
   int32_t fZeilen;
   int32_t fSpalten;
   std::vector<TParZelle> fZellen;  // row by row
@@ -92,7 +96,8 @@ class TParRaster {
 // Places every course of every coupling of the row into the cell, each with its first free room,
 // in the current version (single-version mode) or in every version. Answers the number of
 // placements made; courses without an hour left get none.
-int32_t SetzZeile(const TParRaster& raster, int32_t zeile, int32_t tag, int32_t std);
+int32_t SetzZeile(const TStandard& standard, const TParRaster& raster, int32_t zeile, int32_t tag,
+                  int32_t std);
 
 // The column headers of the grid's window: "Konfl.", "Spalte 1", …
 std::vector<std::string> ParKoepfe(int32_t spalten);

@@ -22,30 +22,37 @@ TRaum* AlsRaum(TPlanElement& element) {
 
 }  // namespace
 
-void ZeigMenuFuellen(TPlanElement& element, TMenu& menu, int32_t tag, int32_t std,
-                     const TKlPlanWechsel& wechseln) {
+void ZeigMenuFuellen(const TStandard& standard, TPlanElement& element, TMenu& menu, int32_t tag,
+                     int32_t std, const TKlPlanWechsel& wechseln) {
   for (TKurs* k : element.fKurse) {
-    ErzeugePlnMenu(*k, menu, false, element.Art(), AlsRaum(element), std, tag, wechseln);
+    ErzeugePlnMenu(standard, *k, menu, false, element.Art(), AlsRaum(element), std, tag, wechseln);
   }
 }
 
-void SetzMenuFuellen(TPlanElement& element, TMenu& menu, int32_t tag, int32_t std) {
+void SetzMenuFuellen(TSchule& schule, const TStandard& standard, TPlanElement& element, TMenu& menu,
+                     int32_t tag, int32_t std) {
   if (element.fSperrung.GetWocheTagStd(-1, tag, std)) return;
   TRaum* raum = AlsRaum(element);
-  for (TKurs* k : element.fKurse) ErzeugeSetzMenu(*k, menu, tag, raum == nullptr, std, raum);
+  for (TKurs* k : element.fKurse) {
+    ErzeugeSetzMenu(schule, standard, *k, menu, tag, raum == nullptr, std, raum);
+  }
 }
 
-TMenu KlickMenuFuellen(TToolArt werkzeug, TPlanElement& element, TKurs* kurs, int32_t tag,
-                       int32_t std, const TKlPlanWechsel& wechseln,
-                       const TRaumMenuFuellen& raumMenu) {
+TMenu KlickMenuFuellen(TSchule& schule, const TStandard& standard, TToolArt werkzeug,
+                       TPlanElement& element, TKurs* kurs, int32_t tag, int32_t std,
+                       const TKlPlanWechsel& wechseln, const TRaumMenuFuellen& raumMenu) {
   TMenu menu;
-  if (werkzeug == ZeigTool && kurs != nullptr) ZeigMenuFuellen(element, menu, tag, std, wechseln);
-  if (werkzeug == SetzTool && kurs == nullptr) SetzMenuFuellen(element, menu, tag, std);
+  if (werkzeug == ZeigTool && kurs != nullptr) {
+    ZeigMenuFuellen(standard, element, menu, tag, std, wechseln);
+  }
+  if (werkzeug == SetzTool && kurs == nullptr) {
+    SetzMenuFuellen(schule, standard, element, menu, tag, std);
+  }
   if (werkzeug == SetzTool && kurs != nullptr && element.Art() != rau) raumMenu(*kurs, menu);
   return menu;
 }
 
-void ZelleLoeschen(TKurs& kurs, int32_t tag, int32_t std, bool nurRaum) {
+void ZelleLoeschen(const TStandard& standard, TKurs& kurs, int32_t tag, int32_t std, bool nurRaum) {
   if (nurRaum) {
     LoescheRaumInSetzung(kurs, -1, tag, std);
     return;
@@ -54,7 +61,7 @@ void ZelleLoeschen(TKurs& kurs, int32_t tag, int32_t std, bool nurRaum) {
     LoescheSetzung(kurs, -1, tag, false, std);
     return;
   }
-  switch (FrageKopplung(kurs, PlanVersion(), tag, std)) {
+  switch (FrageKopplung(kurs, PlanVersion(standard), tag, std)) {
     case TKopplungsWahl::DieserKurs:
       LoescheSetzung(kurs, -1, tag, false, std);
       break;
@@ -67,12 +74,13 @@ void ZelleLoeschen(TKurs& kurs, int32_t tag, int32_t std, bool nurRaum) {
   }
 }
 
-bool VorschauFrei(const TKurs& kurs, int32_t vonTag, int32_t vonStd, int32_t tag, int32_t std,
-                  bool ohneRaum) {
+bool VorschauFrei(const TStandard& standard, const TKurs& kurs, int32_t vonTag, int32_t vonStd,
+                  int32_t tag, int32_t std, bool ohneRaum) {
   std::vector<const TKurs*> kurse{&kurs};
   if (kurs.fKopplung) kurse.assign(kurs.fKopplung->fKurse.begin(), kurs.fKopplung->fKurse.end());
   for (const TKurs* k : kurse) {
-    const TRaum* raum = ohneRaum ? nullptr : k->RaumFuerZelle(PlanVersion(), vonTag, vonStd);
+    const TRaum* raum =
+        ohneRaum ? nullptr : k->RaumFuerZelle(PlanVersion(standard), vonTag, vonStd);
     if (!SetzungPossible(*k, -1, tag, raum, std)) return false;
   }
   return true;

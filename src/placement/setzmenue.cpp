@@ -20,8 +20,8 @@ namespace orbato {
 namespace {
 
 // Free in every version of the span.
-bool RaumFreiInSpanne(const TRaum& raum, int32_t tag, int32_t std) {
-  const TWochenSpanne spanne = Wochenspanne();
+bool RaumFreiInSpanne(const TStandard& standard, const TRaum& raum, int32_t tag, int32_t std) {
+  const TWochenSpanne spanne = Wochenspanne(standard);
   for (int32_t w = spanne.von; w <= spanne.bis; ++w) {
     if (!RaumFrei(raum, w, tag, std)) return false;
   }
@@ -51,11 +51,10 @@ bool InZelle(const TKurs& kurs, int32_t woche, const TRaum* raum, int32_t tag, i
   return s != nullptr && (raum == nullptr || s->fRaum == raum);
 }
 
-void Setze(TKurs& kurs, int zellTag, TRaum* raum) {
+void Setze(TSchule& schule, const TStandard& standard, TKurs& kurs, int zellTag, TRaum* raum) {
   const int32_t tag = zellTag / 100;
   const int32_t std = zellTag % 100;
-  const TStandard& st = Standard();
-  const TWochenSpanne spanne = Wochenspanne();
+  const TWochenSpanne spanne = Wochenspanne(standard);
   bool ohneRaum = false;
   for (int32_t w = spanne.von; w <= spanne.bis; ++w) {
     // A course of the coupling that already stands in the cell keeps its lesson there: the menu
@@ -67,15 +66,15 @@ void Setze(TKurs& kurs, int zellTag, TRaum* raum) {
       if (k == &kurs || InZelle(*k, w, nullptr, tag, std)) continue;
       TRaum* frei = FreierRaum(*k, w, tag, std);
       // Only a lesson actually placed without a room is worth the warning.
-      if (NeueSetzung(*k, w, tag, frei, std) && frei == nullptr && w == st.fAktuelleWoche) {
+      if (NeueSetzung(*k, w, tag, frei, std) && frei == nullptr && w == standard.fAktuelleWoche) {
         ohneRaum = true;
       }
     }
   }
   if (ohneRaum) {
-    Schule().Dialog().Nachricht("Warnung",
-                                {"Ein gekoppelter Kurs konnte nur ohne Raum gesetzt werden."},
-                                TMeldungsArt::Warnung);
+    schule.Dialog().Nachricht("Warnung",
+                              {"Ein gekoppelter Kurs konnte nur ohne Raum gesetzt werden."},
+                              TMeldungsArt::Warnung);
   }
 }
 
@@ -84,8 +83,8 @@ void Setze(TKurs& kurs, int zellTag, TRaum* raum) {
 enum class TRaumProbe { Passt, Gesperrt, Belegt };
 
 template <class Markiert>
-TRaumProbe PruefeRaum(const TKurs& kurs, const TRaum& raum, Markiert&& markiert) {
-  const TStandard& st = Standard();
+TRaumProbe PruefeRaum(const TStandard& st, const TKurs& kurs, const TRaum& raum,
+                      Markiert&& markiert) {
   for (int32_t tag = 1; tag <= st.fMaxTageNeu; ++tag) {
     for (int32_t std = 1; std <= st.fPlnStd; ++std) {
       if (!markiert(tag, std)) continue;
@@ -99,9 +98,10 @@ TRaumProbe PruefeRaum(const TKurs& kurs, const TRaum& raum, Markiert&& markiert)
 }
 
 template <class Markiert, class Setzen>
-void RaumMenu(TKurs& kurs, TMenu& menu, Markiert&& markiert, Setzen&& setzen) {
-  for (TRaum* r : Schule().fRaumMenge) {
-    const TRaumProbe probe = PruefeRaum(kurs, *r, markiert);
+void RaumMenu(const TSchule& schule, const TStandard& standard, TKurs& kurs, TMenu& menu,
+              Markiert&& markiert, Setzen&& setzen) {
+  for (TRaum* r : schule.fRaumMenge) {
+    const TRaumProbe probe = PruefeRaum(standard, kurs, *r, markiert);
     const std::string name = r->fKuerzel.str();
     std::string text;
     if (probe == TRaumProbe::Passt) {
@@ -115,15 +115,15 @@ void RaumMenu(TKurs& kurs, TMenu& menu, Markiert&& markiert, Setzen&& setzen) {
   }
 }
 
-void RechtsMenu(TKurs& kurs, TMenu& menu, std::function<void()> zeigen,
-                void (*wahl)(TKurs&, const TRaum*)) {
+void RechtsMenu(const TStandard& standard, TKurs& kurs, TMenu& menu, std::function<void()> zeigen,
+                void (*wahl)(const TStandard&, TKurs&, const TRaum*)) {
   if (kurs.fNichtVerplanen) return;
   TMenuEintrag eintrag = MenuEintrag(KursEintragText(kurs));
   eintrag.fEnabled = kurs.RestStunden(-1) > 0;
   if (eintrag.fEnabled) {
-    const auto waehle = [&kurs, zeigen, wahl](const TRaum* raum) {
-      return [&kurs, zeigen, wahl, raum] {
-        wahl(kurs, raum);
+    const auto waehle = [&standard, &kurs, zeigen, wahl](const TRaum* raum) {
+      return [&standard, &kurs, zeigen, wahl, raum] {
+        wahl(standard, kurs, raum);
         if (zeigen) zeigen();
       };
     };
@@ -154,10 +154,10 @@ void MenuZeile(TMenu& menu, std::string text, int32_t tag, int32_t std, TKurs& k
 
 }  // namespace
 
-void ErzeugeSetzMenu(TKurs& kurs, TMenu& menu, int32_t tag, bool mitRaum, int32_t std,
-                     TRaum* fensterRaum) {
+void ErzeugeSetzMenu(TSchule& schule, const TStandard& standard, TKurs& kurs, TMenu& menu,
+                     int32_t tag, bool mitRaum, int32_t std, TRaum* fensterRaum) {
   if (kurs.fNichtVerplanen || kurs.RestStunden(-1) <= 0) return;
-  const TWochenSpanne spanne = Wochenspanne();
+  const TWochenSpanne spanne = Wochenspanne(standard);
   bool setzbar = true;
   for (int32_t w = spanne.von; w <= spanne.bis && setzbar; ++w) {
     setzbar = !InZelle(kurs, w, nullptr, tag, std) && KopplungSetzbar(kurs, w, tag, std);
@@ -166,17 +166,27 @@ void ErzeugeSetzMenu(TKurs& kurs, TMenu& menu, int32_t tag, bool mitRaum, int32_
   TMenuEintrag eintrag = MenuEintrag(KursEintragText(kurs), {}, zelle);
   if (!mitRaum) {
     eintrag.fEnabled =
-        setzbar && (fensterRaum == nullptr || RaumFreiInSpanne(*fensterRaum, tag, std));
-    eintrag.fBefehl = [&kurs, zelle, fensterRaum] { SetzImRaum(kurs, zelle, fensterRaum); };
+        setzbar && (fensterRaum == nullptr || RaumFreiInSpanne(standard, *fensterRaum, tag, std));
+    eintrag.fBefehl = [&schule, &standard, &kurs, zelle, fensterRaum] {
+      SetzImRaum(schule, standard, kurs, zelle, fensterRaum);
+    };
   } else {
     eintrag.fEnabled = setzbar;
     if (setzbar) {
       eintrag.fUntermenu.push_back(MenuEintrag(
-          "ohne Raum", [&kurs, zelle] { SetzMitRaum(kurs, zelle, nullptr); }, zelle));
+          "ohne Raum",
+          [&schule, &standard, &kurs, zelle] {
+            SetzMitRaum(schule, standard, kurs, zelle, nullptr);
+          },
+          zelle));
       for (TRaum* r : kurs.fRaeume) {
         TMenuEintrag e = MenuEintrag(
-            r->fKuerzel.str(), [&kurs, zelle, r] { SetzMitRaum(kurs, zelle, r); }, zelle);
-        e.fEnabled = RaumFreiInSpanne(*r, tag, std);
+            r->fKuerzel.str(),
+            [&schule, &standard, &kurs, zelle, r] {
+              SetzMitRaum(schule, standard, kurs, zelle, r);
+            },
+            zelle);
+        e.fEnabled = RaumFreiInSpanne(standard, *r, tag, std);
         eintrag.fUntermenu.push_back(std::move(e));
       }
     }
@@ -184,40 +194,44 @@ void ErzeugeSetzMenu(TKurs& kurs, TMenu& menu, int32_t tag, bool mitRaum, int32_
   menu.push_back(std::move(eintrag));
 }
 
-void SetzMitRaum(TKurs& kurs, int zellTag, TRaum* raum) {
-  Setze(kurs, zellTag, raum);
+void SetzMitRaum(TSchule& schule, const TStandard& standard, TKurs& kurs, int zellTag,
+                 TRaum* raum) {
+  Setze(schule, standard, kurs, zellTag, raum);
 }
 
-void SetzImRaum(TKurs& kurs, int zellTag, TRaum* raum) {
-  Setze(kurs, zellTag, raum);
+void SetzImRaum(TSchule& schule, const TStandard& standard, TKurs& kurs, int zellTag, TRaum* raum) {
+  Setze(schule, standard, kurs, zellTag, raum);
 }
 
-void ErzeugeRaumSetzMenu(TKurs& kurs, TMenu& menu, const TPlanZellen& fenster) {
+void ErzeugeRaumSetzMenu(const TSchule& schule, const TStandard& standard, TKurs& kurs, TMenu& menu,
+                         const TPlanZellen& fenster) {
   RaumMenu(
-      kurs, menu,
+      schule, standard, kurs, menu,
       [&fenster](int32_t tag, int32_t std) { return fenster.ZellMarke(tag, std) == 'R'; },
       [&fenster](TKurs& k, TRaum* r) { RaumSetzen(k, r, fenster); });
 }
 
-void ErzeugeRaumUeberSetzMenu(TKurs& kurs, TMenu& menu, const TUeberZellen& fenster) {
+void ErzeugeRaumUeberSetzMenu(const TSchule& schule, const TStandard& standard, TKurs& kurs,
+                              TMenu& menu, const TUeberZellen& fenster) {
   RaumMenu(
-      kurs, menu,
+      schule, standard, kurs, menu,
       [&fenster](int32_t tag, int32_t std) {
         return fenster.ZeilenMarke(UeberZeile(tag, std)) == 'R';
       },
       [&fenster](TKurs& k, TRaum* r) { RaumUeberSetzen(k, r, fenster); });
 }
 
-void ErzeugeRechtsMenu(TKurs& kurs, TMenu& menu, std::function<void()> zeigen) {
-  RechtsMenu(kurs, menu, std::move(zeigen), &RechtsWahl);
+void ErzeugeRechtsMenu(const TStandard& standard, TKurs& kurs, TMenu& menu,
+                       std::function<void()> zeigen) {
+  RechtsMenu(standard, kurs, menu, std::move(zeigen), &RechtsWahl);
 }
 
-void ErzeugeRechtsUebMenu(TKurs& kurs, TMenu& menu, std::function<void()> zeigen) {
-  RechtsMenu(kurs, menu, std::move(zeigen), &RechtsUebWahl);
+void ErzeugeRechtsUebMenu(const TStandard& standard, TKurs& kurs, TMenu& menu,
+                          std::function<void()> zeigen) {
+  RechtsMenu(standard, kurs, menu, std::move(zeigen), &RechtsUebWahl);
 }
 
-void RechtsWahl(TKurs& kurs, const TRaum* raum) {
-  const TStandard& st = Standard();
+void RechtsWahl(const TStandard& st, TKurs& kurs, const TRaum* raum) {
   const int32_t woche = st.fAktuelleWoche;
   kurs.fSetzungUnmoeglich.SetWocheTagStd(woche, 0, false, 0);
   for (int32_t tag = 1; tag <= st.fMaxTageNeu; ++tag) {
@@ -228,13 +242,14 @@ void RechtsWahl(TKurs& kurs, const TRaum* raum) {
   }
 }
 
-void RechtsUebWahl(TKurs& kurs, const TRaum* raum) {
-  RechtsWahl(kurs, raum);
+void RechtsUebWahl(const TStandard& standard, TKurs& kurs, const TRaum* raum) {
+  RechtsWahl(standard, kurs, raum);
 }
 
-void ErzeugePlnMenu(TKurs& kurs, TMenu& menu, bool mitInfo, TKuerzelArt art, const TRaum* raum,
-                    int32_t std, int32_t tag, const TKlPlanWechsel& wechseln) {
-  const TWochenSpanne spanne = Wochenspanne();
+void ErzeugePlnMenu(const TStandard& standard, TKurs& kurs, TMenu& menu, bool mitInfo,
+                    TKuerzelArt art, const TRaum* raum, int32_t std, int32_t tag,
+                    const TKlPlanWechsel& wechseln) {
+  const TWochenSpanne spanne = Wochenspanne(standard);
   const bool eineZeile = art == kla || kurs.fKlassen.ListeZahlElemente() < 2;
   for (int32_t w = spanne.von; w <= spanne.bis; ++w) {
     if (!InZelle(kurs, w, raum, tag, std)) continue;
@@ -249,10 +264,9 @@ void ErzeugePlnMenu(TKurs& kurs, TMenu& menu, bool mitInfo, TKuerzelArt art, con
   }
 }
 
-void ErzeugePlnKoppMenu(TKurs& kurs, TMenu& menu, bool mitInfo, TKuerzelArt art, const TRaum* raum,
-                        int32_t std, int32_t tag, std::vector<const TKopplung*>& gezeigt,
-                        const TKlPlanWechsel& wechseln) {
-  const TStandard& st = Standard();
+void ErzeugePlnKoppMenu(const TStandard& st, TKurs& kurs, TMenu& menu, bool mitInfo,
+                        TKuerzelArt art, const TRaum* raum, int32_t std, int32_t tag,
+                        std::vector<const TKopplung*>& gezeigt, const TKlPlanWechsel& wechseln) {
   if (!st.fEineWoche) return;
   const int32_t w = st.fAktuelleWoche;
   if (!InZelle(kurs, w, raum, tag, std)) return;
@@ -270,8 +284,9 @@ void ErzeugePlnKoppMenu(TKurs& kurs, TMenu& menu, bool mitInfo, TKuerzelArt art,
   }
 }
 
-void FixiereZelle(TKurs& kurs, int32_t tag, int32_t std) {
-  const TWochenSpanne spanne = Wochenspanne();
+void FixiereZelle(TSchule& schule, const TStandard& standard, TKurs& kurs, int32_t tag,
+                  int32_t std) {
+  const TWochenSpanne spanne = Wochenspanne(standard);
   if (kurs.fKopplung == nullptr) {
     for (int32_t w = spanne.von; w <= spanne.bis; ++w) {
       if (TSetzung* s = kurs.SetzungFinden(w, tag, std)) {
@@ -291,7 +306,7 @@ void FixiereZelle(TKurs& kurs, int32_t tag, int32_t std) {
       }
     }
   }
-  Schule().SetDirty();
+  schule.SetDirty();
 }
 
 }  // namespace orbato

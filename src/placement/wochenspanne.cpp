@@ -4,9 +4,12 @@
 
 namespace orbato {
 
+TWochenSpanne Wochenspanne(const TStandard& standard) {
+  return {standard.ErsteAuswahlWoche(), standard.LetzteAuswahlWoche()};
+}
+
 TWochenSpanne Wochenspanne() {
-  const TStandard& s = Standard();
-  return {s.ErsteAuswahlWoche(), s.LetzteAuswahlWoche()};
+  return Wochenspanne(Standard());
 }
 
 TWochenSpanne Wochen(int32_t woche) {

@@ -55,14 +55,15 @@ QString DeputatSumme(const TPlanElement& element) {
   return teile.join(QStringLiteral("   "));
 }
 
-TDruckTabelle DeputatTabelle(const TPlanElement& element, const TDruckEinstellung& einstellung) {
+TDruckTabelle DeputatTabelle(const TStandard& standard, const TPlanElement& element,
+                             const TDruckEinstellung& einstellung) {
   TDruckTabelle tabelle;
   tabelle.titel = QStringLiteral("Deputat ") + ZellenText(element.fKuerzel.str());
   if (!element.fInfo.str().empty())
     tabelle.titel += QStringLiteral("   ") + ZellenText(element.fInfo.str());
   const std::vector<TDepSpalte> spalten = DeputatSpalten(einstellung, element.Art());
   for (TDepSpalte s : spalten) tabelle.spalten.push_back({ZellenText(DepKopf(s)), IstZahl(s)});
-  for (const TKurs* k : DepKurse(element.fKurse, false, false)) {
+  for (const TKurs* k : DepKurse(standard, element.fKurse, false, false)) {
     std::vector<QString> zeile;
     for (TDepSpalte s : spalten) zeile.push_back(ZellenText(DepText(*k, s)));
     tabelle.zeilen.push_back(std::move(zeile));
@@ -149,7 +150,7 @@ void DeputateDrucken(TPrevPrinter& drucker, const TDruckAuftrag& auftrag) {
   druck.Beginnen(QStringLiteral("Deputate"));
   for (const TPlanElement* element : DeputatElemente(auftrag)) {
     if (e.EineSeite) druck.NeueSeite();
-    druck.Drucke(DeputatTabelle(*element, e));
+    druck.Drucke(DeputatTabelle(auftrag.standard, *element, e));
   }
   druck.Beenden();
 }

@@ -58,7 +58,7 @@ class ManuellTest : public PlatzierungsTest {
     return plan;
   }
 
-  TManuellForm fForm{fSchule};
+  TManuellForm fForm{fSchule, fStandard};
   TManuellFensterStellvertreter fFenster{fForm};
   int fGezeigt = 0;
   TRaum* fR2 = fSchule.HoleRaum("R2");
@@ -483,6 +483,34 @@ TEST_F(ManuellTest, TheElementButtonsShowTheirChoiceInTheActivePanel) {
   EXPECT_EQ(fForm.Zelle(1, 1, 1).fTexte, (V{"5a", "M", "R1"}));
   EXPECT_EQ(fForm.Zelle(0, 1, 1).fTexte, (V{"MUE", "M", "R1"}));
   EXPECT_EQ(fForm.Zelle(2, 1, 1).fTexte, (V{"MUE", "5a", "M"}));
+}
+
+// A form keeps to the settings it was handed, whatever the installed ones say: how many plans,
+// what a cell shows, and where the "Zeige" choice goes.
+TEST_F(ManuellTest, TheFormKeepsToTheSettingsItWasHanded) {
+  TKurs* kurs = Kurs(fMue, f5a, 1, fR1, fM, fRe);
+  Kurs(fSch, f6a, 1, fR2, fD, fRe);
+  NeueSetzung(*kurs, 1, 1, fR1, 1);
+  TStandard eigene;
+  eigene.fMaxWocheNeu = 3;
+  eigene.fManArt = 1;
+  eigene.fMitRaum = false;
+  eigene.fManZeigKopp = true;
+  fStandard.fManArt = 5;
+  fStandard.fMitRaum = true;
+  fStandard.fManZeigKopp = true;
+
+  TManuellForm form(fSchule, eigene);
+  form.IManuellForm({kurs}, false);
+  EXPECT_EQ(form.PlanZahl(), 2);
+  EXPECT_EQ(form.Plan(2), nullptr);
+  EXPECT_EQ(form.Zelle(1, 1, 1).fTexte, (V{"RE", "M"}));
+  TMenu zeige = form.ZeigeMenu();
+  ASSERT_TRUE(WaehleEintrag(zeige, "Le/Kl"));
+  EXPECT_FALSE(eigene.fManZeigKopp);
+  EXPECT_TRUE(fStandard.fManZeigKopp);
+  EXPECT_EQ(form.ZeigeText(), "Le/Kl");
+  EXPECT_EQ(form.Zelle(1, 1, 1).fTexte, (V{"5a", "M"}));
 }
 
 // Only the current course's lessons are picked up, and all its cells are marked; the drop

@@ -27,7 +27,7 @@ class ParRasterTest : public PlatzierungsTest {
 };
 
 TEST_F(ParRasterTest, CountsEachTeacherNeededMoreThanOnceInARow) {
-  TParRaster r(fSchule, 2, 3);
+  TParRaster r(fSchule, fStandard, 2, 3);
   fSchule.SetDirty(false);
   r.Setze(1, 1, fA);
   EXPECT_EQ(r.Konflikte(1), 0);
@@ -50,7 +50,7 @@ TEST_F(ParRasterTest, CountsEachTeacherNeededMoreThanOnceInARow) {
 }
 
 TEST_F(ParRasterTest, RecountingAnUnchangedGridLeavesTheDocumentClean) {
-  TParRaster r(fSchule, 2, 2);
+  TParRaster r(fSchule, fStandard, 2, 2);
   r.Setze(2, 2, fB);
   fSchule.SetDirty(false);
   r.AlleBerechnen();
@@ -62,7 +62,7 @@ TEST_F(ParRasterTest, TakesOverTheStoredGridCellByCell) {
   fSchule.fParListe.SetZeilen(2);
   fSchule.fParListe.SetSpalten(2);
   fSchule.fParListe.fListe = {fA, nullptr, fB, fC};
-  const TParRaster r = TParRaster::AusParListe(fSchule, 3, 3);
+  const TParRaster r = TParRaster::AusParListe(fSchule, fStandard, 3, 3);
   EXPECT_EQ(r.Zeilen(), 3);
   EXPECT_EQ(r.Spalten(), 3);
   EXPECT_EQ(r.Zelle(1, 1), (TParZelle{fA, 'K'}));
@@ -73,13 +73,13 @@ TEST_F(ParRasterTest, TakesOverTheStoredGridCellByCell) {
 
   // A smaller grid keeps what lies inside it; a stored list shorter than its size reads empty.
   fSchule.fParListe.fListe = {fA, fB};
-  const TParRaster klein = TParRaster::AusParListe(fSchule, 2, 1);
+  const TParRaster klein = TParRaster::AusParListe(fSchule, fStandard, 2, 1);
   EXPECT_EQ(klein.Zelle(1, 1), (TParZelle{fA, 'K'}));
   EXPECT_EQ(klein.Zelle(1, 2), TParZelle{});
 }
 
 TEST_F(ParRasterTest, ToolsMoveCopyEmptyAndFixCells) {
-  TParRaster r(fSchule, 3, 2);
+  TParRaster r(fSchule, fStandard, 3, 2);
   r.Setze(1, 1, fA);
   r.Fixieren(1, 1);
   EXPECT_EQ(r.Zelle(1, 1).fMarke, 'F');
@@ -113,7 +113,7 @@ TEST_F(ParRasterTest, ToolsMoveCopyEmptyAndFixCells) {
 }
 
 TEST_F(ParRasterTest, CopiesAsTabSeparatedTextWithOrWithoutSubjects) {
-  TParRaster r(fSchule, 2, 2);
+  TParRaster r(fSchule, fStandard, 2, 2);
   r.Setze(1, 1, fB);
   r.Setze(2, 1, fC);
   r.Setze(2, 2, fA);
@@ -125,7 +125,7 @@ TEST_F(ParRasterTest, CopiesAsTabSeparatedTextWithOrWithoutSubjects) {
 TEST_F(ParRasterTest, SetMenuOffersEveryCouplingAndTheRowByDayAndPeriod) {
   fStandard.fMaxTageNeu = 5;
   fStandard.fPlnStd = 3;
-  TParRaster r(fSchule, 2, 2);
+  TParRaster r(fSchule, fStandard, 2, 2);
   r.Setze(1, 1, fB);
   int danach = 0;
   TMenu menu = r.SetzMenu(2, 1, [&danach] { ++danach; });
@@ -156,13 +156,13 @@ TEST_F(ParRasterTest, SetMenuOffersEveryCouplingAndTheRowByDayAndPeriod) {
 
 TEST_F(ParRasterTest, PlacingARowInOneVersionGivesEachCourseOneHourThere) {
   fStandard.fAktuelleWoche = 2;
-  TParRaster r(fSchule, 2, 3);
+  TParRaster r(fSchule, fStandard, 2, 3);
   r.Setze(1, 1, fA);
   r.Setze(2, 1, fB);
   r.Setze(3, 1, fC);
   r.Setze(1, 2, fB);
 
-  EXPECT_EQ(SetzZeile(r, 1, 3, 4), 5);
+  EXPECT_EQ(SetzZeile(fStandard, r, 1, 3, 4), 5);
   for (const TKopplung* o : {fA, fB, fC}) {
     for (const TKurs* k : o->fKurse) {
       ASSERT_EQ(k->fSetzungen.ListeZahlElemente(), 1);
@@ -182,14 +182,40 @@ TEST_F(ParRasterTest, PlacingARowInOneVersionGivesEachCourseOneHourThere) {
 
 TEST_F(ParRasterTest, PlacingARowInEveryVersion) {
   fStandard.fEineWoche = false;
-  TParRaster r(fSchule, 2, 2);
+  TParRaster r(fSchule, fStandard, 2, 2);
   r.Setze(2, 2, fB);
-  EXPECT_EQ(SetzZeile(r, 2, 1, 1), 3);
+  EXPECT_EQ(SetzZeile(fStandard, r, 2, 1, 1), 3);
   const TKurs* k = fB->fKurse.ListeNrInhalt(1);
   for (int32_t w = 1; w <= 3; ++w) EXPECT_NE(k->SetzungFinden(w, 1, 1), nullptr);
   // Placed once, a row is not placed twice in the same cell; an empty row places nothing.
-  EXPECT_EQ(SetzZeile(r, 2, 1, 1), 0);
-  EXPECT_EQ(SetzZeile(r, 1, 1, 1), 0);
+  EXPECT_EQ(SetzZeile(fStandard, r, 2, 1, 1), 0);
+  EXPECT_EQ(SetzZeile(fStandard, r, 1, 1, 1), 0);
+}
+
+// The row menu and the row's placing keep to the settings the grid was handed, whatever the
+// installed ones say.
+TEST_F(ParRasterTest, TheRowFollowsTheSettingsTheGridWasHanded) {
+  TStandard eigene;
+  eigene.SetMaxWocheNeu(3);
+  eigene.fAktuelleWoche = 3;
+  eigene.fMaxTageNeu = 2;
+  eigene.fPlnStd = 1;
+  fStandard.fMaxTageNeu = 5;
+  fStandard.fPlnStd = 3;
+  TParRaster r(fSchule, eigene, 1, 1);
+  r.Setze(1, 1, fA);
+  TMenu zeile = r.ZeilenMenu(1);
+  EXPECT_EQ(Texte(zeile), (std::vector<std::string>{"Montag", "Dienstag"}));
+  EXPECT_EQ(Texte(zeile[1].fUntermenu), std::vector<std::string>{"1. Stunde"});
+
+  ASSERT_TRUE(WaehleEintrag(zeile[1].fUntermenu, "1. Stunde"));
+  for (const TKurs* k : fA->fKurse) {
+    ASSERT_EQ(k->fSetzungen.ListeZahlElemente(), 1);
+    const TSetzung* s = k->fSetzungen.ListeNrInhalt(1);
+    EXPECT_EQ(s->fWoche, 3);
+    EXPECT_EQ(s->fTag, 2);
+    EXPECT_EQ(s->fStunde, 1);
+  }
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ class ParSucheTest : public PlatzierungsTest {
 };
 
 TEST_F(ParSucheTest, FindsEveryArrangementAndKeepsTheLast) {
-  TParRaster r(fSchule, 2, 2);
+  TParRaster r(fSchule, fStandard, 2, 2);
   r.Setze(1, 1, fA);
   r.Setze(1, 2, fB);
   r.Setze(2, 1, fC);
@@ -58,7 +58,7 @@ TEST_F(ParSucheTest, FindsEveryArrangementAndKeepsTheLast) {
 }
 
 TEST_F(ParSucheTest, RunsInStepsOfAnySizeToTheSameEnd) {
-  TParRaster r(fSchule, 3, 2);
+  TParRaster r(fSchule, fStandard, 3, 2);
   r.Setze(1, 1, fA);
   r.Setze(1, 2, fB);
   r.Setze(1, 3, fD);
@@ -79,7 +79,7 @@ TEST_F(ParSucheTest, RunsInStepsOfAnySizeToTheSameEnd) {
 }
 
 TEST_F(ParSucheTest, TriesEqualNeighboursAndEmptyCellsOnce) {
-  TParRaster r(fSchule, 3, 2);
+  TParRaster r(fSchule, fStandard, 3, 2);
   r.Setze(1, 1, fA);
   r.Setze(1, 2, fA);
   r.Setze(1, 3, fB);
@@ -91,7 +91,7 @@ TEST_F(ParSucheTest, TriesEqualNeighboursAndEmptyCellsOnce) {
 }
 
 TEST_F(ParSucheTest, AFixedCouplingNeverLeavesItsCell) {
-  TParRaster r(fSchule, 3, 2);
+  TParRaster r(fSchule, fStandard, 3, 2);
   r.Setze(1, 1, fB);
   r.Setze(1, 2, fA);
   r.Setze(1, 3, fD);
@@ -109,7 +109,7 @@ TEST_F(ParSucheTest, AFixedCouplingNeverLeavesItsCell) {
 }
 
 TEST_F(ParSucheTest, WithoutAnArrangementTheGridStaysAsItWas) {
-  TParRaster r(fSchule, 2, 2);
+  TParRaster r(fSchule, fStandard, 2, 2);
   r.Setze(1, 1, fA);
   r.Setze(1, 2, fC);
   r.Setze(2, 1, fB);
@@ -127,7 +127,7 @@ TEST_F(ParSucheTest, WithoutAnArrangementTheGridStaysAsItWas) {
 }
 
 TEST_F(ParSucheTest, FixedCellsThatRepeatATeacherLeaveNoArrangement) {
-  TParRaster r(fSchule, 2, 2);
+  TParRaster r(fSchule, fStandard, 2, 2);
   r.Setze(1, 1, fA);
   r.Setze(2, 1, fC);
   r.Fixieren(1, 1);

@@ -212,7 +212,7 @@ TEST_F(Raum, RoomMenuShowsPlainAngledAndBracketedNames) {
 
   const TMarkierteZellen fenster({{1, 1}, {1, 2}});
   TMenu menu;
-  ErzeugeRaumSetzMenu(*k, menu, fenster);
+  ErzeugeRaumSetzMenu(fSchule, fStandard, *k, menu, fenster);
   std::vector<std::string> texte;
   for (const TMenuEintrag& eintrag : menu) texte.push_back(eintrag.fText);
   EXPECT_EQ(texte, (std::vector<std::string>{"A", "B", "<C>", "[D]"}));
@@ -220,7 +220,7 @@ TEST_F(Raum, RoomMenuShowsPlainAngledAndBracketedNames) {
   // The overview addresses the same cells by rows (day - 1) * fPlnStd + period.
   fStandard.fPlnStd = 8;
   TMenu ueber;
-  ErzeugeRaumUeberSetzMenu(*k, ueber, TMarkierteZeilen({1, 2}));
+  ErzeugeRaumUeberSetzMenu(fSchule, fStandard, *k, ueber, TMarkierteZeilen({1, 2}));
   ASSERT_EQ(ueber.size(), 4u);
   EXPECT_EQ(ueber[3].fText, "[D]");
 }
@@ -236,7 +236,7 @@ TEST_F(Raum, ARoomChosenFromTheMenuIsAdoptedIntoTheCourse) {
 
   const TMarkierteZellen fenster({{1, 1}, {2, 4}});
   TMenu menu;
-  ErzeugeRaumSetzMenu(*k, menu, fenster);
+  ErzeugeRaumSetzMenu(fSchule, fStandard, *k, menu, fenster);
   ASSERT_TRUE(WaehleEintrag(menu, "<C>"));
 
   EXPECT_EQ(k->SetzungFinden(1, 1, 1)->fRaum, c);

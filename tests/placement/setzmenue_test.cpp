@@ -29,7 +29,7 @@ TEST_F(SetzMenu, EntryForAnEmptyCellHasCaptionEnablingAndRoomSubmenu) {
   b->fSperrung.SetWocheTagStd(1, 2, true, 3);
 
   TMenu menu;
-  ErzeugeSetzMenu(*k, menu, 2, true, 3);
+  ErzeugeSetzMenu(fSchule, fStandard, *k, menu, 2, true, 3);
   ASSERT_EQ(menu.size(), 1u);
   EXPECT_EQ(menu[0].fText, "[2] L D 5a");
   EXPECT_TRUE(menu[0].fEnabled);
@@ -48,7 +48,7 @@ TEST_F(SetzMenu, EntryForAnEmptyCellHasCaptionEnablingAndRoomSubmenu) {
   TKurs* anderer = Kurs(l, fSchule.HoleKlasse("6b"), 1);
   NeueSetzung(*anderer, 1, 4, nullptr, 4);
   TMenu besetzt;
-  ErzeugeSetzMenu(*k, besetzt, 4, true, 4);
+  ErzeugeSetzMenu(fSchule, fStandard, *k, besetzt, 4, true, 4);
   ASSERT_EQ(besetzt.size(), 1u);
   EXPECT_EQ(besetzt[0].fText, "[1] L D 5a");
   EXPECT_FALSE(besetzt[0].fEnabled);
@@ -57,11 +57,11 @@ TEST_F(SetzMenu, EntryForAnEmptyCellHasCaptionEnablingAndRoomSubmenu) {
   // No entry once every lesson is placed, nor for a course not to be placed.
   NeueSetzung(*k, 1, 3, nullptr, 1);
   TMenu voll;
-  ErzeugeSetzMenu(*k, voll, 4, true, 1);
+  ErzeugeSetzMenu(fSchule, fStandard, *k, voll, 4, true, 1);
   EXPECT_TRUE(voll.empty());
   TKurs* nie = Kurs(l, fSchule.HoleKlasse("6b"), 2);
   nie->fNichtVerplanen = true;
-  ErzeugeSetzMenu(*nie, voll, 4, true, 1);
+  ErzeugeSetzMenu(fSchule, fStandard, *nie, voll, 4, true, 1);
   EXPECT_TRUE(voll.empty());
 }
 
@@ -72,8 +72,8 @@ TEST_F(SetzMenu, RoomWindowEntryPlacesIntoThatRoomOnlyWhileItIsFree) {
   NeueSetzung(*anderer, 1, 1, a, 1);
 
   TMenu menu;
-  ErzeugeSetzMenu(*k, menu, 1, false, 1, a);
-  ErzeugeSetzMenu(*k, menu, 1, false, 2, a);
+  ErzeugeSetzMenu(fSchule, fStandard, *k, menu, 1, false, 1, a);
+  ErzeugeSetzMenu(fSchule, fStandard, *k, menu, 1, false, 2, a);
   ASSERT_EQ(menu.size(), 2u);
   EXPECT_FALSE(menu[0].fEnabled);
   EXPECT_TRUE(menu[1].fEnabled);
@@ -91,14 +91,14 @@ TEST_F(SetzMenu, CoupledCourseEnablingCountsMembersAlreadyInTheCell) {
   NeueSetzung(*zwei, 1, 1, nullptr, 1);
 
   TMenu menu;
-  ErzeugeSetzMenu(*eins, menu, 1, true, 1);
+  ErzeugeSetzMenu(fSchule, fStandard, *eins, menu, 1, true, 1);
   ASSERT_EQ(menu.size(), 1u);
   EXPECT_TRUE(menu[0].fEnabled);
 
   // The second member's teacher is busy elsewhere with another course: the coupling cannot go.
   NeueSetzung(*Kurs(m, fSchule.HoleKlasse("6b"), 1), 1, 1, nullptr, 2);
   TMenu gesperrt;
-  ErzeugeSetzMenu(*eins, gesperrt, 1, true, 2);
+  ErzeugeSetzMenu(fSchule, fStandard, *eins, gesperrt, 1, true, 2);
   ASSERT_EQ(gesperrt.size(), 1u);
   EXPECT_FALSE(gesperrt[0].fEnabled);
 }
@@ -117,8 +117,8 @@ TEST_F(SetzMenu, NoCourseOfACouplingIsPlacedTwiceIntoOneCell) {
   NeueSetzung(*zwei, 1, 1, nullptr, 1);
 
   TMenu menu;
-  ErzeugeSetzMenu(*eins, menu, 1, false, 1, a);
-  ErzeugeSetzMenu(*drei, menu, 1, false, 1, a);
+  ErzeugeSetzMenu(fSchule, fStandard, *eins, menu, 1, false, 1, a);
+  ErzeugeSetzMenu(fSchule, fStandard, *drei, menu, 1, false, 1, a);
   ASSERT_EQ(menu.size(), 2u);
   EXPECT_FALSE(menu[0].fEnabled);
   ASSERT_TRUE(menu[1].fEnabled);
@@ -147,7 +147,7 @@ TEST_F(SetzMenu, CoupledPlacementGivesEachCourseItsFreeRoomAndWarnsOnce) {
   d->fSperrung.SetWocheTagStd(1, 3, true, 2);
 
   TMenu menu;
-  ErzeugeSetzMenu(*eins, menu, 3, true, 2);
+  ErzeugeSetzMenu(fSchule, fStandard, *eins, menu, 3, true, 2);
   ASSERT_EQ(menu.size(), 1u);
   ASSERT_TRUE(WaehleEintrag(menu[0].fUntermenu, "A"));
 
@@ -181,7 +181,7 @@ TEST_F(SetzMenu, RechtsWahlMarksTheCellsWhereTheCourseCannotGo) {
 
   int gezeigt = 0;
   TMenu menu;
-  ErzeugeRechtsMenu(*k, menu, [&] { ++gezeigt; });
+  ErzeugeRechtsMenu(fStandard, *k, menu, [&] { ++gezeigt; });
   ASSERT_EQ(menu.size(), 1u);
   EXPECT_EQ(menu[0].fText, "[2] L D 5a O");
   ASSERT_EQ(Texte(menu[0].fUntermenu), (std::vector<std::string>{"ohne Raum", "A"}));
@@ -196,14 +196,14 @@ TEST_F(SetzMenu, RechtsWahlMarksTheCellsWhereTheCourseCannotGo) {
   EXPECT_FALSE(k->fSetzungUnmoeglich.GetWocheTagStd(1, 1, 1));
   // A partner with all lessons placed holds nothing back.
   NeueSetzung(*partner, 1, 5, nullptr, 5);
-  RechtsWahl(*k, nullptr);
+  RechtsWahl(fStandard, *k, nullptr);
   EXPECT_FALSE(k->fSetzungUnmoeglich.GetWocheTagStd(1, 2, 2));
 
   // Without a lesson left the entry stays, disabled.
   NeueSetzung(*k, 1, 5, nullptr, 5);
   NeueSetzung(*k, 1, 4, nullptr, 5);
   TMenu voll;
-  ErzeugeRechtsMenu(*k, voll, {});
+  ErzeugeRechtsMenu(fStandard, *k, voll, {});
   ASSERT_EQ(voll.size(), 1u);
   EXPECT_EQ(voll[0].fText, "[0] L D 5a O");
   EXPECT_FALSE(voll[0].fEnabled);
@@ -218,22 +218,23 @@ TEST_F(SetzMenu, PlnMenuGivesWeekLinesPerClassOutsideClassPlans) {
   NeueSetzung(*k, 1, 2, a, 4);
 
   TMenu lehrer;
-  ErzeugePlnMenu(*k, lehrer, false, leh, nullptr, 4, 2);
+  ErzeugePlnMenu(fStandard, *k, lehrer, false, leh, nullptr, 4, 2);
   EXPECT_EQ(Texte(lehrer), (std::vector<std::string>{"{1} L D 5a A", "{1} L D 6b A"}));
   EXPECT_EQ(lehrer[1].fTag, 204);
 
   TKurs* gewechselt = nullptr;
   TMenu klasse;
-  ErzeugePlnMenu(*k, klasse, false, kla, nullptr, 4, 2, [&](TKurs& kurs, int32_t tag, int32_t std) {
-    if (tag == 2 && std == 4) gewechselt = &kurs;
-  });
+  ErzeugePlnMenu(fStandard, *k, klasse, false, kla, nullptr, 4, 2,
+                 [&](TKurs& kurs, int32_t tag, int32_t std) {
+                   if (tag == 2 && std == 4) gewechselt = &kurs;
+                 });
   ASSERT_EQ(Texte(klasse), (std::vector<std::string>{"{1} L D 5a A"}));
   ASSERT_TRUE(Waehle(klasse[0]));
   EXPECT_EQ(gewechselt, k);
 
   // In another room's plan the course does not show.
   TMenu raum;
-  ErzeugePlnMenu(*k, raum, false, rau, fSchule.HoleRaum("B"), 4, 2);
+  ErzeugePlnMenu(fStandard, *k, raum, false, rau, fSchule.HoleRaum("B"), 4, 2);
   EXPECT_TRUE(raum.empty());
 }
 
@@ -251,26 +252,60 @@ TEST_F(SetzMenu, FixingACoupledCellGivesEveryPlacementTheOppositeOfTheFirstVersi
   NeueSetzung(*allein, 1, 1, nullptr, 1);
   NeueSetzung(*allein, 2, 1, nullptr, 1)->SetFixiert(true);
 
-  FixiereZelle(*eins, 1, 1);
+  FixiereZelle(fSchule, fStandard, *eins, 1, 1);
   EXPECT_TRUE(eins->IstFixiert(1, 1, 1));
   EXPECT_TRUE(eins->IstFixiert(2, 1, 1));
   EXPECT_TRUE(zwei->IstFixiert(2, 1, 1));
   EXPECT_EQ(zwei->SetzungFinden(1, 1, 1), nullptr);
 
   // Clicked on the member without a placement in the first version: its state there is unfixed.
-  FixiereZelle(*zwei, 1, 1);
+  FixiereZelle(fSchule, fStandard, *zwei, 1, 1);
   EXPECT_TRUE(eins->IstFixiert(1, 1, 1));
   EXPECT_TRUE(zwei->IstFixiert(2, 1, 1));
-  FixiereZelle(*eins, 1, 1);
+  FixiereZelle(fSchule, fStandard, *eins, 1, 1);
   EXPECT_FALSE(eins->IstFixiert(1, 1, 1));
   EXPECT_FALSE(eins->IstFixiert(2, 1, 1));
   EXPECT_FALSE(zwei->IstFixiert(2, 1, 1));
 
   // An uncoupled course inverts each version on its own.
-  FixiereZelle(*allein, 1, 1);
+  FixiereZelle(fSchule, fStandard, *allein, 1, 1);
   EXPECT_TRUE(allein->IstFixiert(1, 1, 1));
   EXPECT_FALSE(allein->IstFixiert(2, 1, 1));
   EXPECT_TRUE(fSchule.IsDirty());
+}
+
+// The tools keep to the settings they were handed, whatever the installed ones say: the versions
+// a cell stands for and the days the marking covers.
+TEST_F(SetzMenu, TheToolsKeepToTheSettingsTheyWereHanded) {
+  fStandard.SetMaxWocheNeu(2);
+  fStandard.fEineWoche = false;
+  TStandard eigene;
+  eigene.SetMaxWocheNeu(2);
+  eigene.fEineWoche = true;
+  eigene.fAktuelleWoche = 2;
+  eigene.fMaxTageNeu = 2;
+  TLehrer* l = fSchule.HoleLehrer("L");
+  TKurs* k = Kurs(l, fSchule.HoleKlasse("5a"), 2);
+  NeueSetzung(*k, 1, 1, nullptr, 1);
+  NeueSetzung(*k, 2, 1, nullptr, 1);
+
+  FixiereZelle(fSchule, eigene, *k, 1, 1);
+  EXPECT_FALSE(k->IstFixiert(1, 1, 1));
+  EXPECT_TRUE(k->IstFixiert(2, 1, 1));
+
+  TMenu menu;
+  ErzeugeSetzMenu(fSchule, eigene, *k, menu, 1, true, 2);
+  ASSERT_EQ(menu.size(), 1u);
+  ASSERT_TRUE(WaehleEintrag(menu[0].fUntermenu, "ohne Raum"));
+  EXPECT_EQ(k->SetzungFinden(1, 1, 2), nullptr);
+  EXPECT_NE(k->SetzungFinden(2, 1, 2), nullptr);
+
+  l->fSperrung.SetWocheTagStd(2, 2, true, 3);
+  l->fSperrung.SetWocheTagStd(2, 3, true, 3);
+  RechtsWahl(eigene, *k, nullptr);
+  EXPECT_TRUE(k->fSetzungUnmoeglich.GetWocheTagStd(2, 2, 3));
+  EXPECT_FALSE(k->fSetzungUnmoeglich.GetWocheTagStd(2, 3, 3));
+  EXPECT_FALSE(k->fSetzungUnmoeglich.GetWocheTagStd(1, 2, 3));
 }
 
 }  // namespace

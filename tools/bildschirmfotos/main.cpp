@@ -481,7 +481,7 @@ int main(int argc, char** argv) {
   {
     orbato::TSchule& dokument = palette.schule();
     const orbato::TParListe vorher = dokument.fParListe;
-    orbato::TParRaster raster(dokument, 10, 3);
+    orbato::TParRaster raster(dokument, palette.standard(), 10, 3);
     int32_t nr = 0;
     for (orbato::TKopplung* k : schule.fKopplMenge) {
       if (nr == 30) break;

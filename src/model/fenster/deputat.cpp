@@ -108,9 +108,8 @@ std::string Last(const TElement& e) {
 
 }  // namespace
 
-std::vector<TDepSpalte> DepSpalten() {
+std::vector<TDepSpalte> DepSpalten(const TStandard& s) {
   using enum TDepSpalte;
-  const TStandard& s = Standard();
   std::vector<TDepSpalte> spalten = {Wert, Std, Lehrer, Fach, Klasse, Kopplung, Raum};
   if (s.fMitZusatzInfo) spalten.insert(spalten.end(), {Fkt, SpT, Ez, Tab, Nvp, NzL, NzK});
   if (s.fMitStatistik) spalten.push_back(Stat);
@@ -125,9 +124,8 @@ std::string DepKopf(TDepSpalte spalte) {
   return kKoepfe[static_cast<int>(spalte)];
 }
 
-int32_t DepBreite(TDepSpalte spalte) {
+int32_t DepBreite(const TStandard& s, TDepSpalte spalte) {
   using enum TDepSpalte;
-  const TStandard& s = Standard();
   switch (spalte) {
     case Wert:
     case Stat:  // an hour value in the same field as "Wert"
@@ -206,8 +204,9 @@ std::string DeputatTitel(const TElement& element) {
   return (name + " [").substr(0, 21) + Last(element) + "]";
 }
 
-std::vector<TKurs*> DepKurse(const TListe<TKurs>& kurse, bool nurGekoppelt, bool nurOffen) {
-  const bool mitNullStd = Standard().fMitNullStd;
+std::vector<TKurs*> DepKurse(const TStandard& standard, const TListe<TKurs>& kurse,
+                             bool nurGekoppelt, bool nurOffen) {
+  const bool mitNullStd = standard.fMitNullStd;
   std::vector<TKurs*> zeilen;
   for (TKurs* k : kurse) {
     // The current selection, as the "Std" column and its red mark read the lessons.
@@ -288,7 +287,8 @@ bool DepLoeschen(TKurs& kurs, TDepSpalte spalte, bool ctrl, TMenu& auswahl) {
   }
 }
 
-bool DepUebertragen(const TKurs& quelle, TKurs& ziel, TDepSpalte spalte) {
+bool DepUebertragen(const TStandard& standard, const TKurs& quelle, TKurs& ziel,
+                    TDepSpalte spalte) {
   if (&quelle == &ziel) return false;
   switch (spalte) {
     case TDepSpalte::Klasse:
@@ -296,7 +296,7 @@ bool DepUebertragen(const TKurs& quelle, TKurs& ziel, TDepSpalte spalte) {
     case TDepSpalte::Raum:
       return RaeumeErgaenzen(quelle, ziel);
     case TDepSpalte::Info:
-      if (!Standard().fMitKursInfo || ziel.fInfo == quelle.fInfo) return false;
+      if (!standard.fMitKursInfo || ziel.fInfo == quelle.fInfo) return false;
       ziel.SetInfo(quelle.fInfo.str());
       return true;
     default:

@@ -12,6 +12,7 @@ namespace orbato {
 class TElement;
 class TKurs;
 class TSchule;
+class TStandard;
 
 // The teaching-load windows ("Deputat", and "alle Kurse") as data: one row per course, the
 // columns below, and what the palette's tools do in a cell. The Qt window draws and forwards.
@@ -37,10 +38,10 @@ enum class TDepSpalte {
 
 // The columns shown: the seven element and hour columns, the seven extra ones with
 // fMitZusatzInfo, "Stat." with fMitStatistik, "Info" with fMitKursInfo.
-std::vector<TDepSpalte> DepSpalten();
+std::vector<TDepSpalte> DepSpalten(const TStandard& standard);
 std::string DepKopf(TDepSpalte spalte);
 // Pixel width from the workload window settings.
-int32_t DepBreite(TDepSpalte spalte);
+int32_t DepBreite(const TStandard& standard, TDepSpalte spalte);
 
 // What a course's row shows in the column; hour values in the format of every workload.
 std::string DepText(const TKurs& kurs, TDepSpalte spalte);
@@ -61,7 +62,8 @@ std::string DeputatTitel(const TElement& element);
 // selection are left out unless fMitNullStd. `nurGekoppelt` (opened with Alt) keeps the coupled
 // courses only, `nurOffen` (opened with Ctrl and Alt) the courses to be placed that still have
 // lessons to place; both together keep what passes both.
-std::vector<TKurs*> DepKurse(const TListe<TKurs>& kurse, bool nurGekoppelt, bool nurOffen);
+std::vector<TKurs*> DepKurse(const TStandard& standard, const TListe<TKurs>& kurse,
+                             bool nurGekoppelt, bool nurOffen);
 
 // A click on a column header: ascending by the column's text in the order of short names, by
 // passes of adjacent exchanges (at most 1000), so numbers sort as text and rows with equal texts
@@ -82,7 +84,7 @@ bool DepLoeschen(TKurs& kurs, TDepSpalte spalte, bool ctrl, TMenu& auswahl);
 // The move tool dropping a cell of `quelle` onto the row of `ziel`: the classes `ziel` lacks
 // (only while nothing of it is placed), the rooms it lacks (appended), or the info text while
 // the info column is shown. True when `ziel` changed.
-bool DepUebertragen(const TKurs& quelle, TKurs& ziel, TDepSpalte spalte);
+bool DepUebertragen(const TStandard& standard, const TKurs& quelle, TKurs& ziel, TDepSpalte spalte);
 
 // "Löschen" and cutting: every selected course without placed lessons is destroyed once, placed
 // courses stay. Answers the number destroyed.

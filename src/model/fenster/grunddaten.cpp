@@ -21,10 +21,10 @@ constexpr int32_t kWochenZellen = 112;
 
 // A copy of a course as "Übernehmen" makes it for the target class, from the state the source
 // course had before the target's own courses went.
-void KursKopieren(TKlasse& ziel, TKlasse& quelle, const TKurs& vorlage,
+void KursKopieren(const TStandard& standard, TKlasse& ziel, TKlasse& quelle, const TKurs& vorlage,
                   const std::vector<TKlasse*>& klassen, bool klassenraum) {
   auto* kurs = new TKurs;
-  kurs->IKurs(nullptr, &ziel, vorlage.fStunden.GetWochenStunde(Standard().fAktuelleWoche), nullptr,
+  kurs->IKurs(nullptr, &ziel, vorlage.fStunden.GetWochenStunde(standard.fAktuelleWoche), nullptr,
               vorlage.fFach, nullptr);
   for (TKlasse* k : klassen) {
     if (k == &quelle) continue;
@@ -93,9 +93,8 @@ bool EigenenRaumWaehlen(TSollElement& element, TRaum* raum, Dialoge& dialoge) {
   }
 }
 
-bool KursStundenSchritt(TKurs& kurs, int richtung) {
+bool KursStundenSchritt(TSchule& schule, const TStandard& s, TKurs& kurs, int richtung) {
   if (richtung == 0) return false;
-  const TStandard& s = Standard();
   const int32_t schritt = s.fEineWoche ? 1 : s.WochenZahl();
   const int32_t neu = kurs.fStunden.GetWochenStunde(-1) + (richtung > 0 ? schritt : -schritt);
   if (richtung > 0 && neu > kWochenZellen * schritt) return false;
@@ -107,7 +106,7 @@ bool KursStundenSchritt(TKurs& kurs, int richtung) {
   // Stored without SetzeStunden: the placed lessons are tested as a whole, so a version holding
   // more than its new share asks no "Kurs ist verplant" here.
   kurs.fStunden.SetWochenStunde(-1, neu / schritt);
-  Schule().SetDirty();
+  schule.SetDirty();
   return true;
 }
 
@@ -121,7 +120,8 @@ bool UebernahmeErlaubt(const TKlasse& ziel, Dialoge& dialoge) {
   return false;
 }
 
-void KurseUebernehmen(TKlasse& ziel, TKlasse& quelle, TUebernahme art, bool klassenraum) {
+void KurseUebernehmen(TSchule& schule, const TStandard& standard, TKlasse& ziel, TKlasse& quelle,
+                      TUebernahme art, bool klassenraum) {
   if (&ziel == &quelle) return;
   // Taking the target out of a course it shares with the source changes that course's classes,
   // and new courses may join the source's list: both are read as they were before.
@@ -135,7 +135,7 @@ void KurseUebernehmen(TKlasse& ziel, TKlasse& quelle, TUebernahme art, bool klas
   const std::vector<TKurs*> alte(ziel.fKurse.begin(), ziel.fKurse.end());
   for (TKurs* k : alte) {
     if (k->fKlassen.ListeZahlElemente() == 1) {
-      Schule().KursEntfernen(k);
+      schule.KursEntfernen(k);
     } else {
       k->KlasseEntfernen(&ziel);
       k->BesetzungAbstimmen(ziel);
@@ -145,7 +145,7 @@ void KurseUebernehmen(TKlasse& ziel, TKlasse& quelle, TUebernahme art, bool klas
   for (const Vorlage& v : vorlagen) {
     TKurs& kurs = *v.fKurs;
     if (kurs.fKopplung == nullptr || art == TUebernahme::EigeneKurse) {
-      KursKopieren(ziel, quelle, kurs, v.fKlassen, klassenraum);
+      KursKopieren(standard, ziel, quelle, kurs, v.fKlassen, klassenraum);
     } else if (art == TUebernahme::KlasseErgaenzen && !kurs.HatKlasse(&ziel)) {
       // The course may be placed already; the target then holds its lessons too.
       kurs.KlasseErgaenzen(&ziel);

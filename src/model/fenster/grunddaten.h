@@ -11,6 +11,8 @@ class TElement;
 class TKlasse;
 class TKurs;
 class TRaum;
+class TSchule;
+class TStandard;
 class TSollElement;
 
 // The rules behind the master-data windows of teachers and classes: their own room, the hours of
@@ -31,7 +33,7 @@ bool EigenenRaumWaehlen(TSollElement& element, TRaum* raum, Dialoge& dialoge);
 // version (a step of 1 in single-version mode, otherwise of the number of versions). Going down
 // stops at the placed lessons, or for a course never placed at -112 per version; going up at 112
 // per version. False when the step was refused.
-bool KursStundenSchritt(TKurs& kurs, int richtung);
+bool KursStundenSchritt(TSchule& schule, const TStandard& standard, TKurs& kurs, int richtung);
 
 // What "Übernehmen" does with the coupled courses of the source class.
 enum class TUebernahme {
@@ -47,6 +49,7 @@ bool UebernahmeErlaubt(const TKlasse& ziel, Dialoge& dialoge);
 // target's courses go (or lose the target where other classes share them), then every course of
 // the source is copied in list order as `art` says. With `klassenraum` the source's own room in a
 // copied course is replaced by the target's own room, when the target has one.
-void KurseUebernehmen(TKlasse& ziel, TKlasse& quelle, TUebernahme art, bool klassenraum);
+void KurseUebernehmen(TSchule& schule, const TStandard& standard, TKlasse& ziel, TKlasse& quelle,
+                      TUebernahme art, bool klassenraum);
 
 }  // namespace orbato

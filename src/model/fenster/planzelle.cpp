@@ -20,9 +20,13 @@ std::string Kuerzel(const TElement* e) {
 
 }  // namespace
 
+int32_t PlanVersion(const TStandard& standard) {
+  const int32_t w = standard.fAktuelleWoche;
+  return w >= 1 && w <= standard.WochenZahl() ? w : 1;
+}
+
 int32_t PlanVersion() {
-  const int32_t w = Standard().fAktuelleWoche;
-  return w >= 1 && w <= Standard().WochenZahl() ? w : 1;
+  return PlanVersion(Standard());
 }
 
 void PlanBelegungFuellen(const TPlanElement& element, int32_t woche, TPlanBelegung& belegung) {
@@ -41,7 +45,8 @@ void PlanBelegungFuellen(const TPlanElement& element, int32_t woche, TPlanBelegu
   }
 }
 
-std::vector<std::string> PlanZellTexte(TKuerzelArt art, const TKurs& kurs, const TSetzung& setzung,
+std::vector<std::string> PlanZellTexte(const TStandard& standard, TKuerzelArt art,
+                                       const TKurs& kurs, const TSetzung& setzung,
                                        bool kopplungZeigen) {
   const bool kopplung = kurs.fKopplung && kopplungZeigen;
   switch (art) {
@@ -52,20 +57,19 @@ std::vector<std::string> PlanZellTexte(TKuerzelArt art, const TKurs& kurs, const
     case kla: {
       std::vector<std::string> texte{kopplung ? Kuerzel(kurs.fKopplung) : Kuerzel(kurs.fLehrer),
                                      Kuerzel(kurs.fFach)};
-      if (Standard().fMitRaum) texte.push_back(Kuerzel(setzung.fRaum));
+      if (standard.fMitRaum) texte.push_back(Kuerzel(setzung.fRaum));
       return texte;
     }
     default: {
       std::vector<std::string> texte{
           kopplung ? Kuerzel(kurs.fKopplung) : Kuerzel(kurs.ErsteKlasse()), Kuerzel(kurs.fFach)};
-      if (Standard().fMitRaum) texte.push_back(Kuerzel(setzung.fRaum));
+      if (standard.fMitRaum) texte.push_back(Kuerzel(setzung.fRaum));
       return texte;
     }
   }
 }
 
-std::vector<int32_t> PlanTeilBreiten(TKuerzelArt art) {
-  const TStandard& s = Standard();
+std::vector<int32_t> PlanTeilBreiten(const TStandard& s, TKuerzelArt art) {
   if (art == rau) return {s.fPlnLeBreite, std::max(s.fPlnKlBreite, s.fPlnKoBreite), s.fPlnFaBreite};
   const int32_t erste = art == kla ? std::max(s.fPlnLeBreite, s.fPlnKoBreite)
                                    : std::max(s.fPlnKlBreite, s.fPlnKoBreite);
@@ -74,16 +78,16 @@ std::vector<int32_t> PlanTeilBreiten(TKuerzelArt art) {
   return teile;
 }
 
-TZellBild PlanZellBild(const TPlanElement& element, const TKurs* kurs, int32_t tag, int32_t std,
-                       bool kopplungZeigen) {
+TZellBild PlanZellBild(const TStandard& standard, const TPlanElement& element, const TKurs* kurs,
+                       int32_t tag, int32_t std, bool kopplungZeigen) {
   TZellBild bild;
-  const int32_t woche = PlanVersion();
+  const int32_t woche = PlanVersion(standard);
   const TSetzung* setzung = kurs ? kurs->SetzungFinden(woche, tag, std) : nullptr;
   if (kurs && setzung) {
-    bild.fTexte = PlanZellTexte(element.Art(), *kurs, *setzung, kopplungZeigen);
+    bild.fTexte = PlanZellTexte(standard, element.Art(), *kurs, *setzung, kopplungZeigen);
     bild.fKurs = true;
     bild.fFarbe = kurs->fColor;
-    bild.fFett = kurs->fKopplung && Standard().fPlnKoppFett;
+    bild.fFett = kurs->fKopplung && standard.fPlnKoppFett;
     bild.fUnterstrichen = setzung->fFixiert;
   } else if (element.fSperrung.GetWocheTagStd(woche, tag, std)) {
     bild.fTexte = {"*sperrung*"};
@@ -92,8 +96,8 @@ TZellBild PlanZellBild(const TPlanElement& element, const TKurs* kurs, int32_t t
   return bild;
 }
 
-std::string PlanZellZeile(const TZellBild& bild) {
-  const char fuge = Standard().fNebenEinander ? ' ' : '\n';
+std::string PlanZellZeile(const TStandard& standard, const TZellBild& bild) {
+  const char fuge = standard.fNebenEinander ? ' ' : '\n';
   std::string zeile;
   for (std::size_t i = 0; i < bild.fTexte.size(); ++i) {
     if (i > 0) zeile += fuge;

@@ -16,6 +16,7 @@ class TSetzung;
 
 // The current plan version as the plan windows show it; version 1 when the setting is out of
 // range.
+int32_t PlanVersion(const TStandard& standard);
 int32_t PlanVersion();
 
 // What an element's timetable holds in each cell of one version: the course whose placement
@@ -31,10 +32,11 @@ void PlanBelegungFuellen(const TPlanElement& element, int32_t woche, TPlanBelegu
 // teacher plan the coupling (while `kopplungZeigen` and the course is coupled) or else the first
 // class, the subject and, with fMitRaum, the room; in a class plan the coupling or the teacher,
 // the subject and the room; in a room plan the teacher, the coupling or class and the subject.
-std::vector<std::string> PlanZellTexte(TKuerzelArt art, const TKurs& kurs, const TSetzung& setzung,
+std::vector<std::string> PlanZellTexte(const TStandard& standard, TKuerzelArt art,
+                                       const TKurs& kurs, const TSetzung& setzung,
                                        bool kopplungZeigen);
 // The widths of those texts, from the plan settings.
-std::vector<int32_t> PlanTeilBreiten(TKuerzelArt art);
+std::vector<int32_t> PlanTeilBreiten(const TStandard& standard, TKuerzelArt art);
 
 // How a cell is painted, apart from the marks of the window.
 struct TZellBild {
@@ -46,9 +48,9 @@ struct TZellBild {
   bool fUnterstrichen = false;
 };
 // The cell of `kurs` (none: empty or blocked) in the element's plan of the current version.
-TZellBild PlanZellBild(const TPlanElement& element, const TKurs* kurs, int32_t tag, int32_t std,
-                       bool kopplungZeigen);
+TZellBild PlanZellBild(const TStandard& standard, const TPlanElement& element, const TKurs* kurs,
+                       int32_t tag, int32_t std, bool kopplungZeigen);
 // The texts of a cell joined as the settings lay them out: side by side or one above the other.
-std::string PlanZellZeile(const TZellBild& bild);
+std::string PlanZellZeile(const TStandard& standard, const TZellBild& bild);
 
 }  // namespace orbato

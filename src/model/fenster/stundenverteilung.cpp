@@ -11,8 +11,8 @@ constexpr int32_t kRot = 0x0000FF;
 constexpr int32_t kOliv = 0x008080;
 
 template <class T>
-void ZeilenVon(const TListe<T>& menge, std::vector<TSVZeile>& zeilen) {
-  for (const T* e : menge) zeilen.push_back(SVZeileVon(*e));
+void ZeilenVon(const TStandard& standard, const TListe<T>& menge, std::vector<TSVZeile>& zeilen) {
+  for (const T* e : menge) zeilen.push_back(SVZeileVon(standard, *e));
 }
 
 }  // namespace
@@ -36,8 +36,7 @@ TSVGlyphe SVGlyphe(char code) {
   }
 }
 
-std::vector<std::string> SVKoepfe() {
-  const TStandard& st = Standard();
+std::vector<std::string> SVKoepfe(const TStandard& st) {
   std::vector<std::string> koepfe = {
       "K\xFC"
       "rzel"};
@@ -46,12 +45,11 @@ std::vector<std::string> SVKoepfe() {
   return koepfe;
 }
 
-int32_t SVTagBreite() {
-  return Standard().fPlnStd * kSVGlyphBreite + 3;
+int32_t SVTagBreite(const TStandard& standard) {
+  return standard.fPlnStd * kSVGlyphBreite + 3;
 }
 
-TSVZeile SVZeileVon(const TPlanElement& element) {
-  const TStandard& st = Standard();
+TSVZeile SVZeileVon(const TStandard& st, const TPlanElement& element) {
   TSVZeile zeile{element.fKuerzel.str(), {}, element.SpringStd()};
   for (int32_t tag = 1; tag <= st.fMaxTageNeu; ++tag) {
     zeile.fTage.push_back(element.SVZeile(st.fAktuelleWoche, tag).substr(0, st.fPlnStd));
@@ -59,11 +57,11 @@ TSVZeile SVZeileVon(const TPlanElement& element) {
   return zeile;
 }
 
-std::vector<TSVZeile> SVZeilen(const TSchule& schule, TKuerzelArt art) {
+std::vector<TSVZeile> SVZeilen(const TSchule& schule, const TStandard& standard, TKuerzelArt art) {
   std::vector<TSVZeile> zeilen;
-  if (art == leh) ZeilenVon(schule.fLehrerMenge, zeilen);
-  if (art == kla) ZeilenVon(schule.fKlassenMenge, zeilen);
-  if (art == rau) ZeilenVon(schule.fRaumMenge, zeilen);
+  if (art == leh) ZeilenVon(standard, schule.fLehrerMenge, zeilen);
+  if (art == kla) ZeilenVon(standard, schule.fKlassenMenge, zeilen);
+  if (art == rau) ZeilenVon(standard, schule.fRaumMenge, zeilen);
   return zeilen;
 }
 

@@ -10,6 +10,7 @@ namespace orbato {
 
 class TPlanElement;
 class TSchule;
+class TStandard;
 
 // The window "Stundenverteilung" as data: for every teacher, class or room how its lessons lie in
 // the week of the current plan version, one glyph per period, and its gap periods.
@@ -31,9 +32,9 @@ inline constexpr int kSVGlyphBreite = 7;
 TSVGlyphe SVGlyphe(char code);
 
 // "Kürzel", the day abbreviations of days 1..fMaxTageNeu, "Sprstd.".
-std::vector<std::string> SVKoepfe();
+std::vector<std::string> SVKoepfe(const TStandard& standard);
 // A day column is one glyph per shown period wide, with a small margin.
-int32_t SVTagBreite();
+int32_t SVTagBreite(const TStandard& standard);
 
 struct TSVZeile {
   std::string fKuerzel;
@@ -43,9 +44,9 @@ struct TSVZeile {
 
   friend bool operator==(const TSVZeile&, const TSVZeile&) = default;
 };
-TSVZeile SVZeileVon(const TPlanElement& element);
+TSVZeile SVZeileVon(const TStandard& standard, const TPlanElement& element);
 // The teachers (leh), classes (kla) or rooms (rau) in the document's order; none for other kinds.
-std::vector<TSVZeile> SVZeilen(const TSchule& schule, TKuerzelArt art);
+std::vector<TSVZeile> SVZeilen(const TSchule& schule, const TStandard& standard, TKuerzelArt art);
 // The element a row stands for; none beyond the list.
 TPlanElement* SVElement(const TSchule& schule, TKuerzelArt art, int zeile);
 

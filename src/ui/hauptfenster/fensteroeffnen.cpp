@@ -64,7 +64,7 @@ void TOrbatoPalette::FensterWegeAnlegen() {
     });
   }
   FensterArtAnmelden(Nr(TFensterTyp::Stundenverteilung), [this](const TFenster&, TElement*) {
-    return FensterEinsetzen(SVFormOeffnen(*fSchule));
+    return FensterEinsetzen(SVFormOeffnen(*fSchule, *fStandard));
   });
   FensterArtAnmelden(Nr(TFensterTyp::ParalleleKopplungen), [this](const TFenster&, TElement*) {
     return FensterEinsetzen(ParFormWiederOeffnen(*fSchule, *fStandard));

@@ -259,7 +259,7 @@ void TOrbatoPalette::ErzeugeDatenMenues() {
   Eintrag(plaene, QStringLiteral("Gewichte für Optimieren..."),
           [this] { OptimierGewichteAendern(); });
   Eintrag(plaene, QStringLiteral("Stundenverteilung"),
-          [this] { FensterEinsetzen(SVFormOeffnen(*fSchule)); });
+          [this] { FensterEinsetzen(SVFormOeffnen(*fSchule, *fStandard)); });
   Eintrag(plaene, QStringLiteral("Planqualität..."), [this] { PlanQualitaetZeigen(*this); });
   Eintrag(plaene, QStringLiteral("nicht belegte Räume"), [this] { NichtBelegteRaeume(); });
   Eintrag(plaene, QStringLiteral("später eingetragene Räume"),

@@ -71,11 +71,11 @@ QLabel* Wert(QWidget* eltern) {
 
 }  // namespace
 
-TManuellFenster::TManuellFenster(TSchule& schule, const TStandard& standard, QWidget* eltern)
+TManuellFenster::TManuellFenster(TSchule& schule, TStandard& standard, QWidget* eltern)
     : QWidget(eltern),
       fSchule(schule),
       fStandard(standard),
-      fForm(schule),
+      fForm(schule, standard),
       fLeiste(new QMenuBar(this)),
       fKursMenu(new QMenu(QStringLiteral("Kurs"), this)),
       fKursZeile(new QLabel(this)),

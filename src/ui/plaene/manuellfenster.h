@@ -29,7 +29,7 @@ class TManuellFenster : public QWidget, public Fenster {
   Q_OBJECT
 
  public:
-  TManuellFenster(TSchule& schule, const TStandard& standard, QWidget* eltern = nullptr);
+  TManuellFenster(TSchule& schule, TStandard& standard, QWidget* eltern = nullptr);
   ~TManuellFenster() override;
 
   // Starts with the courses; set the hooks of the logic that the palette needs first.
@@ -73,7 +73,7 @@ class TManuellFenster : public QWidget, public Fenster {
   void Abmelden();
 
   TSchule& fSchule;
-  const TStandard& fStandard;
+  TStandard& fStandard;
   TManuellForm fForm;
   QMenuBar* fLeiste;
   QMenu* fKursMenu;

@@ -214,8 +214,9 @@ TParForm* ParFormOeffnen(TSchule& schule, TStandard& st, QWidget* eltern) {
   }
   TParStartForm start(st, schule.fParListe, eltern);
   if (start.exec() != QDialog::Accepted) return nullptr;
-  TParRaster raster = st.fParUeber ? TParRaster::AusParListe(schule, st.fParZeilen, st.fParSpalten)
-                                   : TParRaster(schule, st.fParZeilen, st.fParSpalten);
+  TParRaster raster = st.fParUeber
+                          ? TParRaster::AusParListe(schule, st, st.fParZeilen, st.fParSpalten)
+                          : TParRaster(schule, st, st.fParZeilen, st.fParSpalten);
   return new TParForm(schule, std::move(raster), st.fParMitFach);
 }
 
@@ -224,7 +225,7 @@ TParForm* ParFormWiederOeffnen(TSchule& schule, const TStandard& standard) {
     return form;
   }
   const TParListe& par = schule.fParListe;
-  return new TParForm(schule, TParRaster::AusParListe(schule, par.fZeilen, par.fSpalten),
+  return new TParForm(schule, TParRaster::AusParListe(schule, standard, par.fZeilen, par.fSpalten),
                       standard.fParMitFach);
 }
 

@@ -38,10 +38,6 @@ QString Kuerzel(const TElement* e) {
   return e ? QtText(e->fKuerzel.str()) : QString();
 }
 
-int32_t Version() {
-  return PlanVersion();
-}
-
 }  // namespace
 
 TPlnForm::TPlnForm(TSchule& schule, TStandard& standard, TPlanElement* element, TFensterTyp typ)
@@ -123,7 +119,7 @@ void TPlnForm::ZelleZeigen(int32_t tag, int32_t std, TKurs* kurs, char marke) {
 }
 
 int32_t TPlnForm::ZellWoche() const {
-  return Version();
+  return PlanVersion(fStandard);
 }
 
 QString TPlnForm::ZellText(int32_t tag, int32_t std) const {
@@ -139,7 +135,7 @@ void TPlnForm::FensterUpdate() {
 // those in that room.
 void TPlnForm::Fuellen() {
   if (fElement == nullptr) return;
-  const int32_t woche = Version();
+  const int32_t woche = PlanVersion(fStandard);
   const auto [tage, stunden] = WochenTabelle(*fRaster, fStandard, woche);
   PlanBelegungFuellen(*fElement, woche, fZellen);
   Abmessen();
@@ -153,7 +149,7 @@ void TPlnForm::Fuellen() {
 void TPlnForm::Abmessen() {
   const TStandard& s = fStandard;
   fRaster->setFont(QtSchrift(s.fPlnFont));
-  const std::vector<int32_t> teile = PlanTeilBreiten(fElement->Art());
+  const std::vector<int32_t> teile = PlanTeilBreiten(fStandard, fElement->Art());
   int32_t breite = 0;
   for (int32_t b : teile) breite = s.fNebenEinander ? breite + b : std::max(breite, b);
   const int32_t zeilen = s.fNebenEinander ? 1 : static_cast<int32_t>(teile.size());
@@ -189,8 +185,8 @@ void TPlnForm::ZelleMalen(int32_t tag, int32_t std) {
   auto* item = new QTableWidgetItem;
   QFont schrift = fRaster->font();
   const TZellBild bild =
-      PlanZellBild(*fElement, fZellen.fKurs[tag][std], tag, std, fKopplungZeigen);
-  item->setText(QtText(PlanZellZeile(bild)));
+      PlanZellBild(fStandard, *fElement, fZellen.fKurs[tag][std], tag, std, fKopplungZeigen);
+  item->setText(QtText(PlanZellZeile(fStandard, bild)));
   item->setBackground(ZellHintergrund(bild));
   schrift.setBold(bild.fFett);
   schrift.setUnderline(bild.fUnterstrichen);
@@ -205,13 +201,13 @@ void TPlnForm::ZelleMalen(int32_t tag, int32_t std) {
 TMenu TPlnForm::KlickMenu(int32_t tag, int32_t std) {
   if (fElement == nullptr) return {};
   return KlickMenuFuellen(
-      fSchule.fToolArt, *fElement, fZellen.fKurs[tag][std], tag, std,
+      fSchule, fStandard, fSchule.fToolArt, *fElement, fZellen.fKurs[tag][std], tag, std,
       [this](TKurs& gewaehlt, int32_t t, int32_t p) { ZelleZeigen(t, p, &gewaehlt, 'N'); },
       [this](TKurs& kurs, TMenu& menu) {
         for (const TSetzung* s : kurs.fSetzungen) {
-          if (s->fWoche == Version()) ZelleZeigen(s->fTag, s->fStunde, &kurs, 'R');
+          if (s->fWoche == PlanVersion(fStandard)) ZelleZeigen(s->fTag, s->fStunde, &kurs, 'R');
         }
-        ErzeugeRaumSetzMenu(kurs, menu, *this);
+        ErzeugeRaumSetzMenu(fSchule, fStandard, kurs, menu, *this);
       });
 }
 
@@ -236,7 +232,7 @@ void TPlnForm::Doppelgeklickt(int32_t tag, int32_t std, Qt::KeyboardModifiers ta
         if (fZellen.fKurs[t][p] == nullptr) continue;
         // With Alt the hour stays and only loses its room. The placement code has redrawn the
         // plan windows of everything the lesson touched.
-        ZelleLoeschen(*fZellen.fKurs[t][p], t, p, tasten & Qt::AltModifier);
+        ZelleLoeschen(fStandard, *fZellen.fKurs[t][p], t, p, tasten & Qt::AltModifier);
         Fuellen();
       }
       break;
@@ -246,8 +242,8 @@ void TPlnForm::Doppelgeklickt(int32_t tag, int32_t std, Qt::KeyboardModifiers ta
     case FixTool:
       for (const auto& [t, p] : AuswahlZellen(*fRaster, tag, std)) {
         if (TKurs* k = fZellen.fKurs[t][p]) {
-          FixiereZelle(*k, t, p);
-          PlanFensterAktualisieren(*k, k->RaumFuerZelle(Version(), t, p));
+          FixiereZelle(fSchule, fStandard, *k, t, p);
+          PlanFensterAktualisieren(*k, k->RaumFuerZelle(PlanVersion(fStandard), t, p));
         }
       }
       fSchule.SetDirty();
@@ -261,7 +257,7 @@ TMenu TPlnForm::RechtsMenu() {
   TMenu menu;
   if (fElement == nullptr) return menu;
   for (TKurs* k : fElement->fKurse) {
-    ErzeugeRechtsMenu(*k, menu, [this, k] {
+    ErzeugeRechtsMenu(fStandard, *k, menu, [this, k] {
       Fuellen();
       const TStandard& s = fStandard;
       for (int32_t t = 1; t <= fRaster->columnCount(); ++t) {
@@ -284,7 +280,7 @@ void TPlnForm::RechtsKlick() {
 
 void TPlnForm::Markieren(const TKurs& kurs) {
   for (const TSetzung* s : kurs.fSetzungen) {
-    if (s->fWoche == Version() && s->fTag <= 7 && s->fStunde <= 16) {
+    if (s->fWoche == PlanVersion(fStandard) && s->fTag <= 7 && s->fStunde <= 16) {
       fZellen.fMarke[s->fTag][s->fStunde] = 'R';
       ZelleMalen(s->fTag, s->fStunde);
     }
@@ -297,7 +293,7 @@ void TPlnForm::Vorschau(int32_t tag, int32_t std, bool ohneRaum) {
   Fuellen();
   for (int32_t t = 1; t <= fRaster->columnCount(); ++t) {
     for (int32_t p = 1; p <= fRaster->rowCount(); ++p) {
-      if (VorschauFrei(*kurs, tag, std, t, p, ohneRaum)) {
+      if (VorschauFrei(fStandard, *kurs, tag, std, t, p, ohneRaum)) {
         fZellen.fMarke[t][p] = 'R';
         ZelleMalen(t, p);
       }
@@ -344,23 +340,12 @@ bool TPlnForm::ZelleBei(const QPoint& punkt, int32_t& tag, int32_t& std) const {
 // other tools work through the table's click signals.
 bool TPlnForm::eventFilter(QObject* objekt, QEvent* ereignis) {
   if (objekt != fRaster->viewport()) return QWidget::eventFilter(objekt, ereignis);
-  if (dynamic_cast<QMouseEvent*>(ereignis) == nullptr) return false;
-  TVerlaufSchritt schritt;
-  return MausVerteilen(
-      {
-          {TMausAktion::Druck, Qt::RightButton, SetzTool,
-           [this](const QMouseEvent&) {
-             RechtsKlick();
-             return true;
-           }},
-          {TMausAktion::Druck, Qt::LeftButton, SchiebTool,
-           [this](const QMouseEvent& maus) { return SchiebDruck(maus); }},
-          {TMausAktion::Zug, kJederKnopf, kJedesWerkzeug,
-           [this](const QMouseEvent& maus) { return Zug(maus); }},
-          {TMausAktion::Loslassen, Qt::LeftButton, kJedesWerkzeug,
-           [this](const QMouseEvent& maus) { return Loslassen(maus); }},
-      },
-      *ereignis, fSchule.fToolArt);
+  return PlanMausVerteilen(*this, *ereignis, fSchule.fToolArt);
+}
+
+bool TPlnForm::SetzDruck(const QMouseEvent&) {
+  RechtsKlick();
+  return true;
 }
 
 bool TPlnForm::SchiebDruck(const QMouseEvent& maus) {

@@ -78,6 +78,13 @@ class TPlnForm : public QWidget, public Fenster, public TPlanZellen {
   // it holds none).
   bool Haelt() const { return fGezogen != nullptr; }
   bool FallenLassen();
+  // The mouse on the grid, as PlanMausVerteilen hands it on: the set tool's right press opens the
+  // right-click menu, the move tool's press picks up (with Ctrl previews), the drag follows the
+  // target and the release drops.
+  bool SetzDruck(const QMouseEvent& maus);
+  bool SchiebDruck(const QMouseEvent& maus);
+  bool Zug(const QMouseEvent& maus);
+  bool Loslassen(const QMouseEvent& maus);
   // The plan as tab-separated text: a header line of days, then one line per period.
   QString PlanText() const;
   // Shows a menu the window built; tests replace it to choose entries themselves.
@@ -92,10 +99,6 @@ class TPlnForm : public QWidget, public Fenster, public TPlanZellen {
   void Abmessen();
   void ZelleMalen(int32_t tag, int32_t std);
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
-  // The mouse with the move tool: the press, the drag over the grid and the release.
-  bool SchiebDruck(const QMouseEvent& maus);
-  bool Zug(const QMouseEvent& maus);
-  bool Loslassen(const QMouseEvent& maus);
   void Markieren(const TKurs& kurs);
   bool ZelleBei(const QPoint& punkt, int32_t& tag, int32_t& std) const;
 

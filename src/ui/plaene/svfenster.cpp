@@ -72,7 +72,8 @@ void SVTagZeichnen(QPainter& maler, const QRect& zelle, const std::string& codes
   maler.restore();
 }
 
-TSVForm::TSVForm(TSchule& schule) : fSchule(schule), fTabelle(new QTableWidget(this)) {
+TSVForm::TSVForm(TSchule& schule, const TStandard& standard)
+    : fSchule(schule), fStandard(standard), fTabelle(new QTableWidget(this)) {
   setWindowTitle(QtText(FensterTypTitel(TFensterTyp::Stundenverteilung)));
   FensterRegister().Anmelden(TFensterTyp::Stundenverteilung, this);
   fSchule.FensterAnmelden(FensterTitel(), this);
@@ -143,8 +144,8 @@ void TSVForm::BelegungGeaendert() {
 void TSVForm::Fuellen() {
   fFuellenVorgemerkt = false;
   QStringList koepfe;
-  for (const std::string& k : SVKoepfe()) koepfe << QtText(k);
-  const std::vector<TSVZeile> zeilen = SVZeilen(fSchule, fArt);
+  for (const std::string& k : SVKoepfe(fStandard)) koepfe << QtText(k);
+  const std::vector<TSVZeile> zeilen = SVZeilen(fSchule, fStandard, fArt);
   const int tage = static_cast<int>(koepfe.size()) - 2;
   fTabelle->clear();
   fTabelle->setColumnCount(static_cast<int>(koepfe.size()));
@@ -163,7 +164,7 @@ void TSVForm::Fuellen() {
   }
   fTabelle->resizeColumnsToContents();
   // The day headers may be wider than the glyphs; the glyphs set the width.
-  for (int t = 1; t <= tage; ++t) fTabelle->setColumnWidth(t, SVTagBreite());
+  for (int t = 1; t <= tage; ++t) fTabelle->setColumnWidth(t, SVTagBreite(fStandard));
   updateGeometry();
 }
 
@@ -183,9 +184,9 @@ void TSVForm::Doppelgeklickt(int zeile) {
   }
 }
 
-TSVForm* SVFormOeffnen(TSchule& schule) {
+TSVForm* SVFormOeffnen(TSchule& schule, const TStandard& standard) {
   if (auto* form = FensterRegister().Offen<TSVForm>(TFensterTyp::Stundenverteilung)) return form;
-  return new TSVForm(schule);
+  return new TSVForm(schule, standard);
 }
 
 }  // namespace orbato

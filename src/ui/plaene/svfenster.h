@@ -14,6 +14,7 @@ class QTableWidget;
 namespace orbato {
 
 class TSchule;
+class TStandard;
 
 // "Stundenverteilung": how the lessons of every teacher, class or room lie in the week of the
 // current plan version, one glyph per period, with its gap periods. One per document.
@@ -21,7 +22,7 @@ class TSVForm : public QWidget, public Fenster {
   Q_OBJECT
 
  public:
-  explicit TSVForm(TSchule& schule);
+  TSVForm(TSchule& schule, const TStandard& standard);
   ~TSVForm() override;
 
   void FensterUpdate() override { Fuellen(); }
@@ -46,6 +47,7 @@ class TSVForm : public QWidget, public Fenster {
   void Fuellen();
 
   TSchule& fSchule;
+  const TStandard& fStandard;
   TKuerzelArt fArt = leh;
   QTableWidget* fTabelle;
   QAbstractButton* fKnoepfe[3];
@@ -56,6 +58,6 @@ class TSVForm : public QWidget, public Fenster {
 void SVTagZeichnen(QPainter& maler, const QRect& zelle, const std::string& codes);
 
 // The open window, or a new one.
-TSVForm* SVFormOeffnen(TSchule& schule);
+TSVForm* SVFormOeffnen(TSchule& schule, const TStandard& standard);
 
 }  // namespace orbato

@@ -99,11 +99,11 @@ QVariant TUeberModell::data(const QModelIndex& index, int rolle) const {
   if (rolle != Qt::DisplayRole && rolle != Qt::BackgroundRole && rolle != Qt::FontRole) return {};
   const int32_t tag = fForm.Tag(zeile);
   const int32_t std = fForm.Stunde(zeile);
-  const TZellBild bild =
-      PlanZellBild(*element, fForm.ZellKurs(spalte, zeile), tag, std, fForm.fKopplungZeigen);
+  const TZellBild bild = PlanZellBild(fForm.fStandard, *element, fForm.ZellKurs(spalte, zeile), tag,
+                                      std, fForm.fKopplungZeigen);
   switch (rolle) {
     case Qt::DisplayRole:
-      return QtText(PlanZellZeile(bild));
+      return QtText(PlanZellZeile(fForm.fStandard, bild));
     case Qt::BackgroundRole:
       if (markiert) return fForm.palette().color(QPalette::Highlight);
       return ZellHintergrund(bild);
@@ -261,7 +261,7 @@ QString TUeberForm::UebersichtText() const {
 }
 
 void TUeberForm::SpalteLesen(TSpalte& spalte) const {
-  const int32_t woche = PlanVersion();
+  const int32_t woche = PlanVersion(fStandard);
   PlanBelegungFuellen(*spalte.fElement, woche, spalte.fBelegung);
   for (int32_t t = 1; t <= fTage; ++t) {
     spalte.fGesperrt[t] = 0;
@@ -347,7 +347,7 @@ void TUeberForm::Abmessen() {
   const QFont schrift = QtSchrift(s.fPlnFont);
   fRaster->setFont(schrift);
   fModell->fSchrift = schrift;
-  const std::vector<int32_t> teile = PlanTeilBreiten(fArt);
+  const std::vector<int32_t> teile = PlanTeilBreiten(fStandard, fArt);
   int breite = 0;
   if (s.fNebenEinander) {
     for (int32_t b : teile) breite += b;
@@ -387,8 +387,8 @@ void TUeberForm::Marke(int spalte, int zeile) {
 
 void TUeberForm::Markieren(int spalte, const TKurs& kurs) {
   for (const TSetzung* s : kurs.fSetzungen) {
-    if (s->fWoche == PlanVersion() && s->fTag >= 1 && s->fTag <= fTage && s->fStunde >= 1 &&
-        s->fStunde <= fStunden)
+    if (s->fWoche == PlanVersion(fStandard) && s->fTag >= 1 && s->fTag <= fTage &&
+        s->fStunde >= 1 && s->fStunde <= fStunden)
       Marke(spalte, Zeile(s->fTag, s->fStunde));
   }
 }
@@ -402,11 +402,12 @@ TMenu TUeberForm::KlickMenu(int spalte, int zeile) {
     fSpalten[spalte - 1].fBelegung.fKurs[t][p] = &gewaehlt;
     ZelleGeaendert(spalte, Zeile(t, p));
   };
-  return KlickMenuFuellen(fSchule.fToolArt, *element, ZellKurs(spalte, zeile), Tag(zeile),
-                          Stunde(zeile), wechseln, [this, spalte](TKurs& kurs, TMenu& menu) {
+  return KlickMenuFuellen(fSchule, fStandard, fSchule.fToolArt, *element, ZellKurs(spalte, zeile),
+                          Tag(zeile), Stunde(zeile), wechseln,
+                          [this, spalte](TKurs& kurs, TMenu& menu) {
                             MarkenLoeschen();
                             Markieren(spalte, kurs);
-                            ErzeugeRaumUeberSetzMenu(kurs, menu, *this);
+                            ErzeugeRaumUeberSetzMenu(fSchule, fStandard, kurs, menu, *this);
                           });
 }
 
@@ -436,7 +437,7 @@ void TUeberForm::Doppelgeklickt(int spalte, int zeile, Qt::KeyboardModifiers tas
         // A cell may have lost its lesson with a coupled one deleted before it.
         Abgleichen();
         if (TKurs* k = ZellKurs(s, z))
-          ZelleLoeschen(*k, Tag(z), Stunde(z), tasten & Qt::AltModifier);
+          ZelleLoeschen(fStandard, *k, Tag(z), Stunde(z), tasten & Qt::AltModifier);
       }
       Abgleichen();
       break;
@@ -448,7 +449,7 @@ void TUeberForm::Doppelgeklickt(int spalte, int zeile, Qt::KeyboardModifiers tas
       break;
     case FixTool:
       for (const auto& [s, z] : AuswahlZellen(*fRaster, spalte, zeile)) {
-        if (TKurs* k = ZellKurs(s, z)) FixiereZelle(*k, Tag(z), Stunde(z));
+        if (TKurs* k = ZellKurs(s, z)) FixiereZelle(fSchule, fStandard, *k, Tag(z), Stunde(z));
       }
       fSchule.SetDirty();
       Abgleichen();
@@ -464,7 +465,7 @@ TMenu TUeberForm::RechtsMenu(int spalte) {
   TPlanElement* element = Element(spalte);
   if (element == nullptr) return menu;
   for (TKurs* k : element->fKurse) {
-    ErzeugeRechtsUebMenu(*k, menu, [this, k, spalte] {
+    ErzeugeRechtsUebMenu(fStandard, *k, menu, [this, k, spalte] {
       MarkenLoeschen();
       Abgleichen();
       for (int z = 1; z <= Zeilen(); ++z) {
@@ -488,7 +489,7 @@ void TUeberForm::Vorschau(int spalte, int zeile, bool ohneRaum) {
   MarkenLoeschen();
   Abgleichen();
   for (int z = 1; z <= Zeilen(); ++z) {
-    if (VorschauFrei(*kurs, Tag(zeile), Stunde(zeile), Tag(z), Stunde(z), ohneRaum))
+    if (VorschauFrei(fStandard, *kurs, Tag(zeile), Stunde(zeile), Tag(z), Stunde(z), ohneRaum))
       Marke(spalte, z);
   }
 }
@@ -523,20 +524,7 @@ bool TUeberForm::FallenLassen() {
 // other tools work through the view's click signals.
 bool TUeberForm::eventFilter(QObject* objekt, QEvent* ereignis) {
   if (objekt != fRaster->viewport()) return QWidget::eventFilter(objekt, ereignis);
-  if (dynamic_cast<QMouseEvent*>(ereignis) == nullptr) return false;
-  TVerlaufSchritt schritt;
-  return MausVerteilen(
-      {
-          {TMausAktion::Druck, Qt::RightButton, SetzTool,
-           [this](const QMouseEvent& maus) { return SetzDruck(maus); }},
-          {TMausAktion::Druck, Qt::LeftButton, SchiebTool,
-           [this](const QMouseEvent& maus) { return SchiebDruck(maus); }},
-          {TMausAktion::Zug, kJederKnopf, kJedesWerkzeug,
-           [this](const QMouseEvent& maus) { return Zug(maus); }},
-          {TMausAktion::Loslassen, Qt::LeftButton, kJedesWerkzeug,
-           [this](const QMouseEvent& maus) { return Loslassen(maus); }},
-      },
-      *ereignis, fSchule.fToolArt);
+  return PlanMausVerteilen(*this, *ereignis, fSchule.fToolArt);
 }
 
 bool TUeberForm::SetzDruck(const QMouseEvent& maus) {

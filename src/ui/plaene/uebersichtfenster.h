@@ -88,6 +88,13 @@ class TUeberForm : public QWidget, public Fenster, public TUeberZellen {
   // it holds none).
   bool Haelt() const { return fGezogen != nullptr; }
   bool FallenLassen();
+  // The mouse on the grid, as PlanMausVerteilen hands it on: the set tool's right press opens the
+  // column's right-click menu, the move tool's press picks up (with Ctrl previews), the drag
+  // follows the target and the release drops.
+  bool SetzDruck(const QMouseEvent& maus);
+  bool SchiebDruck(const QMouseEvent& maus);
+  bool Zug(const QMouseEvent& maus);
+  bool Loslassen(const QMouseEvent& maus);
   // Shows a menu the window built; tests replace it to choose entries themselves.
   std::function<void(TMenu&)> fMenuZeigen;
 
@@ -113,11 +120,6 @@ class TUeberForm : public QWidget, public Fenster, public TUeberZellen {
   void Markieren(int spalte, const TKurs& kurs);
   void Marke(int spalte, int zeile);
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
-  // The mouse with the set and the move tool: the presses, the drag over the grid, the release.
-  bool SetzDruck(const QMouseEvent& maus);
-  bool SchiebDruck(const QMouseEvent& maus);
-  bool Zug(const QMouseEvent& maus);
-  bool Loslassen(const QMouseEvent& maus);
 
   TSchule& fSchule;
   TStandard& fStandard;

@@ -200,7 +200,8 @@ void TDepForm::Fuellen() {
   const std::vector<TKurs*> gewaehlt = Auswahl();
   // The rows are made anew; the view stays where the user scrolled to.
   const int oben = fTabelle->verticalScrollBar()->value();
-  std::vector<TKurs*> kurse = fGezeigt ? *fGezeigt : DepKurse(Quelle(), fNurGekoppelt, fNurOffen);
+  std::vector<TKurs*> kurse =
+      fGezeigt ? *fGezeigt : DepKurse(fStandard, Quelle(), fNurGekoppelt, fNurOffen);
   if (fSortiertNach >= 0) DepSortieren(kurse, static_cast<TDepSpalte>(fSortiertNach));
   fModell->Setzen(std::move(kurse), fGrund);
   std::vector<int> zeilen;
@@ -223,7 +224,7 @@ void TDepForm::Abmessen() {
   // The settings hold the width of the text; a cell adds its margins and a header its own.
   const int rand = 2 * fTabelle->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 6;
   for (int i = 0; i < static_cast<int>(spalten.size()); ++i) {
-    fTabelle->setColumnWidth(i, DepBreite(spalten[i]) + rand);
+    fTabelle->setColumnWidth(i, DepBreite(fStandard, spalten[i]) + rand);
   }
   if (fGrund) {
     const int grund = static_cast<int>(spalten.size());
@@ -292,7 +293,7 @@ void TDepForm::Ziehen(int vonZeile, TDepSpalte spalte, int nachZeile) {
   TKurs* quelle = ZeilenKurs(vonZeile);
   TKurs* ziel = ZeilenKurs(nachZeile);
   if (quelle == nullptr || ziel == nullptr || quelle == ziel) return;
-  if (DepUebertragen(*quelle, *ziel, spalte)) Geaendert();
+  if (DepUebertragen(fStandard, *quelle, *ziel, spalte)) Geaendert();
 }
 
 void TDepForm::ZelleAusloesen(int zeile, int spalte) {

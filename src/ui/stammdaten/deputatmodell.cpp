@@ -11,13 +11,13 @@
 namespace orbato {
 
 TDepModell::TDepModell(const TStandard& standard, QObject* eltern)
-    : QAbstractTableModel(eltern), fStandard(standard), fSpalten(DepSpalten()) {}
+    : QAbstractTableModel(eltern), fStandard(standard), fSpalten(DepSpalten(standard)) {}
 
 void TDepModell::Setzen(std::vector<TKurs*> kurse,
                         const std::function<std::string(const TKurs&)>& grund) {
   beginResetModel();
   fKurse = std::move(kurse);
-  fSpalten = DepSpalten();
+  fSpalten = DepSpalten(fStandard);
   fMitGrund = static_cast<bool>(grund);
   fGruende.clear();
   if (fMitGrund) {

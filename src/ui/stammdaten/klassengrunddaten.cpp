@@ -98,7 +98,7 @@ TKurs* TKlGrForm::GewaehlterKurs() const {
 void TKlGrForm::KursStunden(int richtung) {
   TKurs* kurs = GewaehlterKurs();
   if (kurs == nullptr) return;
-  if (KursStundenSchritt(*kurs, richtung)) {
+  if (KursStundenSchritt(fSchule, fStandard, *kurs, richtung)) {
     Geaendert();
   } else {
     fSchule.Dialog().Piep();
@@ -119,7 +119,7 @@ void TKlGrForm::Uebernehmen() {
   if (dialog.exec() != QDialog::Accepted || Element() == nullptr) return;
   TKlasse* quelle = dialog.Quelle();
   if (quelle == nullptr || quelle == fKlasse) return;
-  KurseUebernehmen(*fKlasse, *quelle, dialog.Art(), dialog.Klassenraum());
+  KurseUebernehmen(fSchule, fStandard, *fKlasse, *quelle, dialog.Art(), dialog.Klassenraum());
   Geaendert();
 }
 

@@ -195,7 +195,7 @@ TEST_F(VerlaufTest, RoomFixingAndBlockingComeBack) {
   {
     TVerlaufSchritt schritt;
     AendereRaumInSetzung(*kurs, s, r2);
-    FixiereZelle(*kurs, 1, 1);
+    FixiereZelle(fSchule, fStandard, *kurs, 1, 1);
     kurs->EntSperre(1, 2, r2, 2);
   }
   EXPECT_TRUE(r2->fBesetzung.GetWocheTagStd(1, 1, 1));
@@ -282,7 +282,7 @@ class VerlaufZufallTest : public VerlaufTest {
     TKurs* k = nullptr;
     if (TSetzung* s = IrgendeineSetzung(k)) {
       fStandard.fAktuelleWoche = s->fWoche;
-      FixiereZelle(*k, s->fTag, s->fStunde);
+      FixiereZelle(fSchule, fStandard, *k, s->fTag, s->fStunde);
     }
   }
   void Entsperren() {

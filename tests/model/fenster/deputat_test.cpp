@@ -25,7 +25,7 @@ class DeputatTest : public SchulTest {
   }
   std::vector<std::string> Zeile(const TKurs& k) {
     std::vector<std::string> texte;
-    for (TDepSpalte s : DepSpalten()) texte.push_back(DepText(k, s));
+    for (TDepSpalte s : DepSpalten(fStandard)) texte.push_back(DepText(k, s));
     return texte;
   }
   TLehrer* fA;
@@ -36,20 +36,20 @@ class DeputatTest : public SchulTest {
 };
 
 TEST_F(DeputatTest, ColumnsFollowTheSettings) {
-  EXPECT_EQ(DepSpalten().size(), 7u);
+  EXPECT_EQ(DepSpalten(fStandard).size(), 7u);
   fStandard.fMitZusatzInfo = fStandard.fMitStatistik = fStandard.fMitKursInfo = true;
   std::string koepfe;
-  for (TDepSpalte s : DepSpalten()) koepfe += DepKopf(s) + "|";
+  for (TDepSpalte s : DepSpalten(fStandard)) koepfe += DepKopf(s) + "|";
   EXPECT_EQ(koepfe,
             "Wert|Std|Lehrer|Fach|Klasse|Kopplung|Raum|Fkt.|S/T|Ez|Tab|nvp|nzL|nzK|Stat.|Info|");
   fStandard.fMitZusatzInfo = false;
-  EXPECT_EQ(DepSpalten().size(), 9u);
+  EXPECT_EQ(DepSpalten(fStandard).size(), 9u);
 
   fStandard.fDepWertBreite = 31;
   fStandard.fDepStdBreite = 22;
-  EXPECT_EQ(DepBreite(Stat), 31);
-  EXPECT_EQ(DepBreite(Fkt), 22);
-  EXPECT_EQ(DepBreite(Info), 120);  // teacher, subject and class columns together
+  EXPECT_EQ(DepBreite(fStandard, Stat), 31);
+  EXPECT_EQ(DepBreite(fStandard, Fkt), 22);
+  EXPECT_EQ(DepBreite(fStandard, Info), 120);  // teacher, subject and class columns together
 }
 
 TEST_F(DeputatTest, RowShowsTheCourse) {
@@ -147,22 +147,23 @@ TEST_F(DeputatTest, FillingLeavesOutCoursesByTheOpeningKeys) {
   Setze(gekoppelt, 1, 1, 1);
   const TListe<TKurs>& kurse = fA->fKurse;
   ASSERT_EQ(kurse.ListeZahlElemente(), 4);
-  EXPECT_EQ(DepKurse(kurse, false, false).size(), 4u);
+  EXPECT_EQ(DepKurse(fStandard, kurse, false, false).size(), 4u);
   fStandard.fMitNullStd = false;
-  const std::vector<TKurs*> ohneNull = DepKurse(kurse, false, false);
+  const std::vector<TKurs*> ohneNull = DepKurse(fStandard, kurse, false, false);
   EXPECT_EQ(ohneNull.size(), 3u);
   EXPECT_EQ(std::count(ohneNull.begin(), ohneNull.end(), null), 0);
-  EXPECT_EQ(DepKurse(kurse, true, false), (std::vector<TKurs*>{gekoppelt}));
-  EXPECT_EQ(DepKurse(kurse, false, true), (std::vector<TKurs*>{offen}));
-  EXPECT_TRUE(DepKurse(kurse, true, true).empty());
+  EXPECT_EQ(DepKurse(fStandard, kurse, true, false), (std::vector<TKurs*>{gekoppelt}));
+  EXPECT_EQ(DepKurse(fStandard, kurse, false, true), (std::vector<TKurs*>{offen}));
+  EXPECT_TRUE(DepKurse(fStandard, kurse, true, true).empty());
 
   // In single-version mode the current version decides.
   fStandard.fMaxWocheNeu = 2;
   fStandard.fAktuelleWoche = 2;
   offen->fStunden.SetWochenZahl(2);
-  EXPECT_TRUE(DepKurse(kurse, false, false).empty());  // nothing has lessons in version 2
+  EXPECT_TRUE(
+      DepKurse(fStandard, kurse, false, false).empty());  // nothing has lessons in version 2
   offen->fStunden.SetWochenStunde(2, 1);
-  EXPECT_EQ(DepKurse(kurse, false, true), (std::vector<TKurs*>{offen}));
+  EXPECT_EQ(DepKurse(fStandard, kurse, false, true), (std::vector<TKurs*>{offen}));
 }
 
 TEST_F(DeputatTest, SortingComparesTexts) {
@@ -252,19 +253,19 @@ TEST_F(DeputatTest, DraggingCopiesWhatTheTargetLacks) {
   quelle->KlasseErgaenzen(f5b);
   quelle->SetInfo("Chor");
   TKurs* ziel = Kurs(fA, f5b, 2, fR2);
-  EXPECT_TRUE(DepUebertragen(*quelle, *ziel, Raum));
+  EXPECT_TRUE(DepUebertragen(fStandard, *quelle, *ziel, Raum));
   EXPECT_EQ(Texte(DepZeigMenu(*ziel, Raum)), (std::vector<std::string>{"R2", "R1"}));
-  EXPECT_FALSE(DepUebertragen(*quelle, *ziel, Raum));
-  EXPECT_FALSE(DepUebertragen(*quelle, *ziel, Info));  // only while the column is shown
+  EXPECT_FALSE(DepUebertragen(fStandard, *quelle, *ziel, Raum));
+  EXPECT_FALSE(DepUebertragen(fStandard, *quelle, *ziel, Info));  // only while the column is shown
   fStandard.fMitKursInfo = true;
-  EXPECT_TRUE(DepUebertragen(*quelle, *ziel, Info));
+  EXPECT_TRUE(DepUebertragen(fStandard, *quelle, *ziel, Info));
   EXPECT_EQ(ziel->fInfo, "Chor");
   Setze(ziel, 1, 1, 1);
-  EXPECT_FALSE(DepUebertragen(*quelle, *ziel, Klasse));
+  EXPECT_FALSE(DepUebertragen(fStandard, *quelle, *ziel, Klasse));
   ziel->AlleSetzungenAufgeben();
-  EXPECT_TRUE(DepUebertragen(*quelle, *ziel, Klasse));
+  EXPECT_TRUE(DepUebertragen(fStandard, *quelle, *ziel, Klasse));
   EXPECT_EQ(Texte(DepZeigMenu(*ziel, Klasse)), (std::vector<std::string>{"5a", "5b"}));
-  EXPECT_FALSE(DepUebertragen(*quelle, *ziel, Wert));
+  EXPECT_FALSE(DepUebertragen(fStandard, *quelle, *ziel, Wert));
 }
 
 TEST_F(DeputatTest, DeletingTheSelectionKeepsPlacedCourses) {
@@ -277,6 +278,17 @@ TEST_F(DeputatTest, DeletingTheSelectionKeepsPlacedCourses) {
   EXPECT_EQ(fSchule.fKursMenge.ListeNrInhalt(1), verplant);
   EXPECT_EQ(fA->fKurse.ListeZahlElemente(), 1);
   EXPECT_EQ(f5b->fKurse.ListeZahlElemente(), 0);
+}
+
+// The window's settings choose the columns, whatever the installed ones say.
+TEST_F(DeputatTest, TheColumnsAreThoseOfTheSettingsHanded) {
+  TStandard eigene;
+  eigene.fMitKursInfo = true;
+  fStandard.fMitKursInfo = false;
+  fStandard.fMitStatistik = true;
+  using enum TDepSpalte;
+  EXPECT_EQ(DepSpalten(eigene),
+            (std::vector<TDepSpalte>{Wert, Std, Lehrer, Fach, Klasse, Kopplung, Raum, Info}));
 }
 
 }  // namespace

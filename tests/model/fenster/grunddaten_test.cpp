@@ -86,16 +86,16 @@ TEST_F(GrunddatenTest, ClassRoomIsNewSameOrNone) {
 TEST_F(GrunddatenTest, HoursStepStopsAtPlacedLessonsAndLimits) {
   TKurs* k = Kurs(nullptr, fSchule.HoleKlasse("5a"), 5);
   for (int32_t tag = 1; tag <= 4; ++tag) Setze(k, 1, tag, 1);
-  EXPECT_TRUE(KursStundenSchritt(*k, -1));
-  EXPECT_FALSE(KursStundenSchritt(*k, -1));
+  EXPECT_TRUE(KursStundenSchritt(fSchule, fStandard, *k, -1));
+  EXPECT_FALSE(KursStundenSchritt(fSchule, fStandard, *k, -1));
   EXPECT_EQ(k->fStunden.GetWochenStunde(1), 4);
   k->fStunden.SetWochenStunde(1, 112);
-  EXPECT_FALSE(KursStundenSchritt(*k, +1));
+  EXPECT_FALSE(KursStundenSchritt(fSchule, fStandard, *k, +1));
 
   TKurs* nv = Kurs(nullptr, nullptr, -111);
   nv->SetnichtVerplanen(true);
-  EXPECT_TRUE(KursStundenSchritt(*nv, -1));
-  EXPECT_FALSE(KursStundenSchritt(*nv, -1));
+  EXPECT_TRUE(KursStundenSchritt(fSchule, fStandard, *nv, -1));
+  EXPECT_FALSE(KursStundenSchritt(fSchule, fStandard, *nv, -1));
   EXPECT_EQ(nv->fStunden.GetWochenStunde(1), -112);
   EXPECT_TRUE(fDialoge.Protokoll().empty());
 }
@@ -106,19 +106,19 @@ TEST_F(GrunddatenTest, HoursStepOverAllVersionsMovesEveryVersion) {
   fSchule.SetDialoge(&fDialoge);
   TKurs* k = Kurs(nullptr, fSchule.HoleKlasse("5a"), 3);
   for (int32_t tag = 1; tag <= 3; ++tag) Setze(k, 1, tag, 1);
-  EXPECT_TRUE(KursStundenSchritt(*k, +1));
+  EXPECT_TRUE(KursStundenSchritt(fSchule, fStandard, *k, +1));
   EXPECT_EQ(k->fStunden.GetWochenStunde(1), 4);
   EXPECT_EQ(k->fStunden.GetWochenStunde(2), 4);
   // 4 in all stays above the 3 placed, although version 1 then holds more than its share.
-  EXPECT_TRUE(KursStundenSchritt(*k, -1));
-  EXPECT_TRUE(KursStundenSchritt(*k, -1));
-  EXPECT_FALSE(KursStundenSchritt(*k, -1));
+  EXPECT_TRUE(KursStundenSchritt(fSchule, fStandard, *k, -1));
+  EXPECT_TRUE(KursStundenSchritt(fSchule, fStandard, *k, -1));
+  EXPECT_FALSE(KursStundenSchritt(fSchule, fStandard, *k, -1));
   EXPECT_EQ(k->fStunden.GetWochenStunde(1), 2);
   EXPECT_EQ(k->fStunden.GetWochenStunde(2), 2);
   EXPECT_EQ(k->fSetzungen.ListeZahlElemente(), 3);
   EXPECT_TRUE(fDialoge.Protokoll().empty());
   k->fStunden.SetWochenStunde(0, 112);
-  EXPECT_FALSE(KursStundenSchritt(*k, +1));
+  EXPECT_FALSE(KursStundenSchritt(fSchule, fStandard, *k, +1));
 }
 
 TEST_F(GrunddatenTest, TakeOverStopsAtPlacedLessons) {
@@ -210,7 +210,7 @@ class GrunddatenUebernahmeTest : public SchulTest {
 };
 
 TEST_F(GrunddatenUebernahmeTest, OwnCoursesReplaceTheTargetsCourses) {
-  KurseUebernehmen(*ziel, *quelle, TUebernahme::EigeneKurse, true);
+  KurseUebernehmen(fSchule, fStandard, *ziel, *quelle, TUebernahme::EigeneKurse, true);
   // The target's own course is gone, the shared one only lost the target, and its cell too.
   for (const TKurs* k : fSchule.fKursMenge) EXPECT_NE(k->fFach->fKuerzel.str(), "Ku");
   EXPECT_EQ(Namen(geteilt->fKlassen), Texte{"6c"});
@@ -249,7 +249,7 @@ TEST_F(GrunddatenUebernahmeTest, OwnCoursesReplaceTheTargetsCourses) {
 }
 
 TEST_F(GrunddatenUebernahmeTest, ClassJoinsCouplingWithItsLessons) {
-  KurseUebernehmen(*ziel, *quelle, TUebernahme::KlasseErgaenzen, false);
+  KurseUebernehmen(fSchule, fStandard, *ziel, *quelle, TUebernahme::KlasseErgaenzen, false);
   EXPECT_EQ(ZielFaecher(), (Texte{"M", "D", "E"}));
   EXPECT_EQ(ZielKurs(3), kopp);
   EXPECT_EQ(Namen(kopp->fKlassen), (Texte{"6a", "6b"}));
@@ -261,12 +261,12 @@ TEST_F(GrunddatenUebernahmeTest, ClassJoinsCouplingWithItsLessons) {
 }
 
 TEST_F(GrunddatenUebernahmeTest, CouplingsSkippedAndSameClassUntouched) {
-  KurseUebernehmen(*ziel, *ziel, TUebernahme::OhneKopplungen, true);
+  KurseUebernehmen(fSchule, fStandard, *ziel, *ziel, TUebernahme::OhneKopplungen, true);
   EXPECT_EQ(ziel->fKurse.ListeZahlElemente(), 3);
   EXPECT_TRUE(fSchule.fKursMenge.ListeElemEnthalten(eigen));
 
   ziel->SetRaum(nullptr);
-  KurseUebernehmen(*ziel, *quelle, TUebernahme::OhneKopplungen, true);
+  KurseUebernehmen(fSchule, fStandard, *ziel, *quelle, TUebernahme::OhneKopplungen, true);
   EXPECT_EQ(ZielFaecher(), (Texte{"M", "D"}));
   EXPECT_EQ(Namen(ZielKurs(1)->fRaeume), (Texte{"RQ", "R2", "RZ"}));  // no room to put in
   EXPECT_EQ(Namen(kopp->fKlassen), Texte{"6a"});

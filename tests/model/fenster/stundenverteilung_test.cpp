@@ -28,14 +28,14 @@ TEST_F(StundenverteilungTest, GlyphsOfEveryCode) {
 }
 
 TEST_F(StundenverteilungTest, HeadersAndDayWidthFollowTheWeek) {
-  EXPECT_EQ(SVKoepfe(),
+  EXPECT_EQ(SVKoepfe(fStandard),
             (std::vector<std::string>{"K\xFCrzel", "Mo", "Di", "Mi", "Do", "Fr", "Sprstd."}));
-  EXPECT_EQ(SVTagBreite(), 6 * 7 + 3);
+  EXPECT_EQ(SVTagBreite(fStandard), 6 * 7 + 3);
   fStandard.fMaxTageNeu = 6;
   fStandard.fPlnStd = 8;
-  EXPECT_EQ(SVKoepfe().size(), std::size_t{8});
-  EXPECT_EQ(SVKoepfe()[6], "Sa");
-  EXPECT_EQ(SVTagBreite(), 59);
+  EXPECT_EQ(SVKoepfe(fStandard).size(), std::size_t{8});
+  EXPECT_EQ(SVKoepfe(fStandard)[6], "Sa");
+  EXPECT_EQ(SVTagBreite(fStandard), 59);
 }
 
 // Lessons in periods 1 and 4 of Monday, nothing blocked: the two periods between are gaps.
@@ -44,7 +44,7 @@ TEST_F(StundenverteilungTest, TwoGapsBetweenMondayLessons) {
   TKurs* k = Kurs(a, nullptr, 2);
   Setze(k, 1, 1, 1);
   Setze(k, 1, 1, 4);
-  const TSVZeile zeile = SVZeileVon(*a);
+  const TSVZeile zeile = SVZeileVon(fStandard, *a);
   EXPECT_EQ(zeile, (TSVZeile{"A", {"EUUEFF", "FFFFFF", "FFFFFF", "FFFFFF", "FFFFFF"}, 2}));
 }
 
@@ -62,10 +62,10 @@ TEST_F(StundenverteilungTest, BlockedFixedCoupledAndOtherVersion) {
   Setze(gekoppelt, 1, 2, 6)->fFixiert = true;
   Setze(einzeln, 2, 3, 1);
   Setze(einzeln, 2, 3, 3);
-  EXPECT_EQ(SVZeileVon(*c),
+  EXPECT_EQ(SVZeileVon(fStandard, *c),
             (TSVZeile{"5a", {"FFFFFF", "GSKUUL", "FFFFFF", "FFFFFF", "FFFFFF"}, 2}));
   fStandard.fAktuelleWoche = 2;
-  EXPECT_EQ(SVZeileVon(*c),
+  EXPECT_EQ(SVZeileVon(fStandard, *c),
             (TSVZeile{"5a", {"FFFFFF", "FFFFFF", "EUEFFF", "FFFFFF", "FFFFFF"}, 1}));
 }
 
@@ -80,13 +80,13 @@ TEST_F(StundenverteilungTest, RoomsShowTheirOwnLessons) {
   Setze(k, 1, 1, 1, r1);
   Setze(k, 1, 1, 2, r2);
   Setze(k, 1, 1, 3, r1);
-  const std::vector<TSVZeile> raeume = SVZeilen(fSchule, rau);
+  const std::vector<TSVZeile> raeume = SVZeilen(fSchule, fStandard, rau);
   ASSERT_EQ(raeume.size(), std::size_t{2});
   EXPECT_EQ(raeume[0].fTage[0], "EUEFFF");
   EXPECT_EQ(raeume[0].fSprStd, 1);
   EXPECT_EQ(raeume[1].fTage[0], "FEFFFF");
   EXPECT_EQ(raeume[1].fSprStd, 0);
-  const std::vector<TSVZeile> lehrer = SVZeilen(fSchule, leh);
+  const std::vector<TSVZeile> lehrer = SVZeilen(fSchule, fStandard, leh);
   ASSERT_EQ(lehrer.size(), std::size_t{2});
   EXPECT_EQ(lehrer[0].fKuerzel, "B");
   EXPECT_EQ(lehrer[1].fTage[0], "EEEFFF");
@@ -94,7 +94,16 @@ TEST_F(StundenverteilungTest, RoomsShowTheirOwnLessons) {
   EXPECT_EQ(SVElement(fSchule, rau, 1), r2);
   EXPECT_EQ(SVElement(fSchule, rau, 2), nullptr);
   EXPECT_EQ(SVElement(fSchule, kla, 0), nullptr);
-  EXPECT_TRUE(SVZeilen(fSchule, fac).empty());
+  EXPECT_TRUE(SVZeilen(fSchule, fStandard, fac).empty());
+}
+
+// The window's settings give the days and periods, whatever the installed ones say.
+TEST_F(StundenverteilungTest, TheWeekIsThatOfTheSettingsHanded) {
+  TStandard eigene;
+  eigene.fMaxTageNeu = 2;
+  eigene.fPlnStd = 4;
+  EXPECT_EQ(SVKoepfe(eigene), (std::vector<std::string>{"K\xFCrzel", "Mo", "Di", "Sprstd."}));
+  EXPECT_EQ(SVTagBreite(eigene), 4 * 7 + 3);
 }
 
 }  // namespace

@@ -233,7 +233,7 @@ class ParFensterTest : public QObject {
     QVERIFY(lauf.palette->Oeffnen(
         lauf.Kopie(QStringLiteral("alle_saetze.orb"), QStringLiteral("s.orb"))));
     TSchule& s = lauf.palette->schule();
-    TParRaster raster(s, 10, 2);
+    TParRaster raster(s, lauf.palette->standard(), 10, 2);
     for (int32_t z = 1; z <= 10; ++z) {
       for (int32_t sp = 1; sp <= 2; ++sp) {
         const std::string name = "L" + std::to_string(z) + "_" + std::to_string(sp);

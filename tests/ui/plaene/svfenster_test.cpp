@@ -154,11 +154,11 @@ class SVFensterTest : public QObject {
     TLauf lauf;
     TSchule& s = lauf.palette->schule();
     s.HoleLehrer("A");
-    TSVForm wenige(s);
+    TSVForm wenige(s, lauf.palette->standard());
     const int hoeheEins = wenige.sizeHint().height();
     wenige.FensterSchliessen();
     for (int i = 0; i < 40; ++i) s.HoleLehrer("L" + std::to_string(i));
-    TSVForm viele(s);
+    TSVForm viele(s, lauf.palette->standard());
     const int zeile = viele.Tabelle()->verticalHeader()->defaultSectionSize();
     QCOMPARE(viele.sizeHint().height() - hoeheEins, 200 - zeile);
     QVERIFY(viele.sizeHint().width() >= 5 * 45);
