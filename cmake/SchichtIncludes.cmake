@@ -1,5 +1,6 @@
 # Run by Schichten.cmake: fails when a file of a core layer includes a header of a layer it may
 # not use. WURZEL is src/, SCHICHTEN the layers, REGELN "layer:below,below|layer:...".
+cmake_policy(SET CMP0007 NEW)
 set(oben platform print ui app)
 string(REPLACE "|" ";" regeln "${REGELN}")
 string(REPLACE "," ";" SCHICHTEN "${SCHICHTEN}")

@@ -25,7 +25,7 @@ using TZellen = TKettenGrenze::TZellen;
 // The cells of one version of a grid.
 TZellen Zellen(const TWochBereich& bereich, int32_t woche) {
   TZellen zellen;
-  for (int32_t tag = 1; tag <= 7; ++tag) {
+  for (int32_t tag = 1; tag <= kMaxTage; ++tag) {
     const auto wort = static_cast<uint32_t>(bereich.GetWocheTag(woche, tag)) & 0xFFFFu;
     zellen |= TZellen(wort) << static_cast<size_t>(TKettenGrenze::Zelle(tag, 1));
   }
@@ -133,7 +133,7 @@ void TKettenGrenze::Berechnen(const TKlasse& klasse, int32_t woche,
   const std::vector<TGruppe> gruppen = Gruppen(klasse, woche);
   // One move: the hour of a day's last cell goes into the gap.
   TZellen rand;
-  for (int32_t tag = 1; tag <= 7; ++tag) {
+  for (int32_t tag = 1; tag <= kMaxTage; ++tag) {
     if (maximum[tag] < 1) continue;
     const int32_t zelle = Zelle(tag, maximum[tag]);
     const TKurs* k = klasse.FindeKurs(woche, tag, maximum[tag]);

@@ -4,6 +4,8 @@
 #include <bitset>
 #include <cstdint>
 
+#include "model/basis/grenzen.h"
+
 namespace orbato {
 
 class TKlasse;
@@ -37,7 +39,8 @@ class TKettenGrenze {
   void Berechnen(const TKlasse& klasse, int32_t woche, const std::array<int32_t, 8>& maximum);
   // The fewest moves from a gap in the cell; kUnerreichbar when no chain can close it.
   int32_t Mindestens(int32_t tag, int32_t std) const {
-    return tag >= 1 && tag <= 7 && std >= 1 && std <= 16 ? fZuege[Zelle(tag, std)] : kUnerreichbar;
+    return tag >= 1 && tag <= kMaxTage && std >= 1 && std <= kMaxStunden ? fZuege[Zelle(tag, std)]
+                                                                         : kUnerreichbar;
   }
 
   static constexpr int32_t kZellen = 7 * 16;

@@ -103,9 +103,9 @@ void TKomprimierung::KurseMerken() {
     }
   }
   // The candidate test asks the class's grid first.
-  for (int32_t tag = 1; tag <= 7; ++tag) {
+  for (int32_t tag = 1; tag <= kMaxTage; ++tag) {
     const auto belegt = static_cast<uint32_t>(fKlasse->fBesetzung.GetWocheTag(fVersion, tag));
-    for (int32_t std = 1; std <= 16; ++std) {
+    for (int32_t std = 1; std <= kMaxStunden; ++std) {
       if ((belegt >> (std - 1) & 1u) == 0)
         fKursIn[static_cast<size_t>(TKettenGrenze::Zelle(tag, std))] = nullptr;
     }
@@ -185,7 +185,7 @@ void TKomprimierung::ZugZurueck(const TZug& zug) {
 }
 
 TKurs* TKomprimierung::ErsterKurs(int32_t woche, int32_t tag, int32_t std) const {
-  if (woche == fVersion && tag >= 1 && tag <= 7)
+  if (woche == fVersion && tag >= 1 && tag <= kMaxTage)
     return fKursIn[static_cast<size_t>(TKettenGrenze::Zelle(tag, std))];
   return fKlasse->fBesetzung.GetWocheTagStd(woche, tag, std) ? fKlasse->FindeKurs(woche, tag, std)
                                                              : nullptr;

@@ -32,12 +32,12 @@ struct TAusfallWoche {
   TAusfallWoche(const TSchule& schule, TDatumZeit montagDatum)
       : montag(GanzerTag(montagDatum)),
         version(schule.fKalender[static_cast<std::size_t>(KalenderWoche(montagDatum))]) {
-    for (int tag = 1; tag <= 7; ++tag)
+    for (int tag = 1; tag <= kMaxTage; ++tag)
       schultag[static_cast<std::size_t>(tag)] = Schultag(Datum(tag));
   }
   TDatumZeit Datum(int tag) const { return montag + tag - 1 + 0.5; }
   bool IstSchultag(int tag) const {
-    return tag >= 1 && tag <= 7 && schultag[static_cast<std::size_t>(tag)];
+    return tag >= 1 && tag <= kMaxTage && schultag[static_cast<std::size_t>(tag)];
   }
   int Tage() const { return static_cast<int>(std::count(schultag.begin(), schultag.end(), true)); }
 };

@@ -100,8 +100,9 @@ std::string Unbekannt(TKuerzelArt art, const std::string& kuerzel) {
 
 // The window's steps: the row of the element, its periods and reason, the long absence from
 // that row while the window is still open, then "Ok".
-void TrageEin(TSchule& schule, const TFehlAuftrag& auftrag, TPlanElement* element) {
-  TFehlForm form(schule, Standard(), auftrag.art, auftrag.datum);
+void TrageEin(TSchule& schule, const TStandard& standard, const TFehlAuftrag& auftrag,
+              TPlanElement* element) {
+  TFehlForm form(schule, standard, auftrag.art, auftrag.datum);
   int32_t zeile = form.ZeileVon(element);
   if (zeile < 0) {
     form.ElementHinzufuegen(element);
@@ -127,7 +128,7 @@ int Fehlt(TLauf& lauf) {
   return MitGeladenemPlan(lauf, [&](TSchule& schule, TSkriptDialoge&) {
     TPlanElement* element = FindeElement(schule, auftrag.art, auftrag.kuerzel);
     if (!element) return Fehler(lauf.umgebung, Unbekannt(auftrag.art, auftrag.kuerzel));
-    TrageEin(schule, auftrag, element);
+    TrageEin(schule, lauf.standard, auftrag, element);
     Sichere(schule, lauf.aufruf.argumente[1]);
     return 0;
   });

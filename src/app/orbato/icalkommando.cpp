@@ -28,7 +28,7 @@ int KalenderExportieren(TLauf& lauf) {
       lauf,
       [&](TSchule& schule, TSkriptDialoge&) {
         const TKalenderExport ergebnis = KalenderExport(
-            schule, Standard(), lauf.aufruf.argumente[2], arten, von, bis, lauf.uhr.Jetzt());
+            schule, lauf.standard, lauf.aufruf.argumente[2], arten, von, bis, lauf.uhr.Jetzt());
         if (!ergebnis.fehler.empty()) return Fehler(lauf.umgebung, ergebnis.fehler);
         return 0;
       },

@@ -129,15 +129,15 @@ class TSchritte {
   TVertretungsWahl& fWahl;
 };
 
-std::optional<std::string> Bearbeite(TSchule& schule, const TVertretenAuftrag& auftrag,
-                                     const TAufruf& aufruf) {
+std::optional<std::string> Bearbeite(TSchule& schule, TStandard& standard,
+                                     const TVertretenAuftrag& auftrag, const TAufruf& aufruf) {
   const std::vector<TVertretung*> zeilen = VertretungenDesTages(schule, auftrag.datum, false);
   if (auftrag.zeile > static_cast<int32_t>(zeilen.size())) {
     return "Die Vertretungen am " +
            Utf8AusCp1252(FormatDatum("ddd, d\".\" mmm yyyy", auftrag.datum)) + " haben " +
            std::to_string(zeilen.size()) + " Zeilen.";
   }
-  TVertretungsWahl wahl(schule, Standard());
+  TVertretungsWahl wahl(schule, standard);
   wahl.Bearbeite(zeilen[static_cast<std::size_t>(auftrag.zeile - 1)]);
   TSchritte schritte(schule, wahl);
   if (const auto lehrer = aufruf.Option("--lehrer")) {
@@ -156,7 +156,7 @@ int Vertreten(TLauf& lauf) {
   TVertretenAuftrag auftrag;
   if (const auto fehler = LiesAuftrag(lauf.aufruf, auftrag)) return Falsch(lauf.umgebung, *fehler);
   return MitGeladenemPlan(lauf, [&](TSchule& schule, TSkriptDialoge&) {
-    if (const auto fehler = Bearbeite(schule, auftrag, lauf.aufruf)) {
+    if (const auto fehler = Bearbeite(schule, lauf.standard, auftrag, lauf.aufruf)) {
       return Fehler(lauf.umgebung, *fehler);
     }
     Sichere(schule, lauf.aufruf.argumente[1]);

@@ -28,7 +28,7 @@ int VertretungHTMLKommando(TLauf& lauf) {
   return MitGeladenemPlan(lauf, [&](TSchule& schule, TSkriptDialoge&) {
     // "Today" decides the ad-hoc marks.
     schule.SetUhr(&lauf.uhr);
-    TStandard& standard = Standard();
+    TStandard& standard = lauf.standard;
     if (const auto name = lauf.aufruf.Option("--schulname")) {
       standard.fSchulname = Cp1252AusUtf8(*name);
     }

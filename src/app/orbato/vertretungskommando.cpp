@@ -31,7 +31,7 @@ int VertretungenKommando(TLauf& lauf) {
   if (!datum) return Falsch(lauf.umgebung, "DATUM erwartet JJJJ-MM-TT: " + datumText);
   return MitGeladenemPlan(lauf, [&](TSchule& schule, TSkriptDialoge&) {
     // The check box of the window, for this run only.
-    TStandard& standard = Standard();
+    TStandard& standard = lauf.standard;
     standard.fVertrInaktivCheck = lauf.aufruf.Option("--inaktiv").has_value();
     TVertretungsForm form(schule, standard, *datum);
     form.Oeffnen();

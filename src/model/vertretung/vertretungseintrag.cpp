@@ -35,7 +35,7 @@ bool Bestaetigt(std::string_view titel, const std::string& zeile) {
 }
 
 bool HatUnterrichtAmTag(const TLehrer& lehrer, int32_t woche, int32_t tag) {
-  for (int32_t std = 1; std <= 16; ++std) {
+  for (int32_t std = 1; std <= kMaxStunden; ++std) {
     if (lehrer.fBesetzung.GetWocheTagStd(woche, tag, std)) return true;
   }
   return false;

@@ -108,7 +108,7 @@ std::string TPlnForm::FensterTitel() const {
 }
 
 char TPlnForm::ZellMarke(int32_t tag, int32_t std) const {
-  return tag >= 1 && tag <= 7 && std >= 1 && std <= 16 ? fZellen.fMarke[tag][std] : ' ';
+  return tag >= 1 && tag <= kMaxTage && std >= 1 && std <= kMaxStunden ? fZellen.fMarke[tag][std] : ' ';
 }
 
 void TPlnForm::ZelleZeigen(int32_t tag, int32_t std, TKurs* kurs, char marke) {
@@ -280,7 +280,7 @@ void TPlnForm::RechtsKlick() {
 
 void TPlnForm::Markieren(const TKurs& kurs) {
   for (const TSetzung* s : kurs.fSetzungen) {
-    if (s->fWoche == PlanVersion(fStandard) && s->fTag <= 7 && s->fStunde <= 16) {
+    if (s->fWoche == PlanVersion(fStandard) && s->fTag <= kMaxTage && s->fStunde <= kMaxStunden) {
       fZellen.fMarke[s->fTag][s->fStunde] = 'R';
       ZelleMalen(s->fTag, s->fStunde);
     }
