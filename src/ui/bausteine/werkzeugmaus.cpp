@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 
+#include "model/dokument/verlauf.h"
+
 namespace orbato {
 namespace {
 
@@ -36,6 +38,23 @@ bool MausVerteilen(std::initializer_list<TMausRegel> regeln, const QEvent& ereig
     if (Passt(regel, *aktion, maus->button(), werkzeug) && regel.fHandler(*maus)) return true;
   }
   return false;
+}
+
+bool PlanMausVerteilen(TPlanMaus& raster, const QEvent& ereignis, TToolArt werkzeug) {
+  if (dynamic_cast<const QMouseEvent*>(&ereignis) == nullptr) return false;
+  TVerlaufSchritt schritt;
+  return MausVerteilen(
+      {
+          {TMausAktion::Druck, Qt::RightButton, SetzTool,
+           [&raster](const QMouseEvent& maus) { return raster.SetzDruck(maus); }},
+          {TMausAktion::Druck, Qt::LeftButton, SchiebTool,
+           [&raster](const QMouseEvent& maus) { return raster.SchiebDruck(maus); }},
+          {TMausAktion::Zug, kJederKnopf, kJedesWerkzeug,
+           [&raster](const QMouseEvent& maus) { return raster.Zug(maus); }},
+          {TMausAktion::Loslassen, Qt::LeftButton, kJedesWerkzeug,
+           [&raster](const QMouseEvent& maus) { return raster.Loslassen(maus); }},
+      },
+      ereignis, werkzeug);
 }
 
 }  // namespace orbato

@@ -7,7 +7,6 @@
 #include <optional>
 
 #include "model/dokument/schule.h"
-#include "model/dokument/verlauf.h"
 
 namespace orbato {
 
@@ -30,26 +29,26 @@ struct TMausRegel {
 bool MausVerteilen(std::initializer_list<TMausRegel> regeln, const QEvent& ereignis,
                    TToolArt werkzeug);
 
-// The rules of the grids that hold lessons, the plan and overview windows: the set tool's right
-// press goes to the window's SetzDruck, the move tool's left press to SchiebDruck, a drag with any
-// button to Zug and the left release to Loslassen, whatever the tool. Each mouse event is one step
-// of the document's history, whatever it does to the plan.
-template <class TFenster>
-bool PlanMausVerteilen(TFenster& fenster, const QEvent& ereignis, TToolArt werkzeug) {
-  if (dynamic_cast<const QMouseEvent*>(&ereignis) == nullptr) return false;
-  TVerlaufSchritt schritt;
-  return MausVerteilen(
-      {
-          {TMausAktion::Druck, Qt::RightButton, SetzTool,
-           [&fenster](const QMouseEvent& maus) { return fenster.SetzDruck(maus); }},
-          {TMausAktion::Druck, Qt::LeftButton, SchiebTool,
-           [&fenster](const QMouseEvent& maus) { return fenster.SchiebDruck(maus); }},
-          {TMausAktion::Zug, kJederKnopf, kJedesWerkzeug,
-           [&fenster](const QMouseEvent& maus) { return fenster.Zug(maus); }},
-          {TMausAktion::Loslassen, Qt::LeftButton, kJedesWerkzeug,
-           [&fenster](const QMouseEvent& maus) { return fenster.Loslassen(maus); }},
-      },
-      ereignis, werkzeug);
-}
+// A grid that holds lessons, the plan and overview windows, as the mouse reaches it. Each handler
+// answers whether it took the event.
+class TPlanMaus {
+ public:
+  // The set tool's right press: the right-click menu (of the column, where the grid has several).
+  virtual bool SetzDruck(const QMouseEvent& maus) = 0;
+  // The move tool's left press picks up the lesson under it; with Ctrl it previews the cells where
+  // the lesson could go.
+  virtual bool SchiebDruck(const QMouseEvent& maus) = 0;
+  // A drag with any tool follows the target; the left release drops.
+  virtual bool Zug(const QMouseEvent& maus) = 0;
+  virtual bool Loslassen(const QMouseEvent& maus) = 0;
+
+ protected:
+  ~TPlanMaus() = default;
+};
+
+// The rules of those grids: the set tool's right press goes to SetzDruck, the move tool's left
+// press to SchiebDruck, a drag with any button to Zug and the left release to Loslassen, whatever
+// the tool. Each mouse event is one step of the document's history, whatever it does to the plan.
+bool PlanMausVerteilen(TPlanMaus& raster, const QEvent& ereignis, TToolArt werkzeug);
 
 }  // namespace orbato

@@ -13,6 +13,7 @@
 #include "model/fenster/planzelle.h"
 #include "model/schnittstellen/fenster.h"
 #include "placement/planzellen.h"
+#include "ui/bausteine/werkzeugmaus.h"
 
 class QMouseEvent;
 class QTableWidget;
@@ -31,7 +32,7 @@ class TStandard;
 // The timetable of one teacher, class or room for the current plan version, the surface the
 // palette's tools act on. Days across, periods down; each cell shows the course placed there, the
 // blocking, or nothing, and keeps its mark ('N', 'F', 'R', ' ').
-class TPlnForm : public QWidget, public Fenster, public TPlanZellen {
+class TPlnForm : public QWidget, public Fenster, public TPlanZellen, public TPlanMaus {
   Q_OBJECT
 
  public:
@@ -78,13 +79,6 @@ class TPlnForm : public QWidget, public Fenster, public TPlanZellen {
   // it holds none).
   bool Haelt() const { return fGezogen != nullptr; }
   bool FallenLassen();
-  // The mouse on the grid, as PlanMausVerteilen hands it on: the set tool's right press opens the
-  // right-click menu, the move tool's press picks up (with Ctrl previews), the drag follows the
-  // target and the release drops.
-  bool SetzDruck(const QMouseEvent& maus);
-  bool SchiebDruck(const QMouseEvent& maus);
-  bool Zug(const QMouseEvent& maus);
-  bool Loslassen(const QMouseEvent& maus);
   // The plan as tab-separated text: a header line of days, then one line per period.
   QString PlanText() const;
   // Shows a menu the window built; tests replace it to choose entries themselves.
@@ -95,6 +89,10 @@ class TPlnForm : public QWidget, public Fenster, public TPlanZellen {
   bool fKopplungZeigen = true;  // the corner switch reads "o"
 
  private:
+  bool SetzDruck(const QMouseEvent& maus) override;
+  bool SchiebDruck(const QMouseEvent& maus) override;
+  bool Zug(const QMouseEvent& maus) override;
+  bool Loslassen(const QMouseEvent& maus) override;
   void Fuellen();
   void Abmessen();
   void ZelleMalen(int32_t tag, int32_t std);

@@ -14,6 +14,7 @@
 #include "model/schnittstellen/fenster.h"
 #include "model/schnittstellen/menue.h"
 #include "placement/raeume.h"
+#include "ui/bausteine/werkzeugmaus.h"
 
 class QMouseEvent;
 class QTableView;
@@ -31,7 +32,7 @@ class TUeberModell;
 // (day - 1) * periods + period. Each cell shows what the element's plan window would show there,
 // and the palette's tools act on it as they do in the plan window, with the element taken from
 // the column and the day and period from the row. The marks ('R') lie in one column at a time.
-class TUeberForm : public QWidget, public Fenster, public TUeberZellen {
+class TUeberForm : public QWidget, public Fenster, public TUeberZellen, public TPlanMaus {
   Q_OBJECT
 
  public:
@@ -88,13 +89,6 @@ class TUeberForm : public QWidget, public Fenster, public TUeberZellen {
   // it holds none).
   bool Haelt() const { return fGezogen != nullptr; }
   bool FallenLassen();
-  // The mouse on the grid, as PlanMausVerteilen hands it on: the set tool's right press opens the
-  // column's right-click menu, the move tool's press picks up (with Ctrl previews), the drag
-  // follows the target and the release drops.
-  bool SetzDruck(const QMouseEvent& maus);
-  bool SchiebDruck(const QMouseEvent& maus);
-  bool Zug(const QMouseEvent& maus);
-  bool Loslassen(const QMouseEvent& maus);
   // Shows a menu the window built; tests replace it to choose entries themselves.
   std::function<void(TMenu&)> fMenuZeigen;
 
@@ -102,6 +96,10 @@ class TUeberForm : public QWidget, public Fenster, public TUeberZellen {
   TUeberForm(TSchule& schule, TStandard& standard, TKuerzelArt art);
 
  private:
+  bool SetzDruck(const QMouseEvent& maus) override;
+  bool SchiebDruck(const QMouseEvent& maus) override;
+  bool Zug(const QMouseEvent& maus) override;
+  bool Loslassen(const QMouseEvent& maus) override;
   friend class TUeberModell;
   // What a column holds beside its element: the cells' courses and marks, and what the cells
   // looked like when last drawn, to find the cells a change touched.
