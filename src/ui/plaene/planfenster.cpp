@@ -108,7 +108,8 @@ std::string TPlnForm::FensterTitel() const {
 }
 
 char TPlnForm::ZellMarke(int32_t tag, int32_t std) const {
-  return tag >= 1 && tag <= kMaxTage && std >= 1 && std <= kMaxStunden ? fZellen.fMarke[tag][std] : ' ';
+  return tag >= 1 && tag <= kMaxTage && std >= 1 && std <= kMaxStunden ? fZellen.fMarke[tag][std]
+                                                                       : ' ';
 }
 
 void TPlnForm::ZelleZeigen(int32_t tag, int32_t std, TKurs* kurs, char marke) {
