@@ -97,6 +97,10 @@ bool TManuellForm::KopplungRot() const {
   return fKopplung && !fOhneKonflikte && fAlleKonflikte;
 }
 
+TKopplung* TManuellForm::Kopplung() const {
+  return fKurs ? fKurs->fKopplung : nullptr;
+}
+
 std::string TManuellForm::ZeigeText() const {
   return fStandard.fManZeigKopp ? "Kopplung" : "Le/Kl";
 }

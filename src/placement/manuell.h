@@ -166,6 +166,11 @@ class TManuellForm {
   TUndoProtokoll fUndoListe;
 
  private:
+  // The current course's coupling as it is now: the course may join or leave one while the
+  // window holds it, and what the window places or lists must follow. fKopplung is what the
+  // window shows, taken afresh with every rebuild.
+  TKopplung* Kopplung() const;
+
   struct TZellListe {
     TListe<TKonflikt> fListe{true};
   };

@@ -107,10 +107,11 @@ TMenu TManuellForm::FachMenu() {
 
 TMenu TManuellForm::KopplungsMenu() {
   TMenu menu;
-  if (fKopplung == nullptr) return menu;
-  menu.push_back(Kopf(fKopplung->fKuerzel.str()));
+  const TKopplung* kopplung = Kopplung();
+  if (kopplung == nullptr) return menu;
+  menu.push_back(Kopf(kopplung->fKuerzel.str()));
   menu.push_back(Trennlinie());
-  for (TKurs* k : fKopplung->fKurse) menu.push_back(KursEintrag(k));
+  for (TKurs* k : kopplung->fKurse) menu.push_back(KursEintrag(k));
   return menu;
 }
 

@@ -71,12 +71,10 @@ bool TManuellForm::Setzen(int32_t tag, int32_t std) {
     fSchule.Dialog().Piep();
     return false;
   }
-  // The course may have joined or left a coupling since the window took it.
-  fKopplung = fKurs->fKopplung;
   bool passt = false;
   if (fOhneKonflikte) {
     TListe<TKonflikt> liste(true);
-    passt = ManOhneKonflPasstIn(*fKurs, tag, std, fRaum, fKopplung != nullptr, liste);
+    passt = ManOhneKonflPasstIn(*fKurs, tag, std, fRaum, Kopplung() != nullptr, liste);
   } else {
     passt = ManPasstIn(*fKurs, tag, std, Konflikte(tag, std), [this](TKurs* k) { Vormerken(k); });
   }
@@ -91,8 +89,9 @@ void TManuellForm::SetzeAlle(int32_t tag, int32_t std) {
   const TWochenSpanne spanne = Wochenspanne();
   for (int32_t w = spanne.von; w <= spanne.bis; ++w) {
     if (fKurs->SetzungFinden(w, tag, std) == nullptr) NeueSetzung(*fKurs, w, tag, fRaum, std);
-    if (fKopplung == nullptr) continue;
-    for (TKurs* k : fKopplung->fKurse) {
+    const TKopplung* kopplung = Kopplung();
+    if (kopplung == nullptr) continue;
+    for (TKurs* k : kopplung->fKurse) {
       if (k == fKurs || k->SetzungFinden(w, tag, std) || Besetzt(*k, w, tag, std)) continue;
       NeueSetzung(*k, w, tag, FreierRaum(*k, w, tag, std), std);
     }
@@ -161,7 +160,7 @@ void TManuellForm::Ablegen(int32_t tag, int32_t std, bool alt) {
       StundenTausch(fSchule, fVonTag, fVonStd, tag, std);
     } else if (!fKurs->fBesetzung.GetWocheTagStd(-1, tag, std)) {
       TListe<TKonflikt> liste(true);
-      const bool mitKopplung = fKopplung != nullptr;
+      const bool mitKopplung = Kopplung() != nullptr;
       if (PasstInMitRaum(*fKurs, tag, std, fRaum, mitKopplung, liste, fVonStd, fVonTag)) {
         SchiebeMitRaum(*fKurs, tag, std, fRaum, mitKopplung, fVonStd, fVonTag);
         Weiter();

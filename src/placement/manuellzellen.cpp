@@ -56,8 +56,9 @@ void TManuellForm::PlaeneSetzen() {
 
 std::vector<TKurs*> TManuellForm::MitKopplungZuerst() const {
   std::vector<TKurs*> kurse{fKurs};
-  if (fKopplung == nullptr) return kurse;
-  for (TKurs* k : fKopplung->fKurse) {
+  const TKopplung* kopplung = Kopplung();
+  if (kopplung == nullptr) return kurse;
+  for (TKurs* k : kopplung->fKurse) {
     if (k != fKurs) kurse.push_back(k);
   }
   return kurse;
@@ -89,8 +90,9 @@ void TManuellForm::Neuaufbau() {
 void TManuellForm::ZelleAufbauen(int32_t tag, int32_t std) {
   TListe<TKonflikt>& liste = fZellen[tag][std].fListe;
   ManKonfliktListe(*fKurs, tag, std, fRaum, liste);
-  if (fKopplung == nullptr) return;
-  for (TKurs* k : fKopplung->fKurse) {
+  const TKopplung* kopplung = Kopplung();
+  if (kopplung == nullptr) return;
+  for (TKurs* k : kopplung->fKurse) {
     if (k == fKurs || (!fAlleKonflikte && k->RestStunden(-1) < 1)) continue;
     ManKonfliktListe(*k, tag, std, nullptr, liste);
     ManKoRaumKonflikt(*k, tag, std, liste);
@@ -127,7 +129,7 @@ TKurs* TManuellForm::ZellKurs(int32_t plan, int32_t tag, int32_t std) const {
   TKurs* erster = nullptr;
   for (TKurs* k : element->fKurse) {
     if (!liegt(k)) continue;
-    if (fKopplung && k->fKopplung == fKopplung) return k;
+    if (Kopplung() && k->fKopplung == Kopplung()) return k;
     if (erster == nullptr) erster = k;
   }
   // A room holds lessons of courses that do not list it, placed there through the plans.
